@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace qm {
+
+// One finished activity of the day in progress: start "hh:mm:ss", minutes as number text,
+// activity and comment.
+struct DayLine
+{
+    QString start;
+    QString minutesText;
+    QString activity;
+    QString comment;
+
+    friend bool operator==(const DayLine &, const DayLine &) = default;
+};
+
+struct DayFileContent
+{
+    QString date; // the first line, exactly as stored
+    QList<DayLine> lines;
+};
+
+// The first line of the day file, or nothing when there is no day file.
+std::optional<QString> readDayFileDate(const QString &path);
+
+// The whole day file; empty lines and lines with fewer than four fields are skipped.
+std::optional<DayFileContent> readDayFile(const QString &path);
+
+// The bytes of a day file: the date line, then one line per activity, CR LF each.
+QByteArray formatDayFile(const QString &date, const QList<DayLine> &lines);
+
+// Rewrites the day file whole and atomically. False when it could not be written; the previous
+// file is then unchanged.
+bool writeDayFile(const QString &path, const QString &date, const QList<DayLine> &lines);
+
+// Deletes the day file; true when it is gone afterwards.
+bool removeDayFile(const QString &path);
+
+} // namespace qm

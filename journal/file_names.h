@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+namespace qm {
+
+// Executables carry the platform's suffix; every other file name is the same everywhere.
+#ifdef Q_OS_WIN
+inline constexpr QStringView kExeSuffix = u".exe";
+#else
+inline constexpr QStringView kExeSuffix = u"";
+#endif
+
+inline constexpr QStringView kJournalFileName = u"Quillmere.log";
+inline constexpr QStringView kSettingsFileName = u"Quillmere.ini";
+inline constexpr QStringView kDayFileName = u"Quillmere.day";
+inline constexpr QStringView kHelpFileName = u"Quillmere.pdf";
+
+inline QString programFile(const QString &folder, QStringView name)
+{
+    return QDir(folder).filePath(name.toString());
+}
+
+inline QString executableName(QStringView baseName)
+{
+    return baseName.toString() + kExeSuffix.toString();
+}
+
+} // namespace qm

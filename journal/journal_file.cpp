@@ -1,0 +1,95 @@
+#include "journal/journal_file.h"
+
+#include "journal/durable_write.h"
+#include "journal/line_reader.h"
+#include "journal/text_codec.h"
+
+#include <QFile>
+
+namespace qm {
+
+namespace {
+
+// Up to `count` fields of a comma-separated line; the rest of the line is dropped.
+qsizetype splitFields(QByteArrayView line, QByteArrayView *fields, qsizetype count)
+{
+    qsizetype n = 0;
+    qsizetype start = 0;
+    while (n < count) {
+        const qsizetype comma = line.indexOf(',', start);
+        if (comma < 0) {
+            fields[n++] = line.sliced(start);
+            break;
+        }
+        fields[n++] = line.sliced(start, comma - start);
+        start = comma + 1;
+    }
+    return n;
+}
+
+bool readLines(const QString &path, const std::function<void(QByteArrayView)> &onLine)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    LineReader reader(file);
+    QByteArrayView line;
+    while (reader.next(line)) {
+        if (!line.isEmpty())
+            onLine(line);
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray formatJournalRecord(const JournalRecord &record)
+{
+    return encodeText(QString(record.date + u',' + record.minutesText + u',' + record.activity
+                              + u',' + record.comment + QStringLiteral("\r\n")));
+}
+
+std::optional<JournalRecord> parseJournalLine(QByteArrayView line)
+{
+    QByteArrayView fields[4];
+    if (splitFields(line, fields, 4) < 4)
+        return std::nullopt;
+    return JournalRecord{decodeText(fields[0]), decodeText(fields[1]), decodeText(fields[2]),
+                         decodeText(fields[3])};
+}
+
+bool readJournal(const QString &path, const JournalRecordSink &sink)
+{
+    return readLines(path, [&](QByteArrayView line) {
+        if (auto record = parseJournalLine(line))
+            sink(*record);
+    });
+}
+
+bool readJournalOfDate(const QString &path, const QString &date, const JournalRecordSink &sink)
+{
+    // Comparing the raw date field first keeps a long journal cheap to scan; the decoded text
+    // is compared as well, so the match stays textual whatever the file's encoding.
+    const QByteArray rawDate = encodeText(date);
+    return readLines(path, [&](QByteArrayView line) {
+        const qsizetype comma = line.indexOf(',');
+        const QByteArrayView field = comma < 0 ? line : line.first(comma);
+        if (field != rawDate && decodeText(field) != date)
+            return;
+        if (auto record = parseJournalLine(line); record && record->date == date)
+            sink(*record);
+    });
+}
+
+bool appendToJournal(const QString &path, const QList<JournalRecord> &records)
+{
+    QByteArray bytes;
+    for (const JournalRecord &record : records)
+        bytes += formatJournalRecord(record);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    return file.write(bytes) == bytes.size() && syncToDisk(file);
+}
+
+} // namespace qm

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace qm {
+
+// One line of the journal: date "dd/mm/yyyy", minutes as number text (" 65"), activity and
+// comment, neither of which contains ",".
+struct JournalRecord
+{
+    QString date;
+    QString minutesText;
+    QString activity;
+    QString comment;
+
+    friend bool operator==(const JournalRecord &, const JournalRecord &) = default;
+};
+
+// The line as stored, CR LF included: the four fields joined by ",".
+QByteArray formatJournalRecord(const JournalRecord &record);
+
+// The four fields of a line (without its end); fields after the fourth are dropped. Lines with
+// fewer than four fields give nothing: the program never writes them.
+std::optional<JournalRecord> parseJournalLine(QByteArrayView line);
+
+using JournalRecordSink = std::function<void(const JournalRecord &)>;
+
+// Every record of the journal in file order, or only those whose date field is textually
+// `date` when it is given. False when the file does not exist or cannot be read.
+bool readJournal(const QString &path, const JournalRecordSink &sink);
+bool readJournalOfDate(const QString &path, const QString &date, const JournalRecordSink &sink);
+
+// Appends the records and waits until they are on disk. The file is created when missing.
+// False when anything failed; the records may then be partly written.
+bool appendToJournal(const QString &path, const QList<JournalRecord> &records);
+
+} // namespace qm

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QStringView>
+
+#include <cstdint>
+
+namespace qm {
+
+// The lenient number reading of the program's files and text boxes: leading blanks are
+// skipped, then an optional sign, digits and an optional "." fraction are read up to the first
+// other character. No number gives 0. The value is rounded to the nearest whole number, halves
+// to the even neighbour, and clamped to the 32-bit range.
+std::int32_t readRoundedNumber(QStringView text);
+std::int32_t readRoundedNumber(QByteArrayView text);
+
+// The same reading, rounded down instead (towards minus infinity).
+std::int32_t readFlooredNumber(QStringView text);
+
+// Whether the text starts (after blanks) with a number at all.
+bool startsWithNumber(QStringView text);
+
+} // namespace qm

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "journal/activity_array.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace qm {
+
+// The fixed first entries of the change dialog's two lists; they are never written to the file.
+inline constexpr QStringView kPauseChoice = u"pause (activité pré-définie)";
+inline constexpr QStringView kNoCommentChoice = u"(Aucun commentaire)";
+inline constexpr QStringView kPauseActivity = u"pause";
+
+inline constexpr int kMessageCount = 10;
+
+// What the settings file holds, in memory.
+struct SettingsModel
+{
+    QString userName = QStringLiteral("-");
+    std::array<bool, kMessageCount> messageEnabled = {true, true, true, true, true,
+                                                      true, true, true, true, true};
+    ActivityArray currentActivities;
+    ActivityArray retiredActivities;
+    // The change dialog's lists: the activities on offer ("pause" entry first) and the comment
+    // types ("no comment" entry first). The comment list is the only store of comment types.
+    QStringList activityChoices;
+    QStringList commentChoices;
+};
+
+// Reads the file into the model. Both activity counts are reset first, even when the file is
+// missing; then false is returned and nothing else changes. Lines with unknown names, without
+// "=", with a message number outside 0..9 or beyond a full list are ignored.
+bool LoadSettings(const QString &path, SettingsModel &model);
+
+// The bytes SaveSettings writes.
+QByteArray formatSettings(const SettingsModel &model);
+
+// Rewrites the file whole and atomically; false when it could not be written.
+bool SaveSettings(const QString &path, const SettingsModel &model);
+
+// The user name of the file: the last "User" line, or "-" when there is none or no file.
+QString readSettingsUserName(const QString &path);
+
+} // namespace qm

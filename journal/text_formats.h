@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QTime>
+
+#include <cstdint>
+
+namespace qm {
+
+// "␣65", "␣0", "-5": decimal with one leading blank unless negative.
+QString NumberText(std::int64_t value);
+
+// "␣1 h 05"; from 99 hours on only the hours ("␣99 h").
+QString FormatDuration(std::int32_t minutes);
+
+// "1 h 05": the same without the leading blank.
+QString DurationText(std::int64_t minutes);
+
+// The Durée cell of the history: "␣1 h 05 =␣65".
+QString DurationCellText(std::int32_t minutes);
+
+// The day total labels: "␣1 h 05 (=␣65 min.)".
+QString DayTotalText(std::int32_t minutes);
+
+// Whatever follows the first "=" of a duration cell; the whole text when there is none.
+QStringView minutesTextOfCell(QStringView cell);
+
+// Every "," becomes ";", so that user text never splits a comma-separated line.
+QString ReplaceCommas(QString text);
+
+QString dateText(QDate date);       // "dd/mm/yyyy"
+QString timeText(QTime time);       // "hh:mm:ss"
+QString shortTimeText(QTime time);  // "hh:mm"
+
+} // namespace qm
