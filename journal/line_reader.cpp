@@ -9,8 +9,7 @@ namespace qm {
 LineReader::LineReader(QIODevice &device, qsizetype blockSize)
     : m_device(device)
     , m_blockSize(blockSize)
-{
-}
+{ }
 
 bool LineReader::fill()
 {
