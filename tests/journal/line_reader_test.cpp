@@ -49,6 +49,15 @@ private slots:
         QTest::newRow("CR inside a line") << QByteArray("a\rb\n") << QByteArrayList { "a\rb" };
         QTest::newRow("nul bytes") << QByteArray("a\0b\n\0\n", 6)
                                    << QByteArrayList { QByteArray("a\0b", 3), QByteArray(1, '\0') };
+        QTest::newRow("byte-order mark of the file") << QByteArray("\xEF\xBB\xBF"
+                                                                   "a\n\xEF\xBB\xBF"
+                                                                   "b\n")
+                                                     << QByteArrayList { "a",
+                                                            "\xEF\xBB\xBF"
+                                                            "b" };
+        QTest::newRow("byte-order mark alone") << QByteArray("\xEF\xBB\xBF") << QByteArrayList();
+        QTest::newRow("start of a byte-order mark")
+            << QByteArray("\xEF\xBB") << QByteArrayList { "\xEF\xBB" };
         QTest::newRow("long lines")
             << QByteArray(1000, 'x') + "\r\n" + QByteArray(999, 'y')
             << QByteArrayList { QByteArray(1000, 'x'), QByteArray(999, 'y') };

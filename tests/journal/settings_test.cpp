@@ -93,6 +93,8 @@ private slots:
         QTest::newRow("windows-1252")
             << QByteArray("User=Ren\xE9\r\nActivity=caf\xE9\r\n") << "René"
             << "" << QStringList { "café" } << none << none;
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFUser=Anne\r\n") << "Anne"
+                                         << "" << none << none << none;
         QTest::newRow("lists full at 301")
             << lines("Activity", numbered("a", 305)) + lines("OldActivity", numbered("o", 302))
             << "-"
