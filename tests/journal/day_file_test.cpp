@@ -83,6 +83,10 @@ private slots:
             << "05/12/2026" << one;
         QTest::newRow("fifth field dropped") << QByteArray("d\r\n08:30:00, 65,a,b,c\r\n") << "d"
                                              << QStringList { "08:30:00| 65|a|b" };
+        QTest::newRow("byte-order marks") << QByteArray(
+            "\xEF\xBB\xBF"
+            "d\r\n08:30:00, 65,a,\xEF\xBB\xBF"
+            "x\r\n") << "d" << QStringList { "08:30:00| 65|a|" + QString(QChar(0xFEFF)) + u'x' };
         QTest::newRow("date line kept as it is")
             << QByteArray(" hier, peut-\xEAtre\r\n08:30:00, 65,a,\r\n") << " hier, peut-être"
             << one;

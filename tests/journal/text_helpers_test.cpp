@@ -187,8 +187,9 @@ private slots:
         QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80") << "í\u00A0€";
         QTest::newRow("overlong") << QByteArray("\xC0\xAF") << "À¯";
         QTest::newRow("nul") << QByteArray("a\0b", 3) << QString("a") + QChar(0) + "b";
-        // A byte-order mark is only ever dropped at the start of a file, by the line reader.
-        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFx") << "\uFEFFx";
+        // QString::fromUtf8() would drop the mark from the expected text itself.
+        QTest::newRow("byte-order mark")
+            << QByteArray("\xEF\xBB\xBFx") << QString(QChar(0xFEFF)) + u'x';
     }
     void decoding()
     {
