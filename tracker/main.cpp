@@ -1,0 +1,33 @@
+#include "journal/datetime.h"
+#include "tracker/core/tracker.h"
+#include "tracker/ui/system_desktop.h"
+#include "tracker/ui/window_set.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLockFile>
+#include <QSystemTrayIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // The program lives in the notification area: closing a window never ends it.
+    app.setQuitOnLastWindowClosed(false);
+    const QString folder = QCoreApplication::applicationDirPath();
+
+    // A second start ends here, before it opens any window or file of the program.
+    QLockFile lock(QDir(folder).filePath(QStringLiteral("Quillmere.lock")));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0))
+        return 0;
+
+    qm::SystemClock clock;
+    qm::SystemDesktop desktop;
+    qm::WindowSet windows(QSystemTrayIcon::isSystemTrayAvailable());
+    qm::Tracker tracker(folder, clock, windows, windows, desktop);
+    windows.attach(tracker);
+    tracker.start();
+    if (tracker.hasEnded())
+        return 0;
+    return app.exec();
+}
