@@ -9,8 +9,7 @@ namespace qm {
 ActivityEditor::ActivityEditor(SettingsModel &settings, Questions &questions)
     : m_settings(settings)
     , m_questions(questions)
-{
-}
+{ }
 
 void ActivityEditor::BackupActivityLists()
 {
@@ -39,17 +38,17 @@ bool ActivityEditor::refuseWhenFull(const ActivityArray &list)
     if (!list.isFull())
         return false;
     m_questions.warn(QStringLiteral("Quillmere - Liste pleine"),
-                     QStringLiteral("La liste ne peut pas contenir plus de %1 activités.\nRetirez "
-                                    "d'abord une activité de cette liste.")
-                         .arg(ActivityArray::kCapacity));
+        QStringLiteral("La liste ne peut pas contenir plus de %1 activités.\nRetirez "
+                       "d'abord une activité de cette liste.")
+            .arg(ActivityArray::kCapacity));
     return true;
 }
 
 bool ActivityEditor::add()
 {
-    const auto answer = m_questions.askText(
-        QStringLiteral("Saisir l'intitulé de la nouvelle activité..."),
-        QStringLiteral("Nouvelle activité"));
+    const auto answer
+        = m_questions.askText(QStringLiteral("Saisir l'intitulé de la nouvelle activité..."),
+            QStringLiteral("Nouvelle activité"));
     if (!answer || answer->isEmpty())
         return false;
     if (refuseWhenFull(m_settings.currentActivities))

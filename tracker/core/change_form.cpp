@@ -19,8 +19,7 @@ constexpr int kMinutesPerDay = 1440;
 ChangeForm::ChangeForm(AppState &state, Day &day)
     : m_state(state)
     , m_day(day)
-{
-}
+{ }
 
 void ChangeForm::open()
 {
@@ -29,8 +28,9 @@ void ChangeForm::open()
     m_fields.addComment.clear();
     m_fields.activityIndex = m_state.settings.activityChoices.isEmpty() ? -1 : 0;
     m_fields.commentIndex = m_state.settings.commentChoices.isEmpty() ? -1 : 0;
-    m_fields.current = m_state.currentActivity == kStartActivity ? QStringLiteral("   --- aucune ---")
-                                                                 : m_state.currentActivity;
+    m_fields.current = m_state.currentActivity == kStartActivity
+        ? QStringLiteral("   --- aucune ---")
+        : m_state.currentActivity;
 }
 
 void ChangeForm::proposeChangeTime()

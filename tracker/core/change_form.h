@@ -11,13 +11,13 @@ class Day;
 struct ChangeFields
 {
     QString invokeTime; // txtInvokeTime
-    QString duration;   // txtDuration
-    QString endTime;    // txtEndTime
-    QString comment;    // txtComment
+    QString duration; // txtDuration
+    QString endTime; // txtEndTime
+    QString comment; // txtComment
     QString addComment; // txtAddComment
     int activityIndex = -1; // lstActivities, -1 when nothing is selected
-    int commentIndex = -1;  // lstComments
-    QString current;        // lblCurrent
+    int commentIndex = -1; // lstComments
+    QString current; // lblCurrent
 };
 
 // The activity change dialog without its widgets: the checks of its fields and the change.

@@ -42,8 +42,7 @@ Day::Day(AppState &state, HistoryModel &history, const Clock &clock, Questions &
     , m_history(history)
     , m_clock(clock)
     , m_questions(questions)
-{
-}
+{ }
 
 void Day::resetHistory(const QString &layout)
 {
@@ -73,9 +72,9 @@ bool Day::LoadDayFromJournal()
         matched = true;
         ++m_state.historyRowOffset;
         const int row = lastRow();
-        m_history.appendRow({kInLogText.toString(), durationCellOfText(record.minutesText),
-                             record.activity, record.comment},
-                            true);
+        m_history.appendRow({ kInLogText.toString(), durationCellOfText(record.minutesText),
+                                record.activity, record.comment },
+            true);
         m_history.showAsLastVisible(row);
         addToTotals(readRoundedNumber(record.minutesText), record.activity);
     });
@@ -92,26 +91,25 @@ bool Day::WriteDayToJournal()
         const QString activity = m_history.cell(row, HistoryModel::ActivityColumn);
         if (activity == kPauseActivity)
             continue;
-        records.append(JournalRecord{
-            m_state.dayDate,
+        records.append(JournalRecord { m_state.dayDate,
             minutesTextOfCell(m_history.cell(row, HistoryModel::DurationColumn)).toString(),
-            activity, m_history.cell(row, HistoryModel::CommentColumn)});
+            activity, m_history.cell(row, HistoryModel::CommentColumn) });
     }
     if (!appendToJournal(m_state.journalPath, records)) {
         m_questions.warn(kErrorTitle,
-                         QStringLiteral("Le log n'a pas pu être écrit (%1).\nLa journée reste "
-                                        "enregistrée dans le fichier %2 et vous sera proposée au "
-                                        "prochain démarrage.")
-                             .arg(m_state.journalPath, m_state.dayFilePath));
+            QStringLiteral("Le log n'a pas pu être écrit (%1).\nLa journée reste "
+                           "enregistrée dans le fichier %2 et vous sera proposée au "
+                           "prochain démarrage.")
+                .arg(m_state.journalPath, m_state.dayFilePath));
         return false;
     }
     if (!removeDayFile(m_state.dayFilePath)) {
         // The journal holds the day now: recovering the day file would log it twice.
         m_questions.warn(kErrorTitle,
-                         QStringLiteral("La journée est enregistrée dans le log, mais le fichier "
-                                        "%1 n'a pas pu être supprimé.\nSupprimez-le avant le "
-                                        "prochain démarrage pour ne pas l'enregistrer deux fois.")
-                             .arg(m_state.dayFilePath));
+            QStringLiteral("La journée est enregistrée dans le log, mais le fichier "
+                           "%1 n'a pas pu être supprimé.\nSupprimez-le avant le "
+                           "prochain démarrage pour ne pas l'enregistrer deux fois.")
+                .arg(m_state.dayFilePath));
     }
     return true;
 }
@@ -142,7 +140,7 @@ bool Day::LoadDayFile()
         ++m_state.dayActivityCount;
         const int row = lastRow();
         m_history.appendRow(
-            {line.start, durationCellOfText(line.minutesText), line.activity, line.comment},
+            { line.start, durationCellOfText(line.minutesText), line.activity, line.comment },
             false);
         m_history.showAsLastVisible(row);
         addToTotals(readRoundedNumber(line.minutesText), line.activity);
@@ -166,8 +164,8 @@ void Day::CloseRunningActivity()
     if (m_state.dayActivityCount < 1 || m_state.currentDuration != -1)
         return;
     m_state.currentDuration = ElapsedMinutes(m_state.currentStart, m_state.changeTime);
-    m_history.setCell(lastRow(), HistoryModel::DurationColumn,
-                      DurationCellText(m_state.currentDuration));
+    m_history.setCell(
+        lastRow(), HistoryModel::DurationColumn, DurationCellText(m_state.currentDuration));
     addToTotals(m_state.currentDuration, m_state.currentActivity);
 }
 
@@ -176,11 +174,11 @@ void Day::RecordChange()
     ++m_state.dayActivityCount;
     const int row = lastRow();
     const bool running = m_state.currentDuration == -1;
-    m_history.appendRow({timeText(m_state.changeTime.time()),
-                         running ? kRunningText.toString()
-                                 : DurationCellText(m_state.currentDuration),
-                         m_state.currentActivity, m_state.currentComment},
-                        false);
+    m_history.appendRow(
+        { timeText(m_state.changeTime.time()),
+            running ? kRunningText.toString() : DurationCellText(m_state.currentDuration),
+            m_state.currentActivity, m_state.currentComment },
+        false);
     m_history.showAsLastVisible(row);
     if (m_state.dayActivityCount < 2 && running)
         return;
@@ -193,8 +191,7 @@ void Day::deleteLastActivity()
         return;
     int row = lastRow();
     if (m_state.currentDuration != -1)
-        addToTotals(m_state.currentDuration, m_history.cell(row, HistoryModel::ActivityColumn),
-                    -1);
+        addToTotals(m_state.currentDuration, m_history.cell(row, HistoryModel::ActivityColumn), -1);
     m_history.removeLastRow();
     --m_state.dayActivityCount;
     --row;
@@ -216,15 +213,15 @@ void Day::deleteLastActivity()
     if (m_state.dayActivityCount != 0) {
         writeDayLines(m_state.dayActivityCount);
     } else if (!removeDayFile(m_state.dayFilePath)) {
-        m_questions.warn(kErrorTitle, QStringLiteral("Le fichier %1 n'a pas pu être supprimé.")
-                                          .arg(m_state.dayFilePath));
+        m_questions.warn(kErrorTitle,
+            QStringLiteral("Le fichier %1 n'a pas pu être supprimé.").arg(m_state.dayFilePath));
     }
 }
 
 bool Day::saveDayFile()
 {
-    const int count = m_state.currentDuration == -1 ? m_state.dayActivityCount - 1
-                                                    : m_state.dayActivityCount;
+    const int count
+        = m_state.currentDuration == -1 ? m_state.dayActivityCount - 1 : m_state.dayActivityCount;
     return count < 1 || writeDayLines(count);
 }
 
@@ -234,11 +231,10 @@ QList<DayLine> Day::dayLines(int count) const
     lines.reserve(count);
     for (int k = 1; k <= count; ++k) {
         const int row = m_state.historyRowOffset + k;
-        lines.append(DayLine{
-            m_history.cell(row, HistoryModel::StartColumn),
+        lines.append(DayLine { m_history.cell(row, HistoryModel::StartColumn),
             minutesTextOfCell(m_history.cell(row, HistoryModel::DurationColumn)).toString(),
             m_history.cell(row, HistoryModel::ActivityColumn),
-            m_history.cell(row, HistoryModel::CommentColumn)});
+            m_history.cell(row, HistoryModel::CommentColumn) });
     }
     return lines;
 }
@@ -248,10 +244,10 @@ bool Day::writeDayLines(int count)
     if (writeDayFile(m_state.dayFilePath, m_state.dayDate, dayLines(count)))
         return true;
     m_questions.warn(kErrorTitle,
-                     QStringLiteral("Le fichier de la journée %1 n'a pas pu être écrit.\nLes "
-                                    "dernières activités ne pourront pas être récupérées si "
-                                    "Quillmere s'arrête avant la clôture de la journée.")
-                         .arg(m_state.dayFilePath));
+        QStringLiteral("Le fichier de la journée %1 n'a pas pu être écrit.\nLes "
+                       "dernières activités ne pourront pas être récupérées si "
+                       "Quillmere s'arrête avant la clôture de la journée.")
+            .arg(m_state.dayFilePath));
     return false;
 }
 

@@ -55,7 +55,7 @@ void HistoryModel::appendRow(const Cells &cells, bool fromJournal)
 {
     const int row = int(m_rows.size());
     beginInsertRows({}, row, row);
-    m_rows.append(Row{cells, fromJournal});
+    m_rows.append(Row { cells, fromJournal });
     endInsertRows();
 }
 
@@ -88,7 +88,7 @@ void HistoryModel::setCell(int gridRow, int column, const QString &text)
         return;
     m_rows[gridRow - 1].cells[size_t(column)] = text;
     const QModelIndex changed = index(gridRow - 1, column);
-    emit dataChanged(changed, changed, {Qt::DisplayRole});
+    emit dataChanged(changed, changed, { Qt::DisplayRole });
 }
 
 bool HistoryModel::isJournalRow(int gridRow) const

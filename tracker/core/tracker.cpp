@@ -12,7 +12,7 @@
 namespace qm {
 
 Tracker::Tracker(const QString &programFolder, const Clock &clock, Questions &questions,
-                 Screens &screens, Desktop &desktop)
+    Screens &screens, Desktop &desktop)
     : m_clock(clock)
     , m_questions(questions)
     , m_screens(screens)
@@ -30,7 +30,8 @@ Tracker::Tracker(const QString &programFolder, const Clock &clock, Questions &qu
 
 QString Tracker::mainWindowTitle() const
 {
-    return QStringLiteral("Quillmere - ") + kVersionText.toString() + QStringLiteral("    BRISQUEL");
+    return QStringLiteral("Quillmere - ") + kVersionText.toString()
+        + QStringLiteral("    BRISQUEL");
 }
 
 QString Tracker::webToolTip() const
@@ -55,7 +56,7 @@ void Tracker::initialise()
     m_state.dayTotalMinutes = 0;
     m_state.dayTotalWithoutPauseMinutes = 0;
     m_day.resetHistory(kStartupLayout);
-    m_state.settings.commentChoices = QStringList{kNoCommentChoice.toString()};
+    m_state.settings.commentChoices = QStringList { kNoCommentChoice.toString() };
 }
 
 void Tracker::start()
@@ -146,7 +147,8 @@ void Tracker::ShowStockMessage(int code)
 {
     m_state.stockMessageAnswer = true;
     const auto message = stockMessage(code);
-    if (!message || code < 0 || code >= kMessageCount || !m_state.settings.messageEnabled[size_t(code)])
+    if (!message || code < 0 || code >= kMessageCount
+        || !m_state.settings.messageEnabled[size_t(code)])
         return;
     bool suppress = false;
     m_state.stockMessageAnswer = m_questions.askStockMessage(*message, suppress);
@@ -313,8 +315,8 @@ bool Tracker::saveSettings()
         return true;
     if (!SaveSettings(m_state.settingsPath, m_state.settings)) {
         m_questions.warn(QStringLiteral("Quillmere - Erreur"),
-                         QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1.")
-                             .arg(m_state.settingsPath));
+            QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1.")
+                .arg(m_state.settingsPath));
         return false;
     }
     m_savedSettings = bytes;

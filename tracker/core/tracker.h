@@ -24,7 +24,7 @@ class Tracker
 {
 public:
     Tracker(const QString &programFolder, const Clock &clock, Questions &questions,
-            Screens &screens, Desktop &desktop);
+        Screens &screens, Desktop &desktop);
 
     AppState &state() { return m_state; }
     const AppState &state() const { return m_state; }

@@ -27,7 +27,7 @@ frmAbout::frmAbout(Tracker &tracker, QWidget *parent)
     setModal(true);
 
     auto *pictures = new QHBoxLayout;
-    const int sizes[] = {96, 64, 48};
+    const int sizes[] = { 96, 64, 48 };
     for (int i = 0; i < 3; ++i) {
         auto *image = new QLabel(this);
         image->setObjectName(QStringLiteral("Image%1").arg(i + 1));
@@ -36,8 +36,8 @@ frmAbout::frmAbout(Tracker &tracker, QWidget *parent)
     }
     auto *version = new QLabel(kVersionText.toString(), this);
     version->setObjectName(QStringLiteral("lblVers"));
-    auto *prompt
-        = new QLabel(QStringLiteral("Enregistrer un log pour la journée du ( jj/mm/aaaa ) :"), this);
+    auto *prompt = new QLabel(
+        QStringLiteral("Enregistrer un log pour la journée du ( jj/mm/aaaa ) :"), this);
     prompt->setBuddy(m_today);
     m_today->setObjectName(QStringLiteral("txtToday"));
     m_start->setObjectName(QStringLiteral("cmdStart"));
@@ -45,7 +45,7 @@ frmAbout::frmAbout(Tracker &tracker, QWidget *parent)
     setTag(m_today, QStringLiteral("today"));
     setTag(m_start, QStringLiteral("start"));
     setTag(m_quit, QStringLiteral("start"));
-    for (QPushButton *button : {m_start, m_quit}) {
+    for (QPushButton *button : { m_start, m_quit }) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }

@@ -30,8 +30,7 @@ frmEdit::frmEdit(Tracker &tracker, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_tracker(tracker)
     , m_current(activityList(this, "lstAct", QStringLiteral("Activités actuellement en cours")))
-    , m_retired(
-          activityList(this, "lstObs", QStringLiteral("Activités définitivement terminées")))
+    , m_retired(activityList(this, "lstObs", QStringLiteral("Activités définitivement terminées")))
     , m_add(new QPushButton(QStringLiteral("Ajouter une activité"), this))
 {
     setObjectName(QStringLiteral("frmEdit"));
@@ -42,14 +41,14 @@ frmEdit::frmEdit(Tracker &tracker, QWidget *parent)
     auto *cancel = new QPushButton(QStringLiteral("Abandonner"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
 
-    QToolButton *up = imageButton("imgUp", QStringLiteral("Déplacer l'activité vers le haut de la liste"),
-                                  QStyle::SP_ArrowUp);
-    QToolButton *down = imageButton(
-        "imgDown", QStringLiteral("Déplacer l'activité vers le bas de la liste"), QStyle::SP_ArrowDown);
-    QToolButton *goObs = imageButton(
-        "imgGoObs", QStringLiteral("Changer le statut de l'activité à 'terminée'"), QStyle::SP_ArrowRight);
-    QToolButton *goAct = imageButton(
-        "imgGoAct", QStringLiteral("Changer le statut de l'activité à 'actuelle'"), QStyle::SP_ArrowLeft);
+    QToolButton *up = imageButton("imgUp",
+        QStringLiteral("Déplacer l'activité vers le haut de la liste"), QStyle::SP_ArrowUp);
+    QToolButton *down = imageButton("imgDown",
+        QStringLiteral("Déplacer l'activité vers le bas de la liste"), QStyle::SP_ArrowDown);
+    QToolButton *goObs = imageButton("imgGoObs",
+        QStringLiteral("Changer le statut de l'activité à 'terminée'"), QStyle::SP_ArrowRight);
+    QToolButton *goAct = imageButton("imgGoAct",
+        QStringLiteral("Changer le statut de l'activité à 'actuelle'"), QStyle::SP_ArrowLeft);
 
     auto *currentLabel = new QLabel(QStringLiteral("Activités actuellement en cours"), this);
     auto *retiredLabel = new QLabel(QStringLiteral("Activités définitivement terminées"), this);
@@ -83,13 +82,13 @@ frmEdit::frmEdit(Tracker &tracker, QWidget *parent)
         RefreshEditorLists();
     });
     connect(up, &QToolButton::clicked, this,
-            [this, &editor] { afterMove(m_current, editor.moveUp(m_current->currentRow())); });
+        [this, &editor] { afterMove(m_current, editor.moveUp(m_current->currentRow())); });
     connect(down, &QToolButton::clicked, this,
-            [this, &editor] { afterMove(m_current, editor.moveDown(m_current->currentRow())); });
+        [this, &editor] { afterMove(m_current, editor.moveDown(m_current->currentRow())); });
     connect(goObs, &QToolButton::clicked, this,
-            [this, &editor] { afterMove(m_current, editor.retire(m_current->currentRow())); });
+        [this, &editor] { afterMove(m_current, editor.retire(m_current->currentRow())); });
     connect(goAct, &QToolButton::clicked, this,
-            [this, &editor] { afterMove(m_retired, editor.bringBack(m_retired->currentRow())); });
+        [this, &editor] { afterMove(m_retired, editor.bringBack(m_retired->currentRow())); });
     connect(save, &QPushButton::clicked, this, [this] { m_tracker.saveEditor(); });
     connect(cancel, &QPushButton::clicked, this, [this] { m_tracker.cancelEditor(); });
 }

@@ -58,21 +58,22 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
 
     auto *controls = new QGroupBox(QStringLiteral(" Contrôle "), this);
     auto *controlLayout = new QGridLayout(controls);
-    m_change = command("cmdChange", QStringLiteral("Changer"), QStringLiteral("Changer d'activité"));
+    m_change
+        = command("cmdChange", QStringLiteral("Changer"), QStringLiteral("Changer d'activité"));
     QPushButton *buttons[] = {
         m_change,
         command("cmdHelp", QStringLiteral("Aide"), QStringLiteral("Afficher le fichier d'aide")),
         command("cmdContinuer", QStringLiteral("Cacher"),
-                QStringLiteral("Continuer l'activité courante/Cacher Quillmere")),
-        command("cmdEdit", QStringLiteral("Editer"),
-                QStringLiteral("Editer votre liste d'activités")),
+            QStringLiteral("Continuer l'activité courante/Cacher Quillmere")),
+        command(
+            "cmdEdit", QStringLiteral("Editer"), QStringLiteral("Editer votre liste d'activités")),
         command("cmdHardQuit", QStringLiteral("Quitter"),
-                QStringLiteral("Quitter sans sauvegarder le log")),
+            QStringLiteral("Quitter sans sauvegarder le log")),
         command("cmdDelete", QStringLiteral("Effacer"),
-                QStringLiteral("Effacer la dernière activité enregistrée")),
+            QStringLiteral("Effacer la dernière activité enregistrée")),
         command("cmdStats", QStringLiteral("Stats"), QStringLiteral("Afficher des statistiques")),
         command("cmdQuit", QStringLiteral("Terminer"),
-                QStringLiteral("Terminer la journée (Enregistrer le log)")),
+            QStringLiteral("Terminer la journée (Enregistrer le log)")),
         command("cmdInternet", QStringLiteral("Web"), tracker.webToolTip()),
     };
     for (int i = 0; i < int(std::size(buttons)); ++i)
@@ -125,13 +126,12 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     auto resizeColumns = [this] {
         const int charWidth = m_grid->fontMetrics().averageCharWidth();
         for (int column = 0; column < HistoryModel::ColumnCount; ++column)
-            m_grid->setColumnWidth(column,
-                                   m_tracker.history().columnChars(column) * charWidth);
+            m_grid->setColumnWidth(column, m_tracker.history().columnChars(column) * charWidth);
     };
     resizeColumns();
     connect(&tracker.history(), &QAbstractItemModel::modelReset, this, resizeColumns);
     connect(&tracker.history(), &HistoryModel::firstVisibleRowChanged, this,
-            &frmQuillmereMain::scrollToRow);
+        &frmQuillmereMain::scrollToRow);
 
     auto *top = new QHBoxLayout;
     top->addWidget(controls, 3);
@@ -144,8 +144,8 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     resize(900, 600);
 }
 
-QPushButton *frmQuillmereMain::command(const char *name, const QString &caption,
-                                       const QString &toolTip)
+QPushButton *frmQuillmereMain::command(
+    const char *name, const QString &caption, const QString &toolTip)
 {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));

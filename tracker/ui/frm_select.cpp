@@ -66,7 +66,7 @@ void highlight(QListWidget *widget, bool focused)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base,
-                     focused ? widget->palette().color(QPalette::ToolTipBase) : QColor(Qt::white));
+        focused ? widget->palette().color(QPalette::ToolTipBase) : QColor(Qt::white));
     widget->setPalette(palette);
 }
 
@@ -78,12 +78,12 @@ frmSelect::frmSelect(Tracker &tracker, QWidget *parent)
     , m_invokeTime(field(this, "txtInvokeTime", "heure"))
     , m_duration(field(this, "txtDuration", "minute"))
     , m_endTime(field(this, "txtEndTime", "fin"))
-    , m_activities(list(this, "lstActivities", "act",
-                        QStringLiteral("Sélectionnez la nouvelle activité :")))
+    , m_activities(
+          list(this, "lstActivities", "act", QStringLiteral("Sélectionnez la nouvelle activité :")))
     , m_comment(field(this, "txtComment", "comment"))
     , m_addComment(field(this, "txtAddComment", "comment"))
     , m_comments(list(this, "lstComments", "com_type",
-                      QStringLiteral("Ou... sélectionnez un commentaire type existant :")))
+          QStringLiteral("Ou... sélectionnez un commentaire type existant :")))
     , m_ok(new QPushButton(QStringLiteral("Confirmer"), this))
     , m_cancel(new QPushButton(QStringLiteral("Abandonner"), this))
     , m_current(new QLabel(this))
@@ -94,7 +94,7 @@ frmSelect::frmSelect(Tracker &tracker, QWidget *parent)
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
     m_current->setObjectName(QStringLiteral("lblCurrent"));
-    for (QPushButton *button : {m_ok, m_cancel}) {
+    for (QPushButton *button : { m_ok, m_cancel }) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }
@@ -110,17 +110,17 @@ frmSelect::frmSelect(Tracker &tracker, QWidget *parent)
     times->addWidget(m_invokeTime, 1, 1);
     times->addWidget(caption(QStringLiteral("Durée de la nouvelle activité (optionel - en "
                                             "minutes) :"),
-                             m_duration, this),
-                     2, 0);
+                         m_duration, this),
+        2, 0);
     times->addWidget(m_duration, 2, 1);
     times->addWidget(new QLabel(QStringLiteral("Ou..."), this), 3, 0);
     times->addWidget(caption(QStringLiteral("Heure de fin de la nouvelle activité (optionel - "
                                             "hh:mm[:ss] ) :"),
-                             m_endTime, this),
-                     4, 0);
+                         m_endTime, this),
+        4, 0);
     times->addWidget(m_endTime, 4, 1);
-    times->addWidget(new QLabel(QStringLiteral("à indiquer uniquement en mode différé"), this), 5,
-                     0, 1, 2);
+    times->addWidget(
+        new QLabel(QStringLiteral("à indiquer uniquement en mode différé"), this), 5, 0, 1, 2);
 
     auto *activityFrame = new QGroupBox(QStringLiteral("Nouvelle activité"), this);
     auto *activityLayout = new QVBoxLayout(activityFrame);
@@ -132,7 +132,7 @@ frmSelect::frmSelect(Tracker &tracker, QWidget *parent)
     auto *commentLayout = new QVBoxLayout(commentFrame);
     commentLayout->addWidget(caption(QStringLiteral("Eventuellement, ajoutez un commentaire "
                                                     "ponctuel :"),
-                                     m_comment, this));
+        m_comment, this));
     commentLayout->addWidget(m_comment);
     commentLayout->addWidget(
         caption(QStringLiteral("Ou... ajoutez un nouveau commentaire type :"), m_addComment, this));
@@ -154,16 +154,16 @@ frmSelect::frmSelect(Tracker &tracker, QWidget *parent)
     layout->addLayout(buttons);
     resize(760, 520);
 
-    QWidget *order[] = {m_invokeTime, m_duration, m_endTime, m_activities, m_comment,
-                        m_addComment, m_comments, m_ok, m_cancel};
+    QWidget *order[] = { m_invokeTime, m_duration, m_endTime, m_activities, m_comment, m_addComment,
+        m_comments, m_ok, m_cancel };
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
     connect(m_ok, &QPushButton::clicked, this, &frmSelect::confirm);
     connect(m_cancel, &QPushButton::clicked, this, &frmSelect::reject);
-    for (QLineEdit *edit : {m_invokeTime, m_duration, m_endTime, m_comment, m_addComment})
+    for (QLineEdit *edit : { m_invokeTime, m_duration, m_endTime, m_comment, m_addComment })
         connect(edit, &QLineEdit::textEdited, this, [this] { takeFields(); });
-    for (QListWidget *widget : {m_activities, m_comments})
+    for (QListWidget *widget : { m_activities, m_comments })
         connect(widget, &QListWidget::currentRowChanged, this, [this] { takeFields(); });
     previewKeys(this, this);
 }

@@ -14,10 +14,10 @@
 
 namespace qm {
 
-WindowSet::WindowSet(bool trayAvailable)
+WindowSet::WindowSet(bool trayAvailable, std::function<void()> onEnd)
     : m_trayAvailable(trayAvailable)
-{
-}
+    , m_onEnd(std::move(onEnd))
+{ }
 
 WindowSet::~WindowSet() = default;
 
@@ -100,7 +100,14 @@ void WindowSet::removeTrayIcon()
 
 void WindowSet::endProgram()
 {
-    QCoreApplication::exit(0);
+    const QList<QWidget *> windows { m_main.get(), m_select.get(), m_edit.get(), m_about.get(),
+        m_firstExe.get(), m_message.get() };
+    for (QWidget *window : windows)
+        window->hide();
+    if (m_onEnd)
+        m_onEnd();
+    else
+        QCoreApplication::exit(0);
 }
 
 bool WindowSet::askStockMessage(const StockMessage &message, bool &suppress)
@@ -111,9 +118,8 @@ bool WindowSet::askStockMessage(const StockMessage &message, bool &suppress)
 std::optional<QString> WindowSet::askText(const QString &prompt, const QString &title)
 {
     bool ok = false;
-    const QString text
-        = QInputDialog::getText(m_edit->isVisible() ? m_edit.get() : nullptr, title, prompt,
-                                QLineEdit::Normal, QString(), &ok);
+    const QString text = QInputDialog::getText(m_edit->isVisible() ? m_edit.get() : nullptr, title,
+        prompt, QLineEdit::Normal, QString(), &ok);
     if (!ok)
         return std::nullopt;
     return text;

@@ -3,6 +3,7 @@
 #include "tracker/core/questions.h"
 #include "tracker/core/screens.h"
 
+#include <functional>
 #include <memory>
 
 namespace qm {
@@ -20,7 +21,8 @@ class frmSelect;
 class WindowSet final : public Screens, public Questions
 {
 public:
-    explicit WindowSet(bool trayAvailable);
+    // `onEnd` ends the process's event loop; by default the application's.
+    explicit WindowSet(bool trayAvailable, std::function<void()> onEnd = {});
     ~WindowSet() override;
 
     // Creates the windows over the core; called once, before the core starts.
@@ -55,6 +57,7 @@ public:
 
 private:
     bool m_trayAvailable;
+    std::function<void()> m_onEnd;
     std::unique_ptr<frmQuillmereMain> m_main;
     std::unique_ptr<frmSelect> m_select;
     std::unique_ptr<frmEdit> m_edit;

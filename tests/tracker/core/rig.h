@@ -46,7 +46,7 @@ struct Rig
 
     // Drives the change dialog as its window does: open, type, leave each field, confirm.
     bool change(int activity, const QString &time, const QString &duration = {},
-                const QString &end = {}, const QString &comment = {})
+        const QString &end = {}, const QString &comment = {})
     {
         tracker->openChangeDialog();
         ChangeForm &form = tracker->changeForm();

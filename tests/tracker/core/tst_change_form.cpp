@@ -53,15 +53,22 @@ void ChangeFormTest::changeTimeCheck_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QTime>("changeTime");
 
-    QTest::newRow("later time") << false << "10:45" << "10:45" << QTime(10, 45);
-    QTest::newRow("with seconds") << false << "10:20:15" << "10:20:15" << QTime(10, 20, 15);
-    QTest::newRow("one minute after the start") << false << "10:01" << "10:01" << QTime(10, 1);
-    QTest::newRow("before start plus one minute") << false << "10:00:30" << "10:30:00"
-                                                  << QTime(10, 30);
-    QTest::newRow("no colon") << false << "1045" << "10:30:00" << QTime(10, 30);
-    QTest::newRow("no time") << false << "25:00" << "10:30:00" << QTime(10, 30);
-    QTest::newRow("empty") << false << "" << "10:30:00" << QTime(10, 30);
-    QTest::newRow("first change takes any time") << true << "06:00" << "06:00" << QTime(6, 0);
+    QTest::newRow("later time") << false << "10:45"
+                                << "10:45" << QTime(10, 45);
+    QTest::newRow("with seconds") << false << "10:20:15"
+                                  << "10:20:15" << QTime(10, 20, 15);
+    QTest::newRow("one minute after the start") << false << "10:01"
+                                                << "10:01" << QTime(10, 1);
+    QTest::newRow("before start plus one minute") << false << "10:00:30"
+                                                  << "10:30:00" << QTime(10, 30);
+    QTest::newRow("no colon") << false << "1045"
+                              << "10:30:00" << QTime(10, 30);
+    QTest::newRow("no time") << false << "25:00"
+                             << "10:30:00" << QTime(10, 30);
+    QTest::newRow("empty") << false << ""
+                           << "10:30:00" << QTime(10, 30);
+    QTest::newRow("first change takes any time") << true << "06:00"
+                                                 << "06:00" << QTime(6, 0);
 }
 
 void ChangeFormTest::changeTimeCheck()
@@ -92,14 +99,30 @@ void ChangeFormTest::durationCheck_data()
     QTest::addColumn<QString>("endTime");
     QTest::addColumn<int>("recorded");
 
-    QTest::newRow("zero") << "0" << "" << "09:99" << -1;
-    QTest::newRow("negative") << "-5" << "" << "09:99" << -1;
-    QTest::newRow("beyond a day") << "1441" << "" << "09:99" << -1;
-    QTest::newRow("no number") << "abc" << "" << "09:99" << -1;
-    QTest::newRow("a whole day") << "1440" << "1440" << "10:30" << 1440;
-    QTest::newRow("ninety minutes") << "90 min" << "90 min" << "12:00" << 90;
-    QTest::newRow("half to even, down") << "2.5" << "2.5" << "10:32" << 2;
-    QTest::newRow("half to even, up") << "3.5" << "3.5" << "10:34" << 4;
+    QTest::newRow("zero") << "0"
+                          << ""
+                          << "09:99" << -1;
+    QTest::newRow("negative") << "-5"
+                              << ""
+                              << "09:99" << -1;
+    QTest::newRow("beyond a day") << "1441"
+                                  << ""
+                                  << "09:99" << -1;
+    QTest::newRow("no number") << "abc"
+                               << ""
+                               << "09:99" << -1;
+    QTest::newRow("a whole day") << "1440"
+                                 << "1440"
+                                 << "10:30" << 1440;
+    QTest::newRow("ninety minutes") << "90 min"
+                                    << "90 min"
+                                    << "12:00" << 90;
+    QTest::newRow("half to even, down") << "2.5"
+                                        << "2.5"
+                                        << "10:32" << 2;
+    QTest::newRow("half to even, up") << "3.5"
+                                      << "3.5"
+                                      << "10:34" << 4;
 }
 
 void ChangeFormTest::durationCheck()
@@ -118,11 +141,11 @@ void ChangeFormTest::durationCheck()
     QCOMPARE(rig.fields().endTime, endTime);
     rig.fields().activityIndex = 2;
     // A whole day ends tomorrow: keep today open to look at it.
-    rig.questions.answers[8] = {false};
+    rig.questions.answers[8] = { false };
     QVERIFY(rig.tracker->confirmChange());
     QCOMPARE(rig.state().currentDuration, recorded);
     QCOMPARE(rig.tracker->history().cell(2, 1),
-             recorded == -1 ? QStringLiteral("EN COURS") : DurationCellText(recorded));
+        recorded == -1 ? QStringLiteral("EN COURS") : DurationCellText(recorded));
     QCOMPARE(rig.screens.mainVisible, recorded != -1);
 }
 
@@ -133,12 +156,30 @@ void ChangeFormTest::endTimeCheck_data()
     QTest::addColumn<QString>("endShown");
     QTest::addColumn<QString>("duration");
 
-    QTest::newRow("through midnight") << "23:30:00" << "00:15" << "00:15" << "45";
-    QTest::newRow("equal to the change") << "10:00:00" << "10:00" << "10:00" << "1";
-    QTest::newRow("half a minute before") << "10:00:30" << "10:00" << "10:00" << "1439";
-    QTest::newRow("with seconds") << "10:00:00" << "12:30:30" << "12:30:30" << "150";
-    QTest::newRow("no colon") << "10:00:00" << "1230" << "" << "7";
-    QTest::newRow("no time") << "10:00:00" << "12:75" << "" << "7";
+    QTest::newRow("through midnight") << "23:30:00"
+                                      << "00:15"
+                                      << "00:15"
+                                      << "45";
+    QTest::newRow("equal to the change") << "10:00:00"
+                                         << "10:00"
+                                         << "10:00"
+                                         << "1";
+    QTest::newRow("half a minute before") << "10:00:30"
+                                          << "10:00"
+                                          << "10:00"
+                                          << "1439";
+    QTest::newRow("with seconds") << "10:00:00"
+                                  << "12:30:30"
+                                  << "12:30:30"
+                                  << "150";
+    QTest::newRow("no colon") << "10:00:00"
+                              << "1230"
+                              << ""
+                              << "7";
+    QTest::newRow("no time") << "10:00:00"
+                             << "12:75"
+                             << ""
+                             << "7";
 }
 
 void ChangeFormTest::endTimeCheck()
@@ -170,17 +211,26 @@ void ChangeFormTest::commentChoice_data()
     QTest::addColumn<QString>("commentShown");
     QTest::addColumn<QStringList>("types");
 
-    const QStringList types{"(Aucun commentaire)", "client"};
-    QTest::newRow("one-off with a comma") << "a,b" << "" << 1 << "a;b" << "a;b" << types;
-    QTest::newRow("one-off wins over a new type") << "ici" << "neuf" << 1 << "ici" << "ici"
-                                                  << types;
-    QTest::newRow("new type") << "" << "x,y" << 0 << "x;y" << ""
-                              << QStringList{"(Aucun commentaire)", "client", "x;y"};
+    const QStringList types { "(Aucun commentaire)", "client" };
+    QTest::newRow("one-off with a comma") << "a,b"
+                                          << "" << 1 << "a;b"
+                                          << "a;b" << types;
+    QTest::newRow("one-off wins over a new type") << "ici"
+                                                  << "neuf" << 1 << "ici"
+                                                  << "ici" << types;
+    QTest::newRow("new type") << ""
+                              << "x,y" << 0 << "x;y"
+                              << "" << QStringList { "(Aucun commentaire)", "client", "x;y" };
     QTest::newRow("new type equal to an old one")
-        << "" << "client" << 0 << "client" << ""
-        << QStringList{"(Aucun commentaire)", "client", "client"};
-    QTest::newRow("existing type") << "" << "" << 1 << "client" << "" << types;
-    QTest::newRow("no comment") << "" << "" << 0 << "" << "" << types;
+        << ""
+        << "client" << 0 << "client"
+        << "" << QStringList { "(Aucun commentaire)", "client", "client" };
+    QTest::newRow("existing type") << ""
+                                   << "" << 1 << "client"
+                                   << "" << types;
+    QTest::newRow("no comment") << ""
+                                << "" << 0 << ""
+                                << "" << types;
 }
 
 void ChangeFormTest::commentChoice()
@@ -281,7 +331,7 @@ void ChangeFormTest::deleteCommentType()
     rig.fields().commentIndex = 1;
     QVERIFY(form.removeSelectedCommentType());
     QCOMPARE(rig.fields().commentIndex, 0);
-    QCOMPARE(rig.state().settings.commentChoices, QStringList{"(Aucun commentaire)"});
+    QCOMPARE(rig.state().settings.commentChoices, QStringList { "(Aucun commentaire)" });
     rig.tracker->changeDialogKeyPressed();
     QVERIFY(!readBytes(rig.file(kSettingsFileName)).contains("Comment="));
 
@@ -300,10 +350,10 @@ void ChangeFormTest::dayFileOnlyForFinishedActivities()
 
     Rig fixed;
     fixed.startDay();
-    QVERIFY(fixed.change(2, QStringLiteral("09:00"), QStringLiteral("15"), {},
-                         QStringLiteral("vu")));
+    QVERIFY(
+        fixed.change(2, QStringLiteral("09:00"), QStringLiteral("15"), {}, QStringLiteral("vu")));
     QCOMPARE(readBytes(fixed.file(kDayFileName)),
-             QByteArray("05/12/2026\r\n09:00:00, 15,Réunion,vu\r\n"));
+        QByteArray("05/12/2026\r\n09:00:00, 15,Réunion,vu\r\n"));
 }
 
 QTEST_GUILESS_MAIN(ChangeFormTest)

@@ -37,13 +37,13 @@ private slots:
 void TrackerDayTest::columnLayouts()
 {
     QCOMPARE(kStartupLayout,
-             QStringLiteral(" Début         | Durée              | Activité                       "
-                            "                                               | Commentaire        "
-                            "                                                            "));
+        QStringLiteral(" Début         | Durée              | Activité                       "
+                       "                                               | Commentaire        "
+                       "                                                            "));
     QCOMPARE(kNewDayLayout,
-             QStringLiteral(" Début         | Durée              | Activité                       "
-                            "                           | Commentaire                            "
-                            "                    "));
+        QStringLiteral(" Début         | Durée              | Activité                       "
+                       "                           | Commentaire                            "
+                       "                    "));
     HistoryModel model;
     QCOMPARE(model.columnChars(2), 79);
     QCOMPARE(model.columnChars(3), 80);
@@ -59,11 +59,11 @@ void TrackerDayTest::changeTimeProposal_data()
     QTest::addColumn<QTime>("shownAt");
     QTest::addColumn<QString>("proposal");
 
-    QTest::newRow("nothing recorded: the start of the day") << false << "" << QTime(11, 0)
-                                                            << "09:00:00";
+    QTest::newRow("nothing recorded: the start of the day")
+        << false << "" << QTime(11, 0) << "09:00:00";
     QTest::newRow("running: now") << true << "" << QTime(10, 7, 30) << "10:07:30";
-    QTest::newRow("running, clock at its start: one minute on") << true << "" << QTime(9, 30)
-                                                                << "09:31:00";
+    QTest::newRow("running, clock at its start: one minute on")
+        << true << "" << QTime(9, 30) << "09:31:00";
     QTest::newRow("running, clock before its start") << true << "" << QTime(9, 10) << "09:31:00";
     QTest::newRow("fixed duration: its end") << true << "50" << QTime(9, 40) << "10:20:00";
 }
@@ -94,10 +94,10 @@ void TrackerDayTest::changeBeforeMidnightWithEndAfterIt()
     rig.showAt(23, 30);
     QVERIFY(rig.change(2, QStringLiteral("23:30:00"), {}, QStringLiteral("00:15")));
     // The fixed activity ends on the next day: the refresh after the change asks.
-    QCOMPARE(rig.questions.asked, QList<int>{8});
+    QCOMPARE(rig.questions.asked, QList<int> { 8 });
     QCOMPARE(rig.state().dayDate, QStringLiteral("06/12/2026"));
     QCOMPARE(readBytes(rig.file(kJournalFileName)),
-             QByteArray("05/12/2026, 30,Dossiers,\r\n05/12/2026, 45,Réunion,\r\n"));
+        QByteArray("05/12/2026, 30,Dossiers,\r\n05/12/2026, 45,Réunion,\r\n"));
     QVERIFY(!QFile::exists(rig.file(kDayFileName)));
     QCOMPARE(rig.fields().invokeTime, QStringLiteral("00:15:00"));
 }
@@ -112,10 +112,10 @@ void TrackerDayTest::changeOfDayClosesTheOldDay()
     rig.showAt(23, 0);
     QVERIFY(rig.change(2, QStringLiteral("23:00")));
     rig.showAt(0, 10, 0, 6);
-    QCOMPARE(rig.questions.asked, (QList<int>{8, 2}));
+    QCOMPARE(rig.questions.asked, (QList<int> { 8, 2 }));
     QCOMPARE(readBytes(rig.file(kJournalFileName)),
-             QByteArray("06/12/2026, 20,Courrier,tôt\r\n05/12/2026, 60,Dossiers,\r\n"
-                        "05/12/2026, 70,Réunion,\r\n"));
+        QByteArray("06/12/2026, 20,Courrier,tôt\r\n05/12/2026, 60,Dossiers,\r\n"
+                   "05/12/2026, 70,Réunion,\r\n"));
     QVERIFY(!QFile::exists(rig.file(kDayFileName)));
     const AppState &s = rig.state();
     QCOMPARE(s.dayDate, QStringLiteral("06/12/2026"));
@@ -136,7 +136,7 @@ void TrackerDayTest::changeOfDayDeclinedKeepsChangerDisabled()
     rig.clock.set(2026, 12, 5, 23, 0);
     rig.startDay();
     QVERIFY(rig.change(1, QStringLiteral("23:00")));
-    rig.questions.answers[8] = {false};
+    rig.questions.answers[8] = { false };
     rig.showAt(0, 5, 0, 6);
     QVERIFY(!rig.state().changeEnabled);
     QCOMPARE(rig.state().dayDate, QStringLiteral("05/12/2026"));
@@ -144,7 +144,7 @@ void TrackerDayTest::changeOfDayDeclinedKeepsChangerDisabled()
     rig.tracker->openChangeDialog();
     QCOMPARE(rig.screens.log.count(QStringLiteral("change")), before);
     rig.showAt(0, 6, 0, 6);
-    QCOMPARE(rig.questions.asked, (QList<int>{8, 8}));
+    QCOMPARE(rig.questions.asked, (QList<int> { 8, 8 }));
     QVERIFY(rig.state().changeEnabled);
     QCOMPARE(rig.state().dayDate, QStringLiteral("06/12/2026"));
 }
@@ -157,7 +157,7 @@ void TrackerDayTest::recoveryOfTwoActivities()
     writeBytes(rig.file(kDayFileName), day);
     rig.clock.set(2026, 12, 7, 14, 0);
     rig.startDay();
-    QCOMPARE(rig.questions.asked, QList<int>{1});
+    QCOMPARE(rig.questions.asked, QList<int> { 1 });
     QVERIFY(!rig.screens.log.contains(QStringLiteral("start")));
     const AppState &s = rig.state();
     QCOMPARE(s.dayDate, QStringLiteral("05/12/2026"));
@@ -187,16 +187,18 @@ void TrackerDayTest::deletionDownToStart()
     QVERIFY(rig.change(2, QStringLiteral("09:40")));
     QCOMPARE(rig.state().dayTotalMinutes, 55);
     const QString dayFile = rig.file(kDayFileName);
-    QCOMPARE(readBytes(dayFile), QByteArray("05/12/2026\r\n09:00:00, 30,Dossiers,\r\n"
-                                            "09:30:00, 10,pause,\r\n"));
+    QCOMPARE(readBytes(dayFile),
+        QByteArray("05/12/2026\r\n09:00:00, 30,Dossiers,\r\n"
+                   "09:30:00, 10,pause,\r\n"));
 
     rig.tracker->deleteLastActivity();
     QCOMPARE(rig.state().dayTotalMinutes, 55);
     QCOMPARE(rig.state().currentActivity, QStringLiteral("pause"));
     QCOMPARE(rig.state().currentDuration, 10);
     QCOMPARE(rig.fields().invokeTime, QStringLiteral("09:40:00"));
-    QCOMPARE(readBytes(dayFile), QByteArray("05/12/2026\r\n09:00:00, 30,Dossiers,\r\n"
-                                            "09:30:00, 10,pause,\r\n"));
+    QCOMPARE(readBytes(dayFile),
+        QByteArray("05/12/2026\r\n09:00:00, 30,Dossiers,\r\n"
+                   "09:30:00, 10,pause,\r\n"));
 
     rig.tracker->deleteLastActivity();
     QCOMPARE(rig.state().dayTotalMinutes, 45);
@@ -222,16 +224,16 @@ void TrackerDayTest::journalRowsCountInTotals()
 {
     Rig rig;
     writeBytes(rig.file(kJournalFileName),
-               "05/12/2026, 65,Réunion,client;devis\r\n"
-               "\r\n"
-               "04/12/2026, 99,Dossiers,\r\n"
-               "5/12/2026, 10,Dossiers,\r\n"
-               "05/12/2026,abc,Courrier,\r\n"
-               "05/12/2026,20,pause,\r\n"
-               "05/12/2026, 5,Courrier,a,b\r\n"
-               "05/12/2026,short\r\n");
+        "05/12/2026, 65,Réunion,client;devis\r\n"
+        "\r\n"
+        "04/12/2026, 99,Dossiers,\r\n"
+        "5/12/2026, 10,Dossiers,\r\n"
+        "05/12/2026,abc,Courrier,\r\n"
+        "05/12/2026,20,pause,\r\n"
+        "05/12/2026, 5,Courrier,a,b\r\n"
+        "05/12/2026,short\r\n");
     rig.startDay();
-    QCOMPARE(rig.questions.asked, QList<int>{2});
+    QCOMPARE(rig.questions.asked, QList<int> { 2 });
     const AppState &s = rig.state();
     QCOMPARE(s.historyRowOffset, 4);
     QCOMPARE(s.dayTotalMinutes, 90);
@@ -250,8 +252,9 @@ void TrackerDayTest::journalRowsCountInTotals()
     QVERIFY(rig.change(1, QStringLiteral("09:00"), QStringLiteral("15")));
     QCOMPARE(rig.state().dayTotalMinutes, 105);
     rig.tracker->closeDay();
-    QVERIFY(readBytes(rig.file(kJournalFileName)).endsWith("05/12/2026,short\r\n"
-                                                          "05/12/2026, 15,Dossiers,\r\n"));
+    QVERIFY(readBytes(rig.file(kJournalFileName))
+                .endsWith("05/12/2026,short\r\n"
+                          "05/12/2026, 15,Dossiers,\r\n"));
 }
 
 void TrackerDayTest::closingPausesOnlyWritesNothing()
@@ -263,7 +266,7 @@ void TrackerDayTest::closingPausesOnlyWritesNothing()
     QVERIFY(QFile::exists(rig.file(kDayFileName)));
     rig.showAt(9, 50);
     rig.tracker->closeDay();
-    QCOMPARE(rig.questions.asked, QList<int>{4});
+    QCOMPARE(rig.questions.asked, QList<int> { 4 });
     QVERIFY(rig.tracker->hasEnded());
     QCOMPARE(rig.state().dayTotalMinutes, 50);
     QCOMPARE(rig.state().dayTotalWithoutPauseMinutes, 0);
@@ -277,7 +280,7 @@ void TrackerDayTest::closingWithoutActivityKeepsTheDayFile()
     Rig rig;
     rig.startDay();
     writeBytes(rig.file(kDayFileName), "05/12/2026\r\n");
-    rig.questions.answers[4] = {false};
+    rig.questions.answers[4] = { false };
     rig.tracker->closeDay();
     QVERIFY(!rig.tracker->hasEnded());
     rig.tracker->closeDay();
@@ -285,7 +288,7 @@ void TrackerDayTest::closingWithoutActivityKeepsTheDayFile()
     QVERIFY(QFile::exists(rig.file(kDayFileName)));
     QVERIFY(!QFile::exists(rig.file(kJournalFileName)));
     QCOMPARE(rig.screens.log.mid(rig.screens.log.size() - 2),
-             (QStringList{QStringLiteral("removeTray"), QStringLiteral("end")}));
+        (QStringList { QStringLiteral("removeTray"), QStringLiteral("end") }));
 }
 
 void TrackerDayTest::manyRowsKeepTheLastOneVisible()
@@ -307,8 +310,8 @@ void TrackerDayTest::manyRowsKeepTheLastOneVisible()
     Rig fresh;
     fresh.startDay();
     for (int i = 0; i < 17; ++i) {
-        QVERIFY(fresh.change(1 + i % 3, timeText(QTime(9, 0).addSecs(600 * i)),
-                             QStringLiteral("10")));
+        QVERIFY(
+            fresh.change(1 + i % 3, timeText(QTime(9, 0).addSecs(600 * i)), QStringLiteral("10")));
         QCOMPARE(fresh.tracker->history().firstVisibleRow(), std::max(1, i + 1 - 15));
     }
     QCOMPARE(fresh.state().dayActivityCount, 17);
@@ -322,13 +325,15 @@ void TrackerDayTest::corruptedFilesAreReadWithoutChange_data()
     QTest::addColumn<QByteArray>("journal");
     QTest::addColumn<int>("dayRows");
 
-    const QByteArray garbage("\x00\xff\xfe=,,=\r\n\n\r\x01" "Activity\r\n", 22);
+    const QByteArray garbage("\x00\xff\xfe=,,=\r\n\n\r\x01"
+                             "Activity\r\n",
+        22);
     QTest::newRow("garbage everywhere") << garbage << garbage << garbage << 0;
     QTest::newRow("day file with only its date")
         << kThreeActivities << QByteArray("05/12/2026\r\n") << QByteArray() << 0;
     QTest::newRow("invalid date line")
-        << kThreeActivities << QByteArray("32/13/2026\r\n10:00:00, 5,Dossiers,\r\n")
-        << QByteArray() << 1;
+        << kThreeActivities << QByteArray("32/13/2026\r\n10:00:00, 5,Dossiers,\r\n") << QByteArray()
+        << 1;
     QTest::newRow("short lines") << QByteArray("Activity\r\nMessage=42=Faux\r\n=\r\n")
                                  << QByteArray("05/12/2026\r\n10:00\r\n,\r\n1,2,3\r\n")
                                  << QByteArray("05/12/2026\r\n05/12/2026,1\r\n,,,\r\n") << 0;
@@ -371,9 +376,10 @@ void TrackerDayTest::failedJournalWriteKeepsTheDay()
     rig.tracker->closeDay();
     QVERIFY(!rig.tracker->hasEnded());
     QCOMPARE(rig.questions.warnings.size(), 1);
-    QVERIFY(rig.questions.warnings.first().contains(QStringLiteral("Le log n'a pas pu être écrit")));
-    QCOMPARE(readBytes(rig.file(kDayFileName)),
-             QByteArray("05/12/2026\r\n09:00:00, 45,Dossiers,\r\n"));
+    QVERIFY(
+        rig.questions.warnings.first().contains(QStringLiteral("Le log n'a pas pu être écrit")));
+    QCOMPARE(
+        readBytes(rig.file(kDayFileName)), QByteArray("05/12/2026\r\n09:00:00, 45,Dossiers,\r\n"));
     QVERIFY(rig.screens.mainVisible);
     QVERIFY(!rig.screens.log.contains(QStringLiteral("removeTray")));
 }
