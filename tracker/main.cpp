@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLockFile>
 #include <QSystemTrayIcon>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -20,6 +22,12 @@ int main(int argc, char *argv[])
     lock.setStaleLockTime(0);
     if (!lock.tryLock(0))
         return 0;
+
+    // The system's own boxes (the input box) speak the program's language.
+    QTranslator systemTexts;
+    if (systemTexts.load(
+            QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&systemTexts);
 
     qm::SystemClock clock;
     qm::SystemDesktop desktop;

@@ -2,6 +2,7 @@
 
 #include "journal/text_formats.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QTest>
 
@@ -23,6 +24,7 @@ private slots:
     void firstRunEditorCancelEnds();
     void firstRunEditorSaveShowsTheMainWindow();
     void editorOperations();
+    void failedSettingsWriteKeepsTheEditorOpen();
     void fullListsRefuseMore();
     void suppressedMessageStaysSuppressed();
     void messageWithoutSwitchCannotBeSuppressed();
@@ -205,6 +207,21 @@ void TrackerFlowTest::editorOperations()
                           "Comment=client\r\n"));
     QCOMPARE(rig.state().settings.activityChoices,
         (QStringList { "pause (activité pré-définie)", "Courrier", "Dossiers" }));
+}
+
+void TrackerFlowTest::failedSettingsWriteKeepsTheEditorOpen()
+{
+    Rig rig;
+    rig.tracker->start();
+    QVERIFY(QDir(rig.dir.path()).mkdir(kSettingsFileName.toString()));
+    rig.questions.texts = { QStringLiteral("Dossiers") };
+    rig.tracker->addActivity();
+    rig.tracker->saveEditor();
+    QCOMPARE(rig.questions.warnings.size(), 1);
+    QVERIFY(rig.screens.editorVisible);
+    QVERIFY(!rig.screens.mainVisible);
+    QVERIFY(rig.state().firstRunPending);
+    QCOMPARE(rig.tracker->editor().currentList(), QStringList { "Dossiers" });
 }
 
 void TrackerFlowTest::fullListsRefuseMore()
