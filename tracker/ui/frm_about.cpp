@@ -93,6 +93,8 @@ void frmAbout::reject()
 void frmAbout::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    raise();
+    activateWindow();
     m_today->setText(m_tracker.state().dayDate);
     m_today->setFocus();
     m_today->selectAll();

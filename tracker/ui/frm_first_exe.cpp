@@ -63,4 +63,12 @@ frmFirstExe::frmFirstExe(QWidget *parent)
     layout->addWidget(close, 0, Qt::AlignRight);
 }
 
+void frmFirstExe::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // A question must never open behind the window that asked it.
+    raise();
+    activateWindow();
+}
+
 } // namespace qm

@@ -11,6 +11,9 @@ class frmFirstExe : public QDialog
 
 public:
     explicit frmFirstExe(QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 };
 
 } // namespace qm

@@ -81,4 +81,12 @@ void frmMessage::reject()
     hide();
 }
 
+void frmMessage::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // A question must never open behind the window that asked it.
+    raise();
+    activateWindow();
+}
+
 } // namespace qm

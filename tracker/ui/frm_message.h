@@ -24,6 +24,9 @@ public:
 
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QTextBrowser *m_text;
     QLabel *m_icon;

@@ -182,6 +182,8 @@ void frmSelect::reject()
 void frmSelect::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    raise();
+    activateWindow();
     m_invokeTime->setFocus();
     m_invokeTime->selectAll();
 }
