@@ -146,6 +146,30 @@ void BM_ChangeWith300Rows(benchmark::State &state)
 }
 BENCHMARK(BM_ChangeWith300Rows)->Unit(benchmark::kMillisecond);
 
+// Every key in the change dialog saves the settings: with full lists, a key that changes
+// nothing must cost next to nothing.
+void BM_KeyInChangeDialog(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QByteArray settings("User=-\r\n");
+    for (int i = 0; i < 301; ++i)
+        settings += "Activity=Activité numéro " + QByteArray::number(i) + "\r\n";
+    for (int i = 0; i < 100; ++i)
+        settings += "Comment=Commentaire type " + QByteArray::number(i) + "\r\n";
+    QFile file(dir.filePath(QStringLiteral("Quillmere.ini")));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(settings);
+    file.close();
+    FixedClock clock;
+    Silent silent;
+    Tracker tracker(dir.path(), clock, silent, silent, silent);
+    tracker.start();
+    tracker.openChangeDialog();
+    for (auto _ : state)
+        tracker.changeDialogKeyPressed();
+}
+BENCHMARK(BM_KeyInChangeDialog)->Unit(benchmark::kMicrosecond);
+
 // From the creation of the windows to the main window on screen, with the million-line
 // journal and an interrupted day to recover: the start-up path the user waits for.
 void BM_StartUpToMainWindow(benchmark::State &state)

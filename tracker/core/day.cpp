@@ -9,14 +9,11 @@
 #include "tracker/core/questions.h"
 
 #include <QFile>
-
-#include <limits>
+#include <QFileInfo>
 
 namespace qm {
 
 namespace {
-
-constexpr int kMaxDayRows = std::numeric_limits<std::int16_t>::max();
 
 // A Durée cell rebuilt from the minutes text of a file: the text is kept as it was read.
 QString durationCellOfText(const QString &minutesText)
@@ -27,6 +24,11 @@ QString durationCellOfText(const QString &minutesText)
 const QString kErrorTitle = QStringLiteral("Quillmere - Erreur");
 
 } // namespace
+
+bool Day::isHistoryFull() const
+{
+    return lastRow() >= kMaxDayRows;
+}
 
 QDateTime dateTimeOfDay(const QString &dayDate, QStringView time)
 {
@@ -95,7 +97,15 @@ bool Day::WriteDayToJournal()
             minutesTextOfCell(m_history.cell(row, HistoryModel::DurationColumn)).toString(),
             activity, m_history.cell(row, HistoryModel::CommentColumn) });
     }
+    const QFileInfo journal(m_state.journalPath);
+    const qint64 sizeBefore = journal.isFile() ? journal.size() : -1;
     if (!appendToJournal(m_state.journalPath, records)) {
+        // Part of the lines may have reached the file: take them back, so that closing the
+        // day again once the disk is fixed does not log them twice.
+        if (sizeBefore >= 0)
+            QFile::resize(m_state.journalPath, sizeBefore);
+        else if (QFileInfo(m_state.journalPath).isFile())
+            QFile::remove(m_state.journalPath);
         m_questions.warn(kErrorTitle,
             QStringLiteral("Le log n'a pas pu être écrit (%1).\nLa journée reste "
                            "enregistrée dans le fichier %2 et vous sera proposée au "

@@ -13,6 +13,9 @@ class Clock;
 class HistoryModel;
 class Questions;
 
+// The grid counts its rows on 16 bits.
+inline constexpr int kMaxDayRows = 32767;
+
 // The date-time of a time of day typed or stored for the day being logged; invalid when the
 // day or the time is no date or time.
 QDateTime dateTimeOfDay(const QString &dayDate, QStringView time);
@@ -35,6 +38,8 @@ public:
     bool ReadDayFileDate();
     // Loads the day file's activities under the journal rows; false when there is none.
     bool LoadDayFile();
+
+    bool isHistoryFull() const;
 
     void CloseRunningActivity();
     // Adds the current activity as a new row and mirrors the day into the day file.

@@ -200,6 +200,13 @@ void Tracker::openChangeDialog()
 
 bool Tracker::confirmChange()
 {
+    if (m_day.isHistoryFull()) {
+        m_questions.warn(QStringLiteral("Quillmere - Historique plein"),
+            QStringLiteral("L'historique de la journée ne peut pas contenir plus de "
+                           "%1 lignes.\nTerminez la journée pour continuer.")
+                .arg(kMaxDayRows));
+        return false;
+    }
     if (!m_changeForm.confirm())
         return false;
     m_screens.hideChangeDialog();
