@@ -20,7 +20,9 @@ int main(int argc, char *argv[])
     // A second start ends here, before it opens any window or file of the program.
     QLockFile lock(QDir(folder).filePath(QStringLiteral("Quillmere.lock")));
     lock.setStaleLockTime(0);
-    if (!lock.tryLock(0))
+    // A folder where no lock can be made still gets its program: only a lock held by another
+    // instance ends the start.
+    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError)
         return 0;
 
     // The system's own boxes (the input box) speak the program's language.

@@ -173,10 +173,12 @@ void frmQuillmereMain::updateFromState()
 
 void frmQuillmereMain::showOnScreen()
 {
-    if (isMinimized())
+    if (isMinimized()) {
+        m_restoring = true;
         showNormal();
-    else
+    } else {
         show();
+    }
     raise();
     activateWindow();
 }
@@ -208,8 +210,13 @@ void frmQuillmereMain::changeEvent(QEvent *event)
     // Without a notification area the task bar brings the window back: it must then propose
     // the change time as the icon would.
     const auto *change = static_cast<QWindowStateChangeEvent *>(event);
-    if ((change->oldState() & Qt::WindowMinimized) && !isMinimized())
-        QTimer::singleShot(0, this, [this] { m_tracker.showMainWindow(); });
+    if (!(change->oldState() & Qt::WindowMinimized) || isMinimized())
+        return;
+    if (m_restoring) {
+        m_restoring = false;
+        return;
+    }
+    QTimer::singleShot(0, this, [this] { m_tracker.showMainWindow(); });
 }
 
 } // namespace qm

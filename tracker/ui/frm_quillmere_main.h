@@ -38,6 +38,8 @@ private:
 
     Tracker &m_tracker;
     bool m_trayAvailable;
+    // The window is being brought back by the program itself, not from the task bar.
+    bool m_restoring = false;
     QMenu *m_trayMenu;
     QTableView *m_grid;
     QPushButton *m_change;

@@ -31,7 +31,6 @@ private slots:
     void quitterKeepsTheDayFile();
     void statsButton();
     void helpAndWeb();
-    void trayClickIgnoredWhileAnotherWindowIsOpen();
     void terminerUsesTheLastProposal_data();
     void terminerUsesTheLastProposal();
 };
@@ -276,11 +275,7 @@ void TrackerFlowTest::messageWithoutSwitchCannotBeSuppressed()
     rig.questions.answers[8] = { false };
     rig.showAt(0, 1, 0, 6);
     QVERIFY(rig.state().settings.messageEnabled[8]);
-    QVERIFY(!stockMessage(8)->offersSuppression);
-    QVERIFY(stockMessage(1)->offersSuppression);
-    QVERIFY(stockMessage(2)->leftCaption.isEmpty());
-    QCOMPARE(stockMessage(4)->rightCaption, QStringLiteral("Clôturer"));
-    QVERIFY(!stockMessage(5).has_value());
+    QVERIFY(!rig.state().changeEnabled);
 }
 
 void TrackerFlowTest::quitterKeepsTheDayFile()
@@ -331,21 +326,6 @@ void TrackerFlowTest::helpAndWeb()
     QCOMPARE(rig.tracker->webToolTip(),
         QStringLiteral("Vérifier sur Internet s'il existe une nouvelle version (votre "
                        "version = v 3.13)"));
-}
-
-void TrackerFlowTest::trayClickIgnoredWhileAnotherWindowIsOpen()
-{
-    Rig rig;
-    rig.startDay();
-    rig.tracker->hideMainWindow();
-    rig.screens.otherVisible = true;
-    const int updates = rig.screens.updates;
-    rig.tracker->showMainWindow();
-    QVERIFY(!rig.screens.mainVisible);
-    QCOMPARE(rig.screens.updates, updates);
-    rig.screens.otherVisible = false;
-    rig.tracker->showMainWindow();
-    QVERIFY(rig.screens.mainVisible);
 }
 
 void TrackerFlowTest::terminerUsesTheLastProposal_data()

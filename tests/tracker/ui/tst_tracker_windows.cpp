@@ -270,6 +270,16 @@ void TrackerWindowsTest::mainWindowCloseBoxHides()
     program.tracker.showMainWindow();
     QVERIFY(main->isVisible());
     QVERIFY(!main->isMinimized());
+    if (trayAvailable)
+        return;
+    // Brought back from the task bar, the window proposes the change time as the icon would.
+    program.tracker.changeForm().open();
+    program.tracker.changeForm().fields().activityIndex = 1;
+    QVERIFY(program.tracker.confirmChange());
+    QVERIFY(main->isMinimized());
+    program.clock.set(2026, 12, 5, 9, 20);
+    main->showNormal();
+    QTRY_COMPARE(program.tracker.changeForm().fields().invokeTime, QStringLiteral("09:20:00"));
 }
 
 void TrackerWindowsTest::trayIconAndMenu()
