@@ -40,4 +40,4 @@ void SingleInstanceTest::secondStartEndsAtOnce()
 }
 
 QTEST_GUILESS_MAIN(SingleInstanceTest)
-#include "tst_single_instance.moc"
+#include "single_instance_test.moc"
