@@ -75,30 +75,6 @@ private slots:
         QCOMPARE(QDir(rig.dir.path()).entryList(QDir::Files), QStringList());
     }
 
-    void startDate_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("dayDate");
-        QTest::newRow("short date") << QString("3/12/2026") << QString("03/12/2026");
-        QTest::newRow("no slash") << QString("3122026") << QString("05/12/2026");
-        QTest::newRow("impossible day") << QString("31/02/2026") << QString("05/12/2026");
-    }
-    void startDate()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, dayDate);
-        Rig rig;
-        rig.clock.set(2026, 12, 5, 8, 15);
-        rig.screens.onStartWindow = [&] {
-            rig.tracker.checkStartDate(typed);
-            return true;
-        };
-        rig.startDay();
-        QCOMPARE(rig.state().dayDate, dayDate);
-        QCOMPARE(rig.state().currentStart, makeDateTime(*parseUserDate(dayDate), QTime(8, 15)));
-        QCOMPARE(rig.fields().invokeTime, "08:15:00");
-    }
-
     void recovery()
     {
         Rig rig;
@@ -183,39 +159,6 @@ private slots:
         QTEST(rig.fields().invokeTime, "proposal");
         QCOMPARE(rig.fields().duration, QString());
         QVERIFY(rig.screens.mainVisible);
-    }
-
-    void changeTimeCheck_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QTime>("changeTime");
-        const auto row = [](const char *typed, const char *shown, QTime time) {
-            QTest::newRow(typed) << QString(typed) << QString(shown) << time;
-        };
-        row("10:45", "10:45", QTime(10, 45));
-        row("10:20:15", "10:20:15", QTime(10, 20, 15));
-        row("10:01", "10:01", QTime(10, 1));
-        row("10:00:30", "10:30:00", QTime(10, 30));
-        row("1045", "10:30:00", QTime(10, 30));
-        row("25:00", "10:30:00", QTime(10, 30));
-        row("", "10:30:00", QTime(10, 30));
-    }
-    // Dossiers runs since 10:00, the window is shown at 10:30.
-    void changeTimeCheck()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QTime, changeTime);
-        Rig rig;
-        rig.clock.set(2026, 12, 5, 10, 0);
-        rig.startDay();
-        QVERIFY(rig.change(1, "10:00"));
-        rig.showAt(10, 30);
-        rig.tracker.openChangeDialog();
-        rig.fields().invokeTime = typed;
-        rig.tracker.changeForm().checkChangeTime();
-        QTEST(rig.fields().invokeTime, "shown");
-        QCOMPARE(rig.state().changeTime, makeDateTime(QDate(2026, 12, 5), changeTime));
     }
 
     void firstChangeTakesAnyTime()

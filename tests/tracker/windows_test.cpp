@@ -275,9 +275,6 @@ private slots:
         QCOMPARE(grid->accessibleName(), "Historique de la journée");
         QCOMPARE(program.cell(0, 0), "(dans log)");
         QVERIFY(grid->columnWidth(3) > grid->columnWidth(1));
-        QCOMPARE(child(main, "cmdInternet")->toolTip(),
-            "Vérifier sur Internet s'il existe une nouvelle version (votre version = v 3.13)");
-        QCOMPARE(child(main, "cmdQuit")->toolTip(), "Terminer la journée (Enregistrer le log)");
         click(main, "cmdContinuer");
         QVERIFY(!main->isVisible());
         program.tracker.state().changeEnabled = false;
@@ -364,8 +361,12 @@ private slots:
                   QTest::newRow(name) << QByteArray(field) << QString(typed) << QString(shown);
               };
         row("change time accepted", "txtInvokeTime", "10:40", "10:40||");
+        row("change time with seconds", "txtInvokeTime", "10:20:15", "10:20:15||");
+        row("one minute after the start", "txtInvokeTime", "10:01", "10:01||");
         row("change time too early", "txtInvokeTime", "10:00:20", "10:30:00||");
-        row("change time no time", "txtInvokeTime", "midi", "10:30:00||");
+        row("change time without colon", "txtInvokeTime", "1045", "10:30:00||");
+        row("change time no time", "txtInvokeTime", "25:00", "10:30:00||");
+        row("change time empty", "txtInvokeTime", "", "10:30:00||");
         row("duration gives the end", "txtDuration", "45", "10:30:00|45|11:15");
         row("duration beyond a day", "txtDuration", "1441", "10:30:00||");
         row("end gives the duration", "txtEndTime", "11:00", "10:30:00|30|11:00");
@@ -388,6 +389,10 @@ private slots:
                   .join(u'|'),
             "shown");
         QCOMPARE(d.rig.fields().invokeTime, d.edit("txtInvokeTime")->text());
+        const QTime accepted = QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm:ss");
+        QCOMPARE(d.rig.state().changeTime.time(),
+            accepted.isValid() ? accepted
+                               : QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm"));
     }
 
     void enterActsByTag_data()
