@@ -538,6 +538,9 @@ private slots:
             QVERIFY(run.ended);
         }
         QVERIFY(readBytes(dir.filePath("Quillmere.ini")).contains("Message=3=Faux"));
+        QCOMPARE(
+            readBytes(dir.filePath("Quillmere.day")), "05/12/2026\r\n09:00:00, 20,Réunion,vu\r\n");
+        QVERIFY(!QFile::exists(dir.filePath("Quillmere.log")));
         Program run(dir.path());
         QString shown;
         onNextModal([&shown](QWidget *message) {
