@@ -381,15 +381,38 @@ private slots:
         QCOMPARE(rig.fields().invokeTime, "00:15:00");
     }
 
-    void newDayClosesTheOldOne()
+    void newDay_data()
     {
+        QTest::addColumn<bool>("declinedFirst");
+        QTest::newRow("accepted") << false;
+        // Réunion runs on until the new day is accepted.
+        QTest::newRow("declined once") << true;
+    }
+    // The next day closes this one into the journal and starts afresh.
+    void newDay()
+    {
+        QFETCH(bool, declinedFirst);
         Rig rig;
         rig.clock.set(2026, 12, 5, 22, 0);
         rig.startDay();
+        QCOMPARE(rig.tracker.history().columnChars(2), 79);
         writeBytes(rig.file(kJournalFileName), "06/12/2026, 20,Courrier,tôt\r\n");
         QVERIFY(rig.change(1, "22:00", "60"));
         rig.showAt(23, 0);
         QVERIFY(rig.change(2, "23:00"));
+        if (declinedFirst) {
+            // The day waits, and so does Changer; this message cannot be switched off.
+            rig.questions.answers[8] = { false };
+            rig.questions.suppressCodes = { 8 };
+            rig.showAt(0, 5, 0, 6);
+            QVERIFY(!rig.state().changeEnabled);
+            QVERIFY(rig.state().settings.messageEnabled[8]);
+            QCOMPARE(rig.state().dayDate, "05/12/2026");
+            const qsizetype opened = rig.screens.log.count("change");
+            rig.tracker.openChangeDialog();
+            QCOMPARE(rig.screens.log.count("change"), opened);
+            rig.questions.asked.clear();
+        }
         rig.showAt(0, 10, 0, 6);
         QCOMPARE(rig.questions.asked, (QList<int> { 8, 2 }));
         QCOMPARE(rig.bytes(kJournalFileName),
@@ -409,86 +432,55 @@ private slots:
         QCOMPARE(rig.fields().invokeTime, "00:10:00");
     }
 
-    // Declined, the new day waits, and so does Changer; message 8 cannot be switched off.
-    void newDayDeclined()
-    {
-        Rig rig;
-        rig.clock.set(2026, 12, 5, 23, 0);
-        rig.startDay();
-        QCOMPARE(rig.tracker.history().columnChars(2), 79);
-        QVERIFY(rig.change(1, "23:00"));
-        rig.questions.answers[8] = { false };
-        rig.questions.suppressCodes = { 8 };
-        rig.showAt(0, 5, 0, 6);
-        QVERIFY(!rig.state().changeEnabled);
-        QVERIFY(rig.state().settings.messageEnabled[8]);
-        QCOMPARE(rig.state().dayDate, "05/12/2026");
-        const qsizetype opened = rig.screens.log.count("change");
-        rig.tracker.openChangeDialog();
-        QCOMPARE(rig.screens.log.count("change"), opened);
-        rig.showAt(0, 6, 0, 6);
-        QCOMPARE(rig.questions.asked, (QList<int> { 8, 8 }));
-        QVERIFY(rig.state().changeEnabled);
-        QCOMPARE(rig.state().dayDate, "06/12/2026");
-    }
-
+    // Terminer records the running activity up to the last proposal made, at 10:00 when the
+    // window was shown then, else the minute after its start.
     void closeDay_data()
     {
-        QTest::addColumn<bool>("shownSince");
-        QTest::addColumn<QByteArray>("journal");
-        QTest::newRow("right after the change")
-            << false << QByteArray("05/12/2026, 1,Courrier,\r\n");
-        QTest::newRow("after showing the window")
-            << true << QByteArray("05/12/2026, 60,Courrier,\r\n");
+        QTest::addColumn<QList<int>>("activities"); // started at 09:00, 09:20...; pause is 0
+        QTest::addColumn<bool>("shownAtTen");
+        QTest::addColumn<QList<int>>("asked");
+        QTest::addColumn<QByteArray>("journal"); // null: none written
+        QTest::newRow("right after the change") << QList<int> { 3 } << false << QList<int> { 4 }
+                                                << QByteArray("05/12/2026, 1,Courrier,\r\n");
+        QTest::newRow("after showing the window") << QList<int> { 3 } << true << QList<int> { 4 }
+                                                  << QByteArray("05/12/2026, 60,Courrier,\r\n");
+        QTest::newRow("pauses only: an empty journal")
+            << QList<int> { 0, 0 } << true << QList<int> { 4 } << QByteArray("");
+        // The day file of a day without activity is left as it was.
+        QTest::newRow("no activity, declined once")
+            << QList<int>() << false << QList<int> { 4, 4 } << QByteArray();
     }
-    // Terminer records the running activity up to the last proposal made.
     void closeDay()
     {
-        QFETCH(bool, shownSince);
+        QFETCH(QList<int>, activities);
+        QFETCH(QList<int>, asked);
         Rig rig;
         rig.startDay();
-        QVERIFY(rig.change(3, "09:00"));
-        if (shownSince) {
+        if (activities.isEmpty())
+            writeBytes(rig.file(kDayFileName), "05/12/2026\r\n");
+        for (int i = 0; i < activities.size(); ++i)
+            QVERIFY(rig.change(activities[i], timeText(QTime(9, 20 * i))));
+        QFETCH(bool, shownAtTen);
+        if (shownAtTen) {
             rig.showAt(10, 0);
             rig.tracker.hideMainWindow();
         }
         rig.clock.set(2026, 12, 5, 11, 0);
+        rig.questions.answers[4] = { asked.size() < 2 };
         rig.tracker.closeDay();
+        if (!rig.tracker.hasEnded())
+            rig.tracker.closeDay();
         QVERIFY(rig.tracker.hasEnded());
+        QCOMPARE(rig.questions.asked, asked);
         QTEST(rig.bytes(kJournalFileName), "journal");
-        QVERIFY(!QFile::exists(rig.file(kDayFileName)));
+        QFETCH(QByteArray, journal);
+        QCOMPARE(QFile::exists(rig.file(kJournalFileName)), !journal.isNull());
+        QCOMPARE(QFile::exists(rig.file(kDayFileName)), activities.isEmpty());
         QCOMPARE(rig.screens.log.mid(rig.screens.log.size() - 2).join(u' '), "removeTray end");
-    }
-
-    void closeDayWithPausesOnly()
-    {
-        Rig rig;
-        rig.startDay();
-        QVERIFY(rig.change(0, "09:00", "20"));
-        QVERIFY(rig.change(0, "09:20"));
-        rig.showAt(9, 50);
-        rig.tracker.closeDay();
-        QCOMPARE(rig.questions.asked, QList<int> { 4 });
-        QVERIFY(rig.tracker.hasEnded());
-        QCOMPARE(rig.state().dayTotalMinutes, 50);
-        QCOMPARE(rig.state().dayTotalWithoutPauseMinutes, 0);
-        QVERIFY(QFile::exists(rig.file(kJournalFileName)));
-        QCOMPARE(rig.bytes(kJournalFileName), QByteArray());
-        QVERIFY(!QFile::exists(rig.file(kDayFileName)));
-    }
-
-    void closeDayWithoutActivity()
-    {
-        Rig rig;
-        rig.startDay();
-        writeBytes(rig.file(kDayFileName), "05/12/2026\r\n");
-        rig.questions.answers[4] = { false };
-        rig.tracker.closeDay();
-        QVERIFY(!rig.tracker.hasEnded());
-        rig.tracker.closeDay();
-        QVERIFY(rig.tracker.hasEnded());
-        QVERIFY(QFile::exists(rig.file(kDayFileName)));
-        QVERIFY(!QFile::exists(rig.file(kJournalFileName)));
+        if (activities == QList<int> { 0, 0 })
+            QCOMPARE(QList<int>(
+                         { rig.state().dayTotalMinutes, rig.state().dayTotalWithoutPauseMinutes }),
+                QList<int>({ 60, 0 }));
     }
 
     // A blocked file is reported and the day goes on as it was.
