@@ -239,6 +239,7 @@ private slots:
         row("byte-order mark of the file only", "\357\273\277a\n\357\273\277b\n",
             "a|\357\273\277b");
         row("byte-order mark alone", "\357\273\277", "");
+        row("several byte-order marks", "\357\273\277\357\273\277a\n", "a");
         row("start of a byte-order mark", "\357\273", "\357\273");
         QTest::newRow("nul bytes")
             << QByteArray("a\0b\n", 4) << QByteArrayList { QByteArray("a\0b", 3) };
