@@ -1,4 +1,4 @@
-#include "install_paths.h"
+#include "installer/core/install_paths.h"
 
 #include <QDir>
 
@@ -19,6 +19,13 @@ QString shortcutFilePath(const QString &linkPath)
 bool isUsableFolder(const QString &folder)
 {
     return !folder.trimmed().isEmpty() && QDir::isAbsolutePath(folder);
+}
+
+QString proposedInstallPath(const QString &entry, const QString &productName)
+{
+    if (entry.endsWith(kSeparator))
+        return entry + productName;
+    return joinPath(entry, productName);
 }
 
 } // namespace qmi

@@ -5,12 +5,12 @@
 namespace qmi {
 
 #ifdef Q_OS_WIN
-inline constexpr QStringView kExeSuffix = u".exe";
-inline constexpr QStringView kShortcutSuffix = u".lnk";
+inline const QString kExeSuffix = QStringLiteral(".exe");
+inline const QString kShortcutSuffix = QStringLiteral(".lnk");
 inline constexpr QChar kSeparator = u'\\';
 #else
-inline constexpr QStringView kExeSuffix = u"";
-inline constexpr QStringView kShortcutSuffix = u".desktop";
+inline const QString kExeSuffix = QStringLiteral("");
+inline const QString kShortcutSuffix = QStringLiteral(".desktop");
 inline constexpr QChar kSeparator = u'/';
 #endif
 
@@ -24,5 +24,9 @@ QString shortcutFilePath(const QString &linkPath);
 // Folders the run may write into must be absolute: an empty or relative folder would put the
 // files at the root of the drive or in the release folder.
 bool isUsableFolder(const QString &folder);
+
+// The installation folder proposed when the user picks a folder in the list: a root already ends
+// with the separator, so the product's folder is added without doubling it.
+QString proposedInstallPath(const QString &entry, const QString &productName);
 
 } // namespace qmi

@@ -34,12 +34,12 @@ PayloadTable standardPayload();
 // The values the run works from, set at start-up and by the wizard.
 struct InstallState
 {
-    QString installPath;
-    QString winDir;
-    QString sourceDir;
-    QString desktopFolder;
-    QString programsFolder;
-    QString startupFolder;
+    QString InstallPath;
+    QString WinDir;
+    QString SourceDir;
+    QString DesktopFolder;
+    QString ProgramsFolder;
+    QString StartupFolder;
 };
 
 struct ShortcutChoice
