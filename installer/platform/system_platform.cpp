@@ -145,7 +145,10 @@ void SystemPlatform::showError(const QString &text, const QString &title)
 
 QString programFilesFolder()
 {
-    return joinPath(QDir::homePath(), QStringLiteral("Applications"));
+    // The installation folder is made one level deep, so its parent must be there already.
+    const QString folder = joinPath(QDir::homePath(), QStringLiteral("Applications"));
+    QDir().mkpath(folder);
+    return folder;
 }
 
 } // namespace qmi

@@ -23,7 +23,7 @@ public:
     void showError(const QString &text, const QString &title) override;
 };
 
-// The folder under which the installation folder is proposed (~/Applications).
+// The folder under which the installation folder is proposed (~/Applications), made when missing.
 QString programFilesFolder();
 
 } // namespace qmi
