@@ -6,6 +6,7 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -48,6 +49,19 @@ QPushButton *WizardWindow::addButton(const QString &objectName, const QString &c
     button->setObjectName(objectName);
     m_buttons->addWidget(button);
     return button;
+}
+
+void WizardWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        for (QPushButton *button : findChildren<QPushButton *>()) {
+            if (button->isDefault() && button->isEnabled() && button->isVisible()) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void WizardWindow::closeEvent(QCloseEvent *event)

@@ -25,6 +25,8 @@ protected:
     QPushButton *addButton(const QString &objectName, const QString &caption);
     WizardFlow &flow() const { return m_flow; }
     void closeEvent(QCloseEvent *event) override;
+    // These are plain windows, not dialogs: Enter is given to the default button here.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     WizardFlow &m_flow;
