@@ -1,0 +1,118 @@
+#pragma once
+
+#include "installer/core/install_values.h"
+#include "installer/core/platform.h"
+#include "installer/core/questions.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <QTemporaryDir>
+
+namespace qmi::test {
+
+inline QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Gives the same answer to every question and keeps them, as "title|text".
+class AnsweringQuestions : public Questions
+{
+public:
+    bool askYesNo(const QString &text, const QString &title) override
+    {
+        asked.append(title + u'|' + text);
+        return answer;
+    }
+
+    bool answer = false;
+    QStringList asked;
+};
+
+// A platform over a temporary tree: dates are set per file instead of read from the disk, copies
+// can be made to fail, and everything the run starts, writes or shows is recorded. The Windows
+// folder is handed out with trailing separators, as the system may give it.
+class FakePlatform : public Platform
+{
+public:
+    FakePlatform()
+    {
+        for (const char *name : { "Desktop", "Programs", "Startup" })
+            special[QLatin1String(name)] = path(QStringLiteral("home/") + QLatin1String(name));
+        for (const QString &folder : special.values() + QStringList { system32(), programFiles() })
+            QDir().mkpath(folder);
+        QDir().mkpath(source());
+    }
+
+    QString path(const QString &relative) const { return root.path() + u'/' + relative; }
+    QString source() const { return path(QStringLiteral("release")); }
+    QString system32() const { return path(QStringLiteral("windows/system32")); }
+    QString programFiles() const { return path(QStringLiteral("programs")); }
+
+    void writePayload()
+    {
+        for (const PayloadEntry &entry : standardPayload().entries)
+            writeBytes(source() + u'/' + entry.source, entry.source.toUtf8());
+    }
+    // Every file below the tree's root, relative to it.
+    QStringList allFiles() const
+    {
+        QStringList files;
+        QDirIterator it(root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files.append(QDir(root.path()).relativeFilePath(it.next()));
+        files.sort();
+        return files;
+    }
+
+    QString windowsFolder() override { return path(QStringLiteral("windows//")); }
+    QString currentFolder() override { return source(); }
+    bool fileExists(const QString &file) override { return QFileInfo(file).isFile(); }
+    bool folderExists(const QString &folder) override { return QFileInfo(folder).isDir(); }
+    bool createFolder(const QString &folder) override { return QDir().mkdir(folder); }
+    bool copyFile(const QString &from, const QString &to) override
+    {
+        copyTargets.append(to);
+        if (failingTargets.contains(to) || !QFileInfo(from).isFile()
+            || !QFileInfo(QFileInfo(to).path()).isDir())
+            return false;
+        QFile::remove(to);
+        dates[to] = lastModified(from);
+        return QFile::copy(from, to);
+    }
+    QDateTime lastModified(const QString &file) override
+    {
+        return dates.value(file, QDateTime(QDate(2020, 1, 15), QTime(12, 0)));
+    }
+    void startHidden(const QString &commandLine) override { started.append(commandLine); }
+    QString specialFolder(const QString &name) override { return special.value(name); }
+    bool createShortcut(const Shortcut &shortcut) override
+    {
+        shortcuts.append(shortcut);
+        return writeBytes(shortcut.linkPath, shortcut.targetPath.toUtf8());
+    }
+    void showError(const QString &text, const QString &title) override
+    {
+        errors.append(title + u'|' + text);
+    }
+
+    QTemporaryDir root;
+    QHash<QString, QString> special;
+    QHash<QString, QDateTime> dates;
+    QSet<QString> failingTargets;
+    QStringList started, copyTargets, errors;
+    QList<Shortcut> shortcuts;
+};
+
+} // namespace qmi::test

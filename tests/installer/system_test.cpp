@@ -1,0 +1,216 @@
+#include "rig.h"
+
+#include "installer/core/start_up.h"
+#include "installer/platform/desktop_entry.h"
+#include "installer/platform/system_platform.h"
+#include "installer/ui/wizard.h"
+#include "installer/uninstaller/uninstall_plan.h"
+
+#include <QCheckBox>
+#include <QLocale>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace qmi;
+using namespace qmi::test;
+
+// This system's platform in a temporary account, then the release set as built installed
+// through the wizard, the installed program started and the installation removed.
+class TstSystemInstall : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void desktopEntries_data();
+    void desktopEntries();
+    void writes();
+    void installThroughTheWizard();
+    void installedProgramStarts();
+    void uninstallKeepsTheJournal();
+
+private:
+    QString home(const QString &relative) const { return m_home.path() + u'/' + relative; }
+    QString installed(const QString &name) const { return m_installPath + u'/' + name; }
+
+    QTemporaryDir m_home;
+    QTemporaryDir m_releaseCopy;
+    QString m_release = QStringLiteral(QM_RELEASE_DIR);
+    QString m_installPath;
+};
+
+void TstSystemInstall::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    QVERIFY(QFileInfo(m_release + QStringLiteral("/Install")).isExecutable());
+    qputenv("HOME", m_home.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", home(".local/share").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home(".config").toLocal8Bit());
+    if (!QFileInfo::exists(m_release + QStringLiteral("/QM3.dat"))) {
+        // Built without the statistics program: a copy of the set with a stand-in for it, so
+        // that everything else is still installed for real.
+        for (const QString &name : QDir(m_release).entryList(QDir::Files))
+            QVERIFY(QFile::copy(m_release + u'/' + name, m_releaseCopy.filePath(name)));
+        QVERIFY(writeBytes(m_releaseCopy.filePath("QM3.dat"), "#!/bin/sh\n"));
+        QFile::setPermissions(m_releaseCopy.filePath("QM3.dat"),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_release = m_releaseCopy.path();
+    }
+    QVERIFY(QDir::setCurrent(m_release));
+}
+
+void TstSystemInstall::desktopEntries_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("program");
+    QTest::addColumn<QByteArray>("entry");
+
+    QTest::newRow("awkward folder")
+        << "/opt/Quillmere/a $b \"c\" 100%\\d" << true
+        << QByteArray("[Desktop Entry]\nType=Application\nName=Quillmere\n"
+                      "Exec=\"/opt/Quillmere/a \\\\$b \\\\\"c\\\\\" 100%%\\\\\\\\d\"\n"
+                      "Path=/opt/Quillmere\nTerminal=false\n"
+                      "Icon=/opt/Quillmere/a $b \"c\" 100%\\\\d\n");
+    QTest::newRow("document") << "/opt/Quillmere/Aide à lire.pdf" << false
+                              << QByteArray("[Desktop Entry]\nType=Link\nName=Quillmere\n"
+                                            "URL=file:///opt/Quillmere/Aide%20%C3%A0%20lire.pdf\n"
+                                            "Icon=/opt/Quillmere/Aide \xc3\xa0 lire.pdf\n");
+}
+
+void TstSystemInstall::desktopEntries()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, program);
+    QFETCH(QByteArray, entry);
+    const Shortcut shortcut { QStringLiteral("/menu/Quillmere.lnk"), target,
+        QStringLiteral("/opt/Quillmere"), 4, target + QStringLiteral(", 0") };
+    QCOMPARE(formatDesktopEntry(shortcut, program), entry);
+}
+
+void TstSystemInstall::writes()
+{
+    QTemporaryDir dir;
+    SystemPlatform platform;
+    const QString source = dir.filePath("QM0.dat");
+    const QString target = dir.filePath("Quillmere");
+    QVERIFY(writeBytes(source, "new program") && writeBytes(target, "older program, running"));
+    QFile::setPermissions(source, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QDateTime built(QDate(2021, 6, 10), QTime(9, 30));
+    QFile file(source);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(built, QFileDevice::FileModificationTime));
+    file.close();
+
+    QVERIFY(platform.copyFile(source, target));
+    QCOMPARE(readAll(target), QByteArray("new program"));
+    QVERIFY(QFileInfo(target).isExecutable());
+    QCOMPARE(platform.lastModified(target), built);
+    QVERIFY(platform.fileExists(target) && !platform.fileExists(dir.path()));
+    QVERIFY(
+        writeBytes(dir.filePath(".hidden"), "x") && !platform.fileExists(dir.filePath(".hidden")));
+
+    QVERIFY(!platform.copyFile(source, dir.filePath("absent/Quillmere")));
+    QVERIFY(!platform.copyFile(dir.filePath("nothing"), dir.filePath("x")));
+    QVERIFY(QDir().mkdir(dir.filePath("folder")));
+    QVERIFY(!platform.copyFile(source, dir.filePath("folder")));
+    QVERIFY(QFileInfo(dir.filePath("folder")).isDir());
+    // A failed copy leaves no partial file behind.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({ "QM0.dat", "Quillmere" }));
+    QVERIFY(!platform.createFolder(dir.filePath("a/b")));
+    QVERIFY(platform.createFolder(dir.filePath("a")) && platform.folderExists(dir.filePath("a")));
+    QVERIFY(!platform.createShortcut(
+        Shortcut { dir.filePath("absent/Quillmere.lnk"), target, dir.path(), 4, QString() }));
+}
+
+void TstSystemInstall::installThroughTheWizard()
+{
+    SystemPlatform platform;
+    AnsweringQuestions questions;
+    InstallState state = prepareInstallState(platform, programFilesFolder());
+    QCOMPARE(state.InstallPath, home("Applications/Quillmere"));
+    QCOMPARE(state.SourceDir, m_release);
+    Wizard wizard(platform, questions, state, { QStringLiteral("/") });
+    QSignalSpy finished(&wizard, &Wizard::finished);
+    wizard.start();
+
+    auto click = [&wizard](const char *name) {
+        auto *button = wizard.currentWindow()->findChild<QPushButton *>(QLatin1String(name));
+        QVERIFY(button && button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+    };
+    click("cmdInstall");
+    click("cmdInstall");
+    wizard.currentWindow()->findChild<QCheckBox *>(QStringLiteral("chkDesktop"))->click();
+    click("cmdInstall");
+    QCOMPARE(wizard.currentWindow()->objectName(), QStringLiteral("frmLog"));
+    QCOMPARE(wizard.currentWindow()->findChild<QPushButton *>("cmdFinish")->text(),
+        QStringLiteral("Suivant >"));
+    click("cmdFinish");
+    QCOMPARE(wizard.currentWindow()->objectName(), QStringLiteral("frmEnd"));
+    click("cmdFinish");
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(questions.asked.isEmpty());
+
+    m_installPath = state.InstallPath;
+    for (const char *name : { "Quillmere", "QMStat", "Uninstall" })
+        QVERIFY2(QFileInfo(installed(QLatin1String(name))).isExecutable(), name);
+    QVERIFY(readAll(installed("Quillmere.pdf")).startsWith("%PDF"));
+    QVERIFY(QFileInfo::exists(home(".local/share/Quillmere/windows/system32/MSFLXGRD.OCX")));
+
+    const QString group = home(".local/share/applications/Quillmere");
+    const QString desktop = QFileInfo(home("Desktop")).absoluteFilePath();
+    QVERIFY(readAll(group + "/Quillmere.desktop")
+                .contains(("Type=Application\nName=Quillmere\nExec=\"" + installed("Quillmere")
+                    + "\"\nPath=" + m_installPath + "\n")
+                              .toUtf8()));
+    QVERIFY(QFileInfo(group + "/Quillmere.desktop").isExecutable());
+    QVERIFY(readAll(group + "/Aide.desktop").contains("Type=Link\n"));
+    QVERIFY(readAll(group + "/Uninstall.desktop").contains("/Uninstall\"\n"));
+    QVERIFY(QFileInfo::exists(home(".config/autostart/Quillmere.desktop")));
+    QVERIFY(QFileInfo::exists(desktop + "/Quillmere.desktop"));
+    QCOMPARE(readAll(installed("uninstall.dat")),
+        (QStringLiteral("Quillmere\r\n") + m_installPath + "\r\n" + desktop + "\r\n" + group
+            + "\r\n" + home(".config/autostart") + "\r\n")
+            .toUtf8());
+}
+
+void TstSystemInstall::installedProgramStarts()
+{
+    QVERIFY(!m_installPath.isEmpty());
+    if (readAll(m_release + QStringLiteral("/QM0.dat")).startsWith("#!"))
+        QSKIP("the release set holds no Quillmere program in this build");
+    QProcess program;
+    program.setWorkingDirectory(m_installPath);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.start(installed("Quillmere"), {});
+    QVERIFY(program.waitForStarted());
+    QVERIFY2(!program.waitForFinished(2000), program.readAllStandardError().constData());
+    QVERIFY(!QFileInfo::exists(installed("Quillmere.ini")));
+    program.kill();
+    program.waitForFinished();
+}
+
+void TstSystemInstall::uninstallKeepsTheJournal()
+{
+    QVERIFY(!m_installPath.isEmpty());
+    QVERIFY(writeBytes(installed("Quillmere.log"), "12/03/2024,09:00,Lecture, 30,\r\n"));
+    const auto data = readUninstallData(installed("uninstall.dat"));
+    QVERIFY(data.has_value());
+    const UninstallResult result = carryOut(planUninstall(m_installPath, *data), false);
+
+    QVERIFY2(result.failed.isEmpty(), qPrintable(result.failed.join(u' ')));
+    QVERIFY(QFileInfo::exists(installed("Quillmere.log")));
+    for (const char *name :
+        { "Quillmere", "QMStat", "Uninstall", "Quillmere.pdf", "uninstall.dat" })
+        QVERIFY2(!QFileInfo::exists(installed(QLatin1String(name))), name);
+    for (const char *name : { ".local/share/applications/Quillmere",
+             ".config/autostart/Quillmere.desktop", "Desktop/Quillmere.desktop" })
+        QVERIFY2(!QFileInfo::exists(home(QLatin1String(name))), name);
+}
+
+QTEST_MAIN(TstSystemInstall)
+#include "system_test.moc"

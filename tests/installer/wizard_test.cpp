@@ -1,0 +1,282 @@
+#include "rig.h"
+
+#include "installer/core/start_up.h"
+#include "installer/ui/wizard.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace qmi;
+using namespace qmi::test;
+
+namespace {
+
+const QString kConfirmation = QStringLiteral("Confirmez|   Abandonner l'installation ?   ");
+
+struct WizardRig
+{
+    explicit WizardRig(const QStringList &drives = { QStringLiteral("/") })
+        : state(prepareInstallState(platform, platform.programFiles()))
+        , wizard(platform, questions, state, drives)
+    {
+        platform.writePayload();
+        wizard.start();
+    }
+
+    template<typename T> T *find(const QString &name) const
+    {
+        QWidget *window = wizard.currentWindow();
+        return window ? window->findChild<T *>(name) : nullptr;
+    }
+    QString windowName() const
+    {
+        return wizard.currentWindow() ? wizard.currentWindow()->objectName() : QString();
+    }
+    void click(const QString &button, int times = 1) const
+    {
+        for (int i = 0; i < times; ++i) {
+            QPushButton *target = find<QPushButton>(button);
+            QVERIFY2(target, qPrintable(button));
+            QTest::mouseClick(target, Qt::LeftButton);
+        }
+    }
+    void clickFolder(const QString &path) const
+    {
+        auto *list = find<QListWidget>("dirList");
+        for (int row = 0; row < list->count(); ++row) {
+            if (list->item(row)->data(Qt::UserRole).toString() == path) {
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(row)).center());
+                return;
+            }
+        }
+        QFAIL(qPrintable(QStringLiteral("no entry ") + path));
+    }
+
+    FakePlatform platform;
+    AnsweringQuestions questions;
+    InstallState state;
+    Wizard wizard;
+    QSignalSpy finished { &wizard, &Wizard::finished };
+};
+
+} // namespace
+
+class TstInstallerWizard : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void texts_data();
+    void texts();
+    void abandon_data();
+    void abandon();
+    void endings_data();
+    void endings();
+    void folderChoice_data();
+    void folderChoice();
+    void unusableDriveIsUndone();
+};
+
+void TstInstallerWizard::texts_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QStringList>("texts");
+
+    QTest::newRow("welcome") << 0
+                             << QStringList { "Label1|Cet assistant va installer",
+                                    "Label2|Quillmere", "Label3|sur votre PC.",
+                                    "cmdInstall|Suivant >", "cmdCancel|Abandon" };
+    QTest::newRow("folder") << 1
+                            << QStringList { "Label5|Dossier d'installation :",
+                                   "Label1|Changer de dossier d'installation ...",
+                                   "cmdInstall|Suivant >", "cmdCancel|Abandon" };
+    QTest::newRow("shortcuts") << 2
+                               << QStringList { "Label5|Quels raccourcis faut-il créer ?",
+                                      "Frame1| Quillmere ",
+                                      "chkStart| groupe dans Démarrer/Programmes",
+                                      "chkStartup| au démarrage de Windows",
+                                      "chkDesktop| sur le bureau" };
+}
+
+void TstInstallerWizard::texts()
+{
+    QFETCH(int, step);
+    QFETCH(QStringList, texts);
+
+    WizardRig rig;
+    rig.click("cmdInstall", step);
+    QCOMPARE(rig.wizard.currentWindow()->windowTitle(), QStringLiteral("Quillmere - installation"));
+    for (const QString &pair : texts) {
+        auto *control = rig.find<QWidget>(pair.section(u'|', 0, 0));
+        auto *label = qobject_cast<QLabel *>(control);
+        auto *button = qobject_cast<QAbstractButton *>(control);
+        auto *frame = qobject_cast<QGroupBox *>(control);
+        QCOMPARE(label   ? label->text()
+                : button ? button->text()
+                : frame  ? frame->title()
+                         : QString(),
+            pair.section(u'|', 1));
+    }
+}
+
+void TstInstallerWizard::abandon_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<bool>("closeBox");
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("welcome, no") << 0 << false << false;
+    QTest::newRow("folder, no") << 1 << false << false;
+    QTest::newRow("shortcuts, no") << 2 << false << false;
+    QTest::newRow("welcome, yes") << 0 << false << true;
+    QTest::newRow("shortcuts, yes") << 2 << false << true;
+    QTest::newRow("folder, close box, no") << 1 << true << false;
+    QTest::newRow("folder, close box, yes") << 1 << true << true;
+}
+
+void TstInstallerWizard::abandon()
+{
+    QFETCH(int, step);
+    QFETCH(bool, closeBox);
+    QFETCH(bool, answer);
+
+    WizardRig rig;
+    rig.click("cmdInstall", step);
+    const QString window = rig.windowName();
+    rig.questions.answer = answer;
+    if (closeBox)
+        rig.wizard.currentWindow()->close();
+    else
+        rig.click("cmdCancel");
+
+    QCOMPARE(rig.questions.asked, QStringList { kConfirmation });
+    QCOMPARE(rig.finished.size(), answer ? 1 : 0);
+    QCOMPARE(rig.windowName(), answer ? QString() : window);
+    QVERIFY(answer || rig.wizard.currentWindow()->isVisible());
+    QVERIFY(rig.platform.copyTargets.isEmpty());
+}
+
+void TstInstallerWizard::endings_data()
+{
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("logEnd");
+    QTest::newRow("failed run") << false << "Fermer"
+                                << "\n  ERREUR : QM3.dat est absent";
+    QTest::newRow("successful run") << true << "Suivant >"
+                                    << "\n\nINSTALLATION TERMINEE";
+}
+
+void TstInstallerWizard::endings()
+{
+    QFETCH(bool, complete);
+    QFETCH(QString, caption);
+    QFETCH(QString, logEnd);
+
+    WizardRig rig;
+    if (!complete)
+        QFile::remove(rig.platform.source() + QStringLiteral("/QM3.dat"));
+    rig.click("cmdInstall", 2);
+    rig.find<QCheckBox>("chkStartup")->click();
+    rig.find<QCheckBox>("chkDesktop")->click();
+    rig.click("cmdInstall");
+
+    QCOMPARE(rig.windowName(), QStringLiteral("frmLog"));
+    auto *finish = rig.find<QPushButton>("cmdFinish");
+    QCOMPARE(finish->text(), caption);
+    QVERIFY(finish->isEnabled());
+    QVERIFY(rig.find<QPlainTextEdit>("txtLog")->toPlainText().endsWith(logEnd));
+    QCOMPARE(rig.platform.errors.size(), complete ? 0 : 1);
+    // The desktop ticked and the start-up folder unticked: the desktop and the group.
+    QCOMPARE(rig.platform.shortcuts.size(), complete ? 4 : 0);
+    QVERIFY(
+        !complete || rig.platform.shortcuts.first().linkPath.contains(QStringLiteral("Desktop")));
+    rig.click("cmdFinish");
+    if (complete) {
+        QCOMPARE(rig.windowName(), QStringLiteral("frmEnd"));
+        QCOMPARE(rig.find<QLabel>("Label1")->text(), QStringLiteral("Installation terminée !"));
+        QCOMPARE(rig.finished.size(), 0);
+        rig.wizard.currentWindow()->close();
+    }
+    QCOMPARE(rig.windowName(), QString());
+    QCOMPARE(rig.finished.size(), 1);
+    QVERIFY(rig.questions.asked.isEmpty());
+}
+
+void TstInstallerWizard::folderChoice_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("proposed");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("root") << "/"
+                          << "/Quillmere" << QString();
+    QTest::newRow("release folder") << "release"
+                                    << "release/Quillmere" << QString();
+    QTest::newRow("subfolder") << "release/Mes programmes"
+                               << "release/Mes programmes/Quillmere" << QString();
+    QTest::newRow("typed path wins") << "/"
+                                     << "/Quillmere"
+                                     << "/srv/mon choix";
+}
+
+void TstInstallerWizard::folderChoice()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, proposed);
+    QFETCH(QString, typed);
+
+    WizardRig rig;
+    QVERIFY(QDir(rig.platform.source()).mkpath(QStringLiteral("Mes programmes")));
+    rig.click("cmdInstall");
+    auto full = [&rig](const QString &path) {
+        return path.startsWith(u'/') ? path : rig.platform.path(path);
+    };
+    auto *path = rig.find<QLineEdit>("txtInstallPath");
+    QCOMPARE(rig.find<QLabel>("Label5")->buddy(), path);
+    if (entry.contains(u' ')) {
+        // The subfolder is listed once the release folder has been opened by leaving the list.
+        QWidget *window = rig.wizard.currentWindow();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        rig.clickFolder(rig.platform.source());
+        path->setFocus();
+    }
+    rig.clickFolder(full(entry));
+    QCOMPARE(path->text(), full(proposed));
+    QCOMPARE(rig.state.InstallPath, full(proposed));
+    if (typed.isEmpty()) {
+        rig.click("cmdInstall");
+    } else {
+        path->selectAll();
+        QTest::keyClicks(path, typed);
+        QTest::keyClick(path, Qt::Key_Return);
+    }
+    QCOMPARE(rig.windowName(), QStringLiteral("frmShort"));
+    QCOMPARE(rig.state.InstallPath, typed.isEmpty() ? full(proposed) : typed);
+}
+
+void TstInstallerWizard::unusableDriveIsUndone()
+{
+    WizardRig rig({ QStringLiteral("/"), QStringLiteral("/nonexistent-medium") });
+    rig.click("cmdInstall");
+    auto *drives = rig.find<QComboBox>("drvList");
+    const auto *list = rig.find<QListWidget>("dirList");
+    QCOMPARE(drives->currentText(), QStringLiteral("/"));
+    const int rows = list->count();
+    const QString last = list->item(rows - 1)->data(Qt::UserRole).toString();
+    drives->setCurrentIndex(1);
+    QCOMPARE(drives->currentText(), QStringLiteral("/"));
+    QCOMPARE(list->count(), rows);
+    QCOMPARE(list->item(rows - 1)->data(Qt::UserRole).toString(), last);
+}
+
+QTEST_MAIN(TstInstallerWizard)
+#include "wizard_test.moc"
