@@ -68,6 +68,7 @@ constexpr qint64 kBytesPerEntryGuess = 28;
 
 void QMstat::InitPaths(const QString &programFolder)
 {
+    m_programFolder = programFolder;
     m_journalPath = programFile(programFolder, kJournalFileName);
     m_settingsPath = programFile(programFolder, kSettingsFileName);
     m_userName = QStringLiteral("-");

@@ -43,6 +43,7 @@ public:
     // All of the above, in their order.
     void load(const QString &programFolder);
 
+    const QString &programFolder() const { return m_programFolder; }
     const QString &journalPath() const { return m_journalPath; }
     const QString &settingsPath() const { return m_settingsPath; }
     const QString &userName() const { return m_userName; }
@@ -70,6 +71,7 @@ public:
     std::int64_t firstDayFrom(DayNumber date) const;
 
 private:
+    QString m_programFolder;
     QString m_journalPath;
     QString m_settingsPath;
     QString m_userName = QStringLiteral("-");
