@@ -85,8 +85,8 @@ std::optional<QTime> parseUserTime(QStringView text)
 
 QDate parseJournalDate(QByteArrayView field)
 {
-    int values[3] = {0, 0, 0};
-    int digits[3] = {0, 0, 0};
+    int values[3] = { 0, 0, 0 };
+    int digits[3] = { 0, 0, 0 };
     int part = 0;
     for (char c : field) {
         if (c == '/') {
@@ -116,7 +116,7 @@ std::int32_t ElapsedMinutes(const QDateTime &start, const QDateTime &end)
     const bool fractional = q * 60 != s;
     const qint64 minutes = (fractional || q == 0) ? q + 1 : q;
     return std::int32_t(std::clamp<qint64>(minutes, std::numeric_limits<std::int32_t>::min(),
-                                           std::numeric_limits<std::int32_t>::max()));
+        std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace qm

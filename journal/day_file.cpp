@@ -19,12 +19,9 @@ std::optional<QString> readDayFileDate(const QString &path)
     return reader.next(line) ? decodeText(line) : QString();
 }
 
-std::optional<DayFileContent> readDayFile(const QString &path)
+DayFileContent readDayFile(QIODevice &device)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    LineReader reader(file);
+    LineReader reader(device);
     DayFileContent content;
     QByteArrayView line;
     if (!reader.next(line))
@@ -36,18 +33,26 @@ std::optional<DayFileContent> readDayFile(const QString &path)
         // The day file's lines have the journal's shape, with the start time in front.
         if (auto fields = parseJournalLine(line)) {
             content.lines.append(
-                DayLine{fields->date, fields->minutesText, fields->activity, fields->comment});
+                DayLine { fields->date, fields->minutesText, fields->activity, fields->comment });
         }
     }
     return content;
+}
+
+std::optional<DayFileContent> readDayFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return readDayFile(file);
 }
 
 QByteArray formatDayFile(const QString &date, const QList<DayLine> &lines)
 {
     QString text = date + QStringLiteral("\r\n");
     for (const DayLine &line : lines) {
-        text += line.start + u',' + line.minutesText + u',' + line.activity + u','
-            + line.comment + QStringLiteral("\r\n");
+        text += line.start + u',' + line.minutesText + u',' + line.activity + u',' + line.comment
+            + QStringLiteral("\r\n");
     }
     return encodeText(text);
 }

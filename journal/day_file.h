@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class QIODevice;
+
 namespace qm {
 
 // One finished activity of the day in progress: start "hh:mm:ss", minutes as number text,
@@ -30,6 +32,9 @@ std::optional<QString> readDayFileDate(const QString &path);
 
 // The whole day file; empty lines and lines with fewer than four fields are skipped.
 std::optional<DayFileContent> readDayFile(const QString &path);
+
+// The same reading from an open device; an empty device gives an empty date and no lines.
+DayFileContent readDayFile(QIODevice &device);
 
 // The bytes of a day file: the date line, then one line per activity, CR LF each.
 QByteArray formatDayFile(const QString &date, const QList<DayLine> &lines);

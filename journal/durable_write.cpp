@@ -27,7 +27,9 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // QSaveFile::commit() only looks at errors of write() itself: data that fails to leave its
+    // buffer (a full disk) would still replace the old file with a truncated one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

@@ -27,18 +27,33 @@ qsizetype splitFields(QByteArrayView line, QByteArrayView *fields, qsizetype cou
     return n;
 }
 
-bool readLines(const QString &path, const std::function<void(QByteArrayView)> &onLine)
+void readLines(QIODevice &device, const std::function<void(QByteArrayView)> &onLine)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    LineReader reader(file);
+    LineReader reader(device);
     QByteArrayView line;
     while (reader.next(line)) {
         if (!line.isEmpty())
             onLine(line);
     }
+}
+
+bool readFile(const QString &path, const std::function<void(QIODevice &)> &read)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    read(file);
     return true;
+}
+
+// Whether appending to the file would glue the first new line to an unfinished last one.
+bool lacksFinalLineEnd(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return false;
+    char last = '\n';
+    return file.seek(file.size() - 1) && file.getChar(&last) && last != '\n';
 }
 
 } // namespace
@@ -46,7 +61,7 @@ bool readLines(const QString &path, const std::function<void(QByteArrayView)> &o
 QByteArray formatJournalRecord(const JournalRecord &record)
 {
     return encodeText(QString(record.date + u',' + record.minutesText + u',' + record.activity
-                              + u',' + record.comment + QStringLiteral("\r\n")));
+        + u',' + record.comment + QStringLiteral("\r\n")));
 }
 
 std::optional<JournalRecord> parseJournalLine(QByteArrayView line)
@@ -54,24 +69,29 @@ std::optional<JournalRecord> parseJournalLine(QByteArrayView line)
     QByteArrayView fields[4];
     if (splitFields(line, fields, 4) < 4)
         return std::nullopt;
-    return JournalRecord{decodeText(fields[0]), decodeText(fields[1]), decodeText(fields[2]),
-                         decodeText(fields[3])};
+    return JournalRecord { decodeText(fields[0]), decodeText(fields[1]), decodeText(fields[2]),
+        decodeText(fields[3]) };
 }
 
-bool readJournal(const QString &path, const JournalRecordSink &sink)
+void readJournal(QIODevice &device, const JournalRecordSink &sink)
 {
-    return readLines(path, [&](QByteArrayView line) {
+    readLines(device, [&](QByteArrayView line) {
         if (auto record = parseJournalLine(line))
             sink(*record);
     });
 }
 
-bool readJournalOfDate(const QString &path, const QString &date, const JournalRecordSink &sink)
+bool readJournal(const QString &path, const JournalRecordSink &sink)
+{
+    return readFile(path, [&](QIODevice &file) { readJournal(file, sink); });
+}
+
+void readJournalOfDate(QIODevice &device, const QString &date, const JournalRecordSink &sink)
 {
     // Comparing the raw date field first keeps a long journal cheap to scan; the decoded text
     // is compared as well, so the match stays textual whatever the file's encoding.
     const QByteArray rawDate = encodeText(date);
-    return readLines(path, [&](QByteArrayView line) {
+    readLines(device, [&](QByteArrayView line) {
         const qsizetype comma = line.indexOf(',');
         const QByteArrayView field = comma < 0 ? line : line.first(comma);
         if (field != rawDate && decodeText(field) != date)
@@ -81,9 +101,16 @@ bool readJournalOfDate(const QString &path, const QString &date, const JournalRe
     });
 }
 
+bool readJournalOfDate(const QString &path, const QString &date, const JournalRecordSink &sink)
+{
+    return readFile(path, [&](QIODevice &file) { readJournalOfDate(file, date, sink); });
+}
+
 bool appendToJournal(const QString &path, const QList<JournalRecord> &records)
 {
     QByteArray bytes;
+    if (lacksFinalLineEnd(path))
+        bytes = "\r\n";
     for (const JournalRecord &record : records)
         bytes += formatJournalRecord(record);
     QFile file(path);

@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 
+class QIODevice;
+
 namespace qm {
 
 // One line of the journal: date "dd/mm/yyyy", minutes as number text (" 65"), activity and
@@ -36,8 +38,14 @@ using JournalRecordSink = std::function<void(const JournalRecord &)>;
 bool readJournal(const QString &path, const JournalRecordSink &sink);
 bool readJournalOfDate(const QString &path, const QString &date, const JournalRecordSink &sink);
 
-// Appends the records and waits until they are on disk. The file is created when missing.
-// False when anything failed; the records may then be partly written.
+// The same readings from an open device, such as a file already opened or an in-memory buffer.
+void readJournal(QIODevice &device, const JournalRecordSink &sink);
+void readJournalOfDate(QIODevice &device, const QString &date, const JournalRecordSink &sink);
+
+// Appends the records and waits until they are on disk. The file is created when missing. A
+// last line left without its end (a journal edited by hand) is ended first, so that the first
+// new record does not run into it. False when anything failed; the records may then be partly
+// written.
 bool appendToJournal(const QString &path, const QList<JournalRecord> &records);
 
 } // namespace qm

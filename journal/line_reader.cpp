@@ -9,8 +9,7 @@ namespace qm {
 LineReader::LineReader(QIODevice &device, qsizetype blockSize)
     : m_device(device)
     , m_blockSize(blockSize)
-{
-}
+{ }
 
 bool LineReader::fill()
 {
@@ -33,8 +32,19 @@ bool LineReader::fill()
     return true;
 }
 
+void LineReader::skipByteOrderMark()
+{
+    m_atStart = false;
+    static constexpr QByteArrayView kMark("\xEF\xBB\xBF");
+    while (m_buffer.size() < kMark.size() && fill()) { }
+    if (QByteArrayView(m_buffer).startsWith(kMark))
+        m_pos = kMark.size();
+}
+
 bool LineReader::next(QByteArrayView &line)
 {
+    if (m_atStart)
+        skipByteOrderMark();
     qsizetype searchFrom = m_pos;
     for (;;) {
         const char *begin = m_buffer.constData() + searchFrom;

@@ -8,7 +8,9 @@ class QIODevice;
 namespace qm {
 
 // Reads a device line by line without loading it whole. Lines end with LF or CR LF; the ends
-// are not part of the line. The view returned by next() stays valid until the next call.
+// are not part of the line. A UTF-8 byte-order mark at the start of the device, as some editors
+// write, is not part of the first line either. The view returned by next() stays valid until the
+// next call.
 class LineReader
 {
 public:
@@ -19,12 +21,14 @@ public:
 
 private:
     bool fill();
+    void skipByteOrderMark();
 
     QIODevice &m_device;
     qsizetype m_blockSize;
     QByteArray m_buffer;
     qsizetype m_pos = 0;
     bool m_atEnd = false;
+    bool m_atStart = true;
 };
 
 } // namespace qm

@@ -14,7 +14,9 @@ enum class Rounding { HalfEven, Floor };
 template<typename Char>
 std::int32_t readNumber(const Char *p, const Char *end, Rounding rounding, bool *found = nullptr)
 {
-    auto ch = [](Char c) { return char16_t(static_cast<std::make_unsigned_t<Char>>(c)); };
+    auto ch = [](Char c) {
+        return char16_t(static_cast<std::make_unsigned_t<Char>>(c));
+    };
     while (p != end && (ch(*p) == u' ' || ch(*p) == u'\t'))
         ++p;
     bool negative = false;
@@ -64,8 +66,8 @@ std::int32_t readNumber(const Char *p, const Char *end, Rounding rounding, bool 
         ++magnitude; // floor of a negative number moves away from zero
     }
     std::int64_t value = negative ? -magnitude : magnitude;
-    value = std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                     std::numeric_limits<std::int32_t>::max());
+    value = std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
     return std::int32_t(value);
 }
 

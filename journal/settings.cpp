@@ -8,27 +8,48 @@
 #include <QFile>
 
 #include <functional>
+#include <optional>
 
 namespace qm {
 
 namespace {
 
-bool forEachEntry(const QString &path, const std::function<void(const QStringList &)> &onEntry)
+// The name, the value and the third field of a line. Only these three are ever looked at, so a
+// line made of thousands of "=" costs no more than any other.
+struct Entry
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    LineReader reader(file);
+    QStringView name;
+    QStringView value;
+    QStringView third;
+};
+
+std::optional<Entry> splitEntry(QStringView line)
+{
+    const qsizetype first = line.indexOf(u'=');
+    // A line without "=" carries no value, whatever its name.
+    if (first < 0)
+        return std::nullopt;
+    Entry entry { line.first(first), line.sliced(first + 1), {} };
+    if (const qsizetype second = entry.value.indexOf(u'='); second >= 0) {
+        entry.third = entry.value.sliced(second + 1);
+        entry.value = entry.value.first(second);
+        if (const qsizetype third = entry.third.indexOf(u'='); third >= 0)
+            entry.third = entry.third.first(third);
+    }
+    return entry;
+}
+
+void forEachEntry(QIODevice &device, const std::function<void(const Entry &)> &onEntry)
+{
+    LineReader reader(device);
     QByteArrayView line;
     while (reader.next(line)) {
         if (line.isEmpty())
             continue;
-        const QStringList pieces = decodeText(line).split(u'=');
-        // A line without "=" carries no value, whatever its name.
-        if (pieces.size() >= 2)
-            onEntry(pieces);
+        const QString text = decodeText(line);
+        if (const auto entry = splitEntry(text))
+            onEntry(*entry);
     }
-    return true;
 }
 
 QString booleanText(bool value)
@@ -38,48 +59,56 @@ QString booleanText(bool value)
 
 } // namespace
 
+void readSettings(QIODevice &device, SettingsModel &model)
+{
+    model.currentActivities.clear();
+    model.retiredActivities.clear();
+    model.activityChoices = QStringList { kPauseChoice.toString() };
+    model.commentChoices = QStringList { kNoCommentChoice.toString() };
+    forEachEntry(device, [&](const Entry &entry) {
+        const QString value = entry.value.toString();
+        if (entry.name == u"Comment") {
+            model.commentChoices.append(value);
+        } else if (entry.name == u"Activity") {
+            if (model.currentActivities.append(value))
+                model.activityChoices.append(value);
+        } else if (entry.name == u"OldActivity") {
+            model.retiredActivities.append(value);
+        } else if (entry.name == u"User") {
+            model.userName = value;
+        } else if (entry.name == u"Message") {
+            const int n = readRoundedNumber(entry.value);
+            if (n < 0 || n >= kMessageCount)
+                return;
+            model.messageEnabled[size_t(n)] = entry.third != u"Faux" && entry.third != u"False";
+        }
+    });
+}
+
 bool LoadSettings(const QString &path, SettingsModel &model)
 {
     model.currentActivities.clear();
     model.retiredActivities.clear();
-    if (!QFile::exists(path))
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-
-    model.activityChoices = QStringList{kPauseChoice.toString()};
-    model.commentChoices = QStringList{kNoCommentChoice.toString()};
-    return forEachEntry(path, [&](const QStringList &pieces) {
-        const QString &name = pieces[0];
-        const QString &value = pieces[1];
-        if (name == u"Comment") {
-            model.commentChoices.append(value);
-        } else if (name == u"Activity") {
-            if (model.currentActivities.append(value))
-                model.activityChoices.append(value);
-        } else if (name == u"OldActivity") {
-            model.retiredActivities.append(value);
-        } else if (name == u"User") {
-            model.userName = value;
-        } else if (name == u"Message") {
-            const int n = readRoundedNumber(value);
-            if (n < 0 || n >= kMessageCount)
-                return;
-            const QString flag = pieces.size() > 2 ? pieces[2] : QString();
-            model.messageEnabled[size_t(n)] = flag != u"Faux" && flag != u"False";
-        }
-    });
+    readSettings(file, model);
+    return true;
 }
 
 QByteArray formatSettings(const SettingsModel &model)
 {
     QString text = QStringLiteral("User=") + model.userName + QStringLiteral("\r\n");
     for (int n = 0; n < kMessageCount; ++n) {
-        text += QStringLiteral("Message=") + QString::number(n) + u'=' + booleanText(model.messageEnabled[size_t(n)])
-            + QStringLiteral("\r\n");
+        text += QStringLiteral("Message=") + QString::number(n) + u'='
+            + booleanText(model.messageEnabled[size_t(n)]) + QStringLiteral("\r\n");
     }
     for (int i = 0; i < model.currentActivities.count(); ++i)
-        text += QStringLiteral("Activity=") + model.currentActivities.at(i) + QStringLiteral("\r\n");
+        text
+            += QStringLiteral("Activity=") + model.currentActivities.at(i) + QStringLiteral("\r\n");
     for (int i = 0; i < model.retiredActivities.count(); ++i)
-        text += QStringLiteral("OldActivity=") + model.retiredActivities.at(i) + QStringLiteral("\r\n");
+        text += QStringLiteral("OldActivity=") + model.retiredActivities.at(i)
+            + QStringLiteral("\r\n");
     for (qsizetype i = 1; i < model.commentChoices.size(); ++i)
         text += QStringLiteral("Comment=") + model.commentChoices.at(i) + QStringLiteral("\r\n");
     return encodeText(text);
@@ -93,9 +122,12 @@ bool SaveSettings(const QString &path, const SettingsModel &model)
 QString readSettingsUserName(const QString &path)
 {
     QString userName = QStringLiteral("-");
-    forEachEntry(path, [&](const QStringList &pieces) {
-        if (pieces[0] == u"User")
-            userName = pieces[1];
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return userName;
+    forEachEntry(file, [&](const Entry &entry) {
+        if (entry.name == u"User")
+            userName = entry.value.toString();
     });
     return userName;
 }

@@ -8,6 +8,8 @@
 
 #include <array>
 
+class QIODevice;
+
 namespace qm {
 
 // The fixed first entries of the change dialog's two lists; they are never written to the file.
@@ -21,8 +23,8 @@ inline constexpr int kMessageCount = 10;
 struct SettingsModel
 {
     QString userName = QStringLiteral("-");
-    std::array<bool, kMessageCount> messageEnabled = {true, true, true, true, true,
-                                                      true, true, true, true, true};
+    std::array<bool, kMessageCount> messageEnabled
+        = { true, true, true, true, true, true, true, true, true, true };
     ActivityArray currentActivities;
     ActivityArray retiredActivities;
     // The change dialog's lists: the activities on offer ("pause" entry first) and the comment
@@ -35,6 +37,9 @@ struct SettingsModel
 // missing; then false is returned and nothing else changes. Lines with unknown names, without
 // "=", with a message number outside 0..9 or beyond a full list are ignored.
 bool LoadSettings(const QString &path, SettingsModel &model);
+
+// The reading of LoadSettings from an open device that holds the file's bytes.
+void readSettings(QIODevice &device, SettingsModel &model);
 
 // The bytes SaveSettings writes.
 QByteArray formatSettings(const SettingsModel &model);

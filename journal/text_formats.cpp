@@ -49,7 +49,8 @@ QString DurationCellText(std::int32_t minutes)
 
 QString DayTotalText(std::int32_t minutes)
 {
-    return FormatDuration(minutes) + QStringLiteral(" (=") + NumberText(minutes) + QStringLiteral(" min.)");
+    return FormatDuration(minutes) + QStringLiteral(" (=") + NumberText(minutes)
+        + QStringLiteral(" min.)");
 }
 
 QStringView minutesTextOfCell(QStringView cell)

@@ -30,8 +30,8 @@ QStringView minutesTextOfCell(QStringView cell);
 // Every "," becomes ";", so that user text never splits a comma-separated line.
 QString ReplaceCommas(QString text);
 
-QString dateText(QDate date);       // "dd/mm/yyyy"
-QString timeText(QTime time);       // "hh:mm:ss"
-QString shortTimeText(QTime time);  // "hh:mm"
+QString dateText(QDate date); // "dd/mm/yyyy"
+QString timeText(QTime time); // "hh:mm:ss"
+QString shortTimeText(QTime time); // "hh:mm"
 
 } // namespace qm

@@ -1,0 +1,95 @@
+#include "tracker/core/activity_editor.h"
+
+#include "journal/settings.h"
+#include "journal/text_formats.h"
+#include "tracker/core/questions.h"
+
+namespace qm {
+
+ActivityEditor::ActivityEditor(SettingsModel &settings, Questions &questions)
+    : m_settings(settings)
+    , m_questions(questions)
+{ }
+
+void ActivityEditor::BackupActivityLists()
+{
+    m_currentCopy = m_settings.currentActivities;
+    m_retiredCopy = m_settings.retiredActivities;
+}
+
+void ActivityEditor::RestoreActivityLists()
+{
+    m_settings.currentActivities = m_currentCopy;
+    m_settings.retiredActivities = m_retiredCopy;
+}
+
+QStringList ActivityEditor::currentList() const
+{
+    return m_settings.currentActivities.toList();
+}
+
+QStringList ActivityEditor::retiredList() const
+{
+    return m_settings.retiredActivities.toList();
+}
+
+bool ActivityEditor::refuseWhenFull(const ActivityArray &list)
+{
+    if (!list.isFull())
+        return false;
+    m_questions.warn(QStringLiteral("Quillmere - Liste pleine"),
+        QStringLiteral("La liste ne peut pas contenir plus de %1 activités.\nRetirez "
+                       "d'abord une activité de cette liste.")
+            .arg(ActivityArray::kCapacity));
+    return true;
+}
+
+bool ActivityEditor::add()
+{
+    const auto answer
+        = m_questions.askText(QStringLiteral("Saisir l'intitulé de la nouvelle activité..."),
+            QStringLiteral("Nouvelle activité"));
+    if (!answer || answer->isEmpty())
+        return false;
+    if (refuseWhenFull(m_settings.currentActivities))
+        return false;
+    return m_settings.currentActivities.append(ReplaceCommas(*answer));
+}
+
+int ActivityEditor::moveUp(int index)
+{
+    ActivityArray &list = m_settings.currentActivities;
+    if (index < 1 || index >= list.count())
+        return index;
+    list.swap(index - 1, index);
+    return index - 1;
+}
+
+int ActivityEditor::moveDown(int index)
+{
+    ActivityArray &list = m_settings.currentActivities;
+    if (index < 0 || index >= list.count() - 1)
+        return index;
+    list.swap(index, index + 1);
+    return index + 1;
+}
+
+int ActivityEditor::retire(int index)
+{
+    ActivityArray &current = m_settings.currentActivities;
+    if (index < 0 || index >= current.count() || refuseWhenFull(m_settings.retiredActivities))
+        return index;
+    m_settings.retiredActivities.append(current.takeAt(index));
+    return -1;
+}
+
+int ActivityEditor::bringBack(int index)
+{
+    ActivityArray &retired = m_settings.retiredActivities;
+    if (index < 0 || index >= retired.count() || refuseWhenFull(m_settings.currentActivities))
+        return index;
+    m_settings.currentActivities.append(retired.takeAt(index));
+    return -1;
+}
+
+} // namespace qm

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "journal/settings.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+
+namespace qm {
+
+inline constexpr QStringView kStartActivity = u"start";
+inline constexpr QStringView kVersionText = u"v 3.13";
+
+// The state of the running program, from start-up to the end of the process.
+struct AppState
+{
+    QString dayDate;
+    QString currentActivity = kStartActivity.toString();
+    QString currentComment;
+    QDateTime currentStart;
+    std::int32_t currentDuration = -1;
+    QDateTime changeTime;
+    std::int16_t dayActivityCount = 0;
+    std::int16_t historyRowOffset = 0;
+    std::int32_t dayTotalMinutes = 0;
+    std::int32_t dayTotalWithoutPauseMinutes = 0;
+    bool firstRunPending = false;
+    bool newCommentTypePending = false;
+    bool stockMessageAnswer = false;
+    // The main window's Changer button; disabled while a change of day waits for the user.
+    bool changeEnabled = true;
+
+    // User name, message switches, activity lists and comment types.
+    SettingsModel settings;
+
+    QString journalPath;
+    QString settingsPath;
+    QString dayFilePath;
+    QString helpFilePath;
+    QString statsProgramPath;
+};
+
+} // namespace qm

@@ -1,0 +1,139 @@
+#include "tracker/core/change_form.h"
+
+#include "journal/datetime.h"
+#include "journal/number_reading.h"
+#include "journal/text_formats.h"
+#include "tracker/core/app_state.h"
+#include "tracker/core/day.h"
+
+#include <cmath>
+
+namespace qm {
+
+namespace {
+
+constexpr int kMinutesPerDay = 1440;
+
+} // namespace
+
+ChangeForm::ChangeForm(AppState &state, Day &day)
+    : m_state(state)
+    , m_day(day)
+{ }
+
+void ChangeForm::open()
+{
+    m_state.newCommentTypePending = false;
+    m_fields.comment.clear();
+    m_fields.addComment.clear();
+    m_fields.activityIndex = m_state.settings.activityChoices.isEmpty() ? -1 : 0;
+    m_fields.commentIndex = m_state.settings.commentChoices.isEmpty() ? -1 : 0;
+    m_fields.current = m_state.currentActivity == kStartActivity
+        ? QStringLiteral("   --- aucune ---")
+        : m_state.currentActivity;
+}
+
+void ChangeForm::proposeChangeTime()
+{
+    m_fields.invokeTime = timeText(m_state.changeTime.time());
+    m_fields.duration.clear();
+    m_fields.endTime.clear();
+}
+
+void ChangeForm::checkChangeTime()
+{
+    const QDateTime typed = m_fields.invokeTime.contains(u':')
+        ? dateTimeOfDay(m_state.dayDate, m_fields.invokeTime)
+        : QDateTime();
+    if (!typed.isValid()) {
+        m_fields.invokeTime = timeText(m_state.changeTime.time());
+        return;
+    }
+    if (m_state.currentActivity == kStartActivity) {
+        m_state.changeTime = typed;
+        return;
+    }
+    const std::int64_t gap = m_state.currentDuration != -1 ? m_state.currentDuration + 1 : 1;
+    if (typed < addMinutes(m_state.currentStart, gap)) {
+        m_fields.invokeTime = timeText(m_state.changeTime.time());
+        return;
+    }
+    m_state.changeTime = typed;
+}
+
+void ChangeForm::checkDuration()
+{
+    const std::int32_t minutes = readRoundedNumber(m_fields.duration);
+    if (minutes <= 0 || minutes > kMinutesPerDay) {
+        m_fields.duration.clear();
+        return;
+    }
+    m_fields.endTime = shortTimeText(addMinutes(m_state.changeTime, minutes).time());
+}
+
+void ChangeForm::checkEndTime()
+{
+    const QDateTime end = m_fields.endTime.contains(u':')
+        ? dateTimeOfDay(m_state.dayDate, m_fields.endTime)
+        : QDateTime();
+    if (!end.isValid() || !m_state.changeTime.isValid()) {
+        m_fields.endTime.clear();
+        return;
+    }
+    double minutes = double(m_state.changeTime.msecsTo(end)) / 60000.0;
+    if (minutes < 0)
+        minutes += kMinutesPerDay;
+    auto whole = std::int64_t(std::floor(minutes));
+    if (whole == 0)
+        whole = 1;
+    m_fields.duration = QString::number(whole);
+}
+
+bool ChangeForm::removeSelectedCommentType()
+{
+    QStringList &choices = m_state.settings.commentChoices;
+    const int index = m_fields.commentIndex;
+    if (index < 1 || index >= choices.size())
+        return false;
+    choices.removeAt(index);
+    m_fields.commentIndex = 0;
+    return true;
+}
+
+bool ChangeForm::confirm()
+{
+    const QStringList &activities = m_state.settings.activityChoices;
+    const int chosen = m_fields.activityIndex;
+    if (chosen < 0 || chosen >= activities.size())
+        return false;
+    m_day.CloseRunningActivity();
+
+    const QString activity = chosen == 0 ? kPauseActivity.toString() : activities.at(chosen);
+    QString comment;
+    const QStringList &comments = m_state.settings.commentChoices;
+    if (!m_fields.comment.isEmpty()) {
+        m_fields.comment = ReplaceCommas(m_fields.comment);
+        comment = m_fields.comment;
+    } else if (!m_fields.addComment.isEmpty()) {
+        m_fields.addComment = ReplaceCommas(m_fields.addComment);
+        comment = m_fields.addComment;
+        m_state.newCommentTypePending = true;
+    } else if (m_fields.commentIndex >= 1 && m_fields.commentIndex < comments.size()) {
+        comment = comments.at(m_fields.commentIndex);
+    }
+
+    m_state.currentActivity = activity;
+    m_state.currentComment = comment;
+    m_state.currentStart = m_state.changeTime;
+    const std::int32_t minutes = readRoundedNumber(m_fields.duration);
+    m_state.currentDuration = minutes > 0 ? minutes : -1;
+    m_day.RecordChange();
+    if (m_state.currentDuration != -1) {
+        m_state.dayTotalMinutes += m_state.currentDuration;
+        if (activity != kPauseActivity)
+            m_state.dayTotalWithoutPauseMinutes += m_state.currentDuration;
+    }
+    return true;
+}
+
+} // namespace qm

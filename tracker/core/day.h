@@ -1,0 +1,66 @@
+#pragma once
+
+#include "journal/day_file.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+namespace qm {
+
+struct AppState;
+class Clock;
+class HistoryModel;
+class Questions;
+
+// The grid counts its rows on 16 bits.
+inline constexpr int kMaxDayRows = 32767;
+
+// The date-time of a time of day typed or stored for the day being logged; invalid when the
+// day or the time is no date or time.
+QDateTime dateTimeOfDay(const QString &dayDate, QStringView time);
+
+// The day being logged: its rows in the history, its totals and its two files.
+class Day
+{
+public:
+    Day(AppState &state, HistoryModel &history, const Clock &clock, Questions &questions);
+
+    // Empties the history and the day's counters, for the given column layout.
+    void resetHistory(const QString &layout);
+
+    // Shows the journal's records of the day; true when there was at least one.
+    bool LoadDayFromJournal();
+    // Appends the day's activities to the journal, then deletes the day file. False (and the
+    // day file is kept, the user told) when the journal could not be written.
+    bool WriteDayToJournal();
+    // Whether a day file exists; takes its date as the day being logged.
+    bool ReadDayFileDate();
+    // Loads the day file's activities under the journal rows; false when there is none.
+    bool LoadDayFile();
+
+    bool isHistoryFull() const;
+
+    void CloseRunningActivity();
+    // Adds the current activity as a new row and mirrors the day into the day file.
+    void RecordChange();
+    // Takes back the last activity of the day (journal rows are never touched).
+    void deleteLastActivity();
+
+    // Rewrites the day file with every finished row, the last one included when it is
+    // finished. Tells the user when it fails.
+    bool saveDayFile();
+
+private:
+    int lastRow() const;
+    QList<DayLine> dayLines(int count) const;
+    bool writeDayLines(int count);
+    void addToTotals(std::int32_t minutes, const QString &activity, int sign = 1);
+
+    AppState &m_state;
+    HistoryModel &m_history;
+    const Clock &m_clock;
+    Questions &m_questions;
+};
+
+} // namespace qm

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "tracker/core/stock_message.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace qm {
+
+// Everything the program asks the user. The windows answer in the program, tests in theirs.
+class Questions
+{
+public:
+    virtual ~Questions() = default;
+
+    // Shows the message and waits. True for the right button (or the close box when it means
+    // that); `suppress` reports the "Ne plus afficher ce message" switch.
+    virtual bool askStockMessage(const StockMessage &message, bool &suppress) = 0;
+
+    // The system input box; nothing when it was cancelled.
+    virtual std::optional<QString> askText(const QString &prompt, const QString &title) = 0;
+
+    // A plain warning with a single button.
+    virtual void warn(const QString &title, const QString &text) = 0;
+};
+
+} // namespace qm

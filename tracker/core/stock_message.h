@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace qm {
+
+// The questions and warnings the program asks through its message window.
+struct StockMessage
+{
+    enum class Icon { Question, Warning };
+
+    int code = 0;
+    Icon icon = Icon::Question;
+    QString leftCaption; // empty when the message has a single button
+    QString rightCaption;
+    bool offersSuppression = true;
+    // What closing the window without a button means: the answer that loses nothing.
+    bool closeAnswer = true;
+    QString html;
+};
+
+// The message of a code, or nothing for a code that is not used.
+std::optional<StockMessage> stockMessage(int code);
+
+} // namespace qm

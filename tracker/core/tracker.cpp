@@ -1,0 +1,338 @@
+#include "tracker/core/tracker.h"
+
+#include "journal/datetime.h"
+#include "journal/file_names.h"
+#include "journal/text_formats.h"
+#include "tracker/core/desktop.h"
+#include "tracker/core/questions.h"
+#include "tracker/core/screens.h"
+
+#include <QFile>
+
+namespace qm {
+
+Tracker::Tracker(const QString &programFolder, const Clock &clock, Questions &questions,
+    Screens &screens, Desktop &desktop)
+    : m_clock(clock)
+    , m_questions(questions)
+    , m_screens(screens)
+    , m_desktop(desktop)
+    , m_day(m_state, m_history, clock, questions)
+    , m_changeForm(m_state, m_day)
+    , m_editor(m_state.settings, questions)
+{
+    m_state.journalPath = programFile(programFolder, kJournalFileName);
+    m_state.settingsPath = programFile(programFolder, kSettingsFileName);
+    m_state.dayFilePath = programFile(programFolder, kDayFileName);
+    m_state.helpFilePath = programFile(programFolder, kHelpFileName);
+    m_state.statsProgramPath = programFile(programFolder, executableName(u"QMStat"));
+}
+
+QString Tracker::mainWindowTitle() const
+{
+    return QStringLiteral("Quillmere - ") + kVersionText.toString()
+        + QStringLiteral("    BRISQUEL");
+}
+
+QString Tracker::webToolTip() const
+{
+    return QStringLiteral("Vérifier sur Internet s'il existe une nouvelle version (votre "
+                          "version = ")
+        + kVersionText.toString() + u')';
+}
+
+void Tracker::initialise()
+{
+    m_screens.addTrayIcon();
+    m_state.firstRunPending = false;
+    m_state.settings.userName = QStringLiteral("-");
+    m_state.settings.messageEnabled.fill(true);
+    const QDateTime now = m_clock.now();
+    m_state.dayDate = dateText(now.date());
+    m_state.currentActivity = kStartActivity.toString();
+    m_state.currentComment.clear();
+    m_state.currentStart = now;
+    m_state.currentDuration = -1;
+    m_state.dayTotalMinutes = 0;
+    m_state.dayTotalWithoutPauseMinutes = 0;
+    m_day.resetHistory(kStartupLayout);
+    m_state.settings.commentChoices = QStringList { kNoCommentChoice.toString() };
+}
+
+void Tracker::start()
+{
+    initialise();
+    const bool settingsFound = loadSettings();
+    if (!settingsFound) {
+        m_state.firstRunPending = true;
+        m_screens.showWelcome();
+        if (!runStartWindow())
+            return;
+    } else if (m_day.ReadDayFileDate()) {
+        ShowStockMessage(1);
+        if (!m_state.stockMessageAnswer) {
+            removeDayFile(m_state.dayFilePath);
+            m_state.dayDate = dateText(m_clock.now().date());
+            m_state.currentStart = m_clock.now();
+            if (!runStartWindow())
+                return;
+        }
+    } else if (!runStartWindow()) {
+        return;
+    }
+
+    if (!m_state.firstRunPending) {
+        if (m_day.LoadDayFromJournal())
+            ShowStockMessage(2);
+        m_day.LoadDayFile();
+    } else {
+        OpenEditor();
+    }
+    if (m_screens.isEditorVisible())
+        return;
+    RefreshMainWindow();
+    m_screens.showMainWindow();
+}
+
+bool Tracker::runStartWindow()
+{
+    if (m_screens.runStartWindow())
+        return true;
+    endProgram();
+    return false;
+}
+
+void Tracker::endProgram()
+{
+    m_screens.removeTrayIcon();
+    m_ended = true;
+    m_screens.endProgram();
+}
+
+void Tracker::checkStartDate(const QString &text)
+{
+    const auto date = text.contains(u'/') ? parseUserDate(text) : std::nullopt;
+    if (!date)
+        return;
+    m_state.dayDate = dateText(*date);
+    m_state.currentStart = makeDateTime(*date, m_clock.now().time());
+}
+
+void Tracker::RefreshMainWindow()
+{
+    if (m_state.currentActivity == kStartActivity) {
+        m_state.changeTime = m_state.currentStart;
+    } else if (m_state.currentDuration != -1) {
+        m_state.changeTime = addMinutes(m_state.currentStart, m_state.currentDuration);
+    } else {
+        const QDateTime now = m_clock.now();
+        m_state.changeTime = now > m_state.currentStart ? now : addMinutes(m_state.currentStart, 1);
+    }
+
+    const auto day = parseUserDate(m_state.dayDate);
+    if (day && m_state.changeTime.date() > *day) {
+        m_state.changeEnabled = false;
+        m_screens.updateMainWindow();
+        ShowStockMessage(8);
+        if (m_state.stockMessageAnswer && StartNewDay())
+            m_state.changeEnabled = true;
+    } else {
+        m_state.changeEnabled = true;
+    }
+    m_changeForm.proposeChangeTime();
+    m_screens.updateMainWindow();
+}
+
+void Tracker::ShowStockMessage(int code)
+{
+    m_state.stockMessageAnswer = true;
+    const auto message = stockMessage(code);
+    if (!message || code < 0 || code >= kMessageCount
+        || !m_state.settings.messageEnabled[size_t(code)])
+        return;
+    bool suppress = false;
+    m_state.stockMessageAnswer = m_questions.askStockMessage(*message, suppress);
+    if (suppress && message->offersSuppression)
+        m_state.settings.messageEnabled[size_t(code)] = false;
+}
+
+bool Tracker::StartNewDay()
+{
+    m_day.CloseRunningActivity();
+    if (!m_day.WriteDayToJournal()) {
+        // The old day stays open: its last activity is now finished, so the day file takes it.
+        m_day.saveDayFile();
+        return false;
+    }
+    m_state.currentActivity = kStartActivity.toString();
+    m_state.currentComment.clear();
+    m_state.currentStart = m_state.changeTime;
+    m_state.currentDuration = -1;
+    m_state.dayTotalMinutes = 0;
+    m_state.dayTotalWithoutPauseMinutes = 0;
+    m_state.dayDate = dateText(m_state.changeTime.date());
+    m_day.resetHistory(kNewDayLayout);
+    if (m_day.LoadDayFromJournal())
+        ShowStockMessage(2);
+    return true;
+}
+
+void Tracker::showMainWindow()
+{
+    if (m_screens.isOtherWindowVisible())
+        return;
+    RefreshMainWindow();
+    m_screens.showMainWindow();
+}
+
+void Tracker::hideMainWindow()
+{
+    m_screens.hideMainWindow();
+}
+
+void Tracker::openChangeDialog()
+{
+    if (!m_state.changeEnabled)
+        return;
+    m_changeForm.open();
+    m_screens.runChangeDialog();
+}
+
+bool Tracker::confirmChange()
+{
+    if (m_day.isHistoryFull()) {
+        m_questions.warn(QStringLiteral("Quillmere - Historique plein"),
+            QStringLiteral("L'historique de la journée ne peut pas contenir plus de "
+                           "%1 lignes.\nTerminez la journée pour continuer.")
+                .arg(kMaxDayRows));
+        return false;
+    }
+    if (!m_changeForm.confirm())
+        return false;
+    m_screens.hideChangeDialog();
+    if (m_state.newCommentTypePending) {
+        m_state.newCommentTypePending = false;
+        m_state.settings.commentChoices.append(m_changeForm.fields().addComment);
+        if (saveSettings())
+            loadSettings();
+    }
+    if (m_state.currentDuration == -1) {
+        m_screens.hideMainWindow();
+    } else {
+        RefreshMainWindow();
+    }
+    return true;
+}
+
+void Tracker::changeDialogKeyPressed()
+{
+    saveSettings();
+}
+
+void Tracker::OpenEditor()
+{
+    m_editor.BackupActivityLists();
+    m_screens.showEditor();
+}
+
+void Tracker::addActivity()
+{
+    m_editor.add();
+}
+
+void Tracker::saveEditor()
+{
+    if (!saveSettings())
+        return;
+    m_state.firstRunPending = false;
+    loadSettings();
+    m_screens.hideEditor();
+    RefreshMainWindow();
+    m_screens.showMainWindow();
+}
+
+void Tracker::cancelEditor()
+{
+    if (m_state.firstRunPending) {
+        endProgram();
+        return;
+    }
+    m_screens.hideEditor();
+    m_editor.RestoreActivityLists();
+    RefreshMainWindow();
+    m_screens.showMainWindow();
+}
+
+void Tracker::deleteLastActivity()
+{
+    m_day.deleteLastActivity();
+    RefreshMainWindow();
+}
+
+void Tracker::openHelp()
+{
+    m_desktop.openFile(m_state.helpFilePath);
+}
+
+void Tracker::openWeb()
+{
+    m_desktop.openUrl(kWebAddress.toString());
+}
+
+void Tracker::startStats()
+{
+    if (!QFile::exists(m_state.journalPath)) {
+        ShowStockMessage(7);
+        return;
+    }
+    m_screens.hideMainWindow();
+    if (!m_desktop.startProgram(m_state.statsProgramPath))
+        m_screens.showMainWindow();
+}
+
+void Tracker::closeDay()
+{
+    ShowStockMessage(4);
+    if (!m_state.stockMessageAnswer)
+        return;
+    m_day.CloseRunningActivity();
+    if (!m_day.WriteDayToJournal()) {
+        m_day.saveDayFile();
+        m_screens.updateMainWindow();
+        m_screens.showMainWindow();
+        return;
+    }
+    saveSettings();
+    endProgram();
+}
+
+void Tracker::quitWithoutSaving()
+{
+    ShowStockMessage(3);
+    if (!m_state.stockMessageAnswer)
+        return;
+    saveSettings();
+    endProgram();
+}
+
+bool Tracker::saveSettings()
+{
+    const QByteArray bytes = formatSettings(m_state.settings);
+    if (bytes == m_savedSettings && QFile::exists(m_state.settingsPath))
+        return true;
+    if (!SaveSettings(m_state.settingsPath, m_state.settings)) {
+        m_questions.warn(QStringLiteral("Quillmere - Erreur"),
+            QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1.")
+                .arg(m_state.settingsPath));
+        return false;
+    }
+    m_savedSettings = bytes;
+    return true;
+}
+
+bool Tracker::loadSettings()
+{
+    return LoadSettings(m_state.settingsPath, m_state.settings);
+}
+
+} // namespace qm

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "tracker/core/activity_editor.h"
+#include "tracker/core/app_state.h"
+#include "tracker/core/change_form.h"
+#include "tracker/core/day.h"
+#include "tracker/core/history_model.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace qm {
+
+class Clock;
+class Desktop;
+class Questions;
+class Screens;
+
+inline constexpr QStringView kWebAddress = u"https://quillmere.example.org/";
+
+// The Quillmere program without its windows: every command of a window is a call here, and
+// the windows only show what this state holds.
+class Tracker
+{
+public:
+    Tracker(const QString &programFolder, const Clock &clock, Questions &questions,
+        Screens &screens, Desktop &desktop);
+
+    AppState &state() { return m_state; }
+    const AppState &state() const { return m_state; }
+    HistoryModel &history() { return m_history; }
+    Day &day() { return m_day; }
+    ChangeForm &changeForm() { return m_changeForm; }
+    ActivityEditor &editor() { return m_editor; }
+
+    // From initialisation to the main window (or the editor on a first run).
+    void start();
+    // Whether the program has been ended by one of its ways out.
+    bool hasEnded() const { return m_ended; }
+
+    QString mainWindowTitle() const;
+    QString webToolTip() const;
+
+    // The start window's date box: the text becomes the day to log when it is a date.
+    void checkStartDate(const QString &text);
+
+    void RefreshMainWindow();
+    void ShowStockMessage(int code);
+    bool StartNewDay();
+
+    // Main window and notification area.
+    void showMainWindow();
+    void hideMainWindow();
+    void openChangeDialog();
+    void OpenEditor();
+    void deleteLastActivity();
+    void openHelp();
+    void openWeb();
+    void startStats();
+    void closeDay();
+    void quitWithoutSaving();
+
+    // Change dialog.
+    bool confirmChange();
+    void changeDialogKeyPressed();
+
+    // Activity editor.
+    void addActivity();
+    void saveEditor();
+    void cancelEditor();
+
+    // Writes the settings when they differ from what was last written; tells the user when
+    // the file could not be written.
+    bool saveSettings();
+    bool loadSettings();
+
+private:
+    void initialise();
+    bool runStartWindow();
+    void endProgram();
+
+    AppState m_state;
+    HistoryModel m_history;
+    const Clock &m_clock;
+    Questions &m_questions;
+    Screens &m_screens;
+    Desktop &m_desktop;
+    Day m_day;
+    ChangeForm m_changeForm;
+    ActivityEditor m_editor;
+    QByteArray m_savedSettings;
+    bool m_ended = false;
+};
+
+} // namespace qm

@@ -1,0 +1,43 @@
+#include "journal/datetime.h"
+#include "tracker/core/tracker.h"
+#include "tracker/ui/system_desktop.h"
+#include "tracker/ui/window_set.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLockFile>
+#include <QSystemTrayIcon>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // The program lives in the notification area: closing a window never ends it.
+    app.setQuitOnLastWindowClosed(false);
+    const QString folder = QCoreApplication::applicationDirPath();
+
+    // A second start ends here, before it opens any window or file of the program.
+    QLockFile lock(QDir(folder).filePath(QStringLiteral("Quillmere.lock")));
+    lock.setStaleLockTime(0);
+    // A folder where no lock can be made still gets its program: only a lock held by another
+    // instance ends the start.
+    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError)
+        return 0;
+
+    // The system's own boxes (the input box) speak the program's language.
+    QTranslator systemTexts;
+    if (systemTexts.load(
+            QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&systemTexts);
+
+    qm::SystemClock clock;
+    qm::SystemDesktop desktop;
+    qm::WindowSet windows(QSystemTrayIcon::isSystemTrayAvailable());
+    qm::Tracker tracker(folder, clock, windows, windows, desktop);
+    windows.attach(tracker);
+    tracker.start();
+    if (tracker.hasEnded())
+        return 0;
+    return app.exec();
+}

@@ -1,0 +1,129 @@
+#include "tracker/ui/frm_about.h"
+
+#include "tracker/core/tracker.h"
+#include "tracker/ui/form_keys.h"
+#include "tracker/ui/program_icon.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qm {
+
+frmAbout::frmAbout(Tracker &tracker, QWidget *parent)
+    : QDialog(parent)
+    , m_tracker(tracker)
+    , m_today(new QLineEdit(QStringLiteral("xx/xx/xxxx"), this))
+    , m_start(new QPushButton(QStringLiteral("Démarrer"), this))
+    , m_quit(new QPushButton(QStringLiteral("Quitter"), this))
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Quillmere"));
+    setModal(true);
+
+    auto *pictures = new QHBoxLayout;
+    const int sizes[] = { 96, 64, 48 };
+    for (int i = 0; i < 3; ++i) {
+        auto *image = new QLabel(this);
+        image->setObjectName(QStringLiteral("Image%1").arg(i + 1));
+        image->setPixmap(programPicture(sizes[i]));
+        pictures->addWidget(image, 0, Qt::AlignCenter);
+    }
+    auto *version = new QLabel(kVersionText.toString(), this);
+    version->setObjectName(QStringLiteral("lblVers"));
+    auto *prompt = new QLabel(
+        QStringLiteral("Enregistrer un log pour la journée du ( jj/mm/aaaa ) :"), this);
+    prompt->setBuddy(m_today);
+    m_today->setObjectName(QStringLiteral("txtToday"));
+    m_start->setObjectName(QStringLiteral("cmdStart"));
+    m_quit->setObjectName(QStringLiteral("cmdQuit"));
+    setTag(m_today, QStringLiteral("today"));
+    setTag(m_start, QStringLiteral("start"));
+    setTag(m_quit, QStringLiteral("start"));
+    for (QPushButton *button : { m_start, m_quit }) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+
+    auto *dateRow = new QHBoxLayout;
+    dateRow->addWidget(prompt);
+    dateRow->addWidget(m_today);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_start);
+    buttons->addWidget(m_quit);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(pictures);
+    layout->addWidget(version, 0, Qt::AlignRight);
+    layout->addLayout(dateRow);
+    layout->addLayout(buttons);
+    setTabOrder(m_today, m_start);
+    setTabOrder(m_start, m_quit);
+
+    connect(m_start, &QPushButton::clicked, this, [this] {
+        checkDate();
+        m_started = true;
+        hide();
+    });
+    connect(m_quit, &QPushButton::clicked, this, [this] {
+        m_started = false;
+        hide();
+    });
+    previewKeys(this, this);
+}
+
+bool frmAbout::run()
+{
+    m_started = false;
+    exec();
+    return m_started;
+}
+
+void frmAbout::reject()
+{
+    m_started = false;
+    hide();
+}
+
+void frmAbout::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    raise();
+    activateWindow();
+    m_today->setText(m_tracker.state().dayDate);
+    m_today->setFocus();
+    m_today->selectAll();
+}
+
+void frmAbout::checkDate()
+{
+    m_tracker.checkStartDate(m_today->text());
+    m_today->setText(m_tracker.state().dayDate);
+}
+
+bool frmAbout::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_today && event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            checkDate();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress || !isEnterKey(static_cast<QKeyEvent *>(event)))
+        return QDialog::eventFilter(watched, event);
+    QWidget *focused = focusWidget();
+    if (auto *button = qobject_cast<QPushButton *>(focused)) {
+        button->click();
+    } else if (tagOf(focused) == u"today") {
+        checkDate();
+        m_start->setFocus();
+    }
+    return true;
+}
+
+} // namespace qm

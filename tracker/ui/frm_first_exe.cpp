@@ -1,0 +1,74 @@
+#include "tracker/ui/frm_first_exe.h"
+
+#include "tracker/ui/program_icon.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace qm {
+
+namespace {
+
+QString welcomeHtml()
+{
+    const QString heading = QStringLiteral("<p style=\"color:#008000; font-weight:bold;\">%1</p>");
+    const QString plain = QStringLiteral("<p>%1</p>");
+    return QStringLiteral("<div style=\"font-family:Arial; font-size:10pt;\">"
+                          "<p style=\"color:#ff0000; font-weight:bold; font-size:12pt;\">"
+                          "BIENVENUE</p>")
+        + heading.arg(QStringLiteral("Merci d'utiliser Quillmere.").toHtmlEscaped())
+        + heading.arg(QStringLiteral("Premier démarrage d'Quillmere.").toHtmlEscaped())
+        + plain.arg(QStringLiteral("La première chose à faire avant d'utiliser Quillmere est de "
+                                   "définir une liste (initiale) de vos activités. Lors de la "
+                                   "première exécution, le programme démarre directement "
+                                   "l'éditeur d'activités.")
+                        .toHtmlEscaped())
+        + plain.arg(QStringLiteral("Par la suite, l'éditeur reste accessible à tous moments, vous "
+                                   "permettant de modifier la liste de vos activités au fur et à "
+                                   "mesure que de nouvelles apparaissent ou que d'autres se "
+                                   "terminent définitivement.")
+                        .toHtmlEscaped())
+        + QStringLiteral("</div>");
+}
+
+} // namespace
+
+frmFirstExe::frmFirstExe(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmFirstExe"));
+    setWindowTitle(QStringLiteral("Quillmere - Première exécution"));
+    setModal(true);
+    auto *text = new QTextBrowser(this);
+    text->setObjectName(QStringLiteral("RichTextBox1"));
+    text->setReadOnly(true);
+    text->setHtml(welcomeHtml());
+    text->setMinimumSize(420, 260);
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image2"));
+    picture->setPixmap(programPicture(64));
+    auto *close = new QPushButton(QStringLiteral("Fermer"), this);
+    close->setObjectName(QStringLiteral("cmdOK"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::hide);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(picture, 0, Qt::AlignTop);
+    top->addWidget(text, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addWidget(close, 0, Qt::AlignRight);
+}
+
+void frmFirstExe::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // A question must never open behind the window that asked it.
+    raise();
+    activateWindow();
+}
+
+} // namespace qm

@@ -1,0 +1,92 @@
+#include "tracker/ui/frm_message.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace qm {
+
+frmMessage::frmMessage(QWidget *parent)
+    : QDialog(parent)
+    , m_text(new QTextBrowser(this))
+    , m_icon(new QLabel(this))
+    , m_abandon(new QPushButton(this))
+    , m_continue(new QPushButton(this))
+    , m_suppress(new QCheckBox(QStringLiteral("Ne plus afficher ce message"), this))
+{
+    setObjectName(QStringLiteral("frmMessage"));
+    setWindowTitle(QStringLiteral("Quillmere - Message"));
+    setModal(true);
+    m_text->setObjectName(QStringLiteral("txtMessage"));
+    m_text->setReadOnly(true);
+    m_text->setOpenLinks(false);
+    m_text->setMinimumSize(440, 180);
+    m_icon->setObjectName(QStringLiteral("Picture1"));
+    m_icon->setFixedSize(32, 32);
+    m_abandon->setObjectName(QStringLiteral("cmdAbandon"));
+    m_continue->setObjectName(QStringLiteral("cmdCont"));
+    m_suppress->setObjectName(QStringLiteral("chkSuppr"));
+    m_abandon->setAutoDefault(false);
+    m_continue->setAutoDefault(false);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(m_icon, 0, Qt::AlignTop);
+    top->addWidget(m_text, 1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_suppress);
+    bottom->addStretch(1);
+    bottom->addWidget(m_abandon);
+    bottom->addWidget(m_continue);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(bottom);
+
+    connect(m_abandon, &QPushButton::clicked, this, [this] {
+        m_answer = false;
+        hide();
+    });
+    connect(m_continue, &QPushButton::clicked, this, [this] {
+        m_answer = true;
+        hide();
+    });
+}
+
+bool frmMessage::ask(const StockMessage &message, bool &suppress)
+{
+    m_suppress->setVisible(message.offersSuppression);
+    m_suppress->setChecked(false);
+    m_text->setHtml(message.html);
+    const auto standard = message.icon == StockMessage::Icon::Question
+        ? QStyle::SP_MessageBoxQuestion
+        : QStyle::SP_MessageBoxWarning;
+    m_icon->setPixmap(style()->standardIcon(standard).pixmap(32, 32));
+    m_abandon->setVisible(!message.leftCaption.isEmpty());
+    m_abandon->setText(message.leftCaption);
+    m_continue->setText(message.rightCaption);
+    m_answer = true;
+    m_closeAnswer = message.closeAnswer;
+    exec();
+    suppress = message.offersSuppression && m_suppress->isChecked();
+    return m_answer;
+}
+
+void frmMessage::reject()
+{
+    // The close box and Escape give the answer that loses nothing.
+    m_answer = m_closeAnswer;
+    hide();
+}
+
+void frmMessage::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // A question must never open behind the window that asked it.
+    raise();
+    activateWindow();
+}
+
+} // namespace qm

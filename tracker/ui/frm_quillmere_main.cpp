@@ -1,0 +1,222 @@
+#include "tracker/ui/frm_quillmere_main.h"
+
+#include "journal/text_formats.h"
+#include "tracker/core/tracker.h"
+#include "tracker/ui/program_icon.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindowStateChangeEvent>
+
+namespace qm {
+
+frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget *parent)
+    : QMainWindow(parent)
+    , m_tracker(tracker)
+    , m_trayAvailable(trayAvailable)
+    , m_trayMenu(new QMenu(QStringLiteral("Menu Déroulant"), this))
+    , m_grid(new QTableView(this))
+    , m_dayDuration(new QLabel(this))
+    , m_dayDurationWP(new QLabel(this))
+    , m_today(new QLabel(QStringLiteral("xx/xx/xxxx"), this))
+{
+    setObjectName(QStringLiteral("frmQuillmereMain"));
+    setWindowTitle(tracker.mainWindowTitle());
+    setWindowIcon(programIcon());
+
+    m_trayMenu->setObjectName(QStringLiteral("mnuInTray"));
+    QAction *show = m_trayMenu->addAction(QStringLiteral("Montrer Quillmere"));
+    show->setObjectName(QStringLiteral("mnuQuillmere"));
+    QFont bold = show->font();
+    bold.setBold(true);
+    show->setFont(bold);
+    m_trayMenu->setDefaultAction(show);
+    QAction *quit = m_trayMenu->addAction(QStringLiteral("Terminer la journée"));
+    quit->setObjectName(QStringLiteral("mnuQuit"));
+    QAction *hardQuit = m_trayMenu->addAction(QStringLiteral("Quitter sans sauvegarder"));
+    hardQuit->setObjectName(QStringLiteral("mnuHardQuit"));
+    menuBar()->addMenu(m_trayMenu)->setVisible(false);
+    menuBar()->hide();
+    connect(show, &QAction::triggered, this, [this] { m_tracker.showMainWindow(); });
+    connect(quit, &QAction::triggered, this, [this] { m_tracker.closeDay(); });
+    connect(hardQuit, &QAction::triggered, this, [this] { m_tracker.quitWithoutSaving(); });
+
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setPixmap(programPicture(16));
+    picture->hide();
+
+    auto *controls = new QGroupBox(QStringLiteral(" Contrôle "), this);
+    auto *controlLayout = new QGridLayout(controls);
+    m_change
+        = command("cmdChange", QStringLiteral("Changer"), QStringLiteral("Changer d'activité"));
+    QPushButton *buttons[] = {
+        m_change,
+        command("cmdHelp", QStringLiteral("Aide"), QStringLiteral("Afficher le fichier d'aide")),
+        command("cmdContinuer", QStringLiteral("Cacher"),
+            QStringLiteral("Continuer l'activité courante/Cacher Quillmere")),
+        command(
+            "cmdEdit", QStringLiteral("Editer"), QStringLiteral("Editer votre liste d'activités")),
+        command("cmdHardQuit", QStringLiteral("Quitter"),
+            QStringLiteral("Quitter sans sauvegarder le log")),
+        command("cmdDelete", QStringLiteral("Effacer"),
+            QStringLiteral("Effacer la dernière activité enregistrée")),
+        command("cmdStats", QStringLiteral("Stats"), QStringLiteral("Afficher des statistiques")),
+        command("cmdQuit", QStringLiteral("Terminer"),
+            QStringLiteral("Terminer la journée (Enregistrer le log)")),
+        command("cmdInternet", QStringLiteral("Web"), tracker.webToolTip()),
+    };
+    for (int i = 0; i < int(std::size(buttons)); ++i)
+        controlLayout->addWidget(buttons[i], i / 3, i % 3);
+    connect(buttons[0], &QPushButton::clicked, this, [this] { m_tracker.openChangeDialog(); });
+    connect(buttons[1], &QPushButton::clicked, this, [this] { m_tracker.openHelp(); });
+    connect(buttons[2], &QPushButton::clicked, this, [this] { m_tracker.hideMainWindow(); });
+    connect(buttons[3], &QPushButton::clicked, this, [this] {
+        m_tracker.hideMainWindow();
+        m_tracker.OpenEditor();
+    });
+    connect(buttons[4], &QPushButton::clicked, this, [this] { m_tracker.quitWithoutSaving(); });
+    connect(buttons[5], &QPushButton::clicked, this, [this] { m_tracker.deleteLastActivity(); });
+    connect(buttons[6], &QPushButton::clicked, this, [this] { m_tracker.startStats(); });
+    connect(buttons[7], &QPushButton::clicked, this, [this] { m_tracker.closeDay(); });
+    connect(buttons[8], &QPushButton::clicked, this, [this] { m_tracker.openWeb(); });
+
+    auto *day = new QGroupBox(QStringLiteral(" Journée "), this);
+    auto *dayLayout = new QGridLayout(day);
+    auto *durationLabel = new QLabel(QStringLiteral("Durée actuelle :"), this);
+    durationLabel->setObjectName(QStringLiteral("Label4"));
+    auto *withoutPauseLabel = new QLabel(QStringLiteral("Durée hors pauses :"), this);
+    withoutPauseLabel->setObjectName(QStringLiteral("Label2"));
+    m_dayDuration->setObjectName(QStringLiteral("lblDayDuration"));
+    m_dayDurationWP->setObjectName(QStringLiteral("lblDayDurationWP"));
+    m_today->setObjectName(QStringLiteral("lblToday"));
+    QFont dateFont = m_today->font();
+    dateFont.setBold(true);
+    dateFont.setPointSizeF(dateFont.pointSizeF() * 1.4);
+    m_today->setFont(dateFont);
+    dayLayout->addWidget(m_today, 0, 0, 1, 2, Qt::AlignCenter);
+    dayLayout->addWidget(durationLabel, 1, 0);
+    dayLayout->addWidget(m_dayDuration, 1, 1);
+    dayLayout->addWidget(withoutPauseLabel, 2, 0);
+    dayLayout->addWidget(m_dayDurationWP, 2, 1);
+    dayLayout->setColumnStretch(1, 1);
+
+    auto *history = new QGroupBox(QStringLiteral(" Historique de la journée"), this);
+    auto *historyLayout = new QVBoxLayout(history);
+    m_grid->setObjectName(QStringLiteral("grdHistorique"));
+    m_grid->setAccessibleName(QStringLiteral("Historique de la journée"));
+    m_grid->setModel(&tracker.history());
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setWordWrap(false);
+    m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    historyLayout->addWidget(m_grid);
+    auto resizeColumns = [this] {
+        const int charWidth = m_grid->fontMetrics().averageCharWidth();
+        for (int column = 0; column < HistoryModel::ColumnCount; ++column)
+            m_grid->setColumnWidth(column, m_tracker.history().columnChars(column) * charWidth);
+    };
+    resizeColumns();
+    connect(&tracker.history(), &QAbstractItemModel::modelReset, this, resizeColumns);
+    connect(&tracker.history(), &HistoryModel::firstVisibleRowChanged, this,
+        &frmQuillmereMain::scrollToRow);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(controls, 3);
+    top->addWidget(day, 2);
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->addLayout(top);
+    layout->addWidget(history, 1);
+    setCentralWidget(central);
+    resize(900, 600);
+}
+
+QPushButton *frmQuillmereMain::command(
+    const char *name, const QString &caption, const QString &toolTip)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(toolTip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void frmQuillmereMain::scrollToRow(int gridRow)
+{
+    const QModelIndex index = m_tracker.history().index(gridRow - 1, 0);
+    if (index.isValid())
+        m_grid->scrollTo(index, QAbstractItemView::PositionAtTop);
+}
+
+void frmQuillmereMain::updateFromState()
+{
+    const AppState &state = m_tracker.state();
+    m_today->setText(state.dayDate);
+    m_dayDuration->setText(DayTotalText(state.dayTotalMinutes));
+    m_dayDurationWP->setText(DayTotalText(state.dayTotalWithoutPauseMinutes));
+    m_change->setEnabled(state.changeEnabled);
+    scrollToRow(m_tracker.history().firstVisibleRow());
+}
+
+void frmQuillmereMain::showOnScreen()
+{
+    if (isMinimized()) {
+        m_restoring = true;
+        showNormal();
+    } else {
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void frmQuillmereMain::hideToTray()
+{
+    if (m_trayAvailable)
+        hide();
+    else
+        showMinimized();
+}
+
+void frmQuillmereMain::closeEvent(QCloseEvent *event)
+{
+    // The ways out are Terminer and Quitter; the close box only puts the window away.
+    event->ignore();
+    m_tracker.hideMainWindow();
+}
+
+} // namespace qm
+
+namespace qm {
+
+void frmQuillmereMain::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (m_trayAvailable || event->type() != QEvent::WindowStateChange)
+        return;
+    // Without a notification area the task bar brings the window back: it must then propose
+    // the change time as the icon would.
+    const auto *change = static_cast<QWindowStateChangeEvent *>(event);
+    if (!(change->oldState() & Qt::WindowMinimized) || isMinimized())
+        return;
+    if (m_restoring) {
+        m_restoring = false;
+        return;
+    }
+    QTimer::singleShot(0, this, [this] { m_tracker.showMainWindow(); });
+}
+
+} // namespace qm

@@ -1,0 +1,295 @@
+#include "tracker/ui/frm_select.h"
+
+#include "tracker/core/tracker.h"
+#include "tracker/ui/form_keys.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qm {
+
+namespace {
+
+QLineEdit *field(QWidget *parent, const char *name, const char *tag)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    setTag(edit, QString::fromLatin1(tag));
+    return edit;
+}
+
+QListWidget *list(QWidget *parent, const char *name, const char *tag, const QString &label)
+{
+    auto *widget = new QListWidget(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setAccessibleName(label);
+    setTag(widget, QString::fromLatin1(tag));
+    return widget;
+}
+
+QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    if (buddy)
+        label->setBuddy(buddy);
+    return label;
+}
+
+void setTexts(QListWidget *widget, const QStringList &texts, int current)
+{
+    QStringList shown;
+    for (int i = 0; i < widget->count(); ++i)
+        shown.append(widget->item(i)->text());
+    if (shown != texts) {
+        widget->clear();
+        widget->addItems(texts);
+    }
+    widget->setCurrentRow(current);
+}
+
+void setText(QLineEdit *edit, const QString &text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+// The lists take the tooltip colour while they have the focus.
+void highlight(QListWidget *widget, bool focused)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base,
+        focused ? widget->palette().color(QPalette::ToolTipBase) : QColor(Qt::white));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+frmSelect::frmSelect(Tracker &tracker, QWidget *parent)
+    : QDialog(parent)
+    , m_tracker(tracker)
+    , m_invokeTime(field(this, "txtInvokeTime", "heure"))
+    , m_duration(field(this, "txtDuration", "minute"))
+    , m_endTime(field(this, "txtEndTime", "fin"))
+    , m_activities(
+          list(this, "lstActivities", "act", QStringLiteral("Sélectionnez la nouvelle activité :")))
+    , m_comment(field(this, "txtComment", "comment"))
+    , m_addComment(field(this, "txtAddComment", "comment"))
+    , m_comments(list(this, "lstComments", "com_type",
+          QStringLiteral("Ou... sélectionnez un commentaire type existant :")))
+    , m_ok(new QPushButton(QStringLiteral("Confirmer"), this))
+    , m_cancel(new QPushButton(QStringLiteral("Abandonner"), this))
+    , m_current(new QLabel(this))
+{
+    setObjectName(QStringLiteral("frmSelect"));
+    setWindowTitle(QStringLiteral("Quillmere - Sélection de l'activité"));
+    setModal(true);
+    m_ok->setObjectName(QStringLiteral("cmdOK"));
+    m_cancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_current->setObjectName(QStringLiteral("lblCurrent"));
+    for (QPushButton *button : { m_ok, m_cancel }) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    highlight(m_activities, false);
+    highlight(m_comments, false);
+
+    auto *times = new QGridLayout;
+    times->addWidget(new QLabel(QStringLiteral("Vous allez cesser l'activité :"), this), 0, 0);
+    times->addWidget(m_current, 0, 1);
+    times->addWidget(
+        caption(QStringLiteral("Ce changement enregistré à ( hh:mm [:ss] ) :"), m_invokeTime, this),
+        1, 0);
+    times->addWidget(m_invokeTime, 1, 1);
+    times->addWidget(caption(QStringLiteral("Durée de la nouvelle activité (optionel - en "
+                                            "minutes) :"),
+                         m_duration, this),
+        2, 0);
+    times->addWidget(m_duration, 2, 1);
+    times->addWidget(new QLabel(QStringLiteral("Ou..."), this), 3, 0);
+    times->addWidget(caption(QStringLiteral("Heure de fin de la nouvelle activité (optionel - "
+                                            "hh:mm[:ss] ) :"),
+                         m_endTime, this),
+        4, 0);
+    times->addWidget(m_endTime, 4, 1);
+    times->addWidget(
+        new QLabel(QStringLiteral("à indiquer uniquement en mode différé"), this), 5, 0, 1, 2);
+
+    auto *activityFrame = new QGroupBox(QStringLiteral("Nouvelle activité"), this);
+    auto *activityLayout = new QVBoxLayout(activityFrame);
+    activityLayout->addWidget(
+        caption(QStringLiteral("Sélectionnez la nouvelle activité :"), m_activities, this));
+    activityLayout->addWidget(m_activities);
+
+    auto *commentFrame = new QGroupBox(QStringLiteral("Commentaire éventuel"), this);
+    auto *commentLayout = new QVBoxLayout(commentFrame);
+    commentLayout->addWidget(caption(QStringLiteral("Eventuellement, ajoutez un commentaire "
+                                                    "ponctuel :"),
+        m_comment, this));
+    commentLayout->addWidget(m_comment);
+    commentLayout->addWidget(
+        caption(QStringLiteral("Ou... ajoutez un nouveau commentaire type :"), m_addComment, this));
+    commentLayout->addWidget(m_addComment);
+    commentLayout->addWidget(caption(
+        QStringLiteral("Ou... sélectionnez un commentaire type existant :"), m_comments, this));
+    commentLayout->addWidget(m_comments);
+
+    auto *lists = new QHBoxLayout;
+    lists->addWidget(activityFrame, 1);
+    lists->addWidget(commentFrame, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(times);
+    layout->addLayout(lists, 1);
+    layout->addLayout(buttons);
+    resize(760, 520);
+
+    QWidget *order[] = { m_invokeTime, m_duration, m_endTime, m_activities, m_comment, m_addComment,
+        m_comments, m_ok, m_cancel };
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    connect(m_ok, &QPushButton::clicked, this, &frmSelect::confirm);
+    connect(m_cancel, &QPushButton::clicked, this, &frmSelect::reject);
+    for (QLineEdit *edit : { m_invokeTime, m_duration, m_endTime, m_comment, m_addComment })
+        connect(edit, &QLineEdit::textEdited, this, [this] { takeFields(); });
+    for (QListWidget *widget : { m_activities, m_comments })
+        connect(widget, &QListWidget::currentRowChanged, this, [this] { takeFields(); });
+    previewKeys(this, this);
+}
+
+void frmSelect::run()
+{
+    showFields();
+    exec();
+}
+
+void frmSelect::reject()
+{
+    hide();
+}
+
+void frmSelect::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    raise();
+    activateWindow();
+    m_invokeTime->setFocus();
+    m_invokeTime->selectAll();
+}
+
+void frmSelect::showFields()
+{
+    const ChangeFields &fields = m_tracker.changeForm().fields();
+    const SettingsModel &settings = m_tracker.state().settings;
+    QSignalBlocker blockActivities(m_activities);
+    QSignalBlocker blockComments(m_comments);
+    setText(m_invokeTime, fields.invokeTime);
+    setText(m_duration, fields.duration);
+    setText(m_endTime, fields.endTime);
+    setText(m_comment, fields.comment);
+    setText(m_addComment, fields.addComment);
+    setTexts(m_activities, settings.activityChoices, fields.activityIndex);
+    setTexts(m_comments, settings.commentChoices, fields.commentIndex);
+    m_current->setText(fields.current);
+}
+
+void frmSelect::takeFields()
+{
+    ChangeFields &fields = m_tracker.changeForm().fields();
+    fields.invokeTime = m_invokeTime->text();
+    fields.duration = m_duration->text();
+    fields.endTime = m_endTime->text();
+    fields.comment = m_comment->text();
+    fields.addComment = m_addComment->text();
+    fields.activityIndex = m_activities->currentItem() ? m_activities->currentRow() : -1;
+    fields.commentIndex = m_comments->currentItem() ? m_comments->currentRow() : -1;
+}
+
+void frmSelect::runCheck(QObject *field)
+{
+    takeFields();
+    ChangeForm &form = m_tracker.changeForm();
+    if (field == m_invokeTime)
+        form.checkChangeTime();
+    else if (field == m_duration)
+        form.checkDuration();
+    else if (field == m_endTime)
+        form.checkEndTime();
+    showFields();
+}
+
+void frmSelect::confirm()
+{
+    takeFields();
+    m_tracker.confirmChange();
+    showFields();
+}
+
+bool frmSelect::handleKey(QKeyEvent *event)
+{
+    QWidget *focused = focusWidget();
+    const QString tag = tagOf(focused);
+    bool handled = false;
+    if (isEnterKey(event)) {
+        if (tag == u"heure") {
+            runCheck(m_invokeTime);
+            m_duration->setFocus();
+        } else if (tag == u"minute") {
+            runCheck(m_duration);
+            m_activities->setFocus();
+        } else if (tag == u"fin") {
+            runCheck(m_endTime);
+            m_activities->setFocus();
+        }
+        // Enter never confirms nor clicks: only the tagged fields act on it.
+        handled = true;
+    } else if (event->key() == Qt::Key_Escape) {
+        handled = true;
+    } else if (event->key() == Qt::Key_Delete && tag == u"com_type") {
+        takeFields();
+        if (m_tracker.changeForm().removeSelectedCommentType())
+            showFields();
+        handled = true;
+    }
+    return handled;
+}
+
+bool frmSelect::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const bool handled = handleKey(static_cast<QKeyEvent *>(event));
+        m_tracker.changeDialogKeyPressed();
+        return handled;
+    }
+    case QEvent::FocusIn:
+        if (watched == m_activities || watched == m_comments)
+            highlight(static_cast<QListWidget *>(watched), true);
+        break;
+    case QEvent::FocusOut: {
+        if (watched == m_activities || watched == m_comments)
+            highlight(static_cast<QListWidget *>(watched), false);
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if ((watched == m_invokeTime || watched == m_duration || watched == m_endTime)
+            && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            runCheck(watched);
+        break;
+    }
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace qm

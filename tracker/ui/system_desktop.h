@@ -1,0 +1,16 @@
+#pragma once
+
+#include "tracker/core/desktop.h"
+
+namespace qm {
+
+// The desktop of this system: its file and web handlers, and detached processes.
+class SystemDesktop final : public Desktop
+{
+public:
+    void openFile(const QString &path) override;
+    void openUrl(const QString &address) override;
+    bool startProgram(const QString &path) override;
+};
+
+} // namespace qm

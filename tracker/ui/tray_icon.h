@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QSystemTrayIcon>
+
+class QMenu;
+
+namespace qm {
+
+class Tracker;
+
+// The notification-area icon: a click shows the main window, the context menu offers the
+// ways out.
+class TrayIcon : public QObject
+{
+    Q_OBJECT
+
+public:
+    TrayIcon(Tracker &tracker, QMenu *menu, QObject *parent = nullptr);
+
+    void AddTrayIcon();
+    void RemoveTrayIcon();
+    bool isShown() const;
+
+    // What a mouse action on the icon does.
+    void activate(QSystemTrayIcon::ActivationReason reason);
+
+private:
+    Tracker &m_tracker;
+    QSystemTrayIcon *m_icon;
+    bool m_busy = false;
+};
+
+} // namespace qm

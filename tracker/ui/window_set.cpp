@@ -1,0 +1,133 @@
+#include "tracker/ui/window_set.h"
+
+#include "tracker/ui/frm_about.h"
+#include "tracker/ui/frm_edit.h"
+#include "tracker/ui/frm_first_exe.h"
+#include "tracker/ui/frm_message.h"
+#include "tracker/ui/frm_quillmere_main.h"
+#include "tracker/ui/frm_select.h"
+#include "tracker/ui/tray_icon.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace qm {
+
+WindowSet::WindowSet(bool trayAvailable, std::function<void()> onEnd)
+    : m_trayAvailable(trayAvailable)
+    , m_onEnd(std::move(onEnd))
+{ }
+
+WindowSet::~WindowSet() = default;
+
+void WindowSet::attach(Tracker &tracker)
+{
+    m_main = std::make_unique<frmQuillmereMain>(tracker, m_trayAvailable);
+    m_select = std::make_unique<frmSelect>(tracker);
+    m_edit = std::make_unique<frmEdit>(tracker);
+    m_about = std::make_unique<frmAbout>(tracker);
+    m_firstExe = std::make_unique<frmFirstExe>();
+    m_message = std::make_unique<frmMessage>();
+    m_tray = std::make_unique<TrayIcon>(tracker, m_main->trayMenu());
+}
+
+void WindowSet::showWelcome()
+{
+    m_firstExe->exec();
+}
+
+bool WindowSet::runStartWindow()
+{
+    return m_about->run();
+}
+
+void WindowSet::showMainWindow()
+{
+    m_main->showOnScreen();
+}
+
+void WindowSet::hideMainWindow()
+{
+    m_main->hideToTray();
+}
+
+void WindowSet::updateMainWindow()
+{
+    m_main->updateFromState();
+}
+
+void WindowSet::runChangeDialog()
+{
+    m_select->run();
+}
+
+void WindowSet::hideChangeDialog()
+{
+    m_select->hide();
+}
+
+void WindowSet::showEditor()
+{
+    m_edit->open();
+}
+
+void WindowSet::hideEditor()
+{
+    m_edit->hide();
+}
+
+bool WindowSet::isEditorVisible() const
+{
+    return m_edit->isVisible();
+}
+
+bool WindowSet::isOtherWindowVisible() const
+{
+    return m_about->isVisible() || m_firstExe->isVisible() || m_edit->isVisible()
+        || m_message->isVisible() || m_select->isVisible();
+}
+
+void WindowSet::addTrayIcon()
+{
+    m_tray->AddTrayIcon();
+}
+
+void WindowSet::removeTrayIcon()
+{
+    m_tray->RemoveTrayIcon();
+}
+
+void WindowSet::endProgram()
+{
+    const QList<QWidget *> windows { m_main.get(), m_select.get(), m_edit.get(), m_about.get(),
+        m_firstExe.get(), m_message.get() };
+    for (QWidget *window : windows)
+        window->hide();
+    if (m_onEnd)
+        m_onEnd();
+    else
+        QCoreApplication::exit(0);
+}
+
+bool WindowSet::askStockMessage(const StockMessage &message, bool &suppress)
+{
+    return m_message->ask(message, suppress);
+}
+
+std::optional<QString> WindowSet::askText(const QString &prompt, const QString &title)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(m_edit->isVisible() ? m_edit.get() : nullptr, title,
+        prompt, QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+void WindowSet::warn(const QString &title, const QString &text)
+{
+    QMessageBox::warning(QApplication::activeWindow(), title, text);
+}
+
+} // namespace qm
