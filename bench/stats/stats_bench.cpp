@@ -68,13 +68,16 @@ void loadAll(qm::stats::QMstat &stats, const QString &folder)
 void BM_LoadJournal(benchmark::State &state)
 {
     const QString folder = journalFolder(state.range(0), int(state.range(1)));
+    // The floor's runs also bring the file into the page cache, so that neither side pays for
+    // the disk.
+    const double floor = floorSeconds(folder);
     double best = 1e9;
     for (auto _ : state) {
         qm::stats::QMstat stats;
         best = std::min(best, secondsOf([&] { loadAll(stats, folder); }));
         benchmark::DoNotOptimize(stats.totalMinutes());
     }
-    const double floor = floorSeconds(folder);
+    state.counters["best_s"] = best;
     state.counters["floor_s"] = floor;
     state.counters["ratio_to_floor"] = best / floor;
 }
@@ -127,6 +130,7 @@ void BM_ReportByActivity(benchmark::State &state)
 BENCHMARK(BM_LoadJournal)
     ->ArgsProduct({ { 100'000, 1'000'000, 5'000'000 }, { 0, 2 } })
     ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0)
     ->UseRealTime();
 BENCHMARK(BM_Floor)
     ->ArgsProduct({ { 100'000, 1'000'000, 5'000'000 }, { 2 } })
