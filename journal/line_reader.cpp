@@ -36,9 +36,14 @@ void LineReader::skipByteOrderMark()
 {
     m_atStart = false;
     static constexpr QByteArrayView kMark("\xEF\xBB\xBF");
-    while (m_buffer.size() < kMark.size() && fill()) { }
-    if (QByteArrayView(m_buffer).startsWith(kMark))
-        m_pos = kMark.size();
+    // Files that went through several careless editors can carry more than one mark; all of them
+    // go, so that what the program writes back reads the same.
+    for (;;) {
+        while (m_buffer.size() - m_pos < kMark.size() && fill()) { }
+        if (!QByteArrayView(m_buffer).sliced(m_pos).startsWith(kMark))
+            return;
+        m_pos += kMark.size();
+    }
 }
 
 bool LineReader::next(QByteArrayView &line)

@@ -1,46 +1,62 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include <csignal>
 #include <functional>
 
 #include <sys/resource.h>
 
 namespace qm::test {
 
-QByteArray readBytes(const QString &path);
-bool writeBytes(const QString &path, const QByteArray &bytes);
-
-// A path whose folder cannot exist because a plain file takes its place; no user, root
-// included, can create a file there.
-QString pathUnderAFile(const QTemporaryDir &dir, const QString &name);
-
-// While alive, this process cannot grow any file beyond `bytes`: writes fail as on a full disk.
-class FileSizeLimit
+inline QByteArray readBytes(const QString &path)
 {
-public:
-    explicit FileSizeLimit(rlim_t bytes);
-    ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
-private:
-    rlimit m_saved {};
-    void (*m_savedHandler)(int) = nullptr;
-};
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
-// How a write is made to fail. A read-only folder stops no one running as root.
-enum class WriteFailure { FolderIsAFile, ReadOnlyFolder, DiskFull };
+// A file that cannot be opened (its folder is a plain file), or one that opens but whose new
+// bytes cannot go out (the disk is full from the file's present size). Folder permissions would
+// not do: they stop no one running as root.
+enum class WriteFailure { FolderIsAFile, DiskFull };
 
-// The column "how" with one row per kind of failure.
-void addWriteFailureRows();
-bool canSimulate(WriteFailure how);
+inline void addWriteFailureRows()
+{
+    QTest::addColumn<WriteFailure>("how");
+    QTest::newRow("folder is a file") << WriteFailure::FolderIsAFile;
+    QTest::newRow("disk full") << WriteFailure::DiskFull;
+}
 
 // Runs `write` on the file `name` of `dir` in a way that makes it fail, and returns its result.
-// The disk counts as full from the size the file has before the write.
-bool runFailingWrite(WriteFailure how, const QTemporaryDir &dir, const QString &name,
-    const std::function<bool(const QString &path)> &write);
+inline bool runFailingWrite(WriteFailure how, const QTemporaryDir &dir, const QString &name,
+    const std::function<bool(const QString &path)> &write)
+{
+    if (how == WriteFailure::FolderIsAFile) {
+        const QString blocker = dir.filePath(QStringLiteral("not-a-folder"));
+        writeBytes(blocker, "x");
+        return write(blocker + u'/' + name);
+    }
+    const QString path = dir.filePath(name);
+    // Going over the limit raises SIGXFSZ, which would end the test instead of failing the write.
+    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved {};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit full = saved;
+    full.rlim_cur = rlim_t(QFileInfo(path).size());
+    setrlimit(RLIMIT_FSIZE, &full);
+    const bool written = write(path);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedHandler);
+    return written;
+}
 
 } // namespace qm::test

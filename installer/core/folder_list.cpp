@@ -1,0 +1,70 @@
+#include "installer/core/folder_list.h"
+
+#include "installer/core/install_paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace qmi {
+
+namespace {
+
+QString childPath(const QString &folder, const QString &name)
+{
+    return folder.endsWith(kSeparator) ? folder + name : joinPath(folder, name);
+}
+
+QStringList chainTo(const QString &folder)
+{
+    QStringList chain;
+    QDir dir(folder);
+    chain.prepend(QDir::toNativeSeparators(dir.absolutePath()));
+    while (dir.cdUp())
+        chain.prepend(QDir::toNativeSeparators(dir.absolutePath()));
+    return chain;
+}
+
+bool isInside(const QString &folder, const QString &root)
+{
+    if (root.endsWith(kSeparator))
+        return folder.startsWith(root) || folder + kSeparator == root;
+    return folder == root || folder.startsWith(root + kSeparator);
+}
+
+} // namespace
+
+FolderList::FolderList(const QString &folder)
+{
+    if (!setCurrentFolder(folder))
+        setCurrentFolder(QDir::rootPath());
+}
+
+bool FolderList::setCurrentFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (folder.isEmpty() || !info.isDir() || !info.isReadable() || !info.isExecutable())
+        return false;
+    const QString current = QDir::toNativeSeparators(QDir(folder).absolutePath());
+    QStringList entries = chainTo(current);
+    const qsizetype chainLength = entries.size();
+    const QStringList names
+        = QDir(current).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString &name : names)
+        entries.append(childPath(current, name));
+    m_current = current;
+    m_entries = entries;
+    m_chainLength = chainLength;
+    return true;
+}
+
+QString driveOf(const QString &folder, const QStringList &drives)
+{
+    QString best;
+    for (const QString &drive : drives) {
+        if (drive.size() > best.size() && isInside(folder, drive))
+            best = drive;
+    }
+    return best;
+}
+
+} // namespace qmi

@@ -1,0 +1,46 @@
+#include "installer/core/install_values.h"
+
+#include "installer/core/install_paths.h"
+
+namespace qmi {
+
+QString exeName()
+{
+    return kProductName + kExeSuffix;
+}
+
+QString linkName()
+{
+    return kProductName + QStringLiteral(".lnk");
+}
+
+QString helpFileName()
+{
+    return kProductName + QStringLiteral(".pdf");
+}
+
+QString uninstallExeName()
+{
+    return QStringLiteral("Uninstall") + kExeSuffix;
+}
+
+PayloadTable standardPayload()
+{
+    const QString statsExe = QStringLiteral("QMStat") + kExeSuffix;
+    PayloadTable table;
+    table.entries = {
+        { QStringLiteral("MSFLXGRD.OCX"), kForcedMode },
+        { QStringLiteral("RICHTX32.OCX"), kForcedMode },
+        { QStringLiteral("MSSTDFMT.DLL"), QString() },
+        { QStringLiteral("QM0.dat"), exeName() },
+        { QStringLiteral("Quillmere.pdf"), helpFileName() },
+        { QStringLiteral("QM1.dat"), exeName() + QStringLiteral(".manifest") },
+        { QStringLiteral("QM2.dat"), uninstallExeName() },
+        { QStringLiteral("QM3.dat"), statsExe },
+        { QStringLiteral("QM4.dat"), statsExe + QStringLiteral(".manifest") },
+    };
+    table.componentCount = 3;
+    return table;
+}
+
+} // namespace qmi

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace qmi {
+
+inline const QString kProductName = QStringLiteral("Quillmere");
+inline const QString kHelpLinkName = QStringLiteral("Aide.lnk");
+inline const QString kUninstallLinkName = QStringLiteral("Uninstall.lnk");
+inline const QString kForcedMode = QStringLiteral("forced");
+
+QString exeName();
+QString linkName();
+QString helpFileName();
+QString uninstallExeName();
+
+// One file of the release set: for a component `target` is its update mode, for a program file
+// the name it is installed under.
+struct PayloadEntry
+{
+    QString source;
+    QString target;
+};
+
+struct PayloadTable
+{
+    QList<PayloadEntry> entries;
+    qsizetype componentCount = 0;
+};
+
+PayloadTable standardPayload();
+
+// The values the run works from, set at start-up and by the wizard.
+struct InstallState
+{
+    QString InstallPath;
+    QString WinDir;
+    QString SourceDir;
+    QString DesktopFolder;
+    QString ProgramsFolder;
+    QString StartupFolder;
+};
+
+struct ShortcutChoice
+{
+    bool start = true;
+    bool startup = true;
+    bool desktop = false;
+};
+
+} // namespace qmi

@@ -1,0 +1,214 @@
+#include "installer/core/installation_run.h"
+
+#include "installer/core/install_paths.h"
+#include "installer/core/log_sink.h"
+#include "installer/core/platform.h"
+#include "installer/core/uninstall_data.h"
+
+#include <QDate>
+#include <QDateTime>
+
+namespace qmi {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kDone = QStringLiteral("  terminé");
+const QString kErrorTitle = QStringLiteral("Erreur");
+const QString kMissingMessage
+    = QStringLiteral("    Certains fichiers sont absents - voir le log    ");
+const QString kCopyMessage = QStringLiteral("    Erreur pendant la copie - voir le log    ");
+const QString kInUse = QStringLiteral(" : ERREUR, fichier existant et utilisé");
+const QString kNotPlaced = QStringLiteral(" : ERREUR, copie impossible");
+
+// The calendar day of a file as a number, so that two copies made on the same day at different
+// times count as the same version.
+int dayStamp(const QDateTime &modified)
+{
+    const QDate day = modified.date();
+    if (!day.isValid())
+        return 0;
+    return day.year() * 10000 + day.month() * 100 + day.day();
+}
+
+} // namespace
+
+InstallationRun::InstallationRun(
+    Platform &platform, LogSink &log, const PayloadTable &payload, InstallState &state)
+    : m_platform(platform)
+    , m_log(log)
+    , m_payload(payload)
+    , m_state(state)
+{ }
+
+FinishButton InstallationRun::RunInstallation(const ShortcutChoice &choice)
+{
+    if (!checkFiles())
+        return fail(kMissingMessage);
+    createInstallFolder();
+    if (!placeComponents() || !copyProgramFiles())
+        return fail(kCopyMessage);
+    header(QStringLiteral("Création des raccourcis..."));
+    CreateShortcuts(choice);
+    m_log.append(kDone);
+    header(QStringLiteral("INSTALLATION TERMINEE"));
+    FinishButton finish;
+    finish.enabled = true;
+    writeUninstallFile();
+    return finish;
+}
+
+bool InstallationRun::checkFiles()
+{
+    header(QStringLiteral("Vérification des fichiers nécessaires..."));
+    bool complete = true;
+    for (const PayloadEntry &entry : m_payload.entries) {
+        if (!m_platform.fileExists(joinPath(m_state.SourceDir, entry.source))) {
+            m_log.append(kCrLf + QStringLiteral("  ERREUR : ") + entry.source
+                + QStringLiteral(" est absent"));
+            complete = false;
+        }
+    }
+    if (complete)
+        m_log.append(kDone);
+    return complete;
+}
+
+void InstallationRun::createInstallFolder()
+{
+    header(QStringLiteral("Création des dossiers..."));
+    // A folder that is not usable is left alone: the first program file copy then reports it.
+    if (isUsableFolder(m_state.InstallPath) && !m_platform.folderExists(m_state.InstallPath))
+        m_platform.createFolder(m_state.InstallPath);
+    m_log.append(kDone);
+}
+
+bool InstallationRun::placeComponents()
+{
+    header(QStringLiteral("Enregistrement des composants..."));
+    const QString systemFolder = joinPath(m_state.WinDir, QStringLiteral("system32"));
+    for (qsizetype i = 0; i < m_payload.componentCount; ++i) {
+        const PayloadEntry &entry = m_payload.entries.at(i);
+        const QString installed = joinPath(systemFolder, entry.source);
+        const QString shipped = joinPath(m_state.SourceDir, entry.source);
+        if (!m_platform.fileExists(installed)) {
+            // An unplaced component must not be registered nor reported as registered.
+            if (!isUsableFolder(m_state.WinDir) || !m_platform.copyFile(shipped, installed)) {
+                item(entry.source, kNotPlaced);
+                continue;
+            }
+            registerComponent(entry.source);
+            item(entry.source, QStringLiteral(" : enregistré"));
+            continue;
+        }
+        const int shippedStamp = dayStamp(m_platform.lastModified(shipped));
+        const int installedStamp = dayStamp(m_platform.lastModified(installed));
+        if (shippedStamp <= installedStamp) {
+            item(entry.source, QStringLiteral(" : existe déja sur votre système"));
+            continue;
+        }
+        if (entry.target != kForcedMode) {
+            item(
+                entry.source, QStringLiteral(" : une version antérieure existe sur votre système"));
+            continue;
+        }
+        if (!m_platform.copyFile(shipped, installed)) {
+            item(entry.source, kInUse);
+            return false;
+        }
+        registerComponent(entry.source);
+        item(entry.source, QStringLiteral(" : une version antérieure a été mise à jour"));
+    }
+    return true;
+}
+
+void InstallationRun::registerComponent(const QString &name)
+{
+    const QString component = joinPath(joinPath(m_state.WinDir, QStringLiteral("system32")), name);
+    for (const QString &folder : { QStringLiteral("system"), QStringLiteral("system32") }) {
+        const QString programFolder = joinPath(m_state.WinDir, folder);
+        if (m_platform.fileExists(joinPath(programFolder, QStringLiteral("regsvr32.exe"))))
+            m_platform.startHidden(
+                joinPath(programFolder, QStringLiteral("regsvr32 /s ")) + component);
+    }
+}
+
+bool InstallationRun::copyProgramFiles()
+{
+    header(QStringLiteral("Copie des fichiers..."));
+    for (qsizetype i = m_payload.componentCount; i < m_payload.entries.size(); ++i) {
+        const PayloadEntry &entry = m_payload.entries.at(i);
+        if (!copyInto(
+                m_state.InstallPath, joinPath(m_state.SourceDir, entry.source), entry.target)) {
+            item(entry.target, kInUse);
+            return false;
+        }
+    }
+    m_log.append(kDone);
+    return true;
+}
+
+bool InstallationRun::copyInto(const QString &folder, const QString &source, const QString &target)
+{
+    return isUsableFolder(folder) && m_platform.copyFile(source, joinPath(folder, target));
+}
+
+void InstallationRun::CreateShortcuts(const ShortcutChoice &choice)
+{
+    m_state.DesktopFolder = m_platform.specialFolder(QStringLiteral("Desktop"));
+    const QString programs = m_platform.specialFolder(QStringLiteral("Programs"));
+    m_state.ProgramsFolder = programs.isEmpty() ? QString() : joinPath(programs, kProductName);
+    m_state.StartupFolder = m_platform.specialFolder(QStringLiteral("Startup"));
+
+    if (choice.desktop)
+        makeShortcut(m_state.DesktopFolder, linkName(), exeName());
+    if (choice.start && isUsableFolder(m_state.ProgramsFolder)) {
+        if (!m_platform.folderExists(m_state.ProgramsFolder))
+            m_platform.createFolder(m_state.ProgramsFolder);
+        makeShortcut(m_state.ProgramsFolder, linkName(), exeName());
+        makeShortcut(m_state.ProgramsFolder, kHelpLinkName, helpFileName());
+        makeShortcut(m_state.ProgramsFolder, kUninstallLinkName, uninstallExeName());
+    }
+    if (choice.startup)
+        makeShortcut(m_state.StartupFolder, linkName(), exeName());
+}
+
+void InstallationRun::makeShortcut(
+    const QString &folder, const QString &linkName, const QString &target)
+{
+    // An undetermined folder would put the shortcut at the root of the disk.
+    if (!isUsableFolder(folder))
+        return;
+    Shortcut shortcut;
+    shortcut.linkPath = joinPath(folder, linkName);
+    shortcut.targetPath = joinPath(m_state.InstallPath, target);
+    shortcut.workingDirectory = m_state.InstallPath;
+    shortcut.windowStyle = 4;
+    shortcut.iconLocation = shortcut.targetPath + QStringLiteral(", 0");
+    m_platform.createShortcut(shortcut);
+}
+
+void InstallationRun::writeUninstallFile()
+{
+    const UninstallData data { kProductName, m_state.InstallPath, m_state.DesktopFolder,
+        m_state.ProgramsFolder, m_state.StartupFolder };
+    writeUninstallData(joinPath(m_state.InstallPath, kUninstallDataFileName), data);
+}
+
+FinishButton InstallationRun::fail(const QString &message)
+{
+    m_platform.showError(message, kErrorTitle);
+    return FinishButton { kFinishCloseCaption, true };
+}
+
+void InstallationRun::header(const QString &text)
+{
+    m_log.append(kCrLf + kCrLf + text);
+}
+
+void InstallationRun::item(const QString &name, const QString &outcome)
+{
+    m_log.append(kCrLf + QStringLiteral("  - ") + name + outcome);
+}
+
+} // namespace qmi

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "installer/core/install_values.h"
+
+#include <QString>
+
+namespace qmi {
+
+class LogSink;
+class Platform;
+
+inline const QString kFinishNextCaption = QStringLiteral("Suivant >");
+inline const QString kFinishCloseCaption = QStringLiteral("Fermer");
+
+// What the log window's finish button shows once the run is over.
+struct FinishButton
+{
+    QString caption = kFinishNextCaption;
+    bool enabled = false;
+};
+
+// The one run that places the release set on the machine. Only three things are tested and
+// reported (the payload's presence, the replacement of a component, each program file copy);
+// everything else that fails is passed over so that the run gets as far as it can.
+class InstallationRun
+{
+public:
+    InstallationRun(
+        Platform &platform, LogSink &log, const PayloadTable &payload, InstallState &state);
+
+    FinishButton RunInstallation(const ShortcutChoice &choice);
+
+private:
+    bool checkFiles();
+    void createInstallFolder();
+    bool placeComponents();
+    void registerComponent(const QString &name);
+    bool copyProgramFiles();
+    void CreateShortcuts(const ShortcutChoice &choice);
+    void makeShortcut(const QString &folder, const QString &linkName, const QString &target);
+    void writeUninstallFile();
+
+    bool copyInto(const QString &folder, const QString &source, const QString &target);
+    FinishButton fail(const QString &message);
+    void header(const QString &text);
+    void item(const QString &name, const QString &outcome);
+
+    Platform &m_platform;
+    LogSink &m_log;
+    const PayloadTable &m_payload;
+    InstallState &m_state;
+};
+
+} // namespace qmi

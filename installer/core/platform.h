@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+namespace qmi {
+
+// What a shortcut file holds; the platform decides the file's real format and extension.
+struct Shortcut
+{
+    QString linkPath;
+    QString targetPath;
+    QString workingDirectory;
+    int windowStyle = 4;
+    QString iconLocation;
+};
+
+// Every operation the installation run needs from the system. The run passes over a failure
+// unless it tests the result, so operations that may fail report it through their result.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    virtual QString windowsFolder() = 0;
+    virtual QString currentFolder() = 0;
+    virtual bool fileExists(const QString &path) = 0;
+    virtual bool folderExists(const QString &path) = 0;
+    virtual bool createFolder(const QString &path) = 0;
+    virtual bool copyFile(const QString &source, const QString &target) = 0;
+    virtual QDateTime lastModified(const QString &path) = 0;
+    virtual void startHidden(const QString &commandLine) = 0;
+    // "Desktop", "Programs" or "Startup"; an empty text when the folder cannot be determined.
+    virtual QString specialFolder(const QString &name) = 0;
+    virtual bool createShortcut(const Shortcut &shortcut) = 0;
+    virtual void showError(const QString &text, const QString &title) = 0;
+};
+
+} // namespace qmi

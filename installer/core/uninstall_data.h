@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace qmi {
+
+inline const QString kUninstallDataFileName = QStringLiteral("uninstall.dat");
+
+struct UninstallData
+{
+    QString productName;
+    QString installPath;
+    QString desktopFolder;
+    QString programsFolder;
+    QString startupFolder;
+
+    bool operator==(const UninstallData &) const = default;
+};
+
+// Five lines ended by CR LF, values as they are, in the system's 8-bit encoding.
+QByteArray formatUninstallData(const UninstallData &data);
+
+// Replaces the file whole, so that a second install never leaves a mixture of two runs.
+bool writeUninstallData(const QString &path, const UninstallData &data);
+
+// Missing lines read as empty values; nothing when the file cannot be read or is not ours.
+std::optional<UninstallData> readUninstallData(const QString &path);
+
+} // namespace qmi

@@ -1,0 +1,108 @@
+#include "installer/core/wizard_flow.h"
+
+#include "installer/core/install_paths.h"
+#include "installer/core/questions.h"
+
+namespace qmi {
+
+WizardFlow::WizardFlow(Platform &platform, Questions &questions, InstallState &state)
+    : m_platform(platform)
+    , m_questions(questions)
+    , m_state(state)
+    , m_payload(standardPayload())
+{ }
+
+QString WizardFlow::windowTitle() const
+{
+    return kProductName + QStringLiteral(" - installation");
+}
+
+void WizardFlow::aboutNext()
+{
+    if (m_page == WizardPage::About)
+        show(WizardPage::Install);
+}
+
+QString WizardFlow::folderClicked(const QString &entry)
+{
+    m_state.InstallPath = proposedInstallPath(entry, kProductName);
+    return m_state.InstallPath;
+}
+
+void WizardFlow::installNext(const QString &typedPath)
+{
+    if (m_page != WizardPage::Install)
+        return;
+    m_state.InstallPath = typedPath;
+    show(WizardPage::Short);
+}
+
+void WizardFlow::shortNext(const ShortcutChoice &choice, LogSink &log)
+{
+    if (m_page != WizardPage::Short || m_ran)
+        return;
+    m_ran = true;
+    show(WizardPage::Log);
+    InstallationRun run(m_platform, log, m_payload, m_state);
+    m_finish = run.RunInstallation(choice);
+    Q_EMIT finishButtonChanged();
+}
+
+void WizardFlow::logFinish()
+{
+    if (m_page != WizardPage::Log || !m_finish.enabled)
+        return;
+    if (m_finish.caption == kFinishCloseCaption)
+        quit();
+    else
+        show(WizardPage::End);
+}
+
+void WizardFlow::endFinish()
+{
+    if (m_page == WizardPage::End)
+        quit();
+}
+
+bool WizardFlow::cancel()
+{
+    if (m_page != WizardPage::About && m_page != WizardPage::Install && m_page != WizardPage::Short)
+        return false;
+    if (!m_questions.askYesNo(
+            QStringLiteral("   Abandonner l'installation ?   "), QStringLiteral("Confirmez")))
+        return false;
+    quit();
+    return true;
+}
+
+void WizardFlow::closeRequested()
+{
+    switch (m_page) {
+    case WizardPage::About:
+    case WizardPage::Install:
+    case WizardPage::Short:
+        cancel();
+        break;
+    case WizardPage::Log:
+        logFinish();
+        break;
+    case WizardPage::End:
+        endFinish();
+        break;
+    case WizardPage::Closed:
+        break;
+    }
+}
+
+void WizardFlow::show(WizardPage page)
+{
+    m_page = page;
+    Q_EMIT pageChanged(page);
+}
+
+void WizardFlow::quit()
+{
+    show(WizardPage::Closed);
+}
+
+} // namespace qmi

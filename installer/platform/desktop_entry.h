@@ -1,0 +1,16 @@
+#pragma once
+
+#include "installer/core/platform.h"
+
+#include <QByteArray>
+
+namespace qmi {
+
+// A shortcut as a freedesktop desktop entry: a program is started with its working folder, a
+// document (the help file) is opened as a link to its file.
+QByteArray formatDesktopEntry(const Shortcut &shortcut, bool isProgram);
+
+// The quoted form of one Exec argument, then escaped as a desktop entry value.
+QString desktopExecArgument(const QString &path);
+
+} // namespace qmi

@@ -1,0 +1,154 @@
+#include "installer/platform/system_platform.h"
+
+#include "installer/core/install_paths.h"
+#include "installer/platform/desktop_entry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+namespace qmi {
+
+namespace {
+
+QString dataHome()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+
+QString configHome()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+// The shell always has its special folders; a fresh account here may not have them yet.
+QString existingFolder(const QString &folder)
+{
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return QString();
+    return folder;
+}
+
+} // namespace
+
+QString SystemPlatform::windowsFolder()
+{
+    const QString folder = joinPath(dataHome(), QStringLiteral("Quillmere/windows"));
+    QDir().mkpath(joinPath(folder, QStringLiteral("system32")));
+    return folder;
+}
+
+QString SystemPlatform::currentFolder()
+{
+    return QDir::currentPath();
+}
+
+bool SystemPlatform::fileExists(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && !info.isHidden();
+}
+
+bool SystemPlatform::folderExists(const QString &path)
+{
+    return QFileInfo(path).isDir();
+}
+
+bool SystemPlatform::createFolder(const QString &path)
+{
+    return QDir().mkdir(path);
+}
+
+bool SystemPlatform::copyFile(const QString &source, const QString &target)
+{
+    // Written beside the target and renamed over it, so that a failed copy never leaves a
+    // half-written program, and a running program keeps its old file until it ends.
+    const QString partial = target + QStringLiteral(".part");
+    QFile::remove(partial);
+    if (QFileInfo(target).isDir() || !QFile::copy(source, partial))
+        return false;
+    QFile copy(partial);
+    const QDateTime modified = QFileInfo(source).lastModified();
+    if (!copy.open(QIODevice::ReadWrite)
+        || !copy.setFileTime(modified, QFileDevice::FileModificationTime)) {
+        copy.remove();
+        return false;
+    }
+    copy.close();
+    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData())
+        != 0) {
+        QFile::remove(partial);
+        return false;
+    }
+    return true;
+}
+
+QDateTime SystemPlatform::lastModified(const QString &path)
+{
+    return QFileInfo(path).lastModified();
+}
+
+void SystemPlatform::startHidden(const QString &commandLine)
+{
+    QStringList arguments = QProcess::splitCommand(commandLine);
+    if (arguments.isEmpty())
+        return;
+    const QString program = arguments.takeFirst();
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.startDetached();
+}
+
+QString SystemPlatform::specialFolder(const QString &name)
+{
+    if (name == u"Desktop")
+        return existingFolder(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    if (name == u"Programs")
+        return existingFolder(joinPath(dataHome(), QStringLiteral("applications")));
+    if (name == u"Startup")
+        return existingFolder(joinPath(configHome(), QStringLiteral("autostart")));
+    return QString();
+}
+
+bool SystemPlatform::createShortcut(const Shortcut &shortcut)
+{
+    const QFileInfo target(shortcut.targetPath);
+    const bool isProgram = target.isFile() && target.isExecutable();
+    QSaveFile file(shortcutFilePath(shortcut.linkPath));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray entry = formatDesktopEntry(shortcut, isProgram);
+    if (file.write(entry) != entry.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    // Desktops only start launchers that are marked executable.
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+        | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    return file.commit();
+}
+
+void SystemPlatform::showError(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+    box.exec();
+}
+
+QString programFilesFolder()
+{
+    // The installation folder is made one level deep, so its parent must be there already.
+    const QString folder = joinPath(QDir::homePath(), QStringLiteral("Applications"));
+    QDir().mkpath(folder);
+    return folder;
+}
+
+} // namespace qmi

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "installer/core/platform.h"
+
+namespace qmi {
+
+// The platform of a Linux desktop. The "Windows folder" is a per-user stand-in whose system32
+// subfolder receives the shared components; the special folders are the desktop, the
+// applications menu and the autostart folder, and shortcuts are desktop entries.
+class SystemPlatform : public Platform
+{
+public:
+    QString windowsFolder() override;
+    QString currentFolder() override;
+    bool fileExists(const QString &path) override;
+    bool folderExists(const QString &path) override;
+    bool createFolder(const QString &path) override;
+    bool copyFile(const QString &source, const QString &target) override;
+    QDateTime lastModified(const QString &path) override;
+    void startHidden(const QString &commandLine) override;
+    QString specialFolder(const QString &name) override;
+    bool createShortcut(const Shortcut &shortcut) override;
+    void showError(const QString &text, const QString &title) override;
+};
+
+// The folder under which the installation folder is proposed (~/Applications), made when missing.
+QString programFilesFolder();
+
+} // namespace qmi

@@ -1,0 +1,38 @@
+#include "installer/ui/frm_about.h"
+
+#include "installer/core/install_values.h"
+#include "installer/core/wizard_flow.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace qmi {
+
+frmAbout::frmAbout(WizardFlow &flow, const frmStock &stock)
+    : WizardWindow(flow, stock, QStringLiteral("frmAbout"))
+{
+    auto *label1 = new QLabel(QStringLiteral("Cet assistant va installer"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    auto *label2 = new QLabel(kProductName, this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    QFont big = label2->font();
+    big.setPointSizeF(big.pointSizeF() * 1.8);
+    big.setBold(true);
+    label2->setFont(big);
+    auto *label3 = new QLabel(QStringLiteral("sur votre PC."), this);
+    label3->setObjectName(QStringLiteral("Label3"));
+    content()->addStretch();
+    for (QLabel *label : { label1, label2, label3 }) {
+        label->setAlignment(Qt::AlignCenter);
+        content()->addWidget(label);
+    }
+    content()->addStretch();
+    QPushButton *install = addButton(QStringLiteral("cmdInstall"), QStringLiteral("Suivant >"));
+    QPushButton *cancel = addButton(QStringLiteral("cmdCancel"), QStringLiteral("Abandon"));
+    install->setDefault(true);
+    connect(install, &QPushButton::clicked, this, [this] { this->flow().aboutNext(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { this->flow().cancel(); });
+}
+
+} // namespace qmi

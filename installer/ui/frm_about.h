@@ -1,0 +1,15 @@
+#pragma once
+
+#include "installer/ui/wizard_window.h"
+
+namespace qmi {
+
+class frmAbout : public WizardWindow
+{
+    Q_OBJECT
+
+public:
+    frmAbout(WizardFlow &flow, const frmStock &stock);
+};
+
+} // namespace qmi

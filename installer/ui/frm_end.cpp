@@ -1,0 +1,23 @@
+#include "installer/ui/frm_end.h"
+
+#include "installer/core/wizard_flow.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace qmi {
+
+frmEnd::frmEnd(WizardFlow &flow, const frmStock &stock)
+    : WizardWindow(flow, stock, QStringLiteral("frmEnd"))
+{
+    auto *label1 = new QLabel(QStringLiteral("Installation terminée !"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setAlignment(Qt::AlignCenter);
+    content()->addWidget(label1);
+    QPushButton *finish = addButton(QStringLiteral("cmdFinish"), QStringLiteral("Fermer"));
+    finish->setDefault(true);
+    connect(finish, &QPushButton::clicked, this, [this] { this->flow().endFinish(); });
+}
+
+} // namespace qmi

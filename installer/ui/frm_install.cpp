@@ -1,0 +1,113 @@
+#include "installer/ui/frm_install.h"
+
+#include "installer/core/wizard_flow.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStorageInfo>
+
+namespace qmi {
+
+frmInstall::frmInstall(WizardFlow &flow, const frmStock &stock, const QStringList &drives)
+    : WizardWindow(flow, stock, QStringLiteral("frmInstall"))
+    , m_folders(flow.state().SourceDir)
+    , m_drives(drives)
+{
+    auto *label5 = new QLabel(QStringLiteral("Dossier d'installation :"), this);
+    label5->setObjectName(QStringLiteral("Label5"));
+    m_path = new QLineEdit(flow.state().InstallPath, this);
+    m_path->setObjectName(QStringLiteral("txtInstallPath"));
+    label5->setBuddy(m_path);
+    auto *label1 = new QLabel(QStringLiteral("Changer de dossier d'installation ..."), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+
+    auto *picture = new QFrame(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    auto *lists = new QVBoxLayout(picture);
+    lists->setContentsMargins(0, 0, 0, 0);
+    m_driveList = new QComboBox(picture);
+    m_driveList->setObjectName(QStringLiteral("drvList"));
+    m_driveList->addItems(m_drives);
+    m_driveList->setCurrentIndex(m_drives.indexOf(driveOf(m_folders.currentFolder(), m_drives)));
+    label1->setBuddy(m_driveList);
+    m_dirList = new QListWidget(picture);
+    m_dirList->setObjectName(QStringLiteral("dirList"));
+    m_dirList->setAccessibleName(label1->text());
+    m_dirList->installEventFilter(this);
+    lists->addWidget(m_driveList);
+    lists->addWidget(m_dirList);
+
+    content()->addWidget(label5);
+    content()->addWidget(m_path);
+    content()->addWidget(label1);
+    content()->addWidget(picture, 1);
+    showFolders();
+
+    QPushButton *install = addButton(QStringLiteral("cmdInstall"), QStringLiteral("Suivant >"));
+    QPushButton *cancel = addButton(QStringLiteral("cmdCancel"), QStringLiteral("Abandon"));
+    install->setDefault(true);
+    connect(
+        install, &QPushButton::clicked, this, [this] { this->flow().installNext(m_path->text()); });
+    connect(cancel, &QPushButton::clicked, this, [this] { this->flow().cancel(); });
+    connect(m_driveList, &QComboBox::currentIndexChanged, this, &frmInstall::driveChosen);
+    connect(m_dirList, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        m_lastClicked = item->data(Qt::UserRole).toString();
+        m_path->setText(this->flow().folderClicked(m_lastClicked));
+    });
+    resize(560, 420);
+}
+
+bool frmInstall::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_dirList && event->type() == QEvent::FocusOut && !m_lastClicked.isEmpty()) {
+        if (m_folders.setCurrentFolder(m_lastClicked))
+            showFolders();
+        m_lastClicked.clear();
+    }
+    return WizardWindow::eventFilter(watched, event);
+}
+
+void frmInstall::driveChosen(int index)
+{
+    if (index >= 0 && m_folders.setCurrentFolder(m_drives.at(index))) {
+        showFolders();
+        return;
+    }
+    const QSignalBlocker blocker(m_driveList);
+    m_driveList->setCurrentIndex(m_drives.indexOf(driveOf(m_folders.currentFolder(), m_drives)));
+}
+
+void frmInstall::showFolders()
+{
+    m_dirList->clear();
+    const QStringList &entries = m_folders.entries();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const qsizetype depth = std::min(i, m_folders.currentIndex() + 1);
+        const QString name = i == 0 ? entries.at(i) : QDir(entries.at(i)).dirName();
+        auto *item = new QListWidgetItem(QString(depth * 2, u' ') + name, m_dirList);
+        item->setData(Qt::UserRole, entries.at(i));
+    }
+    m_dirList->setCurrentRow(int(m_folders.currentIndex()));
+}
+
+QStringList mountedDrives()
+{
+    QStringList drives;
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        if (volume.isValid() && !drives.contains(volume.rootPath()))
+            drives.append(volume.rootPath());
+    }
+    if (!drives.contains(QDir::rootPath()))
+        drives.prepend(QDir::rootPath());
+    drives.sort();
+    return drives;
+}
+
+} // namespace qmi

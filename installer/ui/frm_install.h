@@ -1,0 +1,37 @@
+#pragma once
+
+#include "installer/core/folder_list.h"
+#include "installer/ui/wizard_window.h"
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+
+namespace qmi {
+
+class frmInstall : public WizardWindow
+{
+    Q_OBJECT
+
+public:
+    frmInstall(WizardFlow &flow, const frmStock &stock, const QStringList &drives);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void driveChosen(int index);
+    void showFolders();
+
+    FolderList m_folders;
+    QStringList m_drives;
+    QString m_lastClicked;
+    QLineEdit *m_path = nullptr;
+    QComboBox *m_driveList = nullptr;
+    QListWidget *m_dirList = nullptr;
+};
+
+// The mount points of the machine, as the drive list offers them.
+QStringList mountedDrives();
+
+} // namespace qmi

@@ -1,0 +1,48 @@
+#include "installer/ui/frm_log.h"
+
+#include "installer/core/wizard_flow.h"
+
+#include <QBoxLayout>
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace qmi {
+
+frmLog::frmLog(WizardFlow &flow, const frmStock &stock)
+    : WizardWindow(flow, stock, QStringLiteral("frmLog"))
+{
+    m_log = new QPlainTextEdit(this);
+    m_log->setObjectName(QStringLiteral("txtLog"));
+    m_log->setReadOnly(true);
+    m_log->setAccessibleName(QStringLiteral("Compte rendu de l'installation"));
+    content()->addWidget(m_log);
+    m_finish = addButton(QStringLiteral("cmdFinish"), kFinishNextCaption);
+    m_finish->setEnabled(false);
+    m_finish->setDefault(true);
+    connect(m_finish, &QPushButton::clicked, this, [this] { this->flow().logFinish(); });
+    connect(&flow, &WizardFlow::finishButtonChanged, this, &frmLog::showFinishButton);
+    resize(560, 360);
+}
+
+void frmLog::append(const QString &text)
+{
+    m_text += text;
+    // The text box shows lines; the log keeps its CR LF pairs.
+    QString shown = m_text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_log->setPlainText(shown);
+    m_log->verticalScrollBar()->setValue(m_log->verticalScrollBar()->maximum());
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void frmLog::showFinishButton()
+{
+    m_finish->setText(flow().finishButton().caption);
+    m_finish->setEnabled(flow().finishButton().enabled);
+    if (m_finish->isEnabled())
+        m_finish->setFocus();
+}
+
+} // namespace qmi

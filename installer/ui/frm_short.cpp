@@ -1,0 +1,55 @@
+#include "installer/ui/frm_short.h"
+
+#include "installer/core/install_values.h"
+#include "installer/core/wizard_flow.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace qmi {
+
+namespace {
+
+QCheckBox *addCheckBox(QGroupBox *frame, const QString &name, const QString &caption, bool ticked)
+{
+    auto *box = new QCheckBox(caption, frame);
+    box->setObjectName(name);
+    box->setChecked(ticked);
+    frame->layout()->addWidget(box);
+    return box;
+}
+
+} // namespace
+
+frmShort::frmShort(WizardFlow &flow, const frmStock &stock, LogSink &log)
+    : WizardWindow(flow, stock, QStringLiteral("frmShort"))
+{
+    auto *label5 = new QLabel(QStringLiteral("Quels raccourcis faut-il créer ?"), this);
+    label5->setObjectName(QStringLiteral("Label5"));
+    auto *frame = new QGroupBox(u' ' + kProductName + u' ', this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    new QVBoxLayout(frame);
+    m_start = addCheckBox(frame, QStringLiteral("chkStart"),
+        QStringLiteral(" groupe dans Démarrer/Programmes"), true);
+    m_startup = addCheckBox(
+        frame, QStringLiteral("chkStartup"), QStringLiteral(" au démarrage de Windows"), true);
+    m_desktop
+        = addCheckBox(frame, QStringLiteral("chkDesktop"), QStringLiteral(" sur le bureau"), false);
+    content()->addWidget(label5);
+    content()->addWidget(frame);
+    content()->addStretch();
+    QPushButton *install = addButton(QStringLiteral("cmdInstall"), QStringLiteral("Suivant >"));
+    QPushButton *cancel = addButton(QStringLiteral("cmdCancel"), QStringLiteral("Abandon"));
+    install->setDefault(true);
+    connect(install, &QPushButton::clicked, this, [this, &log] {
+        const ShortcutChoice choice { m_start->isChecked(), m_startup->isChecked(),
+            m_desktop->isChecked() };
+        this->flow().shortNext(choice, log);
+    });
+    connect(cancel, &QPushButton::clicked, this, [this] { this->flow().cancel(); });
+}
+
+} // namespace qmi

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "installer/ui/wizard_window.h"
+
+class QCheckBox;
+
+namespace qmi {
+
+class LogSink;
+
+class frmShort : public WizardWindow
+{
+    Q_OBJECT
+
+public:
+    frmShort(WizardFlow &flow, const frmStock &stock, LogSink &log);
+
+private:
+    QCheckBox *m_start = nullptr;
+    QCheckBox *m_startup = nullptr;
+    QCheckBox *m_desktop = nullptr;
+};
+
+} // namespace qmi

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPixmap>
+
+namespace qmi {
+
+// The two pictures every window of the wizard shows, drawn once.
+class frmStock
+{
+public:
+    frmStock();
+
+    const QPixmap &imgTitle() const { return m_title; }
+    const QPixmap &imgLogo() const { return m_logo; }
+
+private:
+    QPixmap m_title;
+    QPixmap m_logo;
+};
+
+} // namespace qmi

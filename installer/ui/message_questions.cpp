@@ -1,0 +1,18 @@
+#include "installer/ui/message_questions.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace qmi {
+
+bool MessageQuestions::askYesNo(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No,
+        QApplication::activeWindow());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace qmi

@@ -1,0 +1,68 @@
+#include "installer/ui/wizard.h"
+
+#include "installer/ui/frm_about.h"
+#include "installer/ui/frm_end.h"
+#include "installer/ui/frm_install.h"
+#include "installer/ui/frm_log.h"
+#include "installer/ui/frm_short.h"
+
+namespace qmi {
+
+Wizard::Wizard(
+    Platform &platform, Questions &questions, InstallState &state, const QStringList &drives)
+    : m_flow(platform, questions, state)
+    , m_about(std::make_unique<frmAbout>(m_flow, m_stock))
+    , m_install(std::make_unique<frmInstall>(m_flow, m_stock, drives))
+    , m_log(std::make_unique<frmLog>(m_flow, m_stock))
+    , m_short(std::make_unique<frmShort>(m_flow, m_stock, *m_log))
+    , m_end(std::make_unique<frmEnd>(m_flow, m_stock))
+{
+    connect(&m_flow, &WizardFlow::pageChanged, this, &Wizard::showPage);
+}
+
+Wizard::~Wizard() = default;
+
+void Wizard::start()
+{
+    showPage(m_flow.page());
+}
+
+QWidget *Wizard::currentWindow() const
+{
+    switch (m_flow.page()) {
+    case WizardPage::About:
+        return m_about.get();
+    case WizardPage::Install:
+        return m_install.get();
+    case WizardPage::Short:
+        return m_short.get();
+    case WizardPage::Log:
+        return m_log.get();
+    case WizardPage::End:
+        return m_end.get();
+    case WizardPage::Closed:
+        break;
+    }
+    return nullptr;
+}
+
+void Wizard::showPage(WizardPage)
+{
+    QWidget *shown = currentWindow();
+    // Shown before the others are hidden, so that the application never sees a moment with no
+    // window and quits on its own.
+    if (shown) {
+        shown->show();
+        shown->raise();
+        shown->activateWindow();
+    }
+    for (QWidget *window : std::initializer_list<QWidget *> {
+             m_about.get(), m_end.get(), m_install.get(), m_log.get(), m_short.get() }) {
+        if (window != shown)
+            window->hide();
+    }
+    if (!shown)
+        Q_EMIT finished();
+}
+
+} // namespace qmi

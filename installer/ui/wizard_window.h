@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+class QBoxLayout;
+class QPushButton;
+
+namespace qmi {
+
+class WizardFlow;
+class frmStock;
+
+// The frame every window of the wizard shares: the two pictures on the left, a framed area for
+// the window's own controls, its buttons below. Closing by the frame goes to the flow, which
+// decides whether the window goes away.
+class WizardWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    WizardWindow(WizardFlow &flow, const frmStock &stock, const QString &objectName);
+
+protected:
+    QBoxLayout *content() const { return m_content; }
+    QPushButton *addButton(const QString &objectName, const QString &caption);
+    WizardFlow &flow() const { return m_flow; }
+    void closeEvent(QCloseEvent *event) override;
+    // These are plain windows, not dialogs: Enter is given to the default button here.
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    WizardFlow &m_flow;
+    QBoxLayout *m_content = nullptr;
+    QBoxLayout *m_buttons = nullptr;
+};
+
+} // namespace qmi

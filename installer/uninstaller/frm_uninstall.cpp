@@ -1,0 +1,62 @@
+#include "installer/uninstaller/frm_uninstall.h"
+
+#include "installer/core/install_values.h"
+#include "installer/core/questions.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace qmi {
+
+frmUninstall::frmUninstall(const UninstallPlan &plan, Questions &questions)
+    : m_plan(plan)
+    , m_questions(questions)
+{
+    setObjectName(QStringLiteral("frmUninstall"));
+    setWindowTitle(kProductName + QStringLiteral(" - désinstallation"));
+    auto *layout = new QVBoxLayout(this);
+    auto *label = new QLabel(QStringLiteral("Les éléments suivants vont être supprimés :"), this);
+    auto *list = new QListWidget(this);
+    list->setObjectName(QStringLiteral("lstFiles"));
+    list->setAccessibleName(label->text());
+    list->addItems(plan.shortcuts);
+    if (!plan.programGroup.isEmpty())
+        list->addItem(plan.programGroup);
+    list->addItems(plan.programFiles);
+    list->addItem(plan.installFolder);
+    layout->addWidget(label);
+    layout->addWidget(list);
+    if (!plan.userFiles.isEmpty()) {
+        layout->addWidget(new QLabel(
+            QStringLiteral("Votre journal, vos réglages et la journée en cours sont conservés,\n"
+                           "sauf si vous demandez à les supprimer."),
+            this));
+    }
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto *remove = new QPushButton(QStringLiteral("Désinstaller"), this);
+    remove->setObjectName(QStringLiteral("cmdUninstall"));
+    auto *cancel = new QPushButton(QStringLiteral("Abandon"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    cancel->setDefault(true);
+    buttons->addWidget(remove);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    connect(remove, &QPushButton::clicked, this, &frmUninstall::uninstall);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    resize(620, 360);
+}
+
+void frmUninstall::uninstall()
+{
+    const bool removeUserFiles = !m_plan.userFiles.isEmpty()
+        && m_questions.askYesNo(
+            QStringLiteral("Supprimer aussi votre journal, vos réglages et la journée en cours ?"),
+            QStringLiteral("Confirmez"));
+    m_result = carryOut(m_plan, removeUserFiles);
+    accept();
+}
+
+} // namespace qmi

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "installer/uninstaller/uninstall_plan.h"
+
+#include <QDialog>
+
+class QListWidget;
+
+namespace qmi {
+
+class Questions;
+
+// Shows what will be removed and removes it once the user agrees; the user's own files are the
+// subject of a second question whose default keeps them.
+class frmUninstall : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmUninstall(const UninstallPlan &plan, Questions &questions);
+
+    const UninstallResult &result() const { return m_result; }
+
+private:
+    void uninstall();
+
+    UninstallPlan m_plan;
+    Questions &m_questions;
+    UninstallResult m_result;
+};
+
+} // namespace qmi

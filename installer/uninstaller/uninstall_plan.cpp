@@ -1,0 +1,84 @@
+#include "installer/uninstaller/uninstall_plan.h"
+
+#include "installer/core/install_paths.h"
+#include "installer/core/install_values.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace qmi {
+
+namespace {
+
+void addExisting(QStringList &list, const QString &file)
+{
+    const QFileInfo info(file);
+    if (info.isFile() || info.isSymLink())
+        list.append(file);
+}
+
+void addShortcut(QStringList &list, const QString &folder, const QString &linkName)
+{
+    if (isUsableFolder(folder))
+        addExisting(list, shortcutFilePath(joinPath(folder, linkName)));
+}
+
+void remove(const QString &file, UninstallResult &result)
+{
+    (QFile::remove(file) ? result.removed : result.failed).append(file);
+}
+
+// Only an empty folder is removed, so that files the user put there are kept with it.
+void removeFolderIfEmpty(const QString &folder, UninstallResult &result)
+{
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return;
+    if (!QDir(folder).isEmpty(
+            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+        return;
+    (QDir().rmdir(folder) ? result.removed : result.failed).append(folder);
+}
+
+} // namespace
+
+UninstallPlan planUninstall(const QString &installFolder, const UninstallData &data)
+{
+    UninstallPlan plan;
+    plan.installFolder = installFolder;
+    addShortcut(plan.shortcuts, data.desktopFolder, linkName());
+    addShortcut(plan.shortcuts, data.programsFolder, linkName());
+    addShortcut(plan.shortcuts, data.programsFolder, kHelpLinkName);
+    addShortcut(plan.shortcuts, data.programsFolder, kUninstallLinkName);
+    addShortcut(plan.shortcuts, data.startupFolder, linkName());
+    // The group is the product's own folder; any other folder named in the file is left alone.
+    if (isUsableFolder(data.programsFolder) && QDir(data.programsFolder).dirName() == kProductName)
+        plan.programGroup = data.programsFolder;
+
+    const PayloadTable payload = standardPayload();
+    for (qsizetype i = payload.componentCount; i < payload.entries.size(); ++i)
+        addExisting(plan.programFiles, joinPath(installFolder, payload.entries.at(i).target));
+    addExisting(plan.programFiles, joinPath(installFolder, kProductName + QStringLiteral(".lock")));
+    addExisting(plan.programFiles, joinPath(installFolder, kUninstallDataFileName));
+    for (const char *suffix : { ".log", ".ini", ".day" })
+        addExisting(plan.userFiles, joinPath(installFolder, kProductName + QLatin1String(suffix)));
+    return plan;
+}
+
+UninstallResult carryOut(const UninstallPlan &plan, bool removeUserFiles)
+{
+    UninstallResult result;
+    for (const QString &shortcut : plan.shortcuts)
+        remove(shortcut, result);
+    removeFolderIfEmpty(plan.programGroup, result);
+    for (const QString &file : plan.programFiles)
+        remove(file, result);
+    if (removeUserFiles) {
+        for (const QString &file : plan.userFiles)
+            remove(file, result);
+    }
+    removeFolderIfEmpty(plan.installFolder, result);
+    return result;
+}
+
+} // namespace qmi

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "installer/core/uninstall_data.h"
+
+#include <QStringList>
+
+namespace qmi {
+
+// What the uninstaller will remove, found from the uninstall data: only files under the names
+// the installer may have written, so that nothing else of the user's is touched.
+struct UninstallPlan
+{
+    QString installFolder;
+    QStringList shortcuts;
+    QString programGroup;
+    QStringList programFiles;
+    // The user's journal, settings and day file: kept unless the user asks otherwise.
+    QStringList userFiles;
+};
+
+struct UninstallResult
+{
+    QStringList removed;
+    QStringList failed;
+};
+
+// The program files are looked for in `installFolder`, the folder the uninstaller runs from and
+// where the data file was found, whatever folder the file names.
+UninstallPlan planUninstall(const QString &installFolder, const UninstallData &data);
+
+// Shortcuts first, then the program group when it is left empty, the program files, the user's
+// files when asked, and the installation folder when nothing else is left in it.
+UninstallResult carryOut(const UninstallPlan &plan, bool removeUserFiles);
+
+} // namespace qmi

@@ -1,0 +1,316 @@
+#include "journal/day_file.h"
+#include "journal/journal_file.h"
+#include "journal/settings.h"
+#include "test_support.h"
+
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace qm;
+using namespace qm::test;
+
+namespace {
+
+QString recordText(const JournalRecord &r)
+{
+    return r.date + u'|' + r.minutesText + u'|' + r.activity + u'|' + r.comment;
+}
+
+QStringList lineTexts(const QList<DayLine> &lines)
+{
+    QStringList texts;
+    for (const DayLine &l : lines)
+        texts.append(l.start + u'|' + l.minutesText + u'|' + l.activity + u'|' + l.comment);
+    return texts;
+}
+
+// The model in one line: user, switched-off messages, then the three lists.
+QString summary(const SettingsModel &model)
+{
+    QStringList off;
+    for (int n = 0; n < kMessageCount; ++n) {
+        if (!model.messageEnabled[size_t(n)])
+            off.append(QString::number(n));
+    }
+    return QStringList { model.userName, off.join(u','),
+        model.currentActivities.toList().join(u','), model.retiredActivities.toList().join(u','),
+        model.commentChoices.mid(1).join(u',') }
+        .join(u'|');
+}
+
+// The file a fresh model saves, with `tail` after its message lines.
+QByteArray defaultSettings(const QByteArray &tail = {})
+{
+    QByteArray bytes("User=-\r\n");
+    for (int n = 0; n < kMessageCount; ++n)
+        bytes += "Message=" + QByteArray::number(n) + "=Vrai\r\n";
+    return bytes + tail;
+}
+
+QByteArray numberedLines(const QByteArray &name, int count)
+{
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes += name + '=' + name.left(1).toLower() + QByteArray::number(i) + "\r\n";
+    return bytes;
+}
+
+const QList<DayLine> kTwoLines { { "08:30:00", " 65", "Réunion", "client;devis" },
+    { "09:35:12", "-1", "pause", "" } };
+const QByteArray kTwoLinesFile("05/12/2026\r\n08:30:00, 65,R\xC3\xA9union,client;devis\r\n"
+                               "09:35:12,-1,pause,\r\n");
+
+} // namespace
+
+class FilesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+
+    void journalRecord_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("record"); // empty: the line is skipped
+        QTest::newRow("utf-8") << QByteArray("05/12/2026, 65,R\xC3\xA9union,client;devis\r\n")
+                               << QString("05/12/2026| 65|Réunion|client;devis");
+        QTest::newRow("empty comment")
+            << QByteArray("31/12/2026,-5,a,\r\n") << QString("31/12/2026|-5|a|");
+        QTest::newRow("fifth field dropped") << QByteArray("d,m,a,b,lost") << QString("d|m|a|b");
+        QTest::newRow("three fields") << QByteArray("d,m,a") << QString();
+        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("windows-1252")
+            << QByteArray("d,m,caf\xE9,\x80 5") << QString("d|m|café|€ 5");
+        QTest::newRow("nul byte") << QByteArray("d,m,a\0b,c", 9)
+                                  << QString("d|m|a") + QChar(0) + "b|c";
+    }
+    void journalRecord()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, record);
+        const auto parsed
+            = parseJournalLine(QByteArrayView(line).chopped(line.endsWith('\n') ? 2 : 0));
+        QCOMPARE(parsed ? recordText(*parsed) : QString(), record);
+        // Lines ending in CR LF are the ones the program writes.
+        if (line.endsWith('\n'))
+            QCOMPARE(formatJournalRecord(*parsed), line);
+    }
+
+    // The journal read whole ("log") or for one date, and the day file (its date line first).
+    void reading_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QStringList>("read");
+        const auto row = [](const char *name, const QByteArray &bytes, const char *what,
+                             const QStringList &read) {
+            QTest::newRow(name) << bytes << QString(what) << read;
+        };
+        const QStringList two { "05/12/2026| 65|a|", "06/12/2026|-5|b|c" };
+        row("CR LF", "05/12/2026, 65,a,\r\n06/12/2026,-5,b,c\r\n", "log", two);
+        row("LF, no final end", "05/12/2026, 65,a,\n06/12/2026,-5,b,c", "log", two);
+        row("empty and short lines skipped",
+            "\r\n\nx\r\n05/12/2026, 65,a,\r\n\r\n1,2,3\r\n06/12/2026,-5,b,c\r\n,\r\n", "log", two);
+        row("encodings per line", "d,1,caf\xE9,\r\nd,2,caf\xC3\xA9,\r\n", "log",
+            { "d|1|café|", "d|2|café|" });
+        const QByteArray journal("05/12/2026, 10,a,\r\n5/12/2026, 20,b,\r\n05/12/2026 , 30,c,\r\n"
+                                 "06/12/2026, 40,d,\r\n05/12/2026, 50,e,x,y\r\n05/12/2026\r\n");
+        row("textual match of the date", journal, "05/12/2026",
+            { "05/12/2026| 10|a|", "05/12/2026| 50|e|x" });
+        row("short date is another text", journal, "5/12/2026", { "5/12/2026| 20|b|" });
+        row("date in windows-1252", "\xE9t\xE9,1,a,\r\n\xC3\xA9t\xC3\xA9,2,b,\r\n", "été",
+            { "été|1|a|", "été|2|b|" });
+        row("day: empty file", "", "day", { "" });
+        row("day: date only, no line end", "05/12/2026", "day", { "05/12/2026" });
+        row("day: LF, no final end", "d\n08:30:00, 65,a,", "day", { "d", "08:30:00| 65|a|" });
+        row("day: short and empty lines skipped, fifth field dropped",
+            "d\r\n\r\n08:30:00\r\n08:30:00, 65,a,,c\r\n1,2,3\r\n\r\n", "day",
+            { "d", "08:30:00| 65|a|" });
+        row("day: byte-order marks", "\357\273\277d\r\n08:30:00, 65,a,\357\273\277x\r\n", "day",
+            { "d", "08:30:00| 65|a|" + QString(QChar(0xFEFF)) + u'x' });
+        row("day: date line kept as it is", " hier, peut-\xEAtre\r\n08:30:00, 65,a,\r\n", "day",
+            { " hier, peut-être", "08:30:00| 65|a|" });
+    }
+    void reading()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, what);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("file");
+        QStringList read;
+        const auto sink = [&](const JournalRecord &r) {
+            read.append(recordText(r));
+        };
+        const auto readFile = [&] {
+            if (what == u"day") {
+                const auto content = readDayFile(path);
+                if (content)
+                    read = QStringList { content->date } + lineTexts(content->lines);
+                return content && readDayFileDate(path) == content->date;
+            }
+            return what == u"log" ? readJournal(path, sink) : readJournalOfDate(path, what, sink);
+        };
+        QVERIFY(!readFile());
+        QVERIFY(writeBytes(path, bytes));
+        QVERIFY(readFile());
+        QTEST(read, "read");
+    }
+
+    void append_data()
+    {
+        QTest::addColumn<QByteArray>("existing"); // null: no journal yet
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray added("05/12/2026, 65,a,b\r\n05/12/2026,-1,c,\r\n");
+        QTest::newRow("created") << QByteArray() << added;
+        QTest::newRow("empty file") << QByteArray("") << added;
+        QTest::newRow("kept as it is")
+            << QByteArray("1/1/2020,x\n\r\n") << "1/1/2020,x\n\r\n" + added;
+        QTest::newRow("unfinished last line")
+            << QByteArray("1/1/2020, 5,y,z") << "1/1/2020, 5,y,z\r\n" + added;
+    }
+    void append()
+    {
+        QTemporaryDir dir;
+        QFETCH(QByteArray, existing);
+        const QString path = dir.filePath("Quillmere.log");
+        if (!existing.isNull())
+            QVERIFY(writeBytes(path, existing));
+        QVERIFY(appendToJournal(path, { { "05/12/2026", " 65", "a", "b" } }));
+        QVERIFY(appendToJournal(path, { { "05/12/2026", "-1", "c", "" } }));
+        QTEST(readBytes(path), "expected");
+    }
+
+    void dayFileRoundTrip()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Quillmere.day");
+        QVERIFY(removeDayFile(path));
+        QVERIFY(writeDayFile(path, "05/12/2026", kTwoLines));
+        QCOMPARE(readBytes(path), kTwoLinesFile);
+        QCOMPARE(readDayFile(path)->lines, kTwoLines);
+        QVERIFY(writeDayFile(path, "05/12/2026", {}));
+        QCOMPARE(readBytes(path), "05/12/2026\r\n");
+        QVERIFY(removeDayFile(path));
+        QVERIFY(!QFile::exists(path));
+
+        const QString golden = QFINDTESTDATA("../data/journal/recovered.day");
+        const auto content = readDayFile(golden);
+        QVERIFY(content);
+        QCOMPARE(content->lines.size(), 17);
+        QCOMPARE(formatDayFile(content->date, content->lines), readBytes(golden));
+    }
+
+    void loadSettings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("model"); // user|messages off|activities|retired|comments
+        const auto row = [](const char *name, const QByteArray &bytes, const QString &model) {
+            QTest::newRow(name) << bytes << model;
+        };
+        row("empty", "", "-||||");
+        row("value cut at =", "Activity=a=b\r\nUser=x=y\r\n", "x||a||");
+        row("messages",
+            "Message=7=Faux\r\nMessage=3=False\r\nMessage=5=false\r\nMessage=1=FAUX\r\n"
+            "Message=2=Faux \r\nMessage=9\r\nMessage= 8=Faux=x\r\nMessage=4.5=Faux\r\n"
+            "Message=10=Faux\r\nMessage=-1=Faux\r\nMessage=99999999999=Faux\r\n",
+            "-|3,4,7,8|||");
+        row("names: case-sensitive, with =",
+            "activity=x\r\nUSER=y\r\n Activity=w\r\nActivity\r\nComment\r\nActivity=z\r\n",
+            "-||z||");
+        row("every kind, LF and empty lines",
+            "User=Anne\n\nComment=devis\nActivity=R\xC3\xA9union\nOldActivity=vieux\nComment=\n"
+            "Activity=\nUser=Bob\n",
+            "Bob||Réunion,|vieux|devis,");
+        row("windows-1252, byte-order mark", "\357\273\277User=Ren\xE9\r\nActivity=caf\xE9\r\n",
+            "René||café||");
+        QStringList full;
+        for (int i = 0; i < 301; ++i)
+            full.append("a" + QString::number(i));
+        row("lists full at 301", numberedLines("Activity", 305) + numberedLines("OldActivity", 302),
+            "-||" + full.join(u',') + u'|' + full.join(u',').replace(u'a', u'o') + u'|');
+    }
+    void loadSettings()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Quillmere.ini");
+        SettingsModel model;
+        model.userName = "Anne";
+        model.currentActivities.append("old");
+        model.commentChoices = { "kept" };
+        // A missing file only empties the lists of activities.
+        QVERIFY(!LoadSettings(path, model));
+        QCOMPARE(model.currentActivities.count(), 0);
+        QCOMPARE(model.userName, "Anne");
+        QCOMPARE(model.commentChoices, QStringList { "kept" });
+
+        QVERIFY(writeBytes(path, bytes));
+        model = {};
+        // Loading twice must not pile up the entries of the lists.
+        QVERIFY(LoadSettings(path, model));
+        QVERIFY(LoadSettings(path, model));
+        QTEST(summary(model), "model");
+        QCOMPARE(readSettingsUserName(path), model.userName);
+        QCOMPARE(model.activityChoices,
+            QStringList { kPauseChoice.toString() } + model.currentActivities.toList());
+        QCOMPARE(model.commentChoices.value(0), kNoCommentChoice);
+    }
+
+    void saveSettings_data()
+    {
+        QTest::addColumn<QByteArray>("loaded");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("empty file") << QByteArray() << defaultSettings();
+        QTest::newRow("an empty comment type")
+            << QByteArray("Comment=\r\n") << defaultSettings("Comment=\r\n");
+        QTest::newRow("order of kinds restored")
+            << QByteArray(
+                   "Comment=c\nOldActivity=o\nActivity=a2\nMessage=4=False\nActivity=a1\nUser=Z\n")
+            << defaultSettings("Activity=a2\r\nActivity=a1\r\nOldActivity=o\r\nComment=c\r\n")
+                   .replace("User=-", "User=Z")
+                   .replace("Message=4=Vrai", "Message=4=Faux");
+        const QString golden = QFINDTESTDATA("../data/journal/settings.ini");
+        QTest::newRow("golden file") << readBytes(golden) << readBytes(golden);
+    }
+    void saveSettings()
+    {
+        QTemporaryDir dir;
+        QFETCH(QByteArray, loaded);
+        const QString path = dir.filePath("Quillmere.ini");
+        QVERIFY(writeBytes(path, loaded));
+        SettingsModel model;
+        QVERIFY(LoadSettings(path, model));
+        QVERIFY(SaveSettings(path, model));
+        QTEST(readBytes(path), "saved");
+    }
+
+    // Whatever the write, a failure is reported and the old file stays whole.
+    void failedWrites_data() { addWriteFailureRows(); }
+    void failedWrites()
+    {
+        QTemporaryDir dir;
+        QFETCH(WriteFailure, how);
+        const QByteArray old("01/01/2020, 5,y,z\r\n");
+        const auto fails
+            = [&](const char *name, const std::function<bool(const QString &)> &write) {
+                  QVERIFY(writeBytes(dir.filePath(name), old));
+                  QVERIFY2(!runFailingWrite(how, dir, name, write), name);
+                  QCOMPARE(readBytes(dir.filePath(name)), old);
+              };
+        fails("Quillmere.log", [](const QString &path) {
+            return appendToJournal(path, { { "05/12/2026", " 65", "a", "b" } });
+        });
+        fails("Quillmere.day",
+            [](const QString &path) { return writeDayFile(path, "05/12/2026", kTwoLines); });
+        SettingsModel model;
+        model.currentActivities.append("a much longer list than the old file");
+        fails("Quillmere.ini", [&](const QString &path) { return SaveSettings(path, model); });
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter("Quillmere"),
+            (QStringList { "Quillmere.day", "Quillmere.ini", "Quillmere.log" }));
+    }
+};
+
+QTEST_GUILESS_MAIN(FilesTest)
+#include "files_test.moc"

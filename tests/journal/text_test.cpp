@@ -1,0 +1,268 @@
+#include "journal/datetime.h"
+#include "journal/line_reader.h"
+#include "journal/number_reading.h"
+#include "journal/text_codec.h"
+#include "journal/text_formats.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <QTest>
+
+#include <limits>
+
+using namespace qm;
+
+namespace {
+
+constexpr int kMax = std::numeric_limits<int>::max();
+constexpr int kMin = std::numeric_limits<int>::min();
+
+QByteArrayList readLines(QByteArray bytes, qsizetype blockSize)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    LineReader reader(buffer, blockSize);
+    QByteArrayList lines;
+    QByteArrayView line;
+    while (reader.next(line))
+        lines.append(line.toByteArray());
+    // Once at the end, it stays there.
+    if (reader.next(line))
+        lines.append("read past the end");
+    return lines;
+}
+
+} // namespace
+
+class TextTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A French locale would write "1 234,5": every text here must ignore it.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+
+    void elapsedMinutes_data()
+    {
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<qint64>("msecs");
+        QTest::addColumn<int>("minutes");
+        const auto row = [](const char *name, qint64 msecs, int minutes, QTime at = QTime(10, 0),
+                             QDate day = QDate(2026, 12, 5)) {
+            QTest::newRow(name) << makeDateTime(day, at) << msecs << minutes;
+        };
+        row("equal", 0, 1);
+        row("30 s", 30'000, 1);
+        row("60 s", 60'000, 1);
+        row("60.5 s", 60'500, 1);
+        row("61 s", 61'000, 2);
+        row("-0.5 s", -500, 0);
+        row("-60 s", -60'000, -1);
+        row("-61 s", -61'000, -1);
+        row("across midnight", 70 * 60'000, 70, QTime(23, 0));
+        // Wall-clock arithmetic: the night the clocks go back still has 60 minutes per hour.
+        row("across a clock change", 3'600'000, 60, QTime(1, 30), QDate(2026, 10, 25));
+    }
+    void elapsedMinutes()
+    {
+        QFETCH(QDateTime, start);
+        QFETCH(qint64, msecs);
+        QTEST(ElapsedMinutes(start, start.addMSecs(msecs)), "minutes");
+    }
+
+    void addMinutesIsWallClock()
+    {
+        const QDateTime night = makeDateTime(QDate(2026, 3, 29), QTime(1, 30));
+        QCOMPARE(addMinutes(night, 60), makeDateTime(QDate(2026, 3, 29), QTime(2, 30)));
+        QCOMPARE(addMinutes(night, -24 * 60), makeDateTime(QDate(2026, 3, 28), QTime(1, 30)));
+    }
+
+    // What the user types (u: a date, t: a time) and the journal's date field (j).
+    void dateAndTimeReading_data()
+    {
+        QTest::addColumn<char>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read"); // empty: refused
+        const auto row = [](char kind, const char *text, const char *read = "") {
+            QTest::addRow("%c %s", kind, text) << kind << QString(text) << QString(read);
+        };
+        row('u', "3/12/2026", "03/12/2026");
+        row('u', "29/02/2028", "29/02/2028");
+        row('u', "1/1/29", "01/01/2029");
+        row('u', "1/1/30", "01/01/1930");
+        for (const char *refused : { "29/02/2026", "1/13/2026", "2026", "", "5/12/2026/1",
+                 "5/12/202", "+5/12/2026", "05-12-2026" })
+            row('u', refused);
+        row('t', "10:30:15", "10:30:15");
+        row('t', "9:5", "09:05:00");
+        row('t', "0:00", "00:00:00");
+        for (const char *refused : { "24:00", "10:60", "10", "1:2:3:4", "10:", "10:30.5" })
+            row('t', refused);
+        row('j', "05/12/2026", "05/12/2026");
+        row('j', "5/1/2026", "05/01/2026");
+        for (const char *refused : { "31/02/2026", "05/12/26", "005/12/2026", " 05/12/2026",
+                 "/12/2026", "", "05/12/99999999" })
+            row('j', refused);
+    }
+    void dateAndTimeReading()
+    {
+        QFETCH(char, kind);
+        QFETCH(QString, text);
+        QDate date;
+        QString read;
+        if (kind == 'u')
+            date = parseUserDate(text).value_or(QDate());
+        else if (kind == 'j')
+            date = parseJournalDate(text.toLatin1());
+        else if (const auto time = parseUserTime(text))
+            read = timeText(*time);
+        if (date.isValid())
+            read = dateText(date);
+        QTEST(read, "read");
+    }
+
+    void durations_data()
+    {
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QString>("cell");
+        const auto row = [](int minutes, const char *cell) {
+            QTest::addRow("%d", minutes) << minutes << QString(cell);
+        };
+        row(0, " 0 h 00 = 0");
+        row(65, " 1 h 05 = 65");
+        row(750, " 12 h 30 = 750");
+        row(5939, " 98 h 59 = 5939");
+        row(5940, " 99 h = 5940");
+        row(-1, "-1 h 59 =-1");
+        row(-60, "-1 h 00 =-60");
+        row(-61, "-2 h 59 =-61");
+        row(kMax, " 35791394 h = 2147483647");
+        row(kMin, "-35791395 h 52 =-2147483648");
+    }
+    void durations()
+    {
+        QFETCH(int, minutes);
+        QFETCH(QString, cell);
+        QCOMPARE(DurationCellText(minutes), cell);
+        const QString duration = cell.section(QStringLiteral(" ="), 0, 0);
+        QCOMPARE(FormatDuration(minutes), duration);
+        QCOMPARE(DurationText(minutes), duration.trimmed());
+        QCOMPARE(NumberText(minutes), cell.section(u'=', 1));
+        QCOMPARE(DayTotalText(minutes), duration + " (=" + NumberText(minutes) + " min.)");
+        QCOMPARE(readRoundedNumber(minutesTextOfCell(cell)), minutes);
+        // Cells typed by hand: only the first "=" separates.
+        QCOMPARE(minutesTextOfCell(u"a=b=c"), u"b=c");
+        QCOMPARE(minutesTextOfCell(u"abc"), u"abc");
+    }
+
+    void numberReading_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("rounded");
+        QTest::addColumn<int>("floored");
+        QTest::addColumn<bool>("isNumber");
+        const auto row = [](const char *text, int rounded, int floored, bool isNumber = true) {
+            QTest::newRow(text) << QString::fromUtf8(text) << rounded << floored << isNumber;
+        };
+        row(" 65", 65, 65);
+        row("abc", 0, 0, false);
+        row("", 0, 0, false);
+        row(" \t  42 x", 42, 42);
+        row("+7", 7, 7);
+        row("-", 0, 0, false);
+        row("- 5", 0, 0, false);
+        row("12.5", 12, 12);
+        row("13.5", 14, 13);
+        row("-2.5", -2, -3);
+        row("12.51", 13, 12);
+        row("12.49999", 12, 12);
+        row("12.5000", 12, 12);
+        row(".6", 1, 0);
+        row("-0.2", 0, -1);
+        row(".", 0, 0, false);
+        row("12,7", 12, 12);
+        row("2147483647", kMax, kMax);
+        row("2147483648", kMax, kMax);
+        row("99999999999999999999999999", kMax, kMax);
+        row("-2147483648", kMin, kMin);
+        row("-2147483649.5", kMin, kMin);
+        row("\u0661\u0662", 0, 0, false);
+    }
+    void numberReading()
+    {
+        QFETCH(QString, text);
+        QTEST(readRoundedNumber(QStringView(text)), "rounded");
+        QTEST(readRoundedNumber(QByteArrayView(text.toUtf8())), "rounded");
+        QTEST(readFlooredNumber(text), "floored");
+        QTEST(startsWithNumber(text), "isNumber");
+    }
+
+    void decoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("utf-8") << QByteArray("caf\xC3\xA9 \xE2\x82\xAC") << QString("café €");
+        QTest::newRow("1252") << QByteArray("caf\xE9 \x80\x93x\x94\x85") << QString("café €“x”…");
+        QTest::newRow("1252 unassigned") << QByteArray("\x81") << QString(QChar(0x81));
+        QTest::newRow("cut sequence") << QByteArray("a\xC3") << QString("aÃ");
+        QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80") << QString("í\u00A0€");
+        QTest::newRow("overlong") << QByteArray("\xC0\xAF") << QString("À¯");
+        QTest::newRow("nul") << QByteArray("a\0b", 3) << QString("a") + QChar(0) + "b";
+        // QString::fromUtf8() would drop the mark from the expected text itself.
+        QTest::newRow("byte-order mark")
+            << QByteArray("\357\273\277x") << QString(QChar(0xFEFF)) + u'x';
+    }
+    void decoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(decodeText(bytes), text);
+        QCOMPARE(decodeText(encodeText(text)), text);
+    }
+
+    void lines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArrayList>("lines");
+        const auto row = [](const char *name, const QByteArray &bytes, const char *lines) {
+            QTest::newRow(name) << bytes
+                                << (*lines ? QByteArray(lines).split('|') : QByteArrayList());
+        };
+        row("empty", "", "");
+        row("CR LF", "ab\r\ncd\r\n", "ab|cd");
+        row("LF", "ab\ncd\n", "ab|cd");
+        row("no final end", "ab\r\ncd", "ab|cd");
+        row("final CR alone", "ab\r\ncd\r", "ab|cd");
+        row("empty lines", "\n\r\n\nx\n", "|||x");
+        row("only one CR is the end", "a\r\r\nb", "a\r|b");
+        row("CR inside a line", "a\rb\n", "a\rb");
+        row("byte-order mark of the file only", "\357\273\277a\n\357\273\277b\n",
+            "a|\357\273\277b");
+        row("byte-order mark alone", "\357\273\277", "");
+        row("several byte-order marks", "\357\273\277\357\273\277a\n", "a");
+        row("start of a byte-order mark", "\357\273", "\357\273");
+        QTest::newRow("nul bytes")
+            << QByteArray("a\0b\n", 4) << QByteArrayList { QByteArray("a\0b", 3) };
+        QTest::newRow("long lines")
+            << QByteArray(1000, 'x') + "\r\n" + QByteArray(999, 'y')
+            << QByteArrayList { QByteArray(1000, 'x'), QByteArray(999, 'y') };
+    }
+    void lines()
+    {
+        QFETCH(QByteArray, bytes);
+        // Every block size cuts the lines somewhere else, CR LF pairs included.
+        for (const qsizetype blockSize : { 1, 2, 3, 7, 64, 1 << 18 })
+            QTEST(readLines(bytes, blockSize), "lines");
+    }
+
+    void tenMegabyteLineWithoutEnd()
+    {
+        QByteArray bytes(10 << 20, 'x');
+        bytes[0] = 'a';
+        bytes[bytes.size() - 1] = 'z';
+        QCOMPARE(readLines(bytes, 4096), QByteArrayList { bytes });
+    }
+};
+
+QTEST_GUILESS_MAIN(TextTest)
+#include "text_test.moc"

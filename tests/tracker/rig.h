@@ -1,0 +1,166 @@
+#pragma once
+
+#include "../journal/test_support.h"
+#include "journal/datetime.h"
+#include "journal/file_names.h"
+#include "tracker/core/desktop.h"
+#include "tracker/core/questions.h"
+#include "tracker/core/screens.h"
+#include "tracker/core/tracker.h"
+
+#include <QMap>
+
+#include <functional>
+#include <memory>
+
+namespace qm::test {
+
+class FakeClock final : public Clock
+{
+public:
+    QDateTime now() const override { return current; }
+    void set(int y, int mo, int d, int h, int mi, int s = 0)
+    {
+        current = makeDateTime(QDate(y, mo, d), QTime(h, mi, s));
+    }
+    QDateTime current = makeDateTime(QDate(2026, 12, 5), QTime(9, 0));
+};
+
+// Answers the stock messages from a script; a code without a scripted answer gets the right
+// button. Input boxes take the scripted texts in turn, then are cancelled.
+class FakeQuestions final : public Questions
+{
+public:
+    bool askStockMessage(const StockMessage &message, bool &suppress) override
+    {
+        asked.append(message.code);
+        suppress = suppressCodes.contains(message.code);
+        return answers[message.code].isEmpty() || answers[message.code].takeFirst();
+    }
+    std::optional<QString> askText(const QString &prompt, const QString &title) override
+    {
+        prompts.append(title + u'|' + prompt);
+        return texts.isEmpty() ? std::nullopt : texts.takeFirst();
+    }
+    void warn(const QString &title, const QString &text) override
+    {
+        warnings.append(title + u'|' + text);
+    }
+
+    QMap<int, QList<bool>> answers;
+    QList<int> suppressCodes, asked;
+    QList<std::optional<QString>> texts;
+    QStringList prompts, warnings;
+};
+
+// Records what the core asks of the windows, and of the desktop.
+class FakeScreens final : public Screens, public Desktop
+{
+public:
+    void showWelcome() override { log.append("welcome"); }
+    bool runStartWindow() override
+    {
+        log.append("start");
+        return !onStartWindow || onStartWindow();
+    }
+    void showMainWindow() override { mainVisible = note("showMain", true); }
+    void hideMainWindow() override { mainVisible = note("hideMain", false); }
+    void updateMainWindow() override { }
+    void runChangeDialog() override
+    {
+        log.append("change");
+        if (onChangeDialog)
+            onChangeDialog();
+    }
+    void hideChangeDialog() override { log.append("hideChange"); }
+    void showEditor() override { editorVisible = note("editor", true); }
+    void hideEditor() override { editorVisible = note("hideEditor", false); }
+    bool isEditorVisible() const override { return editorVisible; }
+    bool isOtherWindowVisible() const override { return editorVisible; }
+    void addTrayIcon() override { log.append("addTray"); }
+    void removeTrayIcon() override { log.append("removeTray"); }
+    void endProgram() override { log.append("end"); }
+
+    void openFile(const QString &path) override { opened.append(path); }
+    void openUrl(const QString &address) override { opened.append(address); }
+    bool startProgram(const QString &path) override
+    {
+        opened.append(path);
+        return canStart;
+    }
+
+    QStringList log, opened;
+    bool mainVisible = false, editorVisible = false, canStart = true;
+    std::function<bool()> onStartWindow;
+    std::function<void()> onChangeDialog;
+
+private:
+    bool note(const char *what, bool visible)
+    {
+        log.append(what);
+        return visible;
+    }
+};
+
+inline const QByteArray kThreeActivities = "User=-\r\nActivity=Dossiers\r\nActivity=Réunion\r\n"
+                                           "Activity=Courrier\r\nComment=client\r\n";
+
+// A Tracker over a temporary program folder, with fakes for the user, windows and desktop.
+struct Rig
+{
+    Rig()
+        : tracker(dir.path(), clock, questions, screens, screens)
+    { }
+
+    QString file(QStringView name) const { return dir.filePath(name.toString()); }
+    QByteArray bytes(QStringView name) const { return readBytes(file(name)); }
+    AppState &state() { return tracker.state(); }
+    ChangeFields &fields() { return tracker.changeForm().fields(); }
+    QString cell(int row, int column) { return tracker.history().cell(row, column); }
+
+    // Starts with a settings file and today's date in the start window.
+    void startDay(const QByteArray &settings = kThreeActivities)
+    {
+        writeBytes(file(kSettingsFileName), settings);
+        tracker.start();
+    }
+
+    // Drives the change dialog as its window does: open, type, leave each field, confirm.
+    bool change(int activity, const QString &time, const QString &duration = {},
+        const QString &end = {}, const QString &comment = {})
+    {
+        tracker.openChangeDialog();
+        ChangeForm &form = tracker.changeForm();
+        if (!time.isEmpty()) {
+            fields().invokeTime = time;
+            form.checkChangeTime();
+        }
+        if (!duration.isEmpty()) {
+            fields().duration = duration;
+            form.checkDuration();
+        }
+        if (!end.isEmpty()) {
+            fields().endTime = end;
+            form.checkEndTime();
+        }
+        fields().comment = comment;
+        fields().activityIndex = activity;
+        return tracker.confirmChange();
+    }
+
+    // Shows the main window from the notification area at the given time.
+    void showAt(int h, int mi, int s = 0, int day = 5)
+    {
+        clock.set(2026, 12, day, h, mi, s);
+        screens.mainVisible = false;
+        tracker.showMainWindow();
+    }
+
+    QTemporaryDir dir;
+    FakeClock clock;
+    FakeQuestions questions;
+    FakeScreens screens;
+    Tracker tracker;
+};
+
+} // namespace qm::test

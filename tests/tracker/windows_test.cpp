@@ -1,0 +1,562 @@
+#include "rig.h"
+
+#include "tracker/ui/frm_about.h"
+#include "tracker/ui/frm_edit.h"
+#include "tracker/ui/frm_message.h"
+#include "tracker/ui/frm_quillmere_main.h"
+#include "tracker/ui/frm_select.h"
+#include "tracker/ui/tray_icon.h"
+#include "tracker/ui/window_set.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace qm;
+using namespace qm::test;
+
+namespace {
+
+template<typename T = QPushButton> T *child(QWidget *window, const char *name)
+{
+    T *widget = window->findChild<T *>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no %s", name);
+    return widget;
+}
+
+void click(QWidget *window, const char *button)
+{
+    QTest::mouseClick(child(window, button), Qt::LeftButton);
+}
+
+// Runs `act` on the next modal window once it is on screen, from inside its own event loop.
+void onNextModal(std::function<void(QWidget *)> act, QWidget *previous = nullptr)
+{
+    QTimer::singleShot(10, qApp, [act = std::move(act), previous] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == previous || !modal->isVisible())
+            onNextModal(act, previous);
+        else
+            act(modal);
+    });
+}
+
+void clickInNextModal(const char *button, QWidget *previous = nullptr)
+{
+    onNextModal([button](QWidget *modal) { click(modal, button); }, previous);
+}
+
+// The real windows over a program folder.
+struct Program
+{
+    explicit Program(const QString &folder, bool trayAvailable = true)
+        : folder(folder)
+        , windows(trayAvailable, [this] { ended = true; })
+        , tracker(folder, clock, windows, windows, desktop)
+    {
+        windows.attach(tracker);
+    }
+
+    // A start with three activities, through the start window.
+    void startNormally()
+    {
+        writeBytes(QDir(folder).filePath("Quillmere.ini"), kThreeActivities);
+        clickInNextModal("cmdStart");
+        tracker.start();
+    }
+    frmQuillmereMain *main() const { return windows.mainWindow(); }
+    QString cell(int row, int column) const
+    {
+        const auto *grid = child<QTableView>(main(), "grdHistorique");
+        return grid->model()->index(row, column).data().toString();
+    }
+
+    // Changer, then fills the dialog's fields through its widgets and confirms.
+    void change(int activity, const QString &duration, const QString &end, const QString &comment)
+    {
+        onNextModal([=](QWidget *dialog) {
+            const auto type = [dialog](const char *name, const QString &text, bool enter) {
+                auto *edit = child<QLineEdit>(dialog, name);
+                edit->setFocus();
+                QTest::keyClicks(edit, text);
+                if (enter)
+                    QTest::keyClick(edit, Qt::Key_Return);
+            };
+            if (!duration.isEmpty())
+                type("txtDuration", duration, true);
+            if (!end.isEmpty())
+                type("txtEndTime", end, true);
+            child<QListWidget>(dialog, "lstActivities")->setCurrentRow(activity);
+            type("txtComment", comment, false);
+            click(dialog, "cmdOK");
+        });
+        click(main(), "cmdChange");
+    }
+
+    QString folder;
+    FakeClock clock;
+    FakeScreens desktop;
+    bool ended = false;
+    WindowSet windows;
+    Tracker tracker;
+};
+
+// The change dialog over a core with fake screens: Dossiers runs since 10:00, it is 10:30.
+struct ChangeDialog
+{
+    ChangeDialog()
+        : dialog(rig.tracker)
+    {
+        rig.clock.set(2026, 12, 5, 10, 0);
+        rig.startDay();
+        rig.change(1, "10:00");
+        rig.showAt(10, 30);
+        rig.screens.onChangeDialog = [this] {
+            dialog.showFields();
+            dialog.show();
+        };
+        rig.tracker.openChangeDialog();
+        if (!QTest::qWaitForWindowActive(&dialog))
+            qFatal("the change dialog did not become active");
+    }
+    QLineEdit *edit(const char *name) { return child<QLineEdit>(&dialog, name); }
+
+    Rig rig;
+    frmSelect dialog;
+};
+
+} // namespace
+
+class WindowsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+
+    void messageWindow_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("button"); // empty: the close box
+        QTest::addColumn<bool>("tick");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("suppressed");
+        QTest::addColumn<QString>("leftCaption"); // empty: a single button
+        const auto row = [](const char *name, int code, const char *button, bool tick, bool answer,
+                             bool suppressed, const char *left) {
+            QTest::newRow(name) << code << QByteArray(button) << tick << answer << suppressed
+                                << QString(left);
+        };
+        row("3, Ne pas quitter, ticked", 3, "cmdAbandon", true, false, true, "Ne pas quitter");
+        row("4, Clôturer", 4, "cmdCont", false, true, false, "Ne pas clôturer");
+        row("2, single button", 2, "cmdCont", false, true, false, "");
+        row("3, close box", 3, "", false, false, false, "Ne pas quitter");
+        row("1, close box keeps the day", 1, "", false, true, false, "Abandonner");
+        row("8, no switch", 8, "cmdAbandon", true, false, false, "Ne pas enregistrer");
+    }
+    void messageWindow()
+    {
+        QFETCH(int, code);
+        QFETCH(QByteArray, button);
+        QFETCH(bool, tick);
+        frmMessage window;
+        const StockMessage message = *stockMessage(code);
+        QString html, left;
+        bool checkVisible = false;
+        onNextModal([&](QWidget *modal) {
+            html = child<QTextBrowser>(modal, "txtMessage")->toHtml();
+            auto *check = child<QCheckBox>(modal, "chkSuppr");
+            checkVisible = check->isVisible();
+            check->setChecked(tick);
+            auto *abandon = child(modal, "cmdAbandon");
+            left = abandon->isVisible() ? abandon->text() : QString();
+            if (button.isEmpty())
+                modal->close();
+            else
+                click(modal, button.constData());
+        });
+        bool suppress = false;
+        QTEST(window.ask(message, suppress), "answer");
+        QTEST(suppress, "suppressed");
+        QCOMPARE(checkVisible, message.offersSuppression);
+        QTEST(left, "leftCaption");
+        QVERIFY(html.contains("color:#ff0000") && html.contains("font-weight:700"));
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.windowTitle(), "Quillmere - Message");
+    }
+
+    void startWindowEnter()
+    {
+        QTemporaryDir dir;
+        Program program(dir.path());
+        frmAbout *start = program.windows.startWindow();
+        QString shown;
+        onNextModal([&](QWidget *modal) {
+            auto *today = child<QLineEdit>(modal, "txtToday");
+            shown = today->text() + u'|' + today->selectedText();
+            QTest::keyClicks(today, "3/12/2026");
+            QTest::keyClick(today, Qt::Key_Return);
+            QCOMPARE(today->text(), "03/12/2026");
+            QCOMPARE(QApplication::focusWidget()->objectName(), "cmdStart");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        program.tracker.state().dayDate = "05/12/2026";
+        QVERIFY(start->run());
+        QCOMPARE(shown, "05/12/2026|05/12/2026");
+        QCOMPARE(program.tracker.state().dayDate, "03/12/2026");
+        QCOMPARE(child<QLabel>(start, "lblVers")->text(), "v 3.13");
+    }
+
+    void startWindowCloseBoxQuits()
+    {
+        QTemporaryDir dir;
+        Program program(dir.path());
+        onNextModal([](QWidget *modal) {
+            QCOMPARE(modal->objectName(), "frmFirstExe");
+            onNextModal([](QWidget *start) { start->close(); }, modal);
+            modal->close();
+        });
+        program.tracker.start();
+        QVERIFY(program.ended && program.tracker.hasEnded());
+        QVERIFY(!QFile::exists(dir.filePath("Quillmere.ini")));
+    }
+
+    void editorThroughItsImages()
+    {
+        QTemporaryDir dir;
+        Program program(dir.path());
+        program.startNormally();
+        frmEdit *editor = program.windows.editor();
+        program.tracker.OpenEditor();
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->focusWidget()->objectName(), "cmdAdd");
+        auto *current = child<QListWidget>(editor, "lstAct");
+        current->setCurrentRow(0);
+        QTest::mouseClick(child<QToolButton>(editor, "imgDown"), Qt::LeftButton);
+        QCOMPARE(current->item(1)->text() + QString::number(current->currentRow()), "Dossiers1");
+        QTest::mouseClick(child<QToolButton>(editor, "imgUp"), Qt::LeftButton);
+        QCOMPARE(current->currentRow(), 0);
+        QTest::mouseClick(child<QToolButton>(editor, "imgGoObs"), Qt::LeftButton);
+        QCOMPARE(current->count(), 2);
+        QCOMPARE(child<QListWidget>(editor, "lstObs")->item(0)->text(), "Dossiers");
+        // The close box drops the changes, as Abandonner does.
+        editor->close();
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(program.tracker.editor().currentList(),
+            (QStringList { "Dossiers", "Réunion", "Courrier" }));
+        QVERIFY(program.main()->isVisible());
+    }
+
+    void mainWindowShowsTheDay()
+    {
+        QTemporaryDir dir;
+        Program program(dir.path());
+        writeBytes(dir.filePath("Quillmere.log"), "05/12/2026, 65,Réunion,client\r\n");
+        clickInNextModal("cmdCont", program.windows.startWindow());
+        program.startNormally();
+        frmQuillmereMain *main = program.main();
+        QVERIFY(main->isVisible());
+        QCOMPARE(main->windowTitle(), "Quillmere - v 3.13    BRISQUEL");
+        QCOMPARE(child<QLabel>(main, "lblToday")->text(), "05/12/2026");
+        QCOMPARE(child<QLabel>(main, "lblDayDuration")->text(), " 1 h 05 (= 65 min.)");
+        QCOMPARE(child<QLabel>(main, "lblDayDurationWP")->text(), " 1 h 05 (= 65 min.)");
+        auto *grid = child<QTableView>(main, "grdHistorique");
+        QCOMPARE(grid->accessibleName(), "Historique de la journée");
+        QCOMPARE(program.cell(0, 0), "(dans log)");
+        QVERIFY(grid->columnWidth(3) > grid->columnWidth(1));
+        click(main, "cmdContinuer");
+        QVERIFY(!main->isVisible());
+        program.tracker.state().changeEnabled = false;
+        program.windows.updateMainWindow();
+        QVERIFY(!child(main, "cmdChange")->isEnabled());
+    }
+
+    void mainWindowCloseBoxHides_data()
+    {
+        QTest::addColumn<bool>("trayAvailable");
+        QTest::newRow("with a notification area") << true;
+        QTest::newRow("without one: minimised") << false;
+    }
+    void mainWindowCloseBoxHides()
+    {
+        QFETCH(bool, trayAvailable);
+        QTemporaryDir dir;
+        Program program(dir.path(), trayAvailable);
+        program.startNormally();
+        frmQuillmereMain *main = program.main();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        main->close();
+        QVERIFY(!program.ended);
+        QCOMPARE(main->isVisible(), !trayAvailable);
+        QCOMPARE(main->isMinimized(), !trayAvailable);
+        program.tracker.showMainWindow();
+        QVERIFY(main->isVisible() && !main->isMinimized());
+        if (trayAvailable)
+            return;
+        // Brought back from the task bar, the window proposes the change time as the icon would.
+        program.tracker.changeForm().open();
+        program.tracker.changeForm().fields().activityIndex = 1;
+        QVERIFY(program.tracker.confirmChange());
+        QVERIFY(main->isMinimized());
+        program.clock.set(2026, 12, 5, 9, 20);
+        main->showNormal();
+        QTRY_COMPARE(program.tracker.changeForm().fields().invokeTime, "09:20:00");
+    }
+
+    void trayIconAndMenu()
+    {
+        QTemporaryDir dir;
+        Program program(dir.path());
+        program.startNormally();
+        QMenu *menu = program.main()->trayMenu();
+        QCOMPARE(menu->objectName(), "mnuInTray");
+        const auto actions = menu->actions();
+        QStringList texts;
+        for (const QAction *action : actions)
+            texts.append(action->text());
+        QCOMPARE(texts,
+            QStringList(
+                { "Montrer Quillmere", "Terminer la journée", "Quitter sans sauvegarder" }));
+        QCOMPARE(menu->defaultAction(), actions[0]);
+        QVERIFY(actions[0]->font().bold());
+
+        program.tracker.hideMainWindow();
+        program.clock.set(2026, 12, 5, 9, 45);
+        program.windows.trayIcon()->activate(QSystemTrayIcon::Trigger);
+        QVERIFY(program.main()->isVisible());
+        QCOMPARE(program.tracker.changeForm().fields().invokeTime, "09:00:00");
+        // Not while the editor is open, and not from the middle button.
+        program.tracker.hideMainWindow();
+        program.tracker.OpenEditor();
+        program.windows.trayIcon()->activate(QSystemTrayIcon::DoubleClick);
+        QVERIFY(!program.main()->isVisible());
+        program.windows.editor()->hide();
+        program.windows.trayIcon()->activate(QSystemTrayIcon::MiddleClick);
+        QVERIFY(!program.main()->isVisible());
+        program.windows.trayIcon()->activate(QSystemTrayIcon::DoubleClick);
+        QVERIFY(program.main()->isVisible());
+        clickInNextModal("cmdCont");
+        actions[2]->trigger();
+        QVERIFY(program.ended);
+    }
+
+    void changeFieldsCheckedOnLeaving_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown"); // change time|duration|end time
+        const auto row
+            = [](const char *name, const char *field, const char *typed, const char *shown) {
+                  QTest::newRow(name) << QByteArray(field) << QString(typed) << QString(shown);
+              };
+        row("change time accepted", "txtInvokeTime", "10:40", "10:40||");
+        row("change time with seconds", "txtInvokeTime", "10:20:15", "10:20:15||");
+        row("one minute after the start", "txtInvokeTime", "10:01", "10:01||");
+        row("change time too early", "txtInvokeTime", "10:00:20", "10:30:00||");
+        row("change time without colon", "txtInvokeTime", "1045", "10:30:00||");
+        row("change time no time", "txtInvokeTime", "25:00", "10:30:00||");
+        row("change time empty", "txtInvokeTime", "", "10:30:00||");
+        row("duration gives the end", "txtDuration", "45", "10:30:00|45|11:15");
+        row("duration beyond a day", "txtDuration", "1441", "10:30:00||");
+        row("end gives the duration", "txtEndTime", "11:00", "10:30:00|30|11:00");
+        row("end no time", "txtEndTime", "onze", "10:30:00||");
+    }
+    void changeFieldsCheckedOnLeaving()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, typed);
+        ChangeDialog d;
+        QCOMPARE(d.edit("txtInvokeTime")->text(), "10:30:00");
+        QLineEdit *edit = d.edit(field.constData());
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QTEST(QStringList({ d.edit("txtInvokeTime")->text(), d.edit("txtDuration")->text(),
+                              d.edit("txtEndTime")->text() })
+                  .join(u'|'),
+            "shown");
+        QCOMPARE(d.rig.fields().invokeTime, d.edit("txtInvokeTime")->text());
+        const QTime accepted = QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm:ss");
+        QCOMPARE(d.rig.state().changeTime.time(),
+            accepted.isValid() ? accepted
+                               : QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm"));
+    }
+
+    void enterActsByTag_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("focusAfter");
+        QTest::addColumn<QString>("endTime");
+        QTest::newRow("heure") << QByteArray("txtInvokeTime") << QString("10:50")
+                               << QString("txtDuration") << QString("");
+        QTest::newRow("minute") << QByteArray("txtDuration") << QString("15")
+                                << QString("lstActivities") << QString("10:45");
+        QTest::newRow("fin") << QByteArray("txtEndTime") << QString("11:10")
+                             << QString("lstActivities") << QString("11:10");
+        QTest::newRow("comment: nothing")
+            << QByteArray("txtComment") << QString("x") << QString("txtComment") << QString("");
+    }
+    // Enter never confirms the change, not even in the list.
+    void enterActsByTag()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, typed);
+        ChangeDialog d;
+        QLineEdit *edit = d.edit(field.constData());
+        edit->setFocus();
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTEST(QApplication::focusWidget()->objectName(), "focusAfter");
+        QTEST(d.edit("txtEndTime")->text(), "endTime");
+        auto *activities = child<QListWidget>(&d.dialog, "lstActivities");
+        activities->setFocus();
+        QTest::keyClick(activities, Qt::Key_Return);
+        QVERIFY(d.dialog.isVisible());
+        QCOMPARE(d.rig.state().dayActivityCount, 1);
+        // Nor does Escape abandon it; Abandonner does.
+        QTest::keyClick(activities, Qt::Key_Escape);
+        QVERIFY(d.dialog.isVisible());
+        click(&d.dialog, "cmdCancel");
+        QVERIFY(!d.dialog.isVisible());
+        QCOMPARE(d.rig.state().dayActivityCount, 1);
+    }
+
+    void deleteInTheCommentTypes()
+    {
+        ChangeDialog d;
+        auto *comments = child<QListWidget>(&d.dialog, "lstComments");
+        QCOMPARE(comments->count(), 2);
+        comments->setFocus();
+        comments->setCurrentRow(0);
+        QTest::keyClick(comments, Qt::Key_Delete);
+        QCOMPARE(comments->count(), 2);
+        comments->setCurrentRow(1);
+        QTest::keyClick(comments, Qt::Key_Delete);
+        QCOMPARE(comments->count(), 1);
+        QCOMPARE(comments->currentRow(), 0);
+        QCOMPARE(comments->item(0)->text(), "(Aucun commentaire)");
+        QVERIFY(!d.rig.bytes(kSettingsFileName).contains("Comment="));
+    }
+
+    void changeDialogTabOrderAndNames()
+    {
+        ChangeDialog d;
+        d.edit("txtInvokeTime")->setFocus();
+        for (const char *name : { "txtInvokeTime", "txtDuration", "txtEndTime", "lstActivities",
+                 "txtComment", "txtAddComment", "lstComments", "cmdOK", "cmdCancel" }) {
+            QCOMPARE(QApplication::focusWidget()->objectName(), name);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(d.dialog.windowTitle(), "Quillmere - Sélection de l'activité");
+        QCOMPARE(d.edit("txtInvokeTime")->property("tag").toString(), "heure");
+        QCOMPARE(
+            child<QListWidget>(&d.dialog, "lstComments")->property("tag").toString(), "com_type");
+        QCOMPARE(child<QLabel>(&d.dialog, "lblCurrent")->text(), "Dossiers");
+        QSet<QWidget *> buddies;
+        for (QLabel *label : d.dialog.findChildren<QLabel *>())
+            buddies.insert(label->buddy());
+        for (QLineEdit *edit : d.dialog.findChildren<QLineEdit *>())
+            QVERIFY2(buddies.contains(edit), qPrintable(edit->objectName()));
+        QCOMPARE(child<QListWidget>(&d.dialog, "lstActivities")->accessibleName(),
+            "Sélectionnez la nouvelle activité :");
+        QVERIFY(!child(&d.dialog, "cmdOK")->isDefault());
+    }
+
+    void firstDayThroughTheWindows()
+    {
+        QTemporaryDir dir;
+        Program run(dir.path());
+        run.clock.set(2026, 12, 5, 8, 0);
+        onNextModal([](QWidget *welcome) {
+            QCOMPARE(welcome->windowTitle(), "Quillmere - Première exécution");
+            clickInNextModal("cmdStart");
+            click(welcome, "cmdOK");
+        });
+        run.tracker.start();
+        QWidget *editor = run.windows.editor();
+        QVERIFY(editor->isVisible() && !run.main()->isVisible());
+        for (const char *name : { "Dossiers", "Réunion, client", "Courrier" }) {
+            onNextModal([name](QWidget *modal) {
+                auto *box = qobject_cast<QInputDialog *>(modal);
+                QVERIFY(box);
+                QCOMPARE(box->labelText(), "Saisir l'intitulé de la nouvelle activité...");
+                box->setTextValue(name);
+                box->accept();
+            });
+            click(editor, "cmdAdd");
+        }
+        click(editor, "cmdSave");
+        QVERIFY(run.main()->isVisible());
+        run.change(1, {}, {}, {});
+        QVERIFY(!run.main()->isVisible());
+        QCOMPARE(run.cell(0, 1), "EN COURS");
+        run.clock.set(2026, 12, 5, 9, 10);
+        run.windows.trayIcon()->activate(QSystemTrayIcon::Trigger);
+        QVERIFY(run.main()->isVisible());
+        run.change(2, "30", {}, "a,b");
+        QVERIFY(run.main()->isVisible());
+        QCOMPARE(run.cell(1, 3), "a;b");
+        run.change(3, {}, "10:15", {});
+        QCOMPARE(run.cell(2, 0) + u'|' + run.cell(2, 1), "09:40:00| 0 h 35 = 35");
+        clickInNextModal("cmdCont");
+        click(run.main(), "cmdQuit");
+        QVERIFY(run.ended);
+        QCOMPARE(readBytes(dir.filePath("Quillmere.log")),
+            readBytes(QFINDTESTDATA("../data/tracker/logged_day.log")));
+        QVERIFY(!QFile::exists(dir.filePath("Quillmere.day")));
+    }
+
+    void quitRecoverAndSuppress()
+    {
+        QTemporaryDir dir;
+        {
+            Program run(dir.path());
+            run.startNormally();
+            run.change(2, "20", {}, "vu");
+            // Quitter: the first answer keeps the program and switches the message off.
+            onNextModal([](QWidget *message) {
+                child<QCheckBox>(message, "chkSuppr")->setChecked(true);
+                click(message, "cmdAbandon");
+            });
+            click(run.main(), "cmdHardQuit");
+            QVERIFY(!run.ended);
+            click(run.main(), "cmdHardQuit");
+            QVERIFY(run.ended);
+        }
+        QVERIFY(readBytes(dir.filePath("Quillmere.ini")).contains("Message=3=Faux"));
+        QCOMPARE(
+            readBytes(dir.filePath("Quillmere.day")), "05/12/2026\r\n09:00:00, 20,Réunion,vu\r\n");
+        QVERIFY(!QFile::exists(dir.filePath("Quillmere.log")));
+        Program run(dir.path());
+        QString shown;
+        onNextModal([&shown](QWidget *message) {
+            shown = child(message, "cmdCont")->text();
+            click(message, "cmdCont");
+        });
+        run.tracker.start();
+        QCOMPARE(shown, "Récuperer");
+        QVERIFY(run.main()->isVisible());
+        QCOMPARE(QStringList({ run.cell(0, 0), run.cell(0, 2), run.cell(0, 3) }),
+            QStringList({ "09:00:00", "Réunion", "vu" }));
+        click(run.main(), "cmdHardQuit");
+        QVERIFY(run.ended);
+        QVERIFY(QFile::exists(dir.filePath("Quillmere.day")));
+    }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"
