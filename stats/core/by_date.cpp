@@ -1,0 +1,146 @@
+#include "stats/core/by_date.h"
+
+#include "journal/text_formats.h"
+#include "stats/core/qmstat.h"
+#include "stats/core/rounding.h"
+#include "stats/core/selection_order.h"
+
+#include <algorithm>
+
+namespace qm::stats {
+
+const QString kOthersCaption = QStringLiteral(".....Autres (toutes < 4%)");
+
+const std::array<QColor, 20> &sliceColours()
+{
+    static const std::array<QColor, 20> colours = {
+        QColor(255, 255, 225),
+        QColor(204, 204, 255),
+        QColor(255, 204, 153),
+        QColor(255, 255, 153),
+        QColor(204, 153, 255),
+        QColor(220, 220, 220),
+        QColor(255, 153, 51),
+        QColor(168, 228, 0),
+        QColor(179, 179, 255),
+        QColor(255, 204, 0),
+        QColor(255, 255, 204),
+        QColor(192, 192, 192),
+        QColor(153, 153, 255),
+        QColor(255, 0, 0),
+        QColor(153, 204, 0),
+        QColor(221, 221, 221),
+        QColor(255, 153, 255),
+        QColor(255, 183, 111),
+        QColor(204, 255, 103),
+        QColor(234, 234, 234),
+    };
+    return colours;
+}
+
+QString reportTitle(const QString &userName, QDate today)
+{
+    return u' ' + userName + QStringLiteral(" - ") + dateText(today) + u' ';
+}
+
+double DrawSlice(double start, double sweep, int colourIndex, PieSlice &slice)
+{
+    const auto s = int(roundHalfEven(start + 90) % 360);
+    const auto e = int(roundHalfEven(s + sweep) % 360);
+    slice.colourIndex = colourIndex;
+    slice.startAngle = s;
+    // Equal ends are a full turn when the sweep asked for one.
+    slice.spanAngle = (e == s && sweep >= 180) ? 360 : (e - s + 360) % 360;
+    return (e - 90 + 360) % 360;
+}
+
+namespace {
+
+std::vector<PeriodRow> sortedRows(const QMstat &stats, const std::vector<std::int64_t> &minutes,
+    std::int64_t total, std::int64_t &activeCount)
+{
+    const auto &activities = stats.activities();
+    std::vector<float> percents(activities.size(), -1);
+    activeCount = 0;
+    for (std::size_t i = 0; i < activities.size(); ++i) {
+        if (minutes[i] == 0)
+            continue;
+        ++activeCount;
+        // A period whose minutes cancel out has no shares to give.
+        percents[i] = total != 0 ? float(double(minutes[i]) * 100.0 / double(total)) : 0.0f;
+    }
+    std::vector<PeriodRow> rows;
+    rows.reserve(activities.size());
+    for (std::int32_t i : selectionSortOrder(percents))
+        rows.push_back(
+            { activities[std::size_t(i)].name, minutes[std::size_t(i)], percents[std::size_t(i)] });
+    return rows;
+}
+
+void buildSlicesAndLegend(ReportByDate &report)
+{
+    if (report.periodTotalMinutes <= 0)
+        return;
+    const auto &colours = sliceColours();
+    int colourIndex = 0;
+    std::int64_t cumulative = 0;
+    double start = 0;
+    int covered = 0; // degrees already drawn, so that the others slice never overlaps them
+    for (std::int64_t j = 0; j < report.periodActivityCount && j < kLegendRows; ++j) {
+        const PeriodRow &row = report.periodRows[std::size_t(j)];
+        colourIndex = (colourIndex + 1) % int(colours.size());
+        PieSlice slice;
+        LegendRow legend;
+        legend.colourIndex = colourIndex;
+        if (row.percent >= kOwnSliceThreshold) {
+            cumulative = roundHalfEven(double(cumulative) + double(row.percent));
+            start = DrawSlice(start, double(row.percent) * 360 / 100, colourIndex, slice);
+            legend.percentText = QString::number(roundHalfEven(row.percent)) + QStringLiteral(" %");
+            legend.timeText = DurationText(row.minutes);
+            legend.activityText = u' ' + row.name;
+        } else {
+            DrawSlice(start, 360 - start, colourIndex, slice);
+            slice.spanAngle = std::min(slice.spanAngle, 360 - covered);
+            legend.percentText = QString::number(100 - cumulative) + QStringLiteral(" %");
+            legend.activityText = kOthersCaption;
+        }
+        covered += slice.spanAngle;
+        if (slice.spanAngle > 0)
+            report.slices.push_back(slice);
+        report.legend.push_back(legend);
+        if (row.percent < kOwnSliceThreshold)
+            break;
+    }
+}
+
+} // namespace
+
+ReportByDate ShowReportByDate(const QMstat &stats, QDate from, QDate to, QDate today)
+{
+    ReportByDate report;
+    const auto first = DayNumber(from.toJulianDay());
+    const auto last = DayNumber(to.toJulianDay());
+    std::vector<std::int64_t> periodMinutes(std::size_t(stats.activityCount()), 0);
+    const auto &dates = stats.entryDates();
+    const auto &minutes = stats.entryMinutes();
+    const auto &activity = stats.entryActivityIndices();
+    for (std::size_t e = 0; e < dates.size(); ++e) {
+        if (dates[e] < first || dates[e] > last)
+            continue;
+        periodMinutes[std::size_t(activity[e])] += minutes[e];
+        report.periodTotalMinutes += minutes[e];
+        ++report.periodEntryCount;
+    }
+    report.periodRows
+        = sortedRows(stats, periodMinutes, report.periodTotalMinutes, report.periodActivityCount);
+    buildSlicesAndLegend(report);
+    report.title = reportTitle(stats.userName(), today);
+    report.periodTitle
+        = QStringLiteral("Période du ") + dateText(from) + QStringLiteral(" au ") + dateText(to);
+    report.entryCountText = QString::number(report.periodEntryCount);
+    report.durationText = DurationText(report.periodTotalMinutes);
+    report.activityCountText = QString::number(report.periodActivityCount);
+    return report;
+}
+
+} // namespace qm::stats

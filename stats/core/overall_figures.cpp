@@ -1,0 +1,59 @@
+#include "stats/core/overall_figures.h"
+
+#include "journal/text_formats.h"
+#include "stats/core/qmstat.h"
+#include "stats/core/rounding.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace qm::stats {
+
+QString twoDecimalQuotientText(std::int64_t numerator, std::int64_t denominator)
+{
+    const std::int64_t hundredths = roundedQuotient(numerator * 100, denominator);
+    QString text = QString::number(hundredths / 100);
+    const int cents = int(hundredths % 100);
+    if (cents != 0) {
+        text += u'.' + QString::number(cents / 10);
+        if (cents % 10 != 0)
+            text += QString::number(cents % 10);
+    }
+    return text;
+}
+
+OverallFigures ShowOverallFigures(const QMstat &stats)
+{
+    OverallFigures f;
+    const std::int64_t entries = stats.entryCount();
+    const std::int64_t days = stats.dayCount();
+    const std::int64_t total = stats.totalMinutes();
+    f.entryCount = NumberText(entries);
+    f.earliestDate = dateText(stats.earliestDate());
+    f.latestDate = dateText(stats.latestDate());
+    f.activityCount = NumberText(stats.activityCount());
+    f.dayCount = NumberText(days);
+    // Without any day there is nothing to divide: the averages read as zero.
+    f.entriesPerDay = days > 0 ? u' ' + twoDecimalQuotientText(entries, days) : NumberText(0);
+    f.totalDuration = DurationText(total);
+    f.durationPerDay = DurationText(days > 0 ? roundedQuotient(total, days) : 0);
+    f.durationPerEntry = DurationText(entries > 0 ? roundedQuotient(total, entries) : 0);
+    return f;
+}
+
+std::vector<std::int32_t> FillActivityList(const QMstat &stats)
+{
+    const auto &activities = stats.activities();
+    std::vector<std::int32_t> order(activities.size());
+    std::iota(order.begin(), order.end(), 0);
+    // Names are distinct, so a stable sort gives exactly the list that inserting each name
+    // before the first greater one builds.
+    std::stable_sort(order.begin(), order.end(), [&](std::int32_t a, std::int32_t b) {
+        return QString::compare(activities[std::size_t(a)].name, activities[std::size_t(b)].name,
+                   Qt::CaseSensitive)
+            < 0;
+    });
+    return order;
+}
+
+} // namespace qm::stats

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+namespace qm::stats {
+
+class QMstat;
+
+// The nine global figures of the main window, as their labels show them.
+struct OverallFigures
+{
+    QString entryCount; // lblNE
+    QString earliestDate; // lblDmin
+    QString latestDate; // lblDmax
+    QString activityCount; // lblNA
+    QString dayCount; // lblNJ
+    QString entriesPerDay; // lblAJ
+    QString totalDuration; // lblDU
+    QString durationPerDay; // lblDJ
+    QString durationPerEntry; // lblDE
+};
+
+OverallFigures ShowOverallFigures(const QMstat &stats);
+
+// numerator / denominator rounded to two decimals, halves to even, without trailing zeros and
+// with "." whatever the locale: "2.5", "3", "0.33". Numerator >= 0, denominator > 0.
+QString twoDecimalQuotientText(std::int64_t numerator, std::int64_t denominator);
+
+// The activity indices in the order of the activity list: names compared code unit by code
+// unit, so capitals come before small letters and accented letters after both.
+std::vector<std::int32_t> FillActivityList(const QMstat &stats);
+
+} // namespace qm::stats

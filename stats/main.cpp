@@ -1,0 +1,64 @@
+#include "journal/datetime.h"
+#include "stats/core/qmstat.h"
+#include "stats/ui/frm_main.h"
+#include "stats/ui/user_notice.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// For measuring: how long the figures took to reach the screen, and the peak memory so far.
+void reportStartUp(const QElapsedTimer &sinceStart)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    QByteArray peak = "?";
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                peak = line.mid(6).trimmed();
+        }
+    }
+    std::fprintf(stderr, "QMStat: figures on screen after %lld ms, peak memory %s\n",
+        static_cast<long long>(sinceStart.elapsed()), peak.constData());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+
+    qm::stats::QMstat stats;
+    stats.InitPaths(QCoreApplication::applicationDirPath());
+    qm::SystemClock clock;
+    qm::stats::MessageBoxNotice notice;
+    qm::stats::frmMain window(stats, clock, notice);
+    QObject::connect(&window, &qm::stats::frmMain::closed, &app, &QCoreApplication::quit);
+    window.show();
+    // The window is on screen, with its initial figures, while the journal loads.
+    QCoreApplication::processEvents();
+
+    stats.LoadUserName();
+    stats.LoadJournal();
+    stats.OrderByDate();
+    stats.BuildDays();
+    stats.BuildActivities();
+    window.FillActivityList();
+    window.ShowOverallFigures();
+
+    if (qEnvironmentVariableIntValue("QMSTAT_QUIT_AFTER_SHOW") == 1) {
+        window.repaint();
+        QCoreApplication::processEvents();
+        reportStartUp(sinceStart);
+        return 0;
+    }
+    return app.exec();
+}

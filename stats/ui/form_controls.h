@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QFont;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace qm::stats {
+
+// The windows were laid out in twips, at 15 twips per pixel.
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
+
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+// A right-aligned caption with its text.
+QLabel *captionLabel(QWidget *parent, const QString &text, const QRect &geometry);
+
+// A figure: pale yellow, dark green, flat single border, centred; its text is its value.
+QLabel *valueLabel(QWidget *parent, const QString &objectName, const QRect &geometry);
+
+QPushButton *button(
+    QWidget *parent, const QString &objectName, const QString &caption, const QRect &geometry);
+
+QFont boldFont(double pointSize, const QString &family = QString());
+
+// The forms were laid out for an 8-point font; their captions only fit at that size.
+QFont formFont();
+
+// Report windows open 10 pixels from the screen's top left corner.
+void placeReportWindow(QWidget *window);
+
+} // namespace qm::stats

@@ -1,0 +1,92 @@
+#include "stats/ui/frm_by_activity.h"
+
+#include "journal/datetime.h"
+#include "stats/core/by_activity.h"
+#include "stats/ui/bar_surface.h"
+#include "stats/ui/form_controls.h"
+
+#include <QLabel>
+
+namespace qm::stats {
+
+namespace {
+
+constexpr int kValueWidth = 1215;
+constexpr int kRowHeight = 240;
+
+// Captions are right-aligned against their value; those of the right column may reach back to
+// the end of the left column, so that long captions fit in any font.
+constexpr int kRightColumnStart = 4830;
+
+QLabel *figure(QWidget *parent, const QString &caption, int captionLeft, int valueLeft, int top,
+    const QString &name)
+{
+    const int left = captionLeft > kRightColumnStart ? kRightColumnStart : captionLeft;
+    captionLabel(parent, caption, twipsRect(left, top, valueLeft - left - 60, kRowHeight));
+    return valueLabel(parent, name, twipsRect(valueLeft, top, kValueWidth, kRowHeight));
+}
+
+QLabel *axisLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(at);
+    label->setFont(boldFont(8.25));
+    return label;
+}
+
+} // namespace
+
+frmByActivity::frmByActivity(const QMstat &stats, const Clock &clock, UserNotice &notice)
+    : ReportWindow(stats, clock, notice, new BarSurface, QStringLiteral("QMStat-activite.pdf"))
+    , m_bars(static_cast<BarSurface *>(surface()))
+{
+    setObjectName(QStringLiteral("frmByActivity"));
+    setWindowTitle(QStringLiteral("Quillmere 3 - Statistiques par activités"));
+    createTitle(twipsRect(120, 120, 8385, 840), twipsRect(210, 360, 7350, 360));
+    setTitles(QStringLiteral(" Utilisateur - xx/xx/xxxx "), QStringLiteral("Activité : "));
+    QWidget *s = m_bars;
+    m_lblDMIN
+        = figure(s, QStringLiteral("Date de début :"), 1245, 2940, 1200, QStringLiteral("lblDMIN"));
+    m_lblDMAX
+        = figure(s, QStringLiteral("Date de fin :"), 1500, 2940, 1530, QStringLiteral("lblDMAX"));
+    m_lblNJ = figure(s, QStringLiteral("Nombre de journées enregistrées sur la période :"), 5565,
+        9300, 1200, QStringLiteral("lblNJ"));
+    m_lblNJC = figure(s, QStringLiteral("Nombre de journées concernées par l'activité :"), 5640,
+        9300, 1530, QStringLiteral("lblNJC"));
+    m_lblDU = figure(s, QStringLiteral("Durée totale enregistrée sur la période :"), 6390, 9300,
+        1860, QStringLiteral("lblDU"));
+    m_lblDA = figure(s, QStringLiteral("Durée totale de l'activité :"), 5565, 9300, 2190,
+        QStringLiteral("lblDA"));
+    m_lblPC = figure(s, QStringLiteral("Pourcentage représenté par l'activité sur la période :"),
+        5490, 9300, 2520, QStringLiteral("lblPC"));
+    (new QLabel(QStringLiteral("durée de l'activité sur la journée"), s))
+        ->setGeometry(twipsRect(1500, 2115, 3600, 240));
+    (new QLabel(QStringLiteral("durée totale enregistrée pour la journée"), s))
+        ->setGeometry(twipsRect(1500, 2445, 3600, 240));
+    m_lblYMAX = axisLabel(
+        s, QStringLiteral("lblYMAX"), QStringLiteral("XXX"), twipsRect(360, 3015, 1065, 255));
+    m_lblXaxis = axisLabel(s, QStringLiteral("lblXaxis"),
+        QStringLiteral("Période du xx/xx/xxxx au xx/xx/xxxx"), twipsRect(2760, 8040, 4920, 255));
+    createButtons(7350, 7845);
+}
+
+void frmByActivity::ShowReportByActivity(std::int32_t activityIndex)
+{
+    const ReportByActivity report
+        = qm::stats::ShowReportByActivity(m_stats, activityIndex, m_clock.now().date());
+    m_bars->setChart(report.bars, report.chartWidth);
+    setTitles(report.title, report.activityTitle);
+    m_lblYMAX->setText(report.yMax);
+    m_lblDA->setText(report.activityDuration);
+    m_lblDMAX->setText(report.lastDate);
+    m_lblDMIN->setText(report.firstDate);
+    m_lblDU->setText(report.spanDuration);
+    m_lblNJ->setText(report.recordedDaysText);
+    m_lblPC->setText(report.percentText);
+    m_lblNJC->setText(report.concernedDaysText);
+    m_lblXaxis->setText(report.xAxis);
+    present();
+}
+
+} // namespace qm::stats

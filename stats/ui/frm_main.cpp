@@ -1,0 +1,221 @@
+#include "stats/ui/frm_main.h"
+
+#include "journal/datetime.h"
+#include "stats/core/date_box.h"
+#include "stats/core/overall_figures.h"
+#include "stats/core/qmstat.h"
+#include "stats/ui/form_controls.h"
+#include "stats/ui/frm_by_activity.h"
+#include "stats/ui/frm_by_date.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace qm::stats {
+
+namespace {
+
+struct FigureRow
+{
+    const char16_t *caption;
+    const char16_t *name;
+    int captionTop;
+    int valueTop;
+};
+
+constexpr FigureRow kFigureRows[] = {
+    { u"Nombre d'évènements enregistrés :", u"lblNE", 540, 510 },
+    { u"Date inférieure :", u"lblDmin", 885, 870 },
+    { u"Date supérieure :", u"lblDmax", 1245, 1230 },
+    { u"Nombre d'activités uniques :", u"lblNA", 1590, 1575 },
+    { u"Nombre de journées concernées :", u"lblNJ", 1950, 1920 },
+    { u"Nombre moyen d'activités par journée :", u"lblAJ", 2295, 2280 },
+    { u"Durée totale enregistrée :", u"lblDU", 2655, 2625 },
+    { u"Durée moyenne par journée :", u"lblDJ", 3000, 2970 },
+    { u"Durée moyenne par évènement :", u"lblDE", 3345, 3330 },
+};
+
+// Frame captions are bold 12 points; what the frame holds keeps the usual font.
+QGroupBox *frame(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
+{
+    auto *box = new QGroupBox(caption, parent);
+    box->setObjectName(name);
+    box->setGeometry(at);
+    box->setFont(boldFont(12));
+    return box;
+}
+
+void keepUsualFont(QGroupBox *box)
+{
+    const QFont usual = formFont();
+    for (QWidget *child : box->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->setFont(usual);
+}
+
+QLabel *buddyLabel(QWidget *parent, const QString &caption, const QRect &at, QWidget *buddy)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setGeometry(at);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+frmMain::frmMain(const QMstat &stats, const Clock &clock, UserNotice &notice)
+    : m_stats(stats)
+    , m_clock(clock)
+    , m_notice(notice)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quillmere 3 - Statistiques"));
+    setFixedSize(px(5190), px(7875));
+    setFont(formFont());
+    createFigures();
+    createPeriod();
+    createActivityChoice();
+    auto *close = button(this, QStringLiteral("cmdClose"), QStringLiteral("Fermer"),
+        twipsRect(1665, 7275, 1575, 465));
+    connect(close, &QPushButton::clicked, this, &frmMain::cmdClose_Click);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createFigures()
+{
+    QGroupBox *box = frame(this, QStringLiteral("Frame1"), QStringLiteral("Statistiques globales"),
+        twipsRect(75, 60, 5055, 3855));
+    for (std::size_t i = 0; i < m_values.size(); ++i) {
+        const FigureRow &row = kFigureRows[i];
+        // Reaching back to the frame's edge keeps the longest caption whole in any font.
+        captionLabel(
+            box, QString::fromUtf16(row.caption), twipsRect(30, row.captionTop, 3285, 270));
+        m_values[i] = valueLabel(
+            box, QString::fromUtf16(row.name), twipsRect(3375, row.valueTop, 1290, 240));
+    }
+    keepUsualFont(box);
+}
+
+void frmMain::createPeriod()
+{
+    QGroupBox *box = frame(this, QStringLiteral("Frame2"), QStringLiteral("Statistiques par dates"),
+        twipsRect(60, 3945, 5070, 1560));
+    m_txtFromDate = new QLineEdit(box);
+    m_txtFromDate->setObjectName(QStringLiteral("txtFromDate"));
+    m_txtFromDate->setGeometry(twipsRect(975, 435, 1275, 330));
+    m_txtToDate = new QLineEdit(box);
+    m_txtToDate->setObjectName(QStringLiteral("txtToDate"));
+    m_txtToDate->setGeometry(twipsRect(3030, 435, 1275, 330));
+    buddyLabel(box, QStringLiteral("Du :"), twipsRect(555, 480, 480, 270), m_txtFromDate)
+        ->setObjectName(QStringLiteral("Label10"));
+    buddyLabel(box, QStringLiteral("Au :"), twipsRect(2625, 465, 480, 270), m_txtToDate)
+        ->setObjectName(QStringLiteral("Label11"));
+    auto *go = button(box, QStringLiteral("cmdGoByDate"), QStringLiteral("Afficher"),
+        twipsRect(1575, 915, 1575, 465));
+    keepUsualFont(box);
+    connect(m_txtFromDate, &QLineEdit::editingFinished, this, &frmMain::txtFromDate_Validate);
+    connect(m_txtToDate, &QLineEdit::editingFinished, this, &frmMain::txtToDate_Validate);
+    connect(go, &QPushButton::clicked, this, &frmMain::cmdGoByDate_Click);
+}
+
+void frmMain::createActivityChoice()
+{
+    QGroupBox *box = frame(this, QStringLiteral("Frame3"),
+        QStringLiteral("Statistiques par activité"), twipsRect(60, 5550, 5070, 1560));
+    m_cmbActivities = new QComboBox(box);
+    m_cmbActivities->setObjectName(QStringLiteral("cmbActivities"));
+    m_cmbActivities->setEditable(true);
+    m_cmbActivities->setInsertPolicy(QComboBox::NoInsert);
+    m_cmbActivities->setCompleter(nullptr);
+    m_cmbActivities->setAccessibleName(box->title());
+    m_cmbActivities->move(px(240), px(435));
+    m_cmbActivities->resize(px(4590), m_cmbActivities->sizeHint().height());
+    auto *go = button(box, QStringLiteral("cmdGoByActivity"), QStringLiteral("Afficher"),
+        twipsRect(1590, 900, 1575, 465));
+    keepUsualFont(box);
+    connect(
+        m_cmbActivities, &QComboBox::activated, this, [this](int item) { m_chosenItem = item; });
+    connect(
+        m_cmbActivities->lineEdit(), &QLineEdit::textEdited, this, [this] { m_chosenItem = -1; });
+    connect(go, &QPushButton::clicked, this, &frmMain::cmdGoByActivity_Click);
+}
+
+void frmMain::FillActivityList()
+{
+    m_cmbActivities->clear();
+    const auto &activities = m_stats.activities();
+    for (std::int32_t index : qm::stats::FillActivityList(m_stats))
+        m_cmbActivities->addItem(activities[std::size_t(index)].name, index);
+    m_cmbActivities->setCurrentIndex(-1);
+    m_chosenItem = -1;
+}
+
+void frmMain::ShowOverallFigures()
+{
+    const OverallFigures f = qm::stats::ShowOverallFigures(m_stats);
+    const QString *texts[] = { &f.entryCount, &f.earliestDate, &f.latestDate, &f.activityCount,
+        &f.dayCount, &f.entriesPerDay, &f.totalDuration, &f.durationPerDay, &f.durationPerEntry };
+    for (std::size_t i = 0; i < m_values.size(); ++i)
+        m_values[i]->setText(*texts[i]);
+}
+
+void frmMain::txtFromDate_Validate()
+{
+    m_txtFromDate->setText(validateDateBox(m_txtFromDate->text(), m_stats.earliestDate()));
+}
+
+void frmMain::txtToDate_Validate()
+{
+    m_txtToDate->setText(validateDateBox(m_txtToDate->text(), m_stats.latestDate()));
+}
+
+void frmMain::cmdGoByDate_Click()
+{
+    txtFromDate_Validate();
+    txtToDate_Validate();
+    if (m_txtFromDate->text().isEmpty() || m_txtToDate->text().isEmpty())
+        return;
+    const auto from = parseUserDate(m_txtFromDate->text());
+    const auto to = parseUserDate(m_txtToDate->text());
+    if (!from || !to)
+        return;
+    if (!m_byDate)
+        m_byDate = std::make_unique<frmByDate>(m_stats, m_clock, m_notice);
+    m_byDate->ShowReportByDate(*from, *to);
+}
+
+void frmMain::cmdGoByActivity_Click()
+{
+    if (m_chosenItem < 0 || m_chosenItem >= m_cmbActivities->count())
+        return;
+    if (!m_byActivity)
+        m_byActivity = std::make_unique<frmByActivity>(m_stats, m_clock, m_notice);
+    m_byActivity->ShowReportByActivity(m_cmbActivities->itemData(m_chosenItem).toInt());
+}
+
+void frmMain::cmdClose_Click()
+{
+    m_byActivity.reset();
+    m_byDate.reset();
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (m_byActivity)
+        m_byActivity->hide();
+    if (m_byDate)
+        m_byDate->hide();
+    event->accept();
+    emit closed();
+}
+
+} // namespace qm::stats

@@ -1,0 +1,76 @@
+#include "stats/ui/report_printer.h"
+
+#include "stats/ui/user_notice.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
+
+#include <memory>
+
+namespace qm::stats {
+
+namespace {
+
+constexpr int kMarginTwips = 900;
+constexpr int kTwipsPerInch = 1440;
+constexpr int kScreenDpi = 96; // 15 twips per pixel
+
+class BusyCursor
+{
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+} // namespace
+
+bool printCapture(const QPixmap &capture, QPrinter &printer)
+{
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const int resolution = printer.resolution();
+    const int margin = kMarginTwips * resolution / kTwipsPerInch;
+    const QSize logical = capture.deviceIndependentSize().toSize();
+    const QSize size(
+        logical.width() * resolution / kScreenDpi, logical.height() * resolution / kScreenDpi);
+    painter.drawPixmap(QRect(QPoint(margin, margin), size), capture);
+    return painter.end();
+}
+
+void PrintReport(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice)
+{
+    bool printed = false;
+    bool toPdf = false;
+    {
+        BusyCursor busy;
+        const QPixmap capture = surface->grab();
+        const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+        toPdf = defaultPrinter.isNull();
+        auto printer = toPdf ? std::make_unique<QPrinter>(QPrinter::HighResolution)
+                             : std::make_unique<QPrinter>(defaultPrinter, QPrinter::HighResolution);
+        if (toPdf) {
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdfFallbackPath);
+        }
+        printed = printCapture(capture, *printer);
+    }
+    QWidget *window = surface->window();
+    if (!printed)
+        notice.warn(window, QStringLiteral("L'impression du rapport a échoué."));
+    else if (toPdf)
+        notice.inform(window,
+            QStringLiteral("Aucune imprimante n'est installée : le rapport a été "
+                           "enregistré dans le fichier\n")
+                + QDir::toNativeSeparators(pdfFallbackPath));
+}
+
+} // namespace qm::stats

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QPixmap;
+class QPrinter;
+class QWidget;
+
+namespace qm::stats {
+
+class UserNotice;
+
+// Draws the captured report on one landscape page, 900 twips from the printable origin, at
+// the size it has on screen. False when the printer refused the page.
+bool printCapture(const QPixmap &capture, QPrinter &printer);
+
+// Prints the report surface with its labels on the default printer, without a dialog. With no
+// printer installed the page goes to `pdfFallbackPath` and the user is told where.
+void PrintReport(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice);
+
+} // namespace qm::stats

@@ -1,0 +1,71 @@
+#include "stats/ui/report_window.h"
+
+#include "journal/file_names.h"
+#include "stats/core/qmstat.h"
+#include "stats/ui/form_controls.h"
+#include "stats/ui/report_printer.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace qm::stats {
+
+ReportWindow::ReportWindow(const QMstat &stats, const Clock &clock, UserNotice &notice,
+    QWidget *surface, const QString &pdfName)
+    : m_stats(stats)
+    , m_clock(clock)
+    , m_notice(notice)
+    , m_surface(surface)
+    , m_pdfName(pdfName)
+{
+    setFixedSize(px(11760), px(8355));
+    setFont(formFont());
+    m_surface->setParent(this);
+    m_surface->setGeometry(twipsRect(0, 0, 11775, 8415));
+}
+
+void ReportWindow::createTitle(const QRect &frame, const QRect &label)
+{
+    m_frmTitle = new QGroupBox(QStringLiteral(" Utilisateur - xx/xx/xxxx "), m_surface);
+    m_frmTitle->setObjectName(QStringLiteral("frmTitle"));
+    m_frmTitle->setGeometry(frame);
+    m_frmTitle->setFont(boldFont(12, QStringLiteral("Arial")));
+    m_lblTitle = new QLabel(m_frmTitle);
+    m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    m_lblTitle->setGeometry(label);
+    m_lblTitle->setFont(boldFont(12.75, QStringLiteral("Arial")));
+}
+
+void ReportWindow::setTitles(const QString &frameTitle, const QString &labelTitle)
+{
+    m_frmTitle->setTitle(frameTitle);
+    m_lblTitle->setText(labelTitle);
+}
+
+void ReportWindow::createButtons(int printTopTwips, int closeTopTwips)
+{
+    auto *print = button(this, QStringLiteral("cmdPrint"), QStringLiteral("Imprimer"),
+        twipsRect(10380, printTopTwips, 1305, 435));
+    auto *close = button(this, QStringLiteral("cmdClose"), QStringLiteral("Fermer"),
+        twipsRect(10380, closeTopTwips, 1305, 435));
+    print->raise();
+    close->raise();
+    connect(print, &QPushButton::clicked, this, &ReportWindow::PrintReport);
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void ReportWindow::present()
+{
+    placeReportWindow(this);
+    show();
+    raise();
+    activateWindow();
+}
+
+void ReportWindow::PrintReport()
+{
+    qm::stats::PrintReport(m_surface, programFile(m_stats.programFolder(), m_pdfName), m_notice);
+}
+
+} // namespace qm::stats

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace qm {
+class Clock;
+}
+
+namespace qm::stats {
+
+class QMstat;
+class UserNotice;
+
+// What both reports share: a fixed window holding the drawing surface, the title frame inside
+// it, and "Imprimer" and "Fermer" beside it (outside the surface, so they are not printed).
+class ReportWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    QWidget *surface() const { return m_surface; }
+
+protected:
+    ReportWindow(const QMstat &stats, const Clock &clock, UserNotice &notice, QWidget *surface,
+        const QString &pdfName);
+
+    // Title frame and its label inside the surface.
+    void createTitle(const QRect &frame, const QRect &label);
+    void setTitles(const QString &frameTitle, const QString &labelTitle);
+    void createButtons(int printTopTwips, int closeTopTwips);
+    // Brings the one window up again at its place, without blocking the main window.
+    void present();
+
+    const QMstat &m_stats;
+    const Clock &m_clock;
+
+private:
+    void PrintReport();
+
+    UserNotice &m_notice;
+    QWidget *m_surface;
+    QString m_pdfName;
+    QGroupBox *m_frmTitle = nullptr;
+    QLabel *m_lblTitle = nullptr;
+};
+
+} // namespace qm::stats
