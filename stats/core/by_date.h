@@ -62,7 +62,7 @@ extern const QString kOthersCaption;
 // The share of each activity in the days from `from` to `to`, both included.
 ReportByDate ShowReportByDate(const QMstat &stats, QDate from, QDate to, QDate today);
 
-// One slice of `sweep` degrees from `start` (degrees clockwise from 12 o'clock, as the shares
+// One slice of `sweep` degrees from `start` (degrees counter-clockwise from 12 o'clock, as the shares
 // add up); returns the start of the next slice.
 double DrawSlice(double start, double sweep, int colourIndex, PieSlice &slice);
 

@@ -25,7 +25,7 @@ void BarSurface::setChart(std::vector<Bar> bars, int chartWidth)
 void BarSurface::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
     const QColor ink = palette().color(QPalette::WindowText);
     painter.setPen(ink);
     painter.setBrush(kRed);

@@ -50,10 +50,11 @@ frmByDate::frmByDate(const QMstat &stats, const Clock &clock, UserNotice &notice
         m_lblFlxAct[k]
             = legendLabel(m_pie, QStringLiteral("lblFlxAct"), k, 2280, 3855, Qt::AlignLeft);
     }
-    // The captions reach back to the legend's edge, so that they fit in any font.
+    // The captions reach back to the legend's edge, so that they fit in any font; their right
+    // edge stays where the right-aligned text is expected, 105 twips before the values.
     const int tops[] = { 1320, 1650, 1980 };
     const int captionLeft = 6180;
-    const int captionWidth = 9840 - 60 - captionLeft;
+    const int captionWidth = 9735 - captionLeft;
     captionLabel(m_pie, QStringLiteral("Nombre d'évènements sur la période :"),
         twipsRect(captionLeft, tops[0], captionWidth, 240));
     captionLabel(m_pie, QStringLiteral("Durée totale enregistrée :"),

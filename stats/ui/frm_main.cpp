@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -141,11 +142,25 @@ void frmMain::createActivityChoice()
     auto *go = button(box, QStringLiteral("cmdGoByActivity"), QStringLiteral("Afficher"),
         twipsRect(1590, 900, 1575, 465));
     keepUsualFont(box);
+    // Enter in the edit field would look the typed text up in the list and choose it.
+    m_cmbActivities->installEventFilter(this);
+    m_cmbActivities->lineEdit()->installEventFilter(this);
     connect(
         m_cmbActivities, &QComboBox::activated, this, [this](int item) { m_chosenItem = item; });
     connect(
         m_cmbActivities->lineEdit(), &QLineEdit::textEdited, this, [this] { m_chosenItem = -1; });
     connect(go, &QPushButton::clicked, this, &frmMain::cmdGoByActivity_Click);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress
+        && (watched == m_cmbActivities || watched == m_cmbActivities->lineEdit())) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmMain::FillActivityList()
