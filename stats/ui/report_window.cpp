@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace qm::stats {
 
 ReportWindow::ReportWindow(const QMstat &stats, const Clock &clock, UserNotice &notice,
@@ -41,6 +43,12 @@ void ReportWindow::setTitles(const QString &frameTitle, const QString &labelTitl
 {
     m_frmTitle->setTitle(frameTitle);
     m_lblTitle->setText(labelTitle);
+    // The title's font may be wider than the one the layout was drawn for: let the label grow
+    // towards the frame's right edge rather than cut the period's end date off.
+    const int room = m_frmTitle->width() - m_lblTitle->x() - m_lblTitle->x() / 2;
+    const int wanted = m_lblTitle->sizeHint().width();
+    if (wanted > m_lblTitle->width())
+        m_lblTitle->resize(std::min(wanted, room), m_lblTitle->height());
 }
 
 void ReportWindow::createButtons(int printTopTwips, int closeTopTwips)

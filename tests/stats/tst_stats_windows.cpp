@@ -255,6 +255,8 @@ void TestStatsWindows::reportByDateWindow()
     QCOMPARE(s.text(report, "lblDU"), "3 h 30");
     QCOMPARE(s.text(report, "lblNA"), "2");
     QCOMPARE(s.text(report, "lblTitle"), "Période du 03/03/2026 au 04/03/2026");
+    auto *title = s.child<QLabel>(report, "lblTitle");
+    QVERIFY2(title->width() >= title->sizeHint().width(), "the period's end is cut off");
     QCOMPARE(s.child<QGroupBox>(report, "frmTitle")->title(), " Dupont - 07/12/2026 ");
     QCOMPARE(s.text(report, "lblFlxPercent_0"), "57 %");
     QCOMPARE(s.text(report, "lblFlxTime_0"), "2 h 00");
