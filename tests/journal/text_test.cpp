@@ -77,6 +77,16 @@ private slots:
         QCOMPARE(addMinutes(night, -24 * 60), makeDateTime(QDate(2026, 3, 28), QTime(1, 30)));
     }
 
+    // A change at 10:00:00.999 ended at the typed 11:00 must last the 60 minutes shown.
+    void clockKeepsWholeSeconds()
+    {
+        const QDateTime start = makeDateTime(QDate(2026, 12, 5), QTime(10, 0, 0, 999));
+        QCOMPARE(start.time(), QTime(10, 0));
+        const QDateTime local(QDate(2026, 12, 5), QTime(10, 0, 0, 999), Qt::LocalTime);
+        QCOMPARE(wallClock(local).time(), QTime(10, 0));
+        QCOMPARE(SystemClock().now().time().msec(), 0);
+    }
+
     // What the user types (u: a date, t: a time) and the journal's date field (j).
     void dateAndTimeReading_data()
     {
