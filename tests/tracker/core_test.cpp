@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTest>
 
+#include <limits>
+
 using namespace qm;
 using namespace qm::test;
 
@@ -130,6 +132,41 @@ private slots:
         QCOMPARE(rig.state().dayTotalMinutes, 105);
         rig.tracker.closeDay();
         QVERIFY(rig.bytes(kJournalFileName).endsWith(journal + "05/12/2026, 15,Dossiers,\r\n"));
+    }
+
+    // Hand-edited minutes at the ends of the 32-bit range: the totals stop there.
+    void hugeMinutesInTheTotals_data()
+    {
+        QTest::addColumn<QByteArray>("journal");
+        QTest::addColumn<QByteArray>("dayLine");
+        QTest::addColumn<QList<int>>("totals"); // with and without pauses, after loading
+        QTest::addColumn<int>("afterDeletion");
+        const int max = std::numeric_limits<int>::max();
+        const int min = std::numeric_limits<int>::min();
+        QTest::newRow("beyond the top")
+            << QByteArray(
+                   "05/12/2026, 2147483647,Dossiers,\r\n05/12/2026, 2147483647,Dossiers,\r\n")
+            << QByteArray("10:00:00, 5,Dossiers,") << QList<int> { max, max } << max - 5;
+        QTest::newRow("beyond the bottom")
+            << QByteArray("05/12/2026,-2147483648,Dossiers,\r\n05/12/2026,-5,pause,\r\n")
+            << QByteArray() << QList<int> { min, min } << min;
+        QTest::newRow("taking back the lowest")
+            << QByteArray() << QByteArray("10:00:00,-99999999999,Dossiers,")
+            << QList<int> { min, min } << 0;
+    }
+    void hugeMinutesInTheTotals()
+    {
+        QFETCH(QByteArray, journal);
+        QFETCH(QByteArray, dayLine);
+        Rig rig;
+        writeBytes(rig.file(kJournalFileName), journal);
+        if (!dayLine.isEmpty())
+            writeBytes(rig.file(kDayFileName), "05/12/2026\r\n" + dayLine + "\r\n");
+        rig.startDay();
+        QTEST((QList<int> { rig.state().dayTotalMinutes, rig.state().dayTotalWithoutPauseMinutes }),
+            "totals");
+        rig.tracker.deleteLastActivity();
+        QTEST(rig.state().dayTotalMinutes, "afterDeletion");
     }
 
     void changeTimeProposal_data()

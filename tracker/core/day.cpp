@@ -11,6 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <limits>
+
 namespace qm {
 
 namespace {
@@ -60,9 +63,14 @@ int Day::lastRow() const
 
 void Day::addToTotals(std::int32_t minutes, const QString &activity, int sign)
 {
-    m_state.dayTotalMinutes += sign * minutes;
+    // A hand-edited journal can hold any minutes: the sum must neither overflow nor wrap.
+    const auto add = [change = std::int64_t(sign) * minutes](std::int32_t &total) {
+        total = std::int32_t(std::clamp<std::int64_t>(total + change,
+            std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    };
+    add(m_state.dayTotalMinutes);
     if (activity != kPauseActivity)
-        m_state.dayTotalWithoutPauseMinutes += sign * minutes;
+        add(m_state.dayTotalWithoutPauseMinutes);
 }
 
 bool Day::LoadDayFromJournal()
