@@ -212,12 +212,14 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("endTime"); // "09:99" left as it was: refused
         QTest::addColumn<int>("recorded");
-        for (const char *refused : { "0", "-5", "1441", "abc" })
+        for (const char *refused : { "0", "-5", "-0.4", "1441", "1440.5", "abc" })
             QTest::newRow(refused) << QString(refused) << QString("09:99") << -1;
         QTest::newRow("a whole day") << QString("1440") << QString("10:30") << 1440;
         QTest::newRow("ninety minutes") << QString("90 min") << QString("12:00") << 90;
-        QTest::newRow("half to even, down") << QString("2.5") << QString("10:32") << 2;
+        // The end time is taken from the typed value, the recorded minutes are rounded.
+        QTest::newRow("half to even, down") << QString("2.5") << QString("10:33") << 2;
         QTest::newRow("half to even, up") << QString("3.5") << QString("10:34") << 4;
+        QTest::newRow("less than half a minute") << QString("0.4") << QString("10:31") << 0;
     }
     void durationCheck()
     {
@@ -227,7 +229,7 @@ private slots:
         rig.clock.set(2026, 12, 5, 10, 0);
         rig.startDay();
         QVERIFY(rig.change(1, "10:00"));
-        rig.showAt(10, 30);
+        rig.showAt(10, 30, 40);
         rig.tracker.openChangeDialog();
         rig.fields().endTime = "09:99";
         rig.fields().duration = typed;
