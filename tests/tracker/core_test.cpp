@@ -77,6 +77,32 @@ private slots:
         QCOMPARE(QDir(rig.dir.path()).entryList(QDir::Files), QStringList());
     }
 
+    // A file that is there but cannot be read (a folder of its name) is never written over: the
+    // user is told and nothing is written.
+    void unreadableFileEndsTheProgram_data()
+    {
+        QTest::addColumn<QString>("unreadable");
+        QTest::newRow("settings") << kSettingsFileName.toString();
+        QTest::newRow("day file") << kDayFileName.toString();
+    }
+    void unreadableFileEndsTheProgram()
+    {
+        QFETCH(QString, unreadable);
+        Rig rig;
+        QVERIFY(QDir(rig.dir.path()).mkdir(unreadable));
+        if (unreadable != kSettingsFileName)
+            writeBytes(rig.file(kSettingsFileName), kThreeActivities);
+        rig.tracker.start();
+        QVERIFY(rig.tracker.hasEnded());
+        QCOMPARE(rig.screens.log.join(u' '), "addTray removeTray end");
+        QCOMPARE(rig.questions.warnings.size(), 1);
+        QVERIFY(rig.questions.warnings.first().contains(rig.file(unreadable)));
+        QCOMPARE(QDir(rig.dir.path()).entryList(QDir::Files),
+            unreadable == kSettingsFileName ? QStringList() : QStringList { "Quillmere.ini" });
+        QCOMPARE(rig.bytes(kSettingsFileName),
+            unreadable == kSettingsFileName ? QByteArray() : kThreeActivities);
+    }
+
     void recovery()
     {
         Rig rig;

@@ -132,19 +132,20 @@ bool Day::WriteDayToJournal()
     return true;
 }
 
-bool Day::ReadDayFileDate()
+FileRead Day::ReadDayFileDate()
 {
-    const auto date = readDayFileDate(m_state.dayFilePath);
-    if (!date)
-        return false;
-    const auto parsed = parseUserDate(*date);
+    QString date;
+    const FileRead read = readDayFileDate(m_state.dayFilePath, date);
+    if (read != FileRead::Read)
+        return read;
+    const auto parsed = parseUserDate(date);
     // A date line that is no date would leave no day to log: the day stays today's, and the
     // file's lines are still offered.
     if (parsed) {
-        m_state.dayDate = *date;
+        m_state.dayDate = date;
         m_state.currentStart = makeDateTime(*parsed, m_clock.now().time());
     }
-    return true;
+    return read;
 }
 
 bool Day::LoadDayFile()

@@ -34,8 +34,8 @@ public:
     // Appends the day's activities to the journal, then deletes the day file. False (and the
     // day file is kept, the user told) when the journal could not be written.
     bool WriteDayToJournal();
-    // Whether a day file exists; takes its date as the day being logged.
-    bool ReadDayFileDate();
+    // Whether a day file exists; takes its date as the day being logged when it can be read.
+    FileRead ReadDayFileDate();
     // Loads the day file's activities under the journal rows; false when there is none.
     bool LoadDayFile();
 

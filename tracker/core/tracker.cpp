@@ -11,6 +11,12 @@
 
 namespace qm {
 
+namespace {
+
+const QString kErrorTitle = QStringLiteral("Quillmere - Erreur");
+
+} // namespace
+
 Tracker::Tracker(const QString &programFolder, const Clock &clock, Questions &questions,
     Screens &screens, Desktop &desktop)
     : m_clock(clock)
@@ -62,13 +68,20 @@ void Tracker::initialise()
 void Tracker::start()
 {
     initialise();
-    const bool settingsFound = loadSettings();
-    if (!settingsFound) {
+    const FileRead settings = loadSettings();
+    const FileRead dayFile
+        = settings == FileRead::Read ? m_day.ReadDayFileDate() : FileRead::Missing;
+    if (settings == FileRead::Unreadable || dayFile == FileRead::Unreadable) {
+        refuseUnreadableFile(
+            settings == FileRead::Unreadable ? m_state.settingsPath : m_state.dayFilePath);
+        return;
+    }
+    if (settings == FileRead::Missing) {
         m_state.firstRunPending = true;
         m_screens.showWelcome();
         if (!runStartWindow())
             return;
-    } else if (m_day.ReadDayFileDate()) {
+    } else if (dayFile == FileRead::Read) {
         ShowStockMessage(1);
         if (!m_state.stockMessageAnswer) {
             removeDayFile(m_state.dayFilePath);
@@ -100,6 +113,16 @@ bool Tracker::runStartWindow()
         return true;
     endProgram();
     return false;
+}
+
+void Tracker::refuseUnreadableFile(const QString &path)
+{
+    m_questions.warn(kErrorTitle,
+        QStringLiteral("Le fichier %1 existe mais ne peut pas être lu.\nQuillmere s'arrête sans "
+                       "rien écrire, pour ne pas le remplacer : rendez-le lisible, puis "
+                       "relancez Quillmere.")
+            .arg(path));
+    endProgram();
 }
 
 void Tracker::endProgram()
@@ -330,7 +353,7 @@ bool Tracker::saveSettings()
     return true;
 }
 
-bool Tracker::loadSettings()
+FileRead Tracker::loadSettings()
 {
     return LoadSettings(m_state.settingsPath, m_state.settings);
 }

@@ -72,11 +72,13 @@ public:
     // Writes the settings when they differ from what was last written; tells the user when
     // the file could not be written.
     bool saveSettings();
-    bool loadSettings();
+    FileRead loadSettings();
 
 private:
     void initialise();
     bool runStartWindow();
+    // Ends without writing anything, so that a file the program cannot read is never replaced.
+    void refuseUnreadableFile(const QString &path);
     void endProgram();
 
     AppState m_state;
