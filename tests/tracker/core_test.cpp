@@ -497,6 +497,29 @@ private slots:
         QCOMPARE(rig.fields().invokeTime, "00:10:00");
     }
 
+    // Terminer chosen from the icon's menu while the new-day question is up: the day reaches the
+    // journal once, and nothing runs on after the end.
+    void dayClosedDuringTheNewDayQuestion()
+    {
+        Rig rig;
+        rig.clock.set(2026, 12, 5, 23, 0);
+        rig.startDay();
+        QVERIFY(rig.change(1, "23:00"));
+        rig.questions.onAsk = [&rig](int code) {
+            if (code == 8)
+                rig.tracker.closeDay();
+        };
+        rig.showAt(0, 10, 0, 6);
+        QVERIFY(rig.tracker.hasEnded());
+        QCOMPARE(rig.bytes(kJournalFileName), "05/12/2026, 70,Dossiers,\r\n");
+        QVERIFY(!rig.screens.mainVisible);
+        rig.tracker.closeDay();
+        rig.tracker.quitWithoutSaving();
+        QVERIFY(!rig.tracker.showMainWindow());
+        QCOMPARE(rig.questions.asked, (QList<int> { 8, 4 }));
+        QCOMPARE(rig.screens.log.count("end"), 1);
+    }
+
     // Terminer records the running activity up to the last proposal made, at 10:00 when the
     // window was shown then, else the minute after its start.
     void closeDay_data()

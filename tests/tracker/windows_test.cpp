@@ -351,6 +351,32 @@ private slots:
         QVERIFY(program.ended);
     }
 
+    // The icon's menu and clicks wait while a question is up; a second question is refused.
+    void trayWaitsForTheModalWindow()
+    {
+        QTemporaryDir dir;
+        Program program(dir.path());
+        program.startNormally();
+        program.tracker.hideMainWindow();
+        const auto actions = program.main()->trayMenu()->actions();
+        bool nested = true, suppress = true;
+        QString caption;
+        onNextModal([&](QWidget *message) {
+            for (QAction *action : actions)
+                action->trigger();
+            program.windows.trayIcon()->activate(QSystemTrayIcon::Trigger);
+            nested = program.windows.messageWindow()->ask(*stockMessage(4), suppress);
+            caption = message->isVisible() ? child(message, "cmdCont")->text() : QString();
+            click(message, "cmdAbandon");
+        });
+        actions[2]->trigger();
+        QVERIFY(!nested && !suppress);
+        QCOMPARE(caption, "Quitter");
+        QVERIFY(!program.ended);
+        QVERIFY(!program.main()->isVisible());
+        QVERIFY(!QFile::exists(dir.filePath("Quillmere.log")));
+    }
+
     void changeFieldsCheckedOnLeaving_data()
     {
         QTest::addColumn<QByteArray>("field");

@@ -103,8 +103,7 @@ void Tracker::start()
     }
     if (m_screens.isEditorVisible())
         return;
-    RefreshMainWindow();
-    m_screens.showMainWindow();
+    refreshAndShowMainWindow();
 }
 
 bool Tracker::runStartWindow()
@@ -143,6 +142,8 @@ void Tracker::checkStartDate(const QString &text)
 
 void Tracker::RefreshMainWindow()
 {
+    if (m_ended)
+        return;
     if (m_state.currentActivity == kStartActivity) {
         m_state.changeTime = m_state.currentStart;
     } else if (m_state.currentDuration != -1) {
@@ -157,6 +158,10 @@ void Tracker::RefreshMainWindow()
         m_state.changeEnabled = false;
         m_screens.updateMainWindow();
         ShowStockMessage(8);
+        // The day may have been closed from the icon's menu while the question was up: it is in
+        // the journal then, and must not go there a second time.
+        if (m_ended)
+            return;
         if (m_state.stockMessageAnswer && StartNewDay())
             m_state.changeEnabled = true;
     } else {
@@ -181,6 +186,8 @@ void Tracker::ShowStockMessage(int code)
 
 bool Tracker::StartNewDay()
 {
+    if (m_ended)
+        return false;
     m_day.CloseRunningActivity();
     if (!m_day.WriteDayToJournal()) {
         // The old day stays open: its last activity is now finished, so the day file takes it.
@@ -200,12 +207,20 @@ bool Tracker::StartNewDay()
     return true;
 }
 
-void Tracker::showMainWindow()
+bool Tracker::showMainWindow()
 {
-    if (m_screens.isOtherWindowVisible())
-        return;
+    if (m_ended || m_screens.isOtherWindowVisible())
+        return false;
+    refreshAndShowMainWindow();
+    return !m_ended;
+}
+
+void Tracker::refreshAndShowMainWindow()
+{
     RefreshMainWindow();
-    m_screens.showMainWindow();
+    // The refresh's question about the new day leaves time to end the program from the icon.
+    if (!m_ended)
+        m_screens.showMainWindow();
 }
 
 void Tracker::hideMainWindow()
@@ -270,8 +285,7 @@ void Tracker::saveEditor()
     m_state.firstRunPending = false;
     loadSettings();
     m_screens.hideEditor();
-    RefreshMainWindow();
-    m_screens.showMainWindow();
+    refreshAndShowMainWindow();
 }
 
 void Tracker::cancelEditor()
@@ -282,8 +296,7 @@ void Tracker::cancelEditor()
     }
     m_screens.hideEditor();
     m_editor.RestoreActivityLists();
-    RefreshMainWindow();
-    m_screens.showMainWindow();
+    refreshAndShowMainWindow();
 }
 
 void Tracker::deleteLastActivity()
@@ -315,8 +328,10 @@ void Tracker::startStats()
 
 void Tracker::closeDay()
 {
+    if (m_ended)
+        return;
     ShowStockMessage(4);
-    if (!m_state.stockMessageAnswer)
+    if (!m_state.stockMessageAnswer || m_ended)
         return;
     m_day.CloseRunningActivity();
     if (!m_day.WriteDayToJournal()) {
@@ -331,8 +346,10 @@ void Tracker::closeDay()
 
 void Tracker::quitWithoutSaving()
 {
+    if (m_ended)
+        return;
     ShowStockMessage(3);
-    if (!m_state.stockMessageAnswer)
+    if (!m_state.stockMessageAnswer || m_ended)
         return;
     saveSettings();
     endProgram();

@@ -48,8 +48,9 @@ public:
     void ShowStockMessage(int code);
     bool StartNewDay();
 
-    // Main window and notification area.
-    void showMainWindow();
+    // Main window and notification area. The window is not shown (false) while one of the
+    // other windows is on screen or once the program has ended.
+    bool showMainWindow();
     void hideMainWindow();
     void openChangeDialog();
     void OpenEditor();
@@ -77,6 +78,7 @@ public:
 private:
     void initialise();
     bool runStartWindow();
+    void refreshAndShowMainWindow();
     // Ends without writing anything, so that a file the program cannot read is never replaced.
     void refuseUnreadableFile(const QString &path);
     void endProgram();

@@ -4,6 +4,7 @@
 #include "tracker/core/tracker.h"
 #include "tracker/ui/program_icon.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +20,20 @@
 #include <QWindowStateChangeEvent>
 
 namespace qm {
+
+namespace {
+
+// Some notification areas offer the icon's menu while a modal window waits for an answer;
+// acting then would ask a second question inside the first one, and could close the day twice.
+template<typename Act> auto unlessModal(Act act)
+{
+    return [act] {
+        if (!QApplication::activeModalWidget())
+            act();
+    };
+}
+
+} // namespace
 
 frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget *parent)
     : QMainWindow(parent)
@@ -47,9 +62,10 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     hardQuit->setObjectName(QStringLiteral("mnuHardQuit"));
     menuBar()->addMenu(m_trayMenu)->setVisible(false);
     menuBar()->hide();
-    connect(show, &QAction::triggered, this, [this] { m_tracker.showMainWindow(); });
-    connect(quit, &QAction::triggered, this, [this] { m_tracker.closeDay(); });
-    connect(hardQuit, &QAction::triggered, this, [this] { m_tracker.quitWithoutSaving(); });
+    connect(show, &QAction::triggered, this, unlessModal([this] { m_tracker.showMainWindow(); }));
+    connect(quit, &QAction::triggered, this, unlessModal([this] { m_tracker.closeDay(); }));
+    connect(hardQuit, &QAction::triggered, this,
+        unlessModal([this] { m_tracker.quitWithoutSaving(); }));
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
