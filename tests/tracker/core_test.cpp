@@ -690,6 +690,11 @@ private slots:
         rig.startDay();
         ActivityEditor &editor = rig.tracker.editor();
         rig.tracker.OpenEditor();
+        // Opening it again while it is open keeps the copy that Abandonner goes back to.
+        editor.retire(0);
+        rig.tracker.OpenEditor();
+        rig.tracker.cancelEditor();
+        rig.tracker.OpenEditor();
         QCOMPARE(editor.moveUp(0), 0);
         QCOMPARE(editor.moveDown(2), 2);
         QCOMPARE(editor.retire(-1), -1);

@@ -312,6 +312,12 @@ private slots:
         program.clock.set(2026, 12, 5, 9, 20);
         main->showNormal();
         QTRY_COMPARE(program.tracker.changeForm().fields().invokeTime, "09:20:00");
+        // Not while the editor is open: the window goes back to the task bar.
+        click(main, "cmdEdit");
+        QVERIFY(main->isMinimized() && program.windows.editor()->isVisible());
+        main->showNormal();
+        QTRY_VERIFY(main->isMinimized());
+        QVERIFY(program.windows.editor()->isVisible());
     }
 
     void trayIconAndMenu()

@@ -269,6 +269,9 @@ void Tracker::changeDialogKeyPressed()
 
 void Tracker::OpenEditor()
 {
+    // A second opening would take the lists being edited as the copy Abandonner goes back to.
+    if (m_screens.isEditorVisible())
+        return;
     m_editor.BackupActivityLists();
     m_screens.showEditor();
 }

@@ -232,7 +232,12 @@ void frmQuillmereMain::changeEvent(QEvent *event)
         m_restoring = false;
         return;
     }
-    QTimer::singleShot(0, this, [this] { m_tracker.showMainWindow(); });
+    // While the editor or a dialog is open the main window stays away, as the icon would leave
+    // it: a second Editer would otherwise replace the lists that Abandonner goes back to.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_tracker.showMainWindow() && !m_tracker.hasEnded())
+            showMinimized();
+    });
 }
 
 } // namespace qm
