@@ -395,6 +395,28 @@ private slots:
         QCOMPARE(rig.bytes(kSettingsFileName), "User=hand\r\n");
     }
 
+    // Every key saves the settings; a file that cannot be written is told once per content.
+    void settingsFailureToldOncePerContent()
+    {
+        Rig rig;
+        rig.startDay();
+        QVERIFY(QFile::remove(rig.file(kSettingsFileName)));
+        QVERIFY(QDir(rig.dir.path()).mkdir(kSettingsFileName.toString()));
+        rig.tracker.openChangeDialog();
+        rig.fields().commentIndex = 1;
+        QVERIFY(rig.tracker.changeForm().removeSelectedCommentType());
+        for (int key = 0; key < 3; ++key)
+            rig.tracker.changeDialogKeyPressed();
+        QCOMPARE(rig.questions.warnings.size(), 1);
+        rig.state().settings.messageEnabled[3] = false;
+        rig.tracker.changeDialogKeyPressed();
+        rig.tracker.changeDialogKeyPressed();
+        QCOMPARE(rig.questions.warnings.size(), 2);
+        // Quitting is asked for by the user: its failure is told whatever came before.
+        rig.tracker.quitWithoutSaving();
+        QCOMPARE(rig.questions.warnings.size(), 3);
+    }
+
     void deletionDownToStart()
     {
         Rig rig;

@@ -264,7 +264,9 @@ bool Tracker::confirmChange()
 
 void Tracker::changeDialogKeyPressed()
 {
-    saveSettings();
+    // Every key saves: a warning on each of them would make the dialog unusable, once per
+    // content that could not be written is enough.
+    saveSettings(false);
 }
 
 void Tracker::OpenEditor()
@@ -358,18 +360,22 @@ void Tracker::quitWithoutSaving()
     endProgram();
 }
 
-bool Tracker::saveSettings()
+bool Tracker::saveSettings(bool repeatWarning)
 {
     const QByteArray bytes = formatSettings(m_state.settings);
     if (bytes == m_savedSettings && QFile::exists(m_state.settingsPath))
         return true;
     if (!SaveSettings(m_state.settingsPath, m_state.settings)) {
-        m_questions.warn(QStringLiteral("Quillmere - Erreur"),
-            QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1.")
-                .arg(m_state.settingsPath));
+        if (repeatWarning || bytes != m_failedSettings) {
+            m_failedSettings = bytes;
+            m_questions.warn(kErrorTitle,
+                QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1.")
+                    .arg(m_state.settingsPath));
+        }
         return false;
     }
     m_savedSettings = bytes;
+    m_failedSettings.clear();
     return true;
 }
 

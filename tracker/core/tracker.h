@@ -71,8 +71,9 @@ public:
     void cancelEditor();
 
     // Writes the settings when they differ from what was last written; tells the user when
-    // the file could not be written.
-    bool saveSettings();
+    // the file could not be written, unless `repeatWarning` is false and the same content failed
+    // before.
+    bool saveSettings(bool repeatWarning = true);
     FileRead loadSettings();
 
 private:
@@ -93,6 +94,7 @@ private:
     ChangeForm m_changeForm;
     ActivityEditor m_editor;
     QByteArray m_savedSettings;
+    QByteArray m_failedSettings;
     bool m_ended = false;
 };
 
