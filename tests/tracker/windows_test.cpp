@@ -262,18 +262,29 @@ private slots:
     {
         QTemporaryDir dir;
         Program program(dir.path());
-        writeBytes(dir.filePath("Quillmere.log"), "05/12/2026, 65,Réunion,client\r\n");
+        QByteArray journal("05/12/2026, 65,Réunion,client\r\n");
+        for (int i = 0; i < 19; ++i)
+            journal += "05/12/2026, 1,Dossiers,\r\n";
+        writeBytes(dir.filePath("Quillmere.log"), journal);
         clickInNextModal("cmdCont", program.windows.startWindow());
         program.startNormally();
         frmQuillmereMain *main = program.main();
         QVERIFY(main->isVisible());
         QCOMPARE(main->windowTitle(), "Quillmere - v 3.13    BRISQUEL");
         QCOMPARE(child<QLabel>(main, "lblToday")->text(), "05/12/2026");
-        QCOMPARE(child<QLabel>(main, "lblDayDuration")->text(), " 1 h 05 (= 65 min.)");
-        QCOMPARE(child<QLabel>(main, "lblDayDurationWP")->text(), " 1 h 05 (= 65 min.)");
+        QCOMPARE(child<QLabel>(main, "lblDayDuration")->text(), " 1 h 24 (= 84 min.)");
+        QCOMPARE(child<QLabel>(main, "lblDayDurationWP")->text(), " 1 h 24 (= 84 min.)");
         auto *grid = child<QTableView>(main, "grdHistorique");
         QCOMPARE(grid->accessibleName(), "Historique de la journée");
         QCOMPARE(program.cell(0, 0), "(dans log)");
+        // However small the window, the newest row is the last of 16 rows in sight.
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        main->resize(main->width(), 100);
+        program.windows.updateMainWindow();
+        for (int row : { 4, 19 }) {
+            const QRect cell = grid->visualRect(grid->model()->index(row, 0));
+            QVERIFY2(grid->viewport()->rect().contains(cell), qPrintable(QString::number(row)));
+        }
         QVERIFY(grid->columnWidth(3) > grid->columnWidth(1));
         click(main, "cmdContinuer");
         QVERIFY(!main->isVisible());

@@ -14,10 +14,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
+
+#include <algorithm>
 
 namespace qm {
 
@@ -134,6 +137,14 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     m_grid->setModel(&tracker.history());
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Room for the header and all the rows in sight, so that the newest row is never cut off.
+    m_grid->ensurePolished();
+    const QHeaderView *header = m_grid->horizontalHeader();
+    m_grid->setMinimumHeight(
+        std::max(header->minimumSizeHint().height(), header->sizeHint().height())
+        + kVisibleRows * m_grid->verticalHeader()->defaultSectionSize()
+        + m_grid->horizontalScrollBar()->sizeHint().height() + 2 * m_grid->frameWidth());
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setWordWrap(false);
@@ -172,9 +183,14 @@ QPushButton *frmQuillmereMain::command(
 
 void frmQuillmereMain::scrollToRow(int gridRow)
 {
-    const QModelIndex index = m_tracker.history().index(gridRow - 1, 0);
+    const HistoryModel &history = m_tracker.history();
+    const QModelIndex index = history.index(gridRow - 1, 0);
     if (index.isValid())
         m_grid->scrollTo(index, QAbstractItemView::PositionAtTop);
+    // Should the window be too small for all the rows in sight, the newest one wins.
+    const QModelIndex newest = history.index(history.rowCount() - 1, 0);
+    if (newest.isValid())
+        m_grid->scrollTo(newest, QAbstractItemView::EnsureVisible);
 }
 
 void frmQuillmereMain::updateFromState()
