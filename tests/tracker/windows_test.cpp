@@ -205,6 +205,9 @@ private slots:
         onNextModal([&](QWidget *modal) {
             auto *today = child<QLineEdit>(modal, "txtToday");
             shown = today->text() + u'|' + today->selectedText();
+            // Escape does not quit: only the close box and Quitter do.
+            QTest::keyClick(today, Qt::Key_Escape);
+            QVERIFY(modal->isVisible());
             QTest::keyClicks(today, "3/12/2026");
             QTest::keyClick(today, Qt::Key_Return);
             QCOMPARE(today->text(), "03/12/2026");
