@@ -7,6 +7,10 @@ namespace qm {
 
 QDateTime makeDateTime(QDate date, QTime time)
 {
+    // The files and the windows show whole seconds: a millisecond left over would make a
+    // duration computed from two shown times come out a minute short.
+    if (time.isValid())
+        time = QTime(time.hour(), time.minute(), time.second());
     return QDateTime(date, time, Qt::UTC);
 }
 

@@ -12,9 +12,10 @@ namespace qm {
 // Every date-time of the programs is a wall-clock reading: a QDateTime whose time spec is UTC,
 // used as a plain calendar date plus time of day. Arithmetic on it is exact day-and-second
 // arithmetic, with no jump at daylight-saving changes, like the day counts the files come from.
+// Milliseconds are dropped: times are whole seconds everywhere.
 QDateTime makeDateTime(QDate date, QTime time);
 
-// The given moment as the wall clock of this machine shows it.
+// The given moment as the wall clock of this machine shows it, to the second.
 QDateTime wallClock(const QDateTime &moment);
 
 QDateTime addMinutes(const QDateTime &moment, std::int64_t minutes);

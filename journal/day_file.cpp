@@ -9,14 +9,16 @@
 
 namespace qm {
 
-std::optional<QString> readDayFileDate(const QString &path)
+FileRead readDayFileDate(const QString &path, QString &date)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    const FileRead opened = openForReading(file);
+    if (opened != FileRead::Read)
+        return opened;
     LineReader reader(file);
     QByteArrayView line;
-    return reader.next(line) ? decodeText(line) : QString();
+    date = reader.next(line) ? decodeText(line) : QString();
+    return opened;
 }
 
 DayFileContent readDayFile(QIODevice &device)

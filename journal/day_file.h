@@ -1,5 +1,7 @@
 #pragma once
 
+#include "journal/file_names.h"
+
 #include <QList>
 #include <QString>
 
@@ -27,8 +29,9 @@ struct DayFileContent
     QList<DayLine> lines;
 };
 
-// The first line of the day file, or nothing when there is no day file.
-std::optional<QString> readDayFileDate(const QString &path);
+// The first line of the day file into `date`; `date` is left alone when the file is missing or
+// cannot be read.
+FileRead readDayFileDate(const QString &path, QString &date);
 
 // The whole day file; empty lines and lines with fewer than four fields are skipped.
 std::optional<DayFileContent> readDayFile(const QString &path);

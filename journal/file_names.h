@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 namespace qm {
@@ -20,6 +22,17 @@ inline constexpr QStringView kHelpFileName = u"Quillmere.pdf";
 inline QString programFile(const QString &folder, QStringView name)
 {
     return QDir(folder).filePath(name.toString());
+}
+
+// How a program file turned out when opened for reading. A file that exists but cannot be read
+// is not missing: taking it for missing would lead to writing over it.
+enum class FileRead { Missing, Read, Unreadable };
+
+inline FileRead openForReading(QFile &file)
+{
+    if (file.open(QIODevice::ReadOnly))
+        return FileRead::Read;
+    return QFileInfo::exists(file.fileName()) ? FileRead::Unreadable : FileRead::Missing;
 }
 
 inline QString executableName(QStringView baseName)

@@ -85,15 +85,17 @@ void readSettings(QIODevice &device, SettingsModel &model)
     });
 }
 
-bool LoadSettings(const QString &path, SettingsModel &model)
+FileRead LoadSettings(const QString &path, SettingsModel &model)
 {
+    QFile file(path);
+    const FileRead opened = openForReading(file);
+    if (opened == FileRead::Unreadable)
+        return opened;
     model.currentActivities.clear();
     model.retiredActivities.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    readSettings(file, model);
-    return true;
+    if (opened == FileRead::Read)
+        readSettings(file, model);
+    return opened;
 }
 
 QByteArray formatSettings(const SettingsModel &model)

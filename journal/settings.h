@@ -1,6 +1,7 @@
 #pragma once
 
 #include "journal/activity_array.h"
+#include "journal/file_names.h"
 
 #include <QByteArray>
 #include <QString>
@@ -34,9 +35,10 @@ struct SettingsModel
 };
 
 // Reads the file into the model. Both activity counts are reset first, even when the file is
-// missing; then false is returned and nothing else changes. Lines with unknown names, without
-// "=", with a message number outside 0..9 or beyond a full list are ignored.
-bool LoadSettings(const QString &path, SettingsModel &model);
+// missing; then nothing else changes. A file that exists but cannot be read changes nothing at
+// all. Lines with unknown names, without "=", with a message number outside 0..9 or beyond a
+// full list are ignored.
+FileRead LoadSettings(const QString &path, SettingsModel &model);
 
 // The reading of LoadSettings from an open device that holds the file's bytes.
 void readSettings(QIODevice &device, SettingsModel &model);

@@ -3,9 +3,12 @@
 #include "journal/settings.h"
 #include "test_support.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace qm;
 using namespace qm::test;
@@ -148,7 +151,9 @@ private slots:
                 const auto content = readDayFile(path);
                 if (content)
                     read = QStringList { content->date } + lineTexts(content->lines);
-                return content && readDayFileDate(path) == content->date;
+                QString date;
+                return content && readDayFileDate(path, date) == FileRead::Read
+                    && date == content->date;
             }
             return what == u"log" ? readJournal(path, sink) : readJournalOfDate(path, what, sink);
         };
@@ -241,7 +246,7 @@ private slots:
         model.currentActivities.append("old");
         model.commentChoices = { "kept" };
         // A missing file only empties the lists of activities.
-        QVERIFY(!LoadSettings(path, model));
+        QCOMPARE(LoadSettings(path, model), FileRead::Missing);
         QCOMPARE(model.currentActivities.count(), 0);
         QCOMPARE(model.userName, "Anne");
         QCOMPARE(model.commentChoices, QStringList { "kept" });
@@ -249,13 +254,44 @@ private slots:
         QVERIFY(writeBytes(path, bytes));
         model = {};
         // Loading twice must not pile up the entries of the lists.
-        QVERIFY(LoadSettings(path, model));
-        QVERIFY(LoadSettings(path, model));
+        QCOMPARE(LoadSettings(path, model), FileRead::Read);
+        QCOMPARE(LoadSettings(path, model), FileRead::Read);
         QTEST(summary(model), "model");
         QCOMPARE(readSettingsUserName(path), model.userName);
         QCOMPARE(model.activityChoices,
             QStringList { kPauseChoice.toString() } + model.currentActivities.toList());
         QCOMPARE(model.commentChoices.value(0), kNoCommentChoice);
+    }
+
+    // A file that is there but cannot be read is no missing file, and changes nothing.
+    void unreadableFiles_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("a folder in its place") << true;
+        QTest::newRow("no read permission") << false;
+    }
+    void unreadableFiles()
+    {
+        QFETCH(bool, folder);
+        if (!folder && geteuid() == 0)
+            QSKIP("root reads a file whatever its permissions");
+        QTemporaryDir dir;
+        for (const char *name : { "Quillmere.ini", "Quillmere.day" }) {
+            const QString path = dir.filePath(name);
+            if (folder) {
+                QVERIFY(QDir(dir.path()).mkdir(name));
+            } else {
+                QVERIFY(writeBytes(path, "05/12/2026\r\nActivity=a\r\n"));
+                QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+            }
+        }
+        SettingsModel model;
+        model.currentActivities.append("kept");
+        QCOMPARE(LoadSettings(dir.filePath("Quillmere.ini"), model), FileRead::Unreadable);
+        QCOMPARE(model.currentActivities.toList(), QStringList { "kept" });
+        QString date("kept");
+        QCOMPARE(readDayFileDate(dir.filePath("Quillmere.day"), date), FileRead::Unreadable);
+        QCOMPARE(date, "kept");
     }
 
     void saveSettings_data()
@@ -281,7 +317,7 @@ private slots:
         const QString path = dir.filePath("Quillmere.ini");
         QVERIFY(writeBytes(path, loaded));
         SettingsModel model;
-        QVERIFY(LoadSettings(path, model));
+        QCOMPARE(LoadSettings(path, model), FileRead::Read);
         QVERIFY(SaveSettings(path, model));
         QTEST(readBytes(path), "saved");
     }

@@ -77,6 +77,16 @@ private slots:
         QCOMPARE(addMinutes(night, -24 * 60), makeDateTime(QDate(2026, 3, 28), QTime(1, 30)));
     }
 
+    // A change at 10:00:00.999 ended at the typed 11:00 must last the 60 minutes shown.
+    void clockKeepsWholeSeconds()
+    {
+        const QDateTime start = makeDateTime(QDate(2026, 12, 5), QTime(10, 0, 0, 999));
+        QCOMPARE(start.time(), QTime(10, 0));
+        const QDateTime local(QDate(2026, 12, 5), QTime(10, 0, 0, 999), Qt::LocalTime);
+        QCOMPARE(wallClock(local).time(), QTime(10, 0));
+        QCOMPARE(SystemClock().now().time().msec(), 0);
+    }
+
     // What the user types (u: a date, t: a time) and the journal's date field (j).
     void dateAndTimeReading_data()
     {
@@ -195,6 +205,38 @@ private slots:
         QTEST(readRoundedNumber(QByteArrayView(text.toUtf8())), "rounded");
         QTEST(readFlooredNumber(text), "floored");
         QTEST(startsWithNumber(text), "isNumber");
+    }
+
+    // Minutes read as seconds, with no binary fraction on the way: 0.35 minutes are 21 seconds,
+    // not 20.999...
+    void scaledNumberReading_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<bool>("exact");
+        const auto row = [](const char *text, qint64 seconds, bool exact) {
+            QTest::newRow(text) << QString(text) << seconds << exact;
+        };
+        row("2.5", 150, true);
+        row("0.4", 24, true);
+        row("0.35", 21, true);
+        row("1440.5 min", 86430, true);
+        row("0.001", 0, false);
+        row("0.00000000000000000001", 0, false);
+        row("1.99999999999999999999", 119, false);
+        row("-0.001", -1, false);
+        row("-2.5", -150, true);
+        row("abc", 0, true);
+        row("99999999999", qint64(kMax) * 60, false);
+        row("-2147483648", qint64(kMin) * 60, true);
+    }
+    void scaledNumberReading()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, exact);
+        bool read = !exact;
+        QTEST(qint64(readScaledNumber(text, 60, &read)), "seconds");
+        QCOMPARE(read, exact);
     }
 
     void decoding_data()

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTest>
 
+#include <limits>
+
 using namespace qm;
 using namespace qm::test;
 
@@ -75,6 +77,32 @@ private slots:
         QCOMPARE(QDir(rig.dir.path()).entryList(QDir::Files), QStringList());
     }
 
+    // A file that is there but cannot be read (a folder of its name) is never written over: the
+    // user is told and nothing is written.
+    void unreadableFileEndsTheProgram_data()
+    {
+        QTest::addColumn<QString>("unreadable");
+        QTest::newRow("settings") << kSettingsFileName.toString();
+        QTest::newRow("day file") << kDayFileName.toString();
+    }
+    void unreadableFileEndsTheProgram()
+    {
+        QFETCH(QString, unreadable);
+        Rig rig;
+        QVERIFY(QDir(rig.dir.path()).mkdir(unreadable));
+        if (unreadable != kSettingsFileName)
+            writeBytes(rig.file(kSettingsFileName), kThreeActivities);
+        rig.tracker.start();
+        QVERIFY(rig.tracker.hasEnded());
+        QCOMPARE(rig.screens.log.join(u' '), "addTray removeTray end");
+        QCOMPARE(rig.questions.warnings.size(), 1);
+        QVERIFY(rig.questions.warnings.first().contains(rig.file(unreadable)));
+        QCOMPARE(QDir(rig.dir.path()).entryList(QDir::Files),
+            unreadable == kSettingsFileName ? QStringList() : QStringList { "Quillmere.ini" });
+        QCOMPARE(rig.bytes(kSettingsFileName),
+            unreadable == kSettingsFileName ? QByteArray() : kThreeActivities);
+    }
+
     void recovery()
     {
         Rig rig;
@@ -132,202 +160,39 @@ private slots:
         QVERIFY(rig.bytes(kJournalFileName).endsWith(journal + "05/12/2026, 15,Dossiers,\r\n"));
     }
 
-    void changeTimeProposal_data()
+    // Hand-edited minutes at the ends of the 32-bit range: the totals stop there.
+    void hugeMinutesInTheTotals_data()
     {
-        QTest::addColumn<QString>("duration"); // null: nothing recorded
-        QTest::addColumn<QTime>("shownAt");
-        QTest::addColumn<QString>("proposal");
-        QTest::newRow("nothing recorded: the start of the day")
-            << QString() << QTime(11, 0) << QString("09:00:00");
-        QTest::newRow("running: now") << QString("") << QTime(10, 7, 30) << QString("10:07:30");
-        QTest::newRow("running, clock at its start: one minute on")
-            << QString("") << QTime(9, 30) << QString("09:31:00");
-        QTest::newRow("running, clock before its start")
-            << QString("") << QTime(9, 10) << QString("09:31:00");
-        QTest::newRow("fixed duration: its end")
-            << QString("50") << QTime(9, 40) << QString("10:20:00");
+        QTest::addColumn<QByteArray>("journal");
+        QTest::addColumn<QByteArray>("dayLine");
+        QTest::addColumn<QList<int>>("totals"); // with and without pauses, after loading
+        QTest::addColumn<int>("afterDeletion");
+        const int max = std::numeric_limits<int>::max();
+        const int min = std::numeric_limits<int>::min();
+        QTest::newRow("beyond the top")
+            << QByteArray(
+                   "05/12/2026, 2147483647,Dossiers,\r\n05/12/2026, 2147483647,Dossiers,\r\n")
+            << QByteArray("10:00:00, 5,Dossiers,") << QList<int> { max, max } << max - 5;
+        QTest::newRow("beyond the bottom")
+            << QByteArray("05/12/2026,-2147483648,Dossiers,\r\n05/12/2026,-5,pause,\r\n")
+            << QByteArray() << QList<int> { min, min } << min;
+        QTest::newRow("taking back the lowest")
+            << QByteArray() << QByteArray("10:00:00,-99999999999,Dossiers,")
+            << QList<int> { min, min } << 0;
     }
-    void changeTimeProposal()
+    void hugeMinutesInTheTotals()
     {
-        QFETCH(QString, duration);
-        QFETCH(QTime, shownAt);
+        QFETCH(QByteArray, journal);
+        QFETCH(QByteArray, dayLine);
         Rig rig;
+        writeBytes(rig.file(kJournalFileName), journal);
+        if (!dayLine.isEmpty())
+            writeBytes(rig.file(kDayFileName), "05/12/2026\r\n" + dayLine + "\r\n");
         rig.startDay();
-        if (!duration.isNull())
-            QVERIFY(rig.change(1, "09:30", duration));
-        rig.showAt(shownAt.hour(), shownAt.minute(), shownAt.second());
-        QTEST(rig.fields().invokeTime, "proposal");
-        QCOMPARE(rig.fields().duration, QString());
-        QVERIFY(rig.screens.mainVisible);
-    }
-
-    void firstChangeTakesAnyTime()
-    {
-        Rig rig;
-        rig.clock.set(2026, 12, 5, 10, 30);
-        rig.startDay();
-        QVERIFY(rig.change(1, "06:00"));
-        QCOMPARE(rig.state().currentStart, makeDateTime(QDate(2026, 12, 5), QTime(6, 0)));
-    }
-
-    void durationCheck_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("endTime"); // "09:99" left as it was: refused
-        QTest::addColumn<int>("recorded");
-        for (const char *refused : { "0", "-5", "1441", "abc" })
-            QTest::newRow(refused) << QString(refused) << QString("09:99") << -1;
-        QTest::newRow("a whole day") << QString("1440") << QString("10:30") << 1440;
-        QTest::newRow("ninety minutes") << QString("90 min") << QString("12:00") << 90;
-        QTest::newRow("half to even, down") << QString("2.5") << QString("10:32") << 2;
-        QTest::newRow("half to even, up") << QString("3.5") << QString("10:34") << 4;
-    }
-    void durationCheck()
-    {
-        QFETCH(QString, typed);
-        QFETCH(int, recorded);
-        Rig rig;
-        rig.clock.set(2026, 12, 5, 10, 0);
-        rig.startDay();
-        QVERIFY(rig.change(1, "10:00"));
-        rig.showAt(10, 30);
-        rig.tracker.openChangeDialog();
-        rig.fields().endTime = "09:99";
-        rig.fields().duration = typed;
-        rig.tracker.changeForm().checkDuration();
-        QCOMPARE(rig.fields().duration, recorded == -1 ? QString() : typed);
-        QTEST(rig.fields().endTime, "endTime");
-        rig.fields().activityIndex = 2;
-        // A whole day ends tomorrow: keep today open to look at it.
-        rig.questions.answers[8] = { false };
-        QVERIFY(rig.tracker.confirmChange());
-        QCOMPARE(rig.state().currentDuration, recorded);
-        QCOMPARE(rig.cell(2, 1), recorded == -1 ? "EN COURS" : DurationCellText(recorded));
-        QCOMPARE(rig.screens.mainVisible, recorded != -1);
-    }
-
-    void endTimeCheck_data()
-    {
-        QTest::addColumn<QString>("changeAt");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QString>("duration"); // "7" left as it was: refused
-        const auto row
-            = [](const char *name, const char *at, const char *end, const char *minutes) {
-                  QTest::newRow(name) << QString(at) << QString(end) << QString(minutes);
-              };
-        row("through midnight", "23:30:00", "00:15", "45");
-        row("equal to the change", "10:00:00", "10:00", "1");
-        row("half a minute before", "10:00:30", "10:00", "1439");
-        row("with seconds", "10:00:00", "12:30:30", "150");
-        row("no colon", "10:00:00", "1230", "7");
-        row("no time", "10:00:00", "12:75", "7");
-    }
-    void endTimeCheck()
-    {
-        QFETCH(QString, end);
-        QFETCH(QString, duration);
-        Rig rig;
-        rig.clock.set(2026, 12, 5, 8, 0);
-        rig.startDay();
-        rig.tracker.openChangeDialog();
-        QFETCH(QString, changeAt);
-        rig.fields().invokeTime = changeAt;
-        rig.tracker.changeForm().checkChangeTime();
-        rig.fields().duration = "7";
-        rig.fields().endTime = end;
-        rig.tracker.changeForm().checkEndTime();
-        QCOMPARE(rig.fields().endTime, duration == u"7" ? QString() : end);
-        QCOMPARE(rig.fields().duration, duration);
-    }
-
-    void commentChoice_data()
-    {
-        QTest::addColumn<QString>("comment");
-        QTest::addColumn<QString>("addComment");
-        QTest::addColumn<int>("commentIndex");
-        QTest::addColumn<QString>("recorded");
-        QTest::addColumn<QString>("newType");
-        const auto row = [](const char *name, const char *comment, const char *add, int index,
-                             const char *recorded, const char *newType) {
-            QTest::newRow(name) << QString(comment) << QString(add) << index << QString(recorded)
-                                << QString(newType);
-        };
-        row("one-off with a comma", "a,b", "", 1, "a;b", "");
-        row("one-off wins over a new type", "ici", "neuf", 1, "ici", "");
-        row("new type", "", "x,y", 0, "x;y", "x;y");
-        row("new type equal to an old one", "", "client", 0, "client", "client");
-        row("existing type", "", "", 1, "client", "");
-        row("no comment", "", "", 0, "", "");
-    }
-    void commentChoice()
-    {
-        QFETCH(QString, comment);
-        QFETCH(QString, newType);
-        Rig rig;
-        rig.startDay();
-        rig.tracker.openChangeDialog();
-        rig.fields().comment = comment;
-        QFETCH(QString, addComment);
-        rig.fields().addComment = addComment;
-        QFETCH(int, commentIndex);
-        rig.fields().commentIndex = commentIndex;
-        rig.fields().activityIndex = 1;
-        QVERIFY(rig.tracker.confirmChange());
-        QTEST(rig.state().currentComment, "recorded");
-        QTEST(rig.cell(1, 3), "recorded");
-        // A one-off comment stays in its field, replaced commas included.
-        QCOMPARE(rig.fields().comment, ReplaceCommas(comment));
-        QStringList types { "(Aucun commentaire)", "client" };
-        if (!newType.isEmpty())
-            types.append(newType);
-        QCOMPARE(rig.state().settings.commentChoices, types);
-        QCOMPARE(rig.bytes(kSettingsFileName).count("Comment="), types.size() - 1);
-    }
-
-    void closingRoundsUpToWholeMinutes_data()
-    {
-        QTest::addColumn<QTime>("changeAt");
-        QTest::addColumn<QString>("cell");
-        QTest::newRow("30 seconds") << QTime(10, 0, 30) << QString(" 0 h 01 = 1");
-        QTest::newRow("61 seconds") << QTime(10, 1, 1) << QString(" 0 h 02 = 2");
-        QTest::newRow("exactly an hour") << QTime(11, 0) << QString(" 1 h 00 = 60");
-    }
-    void closingRoundsUpToWholeMinutes()
-    {
-        QFETCH(QTime, changeAt);
-        Rig rig;
-        rig.clock.set(2026, 12, 5, 10, 0);
-        rig.startDay();
-        QVERIFY(rig.change(1, "10:00:00"));
-        rig.showAt(changeAt.hour(), changeAt.minute(), changeAt.second());
-        QVERIFY(rig.change(2, QString()));
-        QTEST(rig.cell(1, 1), "cell");
-    }
-
-    void reopeningTheDialog()
-    {
-        Rig rig;
-        rig.startDay();
-        rig.tracker.openChangeDialog();
-        rig.fields().activityIndex = -1;
-        QVERIFY(!rig.tracker.confirmChange());
-        QVERIFY(!rig.screens.log.contains("hideChange"));
-        QVERIFY(rig.change(1, "09:00"));
-        rig.fields().invokeTime = "10:40";
-        rig.fields().duration = "12";
-        rig.fields().comment = "typed";
-        rig.fields().activityIndex = 3;
-        // Typed times stay; the rest starts afresh.
-        rig.tracker.openChangeDialog();
-        QCOMPARE(rig.fields().invokeTime + u'|' + rig.fields().duration, "10:40|12");
-        QCOMPARE(rig.fields().comment, QString());
-        QCOMPARE(rig.fields().activityIndex, 0);
-        QCOMPARE(rig.fields().current, "Dossiers");
-        // A key that changes nothing does not rewrite the settings.
-        rig.tracker.changeDialogKeyPressed();
-        writeBytes(rig.file(kSettingsFileName), "User=hand\r\n");
-        rig.tracker.changeDialogKeyPressed();
-        QCOMPARE(rig.bytes(kSettingsFileName), "User=hand\r\n");
+        QTEST((QList<int> { rig.state().dayTotalMinutes, rig.state().dayTotalWithoutPauseMinutes }),
+            "totals");
+        rig.tracker.deleteLastActivity();
+        QTEST(rig.state().dayTotalMinutes, "afterDeletion");
     }
 
     void deletionDownToStart()
@@ -430,6 +295,29 @@ private slots:
         QCOMPARE(rig.tracker.history().columnChars(2), 59);
         QCOMPARE(rig.cell(1, 0), "(dans log)");
         QCOMPARE(rig.fields().invokeTime, "00:10:00");
+    }
+
+    // Terminer chosen from the icon's menu while the new-day question is up: the day reaches the
+    // journal once, and nothing runs on after the end.
+    void dayClosedDuringTheNewDayQuestion()
+    {
+        Rig rig;
+        rig.clock.set(2026, 12, 5, 23, 0);
+        rig.startDay();
+        QVERIFY(rig.change(1, "23:00"));
+        rig.questions.onAsk = [&rig](int code) {
+            if (code == 8)
+                rig.tracker.closeDay();
+        };
+        rig.showAt(0, 10, 0, 6);
+        QVERIFY(rig.tracker.hasEnded());
+        QCOMPARE(rig.bytes(kJournalFileName), "05/12/2026, 70,Dossiers,\r\n");
+        QVERIFY(!rig.screens.mainVisible);
+        rig.tracker.closeDay();
+        rig.tracker.quitWithoutSaving();
+        QVERIFY(!rig.tracker.showMainWindow());
+        QCOMPARE(rig.questions.asked, (QList<int> { 8, 4 }));
+        QCOMPARE(rig.screens.log.count("end"), 1);
     }
 
     // Terminer records the running activity up to the last proposal made, at 10:00 when the
@@ -601,6 +489,11 @@ private slots:
         Rig rig;
         rig.startDay();
         ActivityEditor &editor = rig.tracker.editor();
+        rig.tracker.OpenEditor();
+        // Opening it again while it is open keeps the copy that Abandonner goes back to.
+        editor.retire(0);
+        rig.tracker.OpenEditor();
+        rig.tracker.cancelEditor();
         rig.tracker.OpenEditor();
         QCOMPARE(editor.moveUp(0), 0);
         QCOMPARE(editor.moveDown(2), 2);

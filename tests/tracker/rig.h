@@ -34,6 +34,8 @@ public:
     bool askStockMessage(const StockMessage &message, bool &suppress) override
     {
         asked.append(message.code);
+        if (onAsk)
+            onAsk(message.code);
         suppress = suppressCodes.contains(message.code);
         return answers[message.code].isEmpty() || answers[message.code].takeFirst();
     }
@@ -51,6 +53,8 @@ public:
     QList<int> suppressCodes, asked;
     QList<std::optional<QString>> texts;
     QStringList prompts, warnings;
+    // What the user does elsewhere while a message is up.
+    std::function<void(int code)> onAsk;
 };
 
 // Records what the core asks of the windows, and of the desktop.

@@ -205,6 +205,9 @@ private slots:
         onNextModal([&](QWidget *modal) {
             auto *today = child<QLineEdit>(modal, "txtToday");
             shown = today->text() + u'|' + today->selectedText();
+            // Escape does not quit: only the close box and Quitter do.
+            QTest::keyClick(today, Qt::Key_Escape);
+            QVERIFY(modal->isVisible());
             QTest::keyClicks(today, "3/12/2026");
             QTest::keyClick(today, Qt::Key_Return);
             QCOMPARE(today->text(), "03/12/2026");
@@ -262,18 +265,29 @@ private slots:
     {
         QTemporaryDir dir;
         Program program(dir.path());
-        writeBytes(dir.filePath("Quillmere.log"), "05/12/2026, 65,Réunion,client\r\n");
+        QByteArray journal("05/12/2026, 65,Réunion,client\r\n");
+        for (int i = 0; i < 19; ++i)
+            journal += "05/12/2026, 1,Dossiers,\r\n";
+        writeBytes(dir.filePath("Quillmere.log"), journal);
         clickInNextModal("cmdCont", program.windows.startWindow());
         program.startNormally();
         frmQuillmereMain *main = program.main();
         QVERIFY(main->isVisible());
         QCOMPARE(main->windowTitle(), "Quillmere - v 3.13    BRISQUEL");
         QCOMPARE(child<QLabel>(main, "lblToday")->text(), "05/12/2026");
-        QCOMPARE(child<QLabel>(main, "lblDayDuration")->text(), " 1 h 05 (= 65 min.)");
-        QCOMPARE(child<QLabel>(main, "lblDayDurationWP")->text(), " 1 h 05 (= 65 min.)");
+        QCOMPARE(child<QLabel>(main, "lblDayDuration")->text(), " 1 h 24 (= 84 min.)");
+        QCOMPARE(child<QLabel>(main, "lblDayDurationWP")->text(), " 1 h 24 (= 84 min.)");
         auto *grid = child<QTableView>(main, "grdHistorique");
         QCOMPARE(grid->accessibleName(), "Historique de la journée");
         QCOMPARE(program.cell(0, 0), "(dans log)");
+        // However small the window, the newest row is the last of 16 rows in sight.
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        main->resize(main->width(), 100);
+        program.windows.updateMainWindow();
+        for (int row : { 4, 19 }) {
+            const QRect cell = grid->visualRect(grid->model()->index(row, 0));
+            QVERIFY2(grid->viewport()->rect().contains(cell), qPrintable(QString::number(row)));
+        }
         QVERIFY(grid->columnWidth(3) > grid->columnWidth(1));
         click(main, "cmdContinuer");
         QVERIFY(!main->isVisible());
@@ -312,6 +326,12 @@ private slots:
         program.clock.set(2026, 12, 5, 9, 20);
         main->showNormal();
         QTRY_COMPARE(program.tracker.changeForm().fields().invokeTime, "09:20:00");
+        // Not while the editor is open: the window goes back to the task bar.
+        click(main, "cmdEdit");
+        QVERIFY(main->isMinimized() && program.windows.editor()->isVisible());
+        main->showNormal();
+        QTRY_VERIFY(main->isMinimized());
+        QVERIFY(program.windows.editor()->isVisible());
     }
 
     void trayIconAndMenu()
@@ -349,6 +369,32 @@ private slots:
         clickInNextModal("cmdCont");
         actions[2]->trigger();
         QVERIFY(program.ended);
+    }
+
+    // The icon's menu and clicks wait while a question is up; a second question is refused.
+    void trayWaitsForTheModalWindow()
+    {
+        QTemporaryDir dir;
+        Program program(dir.path());
+        program.startNormally();
+        program.tracker.hideMainWindow();
+        const auto actions = program.main()->trayMenu()->actions();
+        bool nested = true, suppress = true;
+        QString caption;
+        onNextModal([&](QWidget *message) {
+            for (QAction *action : actions)
+                action->trigger();
+            program.windows.trayIcon()->activate(QSystemTrayIcon::Trigger);
+            nested = program.windows.messageWindow()->ask(*stockMessage(4), suppress);
+            caption = message->isVisible() ? child(message, "cmdCont")->text() : QString();
+            click(message, "cmdAbandon");
+        });
+        actions[2]->trigger();
+        QVERIFY(!nested && !suppress);
+        QCOMPARE(caption, "Quitter");
+        QVERIFY(!program.ended);
+        QVERIFY(!program.main()->isVisible());
+        QVERIFY(!QFile::exists(dir.filePath("Quillmere.log")));
     }
 
     void changeFieldsCheckedOnLeaving_data()

@@ -13,6 +13,24 @@ namespace qm {
 namespace {
 
 constexpr int kMinutesPerDay = 1440;
+constexpr std::int64_t kSecondsPerDay = 86400;
+
+// The duration field read without rounding: "0.4" is more than nothing, "1440.5" more than a
+// day, and "2.5" ends two and a half minutes after the change.
+struct TypedDuration
+{
+    std::int64_t seconds; // rounded down
+    bool positive;
+    bool withinADay;
+};
+
+TypedDuration typedDuration(const QString &text)
+{
+    bool exact = true;
+    const std::int64_t seconds = readScaledNumber(text, 60, &exact);
+    return { seconds, seconds > 0 || (seconds == 0 && !exact),
+        seconds < kSecondsPerDay || (seconds == kSecondsPerDay && exact) };
+}
 
 } // namespace
 
@@ -63,12 +81,12 @@ void ChangeForm::checkChangeTime()
 
 void ChangeForm::checkDuration()
 {
-    const std::int32_t minutes = readRoundedNumber(m_fields.duration);
-    if (minutes <= 0 || minutes > kMinutesPerDay) {
+    const TypedDuration duration = typedDuration(m_fields.duration);
+    if (!duration.positive || !duration.withinADay) {
         m_fields.duration.clear();
         return;
     }
-    m_fields.endTime = shortTimeText(addMinutes(m_state.changeTime, minutes).time());
+    m_fields.endTime = shortTimeText(m_state.changeTime.addSecs(duration.seconds).time());
 }
 
 void ChangeForm::checkEndTime()
@@ -125,14 +143,12 @@ bool ChangeForm::confirm()
     m_state.currentActivity = activity;
     m_state.currentComment = comment;
     m_state.currentStart = m_state.changeTime;
-    const std::int32_t minutes = readRoundedNumber(m_fields.duration);
-    m_state.currentDuration = minutes > 0 ? minutes : -1;
+    // A fraction of a minute is a fixed duration, even when it rounds to 0.
+    m_state.currentDuration
+        = typedDuration(m_fields.duration).positive ? readRoundedNumber(m_fields.duration) : -1;
     m_day.RecordChange();
-    if (m_state.currentDuration != -1) {
-        m_state.dayTotalMinutes += m_state.currentDuration;
-        if (activity != kPauseActivity)
-            m_state.dayTotalWithoutPauseMinutes += m_state.currentDuration;
-    }
+    if (m_state.currentDuration != -1)
+        m_day.addToTotals(m_state.currentDuration, activity);
     return true;
 }
 

@@ -11,6 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <limits>
+
 namespace qm {
 
 namespace {
@@ -60,9 +63,14 @@ int Day::lastRow() const
 
 void Day::addToTotals(std::int32_t minutes, const QString &activity, int sign)
 {
-    m_state.dayTotalMinutes += sign * minutes;
+    // A hand-edited journal can hold any minutes: the sum must neither overflow nor wrap.
+    const auto add = [change = std::int64_t(sign) * minutes](std::int32_t &total) {
+        total = std::int32_t(std::clamp<std::int64_t>(total + change,
+            std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    };
+    add(m_state.dayTotalMinutes);
     if (activity != kPauseActivity)
-        m_state.dayTotalWithoutPauseMinutes += sign * minutes;
+        add(m_state.dayTotalWithoutPauseMinutes);
 }
 
 bool Day::LoadDayFromJournal()
@@ -124,19 +132,20 @@ bool Day::WriteDayToJournal()
     return true;
 }
 
-bool Day::ReadDayFileDate()
+FileRead Day::ReadDayFileDate()
 {
-    const auto date = readDayFileDate(m_state.dayFilePath);
-    if (!date)
-        return false;
-    const auto parsed = parseUserDate(*date);
+    QString date;
+    const FileRead read = readDayFileDate(m_state.dayFilePath, date);
+    if (read != FileRead::Read)
+        return read;
+    const auto parsed = parseUserDate(date);
     // A date line that is no date would leave no day to log: the day stays today's, and the
     // file's lines are still offered.
     if (parsed) {
-        m_state.dayDate = *date;
+        m_state.dayDate = date;
         m_state.currentStart = makeDateTime(*parsed, m_clock.now().time());
     }
-    return true;
+    return read;
 }
 
 bool Day::LoadDayFile()

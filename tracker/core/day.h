@@ -34,8 +34,8 @@ public:
     // Appends the day's activities to the journal, then deletes the day file. False (and the
     // day file is kept, the user told) when the journal could not be written.
     bool WriteDayToJournal();
-    // Whether a day file exists; takes its date as the day being logged.
-    bool ReadDayFileDate();
+    // Whether a day file exists; takes its date as the day being logged when it can be read.
+    FileRead ReadDayFileDate();
     // Loads the day file's activities under the journal rows; false when there is none.
     bool LoadDayFile();
 
@@ -51,11 +51,14 @@ public:
     // finished. Tells the user when it fails.
     bool saveDayFile();
 
+    // Adds (or with sign -1 takes back) an activity's minutes in the day totals, which stop at
+    // the ends of their 32-bit range instead of wrapping round.
+    void addToTotals(std::int32_t minutes, const QString &activity, int sign = 1);
+
 private:
     int lastRow() const;
     QList<DayLine> dayLines(int count) const;
     bool writeDayLines(int count);
-    void addToTotals(std::int32_t minutes, const QString &activity, int sign = 1);
 
     AppState &m_state;
     HistoryModel &m_history;

@@ -16,9 +16,6 @@ QString paddedLayout(int startWidth, int durationWidth, int activityWidth, int c
         + QStringLiteral(" Commentaire").leftJustified(commentWidth);
 }
 
-// The grid shows 16 data rows under its header.
-constexpr int kVisibleRows = 16;
-
 } // namespace
 
 const QString kStartupLayout = paddedLayout(15, 20, 79, 80);

@@ -15,6 +15,9 @@ extern const QString kNewDayLayout;
 inline constexpr QStringView kInLogText = u"(dans log)";
 inline constexpr QStringView kRunningText = u"EN COURS";
 
+// Rows of the history in sight under its header; the newest row is the last of them.
+inline constexpr int kVisibleRows = 16;
+
 // The day's history as the grid shows it. Rows are counted as in the grid: row 0 is the
 // header, so data row r of the grid is model row r - 1.
 class HistoryModel : public QAbstractTableModel

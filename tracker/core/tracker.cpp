@@ -11,6 +11,12 @@
 
 namespace qm {
 
+namespace {
+
+const QString kErrorTitle = QStringLiteral("Quillmere - Erreur");
+
+} // namespace
+
 Tracker::Tracker(const QString &programFolder, const Clock &clock, Questions &questions,
     Screens &screens, Desktop &desktop)
     : m_clock(clock)
@@ -62,13 +68,20 @@ void Tracker::initialise()
 void Tracker::start()
 {
     initialise();
-    const bool settingsFound = loadSettings();
-    if (!settingsFound) {
+    const FileRead settings = loadSettings();
+    const FileRead dayFile
+        = settings == FileRead::Read ? m_day.ReadDayFileDate() : FileRead::Missing;
+    if (settings == FileRead::Unreadable || dayFile == FileRead::Unreadable) {
+        refuseUnreadableFile(
+            settings == FileRead::Unreadable ? m_state.settingsPath : m_state.dayFilePath);
+        return;
+    }
+    if (settings == FileRead::Missing) {
         m_state.firstRunPending = true;
         m_screens.showWelcome();
         if (!runStartWindow())
             return;
-    } else if (m_day.ReadDayFileDate()) {
+    } else if (dayFile == FileRead::Read) {
         ShowStockMessage(1);
         if (!m_state.stockMessageAnswer) {
             removeDayFile(m_state.dayFilePath);
@@ -90,8 +103,7 @@ void Tracker::start()
     }
     if (m_screens.isEditorVisible())
         return;
-    RefreshMainWindow();
-    m_screens.showMainWindow();
+    refreshAndShowMainWindow();
 }
 
 bool Tracker::runStartWindow()
@@ -100,6 +112,16 @@ bool Tracker::runStartWindow()
         return true;
     endProgram();
     return false;
+}
+
+void Tracker::refuseUnreadableFile(const QString &path)
+{
+    m_questions.warn(kErrorTitle,
+        QStringLiteral("Le fichier %1 existe mais ne peut pas être lu.\nQuillmere s'arrête sans "
+                       "rien écrire, pour ne pas le remplacer : rendez-le lisible, puis "
+                       "relancez Quillmere.")
+            .arg(path));
+    endProgram();
 }
 
 void Tracker::endProgram()
@@ -120,6 +142,8 @@ void Tracker::checkStartDate(const QString &text)
 
 void Tracker::RefreshMainWindow()
 {
+    if (m_ended)
+        return;
     if (m_state.currentActivity == kStartActivity) {
         m_state.changeTime = m_state.currentStart;
     } else if (m_state.currentDuration != -1) {
@@ -134,6 +158,10 @@ void Tracker::RefreshMainWindow()
         m_state.changeEnabled = false;
         m_screens.updateMainWindow();
         ShowStockMessage(8);
+        // The day may have been closed from the icon's menu while the question was up: it is in
+        // the journal then, and must not go there a second time.
+        if (m_ended)
+            return;
         if (m_state.stockMessageAnswer && StartNewDay())
             m_state.changeEnabled = true;
     } else {
@@ -158,6 +186,8 @@ void Tracker::ShowStockMessage(int code)
 
 bool Tracker::StartNewDay()
 {
+    if (m_ended)
+        return false;
     m_day.CloseRunningActivity();
     if (!m_day.WriteDayToJournal()) {
         // The old day stays open: its last activity is now finished, so the day file takes it.
@@ -177,12 +207,20 @@ bool Tracker::StartNewDay()
     return true;
 }
 
-void Tracker::showMainWindow()
+bool Tracker::showMainWindow()
 {
-    if (m_screens.isOtherWindowVisible())
-        return;
+    if (m_ended || m_screens.isOtherWindowVisible())
+        return false;
+    refreshAndShowMainWindow();
+    return !m_ended;
+}
+
+void Tracker::refreshAndShowMainWindow()
+{
     RefreshMainWindow();
-    m_screens.showMainWindow();
+    // The refresh's question about the new day leaves time to end the program from the icon.
+    if (!m_ended)
+        m_screens.showMainWindow();
 }
 
 void Tracker::hideMainWindow()
@@ -226,11 +264,16 @@ bool Tracker::confirmChange()
 
 void Tracker::changeDialogKeyPressed()
 {
-    saveSettings();
+    // Every key saves: a warning on each of them would make the dialog unusable, once per
+    // content that could not be written is enough.
+    saveSettings(false);
 }
 
 void Tracker::OpenEditor()
 {
+    // A second opening would take the lists being edited as the copy Abandonner goes back to.
+    if (m_screens.isEditorVisible())
+        return;
     m_editor.BackupActivityLists();
     m_screens.showEditor();
 }
@@ -247,8 +290,7 @@ void Tracker::saveEditor()
     m_state.firstRunPending = false;
     loadSettings();
     m_screens.hideEditor();
-    RefreshMainWindow();
-    m_screens.showMainWindow();
+    refreshAndShowMainWindow();
 }
 
 void Tracker::cancelEditor()
@@ -259,8 +301,7 @@ void Tracker::cancelEditor()
     }
     m_screens.hideEditor();
     m_editor.RestoreActivityLists();
-    RefreshMainWindow();
-    m_screens.showMainWindow();
+    refreshAndShowMainWindow();
 }
 
 void Tracker::deleteLastActivity()
@@ -292,8 +333,10 @@ void Tracker::startStats()
 
 void Tracker::closeDay()
 {
+    if (m_ended)
+        return;
     ShowStockMessage(4);
-    if (!m_state.stockMessageAnswer)
+    if (!m_state.stockMessageAnswer || m_ended)
         return;
     m_day.CloseRunningActivity();
     if (!m_day.WriteDayToJournal()) {
@@ -308,29 +351,35 @@ void Tracker::closeDay()
 
 void Tracker::quitWithoutSaving()
 {
+    if (m_ended)
+        return;
     ShowStockMessage(3);
-    if (!m_state.stockMessageAnswer)
+    if (!m_state.stockMessageAnswer || m_ended)
         return;
     saveSettings();
     endProgram();
 }
 
-bool Tracker::saveSettings()
+bool Tracker::saveSettings(bool repeatWarning)
 {
     const QByteArray bytes = formatSettings(m_state.settings);
     if (bytes == m_savedSettings && QFile::exists(m_state.settingsPath))
         return true;
     if (!SaveSettings(m_state.settingsPath, m_state.settings)) {
-        m_questions.warn(QStringLiteral("Quillmere - Erreur"),
-            QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1.")
-                .arg(m_state.settingsPath));
+        if (repeatWarning || bytes != m_failedSettings) {
+            m_failedSettings = bytes;
+            m_questions.warn(kErrorTitle,
+                QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1.")
+                    .arg(m_state.settingsPath));
+        }
         return false;
     }
     m_savedSettings = bytes;
+    m_failedSettings.clear();
     return true;
 }
 
-bool Tracker::loadSettings()
+FileRead Tracker::loadSettings()
 {
     return LoadSettings(m_state.settingsPath, m_state.settings);
 }

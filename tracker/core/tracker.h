@@ -48,8 +48,9 @@ public:
     void ShowStockMessage(int code);
     bool StartNewDay();
 
-    // Main window and notification area.
-    void showMainWindow();
+    // Main window and notification area. The window is not shown (false) while one of the
+    // other windows is on screen or once the program has ended.
+    bool showMainWindow();
     void hideMainWindow();
     void openChangeDialog();
     void OpenEditor();
@@ -70,13 +71,17 @@ public:
     void cancelEditor();
 
     // Writes the settings when they differ from what was last written; tells the user when
-    // the file could not be written.
-    bool saveSettings();
-    bool loadSettings();
+    // the file could not be written, unless `repeatWarning` is false and the same content failed
+    // before.
+    bool saveSettings(bool repeatWarning = true);
+    FileRead loadSettings();
 
 private:
     void initialise();
     bool runStartWindow();
+    void refreshAndShowMainWindow();
+    // Ends without writing anything, so that a file the program cannot read is never replaced.
+    void refuseUnreadableFile(const QString &path);
     void endProgram();
 
     AppState m_state;
@@ -89,6 +94,7 @@ private:
     ChangeForm m_changeForm;
     ActivityEditor m_editor;
     QByteArray m_savedSettings;
+    QByteArray m_failedSettings;
     bool m_ended = false;
 };
 

@@ -114,7 +114,14 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
             checkDate();
         return false;
     }
-    if (event->type() != QEvent::KeyPress || !isEnterKey(static_cast<QKeyEvent *>(event)))
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    // Escape would end the program like the close box, without the user meaning to: only the
+    // close box and Quitter do that.
+    if (key->key() == Qt::Key_Escape)
+        return true;
+    if (!isEnterKey(key))
         return QDialog::eventFilter(watched, event);
     QWidget *focused = focusWidget();
     if (auto *button = qobject_cast<QPushButton *>(focused)) {

@@ -57,6 +57,12 @@ frmMessage::frmMessage(QWidget *parent)
 
 bool frmMessage::ask(const StockMessage &message, bool &suppress)
 {
+    // A question asked while one is already up (from the icon's menu) would overwrite it and
+    // come back at once: it gets the answer that changes nothing.
+    if (isVisible()) {
+        suppress = false;
+        return false;
+    }
     m_suppress->setVisible(message.offersSuppression);
     m_suppress->setChecked(false);
     m_text->setHtml(message.html);

@@ -19,7 +19,8 @@ class frmMessage : public QDialog
 public:
     explicit frmMessage(QWidget *parent = nullptr);
 
-    // Shows the message modally; true for the right button.
+    // Shows the message modally; true for the right button. While a message is already on
+    // screen, another one is not shown and gets the left button's answer.
     bool ask(const StockMessage &message, bool &suppress);
 
     void reject() override;

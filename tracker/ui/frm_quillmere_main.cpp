@@ -4,6 +4,7 @@
 #include "tracker/core/tracker.h"
 #include "tracker/ui/program_icon.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,12 +14,29 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 
+#include <algorithm>
+
 namespace qm {
+
+namespace {
+
+// Some notification areas offer the icon's menu while a modal window waits for an answer;
+// acting then would ask a second question inside the first one, and could close the day twice.
+template<typename Act> auto unlessModal(Act act)
+{
+    return [act] {
+        if (!QApplication::activeModalWidget())
+            act();
+    };
+}
+
+} // namespace
 
 frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget *parent)
     : QMainWindow(parent)
@@ -47,9 +65,10 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     hardQuit->setObjectName(QStringLiteral("mnuHardQuit"));
     menuBar()->addMenu(m_trayMenu)->setVisible(false);
     menuBar()->hide();
-    connect(show, &QAction::triggered, this, [this] { m_tracker.showMainWindow(); });
-    connect(quit, &QAction::triggered, this, [this] { m_tracker.closeDay(); });
-    connect(hardQuit, &QAction::triggered, this, [this] { m_tracker.quitWithoutSaving(); });
+    connect(show, &QAction::triggered, this, unlessModal([this] { m_tracker.showMainWindow(); }));
+    connect(quit, &QAction::triggered, this, unlessModal([this] { m_tracker.closeDay(); }));
+    connect(hardQuit, &QAction::triggered, this,
+        unlessModal([this] { m_tracker.quitWithoutSaving(); }));
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
@@ -118,6 +137,14 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     m_grid->setModel(&tracker.history());
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Room for the header and all the rows in sight, so that the newest row is never cut off.
+    m_grid->ensurePolished();
+    const QHeaderView *header = m_grid->horizontalHeader();
+    m_grid->setMinimumHeight(
+        std::max(header->minimumSizeHint().height(), header->sizeHint().height())
+        + kVisibleRows * m_grid->verticalHeader()->defaultSectionSize()
+        + m_grid->horizontalScrollBar()->sizeHint().height() + 2 * m_grid->frameWidth());
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setWordWrap(false);
@@ -156,9 +183,14 @@ QPushButton *frmQuillmereMain::command(
 
 void frmQuillmereMain::scrollToRow(int gridRow)
 {
-    const QModelIndex index = m_tracker.history().index(gridRow - 1, 0);
+    const HistoryModel &history = m_tracker.history();
+    const QModelIndex index = history.index(gridRow - 1, 0);
     if (index.isValid())
         m_grid->scrollTo(index, QAbstractItemView::PositionAtTop);
+    // Should the window be too small for all the rows in sight, the newest one wins.
+    const QModelIndex newest = history.index(history.rowCount() - 1, 0);
+    if (newest.isValid())
+        m_grid->scrollTo(newest, QAbstractItemView::EnsureVisible);
 }
 
 void frmQuillmereMain::updateFromState()
@@ -216,7 +248,12 @@ void frmQuillmereMain::changeEvent(QEvent *event)
         m_restoring = false;
         return;
     }
-    QTimer::singleShot(0, this, [this] { m_tracker.showMainWindow(); });
+    // While the editor or a dialog is open the main window stays away, as the icon would leave
+    // it: a second Editer would otherwise replace the lists that Abandonner goes back to.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_tracker.showMainWindow() && !m_tracker.hasEnded())
+            showMinimized();
+    });
 }
 
 } // namespace qm

@@ -3,6 +3,7 @@
 #include "tracker/core/tracker.h"
 #include "tracker/ui/program_icon.h"
 
+#include <QApplication>
 #include <QMenu>
 
 namespace qm {
@@ -35,8 +36,9 @@ bool TrayIcon::isShown() const
 
 void TrayIcon::activate(QSystemTrayIcon::ActivationReason reason)
 {
-    // A click that arrives while the previous one is still being handled is dropped.
-    if (m_busy)
+    // A click that arrives while the previous one is still being handled is dropped, and so
+    // is one that arrives while a modal window waits for an answer.
+    if (m_busy || QApplication::activeModalWidget())
         return;
     m_busy = true;
     if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)

@@ -1,0 +1,244 @@
+#include "rig.h"
+
+#include "journal/text_formats.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTest>
+
+using namespace qm;
+using namespace qm::test;
+
+// The change dialog's fields, their checks and the change they record.
+class ChangeTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+
+    void changeTimeProposal_data()
+    {
+        QTest::addColumn<QString>("duration"); // null: nothing recorded
+        QTest::addColumn<QTime>("shownAt");
+        QTest::addColumn<QString>("proposal");
+        QTest::newRow("nothing recorded: the start of the day")
+            << QString() << QTime(11, 0) << QString("09:00:00");
+        QTest::newRow("running: now") << QString("") << QTime(10, 7, 30) << QString("10:07:30");
+        QTest::newRow("running, clock at its start: one minute on")
+            << QString("") << QTime(9, 30) << QString("09:31:00");
+        QTest::newRow("running, clock before its start")
+            << QString("") << QTime(9, 10) << QString("09:31:00");
+        QTest::newRow("fixed duration: its end")
+            << QString("50") << QTime(9, 40) << QString("10:20:00");
+    }
+    void changeTimeProposal()
+    {
+        QFETCH(QString, duration);
+        QFETCH(QTime, shownAt);
+        Rig rig;
+        rig.startDay();
+        if (!duration.isNull())
+            QVERIFY(rig.change(1, "09:30", duration));
+        rig.showAt(shownAt.hour(), shownAt.minute(), shownAt.second());
+        QTEST(rig.fields().invokeTime, "proposal");
+        QCOMPARE(rig.fields().duration, QString());
+        QVERIFY(rig.screens.mainVisible);
+    }
+
+    void firstChangeTakesAnyTime()
+    {
+        Rig rig;
+        rig.clock.set(2026, 12, 5, 10, 30);
+        rig.startDay();
+        QVERIFY(rig.change(1, "06:00"));
+        QCOMPARE(rig.state().currentStart, makeDateTime(QDate(2026, 12, 5), QTime(6, 0)));
+    }
+
+    void durationCheck_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("endTime"); // "09:99" left as it was: refused
+        QTest::addColumn<int>("recorded");
+        for (const char *refused : { "0", "-5", "-0.4", "1441", "1440.5", "abc" })
+            QTest::newRow(refused) << QString(refused) << QString("09:99") << -1;
+        QTest::newRow("a whole day") << QString("1440") << QString("10:30") << 1440;
+        QTest::newRow("ninety minutes") << QString("90 min") << QString("12:00") << 90;
+        // The end time is taken from the typed value, the recorded minutes are rounded.
+        QTest::newRow("half to even, down") << QString("2.5") << QString("10:33") << 2;
+        QTest::newRow("half to even, up") << QString("3.5") << QString("10:34") << 4;
+        QTest::newRow("less than half a minute") << QString("0.4") << QString("10:31") << 0;
+    }
+    void durationCheck()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, recorded);
+        Rig rig;
+        rig.clock.set(2026, 12, 5, 10, 0);
+        rig.startDay();
+        QVERIFY(rig.change(1, "10:00"));
+        rig.showAt(10, 30, 40);
+        rig.tracker.openChangeDialog();
+        rig.fields().endTime = "09:99";
+        rig.fields().duration = typed;
+        rig.tracker.changeForm().checkDuration();
+        QCOMPARE(rig.fields().duration, recorded == -1 ? QString() : typed);
+        QTEST(rig.fields().endTime, "endTime");
+        rig.fields().activityIndex = 2;
+        // A whole day ends tomorrow: keep today open to look at it.
+        rig.questions.answers[8] = { false };
+        QVERIFY(rig.tracker.confirmChange());
+        QCOMPARE(rig.state().currentDuration, recorded);
+        QCOMPARE(rig.cell(2, 1), recorded == -1 ? "EN COURS" : DurationCellText(recorded));
+        QCOMPARE(rig.screens.mainVisible, recorded != -1);
+    }
+
+    void endTimeCheck_data()
+    {
+        QTest::addColumn<QString>("changeAt");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("duration"); // "7" left as it was: refused
+        const auto row
+            = [](const char *name, const char *at, const char *end, const char *minutes) {
+                  QTest::newRow(name) << QString(at) << QString(end) << QString(minutes);
+              };
+        row("through midnight", "23:30:00", "00:15", "45");
+        row("equal to the change", "10:00:00", "10:00", "1");
+        row("half a minute before", "10:00:30", "10:00", "1439");
+        row("with seconds", "10:00:00", "12:30:30", "150");
+        row("no colon", "10:00:00", "1230", "7");
+        row("no time", "10:00:00", "12:75", "7");
+    }
+    void endTimeCheck()
+    {
+        QFETCH(QString, end);
+        QFETCH(QString, duration);
+        Rig rig;
+        rig.clock.set(2026, 12, 5, 8, 0);
+        rig.startDay();
+        rig.tracker.openChangeDialog();
+        QFETCH(QString, changeAt);
+        rig.fields().invokeTime = changeAt;
+        rig.tracker.changeForm().checkChangeTime();
+        rig.fields().duration = "7";
+        rig.fields().endTime = end;
+        rig.tracker.changeForm().checkEndTime();
+        QCOMPARE(rig.fields().endTime, duration == u"7" ? QString() : end);
+        QCOMPARE(rig.fields().duration, duration);
+    }
+
+    void commentChoice_data()
+    {
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<QString>("addComment");
+        QTest::addColumn<int>("commentIndex");
+        QTest::addColumn<QString>("recorded");
+        QTest::addColumn<QString>("newType");
+        const auto row = [](const char *name, const char *comment, const char *add, int index,
+                             const char *recorded, const char *newType) {
+            QTest::newRow(name) << QString(comment) << QString(add) << index << QString(recorded)
+                                << QString(newType);
+        };
+        row("one-off with a comma", "a,b", "", 1, "a;b", "");
+        row("one-off wins over a new type", "ici", "neuf", 1, "ici", "");
+        row("new type", "", "x,y", 0, "x;y", "x;y");
+        row("new type equal to an old one", "", "client", 0, "client", "client");
+        row("existing type", "", "", 1, "client", "");
+        row("no comment", "", "", 0, "", "");
+    }
+    void commentChoice()
+    {
+        QFETCH(QString, comment);
+        QFETCH(QString, newType);
+        Rig rig;
+        rig.startDay();
+        rig.tracker.openChangeDialog();
+        rig.fields().comment = comment;
+        QFETCH(QString, addComment);
+        rig.fields().addComment = addComment;
+        QFETCH(int, commentIndex);
+        rig.fields().commentIndex = commentIndex;
+        rig.fields().activityIndex = 1;
+        QVERIFY(rig.tracker.confirmChange());
+        QTEST(rig.state().currentComment, "recorded");
+        QTEST(rig.cell(1, 3), "recorded");
+        // A one-off comment stays in its field, replaced commas included.
+        QCOMPARE(rig.fields().comment, ReplaceCommas(comment));
+        QStringList types { "(Aucun commentaire)", "client" };
+        if (!newType.isEmpty())
+            types.append(newType);
+        QCOMPARE(rig.state().settings.commentChoices, types);
+        QCOMPARE(rig.bytes(kSettingsFileName).count("Comment="), types.size() - 1);
+    }
+
+    void closingRoundsUpToWholeMinutes_data()
+    {
+        QTest::addColumn<QTime>("changeAt");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("30 seconds") << QTime(10, 0, 30) << QString(" 0 h 01 = 1");
+        QTest::newRow("61 seconds") << QTime(10, 1, 1) << QString(" 0 h 02 = 2");
+        QTest::newRow("exactly an hour") << QTime(11, 0) << QString(" 1 h 00 = 60");
+    }
+    void closingRoundsUpToWholeMinutes()
+    {
+        QFETCH(QTime, changeAt);
+        Rig rig;
+        rig.clock.set(2026, 12, 5, 10, 0);
+        rig.startDay();
+        QVERIFY(rig.change(1, "10:00:00"));
+        rig.showAt(changeAt.hour(), changeAt.minute(), changeAt.second());
+        QVERIFY(rig.change(2, QString()));
+        QTEST(rig.cell(1, 1), "cell");
+    }
+
+    void reopeningTheDialog()
+    {
+        Rig rig;
+        rig.startDay();
+        rig.tracker.openChangeDialog();
+        rig.fields().activityIndex = -1;
+        QVERIFY(!rig.tracker.confirmChange());
+        QVERIFY(!rig.screens.log.contains("hideChange"));
+        QVERIFY(rig.change(1, "09:00"));
+        rig.fields().invokeTime = "10:40";
+        rig.fields().duration = "12";
+        rig.fields().comment = "typed";
+        rig.fields().activityIndex = 3;
+        // Typed times stay; the rest starts afresh.
+        rig.tracker.openChangeDialog();
+        QCOMPARE(rig.fields().invokeTime + u'|' + rig.fields().duration, "10:40|12");
+        QCOMPARE(rig.fields().comment, QString());
+        QCOMPARE(rig.fields().activityIndex, 0);
+        QCOMPARE(rig.fields().current, "Dossiers");
+        // A key that changes nothing does not rewrite the settings.
+        rig.tracker.changeDialogKeyPressed();
+        writeBytes(rig.file(kSettingsFileName), "User=hand\r\n");
+        rig.tracker.changeDialogKeyPressed();
+        QCOMPARE(rig.bytes(kSettingsFileName), "User=hand\r\n");
+    }
+
+    // Every key saves the settings; a file that cannot be written is told once per content.
+    void settingsFailureToldOncePerContent()
+    {
+        Rig rig;
+        rig.startDay();
+        QVERIFY(QFile::remove(rig.file(kSettingsFileName)));
+        QVERIFY(QDir(rig.dir.path()).mkdir(kSettingsFileName.toString()));
+        rig.tracker.openChangeDialog();
+        rig.fields().commentIndex = 1;
+        QVERIFY(rig.tracker.changeForm().removeSelectedCommentType());
+        for (int key = 0; key < 3; ++key)
+            rig.tracker.changeDialogKeyPressed();
+        QCOMPARE(rig.questions.warnings.size(), 1);
+        rig.state().settings.messageEnabled[3] = false;
+        rig.tracker.changeDialogKeyPressed();
+        rig.tracker.changeDialogKeyPressed();
+        QCOMPARE(rig.questions.warnings.size(), 2);
+        // Quitting is asked for by the user: its failure is told whatever came before.
+        rig.tracker.quitWithoutSaving();
+        QCOMPARE(rig.questions.warnings.size(), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(ChangeTest)
+#include "change_test.moc"
