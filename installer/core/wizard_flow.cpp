@@ -68,8 +68,9 @@ bool WizardFlow::cancel()
 {
     if (m_page != WizardPage::About && m_page != WizardPage::Install && m_page != WizardPage::Short)
         return false;
-    if (!m_questions.askYesNo(
-            QStringLiteral("   Abandonner l'installation ?   "), QStringLiteral("Confirmez")))
+    // A plain Yes/No box answers Yes to Enter; the wizard's confirmation keeps that.
+    if (!m_questions.askYesNo(QStringLiteral("   Abandonner l'installation ?   "),
+            QStringLiteral("Confirmez"), Answer::Yes))
         return false;
     quit();
     return true;

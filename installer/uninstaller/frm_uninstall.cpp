@@ -54,7 +54,7 @@ void frmUninstall::uninstall()
     const bool removeUserFiles = !m_plan.userFiles.isEmpty()
         && m_questions.askYesNo(
             QStringLiteral("Supprimer aussi votre journal, vos réglages et la journée en cours ?"),
-            QStringLiteral("Confirmez"));
+            QStringLiteral("Confirmez"), Answer::No);
     m_result = carryOut(m_plan, removeUserFiles);
     accept();
 }

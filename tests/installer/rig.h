@@ -30,14 +30,16 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
 class AnsweringQuestions : public Questions
 {
 public:
-    bool askYesNo(const QString &text, const QString &title) override
+    bool askYesNo(const QString &text, const QString &title, Answer defaultAnswer) override
     {
         asked.append(title + u'|' + text);
+        defaults.append(defaultAnswer);
         return answer;
     }
 
     bool answer = false;
     QStringList asked;
+    QList<Answer> defaults;
 };
 
 // A platform over a temporary tree: dates are set per file instead of read from the disk, copies

@@ -1,7 +1,10 @@
 #include "rig.h"
 
+#include "installer/core/install_paths.h"
 #include "installer/core/start_up.h"
+#include "installer/ui/message_questions.h"
 #include "installer/ui/wizard.h"
+#include "installer/uninstaller/frm_uninstall.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,10 +12,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 using namespace qmi;
 using namespace qmi::test;
@@ -20,6 +27,44 @@ using namespace qmi::test;
 namespace {
 
 const QString kConfirmation = QStringLiteral("Confirmez|   Abandonner l'installation ?   ");
+
+using Reply = std::function<void(QMessageBox *)>;
+
+// Acts on the message box that the next question opens, from inside that box's own loop, the
+// way a user at the keyboard would; keeps the text of the box it acted on.
+class NextMessageBox
+{
+public:
+    explicit NextMessageBox(Reply act)
+    {
+        m_timer.setSingleShot(true);
+        m_timer.callOnTimeout([this, act] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                seen = box->text();
+                act(box);
+            }
+        });
+        m_timer.start(0);
+    }
+
+    QString seen;
+
+private:
+    QTimer m_timer;
+};
+
+void pressKey(QMessageBox *box, Qt::Key key)
+{
+    QTest::keyClick(box, key);
+}
+
+void clickButton(QMessageBox *box, const QString &caption)
+{
+    for (QAbstractButton *button : box->buttons()) {
+        if (button->text() == caption)
+            button->click();
+    }
+}
 
 struct WizardRig
 {
@@ -70,6 +115,9 @@ struct WizardRig
 
 } // namespace
 
+Q_DECLARE_METATYPE(Reply)
+Q_DECLARE_METATYPE(qmi::Answer)
+
 class TstInstallerWizard : public QObject
 {
     Q_OBJECT
@@ -84,6 +132,10 @@ private Q_SLOTS:
     void folderChoice_data();
     void folderChoice();
     void unusableDriveIsUndone();
+    void messageBoxDefaults_data();
+    void messageBoxDefaults();
+    void uninstallerQuestion_data();
+    void uninstallerQuestion();
 };
 
 void TstInstallerWizard::texts_data()
@@ -158,6 +210,7 @@ void TstInstallerWizard::abandon()
         rig.click("cmdCancel");
 
     QCOMPARE(rig.questions.asked, QStringList { kConfirmation });
+    QCOMPARE(rig.questions.defaults, QList<Answer> { Answer::Yes });
     QCOMPARE(rig.finished.size(), answer ? 1 : 0);
     QCOMPARE(rig.windowName(), answer ? QString() : window);
     QVERIFY(answer || rig.wizard.currentWindow()->isVisible());
@@ -276,6 +329,62 @@ void TstInstallerWizard::unusableDriveIsUndone()
     QCOMPARE(drives->currentText(), QStringLiteral("/"));
     QCOMPARE(list->count(), rows);
     QCOMPARE(list->item(rows - 1)->data(Qt::UserRole).toString(), last);
+}
+
+void TstInstallerWizard::messageBoxDefaults_data()
+{
+    QTest::addColumn<Answer>("defaultAnswer");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Enter, Oui by default") << Answer::Yes << int(Qt::Key_Return) << true;
+    QTest::newRow("Enter, Non by default") << Answer::No << int(Qt::Key_Return) << false;
+    QTest::newRow("Escape, Oui by default") << Answer::Yes << int(Qt::Key_Escape) << false;
+}
+
+void TstInstallerWizard::messageBoxDefaults()
+{
+    QFETCH(Answer, defaultAnswer);
+    QFETCH(int, key);
+    QFETCH(bool, yes);
+
+    MessageQuestions questions;
+    NextMessageBox reply([key](QMessageBox *box) { pressKey(box, Qt::Key(key)); });
+    QCOMPARE(questions.askYesNo(
+                 QStringLiteral("Vraiment ?"), QStringLiteral("Confirmez"), defaultAnswer),
+        yes);
+    QCOMPARE(reply.seen, QStringLiteral("Vraiment ?"));
+}
+
+void TstInstallerWizard::uninstallerQuestion_data()
+{
+    QTest::addColumn<Reply>("reply");
+    QTest::addColumn<bool>("journalKept");
+    QTest::newRow("Enter keeps the journal")
+        << Reply([](QMessageBox *box) { pressKey(box, Qt::Key_Return); }) << true;
+    QTest::newRow("Oui removes it")
+        << Reply([](QMessageBox *box) { clickButton(box, QStringLiteral("Oui")); }) << false;
+}
+
+void TstInstallerWizard::uninstallerQuestion()
+{
+    QFETCH(Reply, reply);
+    QFETCH(bool, journalKept);
+
+    QTemporaryDir dir;
+    for (const char *name : { "Quillmere", "Uninstall", "uninstall.dat", "Quillmere.log" })
+        QVERIFY(writeBytes(dir.filePath(QLatin1String(name)), "x"));
+    MessageQuestions questions;
+    frmUninstall window(
+        planUninstall(dir.path(), UninstallData { kProductName, dir.path(), {}, {}, {} }),
+        questions);
+    window.show();
+    NextMessageBox answer(reply);
+    QTest::mouseClick(window.findChild<QPushButton *>("cmdUninstall"), Qt::LeftButton);
+
+    QVERIFY(answer.seen.startsWith(QStringLiteral("Supprimer aussi votre journal")));
+    QCOMPARE(window.result().failed, QStringList());
+    QCOMPARE(QFileInfo::exists(dir.filePath("Quillmere.log")), journalKept);
+    QVERIFY(!QFileInfo::exists(dir.filePath("Quillmere")));
 }
 
 QTEST_MAIN(TstInstallerWizard)
