@@ -67,15 +67,27 @@ bool SystemPlatform::createFolder(const QString &path)
 
 bool SystemPlatform::copyFile(const QString &source, const QString &target)
 {
+    if (QFileInfo(target).isDir())
+        return false;
+    // The copy is renamed over the target, which would succeed even for a running program or a
+    // read-only file; this system lets neither be opened for writing, so that open decides.
+    if (QFileInfo::exists(target)) {
+        QFile current(target);
+        if (!current.open(QIODevice::WriteOnly | QIODevice::Append))
+            return false;
+    }
     // Written beside the target and renamed over it, so that a failed copy never leaves a
-    // half-written program, and a running program keeps its old file until it ends.
+    // half-written program.
     const QString partial = target + QStringLiteral(".part");
     QFile::remove(partial);
-    if (QFileInfo(target).isDir() || !QFile::copy(source, partial))
+    if (!QFile::copy(source, partial))
         return false;
     QFile copy(partial);
+    // A release set on a read-only medium gives read-only copies, which the next installation
+    // could not replace.
+    copy.setPermissions(copy.permissions() | QFile::WriteOwner);
     const QDateTime modified = QFileInfo(source).lastModified();
-    if (!copy.open(QIODevice::ReadWrite)
+    if (!copy.open(QIODevice::ReadOnly)
         || !copy.setFileTime(modified, QFileDevice::FileModificationTime)) {
         copy.remove();
         return false;

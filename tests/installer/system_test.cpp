@@ -13,8 +13,45 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
+
+#include <unistd.h>
+
 using namespace qmi;
 using namespace qmi::test;
+
+namespace {
+
+// A new program in a temporary folder, dated as built, to be copied over whatever the target
+// then is; a program it started is ended with it.
+struct CopyRig
+{
+    CopyRig()
+    {
+        writeBytes(source, "new program");
+        QFile file(source);
+        if (file.open(QIODevice::ReadWrite))
+            file.setFileTime(built, QFileDevice::FileModificationTime);
+    }
+    ~CopyRig()
+    {
+        running.kill();
+        running.waitForFinished();
+    }
+
+    SystemPlatform platform;
+    QTemporaryDir dir;
+    QString source = dir.filePath("QM0.dat");
+    QString target = dir.filePath("Quillmere");
+    const QDateTime built { QDate(2021, 6, 10), QTime(9, 30) };
+    QProcess running;
+};
+
+using CopySetup = std::function<void(CopyRig &)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(CopySetup)
 
 // This system's platform in a temporary account, then the release set as built installed
 // through the wizard, the installed program started and the installation removed.
@@ -26,7 +63,9 @@ private Q_SLOTS:
     void initTestCase();
     void desktopEntries_data();
     void desktopEntries();
-    void writes();
+    void copies_data();
+    void copies();
+    void fileQueries();
     void installThroughTheWizard();
     void installedProgramStarts();
     void uninstallKeepsTheJournal();
@@ -89,39 +128,82 @@ void TstSystemInstall::desktopEntries()
     QCOMPARE(formatDesktopEntry(shortcut, program), entry);
 }
 
-void TstSystemInstall::writes()
+void TstSystemInstall::copies_data()
+{
+    QTest::addColumn<CopySetup>("setup");
+    QTest::addColumn<bool>("copied");
+    QTest::addColumn<bool>("byPermissions");
+
+    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto exe = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    QTest::newRow("over an older file")
+        << CopySetup([](CopyRig &rig) { QVERIFY(writeBytes(rig.target, "older program")); }) << true
+        << false;
+    QTest::newRow("from a read-only release set") << CopySetup([=](CopyRig &rig) {
+        QVERIFY(QFile::setPermissions(rig.source, readOnly | exe));
+    }) << true << false;
+    QTest::newRow("from a read-only release set, again") << CopySetup([=](CopyRig &rig) {
+        QVERIFY(QFile::setPermissions(rig.source, readOnly));
+        QVERIFY(rig.platform.copyFile(rig.source, rig.target));
+    }) << true << false;
+    QTest::newRow("over a running program") << CopySetup([](CopyRig &rig) {
+        QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), rig.target));
+        rig.running.start(rig.target, { QStringLiteral("600") });
+        QVERIFY(rig.running.waitForStarted());
+    }) << false << false;
+    QTest::newRow("over a read-only file") << CopySetup([=](CopyRig &rig) {
+        QVERIFY(writeBytes(rig.target, "older program"));
+        QVERIFY(QFile::setPermissions(rig.target, readOnly));
+    }) << false << true;
+    QTest::newRow("into a missing folder")
+        << CopySetup([](CopyRig &rig) { rig.target = rig.dir.filePath("absent/Quillmere"); })
+        << false << false;
+    QTest::newRow("from a missing file")
+        << CopySetup([](CopyRig &rig) { rig.source = rig.dir.filePath("absent"); }) << false
+        << false;
+    QTest::newRow("over a folder")
+        << CopySetup([](CopyRig &rig) { QVERIFY(QDir().mkdir(rig.target)); }) << false << false;
+}
+
+void TstSystemInstall::copies()
+{
+    QFETCH(CopySetup, setup);
+    QFETCH(bool, copied);
+
+    QFETCH(bool, byPermissions);
+
+    if (byPermissions && geteuid() == 0)
+        QSKIP("running as root, who may write into read-only files");
+    CopyRig rig;
+    setup(rig);
+    if (QTest::currentTestFailed())
+        return;
+    const QByteArray before = readAll(rig.target);
+    const QFile::Permissions permissions = QFileInfo(rig.source).permissions();
+
+    QCOMPARE(rig.platform.copyFile(rig.source, rig.target), copied);
+    QCOMPARE(readAll(rig.target), copied ? QByteArray("new program") : before);
+    if (copied) {
+        const QFile::Permissions forUs = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+        QCOMPARE(QFileInfo(rig.target).permissions() & ~forUs,
+            (permissions | QFile::WriteOwner) & ~forUs);
+        QCOMPARE(rig.platform.lastModified(rig.target), rig.built);
+    }
+    // A failed copy leaves no partial file behind.
+    QVERIFY(QDir(rig.dir.path()).entryList({ QStringLiteral("*.part") }).isEmpty());
+}
+
+void TstSystemInstall::fileQueries()
 {
     QTemporaryDir dir;
     SystemPlatform platform;
-    const QString source = dir.filePath("QM0.dat");
-    const QString target = dir.filePath("Quillmere");
-    QVERIFY(writeBytes(source, "new program") && writeBytes(target, "older program, running"));
-    QFile::setPermissions(source, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QDateTime built(QDate(2021, 6, 10), QTime(9, 30));
-    QFile file(source);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.setFileTime(built, QFileDevice::FileModificationTime));
-    file.close();
-
-    QVERIFY(platform.copyFile(source, target));
-    QCOMPARE(readAll(target), QByteArray("new program"));
-    QVERIFY(QFileInfo(target).isExecutable());
-    QCOMPARE(platform.lastModified(target), built);
-    QVERIFY(platform.fileExists(target) && !platform.fileExists(dir.path()));
-    QVERIFY(
-        writeBytes(dir.filePath(".hidden"), "x") && !platform.fileExists(dir.filePath(".hidden")));
-
-    QVERIFY(!platform.copyFile(source, dir.filePath("absent/Quillmere")));
-    QVERIFY(!platform.copyFile(dir.filePath("nothing"), dir.filePath("x")));
-    QVERIFY(QDir().mkdir(dir.filePath("folder")));
-    QVERIFY(!platform.copyFile(source, dir.filePath("folder")));
-    QVERIFY(QFileInfo(dir.filePath("folder")).isDir());
-    // A failed copy leaves no partial file behind.
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({ "QM0.dat", "Quillmere" }));
+    QVERIFY(writeBytes(dir.filePath("Quillmere"), "x") && writeBytes(dir.filePath(".hidden"), "x"));
+    QVERIFY(platform.fileExists(dir.filePath("Quillmere")) && !platform.fileExists(dir.path()));
+    QVERIFY(!platform.fileExists(dir.filePath(".hidden")));
     QVERIFY(!platform.createFolder(dir.filePath("a/b")));
     QVERIFY(platform.createFolder(dir.filePath("a")) && platform.folderExists(dir.filePath("a")));
-    QVERIFY(!platform.createShortcut(
-        Shortcut { dir.filePath("absent/Quillmere.lnk"), target, dir.path(), 4, QString() }));
+    QVERIFY(!platform.createShortcut(Shortcut { dir.filePath("absent/Quillmere.lnk"),
+        dir.filePath("Quillmere"), dir.path(), 4, QString() }));
 }
 
 void TstSystemInstall::installThroughTheWizard()
