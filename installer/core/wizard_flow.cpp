@@ -44,8 +44,10 @@ void WizardFlow::shortNext(const ShortcutChoice &choice, LogSink &log)
     m_ran = true;
     show(WizardPage::Log);
     InstallationRun run(m_platform, log, m_payload, m_state);
-    m_finish = run.RunInstallation(choice);
-    Q_EMIT finishButtonChanged();
+    run.RunInstallation(choice, [this](const FinishButton &finish) {
+        m_finish = finish;
+        Q_EMIT finishButtonChanged();
+    });
 }
 
 void WizardFlow::logFinish()

@@ -12,6 +12,8 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include <functional>
+
 namespace qmi::test {
 
 inline QByteArray readAll(const QString &path)
@@ -107,6 +109,8 @@ public:
     void showError(const QString &text, const QString &title) override
     {
         errors.append(title + u'|' + text);
+        if (onError)
+            onError();
     }
 
     QTemporaryDir root;
@@ -115,6 +119,8 @@ public:
     QSet<QString> failingTargets;
     QStringList started, copyTargets, errors;
     QList<Shortcut> shortcuts;
+    // Looks at the windows while the error message is up.
+    std::function<void()> onError;
 };
 
 } // namespace qmi::test

@@ -240,8 +240,14 @@ void TstInstallerWizard::endings()
     rig.click("cmdInstall", 2);
     rig.find<QCheckBox>("chkStartup")->click();
     rig.find<QCheckBox>("chkDesktop")->click();
+    QString behindTheMessage;
+    rig.platform.onError = [&rig, &behindTheMessage] {
+        const auto *button = rig.find<QPushButton>("cmdFinish");
+        behindTheMessage = button->text() + (button->isEnabled() ? "|enabled" : "|disabled");
+    };
     rig.click("cmdInstall");
 
+    QCOMPARE(behindTheMessage, complete ? QString() : QStringLiteral("Fermer|disabled"));
     QCOMPARE(rig.windowName(), QStringLiteral("frmLog"));
     auto *finish = rig.find<QPushButton>("cmdFinish");
     QCOMPARE(finish->text(), caption);
