@@ -21,9 +21,12 @@ public:
     QString specialFolder(const QString &name) override;
     bool createShortcut(const Shortcut &shortcut) override;
     void showError(const QString &text, const QString &title) override;
+
+private:
+    void makeStandInFolder(const QString &folder);
 };
 
-// The folder under which the installation folder is proposed (~/Applications), made when missing.
+// The folder under which the installation folder is proposed (~/Applications).
 QString programFilesFolder();
 
 } // namespace qmi

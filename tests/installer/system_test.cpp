@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -49,6 +50,24 @@ struct CopyRig
 
 using CopySetup = std::function<void(CopyRig &)>;
 
+// Points this process's account folders into `home`, as on a fresh account.
+void useAccount(const QString &home)
+{
+    qputenv("HOME", home.toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home + QStringLiteral("/.local/share")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toLocal8Bit());
+}
+
+QStringList entriesBelow(const QString &folder)
+{
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+        QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries.append(it.next());
+    return entries;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(CopySetup)
@@ -66,6 +85,8 @@ private Q_SLOTS:
     void copies_data();
     void copies();
     void fileQueries();
+    void abandonLeavesNoTrace_data();
+    void abandonLeavesNoTrace();
     void installThroughTheWizard();
     void installedProgramStarts();
     void uninstallKeepsTheJournal();
@@ -75,6 +96,7 @@ private:
     QString installed(const QString &name) const { return m_installPath + u'/' + name; }
 
     QTemporaryDir m_home;
+    QTemporaryDir m_cache;
     QTemporaryDir m_releaseCopy;
     QString m_release = QStringLiteral(QM_RELEASE_DIR);
     QString m_installPath;
@@ -84,9 +106,9 @@ void TstSystemInstall::initTestCase()
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QVERIFY(QFileInfo(m_release + QStringLiteral("/Install")).isExecutable());
-    qputenv("HOME", m_home.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", home(".local/share").toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home(".config").toLocal8Bit());
+    useAccount(m_home.path());
+    // Whatever the toolkit caches is not the installer's doing.
+    qputenv("XDG_CACHE_HOME", m_cache.path().toLocal8Bit());
     if (!QFileInfo::exists(m_release + QStringLiteral("/QM3.dat"))) {
         // Built without the statistics program: a copy of the set with a stand-in for it, so
         // that everything else is still installed for real.
@@ -204,6 +226,35 @@ void TstSystemInstall::fileQueries()
     QVERIFY(platform.createFolder(dir.filePath("a")) && platform.folderExists(dir.filePath("a")));
     QVERIFY(!platform.createShortcut(Shortcut { dir.filePath("absent/Quillmere.lnk"),
         dir.filePath("Quillmere"), dir.path(), 4, QString() }));
+}
+
+void TstSystemInstall::abandonLeavesNoTrace_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::newRow("on the welcome window") << 0;
+    QTest::newRow("on the shortcut window") << 2;
+}
+
+void TstSystemInstall::abandonLeavesNoTrace()
+{
+    QFETCH(int, step);
+
+    QTemporaryDir account;
+    useAccount(account.path());
+    const auto restore = qScopeGuard([this] { useAccount(m_home.path()); });
+    SystemPlatform platform;
+    AnsweringQuestions questions;
+    questions.answer = true;
+    InstallState state = prepareInstallState(platform, programFilesFolder());
+    Wizard wizard(platform, questions, state, { QStringLiteral("/") });
+    QSignalSpy finished(&wizard, &Wizard::finished);
+    wizard.start();
+    for (int i = 0; i < step; ++i)
+        wizard.currentWindow()->findChild<QPushButton *>("cmdInstall")->click();
+    wizard.currentWindow()->findChild<QPushButton *>("cmdCancel")->click();
+
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(entriesBelow(account.path()), QStringList());
 }
 
 void TstSystemInstall::installThroughTheWizard()
