@@ -131,6 +131,8 @@ private Q_SLOTS:
     void endings();
     void folderChoice_data();
     void folderChoice();
+    void folderKeys_data();
+    void folderKeys();
     void unusableDriveIsUndone();
     void messageBoxDefaults_data();
     void messageBoxDefaults();
@@ -320,6 +322,49 @@ void TstInstallerWizard::folderChoice()
     }
     QCOMPARE(rig.windowName(), QStringLiteral("frmShort"));
     QCOMPARE(rig.state.InstallPath, typed.isEmpty() ? full(proposed) : typed);
+}
+
+void TstInstallerWizard::folderKeys_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("arrow key") << "down" << false;
+    QTest::newRow("arrow key, then Enter") << "down enter" << true;
+    QTest::newRow("double click") << "double click" << true;
+}
+
+void TstInstallerWizard::folderKeys()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, opened);
+
+    // The list starts in the release folder; the folder above it is chosen.
+    WizardRig rig;
+    rig.click("cmdInstall");
+    auto *list = rig.find<QListWidget>("dirList");
+    const QString chosen = rig.platform.root.path();
+    const QListWidgetItem *above = list->item(list->currentRow() - 1);
+    QCOMPARE(above->data(Qt::UserRole).toString(), chosen);
+    if (action == u"double click") {
+        // A double click is a click followed by a second press.
+        const QPoint at = list->visualItemRect(above).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    } else {
+        QTest::keyClick(list, Qt::Key_Up);
+        if (action.contains(u"enter"))
+            QTest::keyClick(list, Qt::Key_Return);
+    }
+
+    QCOMPARE(rig.windowName(), QStringLiteral("frmInstall"));
+    QCOMPARE(rig.find<QLineEdit>("txtInstallPath")->text(), chosen + QStringLiteral("/Quillmere"));
+    QCOMPARE(rig.state.InstallPath, chosen + QStringLiteral("/Quillmere"));
+    // Once opened, the list shows the folders beside the release folder.
+    QStringList entries;
+    for (int row = 0; row < list->count(); ++row)
+        entries.append(list->item(row)->data(Qt::UserRole).toString());
+    QCOMPARE(entries.contains(rig.platform.path(QStringLiteral("windows"))), opened);
+    QCOMPARE(list->currentItem()->data(Qt::UserRole).toString(), chosen);
 }
 
 void TstInstallerWizard::unusableDriveIsUndone()
