@@ -87,7 +87,11 @@ void WizardFlow::closeRequested()
         cancel();
         break;
     case WizardPage::Log:
-        logFinish();
+        // Once the run has ended there is nothing left to decide: the installation is done or
+        // has failed, and the end window would only say so again. Closing the log quits, like
+        // "Fermer"; while the run goes on the button is disabled and the window stays.
+        if (m_finish.enabled)
+            quit();
         break;
     case WizardPage::End:
         endFinish();

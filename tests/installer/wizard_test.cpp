@@ -224,10 +224,14 @@ void TstInstallerWizard::endings_data()
     QTest::addColumn<bool>("complete");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("logEnd");
-    QTest::newRow("failed run") << false << "Fermer"
-                                << "\n  ERREUR : QM3.dat est absent";
-    QTest::newRow("successful run") << true << "Suivant >"
-                                    << "\n\nINSTALLATION TERMINEE";
+    QTest::addColumn<bool>("closeBox");
+    const QString missing = QStringLiteral("\n  ERREUR : QM3.dat est absent");
+    const QString done = QStringLiteral("\n\nINSTALLATION TERMINEE");
+    QTest::newRow("failed run") << false << "Fermer" << missing << false;
+    QTest::newRow("successful run") << true << "Suivant >" << done << false;
+    // The installation is over either way: closing the log quits, without the end window.
+    QTest::newRow("failed run, log closed") << false << "Fermer" << missing << true;
+    QTest::newRow("successful run, log closed") << true << "Suivant >" << done << true;
 }
 
 void TstInstallerWizard::endings()
@@ -235,8 +239,10 @@ void TstInstallerWizard::endings()
     QFETCH(bool, complete);
     QFETCH(QString, caption);
     QFETCH(QString, logEnd);
+    QFETCH(bool, closeBox);
 
     WizardRig rig;
+    QSignalSpy pages(&rig.wizard.flow(), &WizardFlow::pageChanged);
     if (!complete)
         QFile::remove(rig.platform.source() + QStringLiteral("/QM3.dat"));
     rig.click("cmdInstall", 2);
@@ -260,8 +266,11 @@ void TstInstallerWizard::endings()
     QCOMPARE(rig.platform.shortcuts.size(), complete ? 4 : 0);
     QVERIFY(
         !complete || rig.platform.shortcuts.first().linkPath.contains(QStringLiteral("Desktop")));
-    rig.click("cmdFinish");
-    if (complete) {
+    if (closeBox)
+        rig.wizard.currentWindow()->close();
+    else
+        rig.click("cmdFinish");
+    if (complete && !closeBox) {
         QCOMPARE(rig.windowName(), QStringLiteral("frmEnd"));
         QCOMPARE(rig.find<QLabel>("Label1")->text(), QStringLiteral("Installation terminée !"));
         QCOMPARE(rig.finished.size(), 0);
@@ -270,6 +279,7 @@ void TstInstallerWizard::endings()
     QCOMPARE(rig.windowName(), QString());
     QCOMPARE(rig.finished.size(), 1);
     QVERIFY(rig.questions.asked.isEmpty());
+    QCOMPARE(pages.contains({ QVariant::fromValue(WizardPage::End) }), complete && !closeBox);
 }
 
 void TstInstallerWizard::folderChoice_data()
