@@ -15,4 +15,14 @@ public:
     virtual bool askYesNo(const QString &text, const QString &title, Answer defaultAnswer) = 0;
 };
 
+// Answers as a user pressing Enter would, when the program runs with no one at the keyboard.
+class DefaultAnswers : public Questions
+{
+public:
+    bool askYesNo(const QString &, const QString &, Answer defaultAnswer) override
+    {
+        return defaultAnswer == Answer::Yes;
+    }
+};
+
 } // namespace qmi

@@ -184,6 +184,10 @@ bool SystemPlatform::createShortcut(const Shortcut &shortcut)
 
 void SystemPlatform::showError(const QString &text, const QString &title)
 {
+    if (m_errors == Errors::StandardError) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text.trimmed()));
+        return;
+    }
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
     box.exec();
 }

@@ -10,6 +10,13 @@ namespace qmi {
 class SystemPlatform : public Platform
 {
 public:
+    // With no one at the keyboard, a message box would wait for ever: the errors are written to
+    // the standard error output instead.
+    enum class Errors { MessageBox, StandardError };
+    explicit SystemPlatform(Errors errors = Errors::MessageBox)
+        : m_errors(errors)
+    { }
+
     QString windowsFolder() override;
     QString currentFolder() override;
     bool fileExists(const QString &path) override;
@@ -24,6 +31,8 @@ public:
 
 private:
     void makeStandInFolder(const QString &folder);
+
+    Errors m_errors;
 };
 
 // The folder under which the installation folder is proposed (~/Applications).
