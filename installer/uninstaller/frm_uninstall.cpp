@@ -25,7 +25,9 @@ frmUninstall::frmUninstall(const UninstallPlan &plan, Questions &questions)
     if (!plan.programGroup.isEmpty())
         list->addItem(plan.programGroup);
     list->addItems(plan.programFiles);
-    list->addItem(plan.installFolder);
+    // Kept, by default, whenever the user's files are.
+    if (removesInstallFolder(plan, false))
+        list->addItem(plan.installFolder);
     layout->addWidget(label);
     layout->addWidget(list);
     if (!plan.userFiles.isEmpty()) {

@@ -418,33 +418,46 @@ void TstInstallerWizard::messageBoxDefaults()
 
 void TstInstallerWizard::uninstallerQuestion_data()
 {
+    QTest::addColumn<bool>("journal");
     QTest::addColumn<Reply>("reply");
-    QTest::addColumn<bool>("journalKept");
-    QTest::newRow("Enter keeps the journal")
-        << Reply([](QMessageBox *box) { pressKey(box, Qt::Key_Return); }) << true;
+    QTest::addColumn<bool>("folderKept");
+    const Reply enter = [](QMessageBox *box) {
+        pressKey(box, Qt::Key_Return);
+    };
+    QTest::newRow("Enter keeps the journal") << true << enter << true;
     QTest::newRow("Oui removes it")
-        << Reply([](QMessageBox *box) { clickButton(box, QStringLiteral("Oui")); }) << false;
+        << true << Reply([](QMessageBox *box) { clickButton(box, QStringLiteral("Oui")); })
+        << false;
+    QTest::newRow("nothing of the user's") << false << enter << false;
 }
 
 void TstInstallerWizard::uninstallerQuestion()
 {
+    QFETCH(bool, journal);
     QFETCH(Reply, reply);
-    QFETCH(bool, journalKept);
+    QFETCH(bool, folderKept);
 
     QTemporaryDir dir;
-    for (const char *name : { "Quillmere", "Uninstall", "uninstall.dat", "Quillmere.log" })
+    for (const char *name : { "Quillmere", "Uninstall", "uninstall.dat" })
         QVERIFY(writeBytes(dir.filePath(QLatin1String(name)), "x"));
+    QVERIFY(!journal || writeBytes(dir.filePath("Quillmere.log"), "x"));
     MessageQuestions questions;
     frmUninstall window(
         planUninstall(dir.path(), UninstallData { kProductName, dir.path(), {}, {}, {} }),
         questions);
     window.show();
+    // The folder is listed for removal only when it will go without a question.
+    QCOMPARE(!window.findChild<QListWidget *>("lstFiles")
+                  ->findItems(dir.path(), Qt::MatchExactly)
+                  .isEmpty(),
+        !journal);
     NextMessageBox answer(reply);
     QTest::mouseClick(window.findChild<QPushButton *>("cmdUninstall"), Qt::LeftButton);
 
-    QVERIFY(answer.seen.startsWith(QStringLiteral("Supprimer aussi votre journal")));
+    QCOMPARE(answer.seen.startsWith(QStringLiteral("Supprimer aussi votre journal")), journal);
     QCOMPARE(window.result().failed, QStringList());
-    QCOMPARE(QFileInfo::exists(dir.filePath("Quillmere.log")), journalKept);
+    QCOMPARE(QFileInfo::exists(dir.filePath("Quillmere.log")), folderKept);
+    QCOMPARE(QFileInfo::exists(dir.path()), folderKept);
     QVERIFY(!QFileInfo::exists(dir.filePath("Quillmere")));
 }
 
