@@ -53,11 +53,6 @@ private:
     QTimer m_timer;
 };
 
-void pressKey(QMessageBox *box, Qt::Key key)
-{
-    QTest::keyClick(box, key);
-}
-
 void clickButton(QMessageBox *box, const QString &caption)
 {
     for (QAbstractButton *button : box->buttons()) {
@@ -116,7 +111,6 @@ struct WizardRig
 } // namespace
 
 Q_DECLARE_METATYPE(Reply)
-Q_DECLARE_METATYPE(qmi::Answer)
 
 class TstInstallerWizard : public QObject
 {
@@ -134,8 +128,6 @@ private Q_SLOTS:
     void folderKeys_data();
     void folderKeys();
     void unusableDriveIsUndone();
-    void messageBoxDefaults_data();
-    void messageBoxDefaults();
     void uninstallerQuestion_data();
     void uninstallerQuestion();
 };
@@ -392,37 +384,13 @@ void TstInstallerWizard::unusableDriveIsUndone()
     QCOMPARE(list->item(rows - 1)->data(Qt::UserRole).toString(), last);
 }
 
-void TstInstallerWizard::messageBoxDefaults_data()
-{
-    QTest::addColumn<Answer>("defaultAnswer");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("Enter, Oui by default") << Answer::Yes << int(Qt::Key_Return) << true;
-    QTest::newRow("Enter, Non by default") << Answer::No << int(Qt::Key_Return) << false;
-    QTest::newRow("Escape, Oui by default") << Answer::Yes << int(Qt::Key_Escape) << false;
-}
-
-void TstInstallerWizard::messageBoxDefaults()
-{
-    QFETCH(Answer, defaultAnswer);
-    QFETCH(int, key);
-    QFETCH(bool, yes);
-
-    MessageQuestions questions;
-    NextMessageBox reply([key](QMessageBox *box) { pressKey(box, Qt::Key(key)); });
-    QCOMPARE(questions.askYesNo(
-                 QStringLiteral("Vraiment ?"), QStringLiteral("Confirmez"), defaultAnswer),
-        yes);
-    QCOMPARE(reply.seen, QStringLiteral("Vraiment ?"));
-}
-
 void TstInstallerWizard::uninstallerQuestion_data()
 {
     QTest::addColumn<bool>("journal");
     QTest::addColumn<Reply>("reply");
     QTest::addColumn<bool>("folderKept");
     const Reply enter = [](QMessageBox *box) {
-        pressKey(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Return);
     };
     QTest::newRow("Enter keeps the journal") << true << enter << true;
     QTest::newRow("Oui removes it")
