@@ -41,8 +41,10 @@ InstallationRun::InstallationRun(
     , m_state(state)
 { }
 
-FinishButton InstallationRun::RunInstallation(const ShortcutChoice &choice)
+FinishButton InstallationRun::RunInstallation(
+    const ShortcutChoice &choice, const FinishChanged &finishChanged)
 {
+    m_finishChanged = finishChanged;
     if (!checkFiles())
         return fail(kMissingMessage);
     createInstallFolder();
@@ -54,6 +56,7 @@ FinishButton InstallationRun::RunInstallation(const ShortcutChoice &choice)
     header(QStringLiteral("INSTALLATION TERMINEE"));
     FinishButton finish;
     finish.enabled = true;
+    showFinish(finish);
     writeUninstallFile();
     return finish;
 }
@@ -197,8 +200,20 @@ void InstallationRun::writeUninstallFile()
 
 FinishButton InstallationRun::fail(const QString &message)
 {
+    // Behind the message the button already reads "Fermer", so the log window never offers to
+    // go on after a failed run; it can only be pressed once the message is gone.
+    FinishButton finish { kFinishCloseCaption, false };
+    showFinish(finish);
     m_platform.showError(message, kErrorTitle);
-    return FinishButton { kFinishCloseCaption, true };
+    finish.enabled = true;
+    showFinish(finish);
+    return finish;
+}
+
+void InstallationRun::showFinish(const FinishButton &finish)
+{
+    if (m_finishChanged)
+        m_finishChanged(finish);
 }
 
 void InstallationRun::header(const QString &text)

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace qmi {
 
 class LogSink;
@@ -19,6 +21,8 @@ struct FinishButton
     bool enabled = false;
 };
 
+using FinishChanged = std::function<void(const FinishButton &)>;
+
 // The one run that places the release set on the machine. Only three things are tested and
 // reported (the payload's presence, the replacement of a component, each program file copy);
 // everything else that fails is passed over so that the run gets as far as it can.
@@ -28,7 +32,10 @@ public:
     InstallationRun(
         Platform &platform, LogSink &log, const PayloadTable &payload, InstallState &state);
 
-    FinishButton RunInstallation(const ShortcutChoice &choice);
+    // The button's changes are handed out as they happen, not only at the end, since the error
+    // message is shown in the middle of them.
+    FinishButton RunInstallation(
+        const ShortcutChoice &choice, const FinishChanged &finishChanged = FinishChanged());
 
 private:
     bool checkFiles();
@@ -42,6 +49,7 @@ private:
 
     bool copyInto(const QString &folder, const QString &source, const QString &target);
     FinishButton fail(const QString &message);
+    void showFinish(const FinishButton &finish);
     void header(const QString &text);
     void item(const QString &name, const QString &outcome);
 
@@ -49,6 +57,7 @@ private:
     LogSink &m_log;
     const PayloadTable &m_payload;
     InstallState &m_state;
+    FinishChanged m_finishChanged;
 };
 
 } // namespace qmi

@@ -44,8 +44,10 @@ void WizardFlow::shortNext(const ShortcutChoice &choice, LogSink &log)
     m_ran = true;
     show(WizardPage::Log);
     InstallationRun run(m_platform, log, m_payload, m_state);
-    m_finish = run.RunInstallation(choice);
-    Q_EMIT finishButtonChanged();
+    run.RunInstallation(choice, [this](const FinishButton &finish) {
+        m_finish = finish;
+        Q_EMIT finishButtonChanged();
+    });
 }
 
 void WizardFlow::logFinish()
@@ -68,8 +70,9 @@ bool WizardFlow::cancel()
 {
     if (m_page != WizardPage::About && m_page != WizardPage::Install && m_page != WizardPage::Short)
         return false;
-    if (!m_questions.askYesNo(
-            QStringLiteral("   Abandonner l'installation ?   "), QStringLiteral("Confirmez")))
+    // A plain Yes/No box answers Yes to Enter; the wizard's confirmation keeps that.
+    if (!m_questions.askYesNo(QStringLiteral("   Abandonner l'installation ?   "),
+            QStringLiteral("Confirmez"), Answer::Yes))
         return false;
     quit();
     return true;
@@ -84,7 +87,11 @@ void WizardFlow::closeRequested()
         cancel();
         break;
     case WizardPage::Log:
-        logFinish();
+        // Once the run has ended there is nothing left to decide: the installation is done or
+        // has failed, and the end window would only say so again. Closing the log quits, like
+        // "Fermer"; while the run goes on the button is disabled and the window stays.
+        if (m_finish.enabled)
+            quit();
         break;
     case WizardPage::End:
         endFinish();

@@ -38,8 +38,8 @@ public:
 
     // "Abandon", or the frame's close box on the first three windows; true when it quits.
     bool cancel();
-    // The frame's close box: asks like "Abandon" where there is one, acts as the finish button
-    // once it is enabled, and is ignored while the run is going.
+    // The frame's close box: asks like "Abandon" where there is one, quits once the run has
+    // ended, and is ignored while the run is going.
     void closeRequested();
 
 Q_SIGNALS:

@@ -27,21 +27,50 @@ QString configHome()
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }
 
-// The shell always has its special folders; a fresh account here may not have them yet.
-QString existingFolder(const QString &folder)
+QString systemFolder(const QString &windowsFolder)
 {
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        return QString();
-    return folder;
+    return joinPath(windowsFolder, QStringLiteral("system32"));
+}
+
+QString desktopFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+QString applicationsFolder()
+{
+    return joinPath(dataHome(), QStringLiteral("applications"));
+}
+
+QString autostartFolder()
+{
+    return joinPath(configHome(), QStringLiteral("autostart"));
+}
+
+bool sameFolder(const QString &a, const QString &b)
+{
+    return !a.isEmpty() && !b.isEmpty() && QDir::cleanPath(a) == QDir::cleanPath(b);
 }
 
 } // namespace
 
+// The folders that always exist where the installer comes from may be missing on a fresh
+// account here. They are made when something is first written into them, never before, so that
+// an abandoned or failed installation leaves no trace.
+void SystemPlatform::makeStandInFolder(const QString &folder)
+{
+    for (const QString &standIn : { programFilesFolder(), systemFolder(windowsFolder()),
+             desktopFolder(), applicationsFolder(), autostartFolder() }) {
+        if (sameFolder(folder, standIn)) {
+            QDir().mkpath(standIn);
+            return;
+        }
+    }
+}
+
 QString SystemPlatform::windowsFolder()
 {
-    const QString folder = joinPath(dataHome(), QStringLiteral("Quillmere/windows"));
-    QDir().mkpath(joinPath(folder, QStringLiteral("system32")));
-    return folder;
+    return joinPath(dataHome(), QStringLiteral("Quillmere/windows"));
 }
 
 QString SystemPlatform::currentFolder()
@@ -62,20 +91,34 @@ bool SystemPlatform::folderExists(const QString &path)
 
 bool SystemPlatform::createFolder(const QString &path)
 {
+    makeStandInFolder(QFileInfo(path).path());
     return QDir().mkdir(path);
 }
 
 bool SystemPlatform::copyFile(const QString &source, const QString &target)
 {
+    if (QFileInfo(target).isDir())
+        return false;
+    makeStandInFolder(QFileInfo(target).path());
+    // The copy is renamed over the target, which would succeed even for a running program or a
+    // read-only file; this system lets neither be opened for writing, so that open decides.
+    if (QFileInfo::exists(target)) {
+        QFile current(target);
+        if (!current.open(QIODevice::WriteOnly | QIODevice::Append))
+            return false;
+    }
     // Written beside the target and renamed over it, so that a failed copy never leaves a
-    // half-written program, and a running program keeps its old file until it ends.
+    // half-written program.
     const QString partial = target + QStringLiteral(".part");
     QFile::remove(partial);
-    if (QFileInfo(target).isDir() || !QFile::copy(source, partial))
+    if (!QFile::copy(source, partial))
         return false;
     QFile copy(partial);
+    // A release set on a read-only medium gives read-only copies, which the next installation
+    // could not replace.
+    copy.setPermissions(copy.permissions() | QFile::WriteOwner);
     const QDateTime modified = QFileInfo(source).lastModified();
-    if (!copy.open(QIODevice::ReadWrite)
+    if (!copy.open(QIODevice::ReadOnly)
         || !copy.setFileTime(modified, QFileDevice::FileModificationTime)) {
         copy.remove();
         return false;
@@ -111,11 +154,11 @@ void SystemPlatform::startHidden(const QString &commandLine)
 QString SystemPlatform::specialFolder(const QString &name)
 {
     if (name == u"Desktop")
-        return existingFolder(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+        return desktopFolder();
     if (name == u"Programs")
-        return existingFolder(joinPath(dataHome(), QStringLiteral("applications")));
+        return applicationsFolder();
     if (name == u"Startup")
-        return existingFolder(joinPath(configHome(), QStringLiteral("autostart")));
+        return autostartFolder();
     return QString();
 }
 
@@ -123,7 +166,9 @@ bool SystemPlatform::createShortcut(const Shortcut &shortcut)
 {
     const QFileInfo target(shortcut.targetPath);
     const bool isProgram = target.isFile() && target.isExecutable();
-    QSaveFile file(shortcutFilePath(shortcut.linkPath));
+    const QString path = shortcutFilePath(shortcut.linkPath);
+    makeStandInFolder(QFileInfo(path).path());
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray entry = formatDesktopEntry(shortcut, isProgram);
@@ -139,16 +184,17 @@ bool SystemPlatform::createShortcut(const Shortcut &shortcut)
 
 void SystemPlatform::showError(const QString &text, const QString &title)
 {
+    if (m_errors == Errors::StandardError) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text.trimmed()));
+        return;
+    }
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
     box.exec();
 }
 
 QString programFilesFolder()
 {
-    // The installation folder is made one level deep, so its parent must be there already.
-    const QString folder = joinPath(QDir::homePath(), QStringLiteral("Applications"));
-    QDir().mkpath(folder);
-    return folder;
+    return joinPath(QDir::homePath(), QStringLiteral("Applications"));
 }
 
 } // namespace qmi

@@ -10,6 +10,13 @@ namespace qmi {
 class SystemPlatform : public Platform
 {
 public:
+    // With no one at the keyboard, a message box would wait for ever: the errors are written to
+    // the standard error output instead.
+    enum class Errors { MessageBox, StandardError };
+    explicit SystemPlatform(Errors errors = Errors::MessageBox)
+        : m_errors(errors)
+    { }
+
     QString windowsFolder() override;
     QString currentFolder() override;
     bool fileExists(const QString &path) override;
@@ -21,9 +28,14 @@ public:
     QString specialFolder(const QString &name) override;
     bool createShortcut(const Shortcut &shortcut) override;
     void showError(const QString &text, const QString &title) override;
+
+private:
+    void makeStandInFolder(const QString &folder);
+
+    Errors m_errors;
 };
 
-// The folder under which the installation folder is proposed (~/Applications), made when missing.
+// The folder under which the installation folder is proposed (~/Applications).
 QString programFilesFolder();
 
 } // namespace qmi

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -57,21 +58,44 @@ frmInstall::frmInstall(WizardFlow &flow, const frmStock &stock, const QStringLis
         install, &QPushButton::clicked, this, [this] { this->flow().installNext(m_path->text()); });
     connect(cancel, &QPushButton::clicked, this, [this] { this->flow().cancel(); });
     connect(m_driveList, &QComboBox::currentIndexChanged, this, &frmInstall::driveChosen);
-    connect(m_dirList, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        m_lastClicked = item->data(Qt::UserRole).toString();
-        m_path->setText(this->flow().folderClicked(m_lastClicked));
-    });
+    // A folder chosen with the arrow keys counts as clicked, as does a click on the entry that
+    // is already selected; the list's own changes are made with its signals blocked.
+    connect(m_dirList, &QListWidget::currentItemChanged, this, &frmInstall::folderChosen);
+    connect(m_dirList, &QListWidget::itemClicked, this, &frmInstall::folderChosen);
+    connect(m_dirList, &QListWidget::itemActivated, this, [this] { openChosenFolder(); });
     resize(560, 420);
 }
 
 bool frmInstall::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_dirList && event->type() == QEvent::FocusOut && !m_lastClicked.isEmpty()) {
-        if (m_folders.setCurrentFolder(m_lastClicked))
-            showFolders();
-        m_lastClicked.clear();
+    if (watched == m_dirList && event->type() == QEvent::FocusOut)
+        openChosenFolder();
+    // Enter in the list opens the folder, as a double click does, instead of leaving the window.
+    if (watched == m_dirList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            openChosenFolder();
+            return true;
+        }
     }
     return WizardWindow::eventFilter(watched, event);
+}
+
+void frmInstall::folderChosen(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    m_lastClicked = item->data(Qt::UserRole).toString();
+    m_path->setText(flow().folderClicked(m_lastClicked));
+}
+
+void frmInstall::openChosenFolder()
+{
+    if (m_lastClicked.isEmpty())
+        return;
+    if (m_folders.setCurrentFolder(m_lastClicked))
+        showFolders();
+    m_lastClicked.clear();
 }
 
 void frmInstall::driveChosen(int index)
@@ -86,6 +110,7 @@ void frmInstall::driveChosen(int index)
 
 void frmInstall::showFolders()
 {
+    const QSignalBlocker blocker(m_dirList);
     m_dirList->clear();
     const QStringList &entries = m_folders.entries();
     for (qsizetype i = 0; i < entries.size(); ++i) {

@@ -6,6 +6,7 @@
 class QComboBox;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 
 namespace qmi {
 
@@ -22,6 +23,8 @@ protected:
 private:
     void driveChosen(int index);
     void showFolders();
+    void folderChosen(QListWidgetItem *item);
+    void openChosenFolder();
 
     FolderList m_folders;
     QStringList m_drives;

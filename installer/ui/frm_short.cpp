@@ -44,12 +44,14 @@ frmShort::frmShort(WizardFlow &flow, const frmStock &stock, LogSink &log)
     QPushButton *install = addButton(QStringLiteral("cmdInstall"), QStringLiteral("Suivant >"));
     QPushButton *cancel = addButton(QStringLiteral("cmdCancel"), QStringLiteral("Abandon"));
     install->setDefault(true);
-    connect(install, &QPushButton::clicked, this, [this, &log] {
-        const ShortcutChoice choice { m_start->isChecked(), m_startup->isChecked(),
-            m_desktop->isChecked() };
-        this->flow().shortNext(choice, log);
-    });
+    connect(install, &QPushButton::clicked, this,
+        [this, &log] { this->flow().shortNext(choice(), log); });
     connect(cancel, &QPushButton::clicked, this, [this] { this->flow().cancel(); });
+}
+
+ShortcutChoice frmShort::choice() const
+{
+    return ShortcutChoice { m_start->isChecked(), m_startup->isChecked(), m_desktop->isChecked() };
 }
 
 } // namespace qmi

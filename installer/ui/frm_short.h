@@ -1,5 +1,6 @@
 #pragma once
 
+#include "installer/core/install_values.h"
 #include "installer/ui/wizard_window.h"
 
 class QCheckBox;
@@ -14,6 +15,8 @@ class frmShort : public WizardWindow
 
 public:
     frmShort(WizardFlow &flow, const frmStock &stock, LogSink &log);
+
+    ShortcutChoice choice() const;
 
 private:
     QCheckBox *m_start = nullptr;

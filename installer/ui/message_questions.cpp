@@ -6,12 +6,14 @@
 
 namespace qmi {
 
-bool MessageQuestions::askYesNo(const QString &text, const QString &title)
+bool MessageQuestions::askYesNo(const QString &text, const QString &title, Answer defaultAnswer)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No,
         QApplication::activeWindow());
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
+    // Without a default, Enter would answer with whichever button the style lists first.
+    box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

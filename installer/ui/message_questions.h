@@ -4,11 +4,11 @@
 
 namespace qmi {
 
-// The confirmation as a plain Yes/No message box, without an icon.
+// The questions as plain Yes/No message boxes, without an icon.
 class MessageQuestions : public Questions
 {
 public:
-    bool askYesNo(const QString &text, const QString &title) override;
+    bool askYesNo(const QString &text, const QString &title, Answer defaultAnswer) override;
 };
 
 } // namespace qmi

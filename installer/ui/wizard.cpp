@@ -27,6 +27,15 @@ void Wizard::start()
     showPage(m_flow.page());
 }
 
+void Wizard::runUnattended(const QString &installPath)
+{
+    m_flow.aboutNext();
+    m_flow.installNext(installPath);
+    m_flow.shortNext(m_short->choice(), *m_log);
+    m_flow.logFinish();
+    m_flow.endFinish();
+}
+
 QWidget *Wizard::currentWindow() const
 {
     switch (m_flow.page()) {

@@ -28,6 +28,8 @@ public:
 
     WizardFlow &flow() { return m_flow; }
     void start();
+    // Goes through the windows as a user who keeps every default would, into `installPath`.
+    void runUnattended(const QString &installPath);
     // The window shown now, or none once the wizard has quit.
     QWidget *currentWindow() const;
 

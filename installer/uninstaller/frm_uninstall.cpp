@@ -25,7 +25,9 @@ frmUninstall::frmUninstall(const UninstallPlan &plan, Questions &questions)
     if (!plan.programGroup.isEmpty())
         list->addItem(plan.programGroup);
     list->addItems(plan.programFiles);
-    list->addItem(plan.installFolder);
+    // Kept, by default, whenever the user's files are.
+    if (removesInstallFolder(plan, false))
+        list->addItem(plan.installFolder);
     layout->addWidget(label);
     layout->addWidget(list);
     if (!plan.userFiles.isEmpty()) {
@@ -54,7 +56,7 @@ void frmUninstall::uninstall()
     const bool removeUserFiles = !m_plan.userFiles.isEmpty()
         && m_questions.askYesNo(
             QStringLiteral("Supprimer aussi votre journal, vos réglages et la journée en cours ?"),
-            QStringLiteral("Confirmez"));
+            QStringLiteral("Confirmez"), Answer::No);
     m_result = carryOut(m_plan, removeUserFiles);
     accept();
 }

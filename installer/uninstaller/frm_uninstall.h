@@ -20,10 +20,10 @@ public:
     frmUninstall(const UninstallPlan &plan, Questions &questions);
 
     const UninstallResult &result() const { return m_result; }
-
-private:
+    // What "Désinstaller" does.
     void uninstall();
 
+private:
     UninstallPlan m_plan;
     Questions &m_questions;
     UninstallResult m_result;

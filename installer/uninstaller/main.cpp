@@ -6,29 +6,44 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QString folder = QCoreApplication::applicationDirPath();
+    // Set by the release set's own tests: the removal goes ahead at once, the question about
+    // the user's files gets its default answer (they are kept), the outcome goes to stderr.
+    const bool unattended = !qEnvironmentVariable("QUILLMERE_UNATTENDED").isEmpty();
     const QString title = qmi::kProductName + QStringLiteral(" - désinstallation");
+    auto report = [&title, unattended](QMessageBox::Icon icon, const QString &text) {
+        if (unattended)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+        else
+            QMessageBox(icon, title, text, QMessageBox::Ok).exec();
+    };
+    const QString folder = QCoreApplication::applicationDirPath();
     const auto data = qmi::readUninstallData(qmi::joinPath(folder, qmi::kUninstallDataFileName));
     if (!data || data->productName != qmi::kProductName) {
-        QMessageBox::critical(nullptr, title,
+        report(QMessageBox::Critical,
             QStringLiteral("Le fichier uninstall.dat est absent ou illisible : rien n'a été "
                            "supprimé."));
         return 1;
     }
-    qmi::MessageQuestions questions;
+    qmi::MessageQuestions messageQuestions;
+    qmi::DefaultAnswers defaultAnswers;
+    qmi::Questions &questions
+        = unattended ? static_cast<qmi::Questions &>(defaultAnswers) : messageQuestions;
     qmi::frmUninstall window(qmi::planUninstall(folder, *data), questions);
-    if (window.exec() != QDialog::Accepted)
+    if (unattended)
+        window.uninstall();
+    else if (window.exec() != QDialog::Accepted)
         return 0;
     const qmi::UninstallResult &result = window.result();
     if (result.failed.isEmpty()) {
-        QMessageBox::information(
-            nullptr, title, qmi::kProductName + QStringLiteral(" a été désinstallé."));
+        report(QMessageBox::Information, qmi::kProductName + QStringLiteral(" a été désinstallé."));
         return 0;
     }
-    QMessageBox::warning(nullptr, title,
+    report(QMessageBox::Warning,
         QStringLiteral("Ces éléments n'ont pas pu être supprimés :\n") + result.failed.join(u'\n'));
     return 1;
 }

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace qmi {
 
 namespace {
@@ -63,6 +65,17 @@ UninstallPlan planUninstall(const QString &installFolder, const UninstallData &d
     for (const char *suffix : { ".log", ".ini", ".day" })
         addExisting(plan.userFiles, joinPath(installFolder, kProductName + QLatin1String(suffix)));
     return plan;
+}
+
+bool removesInstallFolder(const UninstallPlan &plan, bool removeUserFiles)
+{
+    const QStringList removed
+        = removeUserFiles ? plan.programFiles + plan.userFiles : plan.programFiles;
+    const QStringList entries
+        = QDir(plan.installFolder)
+              .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    return std::all_of(entries.begin(), entries.end(),
+        [&](const QString &name) { return removed.contains(joinPath(plan.installFolder, name)); });
 }
 
 UninstallResult carryOut(const UninstallPlan &plan, bool removeUserFiles)

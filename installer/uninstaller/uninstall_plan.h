@@ -28,6 +28,9 @@ struct UninstallResult
 // where the data file was found, whatever folder the file names.
 UninstallPlan planUninstall(const QString &installFolder, const UninstallData &data);
 
+// Whether the installation folder goes too: only when nothing but what is removed is left in it.
+bool removesInstallFolder(const UninstallPlan &plan, bool removeUserFiles);
+
 // Shortcuts first, then the program group when it is left empty, the program files, the user's
 // files when asked, and the installation folder when nothing else is left in it.
 UninstallResult carryOut(const UninstallPlan &plan, bool removeUserFiles);

@@ -438,9 +438,12 @@ void TstInstallerCore::removal()
     const QStringList foreign { "menu/Quillmere/Notes.desktop", "app/mes notes.txt" };
     for (const QString &name : foreign)
         QVERIFY(!foreignFiles || installed.touch(name));
-    const UninstallResult result = installed.uninstall(removeUserFiles);
+    const UninstallPlan plan = planUninstall(installed.path("app"), installed.data);
+    const bool folderRemoved = removesInstallFolder(plan, removeUserFiles);
+    const UninstallResult result = carryOut(plan, removeUserFiles);
 
     QVERIFY2(result.failed.isEmpty(), qPrintable(result.failed.join(u' ')));
+    QCOMPARE(folderRemoved, !installed.exists("app"));
     for (const QString &name : kProductFiles)
         QVERIFY2(!installed.exists(name), qPrintable(name));
     for (const QString &name : kUserFiles)

@@ -12,6 +12,8 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include <functional>
+
 namespace qmi::test {
 
 inline QByteArray readAll(const QString &path)
@@ -30,14 +32,16 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
 class AnsweringQuestions : public Questions
 {
 public:
-    bool askYesNo(const QString &text, const QString &title) override
+    bool askYesNo(const QString &text, const QString &title, Answer defaultAnswer) override
     {
         asked.append(title + u'|' + text);
+        defaults.append(defaultAnswer);
         return answer;
     }
 
     bool answer = false;
     QStringList asked;
+    QList<Answer> defaults;
 };
 
 // A platform over a temporary tree: dates are set per file instead of read from the disk, copies
@@ -105,6 +109,8 @@ public:
     void showError(const QString &text, const QString &title) override
     {
         errors.append(title + u'|' + text);
+        if (onError)
+            onError();
     }
 
     QTemporaryDir root;
@@ -113,6 +119,8 @@ public:
     QSet<QString> failingTargets;
     QStringList started, copyTargets, errors;
     QList<Shortcut> shortcuts;
+    // Looks at the windows while the error message is up.
+    std::function<void()> onError;
 };
 
 } // namespace qmi::test

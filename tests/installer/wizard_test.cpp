@@ -1,7 +1,10 @@
 #include "rig.h"
 
+#include "installer/core/install_paths.h"
 #include "installer/core/start_up.h"
+#include "installer/ui/message_questions.h"
 #include "installer/ui/wizard.h"
+#include "installer/uninstaller/frm_uninstall.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,10 +12,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 using namespace qmi;
 using namespace qmi::test;
@@ -20,6 +27,39 @@ using namespace qmi::test;
 namespace {
 
 const QString kConfirmation = QStringLiteral("Confirmez|   Abandonner l'installation ?   ");
+
+using Reply = std::function<void(QMessageBox *)>;
+
+// Acts on the message box that the next question opens, from inside that box's own loop, the
+// way a user at the keyboard would; keeps the text of the box it acted on.
+class NextMessageBox
+{
+public:
+    explicit NextMessageBox(Reply act)
+    {
+        m_timer.setSingleShot(true);
+        m_timer.callOnTimeout([this, act] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                seen = box->text();
+                act(box);
+            }
+        });
+        m_timer.start(0);
+    }
+
+    QString seen;
+
+private:
+    QTimer m_timer;
+};
+
+void clickButton(QMessageBox *box, const QString &caption)
+{
+    for (QAbstractButton *button : box->buttons()) {
+        if (button->text() == caption)
+            button->click();
+    }
+}
 
 struct WizardRig
 {
@@ -70,6 +110,8 @@ struct WizardRig
 
 } // namespace
 
+Q_DECLARE_METATYPE(Reply)
+
 class TstInstallerWizard : public QObject
 {
     Q_OBJECT
@@ -83,7 +125,11 @@ private Q_SLOTS:
     void endings();
     void folderChoice_data();
     void folderChoice();
+    void folderKeys_data();
+    void folderKeys();
     void unusableDriveIsUndone();
+    void uninstallerQuestion_data();
+    void uninstallerQuestion();
 };
 
 void TstInstallerWizard::texts_data()
@@ -158,6 +204,7 @@ void TstInstallerWizard::abandon()
         rig.click("cmdCancel");
 
     QCOMPARE(rig.questions.asked, QStringList { kConfirmation });
+    QCOMPARE(rig.questions.defaults, QList<Answer> { Answer::Yes });
     QCOMPARE(rig.finished.size(), answer ? 1 : 0);
     QCOMPARE(rig.windowName(), answer ? QString() : window);
     QVERIFY(answer || rig.wizard.currentWindow()->isVisible());
@@ -169,10 +216,14 @@ void TstInstallerWizard::endings_data()
     QTest::addColumn<bool>("complete");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("logEnd");
-    QTest::newRow("failed run") << false << "Fermer"
-                                << "\n  ERREUR : QM3.dat est absent";
-    QTest::newRow("successful run") << true << "Suivant >"
-                                    << "\n\nINSTALLATION TERMINEE";
+    QTest::addColumn<bool>("closeBox");
+    const QString missing = QStringLiteral("\n  ERREUR : QM3.dat est absent");
+    const QString done = QStringLiteral("\n\nINSTALLATION TERMINEE");
+    QTest::newRow("failed run") << false << "Fermer" << missing << false;
+    QTest::newRow("successful run") << true << "Suivant >" << done << false;
+    // The installation is over either way: closing the log quits, without the end window.
+    QTest::newRow("failed run, log closed") << false << "Fermer" << missing << true;
+    QTest::newRow("successful run, log closed") << true << "Suivant >" << done << true;
 }
 
 void TstInstallerWizard::endings()
@@ -180,15 +231,23 @@ void TstInstallerWizard::endings()
     QFETCH(bool, complete);
     QFETCH(QString, caption);
     QFETCH(QString, logEnd);
+    QFETCH(bool, closeBox);
 
     WizardRig rig;
+    QSignalSpy pages(&rig.wizard.flow(), &WizardFlow::pageChanged);
     if (!complete)
         QFile::remove(rig.platform.source() + QStringLiteral("/QM3.dat"));
     rig.click("cmdInstall", 2);
     rig.find<QCheckBox>("chkStartup")->click();
     rig.find<QCheckBox>("chkDesktop")->click();
+    QString behindTheMessage;
+    rig.platform.onError = [&rig, &behindTheMessage] {
+        const auto *button = rig.find<QPushButton>("cmdFinish");
+        behindTheMessage = button->text() + (button->isEnabled() ? "|enabled" : "|disabled");
+    };
     rig.click("cmdInstall");
 
+    QCOMPARE(behindTheMessage, complete ? QString() : QStringLiteral("Fermer|disabled"));
     QCOMPARE(rig.windowName(), QStringLiteral("frmLog"));
     auto *finish = rig.find<QPushButton>("cmdFinish");
     QCOMPARE(finish->text(), caption);
@@ -199,8 +258,11 @@ void TstInstallerWizard::endings()
     QCOMPARE(rig.platform.shortcuts.size(), complete ? 4 : 0);
     QVERIFY(
         !complete || rig.platform.shortcuts.first().linkPath.contains(QStringLiteral("Desktop")));
-    rig.click("cmdFinish");
-    if (complete) {
+    if (closeBox)
+        rig.wizard.currentWindow()->close();
+    else
+        rig.click("cmdFinish");
+    if (complete && !closeBox) {
         QCOMPARE(rig.windowName(), QStringLiteral("frmEnd"));
         QCOMPARE(rig.find<QLabel>("Label1")->text(), QStringLiteral("Installation terminée !"));
         QCOMPARE(rig.finished.size(), 0);
@@ -209,6 +271,7 @@ void TstInstallerWizard::endings()
     QCOMPARE(rig.windowName(), QString());
     QCOMPARE(rig.finished.size(), 1);
     QVERIFY(rig.questions.asked.isEmpty());
+    QCOMPARE(pages.contains({ QVariant::fromValue(WizardPage::End) }), complete && !closeBox);
 }
 
 void TstInstallerWizard::folderChoice_data()
@@ -263,6 +326,49 @@ void TstInstallerWizard::folderChoice()
     QCOMPARE(rig.state.InstallPath, typed.isEmpty() ? full(proposed) : typed);
 }
 
+void TstInstallerWizard::folderKeys_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("arrow key") << "down" << false;
+    QTest::newRow("arrow key, then Enter") << "down enter" << true;
+    QTest::newRow("double click") << "double click" << true;
+}
+
+void TstInstallerWizard::folderKeys()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, opened);
+
+    // The list starts in the release folder; the folder above it is chosen.
+    WizardRig rig;
+    rig.click("cmdInstall");
+    auto *list = rig.find<QListWidget>("dirList");
+    const QString chosen = rig.platform.root.path();
+    const QListWidgetItem *above = list->item(list->currentRow() - 1);
+    QCOMPARE(above->data(Qt::UserRole).toString(), chosen);
+    if (action == u"double click") {
+        // A double click is a click followed by a second press.
+        const QPoint at = list->visualItemRect(above).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    } else {
+        QTest::keyClick(list, Qt::Key_Up);
+        if (action.contains(u"enter"))
+            QTest::keyClick(list, Qt::Key_Return);
+    }
+
+    QCOMPARE(rig.windowName(), QStringLiteral("frmInstall"));
+    QCOMPARE(rig.find<QLineEdit>("txtInstallPath")->text(), chosen + QStringLiteral("/Quillmere"));
+    QCOMPARE(rig.state.InstallPath, chosen + QStringLiteral("/Quillmere"));
+    // Once opened, the list shows the folders beside the release folder.
+    QStringList entries;
+    for (int row = 0; row < list->count(); ++row)
+        entries.append(list->item(row)->data(Qt::UserRole).toString());
+    QCOMPARE(entries.contains(rig.platform.path(QStringLiteral("windows"))), opened);
+    QCOMPARE(list->currentItem()->data(Qt::UserRole).toString(), chosen);
+}
+
 void TstInstallerWizard::unusableDriveIsUndone()
 {
     WizardRig rig({ QStringLiteral("/"), QStringLiteral("/nonexistent-medium") });
@@ -276,6 +382,51 @@ void TstInstallerWizard::unusableDriveIsUndone()
     QCOMPARE(drives->currentText(), QStringLiteral("/"));
     QCOMPARE(list->count(), rows);
     QCOMPARE(list->item(rows - 1)->data(Qt::UserRole).toString(), last);
+}
+
+void TstInstallerWizard::uninstallerQuestion_data()
+{
+    QTest::addColumn<bool>("journal");
+    QTest::addColumn<Reply>("reply");
+    QTest::addColumn<bool>("folderKept");
+    const Reply enter = [](QMessageBox *box) {
+        QTest::keyClick(box, Qt::Key_Return);
+    };
+    QTest::newRow("Enter keeps the journal") << true << enter << true;
+    QTest::newRow("Oui removes it")
+        << true << Reply([](QMessageBox *box) { clickButton(box, QStringLiteral("Oui")); })
+        << false;
+    QTest::newRow("nothing of the user's") << false << enter << false;
+}
+
+void TstInstallerWizard::uninstallerQuestion()
+{
+    QFETCH(bool, journal);
+    QFETCH(Reply, reply);
+    QFETCH(bool, folderKept);
+
+    QTemporaryDir dir;
+    for (const char *name : { "Quillmere", "Uninstall", "uninstall.dat" })
+        QVERIFY(writeBytes(dir.filePath(QLatin1String(name)), "x"));
+    QVERIFY(!journal || writeBytes(dir.filePath("Quillmere.log"), "x"));
+    MessageQuestions questions;
+    frmUninstall window(
+        planUninstall(dir.path(), UninstallData { kProductName, dir.path(), {}, {}, {} }),
+        questions);
+    window.show();
+    // The folder is listed for removal only when it will go without a question.
+    QCOMPARE(!window.findChild<QListWidget *>("lstFiles")
+                  ->findItems(dir.path(), Qt::MatchExactly)
+                  .isEmpty(),
+        !journal);
+    NextMessageBox answer(reply);
+    QTest::mouseClick(window.findChild<QPushButton *>("cmdUninstall"), Qt::LeftButton);
+
+    QCOMPARE(answer.seen.startsWith(QStringLiteral("Supprimer aussi votre journal")), journal);
+    QCOMPARE(window.result().failed, QStringList());
+    QCOMPARE(QFileInfo::exists(dir.filePath("Quillmere.log")), folderKept);
+    QCOMPARE(QFileInfo::exists(dir.path()), folderKept);
+    QVERIFY(!QFileInfo::exists(dir.filePath("Quillmere")));
 }
 
 QTEST_MAIN(TstInstallerWizard)
