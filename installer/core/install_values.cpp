@@ -24,6 +24,11 @@ QString uninstallExeName()
     return QStringLiteral("Uninstall") + kExeSuffix;
 }
 
+QString iconImageName()
+{
+    return kProductName + QStringLiteral(".png");
+}
+
 PayloadTable standardPayload()
 {
     const QString statsExe = QStringLiteral("QMStat") + kExeSuffix;

@@ -14,6 +14,8 @@ QString exeName();
 QString linkName();
 QString helpFileName();
 QString uninstallExeName();
+// The product's picture, written beside the programs where shortcuts cannot show a program's own.
+QString iconImageName();
 
 // One file of the release set: for a component `target` is its update mode, for a program file
 // the name it is installed under.

@@ -25,13 +25,6 @@ QString escapeValue(const QString &value)
     return escaped;
 }
 
-// The icon is given as "file, index"; a desktop entry names the file only.
-QString iconFile(const QString &iconLocation)
-{
-    const qsizetype comma = iconLocation.lastIndexOf(QStringLiteral(", "));
-    return comma < 0 ? iconLocation : iconLocation.left(comma);
-}
-
 } // namespace
 
 QString desktopExecArgument(const QString &path)
@@ -48,7 +41,7 @@ QString desktopExecArgument(const QString &path)
     return escapeValue(quoted);
 }
 
-QByteArray formatDesktopEntry(const Shortcut &shortcut, bool isProgram)
+QByteArray formatDesktopEntry(const Shortcut &shortcut, bool isProgram, const QString &icon)
 {
     QString text = QStringLiteral("[Desktop Entry]\n");
     text += isProgram ? QStringLiteral("Type=Application\n") : QStringLiteral("Type=Link\n");
@@ -64,7 +57,7 @@ QByteArray formatDesktopEntry(const Shortcut &shortcut, bool isProgram)
                 QUrl::fromLocalFile(shortcut.targetPath).toEncoded(QUrl::FullyEncoded)))
             + u'\n';
     }
-    text += QStringLiteral("Icon=") + escapeValue(iconFile(shortcut.iconLocation)) + u'\n';
+    text += QStringLiteral("Icon=") + escapeValue(icon) + u'\n';
     return text.toUtf8();
 }
 

@@ -7,8 +7,9 @@
 namespace qmi {
 
 // A shortcut as a freedesktop desktop entry: a program is started with its working folder, a
-// document (the help file) is opened as a link to its file.
-QByteArray formatDesktopEntry(const Shortcut &shortcut, bool isProgram);
+// document (the help file) is opened as a link to its file. `icon` is an image file or the name of
+// a themed icon.
+QByteArray formatDesktopEntry(const Shortcut &shortcut, bool isProgram, const QString &icon);
 
 // The quoted form of one Exec argument, then escaped as a desktop entry value.
 QString desktopExecArgument(const QString &path);

@@ -2,6 +2,7 @@
 
 #include "installer/core/install_paths.h"
 #include "installer/platform/desktop_entry.h"
+#include "installer/platform/desktop_icon.h"
 
 #include <QDir>
 #include <QFile>
@@ -171,7 +172,7 @@ bool SystemPlatform::createShortcut(const Shortcut &shortcut)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray entry = formatDesktopEntry(shortcut, isProgram);
+    const QByteArray entry = formatDesktopEntry(shortcut, isProgram, placeDesktopIcon(shortcut));
     if (file.write(entry) != entry.size()) {
         file.cancelWriting();
         return false;

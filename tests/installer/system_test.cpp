@@ -1,10 +1,12 @@
 #include "rig.h"
 
+#include "installer/core/install_paths.h"
 #include "installer/core/start_up.h"
 #include "installer/platform/desktop_entry.h"
 #include "installer/platform/system_platform.h"
 #include "installer/ui/wizard.h"
 
+#include <QImage>
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
@@ -77,6 +79,16 @@ int runUnattended(
     return process.exitCode();
 }
 
+// The Icon value of a desktop entry whose paths need no escaping.
+QString iconOf(const QString &entryPath)
+{
+    for (const QByteArray &line : readAll(entryPath).split('\n')) {
+        if (line.startsWith("Icon="))
+            return QString::fromUtf8(line.mid(5));
+    }
+    return QString();
+}
+
 QStringList entriesBelow(const QString &folder)
 {
     QStringList entries;
@@ -101,6 +113,8 @@ private Q_SLOTS:
     void initTestCase();
     void desktopEntries_data();
     void desktopEntries();
+    void desktopIcons_data();
+    void desktopIcons();
     void copies_data();
     void copies();
     void fileQueries();
@@ -146,28 +160,79 @@ void TstSystemInstall::desktopEntries_data()
 {
     QTest::addColumn<QString>("target");
     QTest::addColumn<bool>("program");
+    QTest::addColumn<QString>("icon");
     QTest::addColumn<QByteArray>("entry");
 
     QTest::newRow("awkward folder")
-        << "/opt/Quillmere/a $b \"c\" 100%\\d" << true
+        << "/opt/Quillmere/a $b \"c\" 100%\\d" << true << "/opt/Quillmere/a $b \"c\" 100%\\d.png"
         << QByteArray("[Desktop Entry]\nType=Application\nName=Quillmere\n"
                       "Exec=\"/opt/Quillmere/a \\\\$b \\\\\"c\\\\\" 100%%\\\\\\\\d\"\n"
                       "Path=/opt/Quillmere\nTerminal=false\n"
-                      "Icon=/opt/Quillmere/a $b \"c\" 100%\\\\d\n");
-    QTest::newRow("document") << "/opt/Quillmere/Aide à lire.pdf" << false
+                      "Icon=/opt/Quillmere/a $b \"c\" 100%\\\\d.png\n");
+    QTest::newRow("document") << "/opt/Quillmere/Aide à lire.pdf" << false << "application-pdf"
                               << QByteArray("[Desktop Entry]\nType=Link\nName=Quillmere\n"
                                             "URL=file:///opt/Quillmere/Aide%20%C3%A0%20lire.pdf\n"
-                                            "Icon=/opt/Quillmere/Aide \xc3\xa0 lire.pdf\n");
+                                            "Icon=application-pdf\n");
 }
 
 void TstSystemInstall::desktopEntries()
 {
     QFETCH(QString, target);
     QFETCH(bool, program);
+    QFETCH(QString, icon);
     QFETCH(QByteArray, entry);
     const Shortcut shortcut { QStringLiteral("/menu/Quillmere.lnk"), target,
         QStringLiteral("/opt/Quillmere"), 4, target + QStringLiteral(", 0") };
-    QCOMPARE(formatDesktopEntry(shortcut, program), entry);
+    QCOMPARE(formatDesktopEntry(shortcut, program, icon), entry);
+}
+
+void TstSystemInstall::desktopIcons_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<QString>("icon");
+
+    QTest::newRow("program of the installation folder") << "app/Quillmere"
+                                                        << ""
+                                                        << "app/Quillmere.png";
+    QTest::newRow("help document") << "app/Quillmere.pdf"
+                                   << ""
+                                   << "application-pdf";
+    QTest::newRow("program of another folder") << "other/Quillmere"
+                                               << ""
+                                               << "application-x-shellscript";
+    QTest::newRow("picture that cannot be written") << "app/Quillmere"
+                                                    << "app/Quillmere.png"
+                                                    << "application-x-shellscript";
+}
+
+// A desktop shows no picture from inside a program or a document: the entry must name an image
+// that is there, or a themed icon, and the picture is written only beside the programs.
+void TstSystemInstall::desktopIcons()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, blocked);
+    QFETCH(QString, icon);
+
+    QTemporaryDir dir;
+    for (const char *folder : { "app", "other", "menu" })
+        QVERIFY(QDir(dir.path()).mkdir(QLatin1String(folder)));
+    QVERIFY(blocked.isEmpty() || QDir(dir.path()).mkdir(blocked));
+    const QString targetPath = dir.filePath(target);
+    QVERIFY(writeBytes(targetPath, target.endsWith(".pdf") ? "%PDF-1.4\n" : "#!/bin/sh\n"));
+    if (!target.endsWith(".pdf"))
+        QVERIFY(QFile::setPermissions(targetPath, QFile::ReadOwner | QFile::ExeOwner));
+    const QString link = dir.filePath("menu/Quillmere.lnk");
+    QVERIFY(SystemPlatform().createShortcut(
+        Shortcut { link, targetPath, dir.filePath("app"), 4, targetPath + QStringLiteral(", 0") }));
+
+    const bool picture = icon.endsWith(".png");
+    const QString written = iconOf(shortcutFilePath(link));
+    QCOMPARE(written, picture ? dir.filePath(icon) : icon);
+    QVERIFY(!picture || !QImage(written).isNull());
+    QDirIterator pictures(
+        dir.path(), { QStringLiteral("*.png") }, QDir::Files, QDirIterator::Subdirectories);
+    QCOMPARE(pictures.hasNext(), picture);
 }
 
 void TstSystemInstall::copies_data()
@@ -309,6 +374,11 @@ void TstSystemInstall::installs()
                               .toUtf8()));
     QVERIFY(QFileInfo(group + "/Quillmere.desktop").isExecutable());
     QVERIFY(readAll(group + "/Aide.desktop").contains("Type=Link\n"));
+    QCOMPARE(iconOf(group + "/Aide.desktop"), QStringLiteral("application-pdf"));
+    QVERIFY(!QImage(installed("Quillmere.png")).isNull());
+    for (const QString &entry : { group + "/Quillmere.desktop", group + "/Uninstall.desktop",
+             home(".config/autostart/Quillmere.desktop") })
+        QCOMPARE(iconOf(entry), installed("Quillmere.png"));
     QVERIFY(readAll(group + "/Uninstall.desktop").contains("/Uninstall\"\n"));
     QVERIFY(readAll(home(".config/autostart/Quillmere.desktop")).contains("Type=Application\n"));
     // The desktop is not ticked by default, and its folder is not made for nothing.

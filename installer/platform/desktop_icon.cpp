@@ -1,0 +1,67 @@
+#include "installer/platform/desktop_icon.h"
+
+#include "installer/core/install_paths.h"
+#include "installer/core/install_values.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QSaveFile>
+
+// The picture sits in a static library: its resources must be registered by hand.
+static void registerPicture()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(desktop_icon);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+namespace qmi {
+
+namespace {
+
+bool isProgramOf(const QFileInfo &file, const QString &folder)
+{
+    return file.isFile() && file.isExecutable() && !folder.isEmpty()
+        && QDir::cleanPath(file.absolutePath()) == QDir::cleanPath(folder);
+}
+
+// Every shortcut of the installation writes the same picture: it is only rewritten when it
+// differs, so that a second installation leaves an unchanged picture alone.
+bool writePicture(const QString &path)
+{
+    registerPicture();
+    QFile picture(QStringLiteral(":/installer/quillmere.png"));
+    if (!picture.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = picture.readAll();
+    QFile current(path);
+    if (current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
+        return true;
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+} // namespace
+
+QString iconLocationFile(const QString &iconLocation)
+{
+    const qsizetype comma = iconLocation.lastIndexOf(QStringLiteral(", "));
+    return comma < 0 ? iconLocation : iconLocation.left(comma);
+}
+
+QString placeDesktopIcon(const Shortcut &shortcut)
+{
+    const QFileInfo file(iconLocationFile(shortcut.iconLocation));
+    if (isProgramOf(file, shortcut.workingDirectory)) {
+        const QString picture = joinPath(shortcut.workingDirectory, iconImageName());
+        if (writePicture(picture))
+            return picture;
+    }
+    return QMimeDatabase().mimeTypeForFile(file).iconName();
+}
+
+} // namespace qmi

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "installer/core/platform.h"
+
+namespace qmi {
+
+// The file of an icon location, which is given as "file, index".
+QString iconLocationFile(const QString &iconLocation);
+
+// The Icon value of a shortcut's desktop entry. A desktop shows an image or a themed icon, never
+// the picture inside a program: a program of the installation folder (the shortcut's working
+// folder) gets the product's picture, written beside it; anything else, or a program whose
+// picture cannot be written, the themed icon of its file type.
+QString placeDesktopIcon(const Shortcut &shortcut);
+
+} // namespace qmi
