@@ -60,6 +60,7 @@ UninstallPlan planUninstall(const QString &installFolder, const UninstallData &d
     const PayloadTable payload = standardPayload();
     for (qsizetype i = payload.componentCount; i < payload.entries.size(); ++i)
         addExisting(plan.programFiles, joinPath(installFolder, payload.entries.at(i).target));
+    addExisting(plan.programFiles, joinPath(installFolder, iconImageName()));
     addExisting(plan.programFiles, joinPath(installFolder, kProductName + QStringLiteral(".lock")));
     addExisting(plan.programFiles, joinPath(installFolder, kUninstallDataFileName));
     for (const char *suffix : { ".log", ".ini", ".day" })

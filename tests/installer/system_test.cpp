@@ -418,7 +418,7 @@ void TstSystemInstall::uninstallKeepsTheJournal()
 
     QVERIFY(QFileInfo::exists(installed("Quillmere.log")));
     for (const char *name :
-        { "Quillmere", "QMStat", "Uninstall", "Quillmere.pdf", "uninstall.dat" })
+        { "Quillmere", "QMStat", "Uninstall", "Quillmere.pdf", "Quillmere.png", "uninstall.dat" })
         QVERIFY2(!QFileInfo::exists(installed(QLatin1String(name))), name);
     for (const char *name :
         { ".local/share/applications/Quillmere", ".config/autostart/Quillmere.desktop" })
