@@ -22,7 +22,8 @@ frmUninstall::frmUninstall(const UninstallPlan &plan, Questions &questions)
     list->setObjectName(QStringLiteral("lstFiles"));
     list->setAccessibleName(label->text());
     list->addItems(plan.shortcuts);
-    if (!plan.programGroup.isEmpty())
+    // A group that other programs' entries or the user's keep is left in place.
+    if (removesProgramGroup(plan))
         list->addItem(plan.programGroup);
     list->addItems(plan.programFiles);
     // Kept, by default, whenever the user's files are.

@@ -42,6 +42,17 @@ void removeFolderIfEmpty(const QString &folder, UninstallResult &result)
     (QDir().rmdir(folder) ? result.removed : result.failed).append(folder);
 }
 
+// Whether `folder` is left empty once `removed` is gone.
+bool holdsOnly(const QString &folder, const QStringList &removed)
+{
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return false;
+    const QStringList entries = QDir(folder).entryList(
+        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    return std::all_of(entries.begin(), entries.end(),
+        [&](const QString &name) { return removed.contains(joinPath(folder, name)); });
+}
+
 } // namespace
 
 UninstallPlan planUninstall(const QString &installFolder, const UninstallData &data)
@@ -68,15 +79,15 @@ UninstallPlan planUninstall(const QString &installFolder, const UninstallData &d
     return plan;
 }
 
+bool removesProgramGroup(const UninstallPlan &plan)
+{
+    return holdsOnly(plan.programGroup, plan.shortcuts);
+}
+
 bool removesInstallFolder(const UninstallPlan &plan, bool removeUserFiles)
 {
-    const QStringList removed
-        = removeUserFiles ? plan.programFiles + plan.userFiles : plan.programFiles;
-    const QStringList entries
-        = QDir(plan.installFolder)
-              .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-    return std::all_of(entries.begin(), entries.end(),
-        [&](const QString &name) { return removed.contains(joinPath(plan.installFolder, name)); });
+    return holdsOnly(plan.installFolder,
+        removeUserFiles ? plan.programFiles + plan.userFiles : plan.programFiles);
 }
 
 UninstallResult carryOut(const UninstallPlan &plan, bool removeUserFiles)

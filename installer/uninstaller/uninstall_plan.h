@@ -28,6 +28,9 @@ struct UninstallResult
 // where the data file was found, whatever folder the file names.
 UninstallPlan planUninstall(const QString &installFolder, const UninstallData &data);
 
+// Whether the program group goes: only when it holds nothing but the shortcuts that are removed.
+bool removesProgramGroup(const UninstallPlan &plan);
+
 // Whether the installation folder goes too: only when nothing but what is removed is left in it.
 bool removesInstallFolder(const UninstallPlan &plan, bool removeUserFiles);
 

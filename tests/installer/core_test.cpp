@@ -440,10 +440,12 @@ void TstInstallerCore::removal()
         QVERIFY(!foreignFiles || installed.touch(name));
     const UninstallPlan plan = planUninstall(installed.path("app"), installed.data);
     const bool folderRemoved = removesInstallFolder(plan, removeUserFiles);
+    const bool groupRemoved = removesProgramGroup(plan);
     const UninstallResult result = carryOut(plan, removeUserFiles);
 
     QVERIFY2(result.failed.isEmpty(), qPrintable(result.failed.join(u' ')));
     QCOMPARE(folderRemoved, !installed.exists("app"));
+    QCOMPARE(groupRemoved, !installed.exists("menu/Quillmere"));
     for (const QString &name : kProductFiles)
         QVERIFY2(!installed.exists(name), qPrintable(name));
     for (const QString &name : kUserFiles)

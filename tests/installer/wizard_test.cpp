@@ -130,6 +130,8 @@ private Q_SLOTS:
     void unusableDriveIsUndone();
     void uninstallerQuestion_data();
     void uninstallerQuestion();
+    void uninstallerGroup_data();
+    void uninstallerGroup();
 };
 
 void TstInstallerWizard::texts_data()
@@ -427,6 +429,42 @@ void TstInstallerWizard::uninstallerQuestion()
     QCOMPARE(QFileInfo::exists(dir.filePath("Quillmere.log")), folderKept);
     QCOMPARE(QFileInfo::exists(dir.path()), folderKept);
     QVERIFY(!QFileInfo::exists(dir.filePath("Quillmere")));
+}
+
+void TstInstallerWizard::uninstallerGroup_data()
+{
+    QTest::addColumn<QStringList>("groupFiles");
+    QTest::addColumn<bool>("listed");
+    QTest::newRow("only the shortcuts")
+        << QStringList { "Quillmere.desktop", "Aide.desktop", "Uninstall.desktop" } << true;
+    QTest::newRow("an entry of the user's")
+        << QStringList { "Quillmere.desktop", "Notes.desktop" } << false;
+    QTest::newRow("no group") << QStringList() << false;
+}
+
+// The program group is listed for removal only when it will be removed.
+void TstInstallerWizard::uninstallerGroup()
+{
+    QFETCH(QStringList, groupFiles);
+    QFETCH(bool, listed);
+
+    QTemporaryDir dir;
+    const QString group = dir.filePath("menu/Quillmere");
+    QVERIFY(QDir().mkpath(dir.filePath("app")));
+    QVERIFY(groupFiles.isEmpty() || QDir().mkpath(group));
+    for (const QString &name : groupFiles)
+        QVERIFY(writeBytes(group + u'/' + name, "x"));
+    AnsweringQuestions questions;
+    frmUninstall window(planUninstall(dir.filePath("app"),
+                            UninstallData { kProductName, dir.filePath("app"), {}, group, {} }),
+        questions);
+    QCOMPARE(
+        !window.findChild<QListWidget *>("lstFiles")->findItems(group, Qt::MatchExactly).isEmpty(),
+        listed);
+    window.uninstall();
+
+    QCOMPARE(window.result().failed, QStringList());
+    QCOMPARE(QFileInfo::exists(group), !groupFiles.isEmpty() && !listed);
 }
 
 QTEST_MAIN(TstInstallerWizard)
