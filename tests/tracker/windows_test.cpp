@@ -202,6 +202,7 @@ private slots:
         Program program(dir.path());
         frmAbout *start = program.windows.startWindow();
         QString shown;
+        QString focusAfterEnter;
         onNextModal([&](QWidget *modal) {
             auto *today = child<QLineEdit>(modal, "txtToday");
             shown = today->text() + u'|' + today->selectedText();
@@ -211,12 +212,19 @@ private slots:
             QTest::keyClicks(today, "3/12/2026");
             QTest::keyClick(today, Qt::Key_Return);
             QCOMPARE(today->text(), "03/12/2026");
-            QCOMPARE(QApplication::focusWidget()->objectName(), "cmdStart");
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            // The window's own focus: the application's may still be null when the window
+            // has not been activated yet (slow runs).
+            QWidget *focused = modal->focusWidget();
+            focusAfterEnter = focused ? focused->objectName() : QString();
+            if (focused)
+                QTest::keyClick(focused, Qt::Key_Return);
+            else
+                modal->close();
         });
         program.tracker.state().dayDate = "05/12/2026";
         QVERIFY(start->run());
         QCOMPARE(shown, "05/12/2026|05/12/2026");
+        QCOMPARE(focusAfterEnter, "cmdStart");
         QCOMPARE(program.tracker.state().dayDate, "03/12/2026");
         QCOMPARE(child<QLabel>(start, "lblVers")->text(), "v 3.13");
     }
@@ -466,7 +474,7 @@ private slots:
         edit->setFocus();
         QTest::keyClicks(edit, typed);
         QTest::keyClick(edit, Qt::Key_Return);
-        QTEST(QApplication::focusWidget()->objectName(), "focusAfter");
+        QTEST(d.dialog.focusWidget()->objectName(), "focusAfter");
         QTEST(d.edit("txtEndTime")->text(), "endTime");
         auto *activities = child<QListWidget>(&d.dialog, "lstActivities");
         activities->setFocus();
@@ -504,8 +512,8 @@ private slots:
         d.edit("txtInvokeTime")->setFocus();
         for (const char *name : { "txtInvokeTime", "txtDuration", "txtEndTime", "lstActivities",
                  "txtComment", "txtAddComment", "lstComments", "cmdOK", "cmdCancel" }) {
-            QCOMPARE(QApplication::focusWidget()->objectName(), name);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(d.dialog.focusWidget()->objectName(), name);
+            QTest::keyClick(d.dialog.focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(d.dialog.windowTitle(), "Quillmere - Sélection de l'activité");
         QCOMPARE(d.edit("txtInvokeTime")->property("tag").toString(), "heure");
