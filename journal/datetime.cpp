@@ -89,6 +89,8 @@ std::optional<QTime> parseUserTime(QStringView text)
 
 QDate parseJournalDate(QByteArrayView field)
 {
+    // A journal edited by hand may carry blanks around its dates; they still name the day.
+    field = field.trimmed();
     int values[3] = { 0, 0, 0 };
     int digits[3] = { 0, 0, 0 };
     int part = 0;

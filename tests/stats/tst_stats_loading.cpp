@@ -236,6 +236,8 @@ void TestStatsLoading::malformedLinesAreSkipped_data()
     QTest::newRow("impossible date") << QByteArray("31/02/2026, 20,a,") << 0;
     QTest::newRow("date without year") << QByteArray("01/03, 20,a,") << 0;
     QTest::newRow("lone LF") << QByteArray("\n01/03/2026, 20,a,") << 1;
+    QTest::newRow("blanks around the date") << QByteArray(" 01/03/2026 , 20,a,") << 1;
+    QTest::newRow("blank inside the date") << QByteArray("01/ 03/2026, 20,a,") << 0;
 }
 
 void TestStatsLoading::malformedLinesAreSkipped()
