@@ -334,6 +334,15 @@ private slots:
         program.clock.set(2026, 12, 5, 9, 20);
         main->showNormal();
         QTRY_COMPARE(program.tracker.changeForm().fields().invokeTime, "09:20:00");
+        // A window that stays on the task bar shows the day's totals, not those of its last
+        // showing.
+        program.tracker.changeForm().open();
+        program.tracker.changeForm().fields().activityIndex = 2;
+        QVERIFY(program.tracker.confirmChange());
+        const int total = program.tracker.state().dayTotalMinutes;
+        QVERIFY(total > 0);
+        const QString shown = child<QLabel>(main, "lblDayDuration")->text();
+        QVERIFY2(shown.endsWith(QStringLiteral("(= %1 min.)").arg(total)), qPrintable(shown));
         // Not while the editor is open: the window goes back to the task bar.
         click(main, "cmdEdit");
         QVERIFY(main->isMinimized() && program.windows.editor()->isVisible());

@@ -255,6 +255,8 @@ bool Tracker::confirmChange()
             loadSettings();
     }
     if (m_state.currentDuration == -1) {
+        // Where the window can only be minimised, it stays in sight with the day's totals.
+        m_screens.updateMainWindow();
         m_screens.hideMainWindow();
     } else {
         RefreshMainWindow();
