@@ -96,384 +96,373 @@ class TstInstallerCore : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void runs_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QString>("logEnd");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("programFiles");
+        QTest::addColumn<int>("registrations");
+        QTest::addColumn<bool>("uninstallData");
+
+        const QString missing
+            = QStringLiteral("    Certains fichiers sont absents - voir le log    ");
+        const QString copy = QStringLiteral("    Erreur pendant la copie - voir le log    ");
+        const QString inUse = QStringLiteral(" : ERREUR, fichier existant et utilisé");
+        const QString firstCopy = QStringLiteral("Copie des fichiers...\r\n  - Quillmere") + inUse;
+        const QString done
+            = QStringLiteral("Création des raccourcis...  terminé\r\n\r\nINSTALLATION TERMINEE");
+
+        QTest::newRow("clean machine") << Setup() << done << QString() << 6 << 3 << true;
+        QTest::newRow("earlier installation in place") << Setup([](Rig &rig) {
+            QDir().mkpath(rig.state.InstallPath);
+            writeBytes(rig.installed(kUninstallDataFileName), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
+            writeBytes(rig.installed("Quillmere"), "newer copy");
+            rig.platform.dates[rig.installed("Quillmere")]
+                = QDateTime(QDate(2030, 1, 1), QTime(0, 0));
+        }) << done << QString() << 6 << 3 << true;
+        QTest::newRow("two payload files missing")
+            << Setup([](Rig &rig) {
+                   QFile::remove(rig.platform.source() + QStringLiteral("/Quillmere.pdf"));
+                   QFile::remove(rig.platform.source() + QStringLiteral("/QM2.dat"));
+               })
+            << QStringLiteral("\r\n\r\nVérification des fichiers nécessaires...\r\n  ERREUR : "
+                              "Quillmere.pdf est absent\r\n  ERREUR : QM2.dat est absent")
+            << missing << 0 << 0 << false;
+        QTest::newRow("installation folder cannot be created") << Setup([](Rig &rig) {
+            rig.state.InstallPath = rig.platform.path("absent/Quillmere");
+        }) << firstCopy << copy << 0 << 3 << false;
+        QTest::newRow("relative installation folder")
+            << Setup([](Rig &rig) { rig.state.InstallPath = QStringLiteral("Quillmere"); })
+            << firstCopy << copy << 0 << 3 << false;
+        QTest::newRow("absent component cannot be placed")
+            << Setup([](Rig &rig) {
+                   rig.platform.failingTargets.insert(rig.component("MSFLXGRD.OCX"));
+               })
+            << QStringLiteral(
+                   "Enregistrement des composants...\r\n  - MSFLXGRD.OCX : ERREUR, copie "
+                   "impossible\r\n  - RICHTX32.OCX : enregistré")
+            << QString() << 6 << 2 << true;
+        QTest::newRow("forced component in use") << Setup([](Rig &rig) {
+            const QString installed = rig.component("MSFLXGRD.OCX");
+            writeBytes(installed, "old");
+            rig.platform.dates[installed] = QDateTime(QDate(2019, 3, 1), QTime(8, 0));
+            rig.platform.failingTargets.insert(installed);
+        }) << QStringLiteral("Enregistrement des composants...\r\n  - MSFLXGRD.OCX") + inUse
+                                                 << copy << 0 << 0 << false;
+        QTest::newRow("no registering program")
+            << Setup([](Rig &rig) { QFile::remove(rig.component("regsvr32.exe")); })
+            << QStringLiteral("  - MSSTDFMT.DLL : enregistré\r\n\r\nCopie des fichiers...  terminé")
+            << QString() << 6 << 0 << true;
+        QTest::newRow("program file in use")
+            << Setup([](Rig &rig) { rig.platform.failingTargets.insert(rig.installed("QMStat")); })
+            << QStringLiteral("Copie des fichiers...\r\n  - QMStat") + inUse << copy << 4 << 3
+            << false;
+        QTest::newRow("uninstall data cannot be written")
+            << Setup([](Rig &rig) { QDir().mkpath(rig.installed(kUninstallDataFileName)); }) << done
+            << QString() << 6 << 3 << false;
+    }
+
+    void runs()
+    {
+        QFETCH(Setup, setup);
+        QFETCH(QString, logEnd);
+        QFETCH(QString, message);
+        QFETCH(int, programFiles);
+        QFETCH(int, registrations);
+        QFETCH(bool, uninstallData);
+
+        Rig rig;
+        QCOMPARE(rig.state.WinDir, rig.platform.path("windows"));
+        if (setup)
+            setup(rig);
+        const QStringList before = rig.platform.allFiles();
+        const FinishButton finish = rig.run();
+
+        const QString log = rig.log.text();
+        QVERIFY2(log.contains(logEnd + u'\r') || log.endsWith(logEnd), qPrintable(log));
+        QVERIFY(log.endsWith(message.isEmpty() ? QStringLiteral("INSTALLATION TERMINEE") : logEnd));
+        QVERIFY(finish.enabled);
+        QCOMPARE(finish.caption, QString(message.isEmpty() ? "Suivant >" : "Fermer"));
+        QCOMPARE(rig.platform.errors,
+            message.isEmpty() ? QStringList()
+                              : QStringList { QStringLiteral("Erreur|") + message });
+        QCOMPARE(rig.platform.shortcuts.isEmpty(), !message.isEmpty());
+        for (qsizetype i = 0; i < kProgramFiles.size(); ++i)
+            QVERIFY2((readAll(rig.installed(kProgramFiles[i])) == kSources[i].toUtf8())
+                    == (i < programFiles),
+                qPrintable(kProgramFiles[i]));
+        QCOMPARE(rig.platform.started.size(), registrations);
+        // Written whole each time, never added to an earlier file.
+        QCOMPARE(rig.uninstallData().count("\r\n"), uninstallData ? 5 : 0);
+        if (programFiles == 0 && registrations == 0)
+            QCOMPARE(rig.platform.allFiles(), before);
+        if (!setup) {
+            QCOMPARE(log.toUtf8(), readAll(QFINDTESTDATA("../data/installer/successful_run.log")));
+            QCOMPARE(
+                rig.installed("Quillmere"), rig.platform.programFiles() + "/Quillmere/Quillmere");
+            QCOMPARE(rig.platform.started,
+                QStringList({ rig.registration("MSFLXGRD.OCX"), rig.registration("RICHTX32.OCX"),
+                    rig.registration("MSSTDFMT.DLL") }));
+            QCOMPARE(readAll(rig.component("RICHTX32.OCX")), QByteArray("RICHTX32.OCX"));
+        }
+    }
+
+    void componentDates_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QDateTime>("installedDate");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<bool>("replaced");
+
+        // Every component is shipped dated 10 June 2021, 9:30.
+        const QString same = QStringLiteral(" : existe déja sur votre système");
+        const QString updated = QStringLiteral(" : une version antérieure a été mise à jour");
+        QTest::newRow("same day, earlier time")
+            << "MSFLXGRD.OCX" << QDateTime(QDate(2021, 6, 10), QTime(8, 0)) << same << false;
+        QTest::newRow("same day, later time")
+            << "RICHTX32.OCX" << QDateTime(QDate(2021, 6, 10), QTime(23, 59)) << same << false;
+        QTest::newRow("newer installed")
+            << "MSFLXGRD.OCX" << QDateTime(QDate(2022, 1, 1), QTime(0, 0)) << same << false;
+        QTest::newRow("older forced, a year before")
+            << "RICHTX32.OCX" << QDateTime(QDate(2020, 12, 31), QTime(23, 0)) << updated << true;
+        QTest::newRow("older forced, the day before")
+            << "MSFLXGRD.OCX" << QDateTime(QDate(2021, 6, 9), QTime(23, 59)) << updated << true;
+        QTest::newRow("older with empty mode")
+            << "MSSTDFMT.DLL" << QDateTime(QDate(2018, 2, 2), QTime(10, 0))
+            << QStringLiteral(" : une version antérieure existe sur votre système") << false;
+    }
+
+    void componentDates()
+    {
+        QFETCH(QString, name);
+        QFETCH(QDateTime, installedDate);
+        QFETCH(QString, outcome);
+        QFETCH(bool, replaced);
+
+        Rig rig;
+        writeBytes(rig.component(name), "installed");
+        rig.platform.dates[rig.component(name)] = installedDate;
+        rig.platform.dates[rig.platform.source() + u'/' + name]
+            = QDateTime(QDate(2021, 6, 10), QTime(9, 30));
+        rig.run();
+
+        QVERIFY2(rig.log.text().contains(QStringLiteral("\r\n  - ") + name + outcome + u'\r'),
+            qPrintable(rig.log.text()));
+        QCOMPARE(readAll(rig.component(name)), replaced ? name.toUtf8() : QByteArray("installed"));
+        QCOMPARE(rig.platform.started.contains(rig.registration(name)), replaced);
+        QCOMPARE(rig.platform.started.size(), replaced ? 3 : 2);
+    }
+
+    void shortcuts_data()
+    {
+        QTest::addColumn<ShortcutChoice>("choice");
+        QTest::addColumn<bool>("shell");
+        QTest::addColumn<QStringList>("links");
+
+        const QStringList group { "Programs/Quillmere/Quillmere.lnk", "Programs/Quillmere/Aide.lnk",
+            "Programs/Quillmere/Uninstall.lnk" };
+        const QStringList desktop { "Desktop/Quillmere.lnk" };
+        const QStringList startup { "Startup/Quillmere.lnk" };
+        QTest::newRow("all ticked")
+            << ShortcutChoice { true, true, true } << true << desktop + group + startup;
+        QTest::newRow("defaults") << ShortcutChoice() << true << group + startup;
+        QTest::newRow("desktop only") << ShortcutChoice { false, false, true } << true << desktop;
+        QTest::newRow("none ticked")
+            << ShortcutChoice { false, false, false } << true << QStringList();
+        QTest::newRow("shell folders unknown")
+            << ShortcutChoice { true, true, true } << false << QStringList();
+    }
+
+    void shortcuts()
+    {
+        QFETCH(ShortcutChoice, choice);
+        QFETCH(bool, shell);
+        QFETCH(QStringList, links);
+
+        Rig rig;
+        if (!shell)
+            rig.platform.special.clear();
+        const QStringList before = rig.platform.allFiles();
+        rig.run(choice);
+
+        // Nothing is written outside the installation, system and shell folders.
+        const QStringList allowed { "programs/Quillmere/", "windows/system32/", "home/Desktop/",
+            "home/Programs/", "home/Startup/" };
+        for (const QString &file : rig.platform.allFiles()) {
+            const bool inside = std::any_of(allowed.begin(), allowed.end(),
+                [&file](const QString &folder) { return file.startsWith(folder); });
+            QVERIFY2(inside || before.contains(file), qPrintable(file));
+        }
+        for (const QString &target : std::as_const(rig.platform.copyTargets))
+            QVERIFY2(target.startsWith(rig.platform.root.path() + u'/'), qPrintable(target));
+
+        QStringList made;
+        for (const Shortcut &shortcut : std::as_const(rig.platform.shortcuts)) {
+            made.append(QDir(rig.platform.path("home")).relativeFilePath(shortcut.linkPath));
+            const QString link = QFileInfo(shortcut.linkPath).fileName();
+            const QString target = rig.installed(QString(link == u"Aide.lnk" ? "Quillmere.pdf"
+                    : link == u"Uninstall.lnk"                               ? "Uninstall"
+                                                                             : "Quillmere"));
+            QCOMPARE(shortcut.targetPath, target);
+            QCOMPARE(shortcut.workingDirectory, rig.state.InstallPath);
+            QCOMPARE(shortcut.windowStyle, 4);
+            QCOMPARE(shortcut.iconLocation, target + QStringLiteral(", 0"));
+        }
+        QCOMPARE(made, links);
+        const QString group = rig.platform.path("home/Programs/Quillmere");
+        QCOMPARE(QFileInfo(group).isDir(), choice.start && shell);
+
+        // The file names every folder, ticked or not, for the uninstaller.
+        const QStringList folders = shell ? QStringList { rig.platform.path("home/Desktop"), group,
+            rig.platform.path("home/Startup") }
+                                          : QStringList { QString(), QString(), QString() };
+        QCOMPARE(rig.uninstallData(),
+            (QStringList { "Quillmere", rig.state.InstallPath } + folders
+                + QStringList { QString() })
+                .join(QStringLiteral("\r\n"))
+                .toUtf8());
+    }
+
+    void uninstallDataBytes()
+    {
+        const QByteArray golden = readAll(QFINDTESTDATA("../data/installer/uninstall.dat"));
+        QVERIFY(!golden.isEmpty());
+        QCOMPARE(formatUninstallData(kSample), golden);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(kUninstallDataFileName);
+        QVERIFY(writeUninstallData(path, kSample));
+        QCOMPARE(readAll(path), golden);
+        QCOMPARE(readUninstallData(path), std::optional<UninstallData>(kSample));
+
+        QVERIFY(!writeUninstallData(dir.filePath("absent/uninstall.dat"), kSample));
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const bool refused = !writeUninstallData(path, UninstallData { "Other", {}, {}, {}, {} });
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (!refused)
+            QSKIP("running with rights that ignore folder permissions");
+        QCOMPARE(readAll(path), golden);
+    }
+
+    void uninstallDataReading_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("values");
+
+        QTest::newRow("line feeds only") << QByteArray("Quillmere\n/opt/Q\n/d\n/p\n/s\n")
+                                         << QStringList { "Quillmere", "/opt/Q", "/d", "/p", "/s" };
+        QTest::newRow("empty folder lines") << QByteArray("Quillmere\r\n/opt/Q\r\n\r\n\r\n\r\n")
+                                            << QStringList { "Quillmere", "/opt/Q", "", "", "" };
+        QTest::newRow("short file") << QByteArray("Quillmere\r\n/opt/Q")
+                                    << QStringList { "Quillmere", "/opt/Q", "", "", "" };
+        QTest::newRow("Windows-1252 name") << QByteArray("Quillmere\r\n/home/zo\xe9\r\n\x80\r\n")
+                                           << QStringList { "Quillmere", "/home/zoé", "€", "", "" };
+        QTest::newRow("empty file") << QByteArray() << QStringList();
+        QTest::newRow("huge file") << QByteArray(200 * 1024, 'a') << QStringList();
+    }
+
+    void uninstallDataReading()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, values);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(kUninstallDataFileName);
+        QVERIFY(writeBytes(path, bytes));
+        const auto data = readUninstallData(path);
+        const QStringList read = data ? QStringList { data->productName, data->installPath,
+            data->desktopFolder, data->programsFolder, data->startupFolder }
+                                      : QStringList();
+        QCOMPARE(read, values);
+    }
+
+    void folderList()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("b/inner") && QDir(dir.path()).mkpath("A"));
+        QVERIFY(writeBytes(dir.filePath("file.txt"), "x"));
+
+        FolderList list(dir.path());
+        QCOMPARE(list.entries().first(), QStringLiteral("/"));
+        QCOMPARE(list.entries().mid(list.currentIndex()),
+            QStringList({ dir.path(), dir.filePath("A"), dir.filePath("b") }));
+        QVERIFY(!list.setCurrentFolder(dir.filePath("file.txt")));
+        QVERIFY(!list.setCurrentFolder(dir.filePath("absent")));
+        QCOMPARE(list.currentFolder(), dir.path());
+        QVERIFY(list.setCurrentFolder(dir.filePath("b")));
+        QCOMPARE(list.entries().mid(list.currentIndex()),
+            QStringList({ dir.filePath("b"), dir.filePath("b/inner") }));
+        QVERIFY(list.setCurrentFolder("/"));
+        QCOMPARE(list.currentIndex(), 0);
+        QVERIFY(list.entries().size() > 1 && !list.entries().at(1).startsWith("//"));
+    }
+
+    void drives()
+    {
+        const QStringList drives { "/", "/home", "/media/cle" };
+        QCOMPARE(driveOf("/opt/x", drives), QStringLiteral("/"));
+        QCOMPARE(driveOf("/home/zoé", drives), QStringLiteral("/home"));
+        QCOMPARE(driveOf("/media/cle", drives), QStringLiteral("/media/cle"));
+        QCOMPARE(driveOf("/homework", drives), QStringLiteral("/"));
+    }
+
+    void removal_data()
+    {
+        QTest::addColumn<bool>("removeUserFiles");
+        QTest::addColumn<bool>("foreignFiles");
+        QTest::newRow("journal kept by default") << false << false;
+        QTest::newRow("journal removed on request") << true << false;
+        QTest::newRow("files of others kept") << true << true;
+    }
+
+    void removal()
+    {
+        QFETCH(bool, removeUserFiles);
+        QFETCH(bool, foreignFiles);
+
+        Installed installed;
+        const QStringList foreign { "menu/Quillmere/Notes.desktop", "app/mes notes.txt" };
+        for (const QString &name : foreign)
+            QVERIFY(!foreignFiles || installed.touch(name));
+        const UninstallPlan plan = planUninstall(installed.path("app"), installed.data);
+        const bool folderRemoved = removesInstallFolder(plan, removeUserFiles);
+        const bool groupRemoved = removesProgramGroup(plan);
+        const UninstallResult result = carryOut(plan, removeUserFiles);
+
+        QVERIFY2(result.failed.isEmpty(), qPrintable(result.failed.join(u' ')));
+        QCOMPARE(folderRemoved, !installed.exists("app"));
+        QCOMPARE(groupRemoved, !installed.exists("menu/Quillmere"));
+        for (const QString &name : kProductFiles)
+            QVERIFY2(!installed.exists(name), qPrintable(name));
+        for (const QString &name : kUserFiles)
+            QCOMPARE(installed.exists(name), !removeUserFiles);
+        for (const QString &name : foreign)
+            QCOMPARE(installed.exists(name), foreignFiles);
+        QVERIFY(installed.exists("desk/Other.desktop") && installed.exists("menu"));
+        QCOMPARE(installed.exists("menu/Quillmere"), foreignFiles);
+        QCOMPARE(installed.exists("app"), !removeUserFiles || foreignFiles);
+    }
+
+    void undeterminedFoldersAreLeftAlone()
+    {
+        Installed installed;
+        QVERIFY(QDir().mkpath(installed.path("Autres")));
+        installed.data.desktopFolder.clear();
+        installed.data.programsFolder = installed.path("Autres");
+        // A relative folder would be read from wherever the uninstaller happens to run.
+        installed.data.startupFolder = QStringLiteral("auto");
+        const QString current = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(installed.dir.path()));
+        const UninstallResult result = installed.uninstall(false);
+        QDir::setCurrent(current);
+
+        QVERIFY(result.failed.isEmpty());
+        for (const char *name : { "desk/Quillmere.desktop", "Autres", "auto/Quillmere.desktop" })
+            QVERIFY2(installed.exists(name), name);
+    }
+
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
-    void runs_data();
-    void runs();
-    void componentDates_data();
-    void componentDates();
-    void shortcuts_data();
-    void shortcuts();
-    void writesOnlyInsideItsFolders();
-    void uninstallDataBytes();
-    void uninstallDataReading_data();
-    void uninstallDataReading();
-    void folderList();
-    void drives();
-    void removal_data();
-    void removal();
-    void undeterminedFoldersAreLeftAlone();
 };
-
-void TstInstallerCore::runs_data()
-{
-    QTest::addColumn<Setup>("setup");
-    QTest::addColumn<QString>("logEnd");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("programFiles");
-    QTest::addColumn<int>("registrations");
-    QTest::addColumn<bool>("uninstallData");
-
-    const QString missing = QStringLiteral("    Certains fichiers sont absents - voir le log    ");
-    const QString copy = QStringLiteral("    Erreur pendant la copie - voir le log    ");
-    const QString inUse = QStringLiteral(" : ERREUR, fichier existant et utilisé");
-    const QString firstCopy = QStringLiteral("Copie des fichiers...\r\n  - Quillmere") + inUse;
-    const QString done
-        = QStringLiteral("Création des raccourcis...  terminé\r\n\r\nINSTALLATION TERMINEE");
-
-    QTest::newRow("clean machine") << Setup() << done << QString() << 6 << 3 << true;
-    QTest::newRow("earlier installation in place") << Setup([](Rig &rig) {
-        QDir().mkpath(rig.state.InstallPath);
-        writeBytes(rig.installed(kUninstallDataFileName), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
-        writeBytes(rig.installed("Quillmere"), "newer copy");
-        rig.platform.dates[rig.installed("Quillmere")] = QDateTime(QDate(2030, 1, 1), QTime(0, 0));
-    }) << done << QString() << 6 << 3 << true;
-    QTest::newRow("two payload files missing")
-        << Setup([](Rig &rig) {
-               QFile::remove(rig.platform.source() + QStringLiteral("/Quillmere.pdf"));
-               QFile::remove(rig.platform.source() + QStringLiteral("/QM2.dat"));
-           })
-        << QStringLiteral("\r\n\r\nVérification des fichiers nécessaires...\r\n  ERREUR : "
-                          "Quillmere.pdf est absent\r\n  ERREUR : QM2.dat est absent")
-        << missing << 0 << 0 << false;
-    QTest::newRow("installation folder cannot be created")
-        << Setup([](Rig &rig) { rig.state.InstallPath = rig.platform.path("absent/Quillmere"); })
-        << firstCopy << copy << 0 << 3 << false;
-    QTest::newRow("relative installation folder")
-        << Setup([](Rig &rig) { rig.state.InstallPath = QStringLiteral("Quillmere"); }) << firstCopy
-        << copy << 0 << 3 << false;
-    QTest::newRow("absent component cannot be placed")
-        << Setup(
-               [](Rig &rig) { rig.platform.failingTargets.insert(rig.component("MSFLXGRD.OCX")); })
-        << QStringLiteral("Enregistrement des composants...\r\n  - MSFLXGRD.OCX : ERREUR, copie "
-                          "impossible\r\n  - RICHTX32.OCX : enregistré")
-        << QString() << 6 << 2 << true;
-    QTest::newRow("forced component in use") << Setup([](Rig &rig) {
-        const QString installed = rig.component("MSFLXGRD.OCX");
-        writeBytes(installed, "old");
-        rig.platform.dates[installed] = QDateTime(QDate(2019, 3, 1), QTime(8, 0));
-        rig.platform.failingTargets.insert(installed);
-    }) << QStringLiteral("Enregistrement des composants...\r\n  - MSFLXGRD.OCX") + inUse
-                                             << copy << 0 << 0 << false;
-    QTest::newRow("no registering program")
-        << Setup([](Rig &rig) { QFile::remove(rig.component("regsvr32.exe")); })
-        << QStringLiteral("  - MSSTDFMT.DLL : enregistré\r\n\r\nCopie des fichiers...  terminé")
-        << QString() << 6 << 0 << true;
-    QTest::newRow("program file in use")
-        << Setup([](Rig &rig) { rig.platform.failingTargets.insert(rig.installed("QMStat")); })
-        << QStringLiteral("Copie des fichiers...\r\n  - QMStat") + inUse << copy << 4 << 3 << false;
-    QTest::newRow("uninstall data cannot be written")
-        << Setup([](Rig &rig) { QDir().mkpath(rig.installed(kUninstallDataFileName)); }) << done
-        << QString() << 6 << 3 << false;
-}
-
-void TstInstallerCore::runs()
-{
-    QFETCH(Setup, setup);
-    QFETCH(QString, logEnd);
-    QFETCH(QString, message);
-    QFETCH(int, programFiles);
-    QFETCH(int, registrations);
-    QFETCH(bool, uninstallData);
-
-    Rig rig;
-    QCOMPARE(rig.state.WinDir, rig.platform.path("windows"));
-    if (setup)
-        setup(rig);
-    const QStringList before = rig.platform.allFiles();
-    const FinishButton finish = rig.run();
-
-    const QString log = rig.log.text();
-    QVERIFY2(log.contains(logEnd + u'\r') || log.endsWith(logEnd), qPrintable(log));
-    QVERIFY(log.endsWith(message.isEmpty() ? QStringLiteral("INSTALLATION TERMINEE") : logEnd));
-    QVERIFY(finish.enabled);
-    QCOMPARE(finish.caption, QString(message.isEmpty() ? "Suivant >" : "Fermer"));
-    QCOMPARE(rig.platform.errors,
-        message.isEmpty() ? QStringList() : QStringList { QStringLiteral("Erreur|") + message });
-    QCOMPARE(rig.platform.shortcuts.isEmpty(), !message.isEmpty());
-    for (qsizetype i = 0; i < kProgramFiles.size(); ++i)
-        QVERIFY2((readAll(rig.installed(kProgramFiles[i])) == kSources[i].toUtf8())
-                == (i < programFiles),
-            qPrintable(kProgramFiles[i]));
-    QCOMPARE(rig.platform.started.size(), registrations);
-    // Written whole each time, never added to an earlier file.
-    QCOMPARE(rig.uninstallData().count("\r\n"), uninstallData ? 5 : 0);
-    if (programFiles == 0 && registrations == 0)
-        QCOMPARE(rig.platform.allFiles(), before);
-    if (!setup) {
-        QCOMPARE(log.toUtf8(), readAll(QFINDTESTDATA("../data/installer/successful_run.log")));
-        QCOMPARE(rig.installed("Quillmere"), rig.platform.programFiles() + "/Quillmere/Quillmere");
-        QCOMPARE(rig.platform.started,
-            QStringList({ rig.registration("MSFLXGRD.OCX"), rig.registration("RICHTX32.OCX"),
-                rig.registration("MSSTDFMT.DLL") }));
-        QCOMPARE(readAll(rig.component("RICHTX32.OCX")), QByteArray("RICHTX32.OCX"));
-    }
-}
-
-void TstInstallerCore::componentDates_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QDateTime>("installedDate");
-    QTest::addColumn<QString>("outcome");
-    QTest::addColumn<bool>("replaced");
-
-    // Every component is shipped dated 10 June 2021, 9:30.
-    const QString same = QStringLiteral(" : existe déja sur votre système");
-    const QString updated = QStringLiteral(" : une version antérieure a été mise à jour");
-    QTest::newRow("same day, earlier time")
-        << "MSFLXGRD.OCX" << QDateTime(QDate(2021, 6, 10), QTime(8, 0)) << same << false;
-    QTest::newRow("same day, later time")
-        << "RICHTX32.OCX" << QDateTime(QDate(2021, 6, 10), QTime(23, 59)) << same << false;
-    QTest::newRow("newer installed")
-        << "MSFLXGRD.OCX" << QDateTime(QDate(2022, 1, 1), QTime(0, 0)) << same << false;
-    QTest::newRow("older forced, a year before")
-        << "RICHTX32.OCX" << QDateTime(QDate(2020, 12, 31), QTime(23, 0)) << updated << true;
-    QTest::newRow("older forced, the day before")
-        << "MSFLXGRD.OCX" << QDateTime(QDate(2021, 6, 9), QTime(23, 59)) << updated << true;
-    QTest::newRow("older with empty mode")
-        << "MSSTDFMT.DLL" << QDateTime(QDate(2018, 2, 2), QTime(10, 0))
-        << QStringLiteral(" : une version antérieure existe sur votre système") << false;
-}
-
-void TstInstallerCore::componentDates()
-{
-    QFETCH(QString, name);
-    QFETCH(QDateTime, installedDate);
-    QFETCH(QString, outcome);
-    QFETCH(bool, replaced);
-
-    Rig rig;
-    writeBytes(rig.component(name), "installed");
-    rig.platform.dates[rig.component(name)] = installedDate;
-    rig.platform.dates[rig.platform.source() + u'/' + name]
-        = QDateTime(QDate(2021, 6, 10), QTime(9, 30));
-    rig.run();
-
-    QVERIFY2(rig.log.text().contains(QStringLiteral("\r\n  - ") + name + outcome + u'\r'),
-        qPrintable(rig.log.text()));
-    QCOMPARE(readAll(rig.component(name)), replaced ? name.toUtf8() : QByteArray("installed"));
-    QCOMPARE(rig.platform.started.contains(rig.registration(name)), replaced);
-    QCOMPARE(rig.platform.started.size(), replaced ? 3 : 2);
-}
-
-void TstInstallerCore::shortcuts_data()
-{
-    QTest::addColumn<ShortcutChoice>("choice");
-    QTest::addColumn<bool>("shell");
-    QTest::addColumn<QStringList>("links");
-
-    const QStringList group { "Programs/Quillmere/Quillmere.lnk", "Programs/Quillmere/Aide.lnk",
-        "Programs/Quillmere/Uninstall.lnk" };
-    const QStringList desktop { "Desktop/Quillmere.lnk" };
-    const QStringList startup { "Startup/Quillmere.lnk" };
-    QTest::newRow("all ticked") << ShortcutChoice { true, true, true } << true
-                                << desktop + group + startup;
-    QTest::newRow("defaults") << ShortcutChoice() << true << group + startup;
-    QTest::newRow("desktop only") << ShortcutChoice { false, false, true } << true << desktop;
-    QTest::newRow("none ticked") << ShortcutChoice { false, false, false } << true << QStringList();
-    QTest::newRow("shell folders unknown")
-        << ShortcutChoice { true, true, true } << false << QStringList();
-}
-
-void TstInstallerCore::shortcuts()
-{
-    QFETCH(ShortcutChoice, choice);
-    QFETCH(bool, shell);
-    QFETCH(QStringList, links);
-
-    Rig rig;
-    if (!shell)
-        rig.platform.special.clear();
-    rig.run(choice);
-
-    QStringList made;
-    for (const Shortcut &shortcut : std::as_const(rig.platform.shortcuts)) {
-        made.append(QDir(rig.platform.path("home")).relativeFilePath(shortcut.linkPath));
-        const QString link = QFileInfo(shortcut.linkPath).fileName();
-        const QString target = rig.installed(QString(link == u"Aide.lnk" ? "Quillmere.pdf"
-                : link == u"Uninstall.lnk"                               ? "Uninstall"
-                                                                         : "Quillmere"));
-        QCOMPARE(shortcut.targetPath, target);
-        QCOMPARE(shortcut.workingDirectory, rig.state.InstallPath);
-        QCOMPARE(shortcut.windowStyle, 4);
-        QCOMPARE(shortcut.iconLocation, target + QStringLiteral(", 0"));
-    }
-    QCOMPARE(made, links);
-    const QString group = rig.platform.path("home/Programs/Quillmere");
-    QCOMPARE(QFileInfo(group).isDir(), choice.start && shell);
-
-    // The file names every folder, ticked or not, for the uninstaller.
-    const QStringList folders = shell ? QStringList { rig.platform.path("home/Desktop"), group,
-        rig.platform.path("home/Startup") }
-                                      : QStringList { QString(), QString(), QString() };
-    QCOMPARE(rig.uninstallData(),
-        (QStringList { "Quillmere", rig.state.InstallPath } + folders + QStringList { QString() })
-            .join(QStringLiteral("\r\n"))
-            .toUtf8());
-}
-
-void TstInstallerCore::writesOnlyInsideItsFolders()
-{
-    Rig rig;
-    const QStringList before = rig.platform.allFiles();
-    rig.run(ShortcutChoice { true, true, true });
-
-    const QStringList allowed { "programs/Quillmere/", "windows/system32/", "home/Desktop/",
-        "home/Programs/", "home/Startup/" };
-    for (const QString &file : rig.platform.allFiles()) {
-        const bool inside = std::any_of(allowed.begin(), allowed.end(),
-            [&file](const QString &folder) { return file.startsWith(folder); });
-        QVERIFY2(inside || before.contains(file), qPrintable(file));
-    }
-    for (const QString &target : std::as_const(rig.platform.copyTargets))
-        QVERIFY2(target.startsWith(rig.platform.root.path() + u'/'), qPrintable(target));
-}
-
-void TstInstallerCore::uninstallDataBytes()
-{
-    const QByteArray golden = readAll(QFINDTESTDATA("../data/installer/uninstall.dat"));
-    QVERIFY(!golden.isEmpty());
-    QCOMPARE(formatUninstallData(kSample), golden);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(kUninstallDataFileName);
-    QVERIFY(writeUninstallData(path, kSample));
-    QCOMPARE(readAll(path), golden);
-    QCOMPARE(readUninstallData(path), std::optional<UninstallData>(kSample));
-
-    QVERIFY(!writeUninstallData(dir.filePath("absent/uninstall.dat"), kSample));
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const bool refused = !writeUninstallData(path, UninstallData { "Other", {}, {}, {}, {} });
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (!refused)
-        QSKIP("running with rights that ignore folder permissions");
-    QCOMPARE(readAll(path), golden);
-}
-
-void TstInstallerCore::uninstallDataReading_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("values");
-
-    QTest::newRow("line feeds only") << QByteArray("Quillmere\n/opt/Q\n/d\n/p\n/s\n")
-                                     << QStringList { "Quillmere", "/opt/Q", "/d", "/p", "/s" };
-    QTest::newRow("empty folder lines") << QByteArray("Quillmere\r\n/opt/Q\r\n\r\n\r\n\r\n")
-                                        << QStringList { "Quillmere", "/opt/Q", "", "", "" };
-    QTest::newRow("short file") << QByteArray("Quillmere\r\n/opt/Q")
-                                << QStringList { "Quillmere", "/opt/Q", "", "", "" };
-    QTest::newRow("Windows-1252 name") << QByteArray("Quillmere\r\n/home/zo\xe9\r\n\x80\r\n")
-                                       << QStringList { "Quillmere", "/home/zoé", "€", "", "" };
-    QTest::newRow("empty file") << QByteArray() << QStringList();
-    QTest::newRow("huge file") << QByteArray(200 * 1024, 'a') << QStringList();
-}
-
-void TstInstallerCore::uninstallDataReading()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, values);
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(kUninstallDataFileName);
-    QVERIFY(writeBytes(path, bytes));
-    const auto data = readUninstallData(path);
-    const QStringList read = data ? QStringList { data->productName, data->installPath,
-        data->desktopFolder, data->programsFolder, data->startupFolder }
-                                  : QStringList();
-    QCOMPARE(read, values);
-}
-
-void TstInstallerCore::folderList()
-{
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkpath("b/inner") && QDir(dir.path()).mkpath("A"));
-    QVERIFY(writeBytes(dir.filePath("file.txt"), "x"));
-
-    FolderList list(dir.path());
-    QCOMPARE(list.entries().first(), QStringLiteral("/"));
-    QCOMPARE(list.entries().mid(list.currentIndex()),
-        QStringList({ dir.path(), dir.filePath("A"), dir.filePath("b") }));
-    QVERIFY(!list.setCurrentFolder(dir.filePath("file.txt")));
-    QVERIFY(!list.setCurrentFolder(dir.filePath("absent")));
-    QCOMPARE(list.currentFolder(), dir.path());
-    QVERIFY(list.setCurrentFolder(dir.filePath("b")));
-    QCOMPARE(list.entries().mid(list.currentIndex()),
-        QStringList({ dir.filePath("b"), dir.filePath("b/inner") }));
-    QVERIFY(list.setCurrentFolder("/"));
-    QCOMPARE(list.currentIndex(), 0);
-    QVERIFY(list.entries().size() > 1 && !list.entries().at(1).startsWith("//"));
-}
-
-void TstInstallerCore::drives()
-{
-    const QStringList drives { "/", "/home", "/media/cle" };
-    QCOMPARE(driveOf("/opt/x", drives), QStringLiteral("/"));
-    QCOMPARE(driveOf("/home/zoé", drives), QStringLiteral("/home"));
-    QCOMPARE(driveOf("/media/cle", drives), QStringLiteral("/media/cle"));
-    QCOMPARE(driveOf("/homework", drives), QStringLiteral("/"));
-}
-
-void TstInstallerCore::removal_data()
-{
-    QTest::addColumn<bool>("removeUserFiles");
-    QTest::addColumn<bool>("foreignFiles");
-    QTest::newRow("journal kept by default") << false << false;
-    QTest::newRow("journal removed on request") << true << false;
-    QTest::newRow("files of others kept") << true << true;
-}
-
-void TstInstallerCore::removal()
-{
-    QFETCH(bool, removeUserFiles);
-    QFETCH(bool, foreignFiles);
-
-    Installed installed;
-    const QStringList foreign { "menu/Quillmere/Notes.desktop", "app/mes notes.txt" };
-    for (const QString &name : foreign)
-        QVERIFY(!foreignFiles || installed.touch(name));
-    const UninstallPlan plan = planUninstall(installed.path("app"), installed.data);
-    const bool folderRemoved = removesInstallFolder(plan, removeUserFiles);
-    const bool groupRemoved = removesProgramGroup(plan);
-    const UninstallResult result = carryOut(plan, removeUserFiles);
-
-    QVERIFY2(result.failed.isEmpty(), qPrintable(result.failed.join(u' ')));
-    QCOMPARE(folderRemoved, !installed.exists("app"));
-    QCOMPARE(groupRemoved, !installed.exists("menu/Quillmere"));
-    for (const QString &name : kProductFiles)
-        QVERIFY2(!installed.exists(name), qPrintable(name));
-    for (const QString &name : kUserFiles)
-        QCOMPARE(installed.exists(name), !removeUserFiles);
-    for (const QString &name : foreign)
-        QCOMPARE(installed.exists(name), foreignFiles);
-    QVERIFY(installed.exists("desk/Other.desktop") && installed.exists("menu"));
-    QCOMPARE(installed.exists("menu/Quillmere"), foreignFiles);
-    QCOMPARE(installed.exists("app"), !removeUserFiles || foreignFiles);
-}
-
-void TstInstallerCore::undeterminedFoldersAreLeftAlone()
-{
-    Installed installed;
-    QVERIFY(QDir().mkpath(installed.path("Autres")));
-    installed.data.desktopFolder.clear();
-    installed.data.programsFolder = installed.path("Autres");
-    // A relative folder would be read from wherever the uninstaller happens to run.
-    installed.data.startupFolder = QStringLiteral("auto");
-    const QString current = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(installed.dir.path()));
-    const UninstallResult result = installed.uninstall(false);
-    QDir::setCurrent(current);
-
-    QVERIFY(result.failed.isEmpty());
-    for (const char *name : { "desk/Quillmere.desktop", "Autres", "auto/Quillmere.desktop" })
-        QVERIFY2(installed.exists(name), name);
-}
 
 QTEST_GUILESS_MAIN(TstInstallerCore)
 #include "core_test.moc"

@@ -110,20 +110,258 @@ class TstSystemInstall : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void desktopEntries_data();
-    void desktopEntries();
-    void desktopIcons_data();
-    void desktopIcons();
-    void copies_data();
-    void copies();
-    void fileQueries();
-    void abandonLeavesNoTrace_data();
-    void abandonLeavesNoTrace();
-    void incompleteReleaseSetChangesNothing();
-    void installs();
-    void installedProgramStarts();
-    void uninstallKeepsTheJournal();
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        QVERIFY(QFileInfo(m_release + QStringLiteral("/Install")).isExecutable());
+        useAccount(m_home.path());
+        // Whatever the toolkit caches is not the installer's doing.
+        qputenv("XDG_CACHE_HOME", m_cache.path().toLocal8Bit());
+        if (!QFileInfo::exists(m_release + QStringLiteral("/QM3.dat"))) {
+            // Built without the statistics program: a copy of the set with a stand-in for it, so
+            // that everything else is still installed for real.
+            for (const QString &name : QDir(m_release).entryList(QDir::Files))
+                QVERIFY(QFile::copy(m_release + u'/' + name, m_releaseCopy.filePath(name)));
+            QVERIFY(writeBytes(m_releaseCopy.filePath("QM3.dat"), "#!/bin/sh\n"));
+            QFile::setPermissions(m_releaseCopy.filePath("QM3.dat"),
+                QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            m_release = m_releaseCopy.path();
+        }
+        QVERIFY(QDir::setCurrent(m_release));
+    }
+
+    void desktopEntries_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("program");
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<QByteArray>("entry");
+
+        QTest::newRow("awkward folder")
+            << "/opt/Quillmere/a $b \"c\" 100%\\d" << true
+            << "/opt/Quillmere/a $b \"c\" 100%\\d.png"
+            << QByteArray("[Desktop Entry]\nType=Application\nName=Quillmere\n"
+                          "Exec=\"/opt/Quillmere/a \\\\$b \\\\\"c\\\\\" 100%%\\\\\\\\d\"\n"
+                          "Path=/opt/Quillmere\nTerminal=false\n"
+                          "Icon=/opt/Quillmere/a $b \"c\" 100%\\\\d.png\n");
+        QTest::newRow("document") << "/opt/Quillmere/Aide à lire.pdf" << false << "application-pdf"
+                                  << QByteArray(
+                                         "[Desktop Entry]\nType=Link\nName=Quillmere\n"
+                                         "URL=file:///opt/Quillmere/Aide%20%C3%A0%20lire.pdf\n"
+                                         "Icon=application-pdf\n");
+    }
+
+    void desktopEntries()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, program);
+        QFETCH(QString, icon);
+        QFETCH(QByteArray, entry);
+        const Shortcut shortcut { QStringLiteral("/menu/Quillmere.lnk"), target,
+            QStringLiteral("/opt/Quillmere"), 4, target + QStringLiteral(", 0") };
+        QCOMPARE(formatDesktopEntry(shortcut, program, icon), entry);
+    }
+
+    void desktopIcons_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("blocked");
+        QTest::newRow("program of another folder") << "other/Quillmere"
+                                                   << "";
+        QTest::newRow("picture that cannot be written") << "app/Quillmere"
+                                                        << "app/Quillmere.png";
+    }
+    // A desktop shows no picture from inside a program: the entry names a picture written beside
+    // the programs of the installation folder (seen in installs()), else a themed icon.
+    void desktopIcons()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, blocked);
+
+        QTemporaryDir dir;
+        for (const char *folder : { "app", "other", "menu" })
+            QVERIFY(QDir(dir.path()).mkdir(QLatin1String(folder)));
+        QVERIFY(blocked.isEmpty() || QDir(dir.path()).mkdir(blocked));
+        const QString targetPath = dir.filePath(target);
+        QVERIFY(writeBytes(targetPath, "#!/bin/sh\n"));
+        QVERIFY(QFile::setPermissions(targetPath, QFile::ReadOwner | QFile::ExeOwner));
+        const QString link = dir.filePath("menu/Quillmere.lnk");
+        QVERIFY(SystemPlatform().createShortcut(
+            Shortcut { link, targetPath, dir.filePath("app"), 4, targetPath + ", 0" }));
+
+        QCOMPARE(iconOf(shortcutFilePath(link)), "application-x-shellscript");
+        QVERIFY(!QDirIterator(dir.path(), { "*.png" }, QDir::Files, QDirIterator::Subdirectories)
+                     .hasNext());
+    }
+
+    void copies_data()
+    {
+        QTest::addColumn<CopySetup>("setup");
+        QTest::addColumn<bool>("copied");
+        QTest::addColumn<bool>("byPermissions");
+
+        const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        const auto exe = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+        QTest::newRow("over an older file")
+            << CopySetup([](CopyRig &rig) { QVERIFY(writeBytes(rig.target, "older program")); })
+            << true << false;
+        QTest::newRow("from a read-only release set") << CopySetup([=](CopyRig &rig) {
+            QVERIFY(QFile::setPermissions(rig.source, readOnly | exe));
+        }) << true << false;
+        QTest::newRow("from a read-only release set, again") << CopySetup([=](CopyRig &rig) {
+            QVERIFY(QFile::setPermissions(rig.source, readOnly));
+            QVERIFY(rig.platform.copyFile(rig.source, rig.target));
+        }) << true << false;
+        QTest::newRow("over a running program") << CopySetup([](CopyRig &rig) {
+            QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), rig.target));
+            rig.running.start(rig.target, { QStringLiteral("600") });
+            QVERIFY(rig.running.waitForStarted());
+        }) << false << false;
+        QTest::newRow("over a read-only file") << CopySetup([=](CopyRig &rig) {
+            QVERIFY(writeBytes(rig.target, "older program"));
+            QVERIFY(QFile::setPermissions(rig.target, readOnly));
+        }) << false << true;
+        QTest::newRow("into a missing folder")
+            << CopySetup([](CopyRig &rig) { rig.target = rig.dir.filePath("absent/Quillmere"); })
+            << false << false;
+        QTest::newRow("from a missing file")
+            << CopySetup([](CopyRig &rig) { rig.source = rig.dir.filePath("absent"); }) << false
+            << false;
+        QTest::newRow("over a folder")
+            << CopySetup([](CopyRig &rig) { QVERIFY(QDir().mkdir(rig.target)); }) << false << false;
+    }
+
+    void copies()
+    {
+        QFETCH(CopySetup, setup);
+        QFETCH(bool, copied);
+
+        QFETCH(bool, byPermissions);
+
+        if (byPermissions && geteuid() == 0)
+            QSKIP("running as root, who may write into read-only files");
+        CopyRig rig;
+        setup(rig);
+        if (QTest::currentTestFailed())
+            return;
+        const QByteArray before = readAll(rig.target);
+        const QFile::Permissions permissions = QFileInfo(rig.source).permissions();
+
+        QCOMPARE(rig.platform.copyFile(rig.source, rig.target), copied);
+        QCOMPARE(readAll(rig.target), copied ? QByteArray("new program") : before);
+        if (copied) {
+            const QFile::Permissions forUs = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+            QCOMPARE(QFileInfo(rig.target).permissions() & ~forUs,
+                (permissions | QFile::WriteOwner) & ~forUs);
+            QCOMPARE(rig.platform.lastModified(rig.target), rig.built);
+        }
+        // A failed copy leaves no partial file behind.
+        QVERIFY(QDir(rig.dir.path()).entryList({ QStringLiteral("*.part") }).isEmpty());
+    }
+
+    void fileQueries()
+    {
+        QTemporaryDir dir;
+        SystemPlatform platform;
+        QVERIFY(
+            writeBytes(dir.filePath("Quillmere"), "x") && writeBytes(dir.filePath(".hidden"), "x"));
+        QVERIFY(platform.fileExists(dir.filePath("Quillmere")) && !platform.fileExists(dir.path()));
+        QVERIFY(!platform.fileExists(dir.filePath(".hidden")));
+        QVERIFY(!platform.createFolder(dir.filePath("a/b")));
+        QVERIFY(
+            platform.createFolder(dir.filePath("a")) && platform.folderExists(dir.filePath("a")));
+        QVERIFY(!platform.createShortcut(Shortcut { dir.filePath("absent/Quillmere.lnk"),
+            dir.filePath("Quillmere"), dir.path(), 4, QString() }));
+    }
+
+    // Abandoned on its last window before the run, the wizard leaves nothing in the account.
+    void abandonLeavesNoTrace()
+    {
+        QTemporaryDir account;
+        useAccount(account.path());
+        const auto restore = qScopeGuard([this] { useAccount(m_home.path()); });
+        SystemPlatform platform;
+        AnsweringQuestions questions;
+        questions.answer = true;
+        InstallState state = prepareInstallState(platform, programFilesFolder());
+        Wizard wizard(platform, questions, state, { QStringLiteral("/") });
+        QSignalSpy finished(&wizard, &Wizard::finished);
+        wizard.start();
+        for (int i = 0; i < 2; ++i)
+            wizard.currentWindow()->findChild<QPushButton *>("cmdInstall")->click();
+        wizard.currentWindow()->findChild<QPushButton *>("cmdCancel")->click();
+
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(entriesBelow(account.path()), QStringList());
+    }
+
+    void incompleteReleaseSetChangesNothing()
+    {
+        QTemporaryDir emptyRelease;
+        QByteArray errors;
+        QCOMPARE(runUnattended(m_release + QStringLiteral("/Install"), emptyRelease.path(),
+                     home("Applications/Quillmere"), &errors),
+            1);
+        QVERIFY2(errors.contains("Certains fichiers sont absents"), errors.constData());
+        QCOMPARE(entriesBelow(m_home.path()), QStringList());
+    }
+
+    void installs()
+    {
+        m_installPath = home("Applications/Quillmere");
+        QByteArray errors;
+        QCOMPARE(runUnattended(
+                     m_release + QStringLiteral("/Install"), m_release, m_installPath, &errors),
+            0);
+
+        for (const char *name : { "Quillmere", "QMStat", "Uninstall" })
+            QVERIFY2(QFileInfo(installed(QLatin1String(name))).isExecutable(), name);
+        QVERIFY(readAll(installed("Quillmere.pdf")).startsWith("%PDF"));
+        for (const char *name : { "QM0.dat|Quillmere", "QM4.dat|QMStat.manifest" })
+            QCOMPARE(readAll(installed(QString(name).section(u'|', 1))),
+                readAll(m_release + u'/' + QString(name).section(u'|', 0, 0)));
+        QVERIFY(QFileInfo::exists(home(".local/share/Quillmere/windows/system32/MSFLXGRD.OCX")));
+
+        const QString group = home(".local/share/applications/Quillmere");
+        QVERIFY(readAll(group + "/Quillmere.desktop")
+                    .contains(("Type=Application\nName=Quillmere\nExec=\"" + installed("Quillmere")
+                        + "\"\nPath=" + m_installPath + "\n")
+                                  .toUtf8()));
+        QVERIFY(QFileInfo(group + "/Quillmere.desktop").isExecutable());
+        QVERIFY(readAll(group + "/Aide.desktop").contains("Type=Link\n"));
+        QCOMPARE(iconOf(group + "/Aide.desktop"), QStringLiteral("application-pdf"));
+        QVERIFY(!QImage(installed("Quillmere.png")).isNull());
+        for (const QString &entry : { group + "/Quillmere.desktop", group + "/Uninstall.desktop",
+                 home(".config/autostart/Quillmere.desktop") })
+            QCOMPARE(iconOf(entry), installed("Quillmere.png"));
+        QVERIFY(readAll(group + "/Uninstall.desktop").contains("/Uninstall\"\n"));
+        QVERIFY(
+            readAll(home(".config/autostart/Quillmere.desktop")).contains("Type=Application\n"));
+        // The desktop is not ticked by default, and its folder is not made for nothing.
+        QVERIFY(!QFileInfo::exists(home("Desktop")));
+        QCOMPARE(readAll(installed("uninstall.dat")),
+            (QStringLiteral("Quillmere\r\n") + m_installPath + "\r\n" + home("Desktop") + "\r\n"
+                + group + "\r\n" + home(".config/autostart") + "\r\n")
+                .toUtf8());
+    }
+
+    void uninstallKeepsTheJournal()
+    {
+        QVERIFY(!m_installPath.isEmpty());
+        QVERIFY(writeBytes(installed("Quillmere.log"), "12/03/2024,09:00,Lecture, 30,\r\n"));
+        QByteArray errors;
+        QVERIFY2(
+            runUnattended(installed("Uninstall"), m_release, QStringLiteral("1"), &errors) == 0,
+            errors.constData());
+
+        QVERIFY(QFileInfo::exists(installed("Quillmere.log")));
+        for (const char *name : { "Quillmere", "QMStat", "Uninstall", "Quillmere.pdf",
+                 "Quillmere.png", "uninstall.dat" })
+            QVERIFY2(!QFileInfo::exists(installed(QLatin1String(name))), name);
+        for (const char *name :
+            { ".local/share/applications/Quillmere", ".config/autostart/Quillmere.desktop" })
+            QVERIFY2(!QFileInfo::exists(home(QLatin1String(name))), name);
+    }
 
 private:
     QString home(const QString &relative) const { return m_home.path() + u'/' + relative; }
@@ -135,295 +373,6 @@ private:
     QString m_release = QStringLiteral(QM_RELEASE_DIR);
     QString m_installPath;
 };
-
-void TstSystemInstall::initTestCase()
-{
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    QVERIFY(QFileInfo(m_release + QStringLiteral("/Install")).isExecutable());
-    useAccount(m_home.path());
-    // Whatever the toolkit caches is not the installer's doing.
-    qputenv("XDG_CACHE_HOME", m_cache.path().toLocal8Bit());
-    if (!QFileInfo::exists(m_release + QStringLiteral("/QM3.dat"))) {
-        // Built without the statistics program: a copy of the set with a stand-in for it, so
-        // that everything else is still installed for real.
-        for (const QString &name : QDir(m_release).entryList(QDir::Files))
-            QVERIFY(QFile::copy(m_release + u'/' + name, m_releaseCopy.filePath(name)));
-        QVERIFY(writeBytes(m_releaseCopy.filePath("QM3.dat"), "#!/bin/sh\n"));
-        QFile::setPermissions(m_releaseCopy.filePath("QM3.dat"),
-            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        m_release = m_releaseCopy.path();
-    }
-    QVERIFY(QDir::setCurrent(m_release));
-}
-
-void TstSystemInstall::desktopEntries_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<bool>("program");
-    QTest::addColumn<QString>("icon");
-    QTest::addColumn<QByteArray>("entry");
-
-    QTest::newRow("awkward folder")
-        << "/opt/Quillmere/a $b \"c\" 100%\\d" << true << "/opt/Quillmere/a $b \"c\" 100%\\d.png"
-        << QByteArray("[Desktop Entry]\nType=Application\nName=Quillmere\n"
-                      "Exec=\"/opt/Quillmere/a \\\\$b \\\\\"c\\\\\" 100%%\\\\\\\\d\"\n"
-                      "Path=/opt/Quillmere\nTerminal=false\n"
-                      "Icon=/opt/Quillmere/a $b \"c\" 100%\\\\d.png\n");
-    QTest::newRow("document") << "/opt/Quillmere/Aide à lire.pdf" << false << "application-pdf"
-                              << QByteArray("[Desktop Entry]\nType=Link\nName=Quillmere\n"
-                                            "URL=file:///opt/Quillmere/Aide%20%C3%A0%20lire.pdf\n"
-                                            "Icon=application-pdf\n");
-}
-
-void TstSystemInstall::desktopEntries()
-{
-    QFETCH(QString, target);
-    QFETCH(bool, program);
-    QFETCH(QString, icon);
-    QFETCH(QByteArray, entry);
-    const Shortcut shortcut { QStringLiteral("/menu/Quillmere.lnk"), target,
-        QStringLiteral("/opt/Quillmere"), 4, target + QStringLiteral(", 0") };
-    QCOMPARE(formatDesktopEntry(shortcut, program, icon), entry);
-}
-
-void TstSystemInstall::desktopIcons_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("blocked");
-    QTest::addColumn<QString>("icon");
-
-    QTest::newRow("program of the installation folder") << "app/Quillmere"
-                                                        << ""
-                                                        << "app/Quillmere.png";
-    QTest::newRow("help document") << "app/Quillmere.pdf"
-                                   << ""
-                                   << "application-pdf";
-    QTest::newRow("program of another folder") << "other/Quillmere"
-                                               << ""
-                                               << "application-x-shellscript";
-    QTest::newRow("picture that cannot be written") << "app/Quillmere"
-                                                    << "app/Quillmere.png"
-                                                    << "application-x-shellscript";
-}
-
-// A desktop shows no picture from inside a program or a document: the entry must name an image
-// that is there, or a themed icon, and the picture is written only beside the programs.
-void TstSystemInstall::desktopIcons()
-{
-    QFETCH(QString, target);
-    QFETCH(QString, blocked);
-    QFETCH(QString, icon);
-
-    QTemporaryDir dir;
-    for (const char *folder : { "app", "other", "menu" })
-        QVERIFY(QDir(dir.path()).mkdir(QLatin1String(folder)));
-    QVERIFY(blocked.isEmpty() || QDir(dir.path()).mkdir(blocked));
-    const QString targetPath = dir.filePath(target);
-    QVERIFY(writeBytes(targetPath, target.endsWith(".pdf") ? "%PDF-1.4\n" : "#!/bin/sh\n"));
-    if (!target.endsWith(".pdf"))
-        QVERIFY(QFile::setPermissions(targetPath, QFile::ReadOwner | QFile::ExeOwner));
-    const QString link = dir.filePath("menu/Quillmere.lnk");
-    QVERIFY(SystemPlatform().createShortcut(
-        Shortcut { link, targetPath, dir.filePath("app"), 4, targetPath + QStringLiteral(", 0") }));
-
-    const bool picture = icon.endsWith(".png");
-    const QString written = iconOf(shortcutFilePath(link));
-    QCOMPARE(written, picture ? dir.filePath(icon) : icon);
-    QVERIFY(!picture || !QImage(written).isNull());
-    QDirIterator pictures(
-        dir.path(), { QStringLiteral("*.png") }, QDir::Files, QDirIterator::Subdirectories);
-    QCOMPARE(pictures.hasNext(), picture);
-}
-
-void TstSystemInstall::copies_data()
-{
-    QTest::addColumn<CopySetup>("setup");
-    QTest::addColumn<bool>("copied");
-    QTest::addColumn<bool>("byPermissions");
-
-    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-    const auto exe = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
-    QTest::newRow("over an older file")
-        << CopySetup([](CopyRig &rig) { QVERIFY(writeBytes(rig.target, "older program")); }) << true
-        << false;
-    QTest::newRow("from a read-only release set") << CopySetup([=](CopyRig &rig) {
-        QVERIFY(QFile::setPermissions(rig.source, readOnly | exe));
-    }) << true << false;
-    QTest::newRow("from a read-only release set, again") << CopySetup([=](CopyRig &rig) {
-        QVERIFY(QFile::setPermissions(rig.source, readOnly));
-        QVERIFY(rig.platform.copyFile(rig.source, rig.target));
-    }) << true << false;
-    QTest::newRow("over a running program") << CopySetup([](CopyRig &rig) {
-        QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), rig.target));
-        rig.running.start(rig.target, { QStringLiteral("600") });
-        QVERIFY(rig.running.waitForStarted());
-    }) << false << false;
-    QTest::newRow("over a read-only file") << CopySetup([=](CopyRig &rig) {
-        QVERIFY(writeBytes(rig.target, "older program"));
-        QVERIFY(QFile::setPermissions(rig.target, readOnly));
-    }) << false << true;
-    QTest::newRow("into a missing folder")
-        << CopySetup([](CopyRig &rig) { rig.target = rig.dir.filePath("absent/Quillmere"); })
-        << false << false;
-    QTest::newRow("from a missing file")
-        << CopySetup([](CopyRig &rig) { rig.source = rig.dir.filePath("absent"); }) << false
-        << false;
-    QTest::newRow("over a folder")
-        << CopySetup([](CopyRig &rig) { QVERIFY(QDir().mkdir(rig.target)); }) << false << false;
-}
-
-void TstSystemInstall::copies()
-{
-    QFETCH(CopySetup, setup);
-    QFETCH(bool, copied);
-
-    QFETCH(bool, byPermissions);
-
-    if (byPermissions && geteuid() == 0)
-        QSKIP("running as root, who may write into read-only files");
-    CopyRig rig;
-    setup(rig);
-    if (QTest::currentTestFailed())
-        return;
-    const QByteArray before = readAll(rig.target);
-    const QFile::Permissions permissions = QFileInfo(rig.source).permissions();
-
-    QCOMPARE(rig.platform.copyFile(rig.source, rig.target), copied);
-    QCOMPARE(readAll(rig.target), copied ? QByteArray("new program") : before);
-    if (copied) {
-        const QFile::Permissions forUs = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
-        QCOMPARE(QFileInfo(rig.target).permissions() & ~forUs,
-            (permissions | QFile::WriteOwner) & ~forUs);
-        QCOMPARE(rig.platform.lastModified(rig.target), rig.built);
-    }
-    // A failed copy leaves no partial file behind.
-    QVERIFY(QDir(rig.dir.path()).entryList({ QStringLiteral("*.part") }).isEmpty());
-}
-
-void TstSystemInstall::fileQueries()
-{
-    QTemporaryDir dir;
-    SystemPlatform platform;
-    QVERIFY(writeBytes(dir.filePath("Quillmere"), "x") && writeBytes(dir.filePath(".hidden"), "x"));
-    QVERIFY(platform.fileExists(dir.filePath("Quillmere")) && !platform.fileExists(dir.path()));
-    QVERIFY(!platform.fileExists(dir.filePath(".hidden")));
-    QVERIFY(!platform.createFolder(dir.filePath("a/b")));
-    QVERIFY(platform.createFolder(dir.filePath("a")) && platform.folderExists(dir.filePath("a")));
-    QVERIFY(!platform.createShortcut(Shortcut { dir.filePath("absent/Quillmere.lnk"),
-        dir.filePath("Quillmere"), dir.path(), 4, QString() }));
-}
-
-void TstSystemInstall::abandonLeavesNoTrace_data()
-{
-    QTest::addColumn<int>("step");
-    QTest::newRow("on the welcome window") << 0;
-    QTest::newRow("on the shortcut window") << 2;
-}
-
-void TstSystemInstall::abandonLeavesNoTrace()
-{
-    QFETCH(int, step);
-
-    QTemporaryDir account;
-    useAccount(account.path());
-    const auto restore = qScopeGuard([this] { useAccount(m_home.path()); });
-    SystemPlatform platform;
-    AnsweringQuestions questions;
-    questions.answer = true;
-    InstallState state = prepareInstallState(platform, programFilesFolder());
-    Wizard wizard(platform, questions, state, { QStringLiteral("/") });
-    QSignalSpy finished(&wizard, &Wizard::finished);
-    wizard.start();
-    for (int i = 0; i < step; ++i)
-        wizard.currentWindow()->findChild<QPushButton *>("cmdInstall")->click();
-    wizard.currentWindow()->findChild<QPushButton *>("cmdCancel")->click();
-
-    QCOMPARE(finished.size(), 1);
-    QCOMPARE(entriesBelow(account.path()), QStringList());
-}
-
-void TstSystemInstall::incompleteReleaseSetChangesNothing()
-{
-    QTemporaryDir emptyRelease;
-    QByteArray errors;
-    QCOMPARE(runUnattended(m_release + QStringLiteral("/Install"), emptyRelease.path(),
-                 home("Applications/Quillmere"), &errors),
-        1);
-    QVERIFY2(errors.contains("Certains fichiers sont absents"), errors.constData());
-    QCOMPARE(entriesBelow(m_home.path()), QStringList());
-}
-
-void TstSystemInstall::installs()
-{
-    m_installPath = home("Applications/Quillmere");
-    QByteArray errors;
-    QCOMPARE(
-        runUnattended(m_release + QStringLiteral("/Install"), m_release, m_installPath, &errors),
-        0);
-
-    for (const char *name : { "Quillmere", "QMStat", "Uninstall" })
-        QVERIFY2(QFileInfo(installed(QLatin1String(name))).isExecutable(), name);
-    QVERIFY(readAll(installed("Quillmere.pdf")).startsWith("%PDF"));
-    QCOMPARE(readAll(installed("QMStat.manifest")), readAll(m_release + "/QM4.dat"));
-    QVERIFY(QFileInfo::exists(home(".local/share/Quillmere/windows/system32/MSFLXGRD.OCX")));
-
-    const QString group = home(".local/share/applications/Quillmere");
-    QVERIFY(readAll(group + "/Quillmere.desktop")
-                .contains(("Type=Application\nName=Quillmere\nExec=\"" + installed("Quillmere")
-                    + "\"\nPath=" + m_installPath + "\n")
-                              .toUtf8()));
-    QVERIFY(QFileInfo(group + "/Quillmere.desktop").isExecutable());
-    QVERIFY(readAll(group + "/Aide.desktop").contains("Type=Link\n"));
-    QCOMPARE(iconOf(group + "/Aide.desktop"), QStringLiteral("application-pdf"));
-    QVERIFY(!QImage(installed("Quillmere.png")).isNull());
-    for (const QString &entry : { group + "/Quillmere.desktop", group + "/Uninstall.desktop",
-             home(".config/autostart/Quillmere.desktop") })
-        QCOMPARE(iconOf(entry), installed("Quillmere.png"));
-    QVERIFY(readAll(group + "/Uninstall.desktop").contains("/Uninstall\"\n"));
-    QVERIFY(readAll(home(".config/autostart/Quillmere.desktop")).contains("Type=Application\n"));
-    // The desktop is not ticked by default, and its folder is not made for nothing.
-    QVERIFY(!QFileInfo::exists(home("Desktop")));
-    QCOMPARE(readAll(installed("uninstall.dat")),
-        (QStringLiteral("Quillmere\r\n") + m_installPath + "\r\n" + home("Desktop") + "\r\n" + group
-            + "\r\n" + home(".config/autostart") + "\r\n")
-            .toUtf8());
-}
-
-void TstSystemInstall::installedProgramStarts()
-{
-    QVERIFY(!m_installPath.isEmpty());
-    if (readAll(m_release + QStringLiteral("/QM0.dat")).startsWith("#!"))
-        QSKIP("the release set holds no Quillmere program in this build");
-    QProcess program;
-    program.setWorkingDirectory(m_installPath);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(environment);
-    program.start(installed("Quillmere"), {});
-    QVERIFY(program.waitForStarted());
-    // On a first run it waits on its first-run window; ending on its own means it failed.
-    QVERIFY2(!program.waitForFinished(1000), program.readAllStandardError().constData());
-    QVERIFY(!QFileInfo::exists(installed("Quillmere.ini")));
-    program.kill();
-    program.waitForFinished();
-}
-
-void TstSystemInstall::uninstallKeepsTheJournal()
-{
-    QVERIFY(!m_installPath.isEmpty());
-    QVERIFY(writeBytes(installed("Quillmere.log"), "12/03/2024,09:00,Lecture, 30,\r\n"));
-    QByteArray errors;
-    QVERIFY2(runUnattended(installed("Uninstall"), m_release, QStringLiteral("1"), &errors) == 0,
-        errors.constData());
-
-    QVERIFY(QFileInfo::exists(installed("Quillmere.log")));
-    for (const char *name :
-        { "Quillmere", "QMStat", "Uninstall", "Quillmere.pdf", "Quillmere.png", "uninstall.dat" })
-        QVERIFY2(!QFileInfo::exists(installed(QLatin1String(name))), name);
-    for (const char *name :
-        { ".local/share/applications/Quillmere", ".config/autostart/Quillmere.desktop" })
-        QVERIFY2(!QFileInfo::exists(home(QLatin1String(name))), name);
-}
 
 QTEST_MAIN(TstSystemInstall)
 #include "system_test.moc"

@@ -17,20 +17,28 @@ class ChangeTest : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
+    // The change time proposed when the window is shown, and the minutes the running activity
+    // gets when the change is confirmed there: whole minutes, rounded up.
     void changeTimeProposal_data()
     {
         QTest::addColumn<QString>("duration"); // null: nothing recorded
         QTest::addColumn<QTime>("shownAt");
         QTest::addColumn<QString>("proposal");
-        QTest::newRow("nothing recorded: the start of the day")
-            << QString() << QTime(11, 0) << QString("09:00:00");
-        QTest::newRow("running: now") << QString("") << QTime(10, 7, 30) << QString("10:07:30");
-        QTest::newRow("running, clock at its start: one minute on")
-            << QString("") << QTime(9, 30) << QString("09:31:00");
-        QTest::newRow("running, clock before its start")
-            << QString("") << QTime(9, 10) << QString("09:31:00");
-        QTest::newRow("fixed duration: its end")
-            << QString("50") << QTime(9, 40) << QString("10:20:00");
+        QTest::addColumn<QString>("closed");
+        const auto row = [](const char *name, const char *duration, QTime shownAt,
+                             const char *proposal, const char *closed) {
+            QTest::newRow(name) << QString(duration) << shownAt << QString(proposal)
+                                << QString(closed);
+        };
+        row("nothing recorded: the start of the day", nullptr, QTime(11, 0), "09:00:00",
+            "EN COURS");
+        row("running: now", "", QTime(10, 7, 30), "10:07:30", " 0 h 38 = 38");
+        row("running, a second past the hour", "", QTime(10, 30, 1), "10:30:01", " 1 h 01 = 61");
+        row("running, exactly an hour", "", QTime(10, 30), "10:30:00", " 1 h 00 = 60");
+        row("running, clock at its start: one minute on", "", QTime(9, 30), "09:31:00",
+            " 0 h 01 = 1");
+        row("running, clock before its start", "", QTime(9, 10), "09:31:00", " 0 h 01 = 1");
+        row("fixed duration: its end", "50", QTime(9, 40), "10:20:00", " 0 h 50 = 50");
     }
     void changeTimeProposal()
     {
@@ -44,6 +52,8 @@ private slots:
         QTEST(rig.fields().invokeTime, "proposal");
         QCOMPARE(rig.fields().duration, QString());
         QVERIFY(rig.screens.mainVisible);
+        QVERIFY(rig.change(2, QString()));
+        QTEST(rig.cell(1, 1), "closed");
     }
 
     void firstChangeTakesAnyTime()
@@ -169,26 +179,6 @@ private slots:
             types.append(newType);
         QCOMPARE(rig.state().settings.commentChoices, types);
         QCOMPARE(rig.bytes(kSettingsFileName).count("Comment="), types.size() - 1);
-    }
-
-    void closingRoundsUpToWholeMinutes_data()
-    {
-        QTest::addColumn<QTime>("changeAt");
-        QTest::addColumn<QString>("cell");
-        QTest::newRow("30 seconds") << QTime(10, 0, 30) << QString(" 0 h 01 = 1");
-        QTest::newRow("61 seconds") << QTime(10, 1, 1) << QString(" 0 h 02 = 2");
-        QTest::newRow("exactly an hour") << QTime(11, 0) << QString(" 1 h 00 = 60");
-    }
-    void closingRoundsUpToWholeMinutes()
-    {
-        QFETCH(QTime, changeAt);
-        Rig rig;
-        rig.clock.set(2026, 12, 5, 10, 0);
-        rig.startDay();
-        QVERIFY(rig.change(1, "10:00:00"));
-        rig.showAt(changeAt.hour(), changeAt.minute(), changeAt.second());
-        QVERIFY(rig.change(2, QString()));
-        QTEST(rig.cell(1, 1), "cell");
     }
 
     void reopeningTheDialog()

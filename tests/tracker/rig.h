@@ -39,9 +39,8 @@ public:
         suppress = suppressCodes.contains(message.code);
         return answers[message.code].isEmpty() || answers[message.code].takeFirst();
     }
-    std::optional<QString> askText(const QString &prompt, const QString &title) override
+    std::optional<QString> askText(const QString &, const QString &) override
     {
-        prompts.append(title + u'|' + prompt);
         return texts.isEmpty() ? std::nullopt : texts.takeFirst();
     }
     void warn(const QString &title, const QString &text) override
@@ -52,7 +51,7 @@ public:
     QMap<int, QList<bool>> answers;
     QList<int> suppressCodes, asked;
     QList<std::optional<QString>> texts;
-    QStringList prompts, warnings;
+    QStringList warnings;
     // What the user does elsewhere while a message is up.
     std::function<void(int code)> onAsk;
 };
@@ -65,7 +64,7 @@ public:
     bool runStartWindow() override
     {
         log.append("start");
-        return !onStartWindow || onStartWindow();
+        return true;
     }
     void showMainWindow() override { mainVisible = note("showMain", true); }
     void hideMainWindow() override { mainVisible = note("hideMain", false); }
@@ -95,7 +94,6 @@ public:
 
     QStringList log, opened;
     bool mainVisible = false, editorVisible = false, canStart = true;
-    std::function<bool()> onStartWindow;
     std::function<void()> onChangeDialog;
 
 private:

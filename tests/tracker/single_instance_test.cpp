@@ -23,7 +23,6 @@ void SingleInstanceTest::secondStartEndsAtOnce()
     first.start(program, {});
     QVERIFY(first.waitForStarted());
     QTRY_VERIFY(QFile::exists(dir.filePath(QStringLiteral("Quillmere.lock"))));
-    QTest::qWait(300);
     QCOMPARE(first.state(), QProcess::Running);
     const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
 
