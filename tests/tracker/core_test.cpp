@@ -18,6 +18,8 @@ class CoreTest : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
+    // A day file left by a quit is recovered on Récuperer, or without asking when message 1 is
+    // switched off, and dropped on Abandonner.
     void startup_data()
     {
         QTest::addColumn<QByteArray>("settings");
@@ -31,26 +33,29 @@ private slots:
             QTest::newRow(name) << settings << dayFile << recover << QString(log) << asked
                                 << QString(date);
         };
-        row("first run", "", false, true, "addTray welcome start editor", {}, "05/12/2026");
+        row("first run", "", false, true, "addTray welcome start editor", {}, "07/12/2026");
         row("normal start", kThreeActivities, false, true, "addTray start showMain", {},
-            "05/12/2026");
+            "07/12/2026");
         row("day file, Récuperer", kThreeActivities, true, true, "addTray showMain", { 1 },
-            "01/12/2026");
-        row("day file, Abandonner", kThreeActivities, true, false, "addTray start showMain", { 1 },
             "05/12/2026");
+        row("day file, Abandonner", kThreeActivities, true, false, "addTray start showMain", { 1 },
+            "07/12/2026");
         row("day file, message 1 suppressed", kThreeActivities + "Message=1=False\r\n", true, false,
-            "addTray showMain", {}, "01/12/2026");
+            "addTray showMain", {}, "05/12/2026");
     }
     void startup()
     {
         QFETCH(QByteArray, settings);
         QFETCH(bool, dayFile);
         QFETCH(QList<int>, asked);
+        const QByteArray day = readBytes(QFINDTESTDATA("../data/tracker/two_activities.day"));
+        QVERIFY(!day.isEmpty());
         Rig rig;
+        rig.clock.set(2026, 12, 7, 14, 0);
         if (!settings.isEmpty())
             writeBytes(rig.file(kSettingsFileName), settings);
         if (dayFile)
-            writeBytes(rig.file(kDayFileName), "01/12/2026\r\n10:00:00, 30,Dossiers,x\r\n");
+            writeBytes(rig.file(kDayFileName), day);
         QFETCH(bool, recover);
         rig.questions.answers[1] = { recover };
         rig.tracker.start();
@@ -59,10 +64,19 @@ private slots:
         QTEST(rig.state().dayDate, "dayDate");
         QCOMPARE(rig.state().firstRunPending, settings.isEmpty());
         const bool resumed = dayFile && (recover || !asked.contains(1));
-        QCOMPARE(rig.state().dayActivityCount, resumed ? 1 : 0);
+        const AppState &s = rig.state();
+        QCOMPARE(s.dayActivityCount, resumed ? 2 : 0);
         QCOMPARE(QFile::exists(rig.file(kDayFileName)), resumed);
-        if (resumed)
-            QCOMPARE(rig.fields().invokeTime + rig.state().currentComment, "10:30:00x");
+        if (!resumed)
+            return;
+        QCOMPARE(rig.bytes(kDayFileName), day);
+        QCOMPARE(s.currentActivity + u'|' + s.currentComment + NumberText(s.currentDuration),
+            "pause|café 30");
+        QCOMPARE(QList<int>({ s.dayTotalMinutes, s.dayTotalWithoutPauseMinutes }),
+            QList<int>({ 75, 45 }));
+        QCOMPARE(QStringList({ rig.cell(1, 0), rig.cell(1, 1), rig.cell(2, 2) }),
+            QStringList({ "08:30:00", " 0 h 45 = 45", "pause" }));
+        QCOMPARE(rig.fields().invokeTime, "09:45:00");
     }
 
     // A file that is there but cannot be read (a folder of its name) is never written over: the
@@ -89,29 +103,6 @@ private slots:
             unreadable == kSettingsFileName ? QStringList() : QStringList { "Quillmere.ini" });
         QCOMPARE(rig.bytes(kSettingsFileName),
             unreadable == kSettingsFileName ? QByteArray() : kThreeActivities);
-    }
-
-    void recovery()
-    {
-        Rig rig;
-        const QByteArray day = readBytes(QFINDTESTDATA("../data/tracker/two_activities.day"));
-        QVERIFY(!day.isEmpty());
-        writeBytes(rig.file(kDayFileName), day);
-        rig.clock.set(2026, 12, 7, 14, 0);
-        rig.startDay();
-        QCOMPARE(rig.questions.asked, QList<int> { 1 });
-        const AppState &s = rig.state();
-        QCOMPARE(s.dayDate, "05/12/2026");
-        QCOMPARE(s.dayActivityCount, 2);
-        QCOMPARE(s.currentActivity + u'|' + s.currentComment, "pause|café");
-        QCOMPARE(s.currentDuration, 30);
-        QCOMPARE(s.dayTotalMinutes, 75);
-        QCOMPARE(s.dayTotalWithoutPauseMinutes, 45);
-        QCOMPARE(QStringList({ rig.cell(1, 0), rig.cell(1, 1), rig.cell(2, 2) }),
-            QStringList({ "08:30:00", " 0 h 45 = 45", "pause" }));
-        QCOMPARE(rig.fields().invokeTime, "09:45:00");
-        QVERIFY(rig.screens.mainVisible);
-        QCOMPARE(rig.bytes(kDayFileName), day);
     }
 
     // The day's records already in the journal count in the totals, whatever their shape.
