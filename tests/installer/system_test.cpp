@@ -345,6 +345,26 @@ private Q_SLOTS:
                 .toUtf8());
     }
 
+    void installedProgramStarts()
+    {
+        QVERIFY(!m_installPath.isEmpty());
+        QProcess program;
+        program.setProgram(installed("Quillmere"));
+        program.setWorkingDirectory(m_installPath);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(environment);
+        program.start();
+        QVERIFY(program.waitForStarted());
+        // Its lock says it is up; with no settings yet it waits in its first-run window.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(installed("Quillmere.lock")), 30000);
+        QCOMPARE(program.state(), QProcess::Running);
+        QVERIFY(!QFileInfo::exists(installed("Quillmere.ini")));
+        program.kill();
+        program.waitForFinished();
+        QFile::remove(installed("Quillmere.lock"));
+    }
+
     void uninstallKeepsTheJournal()
     {
         QVERIFY(!m_installPath.isEmpty());
