@@ -29,13 +29,6 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
 // not do: they stop no one running as root.
 enum class WriteFailure { FolderIsAFile, DiskFull };
 
-inline void addWriteFailureRows()
-{
-    QTest::addColumn<WriteFailure>("how");
-    QTest::newRow("folder is a file") << WriteFailure::FolderIsAFile;
-    QTest::newRow("disk full") << WriteFailure::DiskFull;
-}
-
 // Runs `write` on the file `name` of `dir` in a way that makes it fail, and returns its result.
 inline bool runFailingWrite(WriteFailure how, const QTemporaryDir &dir, const QString &name,
     const std::function<bool(const QString &path)> &write)

@@ -52,12 +52,10 @@ private slots:
             QTest::newRow(name) << makeDateTime(day, at) << msecs << minutes;
         };
         row("equal", 0, 1);
-        row("30 s", 30'000, 1);
         row("60 s", 60'000, 1);
         row("60.5 s", 60'500, 1);
         row("61 s", 61'000, 2);
         row("-0.5 s", -500, 0);
-        row("-60 s", -60'000, -1);
         row("-61 s", -61'000, -1);
         row("across midnight", 70 * 60'000, 70, QTime(23, 0));
         // Wall-clock arithmetic: the night the clocks go back still has 60 minutes per hour.
@@ -70,18 +68,14 @@ private slots:
         QTEST(ElapsedMinutes(start, start.addMSecs(msecs)), "minutes");
     }
 
-    void addMinutesIsWallClock()
+    // Wall-clock arithmetic, to whole seconds: a change at 10:00:00.999 ended at the typed 11:00
+    // must last the 60 minutes shown.
+    void wallClockArithmetic()
     {
         const QDateTime night = makeDateTime(QDate(2026, 3, 29), QTime(1, 30));
         QCOMPARE(addMinutes(night, 60), makeDateTime(QDate(2026, 3, 29), QTime(2, 30)));
         QCOMPARE(addMinutes(night, -24 * 60), makeDateTime(QDate(2026, 3, 28), QTime(1, 30)));
-    }
-
-    // A change at 10:00:00.999 ended at the typed 11:00 must last the 60 minutes shown.
-    void clockKeepsWholeSeconds()
-    {
-        const QDateTime start = makeDateTime(QDate(2026, 12, 5), QTime(10, 0, 0, 999));
-        QCOMPARE(start.time(), QTime(10, 0));
+        QCOMPARE(makeDateTime(QDate(2026, 12, 5), QTime(10, 0, 0, 999)).time(), QTime(10, 0));
         const QDateTime local(QDate(2026, 12, 5), QTime(10, 0, 0, 999), Qt::LocalTime);
         QCOMPARE(wallClock(local).time(), QTime(10, 0));
         QCOMPARE(SystemClock().now().time().msec(), 0);
@@ -141,7 +135,6 @@ private slots:
         };
         row(0, " 0 h 00 = 0");
         row(65, " 1 h 05 = 65");
-        row(750, " 12 h 30 = 750");
         row(5939, " 98 h 59 = 5939");
         row(5940, " 99 h = 5940");
         row(-1, "-1 h 59 =-1");
@@ -175,27 +168,22 @@ private slots:
         const auto row = [](const char *text, int rounded, int floored, bool isNumber = true) {
             QTest::newRow(text) << QString::fromUtf8(text) << rounded << floored << isNumber;
         };
-        row(" 65", 65, 65);
         row("abc", 0, 0, false);
         row("", 0, 0, false);
         row(" \t  42 x", 42, 42);
         row("+7", 7, 7);
-        row("-", 0, 0, false);
         row("- 5", 0, 0, false);
         row("12.5", 12, 12);
         row("13.5", 14, 13);
         row("-2.5", -2, -3);
         row("12.51", 13, 12);
-        row("12.49999", 12, 12);
         row("12.5000", 12, 12);
         row(".6", 1, 0);
         row("-0.2", 0, -1);
         row(".", 0, 0, false);
         row("12,7", 12, 12);
-        row("2147483647", kMax, kMax);
         row("2147483648", kMax, kMax);
         row("99999999999999999999999999", kMax, kMax);
-        row("-2147483648", kMin, kMin);
         row("-2147483649.5", kMin, kMin);
         row("\u0661\u0662", 0, 0, false);
     }
@@ -218,15 +206,12 @@ private slots:
         const auto row = [](const char *text, qint64 seconds, bool exact) {
             QTest::newRow(text) << QString(text) << seconds << exact;
         };
-        row("2.5", 150, true);
         row("0.4", 24, true);
         row("0.35", 21, true);
         row("1440.5 min", 86430, true);
         row("0.001", 0, false);
-        row("0.00000000000000000001", 0, false);
         row("1.99999999999999999999", 119, false);
         row("-0.001", -1, false);
-        row("-2.5", -150, true);
         row("abc", 0, true);
         row("99999999999", qint64(kMax) * 60, false);
         row("-2147483648", qint64(kMin) * 60, true);
@@ -248,8 +233,6 @@ private slots:
         QTest::newRow("1252") << QByteArray("caf\xE9 \x80\x93x\x94\x85") << QString("café €“x”…");
         QTest::newRow("1252 unassigned") << QByteArray("\x81") << QString(QChar(0x81));
         QTest::newRow("cut sequence") << QByteArray("a\xC3") << QString("aÃ");
-        QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80") << QString("í\u00A0€");
-        QTest::newRow("overlong") << QByteArray("\xC0\xAF") << QString("À¯");
         QTest::newRow("nul") << QByteArray("a\0b", 3) << QString("a") + QChar(0) + "b";
         // QString::fromUtf8() would drop the mark from the expected text itself.
         QTest::newRow("byte-order mark")
@@ -272,8 +255,6 @@ private slots:
                                 << (*lines ? QByteArray(lines).split('|') : QByteArrayList());
         };
         row("empty", "", "");
-        row("CR LF", "ab\r\ncd\r\n", "ab|cd");
-        row("LF", "ab\ncd\n", "ab|cd");
         row("no final end", "ab\r\ncd", "ab|cd");
         row("final CR alone", "ab\r\ncd\r", "ab|cd");
         row("empty lines", "\n\r\n\nx\n", "|||x");

