@@ -9,7 +9,7 @@
 
 namespace qm {
 
-// Every date-time of the programs is a wall-clock reading: a QDateTime whose time spec is UTC,
+// Every date-time of the programs is a wall-clock reading: a QDateTime held in UTC,
 // used as a plain calendar date plus time of day. Arithmetic on it is exact day-and-second
 // arithmetic, with no jump at daylight-saving changes, like the day counts the files come from.
 // Milliseconds are dropped: times are whole seconds everywhere.
