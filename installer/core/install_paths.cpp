@@ -9,6 +9,11 @@ QString joinPath(const QString &folder, const QString &name)
     return folder + kSeparator + name;
 }
 
+bool isSameFolder(const QString &a, const QString &b)
+{
+    return !a.isEmpty() && !b.isEmpty() && QDir::cleanPath(a) == QDir::cleanPath(b);
+}
+
 QString shortcutFilePath(const QString &linkPath)
 {
     if (!linkPath.endsWith(u".lnk", Qt::CaseInsensitive))

@@ -18,6 +18,9 @@ inline constexpr QChar kSeparator = u'/';
 // data keeps the folder exactly as chosen.
 QString joinPath(const QString &folder, const QString &name);
 
+// Whether two folder paths, neither empty, name the same folder once "." and ".." are resolved.
+bool isSameFolder(const QString &a, const QString &b);
+
 // A shortcut is named "….lnk" everywhere in the installer; this is the file actually written.
 QString shortcutFilePath(const QString &linkPath);
 

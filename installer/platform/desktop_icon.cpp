@@ -3,7 +3,6 @@
 #include "installer/core/install_paths.h"
 #include "installer/core/install_values.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
@@ -25,8 +24,7 @@ namespace {
 
 bool isProgramOf(const QFileInfo &file, const QString &folder)
 {
-    return file.isFile() && file.isExecutable() && !folder.isEmpty()
-        && QDir::cleanPath(file.absolutePath()) == QDir::cleanPath(folder);
+    return file.isFile() && file.isExecutable() && isSameFolder(file.absolutePath(), folder);
 }
 
 // Every shortcut of the installation writes the same picture: it is only rewritten when it

@@ -48,11 +48,6 @@ QString autostartFolder()
     return joinPath(configHome(), QStringLiteral("autostart"));
 }
 
-bool sameFolder(const QString &a, const QString &b)
-{
-    return !a.isEmpty() && !b.isEmpty() && QDir::cleanPath(a) == QDir::cleanPath(b);
-}
-
 } // namespace
 
 // The folders that always exist where the installer comes from may be missing on a fresh
@@ -62,7 +57,7 @@ void SystemPlatform::makeStandInFolder(const QString &folder)
 {
     for (const QString &standIn : { programFilesFolder(), systemFolder(windowsFolder()),
              desktopFolder(), applicationsFolder(), autostartFolder() }) {
-        if (sameFolder(folder, standIn)) {
+        if (isSameFolder(folder, standIn)) {
             QDir().mkpath(standIn);
             return;
         }
