@@ -1,11 +1,13 @@
 #include "journal/durable_write.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -34,6 +36,46 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes)
         return false;
     }
     return file.commit();
+}
+
+bool syncFolderOf(const QString &path)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(path);
+    return true;
+#else
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+#endif
+}
+
+bool removeFileDurably(const QString &path)
+{
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        return true;
+    return QFile::remove(path) && syncFolderOf(path);
+}
+
+bool appendDurably(const QString &path, const QByteArray &bytes)
+{
+    const bool created = !QFileInfo::exists(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    return file.write(bytes) == bytes.size() && syncToDisk(file) && (!created || syncFolderOf(path));
+}
+
+bool truncateDurably(const QString &path, qint64 size)
+{
+    if (size < 0)
+        return removeFileDurably(path);
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) && file.resize(size)
+        && syncToDisk(file);
 }
 
 } // namespace qm

@@ -17,6 +17,8 @@ inline constexpr QStringView kExeSuffix = u"";
 inline constexpr QStringView kJournalFileName = u"Quillmere.log";
 inline constexpr QStringView kSettingsFileName = u"Quillmere.ini";
 inline constexpr QStringView kDayFileName = u"Quillmere.day";
+// Present only while a close of the day is under way, or was cut short.
+inline constexpr QStringView kClosingFileName = u"Quillmere.closing";
 inline constexpr QStringView kHelpFileName = u"Quillmere.pdf";
 
 inline QString programFile(const QString &folder, QStringView name)

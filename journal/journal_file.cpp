@@ -5,6 +5,7 @@
 #include "journal/text_codec.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace qm {
 
@@ -46,17 +47,31 @@ bool readFile(const QString &path, const std::function<void(QIODevice &)> &read)
     return true;
 }
 
-// Whether appending to the file would glue the first new line to an unfinished last one.
-bool lacksFinalLineEnd(const QString &path)
+} // namespace
+
+std::optional<QByteArray> unfinishedLineEnd(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
-        return false;
+    if (!file.open(QIODevice::ReadOnly))
+        return QFileInfo::exists(path) ? std::nullopt : std::optional(QByteArray());
+    if (file.size() == 0)
+        return QByteArray();
     char last = '\n';
-    return file.seek(file.size() - 1) && file.getChar(&last) && last != '\n';
+    if (!file.seek(file.size() - 1) || !file.getChar(&last))
+        return std::nullopt;
+    // A line cut between its CR and its LF only lacks the LF.
+    if (last == '\r')
+        return QByteArray("\n");
+    return last == '\n' ? QByteArray() : QByteArray("\r\n");
 }
 
-} // namespace
+QByteArray formatJournalRecords(const QList<JournalRecord> &records)
+{
+    QByteArray bytes;
+    for (const JournalRecord &record : records)
+        bytes += formatJournalRecord(record);
+    return bytes;
+}
 
 QByteArray formatJournalRecord(const JournalRecord &record)
 {
@@ -108,15 +123,8 @@ bool readJournalOfDate(const QString &path, const QString &date, const JournalRe
 
 bool appendToJournal(const QString &path, const QList<JournalRecord> &records)
 {
-    QByteArray bytes;
-    if (lacksFinalLineEnd(path))
-        bytes = "\r\n";
-    for (const JournalRecord &record : records)
-        bytes += formatJournalRecord(record);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    return file.write(bytes) == bytes.size() && syncToDisk(file);
+    const auto lineEnd = unfinishedLineEnd(path);
+    return lineEnd && appendDurably(path, *lineEnd + formatJournalRecords(records));
 }
 
 } // namespace qm

@@ -26,6 +26,12 @@ struct JournalRecord
 
 // The line as stored, CR LF included: the four fields joined by ",".
 QByteArray formatJournalRecord(const JournalRecord &record);
+QByteArray formatJournalRecords(const QList<JournalRecord> &records);
+
+// What must come before new records so that they start on a line of their own: nothing, or the
+// end of a last line left unfinished (a journal edited by hand, a power cut in the middle of an
+// append). Nothing when the journal cannot be read.
+std::optional<QByteArray> unfinishedLineEnd(const QString &path);
 
 // The four fields of a line (without its end); fields after the fourth are dropped. Lines with
 // fewer than four fields give nothing: the program never writes them.
@@ -43,9 +49,8 @@ void readJournal(QIODevice &device, const JournalRecordSink &sink);
 void readJournalOfDate(QIODevice &device, const QString &date, const JournalRecordSink &sink);
 
 // Appends the records and waits until they are on disk. The file is created when missing. A
-// last line left without its end (a journal edited by hand) is ended first, so that the first
-// new record does not run into it. False when anything failed; the records may then be partly
-// written.
+// last line left without its end is ended first, so that the first new record does not run into
+// it. False when anything failed; the records may then be partly written.
 bool appendToJournal(const QString &path, const QList<JournalRecord> &records);
 
 } // namespace qm

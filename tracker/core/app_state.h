@@ -37,6 +37,7 @@ struct AppState
     QString journalPath;
     QString settingsPath;
     QString dayFilePath;
+    QString closingFilePath;
     QString helpFilePath;
     QString statsProgramPath;
 };

@@ -91,10 +91,13 @@ bool Day::LoadDayFromJournal()
     return matched;
 }
 
-bool Day::WriteDayToJournal()
+ClosingFiles Day::closingFiles() const
 {
-    if (m_state.dayActivityCount < 1)
-        return true;
+    return { m_state.journalPath, m_state.dayFilePath, m_state.closingFilePath };
+}
+
+QList<JournalRecord> Day::journalRecords() const
+{
     QList<JournalRecord> records;
     for (int k = 1; k <= m_state.dayActivityCount; ++k) {
         const int row = m_state.historyRowOffset + k;
@@ -105,31 +108,108 @@ bool Day::WriteDayToJournal()
             minutesTextOfCell(m_history.cell(row, HistoryModel::DurationColumn)).toString(),
             activity, m_history.cell(row, HistoryModel::CommentColumn) });
     }
-    const QFileInfo journal(m_state.journalPath);
-    const qint64 sizeBefore = journal.isFile() ? journal.size() : -1;
-    if (!appendToJournal(m_state.journalPath, records)) {
-        // Part of the lines may have reached the file: take them back, so that closing the
-        // day again once the disk is fixed does not log them twice.
-        if (sizeBefore >= 0)
-            QFile::resize(m_state.journalPath, sizeBefore);
-        else if (QFileInfo(m_state.journalPath).isFile())
-            QFile::remove(m_state.journalPath);
+    return records;
+}
+
+ClosingOutcome Day::WriteDayToJournal()
+{
+    if (m_state.dayActivityCount < 1)
+        return ClosingOutcome::Closed;
+    const QList<JournalRecord> records = journalRecords();
+    // An earlier close of this run may have left part of the day in the journal.
+    switch (qm::settleInterruptedClose(closingFiles(), records).settlement) {
+    case Settlement::Finished:
+        return ClosingOutcome::Closed;
+    case Settlement::Failed:
+        m_questions.warn(kErrorTitle,
+            QStringLiteral("Le log %1 n'a pas pu être remis en ordre après l'échec de la "
+                           "clôture précédente.\nLa journée reste enregistrée dans le fichier "
+                           "%2.")
+                .arg(m_state.journalPath, m_state.dayFilePath));
+        return ClosingOutcome::JournalDamaged;
+    case Settlement::NothingPending:
+    case Settlement::TakenBack:
+    case Settlement::JournalChanged:
+        break;
+    }
+    const ClosingOutcome outcome = closeDayIntoJournal(closingFiles(), records);
+    switch (outcome) {
+    case ClosingOutcome::Closed:
+        break;
+    case ClosingOutcome::JournalUnchanged:
         m_questions.warn(kErrorTitle,
             QStringLiteral("Le log n'a pas pu être écrit (%1).\nLa journée reste "
                            "enregistrée dans le fichier %2 et vous sera proposée au "
                            "prochain démarrage.")
                 .arg(m_state.journalPath, m_state.dayFilePath));
-        return false;
-    }
-    if (!removeDayFile(m_state.dayFilePath)) {
-        // The journal holds the day now: recovering the day file would log it twice.
+        break;
+    case ClosingOutcome::JournalDamaged:
         m_questions.warn(kErrorTitle,
-            QStringLiteral("La journée est enregistrée dans le log, mais le fichier "
-                           "%1 n'a pas pu être supprimé.\nSupprimez-le avant le "
-                           "prochain démarrage pour ne pas l'enregistrer deux fois.")
+            QStringLiteral("Le log n'a pas pu être écrit (%1), et ce qui en a été écrit n'a "
+                           "pas pu être retiré.\nLa journée reste enregistrée dans le fichier "
+                           "%2 : Quillmere remettra le log en ordre à la prochaine clôture ou au "
+                           "prochain démarrage, sans enregistrer la journée deux fois.")
+                .arg(m_state.journalPath, m_state.dayFilePath));
+        break;
+    case ClosingOutcome::DayFileKept:
+        m_questions.warn(kErrorTitle,
+            QStringLiteral("La journée est enregistrée dans le log, mais le fichier %1 n'a "
+                           "pas pu être supprimé.\nQuillmere s'arrête : au prochain démarrage, "
+                           "il reconnaîtra cette journée et ne l'enregistrera pas deux fois.")
                 .arg(m_state.dayFilePath));
+        break;
     }
-    return true;
+    return outcome;
+}
+
+bool Day::settleInterruptedClose()
+{
+    std::optional<QList<JournalRecord>> day;
+    if (const auto content = readDayFile(m_state.dayFilePath)) {
+        day.emplace();
+        for (const DayLine &line : content->lines) {
+            if (line.activity != kPauseActivity)
+                day->append({ content->date, line.minutesText, line.activity, line.comment });
+        }
+    } else if (QFileInfo::exists(m_state.dayFilePath)) {
+        // Unreadable: the start-up refuses it on its own, without writing anything.
+        return true;
+    }
+    const InterruptedClose close = qm::settleInterruptedClose(closingFiles(), day);
+    switch (close.settlement) {
+    case Settlement::NothingPending:
+        return true;
+    case Settlement::Finished:
+        m_questions.warn(QStringLiteral("Quillmere"),
+            QStringLiteral("La clôture de la journée du %1 a été interrompue par un arrêt de "
+                           "Quillmere ou de l'ordinateur.\nElle est maintenant terminée : la "
+                           "journée est enregistrée une seule fois dans le log.")
+                .arg(close.dayDate));
+        return true;
+    case Settlement::TakenBack:
+        m_questions.warn(QStringLiteral("Quillmere"),
+            QStringLiteral("La clôture de la journée du %1 avait échoué, puis la journée a "
+                           "continué.\nCe que cette clôture avait écrit dans le log en a été "
+                           "retiré : la journée y sera enregistrée une seule fois, à sa "
+                           "clôture.")
+                .arg(close.dayDate));
+        return true;
+    case Settlement::JournalChanged:
+        m_questions.warn(kErrorTitle,
+            QStringLiteral("La clôture de la journée du %1 a été interrompue, et le log %2 a "
+                           "changé depuis.\nLe log n'a pas été modifié : vérifiez qu'il ne "
+                           "contient pas cette journée deux fois.")
+                .arg(close.dayDate, m_state.journalPath));
+        return true;
+    case Settlement::Failed:
+        break;
+    }
+    m_questions.warn(kErrorTitle,
+        QStringLiteral("Une clôture de journée interrompue n'a pas pu être terminée (fichiers "
+                       "%1 et %2).\nQuillmere s'arrête sans rien écrire : vérifiez que son "
+                       "dossier est accessible en écriture, puis relancez Quillmere.")
+            .arg(m_state.closingFilePath, m_state.journalPath));
+    return false;
 }
 
 FileRead Day::ReadDayFileDate()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "journal/day_closing.h"
 #include "journal/day_file.h"
 
 #include <QDateTime>
@@ -31,9 +32,13 @@ public:
 
     // Shows the journal's records of the day; true when there was at least one.
     bool LoadDayFromJournal();
-    // Appends the day's activities to the journal, then deletes the day file. False (and the
-    // day file is kept, the user told) when the journal could not be written.
-    bool WriteDayToJournal();
+    // Appends the day's activities to the journal, then deletes the day file; the user is told
+    // of anything but success. After DayFileKept the program must end: the day file left behind
+    // is recognised at the next start only while no new day is written over it.
+    ClosingOutcome WriteDayToJournal();
+    // Puts right a close of the day that a crash cut short, before the day file is read, and
+    // tells the user what was done. False when it could not be done: nothing may be written then.
+    bool settleInterruptedClose();
     // Whether a day file exists; takes its date as the day being logged when it can be read.
     FileRead ReadDayFileDate();
     // Loads the day file's activities under the journal rows; false when there is none.
@@ -57,6 +62,8 @@ public:
 
 private:
     int lastRow() const;
+    ClosingFiles closingFiles() const;
+    QList<JournalRecord> journalRecords() const;
     QList<DayLine> dayLines(int count) const;
     bool writeDayLines(int count);
 

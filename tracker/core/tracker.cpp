@@ -30,6 +30,7 @@ Tracker::Tracker(const QString &programFolder, const Clock &clock, Questions &qu
     m_state.journalPath = programFile(programFolder, kJournalFileName);
     m_state.settingsPath = programFile(programFolder, kSettingsFileName);
     m_state.dayFilePath = programFile(programFolder, kDayFileName);
+    m_state.closingFilePath = programFile(programFolder, kClosingFileName);
     m_state.helpFilePath = programFile(programFolder, kHelpFileName);
     m_state.statsProgramPath = programFile(programFolder, executableName(u"QMStat"));
 }
@@ -68,7 +69,12 @@ void Tracker::initialise()
 void Tracker::start()
 {
     initialise();
+    bool abandonedDayKept = false;
     const FileRead settings = loadSettings();
+    if (settings == FileRead::Read && !m_day.settleInterruptedClose()) {
+        endProgram();
+        return;
+    }
     const FileRead dayFile
         = settings == FileRead::Read ? m_day.ReadDayFileDate() : FileRead::Missing;
     if (settings == FileRead::Unreadable || dayFile == FileRead::Unreadable) {
@@ -84,7 +90,15 @@ void Tracker::start()
     } else if (dayFile == FileRead::Read) {
         ShowStockMessage(1);
         if (!m_state.stockMessageAnswer) {
-            removeDayFile(m_state.dayFilePath);
+            if (!removeDayFile(m_state.dayFilePath)) {
+                // Loading it anyway would log the abandoned day under the date chosen next.
+                m_questions.warn(kErrorTitle,
+                    QStringLiteral("Le fichier %1 n'a pas pu être supprimé : la journée "
+                                   "abandonnée n'est pas reprise.\nElle vous sera proposée à "
+                                   "nouveau au prochain démarrage.")
+                        .arg(m_state.dayFilePath));
+                abandonedDayKept = true;
+            }
             m_state.dayDate = dateText(m_clock.now().date());
             m_state.currentStart = m_clock.now();
             if (!runStartWindow())
@@ -97,7 +111,8 @@ void Tracker::start()
     if (!m_state.firstRunPending) {
         if (m_day.LoadDayFromJournal())
             ShowStockMessage(2);
-        m_day.LoadDayFile();
+        if (!abandonedDayKept)
+            m_day.LoadDayFile();
     } else {
         OpenEditor();
     }
@@ -189,7 +204,14 @@ bool Tracker::StartNewDay()
     if (m_ended)
         return false;
     m_day.CloseRunningActivity();
-    if (!m_day.WriteDayToJournal()) {
+    switch (m_day.WriteDayToJournal()) {
+    case ClosingOutcome::Closed:
+        break;
+    case ClosingOutcome::DayFileKept:
+        endProgram();
+        return false;
+    case ClosingOutcome::JournalUnchanged:
+    case ClosingOutcome::JournalDamaged:
         // The old day stays open: its last activity is now finished, so the day file takes it.
         m_day.saveDayFile();
         return false;
@@ -341,7 +363,8 @@ void Tracker::closeDay()
     if (!m_state.stockMessageAnswer || m_ended)
         return;
     m_day.CloseRunningActivity();
-    if (!m_day.WriteDayToJournal()) {
+    const ClosingOutcome outcome = m_day.WriteDayToJournal();
+    if (outcome == ClosingOutcome::JournalUnchanged || outcome == ClosingOutcome::JournalDamaged) {
         m_day.saveDayFile();
         m_screens.updateMainWindow();
         m_screens.showMainWindow();
