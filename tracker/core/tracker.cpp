@@ -111,8 +111,12 @@ void Tracker::start()
     if (!m_state.firstRunPending) {
         if (m_day.LoadDayFromJournal())
             ShowStockMessage(2);
-        if (!abandonedDayKept)
-            m_day.LoadDayFile();
+        // The day file was there a moment ago: losing it now must not start an empty day that
+        // the close would then log in its place.
+        if (!abandonedDayKept && !m_day.LoadDayFile() && QFile::exists(m_state.dayFilePath)) {
+            refuseUnreadableFile(m_state.dayFilePath);
+            return;
+        }
     } else {
         OpenEditor();
     }

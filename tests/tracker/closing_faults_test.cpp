@@ -1,0 +1,195 @@
+// Drives a working session of Quillmere's core under strace, killing it or failing it at each
+// system call it makes on its program folder, then starts it again to recover and close the day.
+// Whatever the point, the journal must end up holding the day exactly once, and every file must
+// read back whole.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QByteArray kSettings = "User=-\r\nActivity=Dossiers\r\nActivity=Réunion\r\nActivity=Courrier\r\n";
+const QByteArray kOldJournal = "04/12/2026, 60,Courrier,\r\n";
+const QByteArray kDayFile = "05/12/2026\r\n08:30:00, 45,Dossiers,\r\n09:15:00, 30,pause,café\r\n";
+// What a restart makes of the day file alone: the activity that was running is lost by design.
+const QByteArray kRecoveredOnly = kOldJournal + "05/12/2026, 45,Dossiers,\r\n";
+
+const QStringList kSyscalls { "openat", "read", "write", "fsync", "fdatasync", "ftruncate",
+    "rename", "renameat", "renameat2", "unlink", "unlinkat", "linkat", "close" };
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+struct Folder
+{
+    Folder()
+    {
+        writeBytes(file("Quillmere.ini"), kSettings);
+        writeBytes(file("Quillmere.log"), kOldJournal);
+        writeBytes(file("Quillmere.day"), kDayFile);
+    }
+    QString file(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QByteArray bytes(const char *name) const { return readBytes(file(name)); }
+    bool has(const char *name) const { return QFile::exists(file(name)); }
+
+    QTemporaryDir dir;
+};
+
+// One system call on the program folder: the n-th call of that name in the whole process.
+struct Call
+{
+    QString name;
+    int ordinal = 0;
+};
+
+} // namespace
+
+class ClosingFaultsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everySystemCall_data();
+    void everySystemCall();
+
+private:
+    // The driver's output; strace's own record of the run goes to `trace` when it is given.
+    QByteArray run(const Folder &folder, const char *mode, const QStringList &strace = {},
+        const QString &trace = {});
+
+    QString m_strace;
+    QList<Call> m_calls;
+    QByteArray m_cleanJournal;
+    QByteArray m_cleanSettings;
+};
+
+QByteArray ClosingFaultsTest::run(
+    const Folder &folder, const char *mode, const QStringList &strace, const QString &trace)
+{
+    QProcess process;
+    QStringList args { QStringLiteral(QM_CLOSING_DRIVER), folder.dir.path(), mode };
+    QString program = args.takeFirst();
+    if (!strace.isEmpty()) {
+        args = QStringList { "-qq", "-y", "-o", trace.isEmpty() ? "/dev/null" : trace } + strace
+            + QStringList { program } + args;
+        program = m_strace;
+    }
+    process.start(program, args);
+    if (!process.waitForFinished(30000))
+        qWarning("the driver did not finish");
+    return process.readAllStandardOutput();
+}
+
+void ClosingFaultsTest::initTestCase()
+{
+    m_strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+    if (m_strace.isEmpty())
+        QSKIP("strace is not installed: the system calls cannot be failed one by one");
+    Folder folder;
+    const QString trace = folder.dir.filePath("trace");
+    const QByteArray output
+        = run(folder, "work", { "-e", "trace=" + kSyscalls.join(u',') }, trace);
+    if (!output.contains("ended"))
+        QSKIP("strace cannot trace here (no ptrace in this sandbox?)");
+    QVERIFY2(!output.contains("warning"), output.constData());
+
+    // The clean run logs the recovered activity and the one it changed to, once each.
+    m_cleanJournal = folder.bytes("Quillmere.log");
+    m_cleanSettings = folder.bytes("Quillmere.ini");
+    QCOMPARE(m_cleanJournal.count("05/12/2026,"), 2);
+    QVERIFY(m_cleanJournal.startsWith(kRecoveredOnly));
+    QVERIFY(!folder.has("Quillmere.day"));
+
+    const QRegularExpression call(QStringLiteral("^(\\w+)\\("));
+    QMap<QString, int> seen;
+    const QString path = folder.dir.path();
+    for (const QByteArray &line : readBytes(trace).split('\n')) {
+        const auto match = call.match(QString::fromUtf8(line));
+        if (!match.hasMatch())
+            continue;
+        const int ordinal = ++seen[match.captured(1)];
+        if (line.contains(path.toUtf8()) && !line.contains("/trace"))
+            m_calls.append({ match.captured(1), ordinal });
+    }
+    // Reading the three files, the day file's rewrite, the journal's append, the deletions and
+    // the settings' save: well over fifty calls.
+    QVERIFY2(m_calls.size() > 50, qPrintable(QString::number(m_calls.size())));
+}
+
+void ClosingFaultsTest::everySystemCall_data()
+{
+    QTest::addColumn<QString>("syscall");
+    QTest::addColumn<QString>("fault");
+    for (const Call &call : std::as_const(m_calls)) {
+        QStringList faults { "signal=KILL", "error=EIO" };
+        if (call.name == u"write")
+            faults.append("error=ENOSPC");
+        for (const QString &fault : faults) {
+            const QString name
+                = QStringLiteral("%1 #%2, %3").arg(call.name).arg(call.ordinal).arg(fault);
+            QTest::newRow(qPrintable(name))
+                << call.name << QStringLiteral("%1:%2:when=%3").arg(call.name, fault).arg(call.ordinal);
+        }
+    }
+}
+
+void ClosingFaultsTest::everySystemCall()
+{
+    QFETCH(QString, syscall);
+    QFETCH(QString, fault);
+    Folder folder;
+    const QString trace = folder.dir.filePath("trace");
+    const QByteArray output
+        = run(folder, "work", { "-e", "trace=" + syscall, "-e", "inject=" + fault }, trace);
+    const QByteArray traced = readBytes(trace);
+    QVERIFY2(traced.contains("INJECTED") || traced.contains("killed by SIGKILL"),
+        "the fault never hit the run");
+
+    const QByteArray journal = folder.bytes("Quillmere.log");
+    const bool closeCutShort = folder.has("Quillmere.closing");
+    const bool completed = journal == m_cleanJournal && !folder.has("Quillmere.day")
+        && !folder.has("Quillmere.closing");
+    if (!fault.contains("KILL")) {
+        // The run went on after the failure: whatever it could not do, it said so, and the
+        // journal is either untouched with the day kept, or complete.
+        QVERIFY2(journal == kOldJournal || journal == m_cleanJournal, journal.constData());
+        if (journal == kOldJournal)
+            QVERIFY(folder.has("Quillmere.day"));
+        if (!completed)
+            QVERIFY2(output.contains("warning: "), output.constData());
+    }
+
+    const QByteArray recovery = run(folder, "recover");
+    const QByteArray recovered = folder.bytes("Quillmere.log");
+    QVERIFY2(recovered == kRecoveredOnly || recovered == m_cleanJournal, recovered.constData());
+    // A close cut short is put right, and the user is told how.
+    if (closeCutShort)
+        QVERIFY2(recovery.contains("|La clôture de la journée du 05/12/2026"), recovery.constData());
+    QVERIFY(!folder.has("Quillmere.day"));
+    QVERIFY(!folder.has("Quillmere.closing"));
+    const QByteArray settings = folder.bytes("Quillmere.ini");
+    QVERIFY2(settings == kSettings || settings == m_cleanSettings, settings.constData());
+
+    // A further start finds nothing left to put right.
+    QVERIFY(!run(folder, "recover").contains("warning"));
+    QCOMPARE(folder.bytes("Quillmere.log"), recovered);
+}
+
+QTEST_GUILESS_MAIN(ClosingFaultsTest)
+#include "closing_faults_test.moc"
