@@ -113,8 +113,8 @@ InterruptedClose settleInterruptedClose(
     const FileRead opened = openForReading(file);
     if (opened == FileRead::Missing)
         return {};
-    const auto pending = opened == FileRead::Read ? parsePendingClose(file.readAll())
-                                                  : std::nullopt;
+    const auto pending
+        = opened == FileRead::Read ? parsePendingClose(file.readAll()) : std::nullopt;
     file.close();
     if (!pending)
         return { Settlement::Failed, {} };
@@ -138,9 +138,8 @@ InterruptedClose settleInterruptedClose(
             && removeFileDurably(files.closing);
         return settled(takenBack ? Settlement::TakenBack : Settlement::Failed);
     }
-    const bool finished
-        = (tail->size() == pending->bytes.size()
-              || appendDurably(files.journal, pending->bytes.sliced(tail->size())))
+    const bool finished = (tail->size() == pending->bytes.size()
+                              || appendDurably(files.journal, pending->bytes.sliced(tail->size())))
         && removeFileDurably(files.dayFile) && removeFileDurably(files.closing);
     return settled(finished ? Settlement::Finished : Settlement::Failed);
 }

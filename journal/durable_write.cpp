@@ -66,7 +66,8 @@ bool appendDurably(const QString &path, const QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
-    return file.write(bytes) == bytes.size() && syncToDisk(file) && (!created || syncFolderOf(path));
+    return file.write(bytes) == bytes.size() && syncToDisk(file)
+        && (!created || syncFolderOf(path));
 }
 
 bool truncateDurably(const QString &path, qint64 size)
