@@ -26,6 +26,58 @@ QString durationCellOfText(const QString &minutesText)
 
 const QString kErrorTitle = QStringLiteral("Quillmere - Erreur");
 
+// What the user is told when a close did not simply succeed: %1 is the journal, %2 the day file.
+QString closingWarning(ClosingOutcome outcome)
+{
+    switch (outcome) {
+    case ClosingOutcome::Closed:
+        break;
+    case ClosingOutcome::JournalUnchanged:
+        return QStringLiteral("Le log n'a pas pu être écrit (%1).\nLa journée reste enregistrée "
+                              "dans le fichier %2 et vous sera proposée au prochain démarrage.");
+    case ClosingOutcome::JournalDamaged:
+        return QStringLiteral("Le log n'a pas pu être écrit (%1), et ce qui en a été écrit n'a "
+                              "pas pu être retiré.\nLa journée reste enregistrée dans le fichier "
+                              "%2 : Quillmere remettra le log en ordre à la prochaine clôture ou "
+                              "au prochain démarrage, sans enregistrer la journée deux fois.");
+    case ClosingOutcome::DayFileKept:
+        return QStringLiteral("La journée est enregistrée dans le log %1, mais le fichier %2 n'a "
+                              "pas pu être supprimé.\nQuillmere s'arrête : au prochain "
+                              "démarrage, il reconnaîtra cette journée et ne l'enregistrera pas "
+                              "deux fois.");
+    }
+    return {};
+}
+
+// What the user is told of a close that a crash had cut short: %1 is the day, %2 the journal,
+// %3 the closing file.
+QString settlementNotice(Settlement settlement)
+{
+    switch (settlement) {
+    case Settlement::NothingPending:
+        break;
+    case Settlement::Finished:
+        return QStringLiteral("La clôture de la journée du %1 a été interrompue par un arrêt de "
+                              "Quillmere ou de l'ordinateur.\nElle est maintenant terminée : la "
+                              "journée est enregistrée une seule fois dans le log.");
+    case Settlement::TakenBack:
+        return QStringLiteral("La clôture de la journée du %1 avait échoué, puis la journée a "
+                              "continué.\nCe que cette clôture avait écrit dans le log en a été "
+                              "retiré : la journée y sera enregistrée une seule fois, à sa "
+                              "clôture.");
+    case Settlement::JournalChanged:
+        return QStringLiteral("La clôture de la journée du %1 a été interrompue, et le log %2 a "
+                              "changé depuis.\nLe log n'a pas été modifié : vérifiez qu'il ne "
+                              "contient pas cette journée deux fois.");
+    case Settlement::Failed:
+        return QStringLiteral("La clôture de la journée du %1, interrompue, n'a pas pu être "
+                              "terminée (fichiers %2 et %3).\nQuillmere s'arrête sans rien "
+                              "écrire : vérifiez que son dossier est accessible en écriture, "
+                              "puis relancez Quillmere.");
+    }
+    return {};
+}
+
 } // namespace
 
 bool Day::isHistoryFull() const
@@ -133,32 +185,8 @@ ClosingOutcome Day::WriteDayToJournal()
         break;
     }
     const ClosingOutcome outcome = closeDayIntoJournal(closingFiles(), records);
-    switch (outcome) {
-    case ClosingOutcome::Closed:
-        break;
-    case ClosingOutcome::JournalUnchanged:
-        m_questions.warn(kErrorTitle,
-            QStringLiteral("Le log n'a pas pu être écrit (%1).\nLa journée reste "
-                           "enregistrée dans le fichier %2 et vous sera proposée au "
-                           "prochain démarrage.")
-                .arg(m_state.journalPath, m_state.dayFilePath));
-        break;
-    case ClosingOutcome::JournalDamaged:
-        m_questions.warn(kErrorTitle,
-            QStringLiteral("Le log n'a pas pu être écrit (%1), et ce qui en a été écrit n'a "
-                           "pas pu être retiré.\nLa journée reste enregistrée dans le fichier "
-                           "%2 : Quillmere remettra le log en ordre à la prochaine clôture ou au "
-                           "prochain démarrage, sans enregistrer la journée deux fois.")
-                .arg(m_state.journalPath, m_state.dayFilePath));
-        break;
-    case ClosingOutcome::DayFileKept:
-        m_questions.warn(kErrorTitle,
-            QStringLiteral("La journée est enregistrée dans le log, mais le fichier %1 n'a "
-                           "pas pu être supprimé.\nQuillmere s'arrête : au prochain démarrage, "
-                           "il reconnaîtra cette journée et ne l'enregistrera pas deux fois.")
-                .arg(m_state.dayFilePath));
-        break;
-    }
+    if (const QString warning = closingWarning(outcome); !warning.isEmpty())
+        m_questions.warn(kErrorTitle, warning.arg(m_state.journalPath, m_state.dayFilePath));
     return outcome;
 }
 
@@ -176,40 +204,15 @@ bool Day::settleInterruptedClose()
         return true;
     }
     const InterruptedClose close = qm::settleInterruptedClose(closingFiles(), day);
-    switch (close.settlement) {
-    case Settlement::NothingPending:
+    if (close.settlement == Settlement::NothingPending)
         return true;
-    case Settlement::Finished:
-        m_questions.warn(QStringLiteral("Quillmere"),
-            QStringLiteral("La clôture de la journée du %1 a été interrompue par un arrêt de "
-                           "Quillmere ou de l'ordinateur.\nElle est maintenant terminée : la "
-                           "journée est enregistrée une seule fois dans le log.")
-                .arg(close.dayDate));
-        return true;
-    case Settlement::TakenBack:
-        m_questions.warn(QStringLiteral("Quillmere"),
-            QStringLiteral("La clôture de la journée du %1 avait échoué, puis la journée a "
-                           "continué.\nCe que cette clôture avait écrit dans le log en a été "
-                           "retiré : la journée y sera enregistrée une seule fois, à sa "
-                           "clôture.")
-                .arg(close.dayDate));
-        return true;
-    case Settlement::JournalChanged:
-        m_questions.warn(kErrorTitle,
-            QStringLiteral("La clôture de la journée du %1 a été interrompue, et le log %2 a "
-                           "changé depuis.\nLe log n'a pas été modifié : vérifiez qu'il ne "
-                           "contient pas cette journée deux fois.")
-                .arg(close.dayDate, m_state.journalPath));
-        return true;
-    case Settlement::Failed:
-        break;
-    }
-    m_questions.warn(kErrorTitle,
-        QStringLiteral("Une clôture de journée interrompue n'a pas pu être terminée (fichiers "
-                       "%1 et %2).\nQuillmere s'arrête sans rien écrire : vérifiez que son "
-                       "dossier est accessible en écriture, puis relancez Quillmere.")
-            .arg(m_state.closingFilePath, m_state.journalPath));
-    return false;
+    const bool settled = close.settlement != Settlement::Failed;
+    const bool harmless
+        = close.settlement == Settlement::Finished || close.settlement == Settlement::TakenBack;
+    m_questions.warn(harmless ? QStringLiteral("Quillmere") : kErrorTitle,
+        settlementNotice(close.settlement)
+            .arg(close.dayDate, m_state.journalPath, m_state.closingFilePath));
+    return settled;
 }
 
 FileRead Day::ReadDayFileDate()
