@@ -5,10 +5,10 @@ function(qm_add_program target)
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${QM_PROGRAM_DIR}")
 endfunction()
 
-# qm_add_test(<name> SOURCES <files...> LIBS <targets...> [WIDGETS])
+# qm_add_test(<name> SOURCES <files...> LIBS <targets...>)
 # One Qt Test executable registered with CTest. Widget tests run on the offscreen platform.
 function(qm_add_test name)
-    cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
     add_test(NAME ${name} COMMAND ${name})

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 preset=${1:-dev}
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libbenchmark-dev clang libclang-rt-14-dev xvfb xauth imagemagick poppler-utils
+          libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool
           fonts-dejavu-core qt6-translations-l10n strace)
 missing=()
 for p in "${packages[@]}"; do

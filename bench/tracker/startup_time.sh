@@ -4,6 +4,7 @@
 # Usage: bench/tracker/startup_time.sh [build folder]   (needs Xvfb and xdotool)
 set -euo pipefail
 build=${1:-build/dev}
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 folder=$(mktemp -d)
 trap 'kill "$app" "$xvfb" 2>/dev/null || true; rm -rf "$folder"' EXIT
 cp "$build/program/Quillmere" "$folder/"
@@ -26,7 +27,7 @@ start=$(date +%s%N)
 DISPLAY=$display "$folder/Quillmere" >/dev/null 2>&1 &
 app=$!
 # xdotool's own --sync waits in steps of half a second: poll finer than that.
-until DISPLAY=$display xdotool search --onlyvisible --name "Quillmere - v 3.13" >/dev/null 2>&1; do
+until DISPLAY=$display xdotool search --onlyvisible --name "Quillmere - v $version" >/dev/null 2>&1; do
     sleep 0.005
 done
 end=$(date +%s%N)

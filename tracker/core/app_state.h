@@ -10,7 +10,8 @@
 namespace qm {
 
 inline constexpr QStringView kStartActivity = u"start";
-inline constexpr QStringView kVersionText = u"v 3.13";
+// The build gives the version, from the project's own.
+inline constexpr QStringView kVersionText = u"v " QM_VERSION;
 
 // The state of the running program, from start-up to the end of the process.
 struct AppState
