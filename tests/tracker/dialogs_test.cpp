@@ -1,0 +1,143 @@
+#include "window_rig.h"
+
+#include "tracker/ui/frm_edit.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QToolButton>
+
+using namespace qm;
+using namespace qm::test;
+
+// The change dialog and the activity editor, driven through their widgets.
+class DialogsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+
+    void editorThroughItsImages()
+    {
+        Program program;
+        program.startNormally();
+        frmEdit *editor = program.windows.editor();
+        program.tracker.OpenEditor();
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->focusWidget()->objectName(), "cmdAdd");
+        auto *current = child<QListWidget>(editor, "lstAct");
+        current->setCurrentRow(0);
+        QTest::mouseClick(child<QToolButton>(editor, "imgDown"), Qt::LeftButton);
+        QCOMPARE(current->item(1)->text() + QString::number(current->currentRow()), "Dossiers1");
+        QTest::mouseClick(child<QToolButton>(editor, "imgUp"), Qt::LeftButton);
+        QCOMPARE(current->currentRow(), 0);
+        QTest::mouseClick(child<QToolButton>(editor, "imgGoObs"), Qt::LeftButton);
+        QCOMPARE(current->count(), 2);
+        QCOMPARE(child<QListWidget>(editor, "lstObs")->item(0)->text(), "Dossiers");
+        // The close box drops the changes, as Abandonner does.
+        editor->close();
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(program.tracker.editor().currentList(),
+            (QStringList { "Dossiers", "Réunion", "Courrier" }));
+        QVERIFY(program.main()->isVisible());
+    }
+
+    void changeFieldsCheckedOnLeaving_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown"); // change time|duration|end time
+        const auto row
+            = [](const char *name, const char *field, const char *typed, const char *shown) {
+                  QTest::newRow(name) << QByteArray(field) << QString(typed) << QString(shown);
+              };
+        row("change time with seconds", "txtInvokeTime", "10:20:15", "10:20:15||");
+        row("one minute after the start", "txtInvokeTime", "10:01", "10:01||");
+        row("change time too early", "txtInvokeTime", "10:00:20", "10:30:00||");
+        row("change time without colon", "txtInvokeTime", "1045", "10:30:00||");
+        row("change time no time", "txtInvokeTime", "25:00", "10:30:00||");
+        row("change time empty", "txtInvokeTime", "", "10:30:00||");
+        row("duration gives the end", "txtDuration", "45", "10:30:00|45|11:15");
+        row("end gives the duration", "txtEndTime", "11:00", "10:30:00|30|11:00");
+    }
+    void changeFieldsCheckedOnLeaving()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, typed);
+        ChangeDialog d;
+        QCOMPARE(d.edit("txtInvokeTime")->text(), "10:30:00");
+        QLineEdit *edit = d.edit(field.constData());
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QTEST(QStringList({ d.edit("txtInvokeTime")->text(), d.edit("txtDuration")->text(),
+                              d.edit("txtEndTime")->text() })
+                  .join(u'|'),
+            "shown");
+        QCOMPARE(d.rig.fields().invokeTime, d.edit("txtInvokeTime")->text());
+        const QTime accepted = QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm:ss");
+        QCOMPARE(d.rig.state().changeTime.time(),
+            accepted.isValid() ? accepted
+                               : QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm"));
+    }
+
+    void enterActsByTag_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("focusAfter");
+        QTest::addColumn<QString>("endTime");
+        QTest::newRow("heure") << QByteArray("txtInvokeTime") << QString("10:50")
+                               << QString("txtDuration") << QString("");
+        QTest::newRow("minute") << QByteArray("txtDuration") << QString("15")
+                                << QString("lstActivities") << QString("10:45");
+        QTest::newRow("fin") << QByteArray("txtEndTime") << QString("11:10")
+                             << QString("lstActivities") << QString("11:10");
+        QTest::newRow("comment: nothing")
+            << QByteArray("txtComment") << QString("x") << QString("txtComment") << QString("");
+    }
+    // Enter never confirms the change, not even in the list.
+    void enterActsByTag()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, typed);
+        ChangeDialog d;
+        QTest::keyClick(d.type(field, typed), Qt::Key_Return);
+        QTEST(d.dialog.focusWidget()->objectName(), "focusAfter");
+        QTEST(d.edit("txtEndTime")->text(), "endTime");
+        auto *activities = child<QListWidget>(&d.dialog, "lstActivities");
+        activities->setFocus();
+        QTest::keyClick(activities, Qt::Key_Return);
+        QVERIFY(d.dialog.isVisible());
+        QCOMPARE(d.rig.state().dayActivityCount, 1);
+        // Nor does Escape abandon it; Abandonner does.
+        QTest::keyClick(activities, Qt::Key_Escape);
+        QVERIFY(d.dialog.isVisible());
+        click(&d.dialog, "cmdCancel");
+        QVERIFY(!d.dialog.isVisible());
+        QCOMPARE(d.rig.state().dayActivityCount, 1);
+    }
+
+    void deleteInTheCommentTypes()
+    {
+        ChangeDialog d;
+        auto *comments = child<QListWidget>(&d.dialog, "lstComments");
+        QCOMPARE(comments->count(), 2);
+        comments->setFocus();
+        comments->setCurrentRow(0);
+        QTest::keyClick(comments, Qt::Key_Delete);
+        QCOMPARE(comments->count(), 2);
+        comments->setCurrentRow(1);
+        QTest::keyClick(comments, Qt::Key_Delete);
+        QCOMPARE(comments->count(), 1);
+        QCOMPARE(comments->currentRow(), 0);
+        QCOMPARE(comments->item(0)->text(), "(Aucun commentaire)");
+        QVERIFY(!d.rig.bytes(kSettingsFileName).contains("Comment="));
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"
