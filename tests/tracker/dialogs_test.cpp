@@ -2,13 +2,61 @@
 
 #include "tracker/ui/frm_edit.h"
 
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QMessageBox>
 #include <QToolButton>
 
 using namespace qm;
 using namespace qm::test;
+
+namespace {
+
+// Changer, then the activity (-1: the last one), the pasted text in `field` and Confirmer.
+void changeWithPaste(Program &program, int activity, const QString &duration, const char *field,
+    const QString &pasted)
+{
+    onNextModal([=](QWidget *dialog) {
+        if (!duration.isEmpty()) {
+            auto *edit = child<QLineEdit>(dialog, "txtDuration");
+            edit->setFocus();
+            QTest::keyClicks(edit, duration);
+            QTest::keyClick(edit, Qt::Key_Return);
+        }
+        auto *activities = child<QListWidget>(dialog, "lstActivities");
+        activities->setCurrentRow(activity < 0 ? activities->count() - 1 : activity);
+        paste(child<QLineEdit>(dialog, field), pasted);
+        click(dialog, "cmdOK");
+    });
+    click(program.main(), "cmdChange");
+}
+
+// "Ajouter une activité" with the text pasted into the input box; `warning` takes the text of
+// the warning that follows, when one is expected.
+void addPasted(Program &program, const QString &pasted, QString *warning = nullptr)
+{
+    onNextModal([=](QWidget *modal) {
+        auto *box = qobject_cast<QInputDialog *>(modal);
+        QVERIFY(box);
+        paste(box->findChild<QLineEdit *>(), pasted);
+        if (warning) {
+            onNextModal(
+                [warning](QWidget *message) {
+                    auto *messageBox = qobject_cast<QMessageBox *>(message);
+                    QVERIFY(messageBox);
+                    *warning = messageBox->windowTitle() + u'|' + messageBox->text();
+                    messageBox->accept();
+                },
+                box);
+        }
+        box->accept();
+    });
+    click(program.windows.editor(), "cmdAdd");
+}
+
+} // namespace
 
 // The change dialog and the activity editor, driven through their widgets.
 class DialogsTest : public QObject
@@ -136,6 +184,54 @@ private slots:
         QCOMPARE(comments->currentRow(), 0);
         QCOMPARE(comments->item(0)->text(), "(Aucun commentaire)");
         QVERIFY(!d.rig.bytes(kSettingsFileName).contains("Comment="));
+    }
+
+    // Pasted into the editor's input box and into the dialog's comment fields, a text reaches
+    // the settings, the grid and the journal as one field of one line.
+    void pastedTexts_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("stored"); // empty: nothing stored
+        QTest::newRow("LF") << "Réunion\nclient"
+                            << "Réunion client";
+        QTest::newRow("CR") << "a\rb"
+                            << "a b";
+        QTest::newRow("CR LF, one blank") << "a\r\nb"
+                                          << "a b";
+        QTest::newRow("tab and comma") << "a\tb,c"
+                                       << "a b;c";
+        QTest::newRow("a copied line") << "Suivi\r\n"
+                                       << "Suivi";
+        QTest::newRow("only a line break") << "\r\n"
+                                           << "";
+    }
+    void pastedTexts()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, stored);
+        Program run;
+        run.startNormally();
+        click(run.main(), "cmdEdit");
+        addPasted(run, pasted);
+        click(run.windows.editor(), "cmdSave");
+        // The pasted activity is the last one, or Courrier when nothing was added.
+        const QString activity = stored.isEmpty() ? QStringLiteral("Courrier") : stored;
+        changeWithPaste(run, -1, "10", "txtComment", pasted);
+        changeWithPaste(run, 1, "5", "txtAddComment", pasted);
+        QCOMPARE(run.cell(0, 2) + u'|' + run.cell(0, 3), activity + u'|' + stored);
+        const QByteArray settings = readBytes(run.file("Quillmere.ini"));
+        QCOMPARE(settings.count("Activity="), stored.isEmpty() ? 3 : 4);
+        QCOMPARE(settings.count("Comment="), stored.isEmpty() ? 1 : 2);
+        if (!stored.isEmpty()) {
+            QVERIFY(settings.contains("\r\nActivity=" + stored.toUtf8() + "\r\n"));
+            QVERIFY(settings.endsWith("\r\nComment=" + stored.toUtf8() + "\r\n"));
+        }
+        clickInNextModal("cmdCont");
+        click(run.main(), "cmdQuit");
+        QVERIFY(run.ended);
+        QCOMPARE(readBytes(run.file("Quillmere.log")),
+            "05/12/2026, 10," + activity.toUtf8() + ',' + stored.toUtf8()
+                + "\r\n05/12/2026, 5,Dossiers," + stored.toUtf8() + "\r\n");
     }
 };
 

@@ -7,6 +7,7 @@
 #include "tracker/ui/window_set.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -46,6 +47,14 @@ inline void onNextModal(std::function<void(QWidget *)> act, QWidget *previous = 
 inline void clickInNextModal(const char *button, QWidget *previous = nullptr)
 {
     onNextModal([button](QWidget *modal) { click(modal, button); }, previous);
+}
+
+// Through the clipboard, as a line break cannot be typed into a line edit.
+inline void paste(QLineEdit *edit, const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    edit->setFocus();
+    QTest::keySequence(edit, QKeySequence::Paste);
 }
 
 // The real windows over a program folder.

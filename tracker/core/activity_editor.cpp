@@ -49,11 +49,12 @@ bool ActivityEditor::add()
     const auto answer
         = m_questions.askText(QStringLiteral("Saisir l'intitulé de la nouvelle activité..."),
             QStringLiteral("Nouvelle activité"));
-    if (!answer || answer->isEmpty())
+    if (!answer)
         return false;
-    if (refuseWhenFull(m_settings.currentActivities))
+    const QString name = storableText(*answer);
+    if (name.isEmpty() || refuseWhenFull(m_settings.currentActivities))
         return false;
-    return m_settings.currentActivities.append(ReplaceCommas(*answer));
+    return m_settings.currentActivities.append(name);
 }
 
 int ActivityEditor::moveUp(int index)

@@ -129,11 +129,13 @@ bool ChangeForm::confirm()
     const QString activity = chosen == 0 ? kPauseActivity.toString() : activities.at(chosen);
     QString comment;
     const QStringList &comments = m_state.settings.commentChoices;
+    // A comment made only of pasted line breaks is no comment.
+    m_fields.comment = storableText(m_fields.comment);
+    if (m_fields.comment.isEmpty())
+        m_fields.addComment = storableText(m_fields.addComment);
     if (!m_fields.comment.isEmpty()) {
-        m_fields.comment = ReplaceCommas(m_fields.comment);
         comment = m_fields.comment;
     } else if (!m_fields.addComment.isEmpty()) {
-        m_fields.addComment = ReplaceCommas(m_fields.addComment);
         comment = m_fields.addComment;
         m_state.newCommentTypePending = true;
     } else if (m_fields.commentIndex >= 1 && m_fields.commentIndex < comments.size()) {
