@@ -233,6 +233,39 @@ private slots:
             "05/12/2026, 10," + activity.toUtf8() + ',' + stored.toUtf8()
                 + "\r\n05/12/2026, 5,Dossiers," + stored.toUtf8() + "\r\n");
     }
+
+    // The day's markers are refused exactly as the day compares them.
+    void reservedNames_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("start") << "start" << true;
+        QTest::newRow("pause") << "pause" << true;
+        QTest::newRow("pause with its line break") << "pause\r\n" << true;
+        for (const char *name : { "Pause", "START", " start", "pauses", "pause client" })
+            QTest::newRow(name) << QString(name) << false;
+    }
+    void reservedNames()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, refused);
+        Program program;
+        program.startNormally();
+        program.tracker.OpenEditor();
+        QString warning;
+        addPasted(program, typed, refused ? &warning : nullptr);
+        QStringList expected { "Dossiers", "Réunion", "Courrier" };
+        if (!refused)
+            expected.append(typed);
+        QCOMPARE(program.tracker.editor().currentList(), expected);
+        QCOMPARE(
+            program.windows.editor()->findChild<QListWidget *>("lstAct")->count(), expected.size());
+        if (refused)
+            QCOMPARE(warning,
+                "Quillmere - Nom réservé|L'intitulé \"" + typed.trimmed()
+                    + "\" est réservé à Quillmere et ne peut pas être celui d'une "
+                      "activité.\nSaisissez un autre intitulé.");
+    }
 };
 
 QTEST_MAIN(DialogsTest)
