@@ -266,6 +266,34 @@ private slots:
                     + "\" est réservé à Quillmere et ne peut pas être celui d'une "
                       "activité.\nSaisissez un autre intitulé.");
     }
+
+    // The close box leaves without the check of the field being typed in, and the next opening
+    // shows the text again: Confirmer checks it.
+    void closeBoxThenConfirmer_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("durationCell");
+        QTest::newRow("5000 minutes") << QByteArray("txtDuration") << "5000"
+                                      << "EN COURS";
+        QTest::newRow("an end time") << QByteArray("txtEndTime") << "11:00"
+                                     << " 0 h 30 = 30";
+    }
+    void closeBoxThenConfirmer()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, typed);
+        ChangeDialog d;
+        QLineEdit *edit = d.type(field, typed);
+        d.dialog.close();
+        QVERIFY(!d.dialog.isVisible());
+        d.rig.tracker.openChangeDialog();
+        QVERIFY(QTest::qWaitForWindowActive(&d.dialog));
+        QCOMPARE(edit->text(), typed);
+        click(&d.dialog, "cmdOK");
+        QCOMPARE(d.rig.state().dayActivityCount, 2);
+        QTEST(d.rig.cell(2, 1), "durationCell");
+    }
 };
 
 QTEST_MAIN(DialogsTest)
