@@ -186,6 +186,45 @@ private slots:
         QVERIFY(!d.rig.bytes(kSettingsFileName).contains("Comment="));
     }
 
+    // A list that was tabbed into has a current row that is not highlighted, and so has one
+    // whose highlight Ctrl+Space took off: the images leave both lists alone.
+    void editorImagesNeedAHighlightedEntry_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<bool>("unhighlighted"); // else only tabbed into
+        QTest::addColumn<QByteArray>("image");
+        const auto row = [](const char *name, const char *list, bool off, const char *image) {
+            QTest::newRow(name) << QByteArray(list) << off << QByteArray(image);
+        };
+        row("tabbed in, retire", "lstAct", false, "imgGoObs");
+        row("tabbed in, down", "lstAct", false, "imgDown");
+        row("highlight taken off, up", "lstAct", true, "imgUp");
+        row("tabbed in, bring back", "lstObs", false, "imgGoAct");
+    }
+    void editorImagesNeedAHighlightedEntry()
+    {
+        Program program;
+        program.startNormally(kThreeActivities + "OldActivity=Archives\r\nOldActivity=Vieux\r\n");
+        program.tracker.OpenEditor();
+        frmEdit *editor = program.windows.editor();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        QFETCH(QByteArray, list);
+        auto *shown = child<QListWidget>(editor, list.constData());
+        shown->setFocus(Qt::TabFocusReason);
+        QFETCH(bool, unhighlighted);
+        if (unhighlighted) {
+            QTest::keyClick(shown, Qt::Key_Down);
+            QCOMPARE(shown->selectedItems().size(), 1);
+            QTest::keyClick(shown, Qt::Key_Space, Qt::ControlModifier);
+        }
+        QVERIFY(shown->currentItem() && shown->selectedItems().isEmpty());
+        QFETCH(QByteArray, image);
+        QTest::mouseClick(child<QToolButton>(editor, image.constData()), Qt::LeftButton);
+        QCOMPARE(program.tracker.editor().currentList(),
+            (QStringList { "Dossiers", "Réunion", "Courrier" }));
+        QCOMPARE(program.tracker.editor().retiredList(), (QStringList { "Archives", "Vieux" }));
+    }
+
     // Pasted into the editor's input box and into the dialog's comment fields, a text reaches
     // the settings, the grid and the journal as one field of one line.
     void pastedTexts_data()
@@ -293,6 +332,31 @@ private slots:
         click(&d.dialog, "cmdOK");
         QCOMPARE(d.rig.state().dayActivityCount, 2);
         QTEST(d.rig.cell(2, 1), "durationCell");
+    }
+
+    // Ctrl+Space takes the highlight off a list's entry; its row stays current.
+    void changeListsActOnTheHighlightedEntry()
+    {
+        ChangeDialog d;
+        auto *comments = child<QListWidget>(&d.dialog, "lstComments");
+        comments->setFocus();
+        QTest::keyClick(comments, Qt::Key_Down);
+        QTest::keyClick(comments, Qt::Key_Space, Qt::ControlModifier);
+        QVERIFY(comments->currentRow() == 1 && comments->selectedItems().isEmpty());
+        QTest::keyClick(comments, Qt::Key_Delete);
+        QCOMPARE(comments->count(), 2);
+        auto *activities = child<QListWidget>(&d.dialog, "lstActivities");
+        activities->setFocus();
+        QTest::keyClick(activities, Qt::Key_Space, Qt::ControlModifier);
+        QVERIFY(activities->currentRow() == 0 && activities->selectedItems().isEmpty());
+        click(&d.dialog, "cmdOK");
+        QCOMPARE(d.rig.state().dayActivityCount, 1);
+        // Highlighted again, the activity is recorded, without the comment type that is not.
+        QTest::mouseClick(activities->viewport(), Qt::LeftButton, {},
+            activities->visualItemRect(activities->item(1)).center());
+        click(&d.dialog, "cmdOK");
+        QCOMPARE(d.rig.state().dayActivityCount, 2);
+        QCOMPARE(d.rig.cell(2, 2) + u'|' + d.rig.cell(2, 3), "Dossiers|");
     }
 };
 
