@@ -5,16 +5,13 @@
 #include "tracker/ui/frm_message.h"
 #include "tracker/ui/tray_icon.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
-#include <QPushButton>
 #include <QTableView>
-#include <QTimer>
 
 using namespace qm;
 using namespace qm::test;
