@@ -17,6 +17,19 @@ QString twoDigits(int value)
     return QString::number(value).rightJustified(2, u'0');
 }
 
+// Each of these would end the line or the field in one reader or another.
+bool isControl(QChar c)
+{
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 QString NumberText(std::int64_t value)
@@ -63,6 +76,32 @@ QString ReplaceCommas(QString text)
 {
     text.replace(u',', u';');
     return text;
+}
+
+QString storableText(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    // A line copied whole brings its line break along; it is no part of the text.
+    while (begin < end && isControl(text.at(begin)))
+        ++begin;
+    while (end > begin && isControl(text.at(end - 1)))
+        --end;
+    QString kept;
+    kept.reserve(end - begin);
+    for (qsizetype i = begin; i < end; ++i) {
+        const QChar c = text.at(i);
+        if (!isControl(c)) {
+            kept.append(c);
+            continue;
+        }
+        // The same text pasted from a Windows or a Linux program must give the same name, or
+        // the statistics would count two activities.
+        if (c == u'\r' && text.at(i + 1) == u'\n')
+            ++i;
+        kept.append(u' ');
+    }
+    return ReplaceCommas(std::move(kept));
 }
 
 QString dateText(QDate date)

@@ -30,6 +30,11 @@ QStringView minutesTextOfCell(QStringView cell);
 // Every "," becomes ";", so that user text never splits a comma-separated line.
 QString ReplaceCommas(QString text);
 
+// What a typed or pasted text becomes before it is stored: one field of one line. Commas become
+// semicolons; line breaks, tabs and other control characters become blanks, a CR LF being one
+// line break, and those at either end go.
+QString storableText(const QString &text);
+
 QString dateText(QDate date); // "dd/mm/yyyy"
 QString timeText(QTime time); // "hh:mm:ss"
 QString shortTimeText(QTime time); // "hh:mm"

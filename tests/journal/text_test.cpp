@@ -159,6 +159,43 @@ private slots:
         QCOMPARE(minutesTextOfCell(u"abc"), u"abc");
     }
 
+    // Whatever is typed or pasted stays one field of one line of the journal and the day file.
+    void storableText_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        const auto row = [](const char *name, const QString &typed, const char *stored) {
+            QTest::newRow(name) << typed << QString::fromUtf8(stored);
+        };
+        row("commas", "a,b,,c", "a;b;;c");
+        row("nothing to change", "Réunion  client ", "Réunion  client ");
+        row("empty", "", "");
+        row("LF", "a\nb", "a b");
+        row("CR", "a\rb", "a b");
+        row("CR LF is one break", "a\r\nb", "a b");
+        row("LF CR is two", "a\n\rb", "a  b");
+        row("two CR LF", "a\r\n\r\nb", "a  b");
+        row("tab", "a\tb", "a b");
+        row("NUL, DEL and a C1 control",
+            QString::fromUtf16(u"a\0b\x7f"
+                               "c\x85"
+                               "d",
+                7),
+            "a b c d");
+        row("line and paragraph separators",
+            QString::fromUtf16(u"a\u2028b\u2029"
+                               "c"),
+            "a b c");
+        row("a copied line", "\r\nRéunion, client\r\n", "Réunion; client");
+        row("blanks typed at the ends stay", " \ta\t ", "  a  ");
+        row("only line breaks", "\r\n\n\t", "");
+    }
+    void storableText()
+    {
+        QFETCH(QString, typed);
+        QTEST(qm::storableText(typed), "stored");
+    }
+
     void numberReading_data()
     {
         QTest::addColumn<QString>("text");

@@ -103,6 +103,46 @@ private slots:
         QCOMPARE(rig.screens.mainVisible, recorded != -1);
     }
 
+    // A field left through the close box has not been checked; the next opening keeps its
+    // text, and Confirmer checks it, in the order of the fields.
+    void timesLeftUnchecked_data()
+    {
+        QTest::addColumn<QString>("invokeTime");
+        QTest::addColumn<QString>("duration");
+        QTest::addColumn<QString>("endTime");
+        QTest::addColumn<QTime>("start");
+        QTest::addColumn<int>("recorded");
+        const auto row = [](const char *name, const char *at, const char *duration, const char *end,
+                             QTime start, int recorded) {
+            QTest::newRow(name) << QString(at) << QString(duration) << QString(end) << start
+                                << recorded;
+        };
+        row("more than a day", "", "5000", "", QTime(10, 30), -1);
+        row("an end time", "", "", "11:00", QTime(10, 30), 30);
+        row("a later change time", "10:40", "", "", QTime(10, 40), -1);
+        row("a change time before the running one's start", "09:00", "20", "", QTime(10, 30), 20);
+        row("change time, then the end", "10:40", "", "11:00", QTime(10, 40), 20);
+    }
+    void timesLeftUnchecked()
+    {
+        Rig rig;
+        rig.runDossiersSinceTen();
+        rig.tracker.openChangeDialog();
+        QFETCH(QString, invokeTime);
+        QFETCH(QString, duration);
+        QFETCH(QString, endTime);
+        if (!invokeTime.isEmpty())
+            rig.fields().invokeTime = invokeTime;
+        if (!duration.isEmpty())
+            rig.fields().duration = duration;
+        if (!endTime.isEmpty())
+            rig.fields().endTime = endTime;
+        rig.fields().activityIndex = 2;
+        QVERIFY(rig.tracker.confirmChange());
+        QTEST(rig.state().currentStart.time(), "start");
+        QTEST(rig.state().currentDuration, "recorded");
+    }
+
     void endTimeCheck_data()
     {
         QTest::addColumn<QString>("changeAt");
@@ -155,6 +195,8 @@ private slots:
         row("new type equal to an old one", "", "client", 0, "client", "client");
         row("existing type", "", "", 1, "client", "");
         row("no comment", "", "", 0, "", "");
+        row("one-off pasted with its line", "a,\tb\r\n", "", 1, "a; b", "");
+        row("line breaks only: the existing type", "\r\n", "\n", 1, "client", "");
     }
     void commentChoice()
     {
@@ -173,7 +215,7 @@ private slots:
         QTEST(rig.state().currentComment, "recorded");
         QTEST(rig.cell(1, 3), "recorded");
         // A one-off comment stays in its field, replaced commas included.
-        QCOMPARE(rig.fields().comment, ReplaceCommas(comment));
+        QCOMPARE(rig.fields().comment, storableText(comment));
         QStringList types { "(Aucun commentaire)", "client" };
         if (!newType.isEmpty())
             types.append(newType);

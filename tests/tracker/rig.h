@@ -150,6 +150,15 @@ struct Rig
         return tracker.confirmChange();
     }
 
+    // Dossiers runs since 10:00 and the main window was shown at 10:30.
+    void runDossiersSinceTen()
+    {
+        clock.set(2026, 12, 5, 10, 0);
+        startDay();
+        change(1, "10:00");
+        showAt(10, 30);
+    }
+
     // Shows the main window from the notification area at the given time.
     void showAt(int h, int mi, int s = 0, int day = 5)
     {

@@ -1,143 +1,20 @@
-#include "rig.h"
+#include "window_rig.h"
 
 #include "tracker/ui/frm_about.h"
 #include "tracker/ui/frm_edit.h"
 #include "tracker/ui/frm_message.h"
-#include "tracker/ui/frm_quillmere_main.h"
-#include "tracker/ui/frm_select.h"
 #include "tracker/ui/tray_icon.h"
-#include "tracker/ui/window_set.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QMenu>
-#include <QPushButton>
 #include <QTableView>
-#include <QTimer>
-#include <QToolButton>
 
 using namespace qm;
 using namespace qm::test;
-
-namespace {
-
-template<typename T = QPushButton> T *child(QWidget *window, const char *name)
-{
-    T *widget = window->findChild<T *>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no %s", name);
-    return widget;
-}
-
-void click(QWidget *window, const char *button)
-{
-    QTest::mouseClick(child(window, button), Qt::LeftButton);
-}
-
-// Runs `act` on the next modal window once it is on screen, from inside its own event loop.
-void onNextModal(std::function<void(QWidget *)> act, QWidget *previous = nullptr)
-{
-    QTimer::singleShot(10, qApp, [act = std::move(act), previous] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == previous || !modal->isVisible())
-            onNextModal(act, previous);
-        else
-            act(modal);
-    });
-}
-
-void clickInNextModal(const char *button, QWidget *previous = nullptr)
-{
-    onNextModal([button](QWidget *modal) { click(modal, button); }, previous);
-}
-
-// The real windows over a program folder.
-struct Program
-{
-    explicit Program(const QString &folder = {}, bool trayAvailable = true)
-        : folder(folder.isEmpty() ? own.path() : folder)
-        , windows(trayAvailable, [this] { ended = true; })
-        , tracker(this->folder, clock, windows, windows, desktop)
-    {
-        windows.attach(tracker);
-    }
-
-    // A start with three activities, through the start window.
-    void startNormally()
-    {
-        writeBytes(QDir(folder).filePath("Quillmere.ini"), kThreeActivities);
-        clickInNextModal("cmdStart");
-        tracker.start();
-    }
-    frmQuillmereMain *main() const { return windows.mainWindow(); }
-    QString file(const char *name) const { return QDir(folder).filePath(name); }
-    QString cell(int row, int column) const
-    {
-        const auto *grid = child<QTableView>(main(), "grdHistorique");
-        return grid->model()->index(row, column).data().toString();
-    }
-
-    // Changer, then fills the dialog's fields through its widgets and confirms.
-    void change(int activity, const QString &duration, const QString &end, const QString &comment)
-    {
-        onNextModal([=](QWidget *dialog) {
-            const auto type = [dialog](const char *name, const QString &text, bool enter) {
-                auto *edit = child<QLineEdit>(dialog, name);
-                edit->setFocus();
-                QTest::keyClicks(edit, text);
-                if (enter)
-                    QTest::keyClick(edit, Qt::Key_Return);
-            };
-            if (!duration.isEmpty())
-                type("txtDuration", duration, true);
-            if (!end.isEmpty())
-                type("txtEndTime", end, true);
-            child<QListWidget>(dialog, "lstActivities")->setCurrentRow(activity);
-            type("txtComment", comment, false);
-            click(dialog, "cmdOK");
-        });
-        click(main(), "cmdChange");
-    }
-
-    QTemporaryDir own;
-    QString folder;
-    FakeClock clock;
-    FakeScreens desktop;
-    bool ended = false;
-    WindowSet windows;
-    Tracker tracker;
-};
-
-// The change dialog over a core with fake screens: Dossiers runs since 10:00, it is 10:30.
-struct ChangeDialog
-{
-    ChangeDialog()
-        : dialog(rig.tracker)
-    {
-        rig.clock.set(2026, 12, 5, 10, 0);
-        rig.startDay();
-        rig.change(1, "10:00");
-        rig.showAt(10, 30);
-        rig.screens.onChangeDialog = [this] {
-            dialog.showFields();
-            dialog.show();
-        };
-        rig.tracker.openChangeDialog();
-        if (!QTest::qWaitForWindowActive(&dialog))
-            qFatal("the change dialog did not become active");
-    }
-    QLineEdit *edit(const char *name) { return child<QLineEdit>(&dialog, name); }
-
-    Rig rig;
-    frmSelect dialog;
-};
-
-} // namespace
 
 class WindowsTest : public QObject
 {
@@ -236,31 +113,6 @@ private slots:
         program.tracker.start();
         QVERIFY(program.ended && program.tracker.hasEnded());
         QVERIFY(!QFile::exists(program.file("Quillmere.ini")));
-    }
-
-    void editorThroughItsImages()
-    {
-        Program program;
-        program.startNormally();
-        frmEdit *editor = program.windows.editor();
-        program.tracker.OpenEditor();
-        QVERIFY(editor->isVisible());
-        QCOMPARE(editor->focusWidget()->objectName(), "cmdAdd");
-        auto *current = child<QListWidget>(editor, "lstAct");
-        current->setCurrentRow(0);
-        QTest::mouseClick(child<QToolButton>(editor, "imgDown"), Qt::LeftButton);
-        QCOMPARE(current->item(1)->text() + QString::number(current->currentRow()), "Dossiers1");
-        QTest::mouseClick(child<QToolButton>(editor, "imgUp"), Qt::LeftButton);
-        QCOMPARE(current->currentRow(), 0);
-        QTest::mouseClick(child<QToolButton>(editor, "imgGoObs"), Qt::LeftButton);
-        QCOMPARE(current->count(), 2);
-        QCOMPARE(child<QListWidget>(editor, "lstObs")->item(0)->text(), "Dossiers");
-        // The close box drops the changes, as Abandonner does.
-        editor->close();
-        QVERIFY(!editor->isVisible());
-        QCOMPARE(program.tracker.editor().currentList(),
-            (QStringList { "Dossiers", "Réunion", "Courrier" }));
-        QVERIFY(program.main()->isVisible());
     }
 
     void mainWindowShowsTheDay()
@@ -389,104 +241,6 @@ private slots:
         QVERIFY(!program.ended);
         QVERIFY(!program.main()->isVisible());
         QVERIFY(!QFile::exists(program.file("Quillmere.log")));
-    }
-
-    void changeFieldsCheckedOnLeaving_data()
-    {
-        QTest::addColumn<QByteArray>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown"); // change time|duration|end time
-        const auto row
-            = [](const char *name, const char *field, const char *typed, const char *shown) {
-                  QTest::newRow(name) << QByteArray(field) << QString(typed) << QString(shown);
-              };
-        row("change time with seconds", "txtInvokeTime", "10:20:15", "10:20:15||");
-        row("one minute after the start", "txtInvokeTime", "10:01", "10:01||");
-        row("change time too early", "txtInvokeTime", "10:00:20", "10:30:00||");
-        row("change time without colon", "txtInvokeTime", "1045", "10:30:00||");
-        row("change time no time", "txtInvokeTime", "25:00", "10:30:00||");
-        row("change time empty", "txtInvokeTime", "", "10:30:00||");
-        row("duration gives the end", "txtDuration", "45", "10:30:00|45|11:15");
-        row("end gives the duration", "txtEndTime", "11:00", "10:30:00|30|11:00");
-    }
-    void changeFieldsCheckedOnLeaving()
-    {
-        QFETCH(QByteArray, field);
-        QFETCH(QString, typed);
-        ChangeDialog d;
-        QCOMPARE(d.edit("txtInvokeTime")->text(), "10:30:00");
-        QLineEdit *edit = d.edit(field.constData());
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, typed);
-        QTest::keyClick(edit, Qt::Key_Tab);
-        QTEST(QStringList({ d.edit("txtInvokeTime")->text(), d.edit("txtDuration")->text(),
-                              d.edit("txtEndTime")->text() })
-                  .join(u'|'),
-            "shown");
-        QCOMPARE(d.rig.fields().invokeTime, d.edit("txtInvokeTime")->text());
-        const QTime accepted = QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm:ss");
-        QCOMPARE(d.rig.state().changeTime.time(),
-            accepted.isValid() ? accepted
-                               : QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm"));
-    }
-
-    void enterActsByTag_data()
-    {
-        QTest::addColumn<QByteArray>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("focusAfter");
-        QTest::addColumn<QString>("endTime");
-        QTest::newRow("heure") << QByteArray("txtInvokeTime") << QString("10:50")
-                               << QString("txtDuration") << QString("");
-        QTest::newRow("minute") << QByteArray("txtDuration") << QString("15")
-                                << QString("lstActivities") << QString("10:45");
-        QTest::newRow("fin") << QByteArray("txtEndTime") << QString("11:10")
-                             << QString("lstActivities") << QString("11:10");
-        QTest::newRow("comment: nothing")
-            << QByteArray("txtComment") << QString("x") << QString("txtComment") << QString("");
-    }
-    // Enter never confirms the change, not even in the list.
-    void enterActsByTag()
-    {
-        QFETCH(QByteArray, field);
-        QFETCH(QString, typed);
-        ChangeDialog d;
-        QLineEdit *edit = d.edit(field.constData());
-        edit->setFocus();
-        QTest::keyClicks(edit, typed);
-        QTest::keyClick(edit, Qt::Key_Return);
-        QTEST(d.dialog.focusWidget()->objectName(), "focusAfter");
-        QTEST(d.edit("txtEndTime")->text(), "endTime");
-        auto *activities = child<QListWidget>(&d.dialog, "lstActivities");
-        activities->setFocus();
-        QTest::keyClick(activities, Qt::Key_Return);
-        QVERIFY(d.dialog.isVisible());
-        QCOMPARE(d.rig.state().dayActivityCount, 1);
-        // Nor does Escape abandon it; Abandonner does.
-        QTest::keyClick(activities, Qt::Key_Escape);
-        QVERIFY(d.dialog.isVisible());
-        click(&d.dialog, "cmdCancel");
-        QVERIFY(!d.dialog.isVisible());
-        QCOMPARE(d.rig.state().dayActivityCount, 1);
-    }
-
-    void deleteInTheCommentTypes()
-    {
-        ChangeDialog d;
-        auto *comments = child<QListWidget>(&d.dialog, "lstComments");
-        QCOMPARE(comments->count(), 2);
-        comments->setFocus();
-        comments->setCurrentRow(0);
-        QTest::keyClick(comments, Qt::Key_Delete);
-        QCOMPARE(comments->count(), 2);
-        comments->setCurrentRow(1);
-        QTest::keyClick(comments, Qt::Key_Delete);
-        QCOMPARE(comments->count(), 1);
-        QCOMPARE(comments->currentRow(), 0);
-        QCOMPARE(comments->item(0)->text(), "(Aucun commentaire)");
-        QVERIFY(!d.rig.bytes(kSettingsFileName).contains("Comment="));
     }
 
     void firstDayThroughTheWindows()

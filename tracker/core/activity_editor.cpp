@@ -2,6 +2,7 @@
 
 #include "journal/settings.h"
 #include "journal/text_formats.h"
+#include "tracker/core/app_state.h"
 #include "tracker/core/questions.h"
 
 namespace qm {
@@ -44,16 +45,30 @@ bool ActivityEditor::refuseWhenFull(const ActivityArray &list)
     return true;
 }
 
+bool ActivityEditor::refuseReservedName(const QString &name)
+{
+    // The day takes these two words for its markers: an activity so named would read as
+    // nothing recorded yet, or leave the journal with the pauses.
+    if (name != kStartActivity && name != kPauseActivity)
+        return false;
+    m_questions.warn(QStringLiteral("Quillmere - Nom réservé"),
+        QStringLiteral("L'intitulé \"%1\" est réservé à Quillmere et ne peut pas être "
+                       "celui d'une activité.\nSaisissez un autre intitulé.")
+            .arg(name));
+    return true;
+}
+
 bool ActivityEditor::add()
 {
     const auto answer
         = m_questions.askText(QStringLiteral("Saisir l'intitulé de la nouvelle activité..."),
             QStringLiteral("Nouvelle activité"));
-    if (!answer || answer->isEmpty())
+    if (!answer)
         return false;
-    if (refuseWhenFull(m_settings.currentActivities))
+    const QString name = storableText(*answer);
+    if (name.isEmpty() || refuseReservedName(name) || refuseWhenFull(m_settings.currentActivities))
         return false;
-    return m_settings.currentActivities.append(ReplaceCommas(*answer));
+    return m_settings.currentActivities.append(name);
 }
 
 int ActivityEditor::moveUp(int index)

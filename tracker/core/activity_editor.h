@@ -33,6 +33,7 @@ public:
 
 private:
     bool refuseWhenFull(const ActivityArray &list);
+    bool refuseReservedName(const QString &name);
 
     SettingsModel &m_settings;
     Questions &m_questions;

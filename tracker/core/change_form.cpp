@@ -6,6 +6,8 @@
 #include "tracker/core/app_state.h"
 #include "tracker/core/day.h"
 
+#include <QScopeGuard>
+
 #include <cmath>
 
 namespace qm {
@@ -56,10 +58,12 @@ void ChangeForm::proposeChangeTime()
     m_fields.invokeTime = timeText(m_state.changeTime.time());
     m_fields.duration.clear();
     m_fields.endTime.clear();
+    m_checked = { m_fields.invokeTime, m_fields.duration, m_fields.endTime };
 }
 
 void ChangeForm::checkChangeTime()
 {
+    const auto checked = qScopeGuard([this] { m_checked.invokeTime = m_fields.invokeTime; });
     const QDateTime typed = m_fields.invokeTime.contains(u':')
         ? dateTimeOfDay(m_state.dayDate, m_fields.invokeTime)
         : QDateTime();
@@ -84,9 +88,12 @@ void ChangeForm::checkDuration()
     const TypedDuration duration = typedDuration(m_fields.duration);
     if (!duration.positive || !duration.withinADay) {
         m_fields.duration.clear();
+        m_checked.duration.clear();
         return;
     }
     m_fields.endTime = shortTimeText(m_state.changeTime.addSecs(duration.seconds).time());
+    m_checked.duration = m_fields.duration;
+    m_checked.endTime = m_fields.endTime;
 }
 
 void ChangeForm::checkEndTime()
@@ -96,6 +103,7 @@ void ChangeForm::checkEndTime()
         : QDateTime();
     if (!end.isValid() || !m_state.changeTime.isValid()) {
         m_fields.endTime.clear();
+        m_checked.endTime.clear();
         return;
     }
     double minutes = double(m_state.changeTime.msecsTo(end)) / 60000.0;
@@ -105,6 +113,21 @@ void ChangeForm::checkEndTime()
     if (whole == 0)
         whole = 1;
     m_fields.duration = QString::number(whole);
+    m_checked.duration = m_fields.duration;
+    m_checked.endTime = m_fields.endTime;
+}
+
+void ChangeForm::checkEditedTimes()
+{
+    // The close box leaves the dialog without the check of the field being typed in, and the
+    // next opening keeps its text: whatever was typed since a check is checked now, in the
+    // order of the fields.
+    if (m_fields.invokeTime != m_checked.invokeTime)
+        checkChangeTime();
+    if (m_fields.duration != m_checked.duration)
+        checkDuration();
+    if (m_fields.endTime != m_checked.endTime)
+        checkEndTime();
 }
 
 bool ChangeForm::removeSelectedCommentType()
@@ -124,16 +147,19 @@ bool ChangeForm::confirm()
     const int chosen = m_fields.activityIndex;
     if (chosen < 0 || chosen >= activities.size())
         return false;
+    checkEditedTimes();
     m_day.CloseRunningActivity();
 
     const QString activity = chosen == 0 ? kPauseActivity.toString() : activities.at(chosen);
     QString comment;
     const QStringList &comments = m_state.settings.commentChoices;
+    // A comment made only of pasted line breaks is no comment.
+    m_fields.comment = storableText(m_fields.comment);
+    if (m_fields.comment.isEmpty())
+        m_fields.addComment = storableText(m_fields.addComment);
     if (!m_fields.comment.isEmpty()) {
-        m_fields.comment = ReplaceCommas(m_fields.comment);
         comment = m_fields.comment;
     } else if (!m_fields.addComment.isEmpty()) {
-        m_fields.addComment = ReplaceCommas(m_fields.addComment);
         comment = m_fields.addComment;
         m_state.newCommentTypePending = true;
     } else if (m_fields.commentIndex >= 1 && m_fields.commentIndex < comments.size()) {

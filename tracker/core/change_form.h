@@ -47,9 +47,18 @@ public:
     bool confirm();
 
 private:
+    void checkEditedTimes();
+
     AppState &m_state;
     Day &m_day;
     ChangeFields m_fields;
+    // The three time fields as their checks last left them.
+    struct
+    {
+        QString invokeTime;
+        QString duration;
+        QString endTime;
+    } m_checked;
 };
 
 } // namespace qm

@@ -1,6 +1,7 @@
 #include "tracker/ui/frm_edit.h"
 
 #include "tracker/core/tracker.h"
+#include "tracker/ui/list_selection.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -82,13 +83,13 @@ frmEdit::frmEdit(Tracker &tracker, QWidget *parent)
         RefreshEditorLists();
     });
     connect(up, &QToolButton::clicked, this,
-        [this, &editor] { afterMove(m_current, editor.moveUp(m_current->currentRow())); });
+        [this, &editor] { afterMove(m_current, editor.moveUp(selectedRow(m_current))); });
     connect(down, &QToolButton::clicked, this,
-        [this, &editor] { afterMove(m_current, editor.moveDown(m_current->currentRow())); });
+        [this, &editor] { afterMove(m_current, editor.moveDown(selectedRow(m_current))); });
     connect(goObs, &QToolButton::clicked, this,
-        [this, &editor] { afterMove(m_current, editor.retire(m_current->currentRow())); });
+        [this, &editor] { afterMove(m_current, editor.retire(selectedRow(m_current))); });
     connect(goAct, &QToolButton::clicked, this,
-        [this, &editor] { afterMove(m_retired, editor.bringBack(m_retired->currentRow())); });
+        [this, &editor] { afterMove(m_retired, editor.bringBack(selectedRow(m_retired))); });
     connect(save, &QPushButton::clicked, this, [this] { m_tracker.saveEditor(); });
     connect(cancel, &QPushButton::clicked, this, [this] { m_tracker.cancelEditor(); });
 }

@@ -2,6 +2,7 @@
 
 #include "tracker/core/tracker.h"
 #include "tracker/ui/form_keys.h"
+#include "tracker/ui/list_selection.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -164,7 +165,7 @@ frmSelect::frmSelect(Tracker &tracker, QWidget *parent)
     for (QLineEdit *edit : { m_invokeTime, m_duration, m_endTime, m_comment, m_addComment })
         connect(edit, &QLineEdit::textEdited, this, [this] { takeFields(); });
     for (QListWidget *widget : { m_activities, m_comments })
-        connect(widget, &QListWidget::currentRowChanged, this, [this] { takeFields(); });
+        connect(widget, &QListWidget::itemSelectionChanged, this, [this] { takeFields(); });
     previewKeys(this, this);
 }
 
@@ -212,8 +213,8 @@ void frmSelect::takeFields()
     fields.endTime = m_endTime->text();
     fields.comment = m_comment->text();
     fields.addComment = m_addComment->text();
-    fields.activityIndex = m_activities->currentItem() ? m_activities->currentRow() : -1;
-    fields.commentIndex = m_comments->currentItem() ? m_comments->currentRow() : -1;
+    fields.activityIndex = selectedRow(m_activities);
+    fields.commentIndex = selectedRow(m_comments);
 }
 
 void frmSelect::runCheck(QObject *field)

@@ -1,0 +1,364 @@
+#include "window_rig.h"
+
+#include "tracker/ui/frm_edit.h"
+
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMessageBox>
+#include <QToolButton>
+
+using namespace qm;
+using namespace qm::test;
+
+namespace {
+
+// Changer, then the activity (-1: the last one), the pasted text in `field` and Confirmer.
+void changeWithPaste(Program &program, int activity, const QString &duration, const char *field,
+    const QString &pasted)
+{
+    onNextModal([=](QWidget *dialog) {
+        if (!duration.isEmpty()) {
+            auto *edit = child<QLineEdit>(dialog, "txtDuration");
+            edit->setFocus();
+            QTest::keyClicks(edit, duration);
+            QTest::keyClick(edit, Qt::Key_Return);
+        }
+        auto *activities = child<QListWidget>(dialog, "lstActivities");
+        activities->setCurrentRow(activity < 0 ? activities->count() - 1 : activity);
+        paste(child<QLineEdit>(dialog, field), pasted);
+        click(dialog, "cmdOK");
+    });
+    click(program.main(), "cmdChange");
+}
+
+// "Ajouter une activité" with the text pasted into the input box; `warning` takes the text of
+// the warning that follows, when one is expected.
+void addPasted(Program &program, const QString &pasted, QString *warning = nullptr)
+{
+    onNextModal([=](QWidget *modal) {
+        auto *box = qobject_cast<QInputDialog *>(modal);
+        QVERIFY(box);
+        paste(box->findChild<QLineEdit *>(), pasted);
+        if (warning) {
+            onNextModal(
+                [warning](QWidget *message) {
+                    auto *messageBox = qobject_cast<QMessageBox *>(message);
+                    QVERIFY(messageBox);
+                    *warning = messageBox->windowTitle() + u'|' + messageBox->text();
+                    messageBox->accept();
+                },
+                box);
+        }
+        box->accept();
+    });
+    click(program.windows.editor(), "cmdAdd");
+}
+
+} // namespace
+
+// The change dialog and the activity editor, driven through their widgets.
+class DialogsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+
+    void editorThroughItsImages()
+    {
+        Program program;
+        program.startNormally();
+        frmEdit *editor = program.windows.editor();
+        program.tracker.OpenEditor();
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->focusWidget()->objectName(), "cmdAdd");
+        auto *current = child<QListWidget>(editor, "lstAct");
+        current->setCurrentRow(0);
+        QTest::mouseClick(child<QToolButton>(editor, "imgDown"), Qt::LeftButton);
+        QCOMPARE(current->item(1)->text() + QString::number(current->currentRow()), "Dossiers1");
+        QTest::mouseClick(child<QToolButton>(editor, "imgUp"), Qt::LeftButton);
+        QCOMPARE(current->currentRow(), 0);
+        QTest::mouseClick(child<QToolButton>(editor, "imgGoObs"), Qt::LeftButton);
+        QCOMPARE(current->count(), 2);
+        QCOMPARE(child<QListWidget>(editor, "lstObs")->item(0)->text(), "Dossiers");
+        // The close box drops the changes, as Abandonner does.
+        editor->close();
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(program.tracker.editor().currentList(),
+            (QStringList { "Dossiers", "Réunion", "Courrier" }));
+        QVERIFY(program.main()->isVisible());
+    }
+
+    void changeFieldsCheckedOnLeaving_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown"); // change time|duration|end time
+        const auto row
+            = [](const char *name, const char *field, const char *typed, const char *shown) {
+                  QTest::newRow(name) << QByteArray(field) << QString(typed) << QString(shown);
+              };
+        row("change time with seconds", "txtInvokeTime", "10:20:15", "10:20:15||");
+        row("one minute after the start", "txtInvokeTime", "10:01", "10:01||");
+        row("change time too early", "txtInvokeTime", "10:00:20", "10:30:00||");
+        row("change time without colon", "txtInvokeTime", "1045", "10:30:00||");
+        row("change time no time", "txtInvokeTime", "25:00", "10:30:00||");
+        row("change time empty", "txtInvokeTime", "", "10:30:00||");
+        row("duration gives the end", "txtDuration", "45", "10:30:00|45|11:15");
+        row("end gives the duration", "txtEndTime", "11:00", "10:30:00|30|11:00");
+    }
+    void changeFieldsCheckedOnLeaving()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, typed);
+        ChangeDialog d;
+        QCOMPARE(d.edit("txtInvokeTime")->text(), "10:30:00");
+        QLineEdit *edit = d.edit(field.constData());
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QTEST(QStringList({ d.edit("txtInvokeTime")->text(), d.edit("txtDuration")->text(),
+                              d.edit("txtEndTime")->text() })
+                  .join(u'|'),
+            "shown");
+        QCOMPARE(d.rig.fields().invokeTime, d.edit("txtInvokeTime")->text());
+        const QTime accepted = QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm:ss");
+        QCOMPARE(d.rig.state().changeTime.time(),
+            accepted.isValid() ? accepted
+                               : QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm"));
+    }
+
+    void enterActsByTag_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("focusAfter");
+        QTest::addColumn<QString>("endTime");
+        QTest::newRow("heure") << QByteArray("txtInvokeTime") << QString("10:50")
+                               << QString("txtDuration") << QString("");
+        QTest::newRow("minute") << QByteArray("txtDuration") << QString("15")
+                                << QString("lstActivities") << QString("10:45");
+        QTest::newRow("fin") << QByteArray("txtEndTime") << QString("11:10")
+                             << QString("lstActivities") << QString("11:10");
+        QTest::newRow("comment: nothing")
+            << QByteArray("txtComment") << QString("x") << QString("txtComment") << QString("");
+    }
+    // Enter never confirms the change, not even in the list.
+    void enterActsByTag()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, typed);
+        ChangeDialog d;
+        QTest::keyClick(d.type(field, typed), Qt::Key_Return);
+        QTEST(d.dialog.focusWidget()->objectName(), "focusAfter");
+        QTEST(d.edit("txtEndTime")->text(), "endTime");
+        auto *activities = child<QListWidget>(&d.dialog, "lstActivities");
+        activities->setFocus();
+        QTest::keyClick(activities, Qt::Key_Return);
+        QVERIFY(d.dialog.isVisible());
+        QCOMPARE(d.rig.state().dayActivityCount, 1);
+        // Nor does Escape abandon it; Abandonner does.
+        QTest::keyClick(activities, Qt::Key_Escape);
+        QVERIFY(d.dialog.isVisible());
+        click(&d.dialog, "cmdCancel");
+        QVERIFY(!d.dialog.isVisible());
+        QCOMPARE(d.rig.state().dayActivityCount, 1);
+    }
+
+    void deleteInTheCommentTypes()
+    {
+        ChangeDialog d;
+        auto *comments = child<QListWidget>(&d.dialog, "lstComments");
+        QCOMPARE(comments->count(), 2);
+        comments->setFocus();
+        comments->setCurrentRow(0);
+        QTest::keyClick(comments, Qt::Key_Delete);
+        QCOMPARE(comments->count(), 2);
+        comments->setCurrentRow(1);
+        QTest::keyClick(comments, Qt::Key_Delete);
+        QCOMPARE(comments->count(), 1);
+        QCOMPARE(comments->currentRow(), 0);
+        QCOMPARE(comments->item(0)->text(), "(Aucun commentaire)");
+        QVERIFY(!d.rig.bytes(kSettingsFileName).contains("Comment="));
+    }
+
+    // A list that was tabbed into has a current row that is not highlighted, and so has one
+    // whose highlight Ctrl+Space took off: the images leave both lists alone.
+    void editorImagesNeedAHighlightedEntry_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<bool>("unhighlighted"); // else only tabbed into
+        QTest::addColumn<QByteArray>("image");
+        const auto row = [](const char *name, const char *list, bool off, const char *image) {
+            QTest::newRow(name) << QByteArray(list) << off << QByteArray(image);
+        };
+        row("tabbed in, retire", "lstAct", false, "imgGoObs");
+        row("tabbed in, down", "lstAct", false, "imgDown");
+        row("highlight taken off, up", "lstAct", true, "imgUp");
+        row("tabbed in, bring back", "lstObs", false, "imgGoAct");
+    }
+    void editorImagesNeedAHighlightedEntry()
+    {
+        Program program;
+        program.startNormally(kThreeActivities + "OldActivity=Archives\r\nOldActivity=Vieux\r\n");
+        program.tracker.OpenEditor();
+        frmEdit *editor = program.windows.editor();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        QFETCH(QByteArray, list);
+        auto *shown = child<QListWidget>(editor, list.constData());
+        shown->setFocus(Qt::TabFocusReason);
+        QFETCH(bool, unhighlighted);
+        if (unhighlighted) {
+            QTest::keyClick(shown, Qt::Key_Down);
+            QCOMPARE(shown->selectedItems().size(), 1);
+            QTest::keyClick(shown, Qt::Key_Space, Qt::ControlModifier);
+        }
+        QVERIFY(shown->currentItem() && shown->selectedItems().isEmpty());
+        QFETCH(QByteArray, image);
+        QTest::mouseClick(child<QToolButton>(editor, image.constData()), Qt::LeftButton);
+        QCOMPARE(program.tracker.editor().currentList(),
+            (QStringList { "Dossiers", "Réunion", "Courrier" }));
+        QCOMPARE(program.tracker.editor().retiredList(), (QStringList { "Archives", "Vieux" }));
+    }
+
+    // Pasted into the editor's input box and into the dialog's comment fields, a text reaches
+    // the settings, the grid and the journal as one field of one line.
+    void pastedTexts_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("stored"); // empty: nothing stored
+        QTest::newRow("LF") << "Réunion\nclient"
+                            << "Réunion client";
+        QTest::newRow("CR") << "a\rb"
+                            << "a b";
+        QTest::newRow("CR LF, one blank") << "a\r\nb"
+                                          << "a b";
+        QTest::newRow("tab and comma") << "a\tb,c"
+                                       << "a b;c";
+        QTest::newRow("a copied line") << "Suivi\r\n"
+                                       << "Suivi";
+        QTest::newRow("only a line break") << "\r\n"
+                                           << "";
+    }
+    void pastedTexts()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, stored);
+        Program run;
+        run.startNormally();
+        click(run.main(), "cmdEdit");
+        addPasted(run, pasted);
+        click(run.windows.editor(), "cmdSave");
+        // The pasted activity is the last one, or Courrier when nothing was added.
+        const QString activity = stored.isEmpty() ? QStringLiteral("Courrier") : stored;
+        changeWithPaste(run, -1, "10", "txtComment", pasted);
+        changeWithPaste(run, 1, "5", "txtAddComment", pasted);
+        QCOMPARE(run.cell(0, 2) + u'|' + run.cell(0, 3), activity + u'|' + stored);
+        const QByteArray settings = readBytes(run.file("Quillmere.ini"));
+        QCOMPARE(settings.count("Activity="), stored.isEmpty() ? 3 : 4);
+        QCOMPARE(settings.count("Comment="), stored.isEmpty() ? 1 : 2);
+        if (!stored.isEmpty()) {
+            QVERIFY(settings.contains("\r\nActivity=" + stored.toUtf8() + "\r\n"));
+            QVERIFY(settings.endsWith("\r\nComment=" + stored.toUtf8() + "\r\n"));
+        }
+        clickInNextModal("cmdCont");
+        click(run.main(), "cmdQuit");
+        QVERIFY(run.ended);
+        QCOMPARE(readBytes(run.file("Quillmere.log")),
+            "05/12/2026, 10," + activity.toUtf8() + ',' + stored.toUtf8()
+                + "\r\n05/12/2026, 5,Dossiers," + stored.toUtf8() + "\r\n");
+    }
+
+    // The day's markers are refused exactly as the day compares them.
+    void reservedNames_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("start") << "start" << true;
+        QTest::newRow("pause") << "pause" << true;
+        QTest::newRow("pause with its line break") << "pause\r\n" << true;
+        for (const char *name : { "Pause", "START", " start", "pauses", "pause client" })
+            QTest::newRow(name) << QString(name) << false;
+    }
+    void reservedNames()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, refused);
+        Program program;
+        program.startNormally();
+        program.tracker.OpenEditor();
+        QString warning;
+        addPasted(program, typed, refused ? &warning : nullptr);
+        QStringList expected { "Dossiers", "Réunion", "Courrier" };
+        if (!refused)
+            expected.append(typed);
+        QCOMPARE(program.tracker.editor().currentList(), expected);
+        QCOMPARE(
+            program.windows.editor()->findChild<QListWidget *>("lstAct")->count(), expected.size());
+        if (refused)
+            QCOMPARE(warning,
+                "Quillmere - Nom réservé|L'intitulé \"" + typed.trimmed()
+                    + "\" est réservé à Quillmere et ne peut pas être celui d'une "
+                      "activité.\nSaisissez un autre intitulé.");
+    }
+
+    // The close box leaves without the check of the field being typed in, and the next opening
+    // shows the text again: Confirmer checks it.
+    void closeBoxThenConfirmer_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("durationCell");
+        QTest::newRow("5000 minutes") << QByteArray("txtDuration") << "5000"
+                                      << "EN COURS";
+        QTest::newRow("an end time") << QByteArray("txtEndTime") << "11:00"
+                                     << " 0 h 30 = 30";
+    }
+    void closeBoxThenConfirmer()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, typed);
+        ChangeDialog d;
+        QLineEdit *edit = d.type(field, typed);
+        d.dialog.close();
+        QVERIFY(!d.dialog.isVisible());
+        d.rig.tracker.openChangeDialog();
+        QVERIFY(QTest::qWaitForWindowActive(&d.dialog));
+        QCOMPARE(edit->text(), typed);
+        click(&d.dialog, "cmdOK");
+        QCOMPARE(d.rig.state().dayActivityCount, 2);
+        QTEST(d.rig.cell(2, 1), "durationCell");
+    }
+
+    // Ctrl+Space takes the highlight off a list's entry; its row stays current.
+    void changeListsActOnTheHighlightedEntry()
+    {
+        ChangeDialog d;
+        auto *comments = child<QListWidget>(&d.dialog, "lstComments");
+        comments->setFocus();
+        QTest::keyClick(comments, Qt::Key_Down);
+        QTest::keyClick(comments, Qt::Key_Space, Qt::ControlModifier);
+        QVERIFY(comments->currentRow() == 1 && comments->selectedItems().isEmpty());
+        QTest::keyClick(comments, Qt::Key_Delete);
+        QCOMPARE(comments->count(), 2);
+        auto *activities = child<QListWidget>(&d.dialog, "lstActivities");
+        activities->setFocus();
+        QTest::keyClick(activities, Qt::Key_Space, Qt::ControlModifier);
+        QVERIFY(activities->currentRow() == 0 && activities->selectedItems().isEmpty());
+        click(&d.dialog, "cmdOK");
+        QCOMPARE(d.rig.state().dayActivityCount, 1);
+        // Highlighted again, the activity is recorded, without the comment type that is not.
+        QTest::mouseClick(activities->viewport(), Qt::LeftButton, {},
+            activities->visualItemRect(activities->item(1)).center());
+        click(&d.dialog, "cmdOK");
+        QCOMPARE(d.rig.state().dayActivityCount, 2);
+        QCOMPARE(d.rig.cell(2, 2) + u'|' + d.rig.cell(2, 3), "Dossiers|");
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "rig.h"
+
+#include "tracker/ui/frm_quillmere_main.h"
+#include "tracker/ui/frm_select.h"
+#include "tracker/ui/window_set.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace qm::test {
+
+template<typename T = QPushButton> T *child(QWidget *window, const char *name)
+{
+    T *widget = window->findChild<T *>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no %s", name);
+    return widget;
+}
+
+inline void click(QWidget *window, const char *button)
+{
+    QTest::mouseClick(child(window, button), Qt::LeftButton);
+}
+
+// Runs `act` on the next modal window once it is on screen, from inside its own event loop.
+inline void onNextModal(std::function<void(QWidget *)> act, QWidget *previous = nullptr)
+{
+    QTimer::singleShot(10, qApp, [act = std::move(act), previous] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == previous || !modal->isVisible())
+            onNextModal(act, previous);
+        else
+            act(modal);
+    });
+}
+
+inline void clickInNextModal(const char *button, QWidget *previous = nullptr)
+{
+    onNextModal([button](QWidget *modal) { click(modal, button); }, previous);
+}
+
+// Through the clipboard, as a line break cannot be typed into a line edit.
+inline void paste(QLineEdit *edit, const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    edit->setFocus();
+    QTest::keySequence(edit, QKeySequence::Paste);
+}
+
+// The real windows over a program folder.
+struct Program
+{
+    explicit Program(const QString &folder = {}, bool trayAvailable = true)
+        : folder(folder.isEmpty() ? own.path() : folder)
+        , windows(trayAvailable, [this] { ended = true; })
+        , tracker(this->folder, clock, windows, windows, desktop)
+    {
+        windows.attach(tracker);
+    }
+
+    // A start with three activities, through the start window.
+    void startNormally(const QByteArray &settings = kThreeActivities)
+    {
+        writeBytes(QDir(folder).filePath("Quillmere.ini"), settings);
+        clickInNextModal("cmdStart");
+        tracker.start();
+    }
+    frmQuillmereMain *main() const { return windows.mainWindow(); }
+    QString file(const char *name) const { return QDir(folder).filePath(name); }
+    QString cell(int row, int column) const
+    {
+        const auto *grid = child<QTableView>(main(), "grdHistorique");
+        return grid->model()->index(row, column).data().toString();
+    }
+
+    // Changer, then fills the dialog's fields through its widgets and confirms.
+    void change(int activity, const QString &duration, const QString &end, const QString &comment)
+    {
+        onNextModal([=](QWidget *dialog) {
+            const auto type = [dialog](const char *name, const QString &text, bool enter) {
+                auto *edit = child<QLineEdit>(dialog, name);
+                edit->setFocus();
+                QTest::keyClicks(edit, text);
+                if (enter)
+                    QTest::keyClick(edit, Qt::Key_Return);
+            };
+            if (!duration.isEmpty())
+                type("txtDuration", duration, true);
+            if (!end.isEmpty())
+                type("txtEndTime", end, true);
+            child<QListWidget>(dialog, "lstActivities")->setCurrentRow(activity);
+            type("txtComment", comment, false);
+            click(dialog, "cmdOK");
+        });
+        click(main(), "cmdChange");
+    }
+
+    QTemporaryDir own;
+    QString folder;
+    FakeClock clock;
+    FakeScreens desktop;
+    bool ended = false;
+    WindowSet windows;
+    Tracker tracker;
+};
+
+// The change dialog over a core with fake screens: Dossiers runs since 10:00, it is 10:30.
+struct ChangeDialog
+{
+    ChangeDialog()
+        : dialog(rig.tracker)
+    {
+        rig.runDossiersSinceTen();
+        rig.screens.onChangeDialog = [this] {
+            dialog.showFields();
+            dialog.show();
+        };
+        rig.tracker.openChangeDialog();
+        if (!QTest::qWaitForWindowActive(&dialog))
+            qFatal("the change dialog did not become active");
+    }
+    QLineEdit *edit(const char *name) { return child<QLineEdit>(&dialog, name); }
+    QLineEdit *type(const QByteArray &field, const QString &text)
+    {
+        QLineEdit *typedInto = edit(field.constData());
+        typedInto->setFocus();
+        QTest::keyClicks(typedInto, text);
+        return typedInto;
+    }
+
+    Rig rig;
+    frmSelect dialog;
+};
+
+} // namespace qm::test
