@@ -11,9 +11,13 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <optional>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace qmi;
 using namespace qmi::test;
@@ -44,6 +48,40 @@ public:
 private:
     rlimit m_saved {};
     bool m_active = false;
+};
+
+// A small disk of its own mounted over `folder` while it lives, where the system lets this
+// process mount one (as root); the disk is then filled up for real.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const QString &folder)
+        : m_folder(folder)
+    {
+        m_mounted = ::geteuid() == 0
+            && QProcess::execute(
+                   QStringLiteral("mount"), { "-t", "tmpfs", "-o", "size=1m", "tmpfs", folder })
+                == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), { m_folder });
+    }
+    bool mounted() const { return m_mounted; }
+    // Writes `filler` until the disk refuses any more.
+    bool fill(const QString &filler) const
+    {
+        const int fd = ::open(QFile::encodeName(filler).constData(), O_WRONLY | O_CREAT, 0600);
+        const QByteArray block(4096, 'x');
+        while (fd >= 0 && ::write(fd, block.constData(), size_t(block.size())) > 0) { }
+        const bool full = errno == ENOSPC;
+        return ::close(fd) == 0 && full;
+    }
+
+private:
+    QString m_folder;
+    bool m_mounted = false;
 };
 
 // A fresh account and a release set of small files, installed through this system's platform.
@@ -117,15 +155,20 @@ private Q_SLOTS:
         QTest::addColumn<bool>("installedBefore");
         QTest::addColumn<int>("limit");
         QTest::addColumn<QString>("logEnd");
+        QTest::addColumn<bool>("realDisk");
 
         const QString noCopy = QStringLiteral(
             "Copie des fichiers...\r\n  - Quillmere : ERREUR, fichier existant et utilisé");
         const QString noData
             = QStringLiteral("\r\n  - uninstall.dat : ERREUR, écriture impossible");
-        QTest::newRow("fresh account, no room at all") << false << 1 << noCopy;
-        QTest::newRow("fresh account, room for the programs only") << false << 64 << noData;
-        QTest::newRow("over an installation, no room at all") << true << 1 << noCopy;
-        QTest::newRow("over an installation, room for the programs only") << true << 64 << noData;
+        QTest::newRow("fresh account, no room at all") << false << 1 << noCopy << false;
+        QTest::newRow("fresh account, room for the programs only")
+            << false << 64 << noData << false;
+        QTest::newRow("over an installation, no room at all") << true << 1 << noCopy << false;
+        QTest::newRow("over an installation, room for the programs only")
+            << true << 64 << noData << false;
+        QTest::newRow("over an installation, a small disk filled up")
+            << true << 0 << noCopy << true;
     }
 
     // No write is half done: a file is either the earlier one or the new one, never empty, and
@@ -135,13 +178,23 @@ private Q_SLOTS:
         QFETCH(bool, installedBefore);
         QFETCH(int, limit);
         QFETCH(QString, logEnd);
+        QFETCH(bool, realDisk);
 
         Account account;
+        std::optional<SmallDisk> disk;
+        if (realDisk) {
+            disk.emplace(account.home());
+            if (!disk->mounted())
+                QSKIP("no small disk can be mounted here (only root may mount one)");
+        }
         if (installedBefore)
             QCOMPARE(account.install().caption, kFinishNextCaption);
+        QVERIFY(!disk || disk->fill(account.home("filler")));
         const QMap<QString, QByteArray> before = snapshot(account.home());
         FinishButton finish;
-        {
+        if (disk) {
+            finish = account.install();
+        } else {
             FileSizeLimit full { rlim_t(limit) };
             if (!full.active())
                 QSKIP("the file size limit cannot be set here");
