@@ -71,8 +71,13 @@ UninstallPlan planUninstall(const QString &installFolder, const UninstallData &d
     addShortcut(plan, data.programsFolder, kHelpLinkName);
     addShortcut(plan, data.programsFolder, kUninstallLinkName);
     addShortcut(plan, data.startupFolder, linkName());
-    // The group is the product's own folder; any other folder named in the file is left alone.
-    if (isUsableFolder(data.programsFolder) && QDir(data.programsFolder).dirName() == kProductName)
+    // The group is the product's own folder, and one that holds this installation's shortcuts:
+    // any other folder named in the file, an empty one of the same name too, is left alone.
+    const bool holdsOurs = std::any_of(
+        plan.shortcuts.begin(), plan.shortcuts.end(), [&data](const QString &shortcut) {
+            return shortcut.startsWith(data.programsFolder + kSeparator);
+        });
+    if (holdsOurs && QDir(data.programsFolder).dirName() == kProductName)
         plan.programGroup = data.programsFolder;
 
     const PayloadTable payload = standardPayload();

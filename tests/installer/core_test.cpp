@@ -497,19 +497,26 @@ private Q_SLOTS:
             QFile::remove(tree.path(desk));
             QFile::link(tree.path("elsewhere/Quillmere.desktop"), tree.path(desk));
         }) << QStringList { desk } << group + QStringList { startup };
-        // Every folder of the data at the home folder, where the user keeps entries of the same
-        // names; the same file named twice is listed once.
-        QTest::newRow("edited data naming the home folder")
+        // The data's folders in the home folder, where the user keeps entries of the same names
+        // and an empty folder named like the group; the same file named twice is listed once.
+        QTest::newRow("edited data naming the home folder") << Plant([](Installed &tree) {
+            for (const char *name : { "Quillmere", "Aide", "Uninstall" })
+                writeBytes(tree.path(QStringLiteral("home/%1.desktop").arg(name)),
+                    "[Desktop Entry]\nName=mine\n");
+            QDir().mkpath(tree.path("home/Quillmere"));
+            tree.data.desktopFolder = tree.data.startupFolder = tree.path("home");
+            tree.data.programsFolder = tree.path("home/Quillmere");
+        }) << QStringList { "home/Quillmere.desktop" } << QStringList();
+        QTest::newRow("edited data naming the home folder as the group")
             << Plant([](Installed &tree) {
                    for (const char *name : { "Quillmere", "Aide", "Uninstall" })
                        writeBytes(tree.path(QStringLiteral("home/%1.desktop").arg(name)),
                            "[Desktop Entry]\nName=mine\n");
-                   tree.data.desktopFolder = tree.data.programsFolder = tree.data.startupFolder
-                       = tree.path("home");
+                   tree.data.programsFolder = tree.path("home");
                })
             << QStringList { "home/Quillmere.desktop", "home/Aide.desktop",
                    "home/Uninstall.desktop" }
-            << QStringList();
+            << QStringList { "desk/Quillmere.desktop", "auto/Quillmere.desktop" };
     }
 
     // A shortcut goes only when it is a plain file made for this very installation; any other
@@ -523,6 +530,7 @@ private Q_SLOTS:
         Installed tree;
         QVERIFY(QDir(tree.dir.path()).mkdir("home"));
         plant(tree);
+        const QMap<QString, QByteArray> home = snapshot(tree.path("home"));
         QHash<QString, QByteArray> before;
         for (const QString &name : kept)
             before[name] = readAll(tree.path(name));
@@ -539,6 +547,7 @@ private Q_SLOTS:
         }
         for (const QString &name : removed)
             QVERIFY2(!tree.exists(name), qPrintable(name));
+        QCOMPARE(snapshot(tree.path("home")), home);
     }
 
     void undeterminedFoldersAreLeftAlone()
