@@ -49,10 +49,12 @@ bool setModified(int fd, const QDateTime &modified)
     if (!modified.isValid())
         return true;
     const qint64 ms = modified.toMSecsSinceEpoch();
-    timespec times[2];
+    // Rounded down, so that a date before 1970 keeps a positive fraction of a second.
+    const qint64 seconds = ms / 1000 - (ms % 1000 < 0 ? 1 : 0);
+    timespec times[2] {};
     times[0].tv_nsec = UTIME_OMIT;
-    times[1].tv_sec = time_t(ms / 1000);
-    times[1].tv_nsec = long(ms % 1000) * 1000000;
+    times[1].tv_sec = time_t(seconds);
+    times[1].tv_nsec = long(ms - seconds * 1000) * 1000000;
     return ::futimens(fd, times) == 0;
 }
 
