@@ -46,7 +46,7 @@ struct CopyRig
     QTemporaryDir dir;
     QString source = dir.filePath("QM0.dat");
     QString target = dir.filePath("Quillmere");
-    const QDateTime built { QDate(2021, 6, 10), QTime(9, 30) };
+    QDateTime built { QDate(2021, 6, 10), QTime(9, 30) };
     QProcess running;
 };
 
@@ -207,6 +207,13 @@ private Q_SLOTS:
         QTest::newRow("over an older file")
             << CopySetup([](CopyRig &rig) { QVERIFY(writeBytes(rig.target, "older program")); })
             << true << false;
+        QTest::newRow("from a file dated before 1970") << CopySetup([](CopyRig &rig) {
+            // Qt itself refuses to set such a date.
+            QCOMPARE(
+                QProcess::execute("touch", { "-d", "1969-12-31 23:59:59.5 UTC", rig.source }), 0);
+            rig.built = QFileInfo(rig.source).lastModified();
+            QCOMPARE(rig.built.toMSecsSinceEpoch(), -500);
+        }) << true << false;
         QTest::newRow("from a read-only release set") << CopySetup([=](CopyRig &rig) {
             QVERIFY(QFile::setPermissions(rig.source, readOnly | exe));
         }) << true << false;
