@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -23,7 +25,10 @@ int main(int argc, char *argv[])
     QObject::connect(&wizard, &qmi::Wizard::finished, &app, &QApplication::quit);
     wizard.start();
     if (unattended) {
-        wizard.runUnattended(unattendedPath);
+        if (!wizard.runUnattended(unattendedPath)) {
+            std::fprintf(stderr, "%s\n", qPrintable(wizard.flow().pathError()));
+            return 1;
+        }
         return wizard.flow().finishButton().caption == qmi::kFinishNextCaption ? 0 : 1;
     }
     return app.exec();

@@ -2,11 +2,27 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace qmi {
 
 QString joinPath(const QString &folder, const QString &name)
 {
     return folder + kSeparator + name;
+}
+
+QString fileFolder(const QString &folder)
+{
+    QString cleaned;
+    for (qsizetype i = 0; i < folder.size(); ++i) {
+        // A network path begins with two separators, which must stay.
+        if (folder.at(i) == kSeparator && i > 1 && cleaned.endsWith(kSeparator))
+            continue;
+        cleaned += folder.at(i);
+    }
+    while (cleaned.size() > 1 && cleaned.endsWith(kSeparator))
+        cleaned.chop(1);
+    return cleaned;
 }
 
 bool isSameFolder(const QString &a, const QString &b)
@@ -24,6 +40,12 @@ QString shortcutFilePath(const QString &linkPath)
 bool isUsableFolder(const QString &folder)
 {
     return !folder.trimmed().isEmpty() && QDir::isAbsolutePath(folder);
+}
+
+bool holdsControlCharacter(const QString &path)
+{
+    return std::any_of(
+        path.begin(), path.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 QString proposedInstallPath(const QString &entry, const QString &productName)

@@ -9,6 +9,9 @@ inline const QString kProductName = QStringLiteral("Quillmere");
 inline const QString kHelpLinkName = QStringLiteral("Aide.lnk");
 inline const QString kUninstallLinkName = QStringLiteral("Uninstall.lnk");
 inline const QString kForcedMode = QStringLiteral("forced");
+// The key by which a shortcut names the installation folder it was made for: the uninstaller
+// removes only the shortcuts of its own installation.
+inline const QString kInstallationKey = QStringLiteral("X-Quillmere-Installation");
 
 QString exeName();
 QString linkName();

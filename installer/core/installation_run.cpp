@@ -20,6 +20,8 @@ const QString kMissingMessage
 const QString kCopyMessage = QStringLiteral("    Erreur pendant la copie - voir le log    ");
 const QString kInUse = QStringLiteral(" : ERREUR, fichier existant et utilisé");
 const QString kNotPlaced = QStringLiteral(" : ERREUR, copie impossible");
+const QString kWriteMessage = QStringLiteral("    Erreur pendant l'écriture - voir le log    ");
+const QString kNotWritten = QStringLiteral(" : ERREUR, écriture impossible");
 
 // The calendar day of a file as a number, so that two copies made on the same day at different
 // times count as the same version.
@@ -51,13 +53,18 @@ FinishButton InstallationRun::RunInstallation(
     if (!placeComponents() || !copyProgramFiles())
         return fail(kCopyMessage);
     header(QStringLiteral("Création des raccourcis..."));
-    CreateShortcuts(choice);
-    m_log.append(kDone);
+    const bool shortcutsMade = CreateShortcuts(choice);
+    if (shortcutsMade)
+        m_log.append(kDone);
+    // Written after a failed shortcut too, so that the uninstaller can remove those that were
+    // made; and before the end is announced, so that a run without it is never a success.
+    const bool dataWritten = writeUninstallFile();
+    if (!shortcutsMade || !dataWritten)
+        return fail(kWriteMessage);
     header(QStringLiteral("INSTALLATION TERMINEE"));
     FinishButton finish;
     finish.enabled = true;
     showFinish(finish);
-    writeUninstallFile();
     return finish;
 }
 
@@ -81,8 +88,8 @@ void InstallationRun::createInstallFolder()
 {
     header(QStringLiteral("Création des dossiers..."));
     // A folder that is not usable is left alone: the first program file copy then reports it.
-    if (isUsableFolder(m_state.InstallPath) && !m_platform.folderExists(m_state.InstallPath))
-        m_platform.createFolder(m_state.InstallPath);
+    if (isUsableFolder(installFolder()) && !m_platform.folderExists(installFolder()))
+        m_platform.createFolder(installFolder());
     m_log.append(kDone);
 }
 
@@ -131,8 +138,8 @@ void InstallationRun::registerComponent(const QString &name)
     for (const QString &folder : { QStringLiteral("system"), QStringLiteral("system32") }) {
         const QString programFolder = joinPath(m_state.WinDir, folder);
         if (m_platform.fileExists(joinPath(programFolder, QStringLiteral("regsvr32.exe"))))
-            m_platform.startHidden(
-                joinPath(programFolder, QStringLiteral("regsvr32 /s ")) + component);
+            m_platform.startHidden(joinPath(programFolder, QStringLiteral("regsvr32")),
+                { QStringLiteral("/s"), component });
     }
 }
 
@@ -141,8 +148,7 @@ bool InstallationRun::copyProgramFiles()
     header(QStringLiteral("Copie des fichiers..."));
     for (qsizetype i = m_payload.componentCount; i < m_payload.entries.size(); ++i) {
         const PayloadEntry &entry = m_payload.entries.at(i);
-        if (!copyInto(
-                m_state.InstallPath, joinPath(m_state.SourceDir, entry.source), entry.target)) {
+        if (!copyInto(installFolder(), joinPath(m_state.SourceDir, entry.source), entry.target)) {
             item(entry.target, kInUse);
             return false;
         }
@@ -156,46 +162,62 @@ bool InstallationRun::copyInto(const QString &folder, const QString &source, con
     return isUsableFolder(folder) && m_platform.copyFile(source, joinPath(folder, target));
 }
 
-void InstallationRun::CreateShortcuts(const ShortcutChoice &choice)
+bool InstallationRun::CreateShortcuts(const ShortcutChoice &choice)
 {
     m_state.DesktopFolder = m_platform.specialFolder(QStringLiteral("Desktop"));
     const QString programs = m_platform.specialFolder(QStringLiteral("Programs"));
     m_state.ProgramsFolder = programs.isEmpty() ? QString() : joinPath(programs, kProductName);
     m_state.StartupFolder = m_platform.specialFolder(QStringLiteral("Startup"));
 
+    bool made = true;
     if (choice.desktop)
-        makeShortcut(m_state.DesktopFolder, linkName(), exeName());
+        made &= makeShortcut(m_state.DesktopFolder, linkName(), exeName());
     if (choice.start && isUsableFolder(m_state.ProgramsFolder)) {
         if (!m_platform.folderExists(m_state.ProgramsFolder))
             m_platform.createFolder(m_state.ProgramsFolder);
-        makeShortcut(m_state.ProgramsFolder, linkName(), exeName());
-        makeShortcut(m_state.ProgramsFolder, kHelpLinkName, helpFileName());
-        makeShortcut(m_state.ProgramsFolder, kUninstallLinkName, uninstallExeName());
+        made &= makeShortcut(m_state.ProgramsFolder, linkName(), exeName());
+        made &= makeShortcut(m_state.ProgramsFolder, kHelpLinkName, helpFileName());
+        made &= makeShortcut(m_state.ProgramsFolder, kUninstallLinkName, uninstallExeName());
     }
     if (choice.startup)
-        makeShortcut(m_state.StartupFolder, linkName(), exeName());
+        made &= makeShortcut(m_state.StartupFolder, linkName(), exeName());
+    return made;
 }
 
-void InstallationRun::makeShortcut(
+bool InstallationRun::makeShortcut(
     const QString &folder, const QString &linkName, const QString &target)
 {
-    // An undetermined folder would put the shortcut at the root of the disk.
+    // An undetermined folder would put the shortcut at the root of the disk; it is no failure,
+    // the system simply has no such place.
     if (!isUsableFolder(folder))
-        return;
+        return true;
     Shortcut shortcut;
     shortcut.linkPath = joinPath(folder, linkName);
-    shortcut.targetPath = joinPath(m_state.InstallPath, target);
-    shortcut.workingDirectory = m_state.InstallPath;
+    shortcut.targetPath = joinPath(installFolder(), target);
+    shortcut.workingDirectory = installFolder();
     shortcut.windowStyle = 4;
     shortcut.iconLocation = shortcut.targetPath + QStringLiteral(", 0");
-    m_platform.createShortcut(shortcut);
+    if (m_platform.createShortcut(shortcut))
+        return true;
+    item(shortcutFilePath(shortcut.linkPath), kNotWritten);
+    return false;
 }
 
-void InstallationRun::writeUninstallFile()
+bool InstallationRun::writeUninstallFile()
 {
+    // The folder as the user typed it: the file records the choice, not the cleaned path.
     const UninstallData data { kProductName, m_state.InstallPath, m_state.DesktopFolder,
         m_state.ProgramsFolder, m_state.StartupFolder };
-    writeUninstallData(joinPath(m_state.InstallPath, kUninstallDataFileName), data);
+    if (m_platform.writeFile(
+            joinPath(installFolder(), kUninstallDataFileName), formatUninstallData(data)))
+        return true;
+    item(kUninstallDataFileName, kNotWritten);
+    return false;
+}
+
+QString InstallationRun::installFolder() const
+{
+    return fileFolder(m_state.InstallPath);
 }
 
 FinishButton InstallationRun::fail(const QString &message)

@@ -23,9 +23,10 @@ struct FinishButton
 
 using FinishChanged = std::function<void(const FinishButton &)>;
 
-// The one run that places the release set on the machine. Only three things are tested and
-// reported (the payload's presence, the replacement of a component, each program file copy);
-// everything else that fails is passed over so that the run gets as far as it can.
+// The one run that places the release set on the machine. Tested and reported are the payload's
+// presence, the replacement of a component, each program file copy and every file the run
+// writes (shortcuts, uninstall data); everything else that fails is passed over so that the run
+// gets as far as it can.
 class InstallationRun
 {
 public:
@@ -43,9 +44,11 @@ private:
     bool placeComponents();
     void registerComponent(const QString &name);
     bool copyProgramFiles();
-    void CreateShortcuts(const ShortcutChoice &choice);
-    void makeShortcut(const QString &folder, const QString &linkName, const QString &target);
-    void writeUninstallFile();
+    // False when a shortcut could not be written; each such one is logged.
+    bool CreateShortcuts(const ShortcutChoice &choice);
+    bool makeShortcut(const QString &folder, const QString &linkName, const QString &target);
+    bool writeUninstallFile();
+    QString installFolder() const;
 
     bool copyInto(const QString &folder, const QString &source, const QString &target);
     FinishButton fail(const QString &message);

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 namespace qmi {
 
@@ -29,10 +30,13 @@ public:
     virtual bool createFolder(const QString &path) = 0;
     virtual bool copyFile(const QString &source, const QString &target) = 0;
     virtual QDateTime lastModified(const QString &path) = 0;
-    virtual void startHidden(const QString &commandLine) = 0;
+    // The program and its arguments apart, so that a blank in a folder name never splits a path.
+    virtual void startHidden(const QString &program, const QStringList &arguments) = 0;
     // "Desktop", "Programs" or "Startup"; an empty text when the folder cannot be determined.
     virtual QString specialFolder(const QString &name) = 0;
     virtual bool createShortcut(const Shortcut &shortcut) = 0;
+    // Replaces the file whole, or leaves it as it was and reports the failure.
+    virtual bool writeFile(const QString &path, const QByteArray &bytes) = 0;
     virtual void showError(const QString &text, const QString &title) = 0;
 };
 

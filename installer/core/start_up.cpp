@@ -5,23 +5,11 @@
 
 namespace qmi {
 
-namespace {
-
-QString withoutTrailingSeparator(QString folder)
-{
-    while (folder.size() > 1 && folder.endsWith(kSeparator))
-        folder.chop(1);
-    return folder;
-}
-
-} // namespace
-
 InstallState prepareInstallState(Platform &platform, const QString &programFilesFolder)
 {
     InstallState state;
-    state.InstallPath
-        = proposedInstallPath(withoutTrailingSeparator(programFilesFolder), kProductName);
-    state.WinDir = withoutTrailingSeparator(platform.windowsFolder());
+    state.InstallPath = proposedInstallPath(fileFolder(programFilesFolder), kProductName);
+    state.WinDir = fileFolder(platform.windowsFolder());
     state.SourceDir = platform.currentFolder();
     return state;
 }

@@ -1,7 +1,6 @@
 #include "installer/core/uninstall_data.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace qmi {
@@ -18,10 +17,8 @@ constexpr char16_t kWindows1252High[32]
           0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D, 0x017E, 0x0178 };
 
 // A file carried over from a Windows machine is in its code page rather than in UTF-8.
-QString decodeLine(QByteArray line)
+QString decodeLine(const QByteArray &line)
 {
-    if (line.endsWith('\r'))
-        line.chop(1);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(line);
     if (!utf8.hasError())
@@ -32,6 +29,22 @@ QString decodeLine(QByteArray line)
         text += (code >= 0x80 && code < 0xA0) ? QChar(kWindows1252High[code - 0x80]) : QChar(code);
     }
     return text;
+}
+
+// The lines end where the writer ends them: a lone line feed or carriage return is part of a
+// folder's name, which may hold one.
+QList<QByteArray> splitLines(const QByteArray &bytes)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf("\r\n", start);
+        if (end < 0)
+            end = bytes.size();
+        lines.append(bytes.mid(start, end - start));
+        start = end + 2;
+    }
+    return lines;
 }
 
 } // namespace
@@ -47,25 +60,12 @@ QByteArray formatUninstallData(const UninstallData &data)
     return bytes;
 }
 
-bool writeUninstallData(const QString &path, const UninstallData &data)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = formatUninstallData(data);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 std::optional<UninstallData> readUninstallData(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
         return std::nullopt;
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines = splitLines(file.readAll());
     auto line = [&lines](qsizetype i) {
         return i < lines.size() ? decodeLine(lines[i]) : QString();
     };

@@ -23,10 +23,8 @@ struct UninstallData
 // Five lines ended by CR LF, values as they are, in the system's 8-bit encoding.
 QByteArray formatUninstallData(const UninstallData &data);
 
-// Replaces the file whole, so that a second install never leaves a mixture of two runs.
-bool writeUninstallData(const QString &path, const UninstallData &data);
-
-// Missing lines read as empty values; nothing when the file cannot be read or is not ours.
+// Lines end at CR LF only, as written. Missing lines read as empty values; nothing when the file
+// cannot be read or is not ours.
 std::optional<UninstallData> readUninstallData(const QString &path);
 
 } // namespace qmi

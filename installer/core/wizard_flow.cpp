@@ -29,12 +29,19 @@ QString WizardFlow::folderClicked(const QString &entry)
     return m_state.InstallPath;
 }
 
-void WizardFlow::installNext(const QString &typedPath)
+bool WizardFlow::installNext(const QString &typedPath)
 {
     if (m_page != WizardPage::Install)
-        return;
+        return false;
+    if (holdsControlCharacter(typedPath)) {
+        m_pathError = QStringLiteral("Le dossier d'installation ne peut contenir ni retour à la "
+                                     "ligne ni autre caractère de contrôle.");
+        return false;
+    }
+    m_pathError.clear();
     m_state.InstallPath = typedPath;
     show(WizardPage::Short);
+    return true;
 }
 
 void WizardFlow::shortNext(const ShortcutChoice &choice, LogSink &log)

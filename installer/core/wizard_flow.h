@@ -30,7 +30,10 @@ public:
     // A folder picked in the folder list proposes the product's folder inside it; the text
     // shown to the user and the installation path then agree until the user types.
     QString folderClicked(const QString &entry);
-    void installNext(const QString &typedPath);
+    // False, staying on the folder window with pathError() to show, for a path that cannot be
+    // an installation folder.
+    bool installNext(const QString &typedPath);
+    const QString &pathError() const { return m_pathError; }
     // The log window must be on screen before the run starts, so that it reports into it.
     void shortNext(const ShortcutChoice &choice, LogSink &log);
     void logFinish();
@@ -57,6 +60,7 @@ private:
     FinishButton m_finish;
     WizardPage m_page = WizardPage::About;
     bool m_ran = false;
+    QString m_pathError;
 };
 
 } // namespace qmi

@@ -1,5 +1,7 @@
 #include "installer/platform/desktop_entry.h"
 
+#include "installer/core/install_values.h"
+
 #include <QFileInfo>
 #include <QUrl>
 
@@ -25,6 +27,20 @@ QString escapeValue(const QString &value)
     return escaped;
 }
 
+bool isLink(const QString &fileName, const QString &linkName)
+{
+    return fileName.compare(linkName, Qt::CaseInsensitive) == 0;
+}
+
+QString commentOf(const QString &link)
+{
+    if (isLink(link, kUninstallLinkName))
+        return QStringLiteral("Désinstaller ") + kProductName;
+    if (isLink(link, kHelpLinkName))
+        return QStringLiteral("Lire l'aide de ") + kProductName;
+    return QStringLiteral("Tenir le journal du temps passé à chaque activité");
+}
+
 } // namespace
 
 QString desktopExecArgument(const QString &path)
@@ -43,14 +59,20 @@ QString desktopExecArgument(const QString &path)
 
 QByteArray formatDesktopEntry(const Shortcut &shortcut, bool isProgram, const QString &icon)
 {
+    const QString link = QFileInfo(shortcut.linkPath).fileName();
     QString text = QStringLiteral("[Desktop Entry]\n");
     text += isProgram ? QStringLiteral("Type=Application\n") : QStringLiteral("Type=Link\n");
     text += QStringLiteral("Name=") + escapeValue(QFileInfo(shortcut.linkPath).completeBaseName())
         + u'\n';
+    text += QStringLiteral("Comment=") + commentOf(link) + u'\n';
     if (isProgram) {
         text += QStringLiteral("Exec=") + desktopExecArgument(shortcut.targetPath) + u'\n';
         text += QStringLiteral("Path=") + escapeValue(shortcut.workingDirectory) + u'\n';
         text += QStringLiteral("Terminal=false\n");
+        // One main category each, or the menus show the entry twice.
+        text += isLink(link, kUninstallLinkName)
+            ? QStringLiteral("Categories=Utility;\n")
+            : QStringLiteral("Categories=Office;ProjectManagement;\n");
     } else {
         text += QStringLiteral("URL=")
             + escapeValue(QString::fromUtf8(
@@ -58,6 +80,7 @@ QByteArray formatDesktopEntry(const Shortcut &shortcut, bool isProgram, const QS
             + u'\n';
     }
     text += QStringLiteral("Icon=") + escapeValue(icon) + u'\n';
+    text += kInstallationKey + u'=' + escapeValue(shortcut.workingDirectory) + u'\n';
     return text.toUtf8();
 }
 

@@ -2,11 +2,11 @@
 
 #include "installer/core/install_paths.h"
 #include "installer/core/install_values.h"
+#include "installer/platform/atomic_file.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
-#include <QSaveFile>
 
 // The picture sits in a static library: its resources must be registered by hand.
 static void registerPicture()
@@ -36,11 +36,12 @@ bool writePicture(const QString &path)
     if (!picture.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = picture.readAll();
+    // A link there is replaced whatever it points to.
     QFile current(path);
-    if (current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
+    if (!QFileInfo(path).isSymLink() && current.open(QIODevice::ReadOnly)
+        && current.readAll() == bytes)
         return true;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return writeFileAtomically(path, bytes);
 }
 
 } // namespace
@@ -51,13 +52,14 @@ QString iconLocationFile(const QString &iconLocation)
     return comma < 0 ? iconLocation : iconLocation.left(comma);
 }
 
-QString placeDesktopIcon(const Shortcut &shortcut)
+std::optional<QString> placeDesktopIcon(const Shortcut &shortcut)
 {
     const QFileInfo file(iconLocationFile(shortcut.iconLocation));
     if (isProgramOf(file, shortcut.workingDirectory)) {
         const QString picture = joinPath(shortcut.workingDirectory, iconImageName());
-        if (writePicture(picture))
-            return picture;
+        if (!writePicture(picture))
+            return std::nullopt;
+        return picture;
     }
     return QMimeDatabase().mimeTypeForFile(file).iconName();
 }

@@ -2,6 +2,8 @@
 
 #include "installer/core/platform.h"
 
+#include <optional>
+
 namespace qmi {
 
 // The file of an icon location, which is given as "file, index".
@@ -9,8 +11,8 @@ QString iconLocationFile(const QString &iconLocation);
 
 // The Icon value of a shortcut's desktop entry. A desktop shows an image or a themed icon, never
 // the picture inside a program: a program of the installation folder (the shortcut's working
-// folder) gets the product's picture, written beside it; anything else, or a program whose
-// picture cannot be written, the themed icon of its file type.
-QString placeDesktopIcon(const Shortcut &shortcut);
+// folder) gets the product's picture, written beside it; anything else the themed icon of its
+// file type. Nothing when the picture cannot be written.
+std::optional<QString> placeDesktopIcon(const Shortcut &shortcut);
 
 } // namespace qmi

@@ -1,6 +1,7 @@
 #include "installer/platform/system_platform.h"
 
 #include "installer/core/install_paths.h"
+#include "installer/platform/atomic_file.h"
 #include "installer/platform/desktop_entry.h"
 #include "installer/platform/desktop_icon.h"
 
@@ -9,10 +10,13 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <cstdio>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace qmi {
 
@@ -93,39 +97,32 @@ bool SystemPlatform::createFolder(const QString &path)
 
 bool SystemPlatform::copyFile(const QString &source, const QString &target)
 {
-    if (QFileInfo(target).isDir())
+    const QFileInfo existing(target);
+    if (existing.isDir() && !existing.isSymLink())
         return false;
-    makeStandInFolder(QFileInfo(target).path());
+    makeStandInFolder(existing.path());
     // The copy is renamed over the target, which would succeed even for a running program or a
-    // read-only file; this system lets neither be opened for writing, so that open decides.
-    if (QFileInfo::exists(target)) {
-        QFile current(target);
-        if (!current.open(QIODevice::WriteOnly | QIODevice::Append))
-            return false;
-    }
-    // Written beside the target and renamed over it, so that a failed copy never leaves a
-    // half-written program.
-    const QString partial = target + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QFile::copy(source, partial))
+    // read-only file; this system lets neither be opened for writing, so that open decides. A
+    // link there is replaced, not opened: what it points to is none of the installer's business;
+    // nor does a pipe planted there keep the run waiting.
+    const int current = ::open(
+        QFile::encodeName(target).constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (current >= 0)
+        ::close(current);
+    else if (errno != ENOENT && errno != ELOOP)
         return false;
-    QFile copy(partial);
+    QFile shipped(source);
+    if (!shipped.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = shipped.readAll();
+    if (shipped.error() != QFileDevice::NoError)
+        return false;
     // A release set on a read-only medium gives read-only copies, which the next installation
     // could not replace.
-    copy.setPermissions(copy.permissions() | QFile::WriteOwner);
-    const QDateTime modified = QFileInfo(source).lastModified();
-    if (!copy.open(QIODevice::ReadOnly)
-        || !copy.setFileTime(modified, QFileDevice::FileModificationTime)) {
-        copy.remove();
-        return false;
-    }
-    copy.close();
-    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData())
-        != 0) {
-        QFile::remove(partial);
-        return false;
-    }
-    return true;
+    FileStamp stamp;
+    stamp.permissions = shipped.permissions() | QFile::WriteOwner;
+    stamp.modified = QFileInfo(source).lastModified();
+    return writeFileAtomically(target, bytes, stamp);
 }
 
 QDateTime SystemPlatform::lastModified(const QString &path)
@@ -133,12 +130,8 @@ QDateTime SystemPlatform::lastModified(const QString &path)
     return QFileInfo(path).lastModified();
 }
 
-void SystemPlatform::startHidden(const QString &commandLine)
+void SystemPlatform::startHidden(const QString &program, const QStringList &arguments)
 {
-    QStringList arguments = QProcess::splitCommand(commandLine);
-    if (arguments.isEmpty())
-        return;
-    const QString program = arguments.takeFirst();
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
@@ -164,18 +157,22 @@ bool SystemPlatform::createShortcut(const Shortcut &shortcut)
     const bool isProgram = target.isFile() && target.isExecutable();
     const QString path = shortcutFilePath(shortcut.linkPath);
     makeStandInFolder(QFileInfo(path).path());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // An entry whose picture could not be written is not written either: the failure is the
+    // shortcut's, and the run reports it.
+    const std::optional<QString> icon = placeDesktopIcon(shortcut);
+    if (!icon)
         return false;
-    const QByteArray entry = formatDesktopEntry(shortcut, isProgram, placeDesktopIcon(shortcut));
-    if (file.write(entry) != entry.size()) {
-        file.cancelWriting();
-        return false;
-    }
     // Desktops only start launchers that are marked executable.
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
-        | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-    return file.commit();
+    FileStamp stamp;
+    stamp.permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+        | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    return writeFileAtomically(path, formatDesktopEntry(shortcut, isProgram, *icon), stamp);
+}
+
+bool SystemPlatform::writeFile(const QString &path, const QByteArray &bytes)
+{
+    makeStandInFolder(QFileInfo(path).path());
+    return writeFileAtomically(path, bytes);
 }
 
 void SystemPlatform::showError(const QString &text, const QString &title)

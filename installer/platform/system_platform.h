@@ -24,9 +24,10 @@ public:
     bool createFolder(const QString &path) override;
     bool copyFile(const QString &source, const QString &target) override;
     QDateTime lastModified(const QString &path) override;
-    void startHidden(const QString &commandLine) override;
+    void startHidden(const QString &program, const QStringList &arguments) override;
     QString specialFolder(const QString &name) override;
     bool createShortcut(const Shortcut &shortcut) override;
+    bool writeFile(const QString &path, const QByteArray &bytes) override;
     void showError(const QString &text, const QString &title) override;
 
 private:

@@ -26,6 +26,10 @@ frmInstall::frmInstall(WizardFlow &flow, const frmStock &stock, const QStringLis
     m_path = new QLineEdit(flow.state().InstallPath, this);
     m_path->setObjectName(QStringLiteral("txtInstallPath"));
     label5->setBuddy(m_path);
+    m_pathError = new QLabel(this);
+    m_pathError->setObjectName(QStringLiteral("lblPathError"));
+    m_pathError->setWordWrap(true);
+    m_pathError->hide();
     auto *label1 = new QLabel(QStringLiteral("Changer de dossier d'installation ..."), this);
     label1->setObjectName(QStringLiteral("Label1"));
 
@@ -47,6 +51,7 @@ frmInstall::frmInstall(WizardFlow &flow, const frmStock &stock, const QStringLis
 
     content()->addWidget(label5);
     content()->addWidget(m_path);
+    content()->addWidget(m_pathError);
     content()->addWidget(label1);
     content()->addWidget(picture, 1);
     showFolders();
@@ -54,8 +59,13 @@ frmInstall::frmInstall(WizardFlow &flow, const frmStock &stock, const QStringLis
     QPushButton *install = addButton(QStringLiteral("cmdInstall"), QStringLiteral("Suivant >"));
     QPushButton *cancel = addButton(QStringLiteral("cmdCancel"), QStringLiteral("Abandon"));
     install->setDefault(true);
-    connect(
-        install, &QPushButton::clicked, this, [this] { this->flow().installNext(m_path->text()); });
+    connect(install, &QPushButton::clicked, this, [this] {
+        if (this->flow().installNext(m_path->text()))
+            return;
+        m_pathError->setText(this->flow().pathError());
+        m_pathError->show();
+        m_path->setFocus();
+    });
     connect(cancel, &QPushButton::clicked, this, [this] { this->flow().cancel(); });
     connect(m_driveList, &QComboBox::currentIndexChanged, this, &frmInstall::driveChosen);
     // A folder chosen with the arrow keys counts as clicked, as does a click on the entry that

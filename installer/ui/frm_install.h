@@ -4,6 +4,7 @@
 #include "installer/ui/wizard_window.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -30,6 +31,7 @@ private:
     QStringList m_drives;
     QString m_lastClicked;
     QLineEdit *m_path = nullptr;
+    QLabel *m_pathError = nullptr;
     QComboBox *m_driveList = nullptr;
     QListWidget *m_dirList = nullptr;
 };

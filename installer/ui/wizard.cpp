@@ -27,13 +27,15 @@ void Wizard::start()
     showPage(m_flow.page());
 }
 
-void Wizard::runUnattended(const QString &installPath)
+bool Wizard::runUnattended(const QString &installPath)
 {
     m_flow.aboutNext();
-    m_flow.installNext(installPath);
+    if (!m_flow.installNext(installPath))
+        return false;
     m_flow.shortNext(m_short->choice(), *m_log);
     m_flow.logFinish();
     m_flow.endFinish();
+    return true;
 }
 
 QWidget *Wizard::currentWindow() const

@@ -29,7 +29,8 @@ public:
     WizardFlow &flow() { return m_flow; }
     void start();
     // Goes through the windows as a user who keeps every default would, into `installPath`.
-    void runUnattended(const QString &installPath);
+    // False when the folder is refused, before anything is done.
+    bool runUnattended(const QString &installPath);
     // The window shown now, or none once the wizard has quit.
     QWidget *currentWindow() const;
 

@@ -39,11 +39,21 @@ int main(int argc, char *argv[])
     else if (window.exec() != QDialog::Accepted)
         return 0;
     const qmi::UninstallResult &result = window.result();
+    QString details;
+    if (!result.removed.isEmpty())
+        details += QStringLiteral("\n\nÉléments supprimés :\n") + result.removed.join(u'\n');
+    if (!result.kept.isEmpty()) {
+        details += QStringLiteral("\n\nRaccourcis conservés, qui ne viennent pas de cette "
+                                  "installation :\n")
+            + result.kept.join(u'\n');
+    }
     if (result.failed.isEmpty()) {
-        report(QMessageBox::Information, qmi::kProductName + QStringLiteral(" a été désinstallé."));
+        report(QMessageBox::Information,
+            qmi::kProductName + QStringLiteral(" a été désinstallé.") + details);
         return 0;
     }
     report(QMessageBox::Warning,
-        QStringLiteral("Ces éléments n'ont pas pu être supprimés :\n") + result.failed.join(u'\n'));
+        QStringLiteral("Ces éléments n'ont pas pu être supprimés :\n") + result.failed.join(u'\n')
+            + details);
     return 1;
 }

@@ -2,6 +2,7 @@
 
 #include "installer/core/install_paths.h"
 #include "installer/core/install_values.h"
+#include "installer/uninstaller/shortcut_owner.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,10 +21,16 @@ void addExisting(QStringList &list, const QString &file)
         list.append(file);
 }
 
-void addShortcut(QStringList &list, const QString &folder, const QString &linkName)
+void addShortcut(UninstallPlan &plan, const QString &folder, const QString &linkName)
 {
-    if (isUsableFolder(folder))
-        addExisting(list, shortcutFilePath(joinPath(folder, linkName)));
+    if (!isUsableFolder(folder))
+        return;
+    const QFileInfo file(shortcutFilePath(joinPath(folder, linkName)));
+    // Edited data may name one folder twice.
+    QStringList &list
+        = isShortcutOf(file, plan.installFolder) ? plan.shortcuts : plan.keptShortcuts;
+    if ((file.exists() || file.isSymLink()) && !list.contains(file.filePath()))
+        list.append(file.filePath());
 }
 
 void remove(const QString &file, UninstallResult &result)
@@ -59,13 +66,18 @@ UninstallPlan planUninstall(const QString &installFolder, const UninstallData &d
 {
     UninstallPlan plan;
     plan.installFolder = installFolder;
-    addShortcut(plan.shortcuts, data.desktopFolder, linkName());
-    addShortcut(plan.shortcuts, data.programsFolder, linkName());
-    addShortcut(plan.shortcuts, data.programsFolder, kHelpLinkName);
-    addShortcut(plan.shortcuts, data.programsFolder, kUninstallLinkName);
-    addShortcut(plan.shortcuts, data.startupFolder, linkName());
-    // The group is the product's own folder; any other folder named in the file is left alone.
-    if (isUsableFolder(data.programsFolder) && QDir(data.programsFolder).dirName() == kProductName)
+    addShortcut(plan, data.desktopFolder, linkName());
+    addShortcut(plan, data.programsFolder, linkName());
+    addShortcut(plan, data.programsFolder, kHelpLinkName);
+    addShortcut(plan, data.programsFolder, kUninstallLinkName);
+    addShortcut(plan, data.startupFolder, linkName());
+    // The group is the product's own folder, and one that holds this installation's shortcuts:
+    // any other folder named in the file, an empty one of the same name too, is left alone.
+    const bool holdsOurs = std::any_of(
+        plan.shortcuts.begin(), plan.shortcuts.end(), [&data](const QString &shortcut) {
+            return shortcut.startsWith(data.programsFolder + kSeparator);
+        });
+    if (holdsOurs && QDir(data.programsFolder).dirName() == kProductName)
         plan.programGroup = data.programsFolder;
 
     const PayloadTable payload = standardPayload();
@@ -93,6 +105,7 @@ bool removesInstallFolder(const UninstallPlan &plan, bool removeUserFiles)
 UninstallResult carryOut(const UninstallPlan &plan, bool removeUserFiles)
 {
     UninstallResult result;
+    result.kept = plan.keptShortcuts;
     for (const QString &shortcut : plan.shortcuts)
         remove(shortcut, result);
     removeFolderIfEmpty(plan.programGroup, result);

@@ -11,7 +11,9 @@ namespace qmi {
 struct UninstallPlan
 {
     QString installFolder;
+    // Only the shortcuts made for this installation; others under the same names are kept.
     QStringList shortcuts;
+    QStringList keptShortcuts;
     QString programGroup;
     QStringList programFiles;
     // The user's journal, settings and day file: kept unless the user asks otherwise.
@@ -22,6 +24,8 @@ struct UninstallResult
 {
     QStringList removed;
     QStringList failed;
+    // Shortcuts under the installer's names that are not this installation's.
+    QStringList kept;
 };
 
 // The program files are looked for in `installFolder`, the folder the uninstaller runs from and

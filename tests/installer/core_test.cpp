@@ -45,6 +45,9 @@ struct Rig
 };
 
 using Setup = std::function<void(Rig &)>;
+struct Installed;
+// Changes an installed tree before the uninstaller runs.
+using Plant = std::function<void(Installed &)>;
 
 // The program files in the order the run copies them, and the release files they come from.
 const QStringList kProgramFiles { "Quillmere", "Quillmere.pdf", "Quillmere.manifest", "Uninstall",
@@ -72,9 +75,14 @@ struct Installed
     }
     QString path(const QString &relative) const { return dir.path() + u'/' + relative; }
     bool exists(const QString &relative) const { return QFileInfo::exists(path(relative)); }
-    bool touch(const QString &relative) const
+    // A desktop entry is made as the installer makes it, for the installation in `app`.
+    bool touch(const QString &relative, const QString &installation = QStringLiteral("app")) const
     {
-        return QDir().mkpath(QFileInfo(path(relative)).path()) && writeBytes(path(relative), "x");
+        const QByteArray bytes = relative.endsWith(u".desktop")
+            ? "[Desktop Entry]\nType=Application\nX-Quillmere-Installation="
+                + path(installation).toUtf8() + '\n'
+            : QByteArray("x");
+        return QDir().mkpath(QFileInfo(path(relative)).path()) && writeBytes(path(relative), bytes);
     }
     UninstallResult uninstall(bool removeUserFiles) const
     {
@@ -89,6 +97,7 @@ struct Installed
 } // namespace
 
 Q_DECLARE_METATYPE(Setup)
+Q_DECLARE_METATYPE(Plant)
 Q_DECLARE_METATYPE(qmi::ShortcutChoice)
 
 class TstInstallerCore : public QObject
@@ -108,6 +117,8 @@ private Q_SLOTS:
         const QString missing
             = QStringLiteral("    Certains fichiers sont absents - voir le log    ");
         const QString copy = QStringLiteral("    Erreur pendant la copie - voir le log    ");
+        const QString write = QStringLiteral("    Erreur pendant l'écriture - voir le log    ");
+        const QString notWritten = QStringLiteral(" : ERREUR, écriture impossible");
         const QString inUse = QStringLiteral(" : ERREUR, fichier existant et utilisé");
         const QString firstCopy = QStringLiteral("Copie des fichiers...\r\n  - Quillmere") + inUse;
         const QString done
@@ -159,8 +170,18 @@ private Q_SLOTS:
             << QStringLiteral("Copie des fichiers...\r\n  - QMStat") + inUse << copy << 4 << 3
             << false;
         QTest::newRow("uninstall data cannot be written")
-            << Setup([](Rig &rig) { QDir().mkpath(rig.installed(kUninstallDataFileName)); }) << done
-            << QString() << 6 << 3 << false;
+            << Setup([](Rig &rig) {
+                   rig.platform.failingTargets.insert(rig.installed(kUninstallDataFileName));
+               })
+            << QStringLiteral("Création des raccourcis...  terminé\r\n  - uninstall.dat")
+                + notWritten
+            << write << 6 << 3 << false;
+        // The others are still made, and the uninstall data names them all.
+        QTest::newRow("shortcut cannot be written") << Setup([](Rig &rig) {
+            rig.platform.failingTargets.insert(
+                rig.platform.path("home/Programs/Quillmere/Aide.lnk"));
+        }) << QStringLiteral("/home/Programs/Quillmere/Aide.desktop") + notWritten
+                                                    << write << 6 << 3 << true;
     }
 
     void runs()
@@ -187,7 +208,7 @@ private Q_SLOTS:
         QCOMPARE(rig.platform.errors,
             message.isEmpty() ? QStringList()
                               : QStringList { QStringLiteral("Erreur|") + message });
-        QCOMPARE(rig.platform.shortcuts.isEmpty(), !message.isEmpty());
+        QCOMPARE(rig.platform.shortcuts.size(), programFiles == kProgramFiles.size() ? 4 : 0);
         for (qsizetype i = 0; i < kProgramFiles.size(); ++i)
             QVERIFY2((readAll(rig.installed(kProgramFiles[i])) == kSources[i].toUtf8())
                     == (i < programFiles),
@@ -259,19 +280,23 @@ private Q_SLOTS:
         QTest::addColumn<ShortcutChoice>("choice");
         QTest::addColumn<bool>("shell");
         QTest::addColumn<QStringList>("links");
+        QTest::addColumn<QString>("typedEnd");
 
         const QStringList group { "Programs/Quillmere/Quillmere.lnk", "Programs/Quillmere/Aide.lnk",
             "Programs/Quillmere/Uninstall.lnk" };
         const QStringList desktop { "Desktop/Quillmere.lnk" };
         const QStringList startup { "Startup/Quillmere.lnk" };
         QTest::newRow("all ticked")
-            << ShortcutChoice { true, true, true } << true << desktop + group + startup;
-        QTest::newRow("defaults") << ShortcutChoice() << true << group + startup;
-        QTest::newRow("desktop only") << ShortcutChoice { false, false, true } << true << desktop;
+            << ShortcutChoice { true, true, true } << true << desktop + group + startup << "";
+        QTest::newRow("defaults") << ShortcutChoice() << true << group + startup << "";
+        QTest::newRow("desktop only")
+            << ShortcutChoice { false, false, true } << true << desktop << "";
         QTest::newRow("none ticked")
-            << ShortcutChoice { false, false, false } << true << QStringList();
+            << ShortcutChoice { false, false, false } << true << QStringList() << "";
         QTest::newRow("shell folders unknown")
-            << ShortcutChoice { true, true, true } << false << QStringList();
+            << ShortcutChoice { true, true, true } << false << QStringList() << "";
+        QTest::newRow("folder typed with trailing separators")
+            << ShortcutChoice { false, false, true } << true << desktop << "//";
     }
 
     void shortcuts()
@@ -279,10 +304,13 @@ private Q_SLOTS:
         QFETCH(ShortcutChoice, choice);
         QFETCH(bool, shell);
         QFETCH(QStringList, links);
+        QFETCH(QString, typedEnd);
 
         Rig rig;
         if (!shell)
             rig.platform.special.clear();
+        const QString folder = rig.state.InstallPath;
+        rig.state.InstallPath += typedEnd;
         const QStringList before = rig.platform.allFiles();
         rig.run(choice);
 
@@ -301,11 +329,12 @@ private Q_SLOTS:
         for (const Shortcut &shortcut : std::as_const(rig.platform.shortcuts)) {
             made.append(QDir(rig.platform.path("home")).relativeFilePath(shortcut.linkPath));
             const QString link = QFileInfo(shortcut.linkPath).fileName();
-            const QString target = rig.installed(QString(link == u"Aide.lnk" ? "Quillmere.pdf"
-                    : link == u"Uninstall.lnk"                               ? "Uninstall"
-                                                                             : "Quillmere"));
+            const QString target = folder + u'/'
+                + QString(link == u"Aide.lnk"      ? "Quillmere.pdf"
+                        : link == u"Uninstall.lnk" ? "Uninstall"
+                                                   : "Quillmere");
             QCOMPARE(shortcut.targetPath, target);
-            QCOMPARE(shortcut.workingDirectory, rig.state.InstallPath);
+            QCOMPARE(shortcut.workingDirectory, folder);
             QCOMPARE(shortcut.windowStyle, 4);
             QCOMPARE(shortcut.iconLocation, target + QStringLiteral(", 0"));
         }
@@ -317,7 +346,8 @@ private Q_SLOTS:
         const QStringList folders = shell ? QStringList { rig.platform.path("home/Desktop"), group,
             rig.platform.path("home/Startup") }
                                           : QStringList { QString(), QString(), QString() };
-        QCOMPARE(rig.uninstallData(),
+        // The folder as it was typed.
+        QCOMPARE(readAll(folder + u'/' + kUninstallDataFileName),
             (QStringList { "Quillmere", rig.state.InstallPath } + folders
                 + QStringList { QString() })
                 .join(QStringLiteral("\r\n"))
@@ -331,17 +361,8 @@ private Q_SLOTS:
         QCOMPARE(formatUninstallData(kSample), golden);
         QTemporaryDir dir;
         const QString path = dir.filePath(kUninstallDataFileName);
-        QVERIFY(writeUninstallData(path, kSample));
-        QCOMPARE(readAll(path), golden);
+        QVERIFY(writeBytes(path, golden));
         QCOMPARE(readUninstallData(path), std::optional<UninstallData>(kSample));
-
-        QVERIFY(!writeUninstallData(dir.filePath("absent/uninstall.dat"), kSample));
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-        const bool refused = !writeUninstallData(path, UninstallData { "Other", {}, {}, {}, {} });
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        if (!refused)
-            QSKIP("running with rights that ignore folder permissions");
-        QCOMPARE(readAll(path), golden);
     }
 
     void uninstallDataReading_data()
@@ -349,8 +370,13 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("values");
 
-        QTest::newRow("line feeds only") << QByteArray("Quillmere\n/opt/Q\n/d\n/p\n/s\n")
-                                         << QStringList { "Quillmere", "/opt/Q", "/d", "/p", "/s" };
+        // The writer ends lines with CR LF only; anything else is part of a value.
+        QTest::newRow("line feeds only")
+            << QByteArray("Quillmere\n/opt/Q\n/d\n/p\n/s\n")
+            << QStringList { "Quillmere\n/opt/Q\n/d\n/p\n/s\n", "", "", "", "" };
+        QTest::newRow("line breaks inside a folder")
+            << formatUninstallData({ "Quillmere", "/home/a\nb", "/d\r", "/p\r\r", "/s" })
+            << QStringList { "Quillmere", "/home/a\nb", "/d\r", "/p\r\r", "/s" };
         QTest::newRow("empty folder lines") << QByteArray("Quillmere\r\n/opt/Q\r\n\r\n\r\n\r\n")
                                             << QStringList { "Quillmere", "/opt/Q", "", "", "" };
         QTest::newRow("short file") << QByteArray("Quillmere\r\n/opt/Q")
@@ -441,6 +467,87 @@ private Q_SLOTS:
         QVERIFY(installed.exists("desk/Other.desktop") && installed.exists("menu"));
         QCOMPARE(installed.exists("menu/Quillmere"), foreignFiles);
         QCOMPARE(installed.exists("app"), !removeUserFiles || foreignFiles);
+    }
+
+    void othersShortcutsAreKept_data()
+    {
+        QTest::addColumn<Plant>("plant");
+        QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<QStringList>("removed");
+
+        const QString desk = QStringLiteral("desk/Quillmere.desktop");
+        const QString startup = QStringLiteral("auto/Quillmere.desktop");
+        const QStringList group { "menu/Quillmere/Quillmere.desktop", "menu/Quillmere/Aide.desktop",
+            "menu/Quillmere/Uninstall.desktop" };
+        QTest::newRow("the user's own entry on the desktop") << Plant([=](Installed &tree) {
+            writeBytes(tree.path(desk),
+                "[Desktop Entry]\nType=Application\nName=Quillmere\nExec=/usr/bin/true\n");
+        }) << QStringList { desk } << group + QStringList { startup };
+        QTest::newRow("a second installation's entries") << Plant([=](Installed &tree) {
+            for (const QString &name : group.mid(0, 2) + QStringList { startup })
+                tree.touch(name, QStringLiteral("other/Quillmere"));
+        }) << group.mid(0, 2) + QStringList { startup } << QStringList { desk, group.at(2) };
+        QTest::newRow("the key outside the entry's group") << Plant([=](Installed &tree) {
+            writeBytes(tree.path(startup),
+                "[Desktop Entry]\nType=Application\n[X-Other]\nX-Quillmere-Installation="
+                    + tree.path("app").toUtf8() + '\n');
+        }) << QStringList { startup } << group + QStringList { desk };
+        QTest::newRow("a link at a shortcut's place") << Plant([=](Installed &tree) {
+            tree.touch("elsewhere/Quillmere.desktop");
+            QFile::remove(tree.path(desk));
+            QFile::link(tree.path("elsewhere/Quillmere.desktop"), tree.path(desk));
+        }) << QStringList { desk } << group + QStringList { startup };
+        // The data's folders in the home folder, where the user keeps entries of the same names
+        // and an empty folder named like the group; the same file named twice is listed once.
+        QTest::newRow("edited data naming the home folder") << Plant([](Installed &tree) {
+            for (const char *name : { "Quillmere", "Aide", "Uninstall" })
+                writeBytes(tree.path(QStringLiteral("home/%1.desktop").arg(name)),
+                    "[Desktop Entry]\nName=mine\n");
+            QDir().mkpath(tree.path("home/Quillmere"));
+            tree.data.desktopFolder = tree.data.startupFolder = tree.path("home");
+            tree.data.programsFolder = tree.path("home/Quillmere");
+        }) << QStringList { "home/Quillmere.desktop" } << QStringList();
+        QTest::newRow("edited data naming the home folder as the group")
+            << Plant([](Installed &tree) {
+                   for (const char *name : { "Quillmere", "Aide", "Uninstall" })
+                       writeBytes(tree.path(QStringLiteral("home/%1.desktop").arg(name)),
+                           "[Desktop Entry]\nName=mine\n");
+                   tree.data.programsFolder = tree.path("home");
+               })
+            << QStringList { "home/Quillmere.desktop", "home/Aide.desktop",
+                   "home/Uninstall.desktop" }
+            << QStringList { "desk/Quillmere.desktop", "auto/Quillmere.desktop" };
+    }
+
+    // A shortcut goes only when it is a plain file made for this very installation; any other
+    // under the same name is kept, untouched, and reported.
+    void othersShortcutsAreKept()
+    {
+        QFETCH(Plant, plant);
+        QFETCH(QStringList, kept);
+        QFETCH(QStringList, removed);
+
+        Installed tree;
+        QVERIFY(QDir(tree.dir.path()).mkdir("home"));
+        plant(tree);
+        const QMap<QString, QByteArray> home = snapshot(tree.path("home"));
+        QHash<QString, QByteArray> before;
+        for (const QString &name : kept)
+            before[name] = readAll(tree.path(name));
+        const UninstallResult result = carryOut(planUninstall(tree.path("app"), tree.data), false);
+
+        QVERIFY2(result.failed.isEmpty(), qPrintable(result.failed.join(u' ')));
+        QStringList reported;
+        for (const QString &file : result.kept)
+            reported.append(QDir(tree.dir.path()).relativeFilePath(file));
+        QCOMPARE(reported, kept);
+        for (const QString &name : kept) {
+            QVERIFY2(QFileInfo(tree.path(name)).isSymLink() || tree.exists(name), qPrintable(name));
+            QCOMPARE(readAll(tree.path(name)), before.value(name));
+        }
+        for (const QString &name : removed)
+            QVERIFY2(!tree.exists(name), qPrintable(name));
+        QCOMPARE(snapshot(tree.path("home")), home);
     }
 
     void undeterminedFoldersAreLeftAlone()

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMap>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -28,6 +29,35 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// Points this process's account folders into `home`, as on a fresh account.
+inline void useAccount(const QString &home)
+{
+    qputenv("HOME", home.toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home + QStringLiteral("/.local/share")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toLocal8Bit());
+}
+
+// Every entry below `root`, links not followed, with its permissions and its bytes, its link
+// target or its being a folder: two snapshots are equal when nothing there has changed.
+inline QMap<QString, QByteArray> snapshot(const QString &root)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+        QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        QByteArray state = QByteArray::number(int(info.permissions()), 16) + ' ';
+        if (info.isSymLink())
+            state += "link to " + info.symLinkTarget().toUtf8();
+        else if (info.isDir())
+            state += "folder";
+        else
+            state += readAll(info.filePath());
+        entries[QDir(root).relativeFilePath(info.filePath())] = state;
+    }
+    return entries;
+}
+
 // Gives the same answer to every question and keeps them, as "title|text".
 class AnsweringQuestions : public Questions
 {
@@ -45,8 +75,8 @@ public:
 };
 
 // A platform over a temporary tree: dates are set per file instead of read from the disk, copies
-// can be made to fail, and everything the run starts, writes or shows is recorded. The Windows
-// folder is handed out with trailing separators, as the system may give it.
+// and writes can be made to fail, and everything the run starts, writes or shows is recorded. The
+// Windows folder is handed out with trailing separators, as the system may give it.
 class FakePlatform : public Platform
 {
 public:
@@ -99,12 +129,20 @@ public:
     {
         return dates.value(file, QDateTime(QDate(2020, 1, 15), QTime(12, 0)));
     }
-    void startHidden(const QString &commandLine) override { started.append(commandLine); }
+    void startHidden(const QString &program, const QStringList &arguments) override
+    {
+        started.append(QStringList { program, arguments.join(u' ') }.join(u' '));
+    }
     QString specialFolder(const QString &name) override { return special.value(name); }
     bool createShortcut(const Shortcut &shortcut) override
     {
         shortcuts.append(shortcut);
-        return writeBytes(shortcut.linkPath, shortcut.targetPath.toUtf8());
+        return !failingTargets.contains(shortcut.linkPath)
+            && writeBytes(shortcut.linkPath, shortcut.targetPath.toUtf8());
+    }
+    bool writeFile(const QString &file, const QByteArray &bytes) override
+    {
+        return !failingTargets.contains(file) && writeBytes(file, bytes);
     }
     void showError(const QString &text, const QString &title) override
     {

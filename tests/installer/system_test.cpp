@@ -1,6 +1,8 @@
 #include "rig.h"
 
 #include "installer/core/install_paths.h"
+#include "installer/core/installation_run.h"
+#include "installer/core/log_sink.h"
 #include "installer/core/start_up.h"
 #include "installer/platform/desktop_entry.h"
 #include "installer/platform/system_platform.h"
@@ -44,19 +46,11 @@ struct CopyRig
     QTemporaryDir dir;
     QString source = dir.filePath("QM0.dat");
     QString target = dir.filePath("Quillmere");
-    const QDateTime built { QDate(2021, 6, 10), QTime(9, 30) };
+    QDateTime built { QDate(2021, 6, 10), QTime(9, 30) };
     QProcess running;
 };
 
 using CopySetup = std::function<void(CopyRig &)>;
-
-// Points this process's account folders into `home`, as on a fresh account.
-void useAccount(const QString &home)
-{
-    qputenv("HOME", home.toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (home + QStringLiteral("/.local/share")).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toLocal8Bit());
-}
 
 // The programs run as they are shipped, with no one to click: told so by the environment, they
 // keep every default and tell their outcome by their exit code and on stderr.
@@ -141,14 +135,19 @@ private Q_SLOTS:
             << "/opt/Quillmere/a $b \"c\" 100%\\d" << true
             << "/opt/Quillmere/a $b \"c\" 100%\\d.png"
             << QByteArray("[Desktop Entry]\nType=Application\nName=Quillmere\n"
+                          "Comment=Tenir le journal du temps passé à chaque activité\n"
                           "Exec=\"/opt/Quillmere/a \\\\$b \\\\\"c\\\\\" 100%%\\\\\\\\d\"\n"
                           "Path=/opt/Quillmere\nTerminal=false\n"
-                          "Icon=/opt/Quillmere/a $b \"c\" 100%\\\\d.png\n");
-        QTest::newRow("document") << "/opt/Quillmere/Aide à lire.pdf" << false << "application-pdf"
-                                  << QByteArray(
-                                         "[Desktop Entry]\nType=Link\nName=Quillmere\n"
-                                         "URL=file:///opt/Quillmere/Aide%20%C3%A0%20lire.pdf\n"
-                                         "Icon=application-pdf\n");
+                          "Categories=Office;ProjectManagement;\n"
+                          "Icon=/opt/Quillmere/a $b \"c\" 100%\\\\d.png\n"
+                          "X-Quillmere-Installation=/opt/Quillmere\n");
+        QTest::newRow("document")
+            << "/opt/Quillmere/Aide à lire.pdf" << false << "application-pdf"
+            << QByteArray("[Desktop Entry]\nType=Link\nName=Quillmere\n"
+                          "Comment=Tenir le journal du temps passé à chaque activité\n"
+                          "URL=file:///opt/Quillmere/Aide%20%C3%A0%20lire.pdf\n"
+                          "Icon=application-pdf\n"
+                          "X-Quillmere-Installation=/opt/Quillmere\n");
     }
 
     void desktopEntries()
@@ -172,7 +171,8 @@ private Q_SLOTS:
                                                         << "app/Quillmere.png";
     }
     // A desktop shows no picture from inside a program: the entry names a picture written beside
-    // the programs of the installation folder (seen in installs()), else a themed icon.
+    // the programs of the installation folder (seen in installs()), else a themed icon. A picture
+    // that cannot be written makes the shortcut fail, which the run reports.
     void desktopIcons()
     {
         QFETCH(QString, target);
@@ -186,10 +186,12 @@ private Q_SLOTS:
         QVERIFY(writeBytes(targetPath, "#!/bin/sh\n"));
         QVERIFY(QFile::setPermissions(targetPath, QFile::ReadOwner | QFile::ExeOwner));
         const QString link = dir.filePath("menu/Quillmere.lnk");
-        QVERIFY(SystemPlatform().createShortcut(
-            Shortcut { link, targetPath, dir.filePath("app"), 4, targetPath + ", 0" }));
+        QCOMPARE(SystemPlatform().createShortcut(
+                     Shortcut { link, targetPath, dir.filePath("app"), 4, targetPath + ", 0" }),
+            blocked.isEmpty());
 
-        QCOMPARE(iconOf(shortcutFilePath(link)), "application-x-shellscript");
+        QCOMPARE(
+            iconOf(shortcutFilePath(link)), blocked.isEmpty() ? "application-x-shellscript" : "");
         QVERIFY(!QDirIterator(dir.path(), { "*.png" }, QDir::Files, QDirIterator::Subdirectories)
                      .hasNext());
     }
@@ -205,6 +207,13 @@ private Q_SLOTS:
         QTest::newRow("over an older file")
             << CopySetup([](CopyRig &rig) { QVERIFY(writeBytes(rig.target, "older program")); })
             << true << false;
+        QTest::newRow("from a file dated before 1970") << CopySetup([](CopyRig &rig) {
+            // Qt itself refuses to set such a date.
+            QCOMPARE(
+                QProcess::execute("touch", { "-d", "1969-12-31 23:59:59.5 UTC", rig.source }), 0);
+            rig.built = QFileInfo(rig.source).lastModified();
+            QCOMPARE(rig.built.toMSecsSinceEpoch(), -500);
+        }) << true << false;
         QTest::newRow("from a read-only release set") << CopySetup([=](CopyRig &rig) {
             QVERIFY(QFile::setPermissions(rig.source, readOnly | exe));
         }) << true << false;
@@ -306,13 +315,14 @@ private Q_SLOTS:
         QCOMPARE(entriesBelow(m_home.path()), QStringList());
     }
 
+    // Into a folder typed with a trailing separator, on an account that lacks ~/Applications.
     void installs()
     {
         m_installPath = home("Applications/Quillmere");
+        const QString typed = m_installPath + u'/';
         QByteArray errors;
-        QCOMPARE(runUnattended(
-                     m_release + QStringLiteral("/Install"), m_release, m_installPath, &errors),
-            0);
+        QCOMPARE(
+            runUnattended(m_release + QStringLiteral("/Install"), m_release, typed, &errors), 0);
 
         for (const char *name : { "Quillmere", "QMStat", "Uninstall" })
             QVERIFY2(QFileInfo(installed(QLatin1String(name))).isExecutable(), name);
@@ -324,9 +334,9 @@ private Q_SLOTS:
 
         const QString group = home(".local/share/applications/Quillmere");
         QVERIFY(readAll(group + "/Quillmere.desktop")
-                    .contains(("Type=Application\nName=Quillmere\nExec=\"" + installed("Quillmere")
-                        + "\"\nPath=" + m_installPath + "\n")
-                                  .toUtf8()));
+                    .contains(
+                        ("\nExec=\"" + installed("Quillmere") + "\"\nPath=" + m_installPath + "\n")
+                            .toUtf8()));
         QVERIFY(QFileInfo(group + "/Quillmere.desktop").isExecutable());
         QVERIFY(readAll(group + "/Aide.desktop").contains("Type=Link\n"));
         QCOMPARE(iconOf(group + "/Aide.desktop"), QStringLiteral("application-pdf"));
@@ -340,8 +350,8 @@ private Q_SLOTS:
         // The desktop is not ticked by default, and its folder is not made for nothing.
         QVERIFY(!QFileInfo::exists(home("Desktop")));
         QCOMPARE(readAll(installed("uninstall.dat")),
-            (QStringLiteral("Quillmere\r\n") + m_installPath + "\r\n" + home("Desktop") + "\r\n"
-                + group + "\r\n" + home(".config/autostart") + "\r\n")
+            (QStringLiteral("Quillmere\r\n") + typed + "\r\n" + home("Desktop") + "\r\n" + group
+                + "\r\n" + home(".config/autostart") + "\r\n")
                 .toUtf8());
     }
 
@@ -381,6 +391,73 @@ private Q_SLOTS:
         for (const char *name :
             { ".local/share/applications/Quillmere", ".config/autostart/Quillmere.desktop" })
             QVERIFY2(!QFileInfo::exists(home(QLatin1String(name))), name);
+    }
+
+    // Two installations in one account, and the user's own desktop entry under the product's
+    // name: removing the first leaves the second's shortcuts, which replaced its own, and the
+    // user's entry, and says so; removing the second then takes its shortcuts away.
+    void installationsSideBySide()
+    {
+        QTemporaryDir account;
+        useAccount(account.path());
+        const auto restore = qScopeGuard([this] { useAccount(m_home.path()); });
+        const QString mine = account.filePath("Desktop/Quillmere.desktop");
+        const QByteArray mineBytes("[Desktop Entry]\nType=Application\nName=Quillmere\nExec=qm\n");
+        QVERIFY(QDir().mkpath(account.filePath("Desktop")) && writeBytes(mine, mineBytes));
+        const QString first = account.filePath("Applications/Premier");
+        const QString second = account.filePath("Applications/Second");
+        const QString group = account.filePath(".local/share/applications/Quillmere");
+        const QString startup = account.filePath(".config/autostart/Quillmere.desktop");
+        QByteArray errors;
+        for (const QString &folder : { first, second })
+            QCOMPARE(runUnattended(m_release + "/Install", m_release, folder, &errors), 0);
+        const QMap<QString, QByteArray> secondsShortcuts = snapshot(group);
+
+        QCOMPARE(runUnattended(first + "/Uninstall", m_release, "1", &errors), 0);
+        QVERIFY(!QFileInfo::exists(first));
+        QCOMPARE(readAll(mine), mineBytes);
+        QCOMPARE(snapshot(group), secondsShortcuts);
+        QVERIFY(readAll(startup).contains(("Exec=\"" + second + "/Quillmere\"").toUtf8()));
+        for (const QString &kept : { mine, group + "/Aide.desktop", startup })
+            QVERIFY2(errors.contains(kept.toUtf8()), errors.constData());
+
+        QCOMPARE(runUnattended(second + "/Uninstall", m_release, "1", &errors), 0);
+        QVERIFY(!QFileInfo::exists(group) && !QFileInfo::exists(startup));
+        QCOMPARE(readAll(mine), mineBytes);
+    }
+
+    // The wizard refuses a folder with a line break; one that is in the uninstall data anyway
+    // is read whole, so that the uninstaller removes its shortcuts and only those.
+    void lineBreakInFolder()
+    {
+        QTemporaryDir account;
+        useAccount(account.path());
+        const auto restore = qScopeGuard([this] { useAccount(m_home.path()); });
+        const QString folder = account.filePath("Mes\nprogrammes/Quillmere");
+        QByteArray errors;
+        QCOMPARE(runUnattended(m_release + "/Install", m_release, folder, &errors), 1);
+        QVERIFY2(errors.contains("caractère de contrôle"), errors.constData());
+        QCOMPARE(entriesBelow(account.path()), QStringList());
+
+        QVERIFY(QDir().mkpath(account.filePath("Mes\nprogrammes")));
+        SystemPlatform platform(SystemPlatform::Errors::StandardError);
+        TextLog log;
+        const PayloadTable payload = standardPayload();
+        InstallState state = prepareInstallState(platform, programFilesFolder());
+        state.InstallPath = folder;
+        QCOMPARE(InstallationRun(platform, log, payload, state).RunInstallation({}).caption,
+            kFinishNextCaption);
+        QStringList mine;
+        for (const char *name : { "Aide.desktop", "Uninstall.desktop" })
+            mine.append(account.filePath("Desktop/") + QLatin1String(name));
+        for (const QString &file : mine)
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && writeBytes(file, "[Desktop Entry]\n"));
+
+        QCOMPARE(runUnattended(folder + "/Uninstall", m_release, "1", &errors), 0);
+        for (const QString &file : mine)
+            QVERIFY2(QFileInfo::exists(file), qPrintable(file));
+        QVERIFY(!QFileInfo::exists(account.filePath(".local/share/applications/Quillmere")));
+        QVERIFY(!QFileInfo::exists(account.filePath(".config/autostart/Quillmere.desktop")));
     }
 
 private:

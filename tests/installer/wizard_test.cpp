@@ -265,6 +265,42 @@ private Q_SLOTS:
         QCOMPARE(rig.state.InstallPath, typed.isEmpty() ? full(proposed) : typed);
     }
 
+    void controlCharactersAreRefused_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("line feed") << "/srv/a\nb";
+        QTest::newRow("carriage return") << "/srv/a\rb";
+        QTest::newRow("tab") << "/srv/a\tb";
+        QTest::newRow("delete") << "/srv/a\x7f";
+    }
+
+    // Such a folder would break the uninstall data's lines: the folder window says why and stays,
+    // and a corrected path then goes on.
+    void controlCharactersAreRefused()
+    {
+        QFETCH(QString, typed);
+
+        WizardRig rig;
+        rig.click("cmdInstall");
+        const QString proposed = rig.state.InstallPath;
+        auto *path = rig.find<QLineEdit>("txtInstallPath");
+        path->setText(typed);
+        QCOMPARE(path->text(), typed);
+        rig.click("cmdInstall");
+
+        QCOMPARE(rig.windowName(), QStringLiteral("frmInstall"));
+        QCOMPARE(rig.state.InstallPath, proposed);
+        auto *message = rig.find<QLabel>("lblPathError");
+        QVERIFY(message && message->isVisible());
+        QCOMPARE(message->text(),
+            QStringLiteral("Le dossier d'installation ne peut contenir ni retour à la ligne ni "
+                           "autre caractère de contrôle."));
+        path->setText(QStringLiteral("/srv/a b"));
+        rig.click("cmdInstall");
+        QCOMPARE(rig.windowName(), QStringLiteral("frmShort"));
+        QCOMPARE(rig.state.InstallPath, QStringLiteral("/srv/a b"));
+    }
+
     void folderKeys_data()
     {
         QTest::addColumn<QString>("action");
@@ -356,8 +392,12 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString app = dir.filePath("app"), group = dir.filePath("menu/Quillmere");
         QVERIFY(QDir().mkpath(app) && (groupFiles.isEmpty() || QDir().mkpath(group)));
-        for (const QString &name : groupFiles)
-            QVERIFY(writeBytes(group + u'/' + name, "x"));
+        for (const QString &name : groupFiles) {
+            const QByteArray entry = name == u"Notes.desktop"
+                ? QByteArray("[Desktop Entry]\n")
+                : "[Desktop Entry]\nX-Quillmere-Installation=" + app.toUtf8() + '\n';
+            QVERIFY(writeBytes(group + u'/' + name, entry));
+        }
         for (const char *name : { "Quillmere", "Uninstall", "uninstall.dat" })
             QVERIFY(writeBytes(app + u'/' + QLatin1String(name), "x"));
         QVERIFY(!journal || writeBytes(app + "/Quillmere.log", "x"));
