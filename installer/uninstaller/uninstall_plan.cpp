@@ -86,7 +86,7 @@ UninstallPlan planUninstall(const QString &installFolder, const UninstallData &d
     addExisting(plan.programFiles, joinPath(installFolder, iconImageName()));
     addExisting(plan.programFiles, joinPath(installFolder, kProductName + QStringLiteral(".lock")));
     addExisting(plan.programFiles, joinPath(installFolder, kUninstallDataFileName));
-    for (const char *suffix : { ".log", ".ini", ".day" })
+    for (const char *suffix : { ".log", ".ini", ".day", ".closing" })
         addExisting(plan.userFiles, joinPath(installFolder, kProductName + QLatin1String(suffix)));
     return plan;
 }

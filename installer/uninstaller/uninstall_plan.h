@@ -16,7 +16,8 @@ struct UninstallPlan
     QStringList keptShortcuts;
     QString programGroup;
     QStringList programFiles;
-    // The user's journal, settings and day file: kept unless the user asks otherwise.
+    // The user's journal, settings and day file, and what a close cut short left: kept unless
+    // the user asks otherwise.
     QStringList userFiles;
 };
 

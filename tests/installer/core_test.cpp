@@ -63,7 +63,8 @@ const QStringList kProductFiles { "app/Quillmere", "app/Quillmere.pdf", "app/Qui
     "app/Uninstall", "app/QMStat", "app/QMStat.manifest", "app/uninstall.dat", "app/Quillmere.lock",
     "app/Quillmere.png", "desk/Quillmere.desktop", "menu/Quillmere/Quillmere.desktop",
     "menu/Quillmere/Aide.desktop", "menu/Quillmere/Uninstall.desktop", "auto/Quillmere.desktop" };
-const QStringList kUserFiles { "app/Quillmere.log", "app/Quillmere.ini", "app/Quillmere.day" };
+const QStringList kUserFiles { "app/Quillmere.log", "app/Quillmere.ini", "app/Quillmere.day",
+    "app/Quillmere.closing" };
 
 struct Installed
 {
