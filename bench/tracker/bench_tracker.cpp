@@ -45,6 +45,7 @@ public:
     bool askStockMessage(const StockMessage &, bool &) override { return true; }
     std::optional<QString> askText(const QString &, const QString &) override { return {}; }
     void warn(const QString &, const QString &) override { }
+    void inform(const QString &, const QString &) override { }
     void openFile(const QString &) override { }
     void openUrl(const QString &) override { }
     bool startProgram(const QString &) override { return true; }

@@ -47,6 +47,10 @@ public:
     {
         warnings.append(title + u'|' + text);
     }
+    void inform(const QString &title, const QString &text) override
+    {
+        warnings.append(title + u'|' + text);
+    }
 
     QMap<int, QList<bool>> answers;
     QList<int> suppressCodes, asked;

@@ -49,31 +49,34 @@ QString closingWarning(ClosingOutcome outcome)
     return {};
 }
 
-// What the user is told of a close that a crash had cut short: %1 is the day, %2 the journal,
-// %3 the closing file.
-QString settlementNotice(Settlement settlement)
+// What the user is told of a close that a crash had cut short.
+QString settlementNotice(const InterruptedClose &close, const AppState &state)
 {
-    switch (settlement) {
+    switch (close.settlement) {
     case Settlement::NothingPending:
         break;
     case Settlement::Finished:
         return QStringLiteral("La clôture de la journée du %1 a été interrompue par un arrêt de "
                               "Quillmere ou de l'ordinateur.\nElle est maintenant terminée : la "
-                              "journée est enregistrée une seule fois dans le log.");
+                              "journée est enregistrée une seule fois dans le log.")
+            .arg(close.dayDate);
     case Settlement::TakenBack:
         return QStringLiteral("La clôture de la journée du %1 avait échoué, puis la journée a "
                               "continué.\nCe que cette clôture avait écrit dans le log en a été "
                               "retiré : la journée y sera enregistrée une seule fois, à sa "
-                              "clôture.");
+                              "clôture.")
+            .arg(close.dayDate);
     case Settlement::JournalChanged:
         return QStringLiteral("La clôture de la journée du %1 a été interrompue, et le log %2 a "
                               "changé depuis.\nLe log n'a pas été modifié : vérifiez qu'il ne "
-                              "contient pas cette journée deux fois.");
+                              "contient pas cette journée deux fois.")
+            .arg(close.dayDate, state.journalPath);
     case Settlement::Failed:
-        return QStringLiteral("La clôture de la journée du %1, interrompue, n'a pas pu être "
-                              "terminée (fichiers %2 et %3).\nQuillmere s'arrête sans rien "
-                              "écrire : vérifiez que son dossier est accessible en écriture, "
-                              "puis relancez Quillmere.");
+        return QStringLiteral("Une clôture de journée interrompue n'a pas pu être terminée "
+                              "(fichiers %1 et %2).\nQuillmere s'arrête sans rien écrire : "
+                              "vérifiez que son dossier est accessible en écriture, puis "
+                              "relancez Quillmere.")
+            .arg(state.closingFilePath, state.journalPath);
     }
     return {};
 }
@@ -207,11 +210,11 @@ bool Day::settleInterruptedClose()
     if (close.settlement == Settlement::NothingPending)
         return true;
     const bool settled = close.settlement != Settlement::Failed;
-    const bool harmless
-        = close.settlement == Settlement::Finished || close.settlement == Settlement::TakenBack;
-    m_questions.warn(harmless ? QStringLiteral("Quillmere") : kErrorTitle,
-        settlementNotice(close.settlement)
-            .arg(close.dayDate, m_state.journalPath, m_state.closingFilePath));
+    const QString notice = settlementNotice(close, m_state);
+    if (close.settlement == Settlement::Finished || close.settlement == Settlement::TakenBack)
+        m_questions.inform(QStringLiteral("Quillmere"), notice);
+    else
+        m_questions.warn(kErrorTitle, notice);
     return settled;
 }
 

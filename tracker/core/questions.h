@@ -23,6 +23,8 @@ public:
 
     // A plain warning with a single button.
     virtual void warn(const QString &title, const QString &text) = 0;
+    // A plain piece of news with a single button: something was put right, nothing is wrong.
+    virtual void inform(const QString &title, const QString &text) = 0;
 };
 
 } // namespace qm

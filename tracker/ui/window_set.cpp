@@ -130,4 +130,9 @@ void WindowSet::warn(const QString &title, const QString &text)
     QMessageBox::warning(QApplication::activeWindow(), title, text);
 }
 
+void WindowSet::inform(const QString &title, const QString &text)
+{
+    QMessageBox::information(QApplication::activeWindow(), title, text);
+}
+
 } // namespace qm

@@ -54,6 +54,7 @@ public:
     bool askStockMessage(const StockMessage &message, bool &suppress) override;
     std::optional<QString> askText(const QString &prompt, const QString &title) override;
     void warn(const QString &title, const QString &text) override;
+    void inform(const QString &title, const QString &text) override;
 
 private:
     bool m_trayAvailable;
