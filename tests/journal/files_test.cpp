@@ -129,22 +129,25 @@ private slots:
         };
         const auto readFile = [&] {
             if (what == u"day") {
-                const auto content = readDayFile(path);
-                if (content) {
-                    read = QStringList { content->date };
-                    for (const DayLine &l : content->lines)
+                DayFileContent content;
+                const FileRead result = readDayFile(path, content);
+                if (result == FileRead::Read) {
+                    read = QStringList { content.date };
+                    for (const DayLine &l : content.lines)
                         read.append(
                             l.start + u'|' + l.minutesText + u'|' + l.activity + u'|' + l.comment);
                 }
+                // The date line alone reads the same as in the whole reading.
                 QString date;
-                return content && readDayFileDate(path, date) == FileRead::Read
-                    && date == content->date;
+                if (readDayFileDate(path, date) != result || date != content.date)
+                    return FileRead::Unreadable;
+                return result;
             }
             return what == u"log" ? readJournal(path, sink) : readJournalOfDate(path, what, sink);
         };
-        QVERIFY(!readFile());
+        QCOMPARE(readFile(), FileRead::Missing);
         QVERIFY(writeBytes(path, bytes));
-        QVERIFY(readFile());
+        QCOMPARE(readFile(), FileRead::Read);
         QTEST(read, "read");
     }
 
@@ -178,17 +181,18 @@ private slots:
         const QString path = dir.filePath("Quillmere.day");
         QVERIFY(writeDayFile(path, "05/12/2026", kTwoLines));
         QCOMPARE(readBytes(path), kTwoLinesFile);
-        QCOMPARE(readDayFile(path)->lines, kTwoLines);
+        DayFileContent content;
+        QCOMPARE(readDayFile(path, content), FileRead::Read);
+        QCOMPARE(content.lines, kTwoLines);
         QVERIFY(writeDayFile(path, "05/12/2026", {}));
         QCOMPARE(readBytes(path), "05/12/2026\r\n");
         QVERIFY(removeDayFile(path));
         QVERIFY(!QFile::exists(path));
 
         const QString golden = QFINDTESTDATA("../data/journal/recovered.day");
-        const auto content = readDayFile(golden);
-        QVERIFY(content);
-        QCOMPARE(content->lines.size(), 17);
-        QCOMPARE(formatDayFile(content->date, content->lines), readBytes(golden));
+        QCOMPARE(readDayFile(golden, content), FileRead::Read);
+        QCOMPARE(content.lines.size(), 17);
+        QCOMPARE(formatDayFile(content.date, content.lines), readBytes(golden));
     }
 
     void loadSettings_data()

@@ -2,10 +2,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
+#include <cstring>
 #include <functional>
 
 #include <sys/resource.h>
@@ -51,5 +54,38 @@ inline bool runFailingWrite(WriteFailure how, const QTemporaryDir &dir, const QS
     std::signal(SIGXFSZ, savedHandler);
     return written;
 }
+
+// The bytes of a file, served `chunk` bytes per read, whose reads fail from the `failingRead`th
+// on (counted from 1; 0 for never), as a disk that cannot give the rest of the file.
+class FailingDevice final : public QIODevice
+{
+public:
+    FailingDevice(QByteArray bytes, int failingRead, qint64 chunk)
+        : m_bytes(std::move(bytes))
+        , m_failingRead(failingRead)
+        , m_chunk(chunk)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+
+    qint64 size() const override { return m_bytes.size(); }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (m_failingRead > 0 && ++m_reads >= m_failingRead)
+            return -1;
+        const qint64 n = std::min({ maxSize, m_chunk, qint64(m_bytes.size()) - pos() });
+        std::memcpy(data, m_bytes.constData() + pos(), size_t(n));
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    int m_failingRead;
+    qint64 m_chunk;
+    int m_reads = 0;
+};
 
 } // namespace qm::test

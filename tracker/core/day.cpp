@@ -73,22 +73,25 @@ void Day::addToTotals(std::int32_t minutes, const QString &activity, int sign)
         add(m_state.dayTotalWithoutPauseMinutes);
 }
 
-bool Day::LoadDayFromJournal()
+JournalRows Day::LoadDayFromJournal()
 {
     bool matched = false;
-    readJournalOfDate(m_state.journalPath, m_state.dayDate, [&](const JournalRecord &record) {
-        if (lastRow() >= kMaxDayRows)
-            return;
-        matched = true;
-        ++m_state.historyRowOffset;
-        const int row = lastRow();
-        m_history.appendRow({ kInLogText.toString(), durationCellOfText(record.minutesText),
-                                record.activity, record.comment },
-            true);
-        m_history.showAsLastVisible(row);
-        addToTotals(readRoundedNumber(record.minutesText), record.activity);
-    });
-    return matched;
+    const FileRead read
+        = readJournalOfDate(m_state.journalPath, m_state.dayDate, [&](const JournalRecord &record) {
+              if (lastRow() >= kMaxDayRows)
+                  return;
+              matched = true;
+              ++m_state.historyRowOffset;
+              const int row = lastRow();
+              m_history.appendRow({ kInLogText.toString(), durationCellOfText(record.minutesText),
+                                      record.activity, record.comment },
+                  true);
+              m_history.showAsLastVisible(row);
+              addToTotals(readRoundedNumber(record.minutesText), record.activity);
+          });
+    if (read == FileRead::Unreadable)
+        return JournalRows::Unreadable;
+    return matched ? JournalRows::Shown : JournalRows::None;
 }
 
 bool Day::WriteDayToJournal()
@@ -148,12 +151,13 @@ FileRead Day::ReadDayFileDate()
     return read;
 }
 
-bool Day::LoadDayFile()
+FileRead Day::LoadDayFile()
 {
-    const auto content = readDayFile(m_state.dayFilePath);
-    if (!content)
-        return false;
-    for (const DayLine &line : content->lines) {
+    DayFileContent content;
+    const FileRead read = readDayFile(m_state.dayFilePath, content);
+    if (read != FileRead::Read)
+        return read;
+    for (const DayLine &line : content.lines) {
         if (lastRow() >= kMaxDayRows)
             break;
         ++m_state.dayActivityCount;
@@ -165,7 +169,7 @@ bool Day::LoadDayFile()
         addToTotals(readRoundedNumber(line.minutesText), line.activity);
     }
     if (m_state.dayActivityCount < 1)
-        return true;
+        return read;
     const int row = lastRow();
     m_state.currentActivity = m_history.cell(row, HistoryModel::ActivityColumn);
     m_state.currentComment = m_history.cell(row, HistoryModel::CommentColumn);
@@ -175,7 +179,7 @@ bool Day::LoadDayFile()
         m_state.currentStart = start;
     m_state.currentDuration
         = readRoundedNumber(minutesTextOfCell(m_history.cell(row, HistoryModel::DurationColumn)));
-    return true;
+    return read;
 }
 
 void Day::CloseRunningActivity()

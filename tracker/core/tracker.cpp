@@ -95,9 +95,19 @@ void Tracker::start()
     }
 
     if (!m_state.firstRunPending) {
-        if (m_day.LoadDayFromJournal())
+        // What was read before a read error is only part of the day: going on with it would
+        // write a shorter day file over the whole one.
+        const JournalRows rows = m_day.LoadDayFromJournal();
+        if (rows == JournalRows::Unreadable) {
+            refuseUnreadableFile(m_state.journalPath);
+            return;
+        }
+        if (rows == JournalRows::Shown)
             ShowStockMessage(2);
-        m_day.LoadDayFile();
+        if (m_day.LoadDayFile() == FileRead::Unreadable) {
+            refuseUnreadableFile(m_state.dayFilePath);
+            return;
+        }
     } else {
         OpenEditor();
     }
@@ -202,7 +212,10 @@ bool Tracker::StartNewDay()
     m_state.dayTotalWithoutPauseMinutes = 0;
     m_state.dayDate = dateText(m_state.changeTime.date());
     m_day.resetHistory(kNewDayLayout);
-    if (m_day.LoadDayFromJournal())
+    const JournalRows rows = m_day.LoadDayFromJournal();
+    if (rows == JournalRows::Unreadable)
+        refuseUnreadableFile(m_state.journalPath);
+    else if (rows == JournalRows::Shown)
         ShowStockMessage(2);
     return true;
 }
