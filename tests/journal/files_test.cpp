@@ -314,6 +314,7 @@ private slots:
         QTest::addColumn<WriteFailure>("how");
         QTest::newRow("folder is a file") << WriteFailure::FolderIsAFile;
         QTest::newRow("disk full") << WriteFailure::DiskFull;
+        QTest::newRow("sync to disk fails") << WriteFailure::SyncFails;
     }
     void failedWrites()
     {
@@ -324,7 +325,10 @@ private slots:
             = [&](const char *name, const std::function<bool(const QString &)> &write) {
                   QVERIFY(writeBytes(dir.filePath(name), old));
                   QVERIFY2(!runFailingWrite(how, dir, name, write), name);
-                  QCOMPARE(readBytes(dir.filePath(name)), old);
+                  // An append whose sync failed has its lines in the file: taking them back is
+                  // for the closing of the day, which knows the size before.
+                  if (how != WriteFailure::SyncFails || !QByteArrayView(name).endsWith(".log"))
+                      QCOMPARE(readBytes(dir.filePath(name)), old);
               };
         fails("Quillmere.log", [](const QString &path) {
             return appendToJournal(path, { { "05/12/2026", " 65", "a", "b" } });

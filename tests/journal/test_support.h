@@ -1,5 +1,7 @@
 #pragma once
 
+#include "journal/durable_write.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -7,6 +9,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <functional>
@@ -27,10 +30,11 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// A file that cannot be opened (its folder is a plain file), or one that opens but whose new
-// bytes cannot go out (the disk is full from the file's present size). Folder permissions would
-// not do: they stop no one running as root.
-enum class WriteFailure { FolderIsAFile, DiskFull };
+// A file that cannot be opened (its folder is a plain file), one that opens but whose new bytes
+// cannot go out (the disk is full from the file's present size), or one whose bytes the disk
+// fails to keep (the sync to disk fails, as on a failing disk or a lost network share). Folder
+// permissions would not do: they stop no one running as root.
+enum class WriteFailure { FolderIsAFile, DiskFull, SyncFails };
 
 // Runs `write` on the file `name` of `dir` in a way that makes it fail, and returns its result.
 inline bool runFailingWrite(WriteFailure how, const QTemporaryDir &dir, const QString &name,
@@ -42,6 +46,15 @@ inline bool runFailingWrite(WriteFailure how, const QTemporaryDir &dir, const QS
         return write(blocker + u'/' + name);
     }
     const QString path = dir.filePath(name);
+    if (how == WriteFailure::SyncFails) {
+        const SyncCall saved = replaceSyncCall([](int) {
+            errno = EIO;
+            return -1;
+        });
+        const bool written = write(path);
+        replaceSyncCall(saved);
+        return written;
+    }
     // Going over the limit raises SIGXFSZ, which would end the test instead of failing the write.
     const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved {};
