@@ -20,7 +20,8 @@ struct Entry
 {
     QStringView name;
     QStringView value;
-    QStringView third;
+    // Only a line with a second "=" has a third field; an empty one is still there.
+    std::optional<QStringView> third;
 };
 
 std::optional<Entry> splitEntry(QStringView line)
@@ -31,10 +32,11 @@ std::optional<Entry> splitEntry(QStringView line)
         return std::nullopt;
     Entry entry { line.first(first), line.sliced(first + 1), {} };
     if (const qsizetype second = entry.value.indexOf(u'='); second >= 0) {
-        entry.third = entry.value.sliced(second + 1);
+        QStringView third = entry.value.sliced(second + 1);
         entry.value = entry.value.first(second);
-        if (const qsizetype third = entry.third.indexOf(u'='); third >= 0)
-            entry.third = entry.third.first(third);
+        if (const qsizetype end = third.indexOf(u'='); end >= 0)
+            third = third.first(end);
+        entry.third = third;
     }
     return entry;
 }
@@ -82,10 +84,11 @@ bool readSettings(QIODevice &device, SettingsModel &model)
         } else if (entry.name == u"User") {
             read.userName = value;
         } else if (entry.name == u"Message") {
+            // Without its third field the line says nothing about the message.
             const int n = readRoundedNumber(entry.value);
-            if (n < 0 || n >= kMessageCount)
+            if (!entry.third || n < 0 || n >= kMessageCount)
                 return;
-            read.messageEnabled[size_t(n)] = entry.third != u"Faux" && entry.third != u"False";
+            read.messageEnabled[size_t(n)] = *entry.third != u"Faux" && *entry.third != u"False";
         }
     });
     if (whole)

@@ -37,7 +37,7 @@ struct SettingsModel
 // Reads the file into the model. Both activity counts are reset when the file is missing; then
 // nothing else changes. A file that exists but cannot be read, or whose reading fails before
 // its end, changes nothing at all. Lines with unknown names, without "=", with a message number
-// outside 0..9 or beyond a full list are ignored.
+// outside 0..9 or without its third field, or beyond a full list are ignored.
 FileRead LoadSettings(const QString &path, SettingsModel &model);
 
 // The reading of LoadSettings from an open device that holds the file's bytes; false, and the

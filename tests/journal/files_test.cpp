@@ -207,8 +207,9 @@ private slots:
         row("messages",
             "Message=7=Faux\r\nMessage=3=False\r\nMessage=5=false\r\nMessage=1=FAUX\r\n"
             "Message=2=Faux \r\nMessage=9\r\nMessage= 8=Faux=x\r\nMessage=4.5=Faux\r\n"
-            "Message=10=Faux\r\nMessage=-1=Faux\r\nMessage=99999999999=Faux\r\n",
-            "-|3,4,7,8|||");
+            "Message=10=Faux\r\nMessage=-1=Faux\r\nMessage=99999999999=Faux\r\n"
+            "Message=6=Faux\r\nMessage=6\r\nMessage=0=Faux\r\nMessage=0=\r\n",
+            "-|3,4,6,7,8|||");
         row("names: case-sensitive, with =",
             "activity=x\r\nUSER=y\r\n Activity=w\r\nActivity\r\nComment\r\nActivity=z\r\n",
             "-||z||");
