@@ -108,6 +108,32 @@ private slots:
             unreadable == kSettingsFileName ? QByteArray() : kThreeActivities);
     }
 
+    // The day file's date becomes the date of the day's journal records: only a date that the
+    // journal's readers count is taken, anything else leaves today's date.
+    void dayFileDate_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("dayDate");
+        QTest::newRow("as written") << QByteArray("05/12/2026") << "05/12/2026";
+        QTest::newRow("one-digit day") << QByteArray("5/12/2026") << "5/12/2026";
+        QTest::newRow("blanks around") << QByteArray(" 05/12/2026 ") << " 05/12/2026 ";
+        QTest::newRow("blank before a slash") << QByteArray("05 /12/2026") << "07/12/2026";
+        QTest::newRow("blank after a slash") << QByteArray("05/ 12/2026") << "07/12/2026";
+        QTest::newRow("non-breaking space") << QByteArray("05/12/2026\xC2\xA0") << "07/12/2026";
+        QTest::newRow("two-digit year") << QByteArray("05/12/26") << "07/12/2026";
+        QTest::newRow("no such day") << QByteArray("31/02/2026") << "07/12/2026";
+    }
+    void dayFileDate()
+    {
+        QFETCH(QByteArray, line);
+        Rig rig;
+        rig.clock.set(2026, 12, 7, 14, 0);
+        writeBytes(rig.file(kDayFileName), line + "\r\n08:30:00, 45,Dossiers,\r\n");
+        rig.startDay();
+        QTEST(rig.state().dayDate, "dayDate");
+        QCOMPARE(rig.state().dayActivityCount, 1);
+    }
+
     // The day's records already in the journal count in the totals, whatever their shape.
     void journalRows()
     {

@@ -3,6 +3,7 @@
 #include "journal/datetime.h"
 #include "journal/journal_file.h"
 #include "journal/number_reading.h"
+#include "journal/text_codec.h"
 #include "journal/text_formats.h"
 #include "tracker/core/app_state.h"
 #include "tracker/core/history_model.h"
@@ -141,12 +142,14 @@ FileRead Day::ReadDayFileDate()
     const FileRead read = readDayFileDate(m_state.dayFilePath, date);
     if (read != FileRead::Read)
         return read;
-    const auto parsed = parseUserDate(date);
-    // A date line that is no date would leave no day to log: the day stays today's, and the
-    // file's lines are still offered.
-    if (parsed) {
+    // The date goes into every journal record of the day: it must be one that the journal's
+    // readers take for a date, or the statistics would skip the whole day. A date line that is
+    // not would leave no day to log: the day stays today's, and the file's lines are still
+    // offered.
+    const QDate parsed = parseJournalDate(encodeText(date));
+    if (parsed.isValid()) {
         m_state.dayDate = date;
-        m_state.currentStart = makeDateTime(*parsed, m_clock.now().time());
+        m_state.currentStart = makeDateTime(parsed, m_clock.now().time());
     }
     return read;
 }

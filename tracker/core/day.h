@@ -38,7 +38,8 @@ public:
     // Appends the day's activities to the journal, then deletes the day file. False (and the
     // day file is kept, the user told) when the journal could not be written.
     bool WriteDayToJournal();
-    // Whether a day file exists; takes its date as the day being logged when it can be read.
+    // Whether a day file exists; takes its date as the day being logged when it can be read and
+    // is a date of the journal's form.
     FileRead ReadDayFileDate();
     // Loads the day file's activities under the journal rows; Unreadable, and nothing loaded,
     // when the file could not be read to its end.
