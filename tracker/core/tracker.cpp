@@ -212,10 +212,7 @@ bool Tracker::StartNewDay()
     m_state.dayTotalWithoutPauseMinutes = 0;
     m_state.dayDate = dateText(m_state.changeTime.date());
     m_day.resetHistory(kNewDayLayout);
-    const JournalRows rows = m_day.LoadDayFromJournal();
-    if (rows == JournalRows::Unreadable)
-        refuseUnreadableFile(m_state.journalPath);
-    else if (rows == JournalRows::Shown)
+    if (m_day.LoadDayFromJournal() == JournalRows::Shown)
         ShowStockMessage(2);
     return true;
 }
