@@ -46,22 +46,30 @@ bool writePendingClose(const QString &path, const PendingClose &pending)
     return writeFileAtomically(path, formatPendingClose(pending)) && syncFolderOf(path);
 }
 
-// The journal's bytes from `from` on (-1: the journal did not exist), when there are no more of
-// them than `limit`.
-std::optional<QByteArray> journalTail(const QString &path, qint64 from, qint64 limit)
+// The journal's bytes from `from` on (-1: the journal did not exist then).
+struct JournalTail
+{
+    bool readable = true;
+    std::optional<QByteArray> bytes; // nothing when the journal is no longer what it was
+};
+
+JournalTail journalTail(const QString &path, qint64 from, qint64 limit)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const bool stillMissing = from < 0 && !QFileInfo::exists(path);
-        return stillMissing ? std::optional(QByteArray()) : std::nullopt;
-    }
+    const FileRead opened = openForReading(file);
+    if (opened == FileRead::Missing)
+        return { true, from < 0 ? std::optional(QByteArray()) : std::nullopt };
+    if (opened == FileRead::Unreadable)
+        return { false, {} };
     const qint64 start = std::max<qint64>(from, 0);
-    if (file.size() < start || file.size() - start > limit || !file.seek(start))
-        return std::nullopt;
+    if (file.size() < start || file.size() - start > limit)
+        return {};
+    if (!file.seek(start))
+        return { false, {} };
     QByteArray tail = file.readAll();
     if (tail.size() != file.size() - start)
-        return std::nullopt;
-    return tail;
+        return { false, {} };
+    return { true, std::move(tail) };
 }
 
 // The appended bytes without the end of an unfinished line that may come first.
@@ -122,7 +130,11 @@ InterruptedClose settleInterruptedClose(
         return InterruptedClose { settlement, pending->dayDate };
     };
 
-    const auto tail = journalTail(files.journal, pending->journalSize, pending->bytes.size());
+    const JournalTail found
+        = journalTail(files.journal, pending->journalSize, pending->bytes.size());
+    if (!found.readable)
+        return settled(Settlement::Failed);
+    const auto &tail = found.bytes;
     if (!tail || !pending->bytes.startsWith(*tail)) {
         // Someone else changed the journal since: guessing what to cut or add could only do
         // harm. The closing file no longer describes it.

@@ -17,36 +17,43 @@ FileRead readDayFileDate(const QString &path, QString &date)
         return opened;
     LineReader reader(file);
     QByteArrayView line;
-    date = reader.next(line) ? decodeText(line) : QString();
+    const bool got = reader.next(line);
+    if (reader.failed())
+        return FileRead::Unreadable;
+    date = got ? decodeText(line) : QString();
     return opened;
 }
 
-DayFileContent readDayFile(QIODevice &device)
+bool readDayFile(QIODevice &device, DayFileContent &content)
 {
     LineReader reader(device);
-    DayFileContent content;
+    DayFileContent read;
     QByteArrayView line;
-    if (!reader.next(line))
-        return content;
-    content.date = decodeText(line);
-    while (reader.next(line)) {
-        if (line.isEmpty())
-            continue;
-        // The day file's lines have the journal's shape, with the start time in front.
-        if (auto fields = parseJournalLine(line)) {
-            content.lines.append(
-                DayLine { fields->date, fields->minutesText, fields->activity, fields->comment });
+    if (reader.next(line)) {
+        read.date = decodeText(line);
+        while (reader.next(line)) {
+            if (line.isEmpty())
+                continue;
+            // The day file's lines have the journal's shape, with the start time in front.
+            if (auto fields = parseJournalLine(line)) {
+                read.lines.append(DayLine {
+                    fields->date, fields->minutesText, fields->activity, fields->comment });
+            }
         }
     }
-    return content;
+    if (reader.failed())
+        return false;
+    content = std::move(read);
+    return true;
 }
 
-std::optional<DayFileContent> readDayFile(const QString &path)
+FileRead readDayFile(const QString &path, DayFileContent &content)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return readDayFile(file);
+    const FileRead opened = openForReading(file);
+    if (opened != FileRead::Read)
+        return opened;
+    return readDayFile(file, content) ? FileRead::Read : FileRead::Unreadable;
 }
 
 QByteArray formatDayFile(const QString &date, const QList<DayLine> &lines)

@@ -5,8 +5,6 @@
 #include <QList>
 #include <QString>
 
-#include <optional>
-
 class QIODevice;
 
 namespace qm {
@@ -33,11 +31,14 @@ struct DayFileContent
 // cannot be read.
 FileRead readDayFileDate(const QString &path, QString &date);
 
-// The whole day file; empty lines and lines with fewer than four fields are skipped.
-std::optional<DayFileContent> readDayFile(const QString &path);
+// The whole day file into `content`; empty lines and lines with fewer than four fields are
+// skipped. A file whose reading fails before its end is Unreadable, like one that cannot be
+// opened, and `content` is then left alone.
+FileRead readDayFile(const QString &path, DayFileContent &content);
 
-// The same reading from an open device; an empty device gives an empty date and no lines.
-DayFileContent readDayFile(QIODevice &device);
+// The same reading from an open device; an empty device gives an empty date and no lines. False
+// when a read error stopped it.
+bool readDayFile(QIODevice &device, DayFileContent &content);
 
 // The bytes of a day file: the date line, then one line per activity, CR LF each.
 QByteArray formatDayFile(const QString &date, const QList<DayLine> &lines);

@@ -1,6 +1,7 @@
 #include "journal/durable_write.h"
 
 #include <QFile>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -13,15 +14,31 @@
 
 namespace qm {
 
-bool syncToDisk(QFile &file)
+namespace {
+
+int systemSync(int handle)
 {
-    if (!file.flush())
-        return false;
 #ifdef Q_OS_WIN
-    return _commit(file.handle()) == 0;
+    return ::_commit(handle);
 #else
-    return ::fsync(file.handle()) == 0;
+    return ::fsync(handle);
 #endif
+}
+
+SyncCall g_syncCall = systemSync;
+
+} // namespace
+
+SyncCall replaceSyncCall(SyncCall call)
+{
+    const SyncCall previous = g_syncCall;
+    g_syncCall = call;
+    return previous;
+}
+
+bool syncToDisk(QFileDevice &file)
+{
+    return file.flush() && g_syncCall(file.handle()) == 0;
 }
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes)
@@ -30,8 +47,9 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly))
         return false;
     // QSaveFile::commit() only looks at errors of write() itself: data that fails to leave its
-    // buffer (a full disk) would still replace the old file with a truncated one.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    // buffer (a full disk) would still replace the old file with a truncated one. Its own sync
+    // ignores a failure too, so the data is put on disk here, where a failure counts.
+    if (file.write(bytes) != bytes.size() || !syncToDisk(file)) {
         file.cancelWriting();
         return false;
     }

@@ -28,7 +28,8 @@ qsizetype splitFields(QByteArrayView line, QByteArrayView *fields, qsizetype cou
     return n;
 }
 
-void readLines(QIODevice &device, const std::function<void(QByteArrayView)> &onLine)
+// False when a read error stopped the reading before the end of the device.
+bool readLines(QIODevice &device, const std::function<void(QByteArrayView)> &onLine)
 {
     LineReader reader(device);
     QByteArrayView line;
@@ -36,15 +37,16 @@ void readLines(QIODevice &device, const std::function<void(QByteArrayView)> &onL
         if (!line.isEmpty())
             onLine(line);
     }
+    return !reader.failed();
 }
 
-bool readFile(const QString &path, const std::function<void(QIODevice &)> &read)
+FileRead readFile(const QString &path, const std::function<bool(QIODevice &)> &read)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    read(file);
-    return true;
+    const FileRead opened = openForReading(file);
+    if (opened != FileRead::Read)
+        return opened;
+    return read(file) ? FileRead::Read : FileRead::Unreadable;
 }
 
 } // namespace
@@ -88,25 +90,25 @@ std::optional<JournalRecord> parseJournalLine(QByteArrayView line)
         decodeText(fields[3]) };
 }
 
-void readJournal(QIODevice &device, const JournalRecordSink &sink)
+bool readJournal(QIODevice &device, const JournalRecordSink &sink)
 {
-    readLines(device, [&](QByteArrayView line) {
+    return readLines(device, [&](QByteArrayView line) {
         if (auto record = parseJournalLine(line))
             sink(*record);
     });
 }
 
-bool readJournal(const QString &path, const JournalRecordSink &sink)
+FileRead readJournal(const QString &path, const JournalRecordSink &sink)
 {
-    return readFile(path, [&](QIODevice &file) { readJournal(file, sink); });
+    return readFile(path, [&](QIODevice &file) { return readJournal(file, sink); });
 }
 
-void readJournalOfDate(QIODevice &device, const QString &date, const JournalRecordSink &sink)
+bool readJournalOfDate(QIODevice &device, const QString &date, const JournalRecordSink &sink)
 {
     // Comparing the raw date field first keeps a long journal cheap to scan; the decoded text
     // is compared as well, so the match stays textual whatever the file's encoding.
     const QByteArray rawDate = encodeText(date);
-    readLines(device, [&](QByteArrayView line) {
+    return readLines(device, [&](QByteArrayView line) {
         const qsizetype comma = line.indexOf(',');
         const QByteArrayView field = comma < 0 ? line : line.first(comma);
         if (field != rawDate && decodeText(field) != date)
@@ -116,9 +118,9 @@ void readJournalOfDate(QIODevice &device, const QString &date, const JournalReco
     });
 }
 
-bool readJournalOfDate(const QString &path, const QString &date, const JournalRecordSink &sink)
+FileRead readJournalOfDate(const QString &path, const QString &date, const JournalRecordSink &sink)
 {
-    return readFile(path, [&](QIODevice &file) { readJournalOfDate(file, date, sink); });
+    return readFile(path, [&](QIODevice &file) { return readJournalOfDate(file, date, sink); });
 }
 
 bool appendToJournal(const QString &path, const QList<JournalRecord> &records)

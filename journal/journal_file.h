@@ -1,5 +1,7 @@
 #pragma once
 
+#include "journal/file_names.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -40,13 +42,15 @@ std::optional<JournalRecord> parseJournalLine(QByteArrayView line);
 using JournalRecordSink = std::function<void(const JournalRecord &)>;
 
 // Every record of the journal in file order, or only those whose date field is textually
-// `date` when it is given. False when the file does not exist or cannot be read.
-bool readJournal(const QString &path, const JournalRecordSink &sink);
-bool readJournalOfDate(const QString &path, const QString &date, const JournalRecordSink &sink);
+// `date` when it is given. A file whose reading fails before its end is Unreadable, like one
+// that cannot be opened; the sink has then seen only part of the records.
+FileRead readJournal(const QString &path, const JournalRecordSink &sink);
+FileRead readJournalOfDate(const QString &path, const QString &date, const JournalRecordSink &sink);
 
 // The same readings from an open device, such as a file already opened or an in-memory buffer.
-void readJournal(QIODevice &device, const JournalRecordSink &sink);
-void readJournalOfDate(QIODevice &device, const QString &date, const JournalRecordSink &sink);
+// False when a read error stopped them.
+bool readJournal(QIODevice &device, const JournalRecordSink &sink);
+bool readJournalOfDate(QIODevice &device, const QString &date, const JournalRecordSink &sink);
 
 // Appends the records and waits until they are on disk. The file is created when missing. A
 // last line left without its end is ended first, so that the first new record does not run into

@@ -26,6 +26,7 @@ bool LineReader::fill()
     if (got <= 0) {
         m_buffer.resize(old);
         m_atEnd = true;
+        m_failed = got < 0;
         return false;
     }
     m_buffer.resize(old + got);
@@ -66,7 +67,7 @@ bool LineReader::next(QByteArrayView &line)
         }
         const qsizetype scanned = m_buffer.size() - m_pos;
         if (!fill()) {
-            if (m_pos >= m_buffer.size())
+            if (m_failed || m_pos >= m_buffer.size())
                 return false;
             // Last line without an end.
             qsizetype len = m_buffer.size() - m_pos;

@@ -16,8 +16,12 @@ class LineReader
 public:
     explicit LineReader(QIODevice &device, qsizetype blockSize = 1 << 18);
 
-    // False at the end of the device (or on a read error).
+    // False at the end of the device, and from a read error on: what was read before the error
+    // is no reason to take the device for shorter than it is, so the unfinished line that the
+    // error cut is not returned either.
     bool next(QByteArrayView &line);
+    // Whether reading stopped on an error rather than at the end of the device.
+    bool failed() const { return m_failed; }
 
 private:
     bool fill();
@@ -28,6 +32,7 @@ private:
     QByteArray m_buffer;
     qsizetype m_pos = 0;
     bool m_atEnd = false;
+    bool m_failed = false;
     bool m_atStart = true;
 };
 

@@ -20,7 +20,8 @@ struct Entry
 {
     QStringView name;
     QStringView value;
-    QStringView third;
+    // Only a line with a second "=" has a third field; an empty one is still there.
+    std::optional<QStringView> third;
 };
 
 std::optional<Entry> splitEntry(QStringView line)
@@ -31,15 +32,17 @@ std::optional<Entry> splitEntry(QStringView line)
         return std::nullopt;
     Entry entry { line.first(first), line.sliced(first + 1), {} };
     if (const qsizetype second = entry.value.indexOf(u'='); second >= 0) {
-        entry.third = entry.value.sliced(second + 1);
+        QStringView third = entry.value.sliced(second + 1);
         entry.value = entry.value.first(second);
-        if (const qsizetype third = entry.third.indexOf(u'='); third >= 0)
-            entry.third = entry.third.first(third);
+        if (const qsizetype end = third.indexOf(u'='); end >= 0)
+            third = third.first(end);
+        entry.third = third;
     }
     return entry;
 }
 
-void forEachEntry(QIODevice &device, const std::function<void(const Entry &)> &onEntry)
+// False when a read error stopped the reading before the end of the file.
+bool forEachEntry(QIODevice &device, const std::function<void(const Entry &)> &onEntry)
 {
     LineReader reader(device);
     QByteArrayView line;
@@ -50,6 +53,7 @@ void forEachEntry(QIODevice &device, const std::function<void(const Entry &)> &o
         if (const auto entry = splitEntry(text))
             onEntry(*entry);
     }
+    return !reader.failed();
 }
 
 QString booleanText(bool value)
@@ -59,30 +63,37 @@ QString booleanText(bool value)
 
 } // namespace
 
-void readSettings(QIODevice &device, SettingsModel &model)
+bool readSettings(QIODevice &device, SettingsModel &model)
 {
-    model.currentActivities.clear();
-    model.retiredActivities.clear();
-    model.activityChoices = QStringList { kPauseChoice.toString() };
-    model.commentChoices = QStringList { kNoCommentChoice.toString() };
-    forEachEntry(device, [&](const Entry &entry) {
+    // The lines go into a copy: a reading cut short by an error must leave the model as it was,
+    // or the next save would write the shorter lists over the file.
+    SettingsModel read = model;
+    read.currentActivities.clear();
+    read.retiredActivities.clear();
+    read.activityChoices = QStringList { kPauseChoice.toString() };
+    read.commentChoices = QStringList { kNoCommentChoice.toString() };
+    const bool whole = forEachEntry(device, [&read](const Entry &entry) {
         const QString value = entry.value.toString();
         if (entry.name == u"Comment") {
-            model.commentChoices.append(value);
+            read.commentChoices.append(value);
         } else if (entry.name == u"Activity") {
-            if (model.currentActivities.append(value))
-                model.activityChoices.append(value);
+            if (read.currentActivities.append(value))
+                read.activityChoices.append(value);
         } else if (entry.name == u"OldActivity") {
-            model.retiredActivities.append(value);
+            read.retiredActivities.append(value);
         } else if (entry.name == u"User") {
-            model.userName = value;
+            read.userName = value;
         } else if (entry.name == u"Message") {
+            // Without its third field the line says nothing about the message.
             const int n = readRoundedNumber(entry.value);
-            if (n < 0 || n >= kMessageCount)
+            if (!entry.third || n < 0 || n >= kMessageCount)
                 return;
-            model.messageEnabled[size_t(n)] = entry.third != u"Faux" && entry.third != u"False";
+            read.messageEnabled[size_t(n)] = *entry.third != u"Faux" && *entry.third != u"False";
         }
     });
+    if (whole)
+        model = std::move(read);
+    return whole;
 }
 
 FileRead LoadSettings(const QString &path, SettingsModel &model)
@@ -91,11 +102,12 @@ FileRead LoadSettings(const QString &path, SettingsModel &model)
     const FileRead opened = openForReading(file);
     if (opened == FileRead::Unreadable)
         return opened;
-    model.currentActivities.clear();
-    model.retiredActivities.clear();
-    if (opened == FileRead::Read)
-        readSettings(file, model);
-    return opened;
+    if (opened == FileRead::Missing) {
+        model.currentActivities.clear();
+        model.retiredActivities.clear();
+        return opened;
+    }
+    return readSettings(file, model) ? FileRead::Read : FileRead::Unreadable;
 }
 
 QByteArray formatSettings(const SettingsModel &model)

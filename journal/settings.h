@@ -34,14 +34,15 @@ struct SettingsModel
     QStringList commentChoices;
 };
 
-// Reads the file into the model. Both activity counts are reset first, even when the file is
-// missing; then nothing else changes. A file that exists but cannot be read changes nothing at
-// all. Lines with unknown names, without "=", with a message number outside 0..9 or beyond a
-// full list are ignored.
+// Reads the file into the model. Both activity counts are reset when the file is missing; then
+// nothing else changes. A file that exists but cannot be read, or whose reading fails before
+// its end, changes nothing at all. Lines with unknown names, without "=", with a message number
+// outside 0..9 or without its third field, or beyond a full list are ignored.
 FileRead LoadSettings(const QString &path, SettingsModel &model);
 
-// The reading of LoadSettings from an open device that holds the file's bytes.
-void readSettings(QIODevice &device, SettingsModel &model);
+// The reading of LoadSettings from an open device that holds the file's bytes; false, and the
+// model unchanged, when a read error stopped it.
+bool readSettings(QIODevice &device, SettingsModel &model);
 
 // The bytes SaveSettings writes.
 QByteArray formatSettings(const SettingsModel &model);

@@ -5,6 +5,7 @@
 #include "stats/core/qmstat.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <benchmark/benchmark.h>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <chrono>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -91,6 +93,81 @@ void BM_Floor(benchmark::State &state)
         benchmark::DoNotOptimize(floorLoad(path));
 }
 
+constexpr int kDistinctNames = 65'000;
+
+// Names whose unseeded FNV-1a hashes agree in their low 18 bits, more than any table of 65,000
+// names uses: a name table indexed by that hash puts them all on one probe sequence. The low
+// bits of FNV-1a depend only on the low bits of its state, and each step can be run backwards,
+// so a four-letter ending that leads any state to the shared bits is found by a table lookup.
+std::vector<QByteArray> collidingNames(int count)
+{
+    constexpr std::uint32_t kPrime = 16777619u;
+    constexpr std::uint32_t kBits = 18;
+    constexpr std::uint32_t kMask = (1u << kBits) - 1;
+    std::uint32_t inverse = kPrime; // Newton's iteration for the inverse of an odd number
+    for (int i = 0; i < 5; ++i)
+        inverse *= 2u - kPrime * inverse;
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEF";
+    // The state before the ending, for each ending that ends on state 0.
+    std::vector<std::int32_t> endingOf(kMask + 1, -1);
+    for (std::int32_t e = 0; e < (1 << 20); ++e) {
+        std::uint32_t h = 0;
+        for (int k = 0; k < 4; ++k)
+            h = ((h * inverse) & kMask) ^ std::uint8_t(kLetters[(e >> (5 * k)) & 31]);
+        endingOf[h] = e;
+    }
+    std::vector<QByteArray> names;
+    for (int n = 0; int(names.size()) < count; ++n) {
+        QByteArray name = "Projet " + QByteArray::number(n) + ' ';
+        std::uint32_t h = 2166136261u;
+        for (char c : name)
+            h = (h ^ std::uint8_t(c)) * kPrime;
+        const std::int32_t e = endingOf[h & kMask];
+        if (e < 0)
+            continue;
+        for (int k = 3; k >= 0; --k)
+            name += kLetters[(e >> (5 * k)) & 31];
+        names.push_back(name);
+    }
+    return names;
+}
+
+// A journal of 65,000 entries, each with a name of its own: ordinary names, or names chosen to
+// collide in a fixed hash.
+QString namesFolder(bool hostile)
+{
+    const QString folder = QDir::temp().filePath(
+        QStringLiteral("qmstat-bench-names-%1").arg(hostile ? "hostile" : "ordinary"));
+    const QString file = QDir(folder).filePath(QStringLiteral("Quillmere.log"));
+    if (!QFileInfo::exists(file)) {
+        QDir().mkpath(folder);
+        std::vector<QByteArray> names;
+        if (hostile) {
+            names = collidingNames(kDistinctNames);
+        } else {
+            for (int n = 0; n < kDistinctNames; ++n)
+                names.push_back("Projet " + QByteArray::number(n));
+        }
+        QFile out(file);
+        out.open(QIODevice::WriteOnly);
+        for (const QByteArray &name : names)
+            out.write("07/12/2026, 5," + name + ",\r\n");
+    }
+    return folder;
+}
+
+void BM_LoadDistinctNames(benchmark::State &state)
+{
+    const QString folder = namesFolder(state.range(0) != 0);
+    for (auto _ : state) {
+        qm::stats::QMstat stats;
+        loadAll(stats, folder);
+        if (stats.activityCount() != kDistinctNames)
+            state.SkipWithError("the names did not load as distinct activities");
+        benchmark::DoNotOptimize(stats.totalMinutes());
+    }
+}
+
 const qm::stats::QMstat &loaded(std::int64_t entries)
 {
     static std::map<std::int64_t, qm::stats::QMstat> cache;
@@ -136,6 +213,8 @@ BENCHMARK(BM_Floor)
     ->ArgsProduct({ { 100'000, 1'000'000, 5'000'000 }, { 2 } })
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+// 0: ordinary names, 1: names that collide in a fixed hash.
+BENCHMARK(BM_LoadDistinctNames)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReportByDate)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReportByActivity)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 

@@ -1,27 +1,81 @@
 #include "stats/core/name_interner.h"
 
+#include <QRandomGenerator>
+#include <QtEndian>
+
 #include <cstring>
 
 namespace qm::stats {
 
 namespace {
 
-std::uint32_t hashOf(QByteArrayView bytes)
+std::uint64_t rotl(std::uint64_t x, int b)
 {
-    std::uint32_t h = 2166136261u;
-    for (char c : bytes) {
-        h ^= std::uint8_t(c);
-        h *= 16777619u;
-    }
-    return h;
+    return (x << b) | (x >> (64 - b));
 }
+
+// SipHash-1-3 of the bytes under a 128-bit key: short names cost a handful of rounds, and
+// without the key nobody can choose names that meet in the table.
+class SipHash
+{
+public:
+    SipHash(std::uint64_t k0, std::uint64_t k1)
+        : v { k0 ^ 0x736f6d6570736575ull, k1 ^ 0x646f72616e646f6dull, k0 ^ 0x6c7967656e657261ull,
+            k1 ^ 0x7465646279746573ull }
+    { }
+
+    std::uint64_t hash(QByteArrayView bytes)
+    {
+        const char *p = bytes.data();
+        qsizetype left = bytes.size();
+        for (; left >= 8; left -= 8, p += 8)
+            compress(qFromLittleEndian<std::uint64_t>(p));
+        unsigned char tail[8] = {};
+        if (left > 0)
+            std::memcpy(tail, p, size_t(left));
+        tail[7] = static_cast<unsigned char>(bytes.size());
+        compress(qFromLittleEndian<std::uint64_t>(tail));
+        v[2] ^= 0xff;
+        round();
+        round();
+        round();
+        return v[0] ^ v[1] ^ v[2] ^ v[3];
+    }
+
+private:
+    void compress(std::uint64_t m)
+    {
+        v[3] ^= m;
+        round();
+        v[0] ^= m;
+    }
+    void round()
+    {
+        v[0] += v[1];
+        v[1] = rotl(v[1], 13) ^ v[0];
+        v[0] = rotl(v[0], 32);
+        v[2] += v[3];
+        v[3] = rotl(v[3], 16) ^ v[2];
+        v[0] += v[3];
+        v[3] = rotl(v[3], 21) ^ v[0];
+        v[2] += v[1];
+        v[1] = rotl(v[1], 17) ^ v[2];
+        v[2] = rotl(v[2], 32);
+    }
+
+    std::uint64_t v[4];
+};
 
 } // namespace
 
 NameInterner::NameInterner()
     : m_offsets { 0 }
     , m_slots(1024, -1)
-{ }
+{
+    // A fixed hash would let a journal of names chosen to collide pile them all on one probe
+    // sequence, and loading would take quadratic time: the key is drawn anew for every table.
+    QRandomGenerator::system()->generate(std::begin(m_key), std::end(m_key));
+}
 
 QByteArrayView NameInterner::name(std::int32_t id) const
 {
@@ -30,7 +84,7 @@ QByteArrayView NameInterner::name(std::int32_t id) const
 
 std::int32_t NameInterner::intern(QByteArrayView bytes)
 {
-    const std::uint32_t h = hashOf(bytes);
+    const auto h = std::uint32_t(SipHash(m_key[0], m_key[1]).hash(bytes));
     const std::size_t mask = m_slots.size() - 1;
     for (std::size_t i = h & mask;; i = (i + 1) & mask) {
         const std::int32_t id = m_slots[i];

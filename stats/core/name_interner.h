@@ -23,6 +23,7 @@ public:
 private:
     void grow();
 
+    std::uint64_t m_key[2];
     QByteArray m_pool;
     std::vector<qsizetype> m_offsets; // name id spans m_offsets[id] .. m_offsets[id + 1]
     std::vector<std::uint32_t> m_hashes;

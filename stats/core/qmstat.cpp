@@ -79,25 +79,38 @@ void QMstat::LoadUserName()
     m_userName = readSettingsUserName(m_settingsPath);
 }
 
-void QMstat::LoadJournal()
+void QMstat::clearEntries()
 {
     m_entryDate.clear();
     m_entryMinutes.clear();
     m_entryActivity.clear();
     m_nameBytes.clear();
     m_totalMinutes = 0;
+}
 
+void QMstat::LoadJournal()
+{
     QFile file(m_journalPath);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileRead opened = openForReading(file);
+    if (opened == FileRead::Read) {
+        LoadJournal(file);
         return;
-    const std::size_t guess = std::size_t(std::max<qint64>(file.size(), 0) / kBytesPerEntryGuess);
+    }
+    clearEntries();
+    m_journalRead = opened;
+}
+
+void QMstat::LoadJournal(QIODevice &device)
+{
+    clearEntries();
+    const std::size_t guess = std::size_t(std::max<qint64>(device.size(), 0) / kBytesPerEntryGuess);
     m_entryDate.reserve(guess);
     m_entryMinutes.reserve(guess);
     m_entryActivity.reserve(guess);
 
     NameInterner names;
     DateCache dates;
-    LineReader reader(file);
+    LineReader reader(device);
     QByteArrayView line, dateField, minutesField, activityField;
     while (reader.next(line)) {
         if (line.isEmpty() || !splitFields(line, dateField, minutesField, activityField))
@@ -111,6 +124,12 @@ void QMstat::LoadJournal()
         m_entryActivity.push_back(names.intern(activityField));
         m_totalMinutes += minutes;
     }
+    if (reader.failed()) {
+        clearEntries();
+        m_journalRead = FileRead::Unreadable;
+        return;
+    }
+    m_journalRead = FileRead::Read;
     m_nameBytes.reserve(names.count());
     for (std::int32_t id = 0; id < names.count(); ++id)
         m_nameBytes.push_back(names.name(id).toByteArray());

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "journal/file_names.h"
+
 #include <QDate>
 #include <QString>
 
 #include <cstdint>
 #include <vector>
+
+class QIODevice;
 
 namespace qm::stats {
 
@@ -36,6 +40,8 @@ public:
     void InitPaths(const QString &programFolder);
     void LoadUserName();
     void LoadJournal();
+    // The loading of LoadJournal from an open device that holds the journal's bytes.
+    void LoadJournal(QIODevice &device);
     void OrderByDate();
     void BuildDays();
     void BuildActivities();
@@ -47,6 +53,9 @@ public:
     const QString &journalPath() const { return m_journalPath; }
     const QString &settingsPath() const { return m_settingsPath; }
     const QString &userName() const { return m_userName; }
+    // How the journal turned out. Unreadable: it exists but could not be read to its end; the
+    // tables then hold no entry, since figures of part of the journal would pass for the whole.
+    FileRead journalRead() const { return m_journalRead; }
 
     std::int64_t entryCount() const { return std::int64_t(m_entryDate.size()); }
     std::int64_t dayCount() const { return std::int64_t(m_days.size()); }
@@ -71,10 +80,13 @@ public:
     std::int64_t firstDayFrom(DayNumber date) const;
 
 private:
+    void clearEntries();
+
     QString m_programFolder;
     QString m_journalPath;
     QString m_settingsPath;
     QString m_userName = QStringLiteral("-");
+    FileRead m_journalRead = FileRead::Missing;
 
     std::vector<DayNumber> m_entryDate;
     std::vector<std::int32_t> m_entryMinutes;

@@ -7,9 +7,11 @@
 #include "stats/ui/form_controls.h"
 #include "stats/ui/frm_by_activity.h"
 #include "stats/ui/frm_by_date.h"
+#include "stats/ui/user_notice.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -175,6 +177,16 @@ void frmMain::FillActivityList()
 
 void frmMain::ShowOverallFigures()
 {
+    if (m_stats.journalRead() == FileRead::Unreadable) {
+        // Zeros would read as an empty journal: the figures stay blank, and the user is told.
+        for (QLabel *value : m_values)
+            value->clear();
+        m_notice.warn(this,
+            QStringLiteral("Le fichier %1 n'a pas pu être lu en entier.\nLes statistiques ne "
+                           "sont pas affichées, car elles seraient incomplètes.")
+                .arg(QDir::toNativeSeparators(m_stats.journalPath())));
+        return;
+    }
     const OverallFigures f = qm::stats::ShowOverallFigures(m_stats);
     const QString *texts[] = { &f.entryCount, &f.earliestDate, &f.latestDate, &f.activityCount,
         &f.dayCount, &f.entriesPerDay, &f.totalDuration, &f.durationPerDay, &f.durationPerEntry };

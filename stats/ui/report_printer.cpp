@@ -48,15 +48,20 @@ bool printCapture(const QPixmap &capture, QPrinter &printer)
 
 void PrintReport(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice)
 {
+    PrintReport(surface, pdfFallbackPath, notice, QPrinterInfo::defaultPrinter());
+}
+
+void PrintReport(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice,
+    const QPrinterInfo &target)
+{
     bool printed = false;
     bool toPdf = false;
     {
         BusyCursor busy;
         const QPixmap capture = surface->grab();
-        const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-        toPdf = defaultPrinter.isNull();
+        toPdf = target.isNull();
         auto printer = toPdf ? std::make_unique<QPrinter>(QPrinter::HighResolution)
-                             : std::make_unique<QPrinter>(defaultPrinter, QPrinter::HighResolution);
+                             : std::make_unique<QPrinter>(target, QPrinter::HighResolution);
         if (toPdf) {
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(pdfFallbackPath);

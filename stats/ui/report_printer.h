@@ -4,6 +4,7 @@
 
 class QPixmap;
 class QPrinter;
+class QPrinterInfo;
 class QWidget;
 
 namespace qm::stats {
@@ -17,5 +18,9 @@ bool printCapture(const QPixmap &capture, QPrinter &printer);
 // Prints the report surface with its labels on the default printer, without a dialog. With no
 // printer installed the page goes to `pdfFallbackPath` and the user is told where.
 void PrintReport(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice);
+
+// The same on the given printer; a null one stands for no printer installed.
+void PrintReport(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice,
+    const QPrinterInfo &target);
 
 } // namespace qm::stats

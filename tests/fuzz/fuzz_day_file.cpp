@@ -9,14 +9,16 @@ using namespace qm::fuzz;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     InputDevice input(data, size);
-    const DayFileContent content = readDayFile(input.device());
+    DayFileContent content;
+    require(readDayFile(input.device(), content));
     require(!content.date.contains(u'\n'));
 
     // The day file the program would write from it reads back as the same day.
     QByteArray written = formatDayFile(content.date, content.lines);
     QBuffer buffer(&written);
     buffer.open(QIODevice::ReadOnly);
-    const DayFileContent again = readDayFile(buffer);
+    DayFileContent again;
+    require(readDayFile(buffer, again));
     require(again.date == content.date);
     require(again.lines == content.lines);
     return 0;

@@ -36,20 +36,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     InputDevice input(data, size);
     QList<JournalRecord> all;
-    readJournal(input.device(), [&](const JournalRecord &record) {
+    require(readJournal(input.device(), [&](const JournalRecord &record) {
         checkRecord(record);
         all.append(record);
-    });
+    }));
 
     // The records of one date are exactly those of the whole reading that carry it.
     if (!all.isEmpty()) {
         const QString date = all.first().date;
         InputDevice again(data, size);
         qsizetype matched = 0;
-        readJournalOfDate(again.device(), date, [&](const JournalRecord &record) {
+        require(readJournalOfDate(again.device(), date, [&](const JournalRecord &record) {
             require(record.date == date);
             ++matched;
-        });
+        }));
         require(matched == std::count_if(all.cbegin(), all.cend(), [&](const JournalRecord &r) {
             return r.date == date;
         }));

@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     InputDevice input(data, size);
     SettingsModel model;
-    readSettings(input.device(), model);
+    require(readSettings(input.device(), model));
     require(model.currentActivities.count() <= ActivityArray::kCapacity);
     require(model.retiredActivities.count() <= ActivityArray::kCapacity);
     require(model.activityChoices.size() == model.currentActivities.count() + 1);
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QBuffer buffer(&saved);
     buffer.open(QIODevice::ReadOnly);
     SettingsModel reloaded;
-    readSettings(buffer, reloaded);
+    require(readSettings(buffer, reloaded));
     require(formatSettings(reloaded) == saved);
     require(reloaded.activityChoices == model.activityChoices);
     require(reloaded.commentChoices == model.commentChoices);

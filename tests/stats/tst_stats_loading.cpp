@@ -1,3 +1,4 @@
+#include "../journal/test_support.h"
 #include "journal/number_reading.h"
 #include "journal_generator.h"
 #include "stats_fixture.h"
@@ -10,6 +11,7 @@
 #include <numeric>
 
 using namespace qm::stats;
+using qm::FileRead;
 using qm::stats::test::journalLine;
 using qm::stats::test::ProgramFolder;
 
@@ -194,6 +196,45 @@ private slots:
         QCOMPARE(stats.totalMinutes(), 6'000'000'000LL);
         QCOMPARE(stats.days().front().totalMinutes, 4'000'000'000LL);
         QCOMPARE(stats.activities().front().totalMinutes, 4'000'000'000LL);
+    }
+
+    // A journal read only in part gives no entry at all, and says so; one that cannot be opened
+    // is no missing journal either.
+    void unreadJournalGivesNoEntry_data()
+    {
+        QTest::addColumn<int>("failingRead"); // 0: no error, -1: cannot be opened
+        QTest::addColumn<FileRead>("read");
+        QTest::newRow("whole") << 0 << FileRead::Read;
+        QTest::newRow("first read fails") << 1 << FileRead::Unreadable;
+        QTest::newRow("read in the middle fails") << 3 << FileRead::Unreadable;
+        QTest::newRow("cannot be opened") << -1 << FileRead::Unreadable;
+    }
+    void unreadJournalGivesNoEntry()
+    {
+        QFETCH(int, failingRead);
+        QFETCH(FileRead, read);
+        QByteArray journal;
+        for (int d = 1; d <= 6; ++d)
+            journal += journalLine(day(d), 10, "a");
+        ProgramFolder folder;
+        QMstat stats;
+        stats.InitPaths(folder.file({}));
+        if (failingRead < 0) {
+            QVERIFY(QDir().mkdir(folder.file("Quillmere.log")));
+            stats.LoadJournal();
+        } else {
+            qm::test::FailingDevice device(journal, failingRead, 40);
+            stats.LoadJournal(device);
+        }
+        stats.OrderByDate();
+        stats.BuildDays();
+        stats.BuildActivities();
+        QCOMPARE(stats.journalRead(), read);
+        const bool whole = read == FileRead::Read;
+        QCOMPARE(stats.entryCount(), whole ? 6 : 0);
+        QCOMPARE(stats.totalMinutes(), whole ? 60 : 0);
+        QCOMPARE(stats.dayCount(), whole ? 6 : 0);
+        QCOMPARE(stats.activityCount(), whole ? 1 : 0);
     }
 
     void userName_data()

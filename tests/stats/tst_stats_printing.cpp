@@ -46,6 +46,8 @@ class TestStatsPrinting : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
+    // Without a printer the page goes to the file; a file that cannot be written is reported.
+    // The test stands for a machine without a printer, so that no page reaches a real one.
     void unwritableOutputIsReported()
     {
         QTemporaryDir dir;
@@ -56,10 +58,8 @@ private slots:
         QWidget surface;
         surface.resize(200, 100);
         RecordingNotice notice;
-        PrintReport(&surface, path, notice);
+        PrintReport(&surface, path, notice, QPrinterInfo());
         QVERIFY(!QFile::exists(path));
-        if (!QPrinterInfo::defaultPrinter().isNull())
-            QSKIP("a printer is installed: the page went to it");
         QCOMPARE(notice.warned.size(), 1);
         QVERIFY(notice.informed.isEmpty());
         QVERIFY(!QGuiApplication::overrideCursor());

@@ -118,6 +118,25 @@ private slots:
         QTEST(values, "values");
     }
 
+    // Figures of part of the journal would pass for the whole: none are shown, and the user is
+    // told why.
+    void unreadableJournalShowsNoFigures()
+    {
+        ProgramFolder folder;
+        QVERIFY(QDir().mkdir(folder.file("Quillmere.log")));
+        const QMstat stats = folder.load();
+        FixedClock clock;
+        RecordingNotice notice;
+        frmMain window(stats, clock, notice);
+        window.ShowOverallFigures();
+        QCOMPARE(notice.warned,
+            QStringList { "Le fichier " + QDir::toNativeSeparators(folder.file("Quillmere.log"))
+                + " n'a pas pu être lu en entier.\nLes statistiques ne sont pas affichées, car "
+                  "elles seraient incomplètes." });
+        for (const char *name : { "lblNE", "lblDU", "lblDJ" })
+            QCOMPARE(window.findChild<QLabel *>(name)->text(), QString());
+    }
+
     void accessibility()
     {
         const Session s({});

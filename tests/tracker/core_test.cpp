@@ -84,8 +84,11 @@ private slots:
     void unreadableFileEndsTheProgram_data()
     {
         QTest::addColumn<QString>("unreadable");
-        QTest::newRow("settings") << kSettingsFileName.toString();
-        QTest::newRow("day file") << kDayFileName.toString();
+        QTest::addColumn<QString>("log");
+        QTest::newRow("settings") << kSettingsFileName.toString() << "addTray removeTray end";
+        QTest::newRow("day file") << kDayFileName.toString() << "addTray removeTray end";
+        // The journal is read for the day chosen in the start window.
+        QTest::newRow("journal") << kJournalFileName.toString() << "addTray start removeTray end";
     }
     void unreadableFileEndsTheProgram()
     {
@@ -96,13 +99,39 @@ private slots:
             writeBytes(rig.file(kSettingsFileName), kThreeActivities);
         rig.tracker.start();
         QVERIFY(rig.tracker.hasEnded());
-        QCOMPARE(rig.screens.log.join(u' '), "addTray removeTray end");
+        QTEST(rig.screens.log.join(u' '), "log");
         QCOMPARE(rig.questions.warnings.size(), 1);
         QVERIFY(rig.questions.warnings.first().contains(rig.file(unreadable)));
         QCOMPARE(QDir(rig.dir.path()).entryList(QDir::Files),
             unreadable == kSettingsFileName ? QStringList() : QStringList { "Quillmere.ini" });
         QCOMPARE(rig.bytes(kSettingsFileName),
             unreadable == kSettingsFileName ? QByteArray() : kThreeActivities);
+    }
+
+    // The day file's date becomes the date of the day's journal records: only a date that the
+    // journal's readers count is taken, anything else leaves today's date.
+    void dayFileDate_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("dayDate");
+        QTest::newRow("as written") << QByteArray("05/12/2026") << "05/12/2026";
+        QTest::newRow("one-digit day") << QByteArray("5/12/2026") << "5/12/2026";
+        QTest::newRow("blanks around") << QByteArray(" 05/12/2026 ") << " 05/12/2026 ";
+        QTest::newRow("blank before a slash") << QByteArray("05 /12/2026") << "07/12/2026";
+        QTest::newRow("blank after a slash") << QByteArray("05/ 12/2026") << "07/12/2026";
+        QTest::newRow("non-breaking space") << QByteArray("05/12/2026\xC2\xA0") << "07/12/2026";
+        QTest::newRow("two-digit year") << QByteArray("05/12/26") << "07/12/2026";
+        QTest::newRow("no such day") << QByteArray("31/02/2026") << "07/12/2026";
+    }
+    void dayFileDate()
+    {
+        QFETCH(QByteArray, line);
+        Rig rig;
+        rig.clock.set(2026, 12, 7, 14, 0);
+        writeBytes(rig.file(kDayFileName), line + "\r\n08:30:00, 45,Dossiers,\r\n");
+        rig.startDay();
+        QTEST(rig.state().dayDate, "dayDate");
+        QCOMPARE(rig.state().dayActivityCount, 1);
     }
 
     // The day's records already in the journal count in the totals, whatever their shape.

@@ -3,6 +3,7 @@
 #include "journal/datetime.h"
 #include "journal/journal_file.h"
 #include "journal/number_reading.h"
+#include "journal/text_codec.h"
 #include "journal/text_formats.h"
 #include "tracker/core/app_state.h"
 #include "tracker/core/history_model.h"
@@ -73,10 +74,10 @@ QString settlementNotice(const InterruptedClose &close, const AppState &state)
             .arg(close.dayDate, state.journalPath);
     case Settlement::Failed:
         return QStringLiteral("Une clôture de journée interrompue n'a pas pu être terminée "
-                              "(fichiers %1 et %2).\nQuillmere s'arrête sans rien écrire : "
-                              "vérifiez que son dossier est accessible en écriture, puis "
-                              "relancez Quillmere.")
-            .arg(state.closingFilePath, state.journalPath);
+                              "(fichiers %1, %2 et %3).\nQuillmere s'arrête sans rien écrire : "
+                              "vérifiez que ces fichiers peuvent être lus et que leur dossier est "
+                              "accessible en écriture, puis relancez Quillmere.")
+            .arg(state.closingFilePath, state.journalPath, state.dayFilePath);
     }
     return {};
 }
@@ -128,22 +129,25 @@ void Day::addToTotals(std::int32_t minutes, const QString &activity, int sign)
         add(m_state.dayTotalWithoutPauseMinutes);
 }
 
-bool Day::LoadDayFromJournal()
+JournalRows Day::LoadDayFromJournal()
 {
     bool matched = false;
-    readJournalOfDate(m_state.journalPath, m_state.dayDate, [&](const JournalRecord &record) {
-        if (lastRow() >= kMaxDayRows)
-            return;
-        matched = true;
-        ++m_state.historyRowOffset;
-        const int row = lastRow();
-        m_history.appendRow({ kInLogText.toString(), durationCellOfText(record.minutesText),
-                                record.activity, record.comment },
-            true);
-        m_history.showAsLastVisible(row);
-        addToTotals(readRoundedNumber(record.minutesText), record.activity);
-    });
-    return matched;
+    const FileRead read
+        = readJournalOfDate(m_state.journalPath, m_state.dayDate, [&](const JournalRecord &record) {
+              if (lastRow() >= kMaxDayRows)
+                  return;
+              matched = true;
+              ++m_state.historyRowOffset;
+              const int row = lastRow();
+              m_history.appendRow({ kInLogText.toString(), durationCellOfText(record.minutesText),
+                                      record.activity, record.comment },
+                  true);
+              m_history.showAsLastVisible(row);
+              addToTotals(readRoundedNumber(record.minutesText), record.activity);
+          });
+    if (read == FileRead::Unreadable)
+        return JournalRows::Unreadable;
+    return matched ? JournalRows::Shown : JournalRows::None;
 }
 
 ClosingFiles Day::closingFiles() const
@@ -195,18 +199,26 @@ ClosingOutcome Day::WriteDayToJournal()
 
 bool Day::settleInterruptedClose()
 {
-    std::optional<QList<JournalRecord>> day;
-    if (const auto content = readDayFile(m_state.dayFilePath)) {
-        day.emplace();
-        for (const DayLine &line : content->lines) {
-            if (line.activity != kPauseActivity)
-                day->append({ content->date, line.minutesText, line.activity, line.comment });
-        }
-    } else if (QFileInfo::exists(m_state.dayFilePath)) {
-        // Unreadable: the start-up refuses it on its own, without writing anything.
+    if (!QFileInfo::exists(m_state.closingFilePath))
         return true;
+    std::optional<QList<JournalRecord>> day;
+    DayFileContent content;
+    InterruptedClose close { Settlement::Failed, {} };
+    switch (readDayFile(m_state.dayFilePath, content)) {
+    case FileRead::Missing:
+        close = qm::settleInterruptedClose(closingFiles(), day);
+        break;
+    case FileRead::Unreadable:
+        break;
+    case FileRead::Read:
+        day.emplace();
+        for (const DayLine &line : std::as_const(content.lines)) {
+            if (line.activity != kPauseActivity)
+                day->append({ content.date, line.minutesText, line.activity, line.comment });
+        }
+        close = qm::settleInterruptedClose(closingFiles(), day);
+        break;
     }
-    const InterruptedClose close = qm::settleInterruptedClose(closingFiles(), day);
     if (close.settlement == Settlement::NothingPending)
         return true;
     const bool settled = close.settlement != Settlement::Failed;
@@ -224,22 +236,25 @@ FileRead Day::ReadDayFileDate()
     const FileRead read = readDayFileDate(m_state.dayFilePath, date);
     if (read != FileRead::Read)
         return read;
-    const auto parsed = parseUserDate(date);
-    // A date line that is no date would leave no day to log: the day stays today's, and the
-    // file's lines are still offered.
-    if (parsed) {
+    // The date goes into every journal record of the day: it must be one that the journal's
+    // readers take for a date, or the statistics would skip the whole day. A date line that is
+    // not would leave no day to log: the day stays today's, and the file's lines are still
+    // offered.
+    const QDate parsed = parseJournalDate(encodeText(date));
+    if (parsed.isValid()) {
         m_state.dayDate = date;
-        m_state.currentStart = makeDateTime(*parsed, m_clock.now().time());
+        m_state.currentStart = makeDateTime(parsed, m_clock.now().time());
     }
     return read;
 }
 
-bool Day::LoadDayFile()
+FileRead Day::LoadDayFile()
 {
-    const auto content = readDayFile(m_state.dayFilePath);
-    if (!content)
-        return false;
-    for (const DayLine &line : content->lines) {
+    DayFileContent content;
+    const FileRead read = readDayFile(m_state.dayFilePath, content);
+    if (read != FileRead::Read)
+        return read;
+    for (const DayLine &line : content.lines) {
         if (lastRow() >= kMaxDayRows)
             break;
         ++m_state.dayActivityCount;
@@ -251,7 +266,7 @@ bool Day::LoadDayFile()
         addToTotals(readRoundedNumber(line.minutesText), line.activity);
     }
     if (m_state.dayActivityCount < 1)
-        return true;
+        return read;
     const int row = lastRow();
     m_state.currentActivity = m_history.cell(row, HistoryModel::ActivityColumn);
     m_state.currentComment = m_history.cell(row, HistoryModel::CommentColumn);
@@ -261,7 +276,7 @@ bool Day::LoadDayFile()
         m_state.currentStart = start;
     m_state.currentDuration
         = readRoundedNumber(minutesTextOfCell(m_history.cell(row, HistoryModel::DurationColumn)));
-    return true;
+    return read;
 }
 
 void Day::CloseRunningActivity()

@@ -17,6 +17,10 @@ class Questions;
 // The grid counts its rows on 16 bits.
 inline constexpr int kMaxDayRows = 32767;
 
+// What the journal held for the day being logged. Unreadable: the journal exists but could not
+// be read to its end, so the rows shown may be only part of the day's.
+enum class JournalRows { None, Shown, Unreadable };
+
 // The date-time of a time of day typed or stored for the day being logged; invalid when the
 // day or the time is no date or time.
 QDateTime dateTimeOfDay(const QString &dayDate, QStringView time);
@@ -30,8 +34,8 @@ public:
     // Empties the history and the day's counters, for the given column layout.
     void resetHistory(const QString &layout);
 
-    // Shows the journal's records of the day; true when there was at least one.
-    bool LoadDayFromJournal();
+    // Shows the journal's records of the day.
+    JournalRows LoadDayFromJournal();
     // Appends the day's activities to the journal, then deletes the day file; the user is told
     // of anything but success. After DayFileKept the program must end: the day file left behind
     // is recognised at the next start only while no new day is written over it.
@@ -39,10 +43,12 @@ public:
     // Puts right a close of the day that a crash cut short, before the day file is read, and
     // tells the user what was done. False when it could not be done: nothing may be written then.
     bool settleInterruptedClose();
-    // Whether a day file exists; takes its date as the day being logged when it can be read.
+    // Whether a day file exists; takes its date as the day being logged when it can be read and
+    // is a date of the journal's form.
     FileRead ReadDayFileDate();
-    // Loads the day file's activities under the journal rows; false when there is none.
-    bool LoadDayFile();
+    // Loads the day file's activities under the journal rows; Unreadable, and nothing loaded,
+    // when the file could not be read to its end.
+    FileRead LoadDayFile();
 
     bool isHistoryFull() const;
 

@@ -109,11 +109,16 @@ void Tracker::start()
     }
 
     if (!m_state.firstRunPending) {
-        if (m_day.LoadDayFromJournal())
+        // What was read before a read error is only part of the day: going on with it would
+        // write a shorter day file over the whole one.
+        const JournalRows rows = m_day.LoadDayFromJournal();
+        if (rows == JournalRows::Unreadable) {
+            refuseUnreadableFile(m_state.journalPath);
+            return;
+        }
+        if (rows == JournalRows::Shown)
             ShowStockMessage(2);
-        // The day file was there a moment ago: losing it now must not start an empty day that
-        // the close would then log in its place.
-        if (!abandonedDayKept && !m_day.LoadDayFile() && QFile::exists(m_state.dayFilePath)) {
+        if (!abandonedDayKept && m_day.LoadDayFile() == FileRead::Unreadable) {
             refuseUnreadableFile(m_state.dayFilePath);
             return;
         }
@@ -228,7 +233,7 @@ bool Tracker::StartNewDay()
     m_state.dayTotalWithoutPauseMinutes = 0;
     m_state.dayDate = dateText(m_state.changeTime.date());
     m_day.resetHistory(kNewDayLayout);
-    if (m_day.LoadDayFromJournal())
+    if (m_day.LoadDayFromJournal() == JournalRows::Shown)
         ShowStockMessage(2);
     return true;
 }
