@@ -233,7 +233,13 @@ bool Tracker::StartNewDay()
     m_state.dayTotalWithoutPauseMinutes = 0;
     m_state.dayDate = dateText(m_state.changeTime.date());
     m_day.resetHistory(kNewDayLayout);
-    if (m_day.LoadDayFromJournal() == JournalRows::Shown)
+    const JournalRows rows = m_day.LoadDayFromJournal();
+    if (rows == JournalRows::Unreadable) {
+        // The old day is safe in the journal; the new one would start on partial totals.
+        refuseUnreadableFile(m_state.journalPath);
+        return false;
+    }
+    if (rows == JournalRows::Shown)
         ShowStockMessage(2);
     return true;
 }
