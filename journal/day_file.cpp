@@ -9,7 +9,7 @@
 
 namespace qm {
 
-FileRead readDayFileDate(const QString &path, QString &date)
+FileRead readDayFileDateLine(const QString &path, QString &date)
 {
     QFile file(path);
     const FileRead opened = openForReading(file);

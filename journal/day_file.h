@@ -29,7 +29,7 @@ struct DayFileContent
 
 // The first line of the day file into `date`; `date` is left alone when the file is missing or
 // cannot be read.
-FileRead readDayFileDate(const QString &path, QString &date);
+FileRead readDayFileDateLine(const QString &path, QString &date);
 
 // The whole day file into `content`; empty lines and lines with fewer than four fields are
 // skipped. A file whose reading fails before its end is Unreadable, like one that cannot be

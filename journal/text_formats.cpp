@@ -32,7 +32,7 @@ bool isControl(QChar c)
 
 } // namespace
 
-QString NumberText(std::int64_t value)
+QString numberText(std::int64_t value)
 {
     return value < 0 ? QString::number(value) : u' ' + QString::number(value);
 }
@@ -51,18 +51,18 @@ QString FormatDuration(std::int32_t minutes)
     const std::int64_t hours = floorDiv(minutes, 60);
     const int rest = int(std::int64_t(minutes) - 60 * hours);
     if (hours >= 99)
-        return NumberText(hours) + QStringLiteral(" h");
-    return NumberText(hours) + QStringLiteral(" h ") + twoDigits(rest);
+        return numberText(hours) + QStringLiteral(" h");
+    return numberText(hours) + QStringLiteral(" h ") + twoDigits(rest);
 }
 
-QString DurationCellText(std::int32_t minutes)
+QString durationCellText(std::int32_t minutes)
 {
-    return FormatDuration(minutes) + QStringLiteral(" =") + NumberText(minutes);
+    return FormatDuration(minutes) + QStringLiteral(" =") + numberText(minutes);
 }
 
-QString DayTotalText(std::int32_t minutes)
+QString dayTotalText(std::int32_t minutes)
 {
-    return FormatDuration(minutes) + QStringLiteral(" (=") + NumberText(minutes)
+    return FormatDuration(minutes) + QStringLiteral(" (=") + numberText(minutes)
         + QStringLiteral(" min.)");
 }
 

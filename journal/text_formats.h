@@ -10,7 +10,7 @@
 namespace qm {
 
 // "␣65", "␣0", "-5": decimal with one leading blank unless negative.
-QString NumberText(std::int64_t value);
+QString numberText(std::int64_t value);
 
 // "␣1 h 05"; from 99 hours on only the hours ("␣99 h").
 QString FormatDuration(std::int32_t minutes);
@@ -19,10 +19,10 @@ QString FormatDuration(std::int32_t minutes);
 QString DurationText(std::int64_t minutes);
 
 // The Durée cell of the history: "␣1 h 05 =␣65".
-QString DurationCellText(std::int32_t minutes);
+QString durationCellText(std::int32_t minutes);
 
 // The day total labels: "␣1 h 05 (=␣65 min.)".
-QString DayTotalText(std::int32_t minutes);
+QString dayTotalText(std::int32_t minutes);
 
 // Whatever follows the first "=" of a duration cell; the whole text when there is none.
 QStringView minutesTextOfCell(QStringView cell);

@@ -119,13 +119,13 @@ ReportByActivity ShowReportByActivity(const QMstat &stats, std::int32_t activity
     report.lastDate = dateText(last);
     report.firstDate = dateText(first);
     report.spanDuration = DurationText(report.spanTotalMinutes);
-    report.recordedDaysText = NumberText(report.recordedDays);
+    report.recordedDaysText = numberText(report.recordedDays);
     // A span without recorded time has no share to show.
     const std::int64_t percent = report.spanTotalMinutes > 0
         ? flooredQuotient(a.totalMinutes * 100, report.spanTotalMinutes)
         : 0;
-    report.percentText = NumberText(percent) + QStringLiteral(" %");
-    report.concernedDaysText = NumberText(report.concernedDays);
+    report.percentText = numberText(percent) + QStringLiteral(" %");
+    report.concernedDaysText = numberText(report.concernedDays);
     report.xAxis
         = QStringLiteral("Période du ") + dateText(first) + QStringLiteral(" au ") + dateText(last);
     return report;

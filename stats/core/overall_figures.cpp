@@ -28,13 +28,13 @@ OverallFigures ShowOverallFigures(const QMstat &stats)
     const std::int64_t entries = stats.entryCount();
     const std::int64_t days = stats.dayCount();
     const std::int64_t total = stats.totalMinutes();
-    f.entryCount = NumberText(entries);
+    f.entryCount = numberText(entries);
     f.earliestDate = dateText(stats.earliestDate());
     f.latestDate = dateText(stats.latestDate());
-    f.activityCount = NumberText(stats.activityCount());
-    f.dayCount = NumberText(days);
+    f.activityCount = numberText(stats.activityCount());
+    f.dayCount = numberText(days);
     // Without any day there is nothing to divide: the averages read as zero.
-    f.entriesPerDay = days > 0 ? u' ' + twoDecimalQuotientText(entries, days) : NumberText(0);
+    f.entriesPerDay = days > 0 ? u' ' + twoDecimalQuotientText(entries, days) : numberText(0);
     f.totalDuration = DurationText(total);
     f.durationPerDay = DurationText(days > 0 ? roundedQuotient(total, days) : 0);
     f.durationPerEntry = DurationText(entries > 0 ? roundedQuotient(total, entries) : 0);

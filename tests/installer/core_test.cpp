@@ -1,4 +1,5 @@
 #include "rig.h"
+#include "tests/support/locale.h"
 
 #include "installer/core/folder_list.h"
 #include "installer/core/installation_run.h"
@@ -36,7 +37,7 @@ struct Rig
     {
         return platform.system32() + QStringLiteral("/regsvr32 /s ") + component(name);
     }
-    QByteArray uninstallData() const { return readAll(installed(kUninstallDataFileName)); }
+    QByteArray uninstallData() const { return readBytes(installed(kUninstallDataFileName)); }
 
     FakePlatform platform;
     TextLog log;
@@ -211,7 +212,7 @@ private Q_SLOTS:
                               : QStringList { QStringLiteral("Erreur|") + message });
         QCOMPARE(rig.platform.shortcuts.size(), programFiles == kProgramFiles.size() ? 4 : 0);
         for (qsizetype i = 0; i < kProgramFiles.size(); ++i)
-            QVERIFY2((readAll(rig.installed(kProgramFiles[i])) == kSources[i].toUtf8())
+            QVERIFY2((readBytes(rig.installed(kProgramFiles[i])) == kSources[i].toUtf8())
                     == (i < programFiles),
                 qPrintable(kProgramFiles[i]));
         QCOMPARE(rig.platform.started.size(), registrations);
@@ -220,13 +221,14 @@ private Q_SLOTS:
         if (programFiles == 0 && registrations == 0)
             QCOMPARE(rig.platform.allFiles(), before);
         if (!setup) {
-            QCOMPARE(log.toUtf8(), readAll(QFINDTESTDATA("../data/installer/successful_run.log")));
+            QCOMPARE(
+                log.toUtf8(), readBytes(QFINDTESTDATA("../data/installer/successful_run.log")));
             QCOMPARE(
                 rig.installed("Quillmere"), rig.platform.programFiles() + "/Quillmere/Quillmere");
             QCOMPARE(rig.platform.started,
                 QStringList({ rig.registration("MSFLXGRD.OCX"), rig.registration("RICHTX32.OCX"),
                     rig.registration("MSSTDFMT.DLL") }));
-            QCOMPARE(readAll(rig.component("RICHTX32.OCX")), QByteArray("RICHTX32.OCX"));
+            QCOMPARE(readBytes(rig.component("RICHTX32.OCX")), QByteArray("RICHTX32.OCX"));
         }
     }
 
@@ -271,7 +273,8 @@ private Q_SLOTS:
 
         QVERIFY2(rig.log.text().contains(QStringLiteral("\r\n  - ") + name + outcome + u'\r'),
             qPrintable(rig.log.text()));
-        QCOMPARE(readAll(rig.component(name)), replaced ? name.toUtf8() : QByteArray("installed"));
+        QCOMPARE(
+            readBytes(rig.component(name)), replaced ? name.toUtf8() : QByteArray("installed"));
         QCOMPARE(rig.platform.started.contains(rig.registration(name)), replaced);
         QCOMPARE(rig.platform.started.size(), replaced ? 3 : 2);
     }
@@ -348,7 +351,7 @@ private Q_SLOTS:
             rig.platform.path("home/Startup") }
                                           : QStringList { QString(), QString(), QString() };
         // The folder as it was typed.
-        QCOMPARE(readAll(folder + u'/' + kUninstallDataFileName),
+        QCOMPARE(readBytes(folder + u'/' + kUninstallDataFileName),
             (QStringList { "Quillmere", rig.state.InstallPath } + folders
                 + QStringList { QString() })
                 .join(QStringLiteral("\r\n"))
@@ -357,7 +360,7 @@ private Q_SLOTS:
 
     void uninstallDataBytes()
     {
-        const QByteArray golden = readAll(QFINDTESTDATA("../data/installer/uninstall.dat"));
+        const QByteArray golden = readBytes(QFINDTESTDATA("../data/installer/uninstall.dat"));
         QVERIFY(!golden.isEmpty());
         QCOMPARE(formatUninstallData(kSample), golden);
         QTemporaryDir dir;
@@ -534,7 +537,7 @@ private Q_SLOTS:
         const QMap<QString, QByteArray> home = snapshot(tree.path("home"));
         QHash<QString, QByteArray> before;
         for (const QString &name : kept)
-            before[name] = readAll(tree.path(name));
+            before[name] = readBytes(tree.path(name));
         const UninstallResult result = carryOut(planUninstall(tree.path("app"), tree.data), false);
 
         QVERIFY2(result.failed.isEmpty(), qPrintable(result.failed.join(u' ')));
@@ -544,7 +547,7 @@ private Q_SLOTS:
         QCOMPARE(reported, kept);
         for (const QString &name : kept) {
             QVERIFY2(QFileInfo(tree.path(name)).isSymLink() || tree.exists(name), qPrintable(name));
-            QCOMPARE(readAll(tree.path(name)), before.value(name));
+            QCOMPARE(readBytes(tree.path(name)), before.value(name));
         }
         for (const QString &name : removed)
             QVERIFY2(!tree.exists(name), qPrintable(name));
@@ -569,7 +572,7 @@ private Q_SLOTS:
             QVERIFY2(installed.exists(name), name);
     }
 
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { qm::test::useFrenchLocale(); }
 };
 
 QTEST_GUILESS_MAIN(TstInstallerCore)

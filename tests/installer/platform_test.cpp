@@ -1,4 +1,5 @@
 #include "rig.h"
+#include "tests/support/locale.h"
 
 #include "installer/core/install_paths.h"
 #include "installer/core/installation_run.h"
@@ -148,7 +149,7 @@ class TstInstallerPlatform : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { qm::test::useFrenchLocale(); }
 
     void fullDisk_data()
     {
@@ -272,7 +273,7 @@ private Q_SLOTS:
             expected.append("/s|" + system32 + u'/' + QLatin1String(name) + u'|');
         }
         auto recorded = [&program] {
-            QStringList lines = QString::fromUtf8(readAll(program + ".args")).split(u'\n');
+            QStringList lines = QString::fromUtf8(readBytes(program + ".args")).split(u'\n');
             lines.removeAll(QString());
             lines.sort();
             return lines;
@@ -298,7 +299,7 @@ private Q_SLOTS:
             const QByteArray output = check.readAllStandardOutput() + check.readAllStandardError();
             // Not even a hint.
             QVERIFY2(check.exitCode() == 0 && output.isEmpty(), output.constData());
-            QVERIFY2(readAll(entry).endsWith('\n'), qPrintable(entry));
+            QVERIFY2(readBytes(entry).endsWith('\n'), qPrintable(entry));
         }
     }
 };

@@ -3,6 +3,7 @@
 #include "installer/core/install_values.h"
 #include "installer/core/platform.h"
 #include "installer/core/questions.h"
+#include "tests/support/files.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -17,17 +18,8 @@
 
 namespace qmi::test {
 
-inline QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using qm::test::readBytes;
+using qm::test::writeBytes;
 
 // Points this process's account folders into `home`, as on a fresh account.
 inline void useAccount(const QString &home)
@@ -52,7 +44,7 @@ inline QMap<QString, QByteArray> snapshot(const QString &root)
         else if (info.isDir())
             state += "folder";
         else
-            state += readAll(info.filePath());
+            state += readBytes(info.filePath());
         entries[QDir(root).relativeFilePath(info.filePath())] = state;
     }
     return entries;

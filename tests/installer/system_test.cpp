@@ -1,4 +1,5 @@
 #include "rig.h"
+#include "tests/support/locale.h"
 
 #include "installer/core/install_paths.h"
 #include "installer/core/installation_run.h"
@@ -76,7 +77,7 @@ int runUnattended(
 // The Icon value of a desktop entry whose paths need no escaping.
 QString iconOf(const QString &entryPath)
 {
-    for (const QByteArray &line : readAll(entryPath).split('\n')) {
+    for (const QByteArray &line : readBytes(entryPath).split('\n')) {
         if (line.startsWith("Icon="))
             return QString::fromUtf8(line.mid(5));
     }
@@ -106,7 +107,7 @@ class TstSystemInstall : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        qm::test::useFrenchLocale();
         QVERIFY(QFileInfo(m_release + QStringLiteral("/Install")).isExecutable());
         useAccount(m_home.path());
         // Whatever the toolkit caches is not the installer's doing.
@@ -253,11 +254,11 @@ private Q_SLOTS:
         setup(rig);
         if (QTest::currentTestFailed())
             return;
-        const QByteArray before = readAll(rig.target);
+        const QByteArray before = readBytes(rig.target);
         const QFile::Permissions permissions = QFileInfo(rig.source).permissions();
 
         QCOMPARE(rig.platform.copyFile(rig.source, rig.target), copied);
-        QCOMPARE(readAll(rig.target), copied ? QByteArray("new program") : before);
+        QCOMPARE(readBytes(rig.target), copied ? QByteArray("new program") : before);
         if (copied) {
             const QFile::Permissions forUs = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
             QCOMPARE(QFileInfo(rig.target).permissions() & ~forUs,
@@ -326,30 +327,30 @@ private Q_SLOTS:
 
         for (const char *name : { "Quillmere", "QMStat", "Uninstall" })
             QVERIFY2(QFileInfo(installed(QLatin1String(name))).isExecutable(), name);
-        QVERIFY(readAll(installed("Quillmere.pdf")).startsWith("%PDF"));
+        QVERIFY(readBytes(installed("Quillmere.pdf")).startsWith("%PDF"));
         for (const char *name : { "QM0.dat|Quillmere", "QM4.dat|QMStat.manifest" })
-            QCOMPARE(readAll(installed(QString(name).section(u'|', 1))),
-                readAll(m_release + u'/' + QString(name).section(u'|', 0, 0)));
+            QCOMPARE(readBytes(installed(QString(name).section(u'|', 1))),
+                readBytes(m_release + u'/' + QString(name).section(u'|', 0, 0)));
         QVERIFY(QFileInfo::exists(home(".local/share/Quillmere/windows/system32/MSFLXGRD.OCX")));
 
         const QString group = home(".local/share/applications/Quillmere");
-        QVERIFY(readAll(group + "/Quillmere.desktop")
+        QVERIFY(readBytes(group + "/Quillmere.desktop")
                     .contains(
                         ("\nExec=\"" + installed("Quillmere") + "\"\nPath=" + m_installPath + "\n")
                             .toUtf8()));
         QVERIFY(QFileInfo(group + "/Quillmere.desktop").isExecutable());
-        QVERIFY(readAll(group + "/Aide.desktop").contains("Type=Link\n"));
+        QVERIFY(readBytes(group + "/Aide.desktop").contains("Type=Link\n"));
         QCOMPARE(iconOf(group + "/Aide.desktop"), QStringLiteral("application-pdf"));
         QVERIFY(!QImage(installed("Quillmere.png")).isNull());
         for (const QString &entry : { group + "/Quillmere.desktop", group + "/Uninstall.desktop",
                  home(".config/autostart/Quillmere.desktop") })
             QCOMPARE(iconOf(entry), installed("Quillmere.png"));
-        QVERIFY(readAll(group + "/Uninstall.desktop").contains("/Uninstall\"\n"));
+        QVERIFY(readBytes(group + "/Uninstall.desktop").contains("/Uninstall\"\n"));
         QVERIFY(
-            readAll(home(".config/autostart/Quillmere.desktop")).contains("Type=Application\n"));
+            readBytes(home(".config/autostart/Quillmere.desktop")).contains("Type=Application\n"));
         // The desktop is not ticked by default, and its folder is not made for nothing.
         QVERIFY(!QFileInfo::exists(home("Desktop")));
-        QCOMPARE(readAll(installed("uninstall.dat")),
+        QCOMPARE(readBytes(installed("uninstall.dat")),
             (QStringLiteral("Quillmere\r\n") + typed + "\r\n" + home("Desktop") + "\r\n" + group
                 + "\r\n" + home(".config/autostart") + "\r\n")
                 .toUtf8());
@@ -415,15 +416,15 @@ private Q_SLOTS:
 
         QCOMPARE(runUnattended(first + "/Uninstall", m_release, "1", &errors), 0);
         QVERIFY(!QFileInfo::exists(first));
-        QCOMPARE(readAll(mine), mineBytes);
+        QCOMPARE(readBytes(mine), mineBytes);
         QCOMPARE(snapshot(group), secondsShortcuts);
-        QVERIFY(readAll(startup).contains(("Exec=\"" + second + "/Quillmere\"").toUtf8()));
+        QVERIFY(readBytes(startup).contains(("Exec=\"" + second + "/Quillmere\"").toUtf8()));
         for (const QString &kept : { mine, group + "/Aide.desktop", startup })
             QVERIFY2(errors.contains(kept.toUtf8()), errors.constData());
 
         QCOMPARE(runUnattended(second + "/Uninstall", m_release, "1", &errors), 0);
         QVERIFY(!QFileInfo::exists(group) && !QFileInfo::exists(startup));
-        QCOMPARE(readAll(mine), mineBytes);
+        QCOMPARE(readBytes(mine), mineBytes);
     }
 
     // The wizard refuses a folder with a line break; one that is in the uninstall data anyway

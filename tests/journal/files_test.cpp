@@ -2,6 +2,7 @@
 #include "journal/journal_file.h"
 #include "journal/settings.h"
 #include "test_support.h"
+#include "tests/support/locale.h"
 
 #include <QDir>
 #include <QLocale>
@@ -63,7 +64,7 @@ class FilesTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { qm::test::useFrenchLocale(); }
 
     void journalRecord_data()
     {
@@ -139,7 +140,7 @@ private slots:
                 }
                 // The date line alone reads the same as in the whole reading.
                 QString date;
-                if (readDayFileDate(path, date) != result || date != content.date)
+                if (readDayFileDateLine(path, date) != result || date != content.date)
                     return FileRead::Unreadable;
                 return result;
             }
@@ -279,7 +280,7 @@ private slots:
         QCOMPARE(LoadSettings(dir.filePath("Quillmere.ini"), model), FileRead::Unreadable);
         QCOMPARE(model.currentActivities.toList(), QStringList { "kept" });
         QString date("kept");
-        QCOMPARE(readDayFileDate(dir.filePath("Quillmere.day"), date), FileRead::Unreadable);
+        QCOMPARE(readDayFileDateLine(dir.filePath("Quillmere.day"), date), FileRead::Unreadable);
         QCOMPARE(date, "kept");
     }
 

@@ -3,6 +3,7 @@
 #include "journal/line_reader.h"
 #include "journal/settings.h"
 #include "test_support.h"
+#include "tests/support/locale.h"
 
 #include <QLocale>
 #include <QTest>
@@ -36,7 +37,7 @@ class ReadErrorsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { qm::test::useFrenchLocale(); }
 
     // A read error is no end of file, wherever it strikes: each reader says so and leaves what
     // it fills as it was, since part of a file would pass for the whole of it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "journal/durable_write.h"
+#include "tests/support/files.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -17,18 +18,6 @@
 #include <sys/resource.h>
 
 namespace qm::test {
-
-inline QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // A file that cannot be opened (its folder is a plain file), one that opens but whose new bytes
 // cannot go out (the disk is full from the file's present size), or one whose bytes the disk

@@ -3,6 +3,7 @@
 #include "journal/number_reading.h"
 #include "journal/text_codec.h"
 #include "journal/text_formats.h"
+#include "tests/support/locale.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -40,7 +41,7 @@ class TextTest : public QObject
 
 private slots:
     // A French locale would write "1 234,5": every text here must ignore it.
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { qm::test::useFrenchLocale(); }
 
     void elapsedMinutes_data()
     {
@@ -147,12 +148,12 @@ private slots:
     {
         QFETCH(int, minutes);
         QFETCH(QString, cell);
-        QCOMPARE(DurationCellText(minutes), cell);
+        QCOMPARE(durationCellText(minutes), cell);
         const QString duration = cell.section(QStringLiteral(" ="), 0, 0);
         QCOMPARE(FormatDuration(minutes), duration);
         QCOMPARE(DurationText(minutes), duration.trimmed());
-        QCOMPARE(NumberText(minutes), cell.section(u'=', 1));
-        QCOMPARE(DayTotalText(minutes), duration + " (=" + NumberText(minutes) + " min.)");
+        QCOMPARE(numberText(minutes), cell.section(u'=', 1));
+        QCOMPARE(dayTotalText(minutes), duration + " (=" + numberText(minutes) + " min.)");
         QCOMPARE(readRoundedNumber(minutesTextOfCell(cell)), minutes);
         // Cells typed by hand: only the first "=" separates.
         QCOMPARE(minutesTextOfCell(u"a=b=c"), u"b=c");

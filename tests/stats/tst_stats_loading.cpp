@@ -2,6 +2,7 @@
 #include "journal/number_reading.h"
 #include "journal_generator.h"
 #include "stats_fixture.h"
+#include "tests/support/locale.h"
 
 #include <QLocale>
 #include <QtTest>
@@ -88,7 +89,7 @@ class TestStatsLoading : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { qm::test::useFrenchLocale(); }
 
     void daysComeInDateOrder_data()
     {

@@ -3,6 +3,8 @@
 #include "stats/ui/frm_by_date.h"
 #include "stats/ui/report_printer.h"
 #include "stats_fixture.h"
+#include "tests/support/files.h"
+#include "tests/support/locale.h"
 
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -14,18 +16,13 @@ using qm::stats::test::FixedClock;
 using qm::stats::test::journalOf;
 using qm::stats::test::ProgramFolder;
 using qm::stats::test::RecordingNotice;
+using qm::test::readBytes;
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void checkOneLandscapePage(const QString &path)
 {
-    const QByteArray pdf = readAll(path);
+    const QByteArray pdf = readBytes(path);
     QVERIFY2(pdf.startsWith("%PDF-"), qPrintable(path));
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
     QCOMPARE(QString::fromLatin1(pdf).count(page), 1);
@@ -44,7 +41,7 @@ class TestStatsPrinting : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { qm::test::useFrenchLocale(); }
 
     // Without a printer the page goes to the file; a file that cannot be written is reported.
     // The test stands for a machine without a printer, so that no page reaches a real one.
@@ -105,7 +102,7 @@ private slots:
         QVERIFY(notice.informed.front().contains(QDir::toNativeSeparators(path)));
         QVERIFY(!QGuiApplication::overrideCursor());
         // The surface was printed, not the window with its buttons.
-        const QByteArray pdf = readAll(path);
+        const QByteArray pdf = readBytes(path);
         const QSize surface = window->surface()->size();
         QVERIFY(pdf.contains(QByteArray("/Width ") + QByteArray::number(surface.width())));
         QVERIFY(pdf.contains(QByteArray("/Height ") + QByteArray::number(surface.height())));

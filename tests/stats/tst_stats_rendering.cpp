@@ -3,6 +3,7 @@
 #include "stats/ui/frm_by_activity.h"
 #include "stats/ui/frm_by_date.h"
 #include "stats_fixture.h"
+#include "tests/support/locale.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -86,7 +87,7 @@ class TestStatsRendering : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { qm::test::useFrenchLocale(); }
 
     void pie_data()
     {

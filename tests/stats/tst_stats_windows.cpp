@@ -3,6 +3,8 @@
 #include "stats/ui/frm_by_date.h"
 #include "stats/ui/frm_main.h"
 #include "stats_fixture.h"
+#include "tests/support/locale.h"
+#include "tests/support/widgets.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -48,10 +50,7 @@ struct Session
     // A child of the main window, or of `parent`.
     template<typename T> T *child(const QString &name, QObject *parent = nullptr) const
     {
-        T *found = (parent ? parent : window.get())->findChild<T *>(name);
-        if (!found)
-            qFatal("no %s", qPrintable(name));
-        return found;
+        return qm::test::findWidget<T>(parent ? parent : window.get(), name);
     }
     QString text(const QString &label, QObject *parent = nullptr) const
     {
@@ -93,7 +92,7 @@ class TestStatsWindows : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { qm::test::useFrenchLocale(); }
 
     void overallFigures_data()
     {

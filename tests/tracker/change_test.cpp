@@ -1,4 +1,5 @@
 #include "rig.h"
+#include "tests/support/locale.h"
 
 #include "journal/text_formats.h"
 
@@ -15,7 +16,7 @@ class ChangeTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { qm::test::useFrenchLocale(); }
 
     // The change time proposed when the window is shown, and the minutes the running activity
     // gets when the change is confirmed there: whole minutes, rounded up.
@@ -99,7 +100,7 @@ private slots:
         rig.questions.answers[8] = { false };
         QVERIFY(rig.tracker.confirmChange());
         QCOMPARE(rig.state().currentDuration, recorded);
-        QCOMPARE(rig.cell(2, 1), recorded == -1 ? "EN COURS" : DurationCellText(recorded));
+        QCOMPARE(rig.cell(2, 1), recorded == -1 ? "EN COURS" : durationCellText(recorded));
         QCOMPARE(rig.screens.mainVisible, recorded != -1);
     }
 

@@ -3,6 +3,8 @@
 // Whatever the point, the journal must end up holding the day exactly once, and every file must
 // read back whole.
 
+#include "tests/support/files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -10,6 +12,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+using qm::test::readBytes;
+using qm::test::writeBytes;
 
 namespace {
 
@@ -23,26 +28,13 @@ const QByteArray kRecoveredOnly = kOldJournal + "05/12/2026, 45,Dossiers,\r\n";
 const QStringList kSyscalls { "openat", "read", "write", "fsync", "fdatasync", "ftruncate",
     "rename", "renameat", "renameat2", "unlink", "unlinkat", "linkat", "close" };
 
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 struct Folder
 {
     Folder()
     {
-        writeBytes(file("Quillmere.ini"), kSettings);
-        writeBytes(file("Quillmere.log"), kOldJournal);
-        writeBytes(file("Quillmere.day"), kDayFile);
+        QVERIFY(writeBytes(file("Quillmere.ini"), kSettings));
+        QVERIFY(writeBytes(file("Quillmere.log"), kOldJournal));
+        QVERIFY(writeBytes(file("Quillmere.day"), kDayFile));
     }
     QString file(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
     QByteArray bytes(const char *name) const { return readBytes(file(name)); }

@@ -1,4 +1,5 @@
 #include "rig.h"
+#include "tests/support/locale.h"
 
 #include "journal/text_formats.h"
 
@@ -16,7 +17,7 @@ class CoreTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { qm::test::useFrenchLocale(); }
 
     // A day file left by a quit is recovered on Récuperer, or without asking when message 1 is
     // switched off, and dropped on Abandonner.
@@ -70,7 +71,7 @@ private slots:
         if (!resumed)
             return;
         QCOMPARE(rig.bytes(kDayFileName), day);
-        QCOMPARE(s.currentActivity + u'|' + s.currentComment + NumberText(s.currentDuration),
+        QCOMPARE(s.currentActivity + u'|' + s.currentComment + numberText(s.currentDuration),
             "pause|café 30");
         QCOMPARE(QList<int>({ s.dayTotalMinutes, s.dayTotalWithoutPauseMinutes }),
             QList<int>({ 75, 45 }));
@@ -213,7 +214,7 @@ private slots:
         // The running activity goes first: the finished ones and the total stay.
         rig.tracker.deleteLastActivity();
         QCOMPARE(rig.state().dayTotalMinutes, 55);
-        QCOMPARE(rig.state().currentActivity + NumberText(rig.state().currentDuration), "pause 10");
+        QCOMPARE(rig.state().currentActivity + numberText(rig.state().currentDuration), "pause 10");
         QCOMPARE(rig.fields().invokeTime, "09:40:00");
         QCOMPARE(rig.bytes(kDayFileName), day);
         rig.tracker.deleteLastActivity();
@@ -221,7 +222,7 @@ private slots:
         QCOMPARE(rig.state().dayTotalWithoutPauseMinutes, 45);
         QCOMPARE(rig.bytes(kDayFileName), "05/12/2026\r\n09:00:00, 30,Dossiers,\r\n");
         rig.tracker.deleteLastActivity();
-        QCOMPARE(rig.state().currentActivity + NumberText(rig.state().currentDuration), "start-1");
+        QCOMPARE(rig.state().currentActivity + numberText(rig.state().currentDuration), "start-1");
         QCOMPARE(rig.state().dayTotalMinutes, 15);
         QCOMPARE(rig.tracker.history().gridRowCount(), 2);
         QVERIFY(!QFile::exists(rig.file(kDayFileName)));

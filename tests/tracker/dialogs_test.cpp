@@ -1,3 +1,4 @@
+#include "tests/support/locale.h"
 #include "window_rig.h"
 
 #include "tracker/ui/frm_edit.h"
@@ -64,7 +65,7 @@ class DialogsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { qm::test::useFrenchLocale(); }
 
     void editorThroughItsImages()
     {

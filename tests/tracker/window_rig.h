@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rig.h"
+#include "tests/support/widgets.h"
 
 #include "tracker/ui/frm_quillmere_main.h"
 #include "tracker/ui/frm_select.h"
@@ -21,10 +22,7 @@ namespace qm::test {
 
 template<typename T = QPushButton> T *child(QWidget *window, const char *name)
 {
-    T *widget = window->findChild<T *>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no %s", name);
-    return widget;
+    return findWidget<T>(window, QString::fromLatin1(name));
 }
 
 inline void click(QWidget *window, const char *button)

@@ -1,3 +1,4 @@
+#include "tests/support/locale.h"
 #include "window_rig.h"
 
 #include "tracker/ui/frm_about.h"
@@ -21,7 +22,7 @@ class WindowsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { qm::test::useFrenchLocale(); }
 
     void messageWindow_data()
     {

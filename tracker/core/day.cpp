@@ -233,7 +233,7 @@ bool Day::settleInterruptedClose()
 FileRead Day::ReadDayFileDate()
 {
     QString date;
-    const FileRead read = readDayFileDate(m_state.dayFilePath, date);
+    const FileRead read = readDayFileDateLine(m_state.dayFilePath, date);
     if (read != FileRead::Read)
         return read;
     // The date goes into every journal record of the day: it must be one that the journal's
@@ -285,7 +285,7 @@ void Day::CloseRunningActivity()
         return;
     m_state.currentDuration = ElapsedMinutes(m_state.currentStart, m_state.changeTime);
     m_history.setCell(
-        lastRow(), HistoryModel::DurationColumn, DurationCellText(m_state.currentDuration));
+        lastRow(), HistoryModel::DurationColumn, durationCellText(m_state.currentDuration));
     addToTotals(m_state.currentDuration, m_state.currentActivity);
 }
 
@@ -296,7 +296,7 @@ void Day::RecordChange()
     const bool running = m_state.currentDuration == -1;
     m_history.appendRow(
         { timeText(m_state.changeTime.time()),
-            running ? kRunningText.toString() : DurationCellText(m_state.currentDuration),
+            running ? kRunningText.toString() : durationCellText(m_state.currentDuration),
             m_state.currentActivity, m_state.currentComment },
         false);
     m_history.showAsLastVisible(row);

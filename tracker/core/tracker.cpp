@@ -70,7 +70,7 @@ void Tracker::start()
 {
     initialise();
     bool abandonedDayKept = false;
-    const FileRead settings = loadSettings();
+    const FileRead settings = reloadSettings();
     if (settings == FileRead::Read && !m_day.settleInterruptedClose()) {
         endProgram();
         return;
@@ -288,8 +288,8 @@ bool Tracker::confirmChange()
     if (m_state.newCommentTypePending) {
         m_state.newCommentTypePending = false;
         m_state.settings.commentChoices.append(m_changeForm.fields().addComment);
-        if (saveSettings())
-            loadSettings();
+        if (saveSettingsIfChanged())
+            reloadSettings();
     }
     if (m_state.currentDuration == -1) {
         // Where the window can only be minimised, it stays in sight with the day's totals.
@@ -305,7 +305,7 @@ void Tracker::changeDialogKeyPressed()
 {
     // Every key saves: a warning on each of them would make the dialog unusable, once per
     // content that could not be written is enough.
-    saveSettings(false);
+    saveSettingsIfChanged(false);
 }
 
 void Tracker::OpenEditor()
@@ -324,10 +324,10 @@ void Tracker::addActivity()
 
 void Tracker::saveEditor()
 {
-    if (!saveSettings())
+    if (!saveSettingsIfChanged())
         return;
     m_state.firstRunPending = false;
-    loadSettings();
+    reloadSettings();
     m_screens.hideEditor();
     refreshAndShowMainWindow();
 }
@@ -385,7 +385,7 @@ void Tracker::closeDay()
         m_screens.showMainWindow();
         return;
     }
-    saveSettings();
+    saveSettingsIfChanged();
     endProgram();
 }
 
@@ -396,11 +396,11 @@ void Tracker::quitWithoutSaving()
     ShowStockMessage(3);
     if (!m_state.stockMessageAnswer || m_ended)
         return;
-    saveSettings();
+    saveSettingsIfChanged();
     endProgram();
 }
 
-bool Tracker::saveSettings(bool repeatWarning)
+bool Tracker::saveSettingsIfChanged(bool repeatWarning)
 {
     const QByteArray bytes = formatSettings(m_state.settings);
     if (bytes == m_savedSettings && QFile::exists(m_state.settingsPath))
@@ -419,7 +419,7 @@ bool Tracker::saveSettings(bool repeatWarning)
     return true;
 }
 
-FileRead Tracker::loadSettings()
+FileRead Tracker::reloadSettings()
 {
     return LoadSettings(m_state.settingsPath, m_state.settings);
 }

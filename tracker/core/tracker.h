@@ -73,8 +73,8 @@ public:
     // Writes the settings when they differ from what was last written; tells the user when
     // the file could not be written, unless `repeatWarning` is false and the same content failed
     // before.
-    bool saveSettings(bool repeatWarning = true);
-    FileRead loadSettings();
+    bool saveSettingsIfChanged(bool repeatWarning = true);
+    FileRead reloadSettings();
 
 private:
     void initialise();

@@ -197,8 +197,8 @@ void frmQuillmereMain::updateFromState()
 {
     const AppState &state = m_tracker.state();
     m_today->setText(state.dayDate);
-    m_dayDuration->setText(DayTotalText(state.dayTotalMinutes));
-    m_dayDurationWP->setText(DayTotalText(state.dayTotalWithoutPauseMinutes));
+    m_dayDuration->setText(dayTotalText(state.dayTotalMinutes));
+    m_dayDurationWP->setText(dayTotalText(state.dayTotalWithoutPauseMinutes));
     m_change->setEnabled(state.changeEnabled);
     scrollToRow(m_tracker.history().firstVisibleRow());
 }
