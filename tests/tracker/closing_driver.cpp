@@ -1,6 +1,7 @@
 // One working session of Quillmere's core over a real program folder, for the fault-injection
-// test: start (recovering a day left behind), then change of activity and close of the day, or
-// with "recover" only the close of whatever was recovered. Prints what the user would be told.
+// test: start (recovering a day left behind), then change of activity and close of the day; with
+// "recover" only the close of whatever was recovered; with "abandon" the day left behind is
+// abandoned at the start. Prints what the user would be told and how many rows the day took.
 
 #include "rig.h"
 
@@ -20,6 +21,8 @@ int main(int argc, char **argv)
     FakeClock clock;
     clock.set(2026, 12, 5, 10, 0);
     FakeQuestions questions;
+    if (args.at(2) == u"abandon")
+        questions.answers[1] = { false };
     FakeScreens screens;
     Tracker tracker(args.at(1), clock, questions, screens, screens);
     tracker.start();
@@ -33,6 +36,7 @@ int main(int argc, char **argv)
     } else if (!tracker.hasEnded() && tracker.state().dayActivityCount > 0) {
         tracker.closeDay();
     }
+    std::printf("rows: %d\n", tracker.state().dayActivityCount);
     for (const QString &warning : questions.warnings)
         std::printf("warning: %s\n", qPrintable(warning));
     std::printf("%s\n", tracker.hasEnded() ? "ended" : "still open");

@@ -61,6 +61,7 @@ private slots:
     void initTestCase();
     void everySystemCall_data();
     void everySystemCall();
+    void abandonedDayThatCannotBeDeleted();
 
 private:
     // The driver's output; strace's own record of the run goes to `trace` when it is given.
@@ -199,6 +200,21 @@ void ClosingFaultsTest::everySystemCall()
     // A further start finds nothing left to put right.
     QVERIFY(!run(folder, "recover").contains("warning"));
     QCOMPARE(folder.bytes("Quillmere.log"), recovered);
+}
+
+// Abandonner at the start deletes the day left behind; when it cannot be deleted, its rows must
+// not be taken into the day chosen next, from where they would reach the journal under its date.
+void ClosingFaultsTest::abandonedDayThatCannotBeDeleted()
+{
+    Folder folder;
+    const QString trace = folder.dir.filePath("trace");
+    const QByteArray output = run(folder, "abandon",
+        { "-e", "trace=unlink", "-e", "inject=unlink:error=EACCES:when=1" }, trace);
+    QVERIFY(readBytes(trace).contains("Quillmere.day\") = -1 EACCES"));
+    QVERIFY2(output.contains("la journée abandonnée n'est pas reprise"), output.constData());
+    QVERIFY2(output.contains("rows: 0"), output.constData());
+    QCOMPARE(folder.bytes("Quillmere.day"), kDayFile);
+    QCOMPARE(folder.bytes("Quillmere.log"), kOldJournal);
 }
 
 QTEST_GUILESS_MAIN(ClosingFaultsTest)
