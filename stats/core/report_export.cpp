@@ -1,0 +1,106 @@
+#include "stats/core/report_export.h"
+
+#include "journal/text_formats.h"
+#include "stats/core/qmstat.h"
+#include "stats/core/spreadsheet.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace qm::stats {
+
+namespace {
+
+QStringList figuresLine(const QString &caption, std::int64_t minutes)
+{
+    return { caption, QString::number(minutes), DurationText(minutes) };
+}
+
+} // namespace
+
+QByteArray exportByDate(const QMstat &stats, QDate from, QDate to)
+{
+    const auto first = DayNumber(from.toJulianDay());
+    const auto last = DayNumber(to.toJulianDay());
+    const auto count = std::size_t(stats.activityCount());
+    std::vector<std::int64_t> minutes(count, 0);
+    // Where each activity first appears in the period: the order of equal totals.
+    std::vector<std::size_t> firstSeen(count, SIZE_MAX);
+    std::int64_t total = 0;
+    const auto &dates = stats.entryDates();
+    const auto &entryMinutes = stats.entryMinutes();
+    const auto &activity = stats.entryActivityIndices();
+    std::size_t seen = 0;
+    for (const std::int64_t e : stats.entriesByDate()) {
+        const auto entry = std::size_t(e);
+        if (dates[entry] < first || dates[entry] > last)
+            continue;
+        const auto a = std::size_t(activity[entry]);
+        minutes[a] += entryMinutes[entry];
+        total += entryMinutes[entry];
+        if (firstSeen[a] == SIZE_MAX)
+            firstSeen[a] = seen++;
+    }
+    std::vector<std::size_t> order;
+    for (std::size_t a = 0; a < count; ++a) {
+        if (minutes[a] != 0)
+            order.push_back(a);
+    }
+    std::sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
+        return minutes[x] != minutes[y] ? minutes[x] > minutes[y] : firstSeen[x] < firstSeen[y];
+    });
+
+    QList<QStringList> lines { { QStringLiteral("Activité"), QStringLiteral("Minutes"),
+        QStringLiteral("Durée"), QStringLiteral("Part (%)") } };
+    for (const std::size_t a : order) {
+        lines.append(
+            figuresLine(stats.activities()[a].name, minutes[a]) << shareText(minutes[a], total));
+    }
+    lines.append(figuresLine(QStringLiteral("Total"), total) << QStringLiteral("100,0"));
+    return spreadsheetBytes(lines);
+}
+
+QByteArray exportByActivity(const QMstat &stats, std::int32_t activityIndex)
+{
+    const ActivitySummary &summary = stats.activities().at(std::size_t(activityIndex));
+    const auto spanDays = std::size_t(std::int64_t(summary.lastDate) - summary.firstDate + 1);
+    std::vector<std::int64_t> perDay(spanDays, 0);
+    const auto &dates = stats.entryDates();
+    const auto &entryMinutes = stats.entryMinutes();
+    const auto &activity = stats.entryActivityIndices();
+    for (std::size_t e = 0; e < activity.size(); ++e) {
+        if (activity[e] == activityIndex)
+            perDay[std::size_t(dates[e] - summary.firstDate)] += entryMinutes[e];
+    }
+    QList<QStringList> lines { { QStringLiteral("Date"), QStringLiteral("Minutes"),
+        QStringLiteral("Durée") } };
+    lines.reserve(qsizetype(spanDays) + 2);
+    for (std::size_t d = 0; d < spanDays; ++d) {
+        const QDate date = QDate::fromJulianDay(summary.firstDate + std::int64_t(d));
+        lines.append(figuresLine(dateText(date), perDay[d]));
+    }
+    const std::int64_t total = std::accumulate(perDay.begin(), perDay.end(), std::int64_t(0));
+    lines.append(figuresLine(QStringLiteral("Total"), total));
+    return spreadsheetBytes(lines);
+}
+
+QString byDateExportName(QDate from, QDate to)
+{
+    const QString format = QStringLiteral("dd-MM-yyyy");
+    return QStringLiteral("Quillmere du ") + from.toString(format) + QStringLiteral(" au ")
+        + to.toString(format);
+}
+
+QString byActivityExportName(const QString &activity)
+{
+    QString name = activity;
+    // What no common file system takes in a name, and what would make it a path.
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || QStringView(u"/\\:*?\"<>|").contains(c))
+            c = u'_';
+    }
+    return QStringLiteral("Quillmere - ") + name.trimmed();
+}
+
+} // namespace qm::stats

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include <cstdint>
+
+namespace qm::stats {
+
+class QMstat;
+
+// The figures behind the report by date of the days from `from` to `to`, as a spreadsheet file:
+// every activity with time in the period, most minutes first (equal ones in the order they first
+// appear in the period), then the total.
+QByteArray exportByDate(const QMstat &stats, QDate from, QDate to);
+
+// The figures behind the report of one activity: its minutes on every day of its span, the days
+// without it included, then its total.
+QByteArray exportByActivity(const QMstat &stats, std::int32_t activityIndex);
+
+// The names proposed for the two exports, without folder and suffix.
+QString byDateExportName(QDate from, QDate to);
+QString byActivityExportName(const QString &activity);
+
+} // namespace qm::stats
