@@ -3,6 +3,7 @@
 #include "stats/core/by_activity.h"
 #include "stats/core/by_date.h"
 #include "stats/core/qmstat.h"
+#include "stats/core/report_export.h"
 
 #include <QDir>
 #include <QFile>
@@ -189,16 +190,42 @@ void BM_ReportByDate(benchmark::State &state)
     }
 }
 
-void BM_ReportByActivity(benchmark::State &state)
+std::int32_t mostFrequentActivity(const qm::stats::QMstat &stats)
 {
-    const auto &stats = loaded(state.range(0));
     const auto &activities = stats.activities();
     const auto top = std::max_element(activities.begin(), activities.end(),
         [](const auto &a, const auto &b) { return a.totalMinutes < b.totalMinutes; });
-    const auto index = std::int32_t(top - activities.begin());
+    return std::int32_t(top - activities.begin());
+}
+
+void BM_ReportByActivity(benchmark::State &state)
+{
+    const auto &stats = loaded(state.range(0));
+    const auto index = mostFrequentActivity(stats);
     for (auto _ : state) {
         auto report = qm::stats::ShowReportByActivity(stats, index, stats.latestDate());
         benchmark::DoNotOptimize(report.spanTotalMinutes);
+    }
+}
+
+// The spreadsheet files alone, beyond the reports they come with.
+void BM_ExportByDate(benchmark::State &state)
+{
+    const auto &stats = loaded(state.range(0));
+    for (auto _ : state) {
+        const QByteArray bytes
+            = qm::stats::exportByDate(stats, stats.earliestDate(), stats.latestDate());
+        benchmark::DoNotOptimize(bytes.size());
+    }
+}
+
+void BM_ExportByActivity(benchmark::State &state)
+{
+    const auto &stats = loaded(state.range(0));
+    const auto index = mostFrequentActivity(stats);
+    for (auto _ : state) {
+        const QByteArray bytes = qm::stats::exportByActivity(stats, index);
+        benchmark::DoNotOptimize(bytes.size());
     }
 }
 
@@ -217,5 +244,7 @@ BENCHMARK(BM_Floor)
 BENCHMARK(BM_LoadDistinctNames)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReportByDate)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReportByActivity)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportByDate)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportByActivity)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -5,7 +5,6 @@
 #include "stats/core/spreadsheet.h"
 
 #include <algorithm>
-#include <numeric>
 #include <vector>
 
 namespace qm::stats {
@@ -73,16 +72,42 @@ QByteArray exportByActivity(const QMstat &stats, std::int32_t activityIndex)
         if (activity[e] == activityIndex)
             perDay[std::size_t(dates[e] - summary.firstDate)] += entryMinutes[e];
     }
-    QList<QStringList> lines { { QStringLiteral("Date"), QStringLiteral("Minutes"),
-        QStringLiteral("Durée") } };
-    lines.reserve(qsizetype(spanDays) + 2);
+    // A span can hold a hundred thousand days: its lines hold only digits and the duration, so
+    // they are put together as bytes rather than through the general table writer.
+    QByteArray bytes = spreadsheetBytes(
+        { { QStringLiteral("Date"), QStringLiteral("Minutes"), QStringLiteral("Durée") } });
+    bytes.reserve(bytes.size() + qsizetype(spanDays + 1) * 28);
+    // Most days hold a few hours at most: their line ends are made once each.
+    std::vector<QByteArray> lineEnds(24 * 60 + 1);
+    const auto lineEnd = [&](std::int64_t minutes) {
+        const auto make = [minutes] {
+            return ';' + QByteArray::number(minutes) + ';' + DurationText(minutes).toUtf8()
+                + "\r\n";
+        };
+        if (minutes < 0 || minutes >= std::int64_t(lineEnds.size()))
+            return make();
+        QByteArray &cached = lineEnds[std::size_t(minutes)];
+        if (cached.isEmpty())
+            cached = make();
+        return cached;
+    };
+    char date[11] = "dd/mm/yyyy";
+    std::int64_t total = 0;
     for (std::size_t d = 0; d < spanDays; ++d) {
-        const QDate date = QDate::fromJulianDay(summary.firstDate + std::int64_t(d));
-        lines.append(figuresLine(dateText(date), perDay[d]));
+        int year = 0, month = 0, day = 0;
+        QDate::fromJulianDay(summary.firstDate + std::int64_t(d)).getDate(&year, &month, &day);
+        date[0] = char('0' + day / 10);
+        date[1] = char('0' + day % 10);
+        date[3] = char('0' + month / 10);
+        date[4] = char('0' + month % 10);
+        for (int i = 9; i >= 6; --i, year /= 10)
+            date[i] = char('0' + year % 10);
+        bytes.append(date, 10);
+        bytes += lineEnd(perDay[d]);
+        total += perDay[d];
     }
-    const std::int64_t total = std::accumulate(perDay.begin(), perDay.end(), std::int64_t(0));
-    lines.append(figuresLine(QStringLiteral("Total"), total));
-    return spreadsheetBytes(lines);
+    // The total line goes through the table writer like every other export line.
+    return bytes + spreadsheetBytes({ figuresLine(QStringLiteral("Total"), total) }).sliced(3);
 }
 
 QString byDateExportName(QDate from, QDate to)
