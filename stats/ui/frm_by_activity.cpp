@@ -2,6 +2,8 @@
 
 #include "journal/datetime.h"
 #include "stats/core/by_activity.h"
+#include "stats/core/qmstat.h"
+#include "stats/core/report_export.h"
 #include "stats/ui/bar_surface.h"
 #include "stats/ui/form_controls.h"
 
@@ -71,8 +73,19 @@ frmByActivity::frmByActivity(const QMstat &stats, const Clock &clock, UserNotice
     createButtons(7350, 7845);
 }
 
+QByteArray frmByActivity::spreadsheet() const
+{
+    return exportByActivity(m_stats, m_activityIndex);
+}
+
+QString frmByActivity::exportName() const
+{
+    return byActivityExportName(m_stats.activities().at(std::size_t(m_activityIndex)).name);
+}
+
 void frmByActivity::ShowReportByActivity(std::int32_t activityIndex)
 {
+    m_activityIndex = activityIndex;
     const ReportByActivity report
         = qm::stats::ShowReportByActivity(m_stats, activityIndex, m_clock.now().date());
     m_bars->setChart(report.bars, report.chartWidth);

@@ -17,6 +17,10 @@ public:
     void ShowReportByActivity(std::int32_t activityIndex);
 
 private:
+    QByteArray spreadsheet() const override;
+    QString exportName() const override;
+
+    std::int32_t m_activityIndex = 0;
     BarSurface *m_bars;
     QLabel *m_lblDMIN;
     QLabel *m_lblDMAX;

@@ -2,6 +2,7 @@
 
 #include "journal/datetime.h"
 #include "stats/core/by_date.h"
+#include "stats/core/report_export.h"
 #include "stats/ui/form_controls.h"
 #include "stats/ui/pie_surface.h"
 
@@ -67,8 +68,20 @@ frmByDate::frmByDate(const QMstat &stats, const Clock &clock, UserNotice &notice
     createButtons(7335, 7830);
 }
 
+QByteArray frmByDate::spreadsheet() const
+{
+    return exportByDate(m_stats, m_from, m_to);
+}
+
+QString frmByDate::exportName() const
+{
+    return byDateExportName(m_from, m_to);
+}
+
 void frmByDate::ShowReportByDate(QDate from, QDate to)
 {
+    m_from = from;
+    m_to = to;
     const ReportByDate report
         = qm::stats::ShowReportByDate(m_stats, from, to, m_clock.now().date());
     showLegend(report);

@@ -20,7 +20,12 @@ public:
     void ShowReportByDate(QDate from, QDate to);
 
 private:
+    QByteArray spreadsheet() const override;
+    QString exportName() const override;
     void showLegend(const ReportByDate &report);
+
+    QDate m_from;
+    QDate m_to;
 
     PieSurface *m_pie;
     std::array<QLabel *, 27> m_lblFlxPercent {};

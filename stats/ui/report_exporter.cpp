@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QPixmap>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -17,9 +16,6 @@
 namespace qm::stats {
 
 namespace {
-
-const QString kSpreadsheetFilter = QStringLiteral("Tableur (*.csv)");
-const QString kPdfFilter = QStringLiteral("Document PDF (*.pdf)");
 
 // The page that Imprimer prints, into a PDF beside the target, then put in its place.
 bool writePdf(QWidget *surface, const QString &path)
@@ -47,20 +43,6 @@ bool writePdf(QWidget *surface, const QString &path)
 
 } // namespace
 
-std::optional<ExportChoice> FileExportDialog::ask(QWidget *parent, const QString &proposedPath)
-{
-    QString filter = kSpreadsheetFilter;
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Quillmere - Exporter"),
-        proposedPath, kSpreadsheetFilter + QStringLiteral(";;") + kPdfFilter, &filter);
-    if (path.isEmpty())
-        return std::nullopt;
-    const bool pdf = filter == kPdfFilter;
-    const QString suffix = pdf ? QStringLiteral(".pdf") : QStringLiteral(".csv");
-    if (!path.endsWith(suffix, Qt::CaseInsensitive))
-        path += suffix;
-    return ExportChoice { path, pdf };
-}
-
 QString exportFolder(const QString &programFolder)
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -68,10 +50,10 @@ QString exportFolder(const QString &programFolder)
 }
 
 void exportReport(QWidget *surface, const QByteArray &spreadsheet, const QString &proposedPath,
-    ExportDialog &dialog, UserNotice &notice)
+    UserNotice &notice)
 {
     QWidget *window = surface->window();
-    const auto choice = dialog.ask(window, proposedPath);
+    const auto choice = notice.askExport(window, proposedPath);
     if (!choice)
         return;
     const QString shown = QDir::toNativeSeparators(choice->path);

@@ -3,8 +3,10 @@
 #include "journal/file_names.h"
 #include "stats/core/qmstat.h"
 #include "stats/ui/form_controls.h"
+#include "stats/ui/report_exporter.h"
 #include "stats/ui/report_printer.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -57,8 +59,14 @@ void ReportWindow::createButtons(int printTopTwips, int closeTopTwips)
         twipsRect(10380, printTopTwips, 1305, 435));
     auto *close = button(this, QStringLiteral("cmdClose"), QStringLiteral("Fermer"),
         twipsRect(10380, closeTopTwips, 1305, 435));
+    // Exporter stands above the two others, as far from Imprimer as Fermer is below it.
+    const int step = closeTopTwips - printTopTwips;
+    auto *exporter = button(this, QStringLiteral("cmdExport"), QStringLiteral("Exporter"),
+        twipsRect(10380, printTopTwips - step, 1305, 435));
+    exporter->raise();
     print->raise();
     close->raise();
+    connect(exporter, &QPushButton::clicked, this, &ReportWindow::exportFigures);
     connect(print, &QPushButton::clicked, this, &ReportWindow::PrintReport);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 }
@@ -69,6 +77,13 @@ void ReportWindow::present()
     show();
     raise();
     activateWindow();
+}
+
+void ReportWindow::exportFigures()
+{
+    const QString folder = exportFolder(m_stats.programFolder());
+    exportReport(m_surface, spreadsheet(),
+        QDir(folder).filePath(exportName() + QStringLiteral(".csv")), m_notice);
 }
 
 void ReportWindow::PrintReport()

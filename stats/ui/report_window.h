@@ -16,7 +16,8 @@ class QMstat;
 class UserNotice;
 
 // What both reports share: a fixed window holding the drawing surface, the title frame inside
-// it, and "Imprimer" and "Fermer" beside it (outside the surface, so they are not printed).
+// it, and "Exporter", "Imprimer" and "Fermer" beside it (outside the surface, so they are not
+// printed).
 class ReportWindow : public QWidget
 {
     Q_OBJECT
@@ -37,8 +38,13 @@ protected:
     const QMstat &m_stats;
     const Clock &m_clock;
 
+    // What Exporter writes: the report's figures, and the name proposed for them.
+    virtual QByteArray spreadsheet() const = 0;
+    virtual QString exportName() const = 0;
+
 private:
     void PrintReport();
+    void exportFigures();
 
     UserNotice &m_notice;
     QWidget *m_surface;
