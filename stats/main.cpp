@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -35,6 +37,11 @@ int main(int argc, char *argv[])
     sinceStart.start();
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    // The system's own dialogs (the exports' save dialog) speak the program's language.
+    QTranslator systemTexts;
+    if (systemTexts.load(
+            QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&systemTexts);
 
     qm::stats::QMstat stats;
     stats.InitPaths(QCoreApplication::applicationDirPath());
