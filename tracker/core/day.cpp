@@ -27,6 +27,17 @@ QString durationCellOfText(const QString &minutesText)
 
 const QString kErrorTitle = QStringLiteral("Quillmere - Erreur");
 
+// What a close writes of the day's activities: each as a journal record, but the pauses.
+QList<JournalRecord> journalRecordsOf(const QString &date, const QList<DayLine> &lines)
+{
+    QList<JournalRecord> records;
+    for (const DayLine &line : lines) {
+        if (line.activity != kPauseActivity)
+            records.append({ date, line.minutesText, line.activity, line.comment });
+    }
+    return records;
+}
+
 // What the user is told when a close did not simply succeed: %1 is the journal, %2 the day file.
 QString closingWarning(ClosingOutcome outcome)
 {
@@ -157,17 +168,7 @@ ClosingFiles Day::closingFiles() const
 
 QList<JournalRecord> Day::journalRecords() const
 {
-    QList<JournalRecord> records;
-    for (int k = 1; k <= m_state.dayActivityCount; ++k) {
-        const int row = m_state.historyRowOffset + k;
-        const QString activity = m_history.cell(row, HistoryModel::ActivityColumn);
-        if (activity == kPauseActivity)
-            continue;
-        records.append(JournalRecord { m_state.dayDate,
-            minutesTextOfCell(m_history.cell(row, HistoryModel::DurationColumn)).toString(),
-            activity, m_history.cell(row, HistoryModel::CommentColumn) });
-    }
-    return records;
+    return journalRecordsOf(m_state.dayDate, dayLines(m_state.dayActivityCount));
 }
 
 ClosingOutcome Day::WriteDayToJournal()
@@ -211,11 +212,7 @@ bool Day::settleInterruptedClose()
     case FileRead::Unreadable:
         break;
     case FileRead::Read:
-        day.emplace();
-        for (const DayLine &line : std::as_const(content.lines)) {
-            if (line.activity != kPauseActivity)
-                day->append({ content.date, line.minutesText, line.activity, line.comment });
-        }
+        day = journalRecordsOf(content.date, content.lines);
         close = qm::settleInterruptedClose(closingFiles(), day);
         break;
     }
