@@ -9,7 +9,6 @@
 #include "tests/support/widgets.h"
 
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QtTest>
 
 using namespace qm::stats;
@@ -102,14 +101,7 @@ private slots:
         ExportSession s;
         const QString path = s.folder.file("rapport.pdf");
         s.exportTo(false, path, true);
-        const QString pdf = QString::fromLatin1(readBytes(path));
-        QVERIFY(pdf.startsWith("%PDF-"));
-        QCOMPARE(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![s\\w])"))), 1);
-        const auto box = QRegularExpression(
-            QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([\\d.]+)\\s+([\\d.]+)"))
-                             .match(pdf);
-        QVERIFY(box.hasMatch());
-        QVERIFY(box.captured(1).toDouble() > box.captured(2).toDouble());
+        qm::stats::test::checkOneLandscapePage(path);
         QVERIFY(!QFile::exists(path + ".part"));
         QCOMPARE(s.notice.informed.size(), 1);
     }

@@ -8,33 +8,17 @@
 
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QtTest>
 
 using namespace qm::stats;
+using qm::stats::test::checkOneLandscapePage;
 using qm::stats::test::FixedClock;
 using qm::stats::test::journalOf;
 using qm::stats::test::ProgramFolder;
 using qm::stats::test::RecordingNotice;
 using qm::test::readBytes;
 
-namespace {
-
-void checkOneLandscapePage(const QString &path)
-{
-    const QByteArray pdf = readBytes(path);
-    QVERIFY2(pdf.startsWith("%PDF-"), qPrintable(path));
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
-    QCOMPARE(QString::fromLatin1(pdf).count(page), 1);
-    // Read from the PDF's text, without a PDF library: "/MediaBox [0 0 width height]".
-    static const QRegularExpression box(
-        QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([\\d.]+)\\s+([\\d.]+)"));
-    const QRegularExpressionMatch m = box.match(QString::fromLatin1(pdf));
-    QVERIFY(m.hasMatch());
-    QVERIFY2(m.captured(1).toDouble() > m.captured(2).toDouble(), "the page is not in landscape");
-}
-
-} // namespace
+namespace { } // namespace
 
 class TestStatsPrinting : public QObject
 {
