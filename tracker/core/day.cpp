@@ -25,8 +25,6 @@ QString durationCellOfText(const QString &minutesText)
     return FormatDuration(readRoundedNumber(minutesText)) + QStringLiteral(" =") + minutesText;
 }
 
-const QString kErrorTitle = QStringLiteral("Quillmere - Erreur");
-
 // What the user is told when a close did not simply succeed: %1 is the journal, %2 the day file.
 QString closingWarning(ClosingOutcome outcome)
 {
@@ -281,7 +279,7 @@ FileRead Day::LoadDayFile()
 
 void Day::CloseRunningActivity()
 {
-    if (m_state.dayActivityCount < 1 || m_state.currentDuration != -1)
+    if (m_state.dayActivityCount < 1 || !m_state.isRunning())
         return;
     m_state.currentDuration = ElapsedMinutes(m_state.currentStart, m_state.changeTime);
     m_history.setCell(
@@ -293,7 +291,7 @@ void Day::RecordChange()
 {
     ++m_state.dayActivityCount;
     const int row = lastRow();
-    const bool running = m_state.currentDuration == -1;
+    const bool running = m_state.isRunning();
     m_history.appendRow(
         { timeText(m_state.changeTime.time()),
             running ? kRunningText.toString() : durationCellText(m_state.currentDuration),
@@ -310,7 +308,7 @@ void Day::deleteLastActivity()
     if (m_state.dayActivityCount < 1)
         return;
     int row = lastRow();
-    if (m_state.currentDuration != -1)
+    if (!m_state.isRunning())
         addToTotals(m_state.currentDuration, m_history.cell(row, HistoryModel::ActivityColumn), -1);
     m_history.removeLastRow();
     --m_state.dayActivityCount;
@@ -328,7 +326,7 @@ void Day::deleteLastActivity()
         m_state.currentActivity = kStartActivity.toString();
         m_state.currentComment.clear();
         m_state.currentStart = m_state.changeTime;
-        m_state.currentDuration = -1;
+        m_state.currentDuration = AppState::kRunning;
     }
     if (m_state.dayActivityCount != 0) {
         writeDayLines(m_state.dayActivityCount);
@@ -340,8 +338,7 @@ void Day::deleteLastActivity()
 
 bool Day::saveDayFile()
 {
-    const int count
-        = m_state.currentDuration == -1 ? m_state.dayActivityCount - 1 : m_state.dayActivityCount;
+    const int count = m_state.isRunning() ? m_state.dayActivityCount - 1 : m_state.dayActivityCount;
     return count < 1 || writeDayLines(count);
 }
 
