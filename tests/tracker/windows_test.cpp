@@ -50,7 +50,7 @@ private slots:
         QFETCH(QByteArray, button);
         QFETCH(bool, tick);
         frmMessage window;
-        const StockMessage message = *stockMessage(code);
+        const StockMessage message = *stockMessage(StockMessage::Code(code));
         QString left;
         bool checkVisible = false;
         onNextModal([&](QWidget *modal) {
@@ -232,7 +232,8 @@ private slots:
             for (QAction *action : actions)
                 action->trigger();
             program.windows.trayIcon()->activate(QSystemTrayIcon::Trigger);
-            nested = program.windows.messageWindow()->ask(*stockMessage(4), suppress);
+            nested = program.windows.messageWindow()->ask(
+                *stockMessage(StockMessage::Code::CloseDay), suppress);
             caption = message->isVisible() ? child(message, "cmdCont")->text() : QString();
             click(message, "cmdAbandon");
         });

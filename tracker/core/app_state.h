@@ -13,14 +13,21 @@ inline constexpr QStringView kStartActivity = u"start";
 // The build gives the version, from the project's own.
 inline constexpr QStringView kVersionText = u"v " QM_VERSION;
 
+inline const QString kErrorTitle = QStringLiteral("Quillmere - Erreur");
+
 // The state of the running program, from start-up to the end of the process.
 struct AppState
 {
+    // The current activity's duration while it has not ended.
+    static constexpr std::int32_t kRunning = -1;
+
+    bool isRunning() const { return currentDuration == kRunning; }
+
     QString dayDate;
     QString currentActivity = kStartActivity.toString();
     QString currentComment;
     QDateTime currentStart;
-    std::int32_t currentDuration = -1;
+    std::int32_t currentDuration = kRunning;
     QDateTime changeTime;
     std::int16_t dayActivityCount = 0;
     std::int16_t historyRowOffset = 0;
@@ -28,7 +35,6 @@ struct AppState
     std::int32_t dayTotalWithoutPauseMinutes = 0;
     bool firstRunPending = false;
     bool newCommentTypePending = false;
-    bool stockMessageAnswer = false;
     // The main window's Changer button; disabled while a change of day waits for the user.
     bool changeEnabled = true;
 

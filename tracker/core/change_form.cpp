@@ -75,7 +75,7 @@ void ChangeForm::checkChangeTime()
         m_state.changeTime = typed;
         return;
     }
-    const std::int64_t gap = m_state.currentDuration != -1 ? m_state.currentDuration + 1 : 1;
+    const std::int64_t gap = !m_state.isRunning() ? m_state.currentDuration + 1 : 1;
     if (typed < addMinutes(m_state.currentStart, gap)) {
         m_fields.invokeTime = timeText(m_state.changeTime.time());
         return;
@@ -170,10 +170,11 @@ bool ChangeForm::confirm()
     m_state.currentComment = comment;
     m_state.currentStart = m_state.changeTime;
     // A fraction of a minute is a fixed duration, even when it rounds to 0.
-    m_state.currentDuration
-        = typedDuration(m_fields.duration).positive ? readRoundedNumber(m_fields.duration) : -1;
+    m_state.currentDuration = typedDuration(m_fields.duration).positive
+        ? readRoundedNumber(m_fields.duration)
+        : AppState::kRunning;
     m_day.RecordChange();
-    if (m_state.currentDuration != -1)
+    if (!m_state.isRunning())
         m_day.addToTotals(m_state.currentDuration, activity);
     return true;
 }

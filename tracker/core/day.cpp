@@ -25,8 +25,6 @@ QString durationCellOfText(const QString &minutesText)
     return FormatDuration(readRoundedNumber(minutesText)) + QStringLiteral(" =") + minutesText;
 }
 
-const QString kErrorTitle = QStringLiteral("Quillmere - Erreur");
-
 // What a close writes of the day's activities: each as a journal record, but the pauses.
 QList<JournalRecord> journalRecordsOf(const QString &date, const QList<DayLine> &lines)
 {
@@ -278,7 +276,7 @@ FileRead Day::LoadDayFile()
 
 void Day::CloseRunningActivity()
 {
-    if (m_state.dayActivityCount < 1 || m_state.currentDuration != -1)
+    if (m_state.dayActivityCount < 1 || !m_state.isRunning())
         return;
     m_state.currentDuration = ElapsedMinutes(m_state.currentStart, m_state.changeTime);
     m_history.setCell(
@@ -290,7 +288,7 @@ void Day::RecordChange()
 {
     ++m_state.dayActivityCount;
     const int row = lastRow();
-    const bool running = m_state.currentDuration == -1;
+    const bool running = m_state.isRunning();
     m_history.appendRow(
         { timeText(m_state.changeTime.time()),
             running ? kRunningText.toString() : durationCellText(m_state.currentDuration),
@@ -307,7 +305,7 @@ void Day::deleteLastActivity()
     if (m_state.dayActivityCount < 1)
         return;
     int row = lastRow();
-    if (m_state.currentDuration != -1)
+    if (!m_state.isRunning())
         addToTotals(m_state.currentDuration, m_history.cell(row, HistoryModel::ActivityColumn), -1);
     m_history.removeLastRow();
     --m_state.dayActivityCount;
@@ -325,7 +323,7 @@ void Day::deleteLastActivity()
         m_state.currentActivity = kStartActivity.toString();
         m_state.currentComment.clear();
         m_state.currentStart = m_state.changeTime;
-        m_state.currentDuration = -1;
+        m_state.currentDuration = AppState::kRunning;
     }
     if (m_state.dayActivityCount != 0) {
         writeDayLines(m_state.dayActivityCount);
@@ -337,8 +335,7 @@ void Day::deleteLastActivity()
 
 bool Day::saveDayFile()
 {
-    const int count
-        = m_state.currentDuration == -1 ? m_state.dayActivityCount - 1 : m_state.dayActivityCount;
+    const int count = m_state.isRunning() ? m_state.dayActivityCount - 1 : m_state.dayActivityCount;
     return count < 1 || writeDayLines(count);
 }
 

@@ -41,16 +41,20 @@ QString composeHtml(const QString &title, const QStringList &bold, const QString
 
 } // namespace
 
-std::optional<StockMessage> stockMessage(int code)
+std::optional<StockMessage> stockMessage(StockMessage::Code code)
 {
     using Icon = StockMessage::Icon;
+    using Code = StockMessage::Code;
     switch (code) {
-    case 1:
-        return StockMessage { 1, Icon::Question, QStringLiteral("Abandonner"),
-            QStringLiteral("Récuperer"), true,
+    case Code::Recovery:
+        return StockMessage { .code = int(code),
+            .icon = Icon::Question,
+            .leftCaption = QStringLiteral("Abandonner"),
+            .rightCaption = QStringLiteral("Récuperer"),
+            .offersSuppression = true,
             // Closing the window must not throw the interrupted day away.
-            true,
-            composeHtml(QStringLiteral("ATTENTION"),
+            .closeAnswer = true,
+            .html = composeHtml(QStringLiteral("ATTENTION"),
                 { QStringLiteral("J'ai détecté des données non sauvegardées dans le log.") },
                 { QStringLiteral("Ces données proviennent d'une exécution précédente "
                                  "interrompue :"),
@@ -59,43 +63,65 @@ std::optional<StockMessage> stockMessage(int code)
                                    "sauvegarder\")") },
                 { QStringLiteral("Dois-je démarrer Quillmere en intégrant ces données ou"),
                     QStringLiteral("faut-il les abandonner ?") }) };
-    case 2:
-        return StockMessage { 2, Icon::Warning, QString(), QStringLiteral("Continuer"), true, true,
-            composeHtml(QStringLiteral("ATTENTION"),
+    case Code::JournalRowsShown:
+        return StockMessage { .code = int(code),
+            .icon = Icon::Warning,
+            .leftCaption = QString(),
+            .rightCaption = QStringLiteral("Continuer"),
+            .offersSuppression = true,
+            .closeAnswer = true,
+            .html = composeHtml(QStringLiteral("ATTENTION"),
                 { QStringLiteral("J'ai détecté des données dans le log pour la date choisie.") },
                 { QStringLiteral("Je reprends ces données dans l'historique de la journée,"),
                     QStringLiteral("mais elles ne seront pas éditables.") },
                 {}) };
-    case 3:
-        return StockMessage { 3, Icon::Question, QStringLiteral("Ne pas quitter"),
-            QStringLiteral("Quitter"), true, false,
-            composeHtml(QStringLiteral("Quitter sans sauvegarder"),
+    case Code::QuitWithoutSaving:
+        return StockMessage { .code = int(code),
+            .icon = Icon::Question,
+            .leftCaption = QStringLiteral("Ne pas quitter"),
+            .rightCaption = QStringLiteral("Quitter"),
+            .offersSuppression = true,
+            .closeAnswer = false,
+            .html = composeHtml(QStringLiteral("Quitter sans sauvegarder"),
                 { QStringLiteral("Les données de la journée ne seront pas enregistrées dans le "
                                  "log.") },
                 { QStringLiteral("Lors de sa prochaine exécution, Quillmere vous proposera de "
                                  "les récupérer.") },
                 { QStringLiteral("Voulez-vous réellement quitter sans sauvegarder"),
                     QStringLiteral("ou retourner dans Quillmere ?") }) };
-    case 4:
-        return StockMessage { 4, Icon::Question, QStringLiteral("Ne pas clôturer"),
-            QStringLiteral("Clôturer"), true, false,
-            composeHtml(QStringLiteral("Cloturer la journée"),
+    case Code::CloseDay:
+        return StockMessage { .code = int(code),
+            .icon = Icon::Question,
+            .leftCaption = QStringLiteral("Ne pas clôturer"),
+            .rightCaption = QStringLiteral("Clôturer"),
+            .offersSuppression = true,
+            .closeAnswer = false,
+            .html = composeHtml(QStringLiteral("Cloturer la journée"),
                 { QStringLiteral("Les données de cette journée seront définitivement"),
                     QStringLiteral("enregistrées dans le log.") },
                 { QStringLiteral("Il ne sera plus possible de les éditer.") },
                 { QStringLiteral("Voulez-vous réellement cloturer la journée"),
                     QStringLiteral("ou retourner dans Quillmere ?") }) };
-    case 7:
-        return StockMessage { 7, Icon::Warning, QString(), QStringLiteral("Fermer"), true, true,
-            composeHtml(QStringLiteral("Pas de fichier log présent"),
+    case Code::NoJournal:
+        return StockMessage { .code = int(code),
+            .icon = Icon::Warning,
+            .leftCaption = QString(),
+            .rightCaption = QStringLiteral("Fermer"),
+            .offersSuppression = true,
+            .closeAnswer = true,
+            .html = composeHtml(QStringLiteral("Pas de fichier log présent"),
                 { QStringLiteral("Le module de statistiques ne peut être lancé.") },
                 { QStringLiteral("Sans fichier log présent, le module de statistiques n'a pas la"),
                     QStringLiteral("matière première pour travailler.") },
                 {}) };
-    case 8:
-        return StockMessage { 8, Icon::Question, QStringLiteral("Ne pas enregistrer"),
-            QStringLiteral("Enregistrer"), false, false,
-            composeHtml(QStringLiteral("ATTENTION"),
+    case Code::NewDay:
+        return StockMessage { .code = int(code),
+            .icon = Icon::Question,
+            .leftCaption = QStringLiteral("Ne pas enregistrer"),
+            .rightCaption = QStringLiteral("Enregistrer"),
+            .offersSuppression = false,
+            .closeAnswer = false,
+            .html = composeHtml(QStringLiteral("ATTENTION"),
                 { QStringLiteral("La dernière activité saisie entraîne un changement de "
                                  "journée.") },
                 { QStringLiteral("Il est nécessaire de sauvegarder la journée terminée dans le "
@@ -104,9 +130,8 @@ std::optional<StockMessage> stockMessage(int code)
                     QStringLiteral("A défaut, vous ne pourrez plus continuer les saisies "
                                    "d'information.") },
                 { QStringLiteral("Voulez-vous enregistrer le log maintenant ?") }) };
-    default:
-        return std::nullopt;
     }
+    return std::nullopt;
 }
 
 } // namespace qm

@@ -10,6 +10,15 @@ namespace qm {
 struct StockMessage
 {
     enum class Icon { Question, Warning };
+    // The numbers are the messages' own: they index the settings' message switches.
+    enum class Code {
+        Recovery = 1,
+        JournalRowsShown = 2,
+        QuitWithoutSaving = 3,
+        CloseDay = 4,
+        NoJournal = 7,
+        NewDay = 8,
+    };
 
     int code = 0;
     Icon icon = Icon::Question;
@@ -22,6 +31,6 @@ struct StockMessage
 };
 
 // The message of a code, or nothing for a code that is not used.
-std::optional<StockMessage> stockMessage(int code);
+std::optional<StockMessage> stockMessage(StockMessage::Code code);
 
 } // namespace qm

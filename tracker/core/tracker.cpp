@@ -11,11 +11,7 @@
 
 namespace qm {
 
-namespace {
-
-const QString kErrorTitle = QStringLiteral("Quillmere - Erreur");
-
-} // namespace
+namespace { } // namespace
 
 Tracker::Tracker(const QString &programFolder, const Clock &clock, Questions &questions,
     Screens &screens, Desktop &desktop)
@@ -59,7 +55,7 @@ void Tracker::initialise()
     m_state.currentActivity = kStartActivity.toString();
     m_state.currentComment.clear();
     m_state.currentStart = now;
-    m_state.currentDuration = -1;
+    m_state.currentDuration = AppState::kRunning;
     m_state.dayTotalMinutes = 0;
     m_state.dayTotalWithoutPauseMinutes = 0;
     m_day.resetHistory(kStartupLayout);
@@ -88,8 +84,7 @@ void Tracker::start()
         if (!runStartWindow())
             return;
     } else if (dayFile == FileRead::Read) {
-        ShowStockMessage(1);
-        if (!m_state.stockMessageAnswer) {
+        if (!ShowStockMessage(StockMessage::Code::Recovery)) {
             if (!removeDayFile(m_state.dayFilePath)) {
                 // Loading it anyway would log the abandoned day under the date chosen next.
                 m_questions.warn(kErrorTitle,
@@ -117,7 +112,7 @@ void Tracker::start()
             return;
         }
         if (rows == JournalRows::Shown)
-            ShowStockMessage(2);
+            ShowStockMessage(StockMessage::Code::JournalRowsShown);
         if (!abandonedDayKept && m_day.LoadDayFile() == FileRead::Unreadable) {
             refuseUnreadableFile(m_state.dayFilePath);
             return;
@@ -170,7 +165,7 @@ void Tracker::RefreshMainWindow()
         return;
     if (m_state.currentActivity == kStartActivity) {
         m_state.changeTime = m_state.currentStart;
-    } else if (m_state.currentDuration != -1) {
+    } else if (!m_state.isRunning()) {
         m_state.changeTime = addMinutes(m_state.currentStart, m_state.currentDuration);
     } else {
         const QDateTime now = m_clock.now();
@@ -181,12 +176,12 @@ void Tracker::RefreshMainWindow()
     if (day && m_state.changeTime.date() > *day) {
         m_state.changeEnabled = false;
         m_screens.updateMainWindow();
-        ShowStockMessage(8);
+        const bool save = ShowStockMessage(StockMessage::Code::NewDay);
         // The day may have been closed from the icon's menu while the question was up: it is in
         // the journal then, and must not go there a second time.
         if (m_ended)
             return;
-        if (m_state.stockMessageAnswer && StartNewDay())
+        if (save && StartNewDay())
             m_state.changeEnabled = true;
     } else {
         m_state.changeEnabled = true;
@@ -195,17 +190,18 @@ void Tracker::RefreshMainWindow()
     m_screens.updateMainWindow();
 }
 
-void Tracker::ShowStockMessage(int code)
+bool Tracker::ShowStockMessage(StockMessage::Code code)
 {
-    m_state.stockMessageAnswer = true;
     const auto message = stockMessage(code);
-    if (!message || code < 0 || code >= kMessageCount
-        || !m_state.settings.messageEnabled[size_t(code)])
-        return;
+    const int number = int(code);
+    if (!message || number < 0 || number >= kMessageCount
+        || !m_state.settings.messageEnabled[size_t(number)])
+        return true;
     bool suppress = false;
-    m_state.stockMessageAnswer = m_questions.askStockMessage(*message, suppress);
+    const bool answer = m_questions.askStockMessage(*message, suppress);
     if (suppress && message->offersSuppression)
-        m_state.settings.messageEnabled[size_t(code)] = false;
+        m_state.settings.messageEnabled[size_t(number)] = false;
+    return answer;
 }
 
 bool Tracker::StartNewDay()
@@ -228,7 +224,7 @@ bool Tracker::StartNewDay()
     m_state.currentActivity = kStartActivity.toString();
     m_state.currentComment.clear();
     m_state.currentStart = m_state.changeTime;
-    m_state.currentDuration = -1;
+    m_state.currentDuration = AppState::kRunning;
     m_state.dayTotalMinutes = 0;
     m_state.dayTotalWithoutPauseMinutes = 0;
     m_state.dayDate = dateText(m_state.changeTime.date());
@@ -240,7 +236,7 @@ bool Tracker::StartNewDay()
         return false;
     }
     if (rows == JournalRows::Shown)
-        ShowStockMessage(2);
+        ShowStockMessage(StockMessage::Code::JournalRowsShown);
     return true;
 }
 
@@ -291,7 +287,7 @@ bool Tracker::confirmChange()
         if (saveSettingsIfChanged())
             reloadSettings();
     }
-    if (m_state.currentDuration == -1) {
+    if (m_state.isRunning()) {
         // Where the window can only be minimised, it stays in sight with the day's totals.
         m_screens.updateMainWindow();
         m_screens.hideMainWindow();
@@ -362,7 +358,7 @@ void Tracker::openWeb()
 void Tracker::startStats()
 {
     if (!QFile::exists(m_state.journalPath)) {
-        ShowStockMessage(7);
+        ShowStockMessage(StockMessage::Code::NoJournal);
         return;
     }
     m_screens.hideMainWindow();
@@ -374,8 +370,7 @@ void Tracker::closeDay()
 {
     if (m_ended)
         return;
-    ShowStockMessage(4);
-    if (!m_state.stockMessageAnswer || m_ended)
+    if (!ShowStockMessage(StockMessage::Code::CloseDay) || m_ended)
         return;
     m_day.CloseRunningActivity();
     const ClosingOutcome outcome = m_day.WriteDayToJournal();
@@ -393,8 +388,7 @@ void Tracker::quitWithoutSaving()
 {
     if (m_ended)
         return;
-    ShowStockMessage(3);
-    if (!m_state.stockMessageAnswer || m_ended)
+    if (!ShowStockMessage(StockMessage::Code::QuitWithoutSaving) || m_ended)
         return;
     saveSettingsIfChanged();
     endProgram();

@@ -5,6 +5,7 @@
 #include "tracker/core/change_form.h"
 #include "tracker/core/day.h"
 #include "tracker/core/history_model.h"
+#include "tracker/core/stock_message.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,6 +21,14 @@ inline constexpr QStringView kWebAddress = u"https://quillmere.example.org/";
 
 // The Quillmere program without its windows: every command of a window is a call here, and
 // the windows only show what this state holds.
+//
+// Re-entry: a call on Questions or Screens may run a modal window, and so a nested event loop
+// in which the notification area's menu can still be used (the ui's unlessModal guard stops
+// the menu while a modal window is active, but not every desktop lets it know in time). So
+// during such a call any public command may run, closeDay() and quitWithoutSaving() included,
+// and the program may end. After such a call, code checks m_ended before it touches the day or
+// the files again, so that a day closed from the menu is never written a second time; a
+// command called once the program has ended does nothing.
 class Tracker
 {
 public:
@@ -45,7 +54,9 @@ public:
     void checkStartDate(const QString &text);
 
     void RefreshMainWindow();
-    void ShowStockMessage(int code);
+    // The user's answer: true for the right-hand button, and true without asking when the
+    // message is switched off.
+    bool ShowStockMessage(StockMessage::Code code);
     bool StartNewDay();
 
     // Main window and notification area. The window is not shown (false) while one of the
