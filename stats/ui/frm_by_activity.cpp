@@ -73,8 +73,7 @@ frmByActivity::frmByActivity(const QMstat &stats, const Clock &clock, UserNotice
 
 void frmByActivity::ShowReportByActivity(std::int32_t activityIndex)
 {
-    const ReportByActivity report
-        = qm::stats::ShowReportByActivity(m_stats, activityIndex, m_clock.now().date());
+    const ReportByActivity report = reportByActivity(m_stats, activityIndex, m_clock.now().date());
     m_bars->setChart(report.bars, report.chartWidth);
     setTitles(report.title, report.activityTitle);
     m_lblYMAX->setText(report.yMax);

@@ -69,8 +69,7 @@ frmByDate::frmByDate(const QMstat &stats, const Clock &clock, UserNotice &notice
 
 void frmByDate::ShowReportByDate(QDate from, QDate to)
 {
-    const ReportByDate report
-        = qm::stats::ShowReportByDate(m_stats, from, to, m_clock.now().date());
+    const ReportByDate report = reportByDate(m_stats, from, to, m_clock.now().date());
     showLegend(report);
     m_pie->setSlices(report.slices);
     setTitles(report.title, report.periodTitle);
