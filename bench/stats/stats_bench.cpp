@@ -184,7 +184,7 @@ void BM_ReportByDate(benchmark::State &state)
 {
     const auto &stats = loaded(state.range(0));
     for (auto _ : state) {
-        auto report = qm::stats::ShowReportByDate(
+        auto report = qm::stats::reportByDate(
             stats, stats.earliestDate(), stats.latestDate(), stats.latestDate());
         benchmark::DoNotOptimize(report.periodTotalMinutes);
     }
@@ -203,7 +203,7 @@ void BM_ReportByActivity(benchmark::State &state)
     const auto &stats = loaded(state.range(0));
     const auto index = mostFrequentActivity(stats);
     for (auto _ : state) {
-        auto report = qm::stats::ShowReportByActivity(stats, index, stats.latestDate());
+        auto report = qm::stats::reportByActivity(stats, index, stats.latestDate());
         benchmark::DoNotOptimize(report.spanTotalMinutes);
     }
 }

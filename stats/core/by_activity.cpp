@@ -29,14 +29,14 @@ BarLayout barLayoutFor(std::int64_t spanDays)
         { 150, { 4, 1, 2 } },
         { 200, { 3, 1, 2 } },
         { 300, { 2, 1, 2 } },
-        { 600, { 1, 1, 2 } },
+        { kChartMaxWidth, { 1, 1, 2 } },
     };
     for (const Step &step : kSteps) {
         if (spanDays <= step.upTo)
             return step.layout;
     }
-    // From 601 days on, one more day per bar for every further 600 days.
-    return { 1, int((spanDays + 599) / 600), 1 };
+    // Past one pixel a day, one more day per bar for every further width of days.
+    return { 1, int((spanDays + kChartMaxWidth - 1) / kChartMaxWidth), 1 };
 }
 
 namespace {
@@ -83,7 +83,7 @@ void buildBars(const QMstat &stats, const std::vector<std::int64_t> &activityMin
 
 } // namespace
 
-ReportByActivity ShowReportByActivity(const QMstat &stats, std::int32_t activityIndex, QDate today)
+ReportByActivity reportByActivity(const QMstat &stats, std::int32_t activityIndex, QDate today)
 {
     ReportByActivity report;
     const ActivitySummary &a = stats.activities().at(std::size_t(activityIndex));

@@ -53,14 +53,15 @@ struct ReportByActivity
 inline constexpr int kChartLeft = 80;
 inline constexpr int kChartBase = 520;
 inline constexpr int kChartHeight = 300;
+inline constexpr int kChartMaxWidth = 600;
 inline constexpr int kAxisX = 78;
 inline constexpr int kAxisTop = 220;
 inline constexpr int kAxisBottom = 522;
 
-// Bars of one or more days, so that any span fits in 600 pixels.
+// Bars of one or more days, so that any span fits in kChartMaxWidth pixels.
 BarLayout barLayoutFor(std::int64_t spanDays);
 
 // The activity's time on each day of its span beside the day's whole time.
-ReportByActivity ShowReportByActivity(const QMstat &stats, std::int32_t activityIndex, QDate today);
+ReportByActivity reportByActivity(const QMstat &stats, std::int32_t activityIndex, QDate today);
 
 } // namespace qm::stats

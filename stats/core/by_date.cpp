@@ -43,15 +43,24 @@ QString reportTitle(const QString &userName, QDate today)
     return u' ' + userName + QStringLiteral(" - ") + dateText(today) + u' ';
 }
 
-double DrawSlice(double start, double sweep, int colourIndex, PieSlice &slice)
+namespace {
+
+constexpr int kFullTurn = 360;
+constexpr int kHalfTurn = 180;
+// From 12 o'clock, where the shares start, to 3 o'clock, where QPainter's angles start.
+constexpr int kTwelveToThree = 90;
+
+} // namespace
+
+double placeSlice(double start, double sweep, int colourIndex, PieSlice &slice)
 {
-    const auto s = int(roundHalfEven(start + 90) % 360);
-    const auto e = int(roundHalfEven(s + sweep) % 360);
+    const auto s = int(roundHalfEven(start + kTwelveToThree) % kFullTurn);
+    const auto e = int(roundHalfEven(s + sweep) % kFullTurn);
     slice.colourIndex = colourIndex;
     slice.startAngle = s;
     // Equal ends are a full turn when the sweep asked for one.
-    slice.spanAngle = (e == s && sweep >= 180) ? 360 : (e - s + 360) % 360;
-    return (e - 90 + 360) % 360;
+    slice.spanAngle = (e == s && sweep >= kHalfTurn) ? kFullTurn : (e - s + kFullTurn) % kFullTurn;
+    return (e - kTwelveToThree + kFullTurn) % kFullTurn;
 }
 
 namespace {
@@ -94,13 +103,13 @@ void buildSlicesAndLegend(ReportByDate &report)
         legend.colourIndex = colourIndex;
         if (row.percent >= kOwnSliceThreshold) {
             cumulative = roundHalfEven(double(cumulative) + double(row.percent));
-            start = DrawSlice(start, double(row.percent) * 360 / 100, colourIndex, slice);
+            start = placeSlice(start, double(row.percent) * kFullTurn / 100, colourIndex, slice);
             legend.percentText = QString::number(roundHalfEven(row.percent)) + QStringLiteral(" %");
             legend.timeText = DurationText(row.minutes);
             legend.activityText = u' ' + row.name;
         } else {
-            DrawSlice(start, 360 - start, colourIndex, slice);
-            slice.spanAngle = std::min(slice.spanAngle, 360 - covered);
+            placeSlice(start, kFullTurn - start, colourIndex, slice);
+            slice.spanAngle = std::min(slice.spanAngle, kFullTurn - covered);
             legend.percentText = QString::number(100 - cumulative) + QStringLiteral(" %");
             legend.activityText = kOthersCaption;
         }
@@ -115,7 +124,7 @@ void buildSlicesAndLegend(ReportByDate &report)
 
 } // namespace
 
-ReportByDate ShowReportByDate(const QMstat &stats, QDate from, QDate to, QDate today)
+ReportByDate reportByDate(const QMstat &stats, QDate from, QDate to, QDate today)
 {
     ReportByDate report;
     const auto first = DayNumber(from.toJulianDay());

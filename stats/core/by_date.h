@@ -60,11 +60,11 @@ const std::array<QColor, 20> &sliceColours();
 extern const QString kOthersCaption;
 
 // The share of each activity in the days from `from` to `to`, both included.
-ReportByDate ShowReportByDate(const QMstat &stats, QDate from, QDate to, QDate today);
+ReportByDate reportByDate(const QMstat &stats, QDate from, QDate to, QDate today);
 
 // One slice of `sweep` degrees from `start` (degrees counter-clockwise from 12 o'clock, as the
 // shares add up); returns the start of the next slice.
-double DrawSlice(double start, double sweep, int colourIndex, PieSlice &slice);
+double placeSlice(double start, double sweep, int colourIndex, PieSlice &slice);
 
 // " Dupont - 07/12/2026 ": the frame title of both reports.
 QString reportTitle(const QString &userName, QDate today);

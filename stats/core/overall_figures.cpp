@@ -22,7 +22,7 @@ QString twoDecimalQuotientText(std::int64_t numerator, std::int64_t denominator)
     return text;
 }
 
-OverallFigures ShowOverallFigures(const QMstat &stats)
+OverallFigures overallFigures(const QMstat &stats)
 {
     OverallFigures f;
     const std::int64_t entries = stats.entryCount();
@@ -41,7 +41,7 @@ OverallFigures ShowOverallFigures(const QMstat &stats)
     return f;
 }
 
-std::vector<std::int32_t> FillActivityList(const QMstat &stats)
+std::vector<std::int32_t> activityListOrder(const QMstat &stats)
 {
     const auto &activities = stats.activities();
     std::vector<std::int32_t> order(activities.size());

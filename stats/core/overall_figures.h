@@ -24,7 +24,7 @@ struct OverallFigures
     QString durationPerEntry; // lblDE
 };
 
-OverallFigures ShowOverallFigures(const QMstat &stats);
+OverallFigures overallFigures(const QMstat &stats);
 
 // numerator / denominator rounded to two decimals, halves to even, without trailing zeros and
 // with "." whatever the locale: "2.5", "3", "0.33". Numerator >= 0, denominator > 0.
@@ -32,6 +32,6 @@ QString twoDecimalQuotientText(std::int64_t numerator, std::int64_t denominator)
 
 // The activity indices in the order of the activity list: names compared code unit by code
 // unit, so capitals come before small letters and accented letters after both.
-std::vector<std::int32_t> FillActivityList(const QMstat &stats);
+std::vector<std::int32_t> activityListOrder(const QMstat &stats);
 
 } // namespace qm::stats

@@ -86,8 +86,7 @@ QString frmByActivity::exportName() const
 void frmByActivity::ShowReportByActivity(std::int32_t activityIndex)
 {
     m_activityIndex = activityIndex;
-    const ReportByActivity report
-        = qm::stats::ShowReportByActivity(m_stats, activityIndex, m_clock.now().date());
+    const ReportByActivity report = reportByActivity(m_stats, activityIndex, m_clock.now().date());
     m_bars->setChart(report.bars, report.chartWidth);
     setTitles(report.title, report.activityTitle);
     m_lblYMAX->setText(report.yMax);

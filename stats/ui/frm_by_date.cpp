@@ -82,8 +82,7 @@ void frmByDate::ShowReportByDate(QDate from, QDate to)
 {
     m_from = from;
     m_to = to;
-    const ReportByDate report
-        = qm::stats::ShowReportByDate(m_stats, from, to, m_clock.now().date());
+    const ReportByDate report = reportByDate(m_stats, from, to, m_clock.now().date());
     showLegend(report);
     m_pie->setSlices(report.slices);
     setTitles(report.title, report.periodTitle);

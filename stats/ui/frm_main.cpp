@@ -169,7 +169,7 @@ void frmMain::FillActivityList()
 {
     m_cmbActivities->clear();
     const auto &activities = m_stats.activities();
-    for (std::int32_t index : qm::stats::FillActivityList(m_stats))
+    for (std::int32_t index : activityListOrder(m_stats))
         m_cmbActivities->addItem(activities[std::size_t(index)].name, index);
     m_cmbActivities->setCurrentIndex(-1);
     m_chosenItem = -1;
@@ -187,7 +187,7 @@ void frmMain::ShowOverallFigures()
                 .arg(QDir::toNativeSeparators(m_stats.journalPath())));
         return;
     }
-    const OverallFigures f = qm::stats::ShowOverallFigures(m_stats);
+    const OverallFigures f = overallFigures(m_stats);
     const QString *texts[] = { &f.entryCount, &f.earliestDate, &f.latestDate, &f.activityCount,
         &f.dayCount, &f.entriesPerDay, &f.totalDuration, &f.durationPerDay, &f.durationPerEntry };
     for (std::size_t i = 0; i < m_values.size(); ++i)

@@ -4,6 +4,13 @@
 
 namespace qm::stats {
 
+namespace {
+
+// QPainter takes pie angles in sixteenths of a degree.
+constexpr int kAngleUnitsPerDegree = 16;
+
+} // namespace
+
 PieSurface::PieSurface(QWidget *parent)
     : QWidget(parent)
 {
@@ -24,13 +31,18 @@ void PieSurface::paintEvent(QPaintEvent *)
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     const QRectF disc(
         kPieCentreX - kPieRadius, kPieCentreY - kPieRadius, 2 * kPieRadius, 2 * kPieRadius);
-    for (const PieSlice &slice : m_slices) {
-        painter.setBrush(sliceColours()[std::size_t(slice.colourIndex)]);
-        if (slice.spanAngle >= 360)
-            painter.drawEllipse(disc);
-        else
-            painter.drawPie(disc, slice.startAngle * 16, slice.spanAngle * 16);
-    }
+    for (const PieSlice &slice : m_slices)
+        DrawSlice(painter, disc, slice);
+}
+
+void PieSurface::DrawSlice(QPainter &painter, const QRectF &disc, const PieSlice &slice)
+{
+    painter.setBrush(sliceColours()[std::size_t(slice.colourIndex)]);
+    if (slice.spanAngle >= 360)
+        painter.drawEllipse(disc);
+    else
+        painter.drawPie(
+            disc, slice.startAngle * kAngleUnitsPerDegree, slice.spanAngle * kAngleUnitsPerDegree);
 }
 
 } // namespace qm::stats

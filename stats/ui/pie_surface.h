@@ -6,6 +6,9 @@
 
 #include <vector>
 
+class QPainter;
+class QRectF;
+
 namespace qm::stats {
 
 // The drawing surface of the report by date: white, with the pie; the legend and the figures
@@ -22,6 +25,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    static void DrawSlice(QPainter &painter, const QRectF &disc, const PieSlice &slice);
+
     std::vector<PieSlice> m_slices;
 };
 

@@ -46,12 +46,12 @@ bool printCapture(const QPixmap &capture, QPrinter &printer)
     return painter.end();
 }
 
-void PrintReport(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice)
+void printSurface(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice)
 {
-    PrintReport(surface, pdfFallbackPath, notice, QPrinterInfo::defaultPrinter());
+    printSurface(surface, pdfFallbackPath, notice, QPrinterInfo::defaultPrinter());
 }
 
-void PrintReport(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice,
+void printSurface(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice,
     const QPrinterInfo &target)
 {
     bool printed = false;

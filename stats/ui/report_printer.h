@@ -17,10 +17,10 @@ bool printCapture(const QPixmap &capture, QPrinter &printer);
 
 // Prints the report surface with its labels on the default printer, without a dialog. With no
 // printer installed the page goes to `pdfFallbackPath` and the user is told where.
-void PrintReport(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice);
+void printSurface(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice);
 
 // The same on the given printer; a null one stands for no printer installed.
-void PrintReport(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice,
+void printSurface(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice,
     const QPrinterInfo &target);
 
 } // namespace qm::stats

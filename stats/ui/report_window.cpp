@@ -88,7 +88,7 @@ void ReportWindow::exportFigures()
 
 void ReportWindow::PrintReport()
 {
-    qm::stats::PrintReport(m_surface, programFile(m_stats.programFolder(), m_pdfName), m_notice);
+    printSurface(m_surface, programFile(m_stats.programFolder(), m_pdfName), m_notice);
 }
 
 } // namespace qm::stats

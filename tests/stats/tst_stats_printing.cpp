@@ -39,7 +39,7 @@ private slots:
         QWidget surface;
         surface.resize(200, 100);
         RecordingNotice notice;
-        PrintReport(&surface, path, notice, QPrinterInfo());
+        printSurface(&surface, path, notice, QPrinterInfo());
         QVERIFY(!QFile::exists(path));
         QCOMPARE(notice.warned.size(), 1);
         QVERIFY(notice.informed.isEmpty());

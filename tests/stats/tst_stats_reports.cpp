@@ -89,14 +89,14 @@ private slots:
         QTEST(twoDecimalQuotientText(numerator, denominator), "text");
     }
 
-    void activityListOrder()
+    void activityList()
     {
         ProgramFolder folder;
         const QMstat stats = loaded(folder,
             { { march(1), 1, "réunion" }, { march(1), 1, "Achat" }, { march(1), 1, "Zèbre" },
                 { march(1), 1, "achat" }, { march(1), 1, "Étude" }, { march(1), 1, "Zebre" } });
         QStringList names;
-        for (std::int32_t i : FillActivityList(stats))
+        for (std::int32_t i : activityListOrder(stats))
             names.append(stats.activities()[std::size_t(i)].name);
         QCOMPARE(names, QStringList({ "Achat", "Zebre", "Zèbre", "achat", "réunion", "Étude" }));
     }
@@ -141,7 +141,7 @@ private slots:
         QFETCH(std::vector<int>, minutes);
         ProgramFolder folder;
         const ReportByDate report
-            = ShowReportByDate(loaded(folder, sharesOf(minutes)), march(1), march(1), kToday);
+            = reportByDate(loaded(folder, sharesOf(minutes)), march(1), march(1), kToday);
         QTEST(legendColumn(report, &LegendRow::percentText), "percents");
         QTEST(legendColumn(report, &LegendRow::timeText), "times");
         QTEST(legendColumn(report, &LegendRow::activityText), "names");
@@ -164,7 +164,7 @@ private slots:
     {
         ProgramFolder folder;
         const QMstat stats = loaded(folder, sharesOf(std::vector<int>(25, 3)));
-        const ReportByDate report = ShowReportByDate(stats, march(1), march(1), kToday);
+        const ReportByDate report = reportByDate(stats, march(1), march(1), kToday);
         QCOMPARE(report.legend.size(), 25u);
         QCOMPARE(report.slices.size(), 25u);
         for (std::size_t k = 0; k < report.legend.size(); ++k) {
@@ -176,7 +176,7 @@ private slots:
         QCOMPARE(sliceColours()[13], QColor(255, 0, 0));
     }
 
-    void drawSlice_data()
+    void placeSlice_data()
     {
         QTest::addColumn<double>("start");
         QTest::addColumn<double>("sweep");
@@ -189,12 +189,12 @@ private slots:
         QTest::newRow("start rounded") << 10.5 << 20.0 << 100 << 20 << 30.0;
         QTest::newRow("rest of the circle") << 346.0 << 14.0 << 76 << 14 << 0.0;
     }
-    void drawSlice()
+    void placeSlice()
     {
         QFETCH(double, start);
         QFETCH(double, sweep);
         PieSlice slice;
-        QTEST(DrawSlice(start, sweep, 7, slice), "next");
+        QTEST(qm::stats::placeSlice(start, sweep, 7, slice), "next");
         QTEST(slice.startAngle, "startAngle");
         QTEST(slice.spanAngle, "spanAngle");
         QCOMPARE(slice.colourIndex, 7);
@@ -280,7 +280,7 @@ private slots:
     {
         QFETCH(QList<Entry>, entries);
         ProgramFolder folder;
-        const ReportByActivity r = ShowReportByActivity(loaded(folder, entries), 0, kToday);
+        const ReportByActivity r = reportByActivity(loaded(folder, entries), 0, kToday);
         QStringList bars;
         const std::size_t n = r.bars.size();
         for (std::size_t i = 0; i < n; ++i) {
