@@ -17,19 +17,21 @@ int main(int argc, char *argv[])
     // code; no message box waits for an answer.
     const QString unattendedPath = qEnvironmentVariable("QUILLMERE_UNATTENDED");
     const bool unattended = !unattendedPath.isEmpty();
-    qmi::SystemPlatform platform(unattended ? qmi::SystemPlatform::Errors::StandardError
-                                            : qmi::SystemPlatform::Errors::MessageBox);
-    qmi::MessageQuestions questions;
-    qmi::InstallState state = qmi::prepareInstallState(platform, qmi::programFilesFolder());
-    qmi::Wizard wizard(platform, questions, state, qmi::mountedDrives());
-    QObject::connect(&wizard, &qmi::Wizard::finished, &app, &QApplication::quit);
+    qm::install::SystemPlatform platform(unattended
+            ? qm::install::SystemPlatform::Errors::StandardError
+            : qm::install::SystemPlatform::Errors::MessageBox);
+    qm::install::MessageQuestions questions;
+    qm::install::InstallState state
+        = qm::install::prepareInstallState(platform, qm::install::programFilesFolder());
+    qm::install::Wizard wizard(platform, questions, state, qm::install::mountedDrives());
+    QObject::connect(&wizard, &qm::install::Wizard::finished, &app, &QApplication::quit);
     wizard.start();
     if (unattended) {
         if (!wizard.runUnattended(unattendedPath)) {
             std::fprintf(stderr, "%s\n", qPrintable(wizard.flow().pathError()));
             return 1;
         }
-        return wizard.flow().finishButton().caption == qmi::kFinishNextCaption ? 0 : 1;
+        return wizard.flow().finishButton().caption == qm::install::kFinishNextCaption ? 0 : 1;
     }
     return app.exec();
 }

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace qmi {
+namespace qm::install {
 
 namespace {
 
@@ -67,4 +67,4 @@ QString driveOf(const QString &folder, const QStringList &drives)
     return best;
 }
 
-} // namespace qmi
+} // namespace qm::install

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace qmi {
+namespace qm::install {
 
 // What the folder list of the installation window shows: the chain of folders from the drive's
 // root down to the current folder, then the current folder's subfolders, each as a full path.
@@ -30,4 +30,4 @@ private:
 // The drive (mount point) among `drives` that holds `folder`: the longest matching root.
 QString driveOf(const QString &folder, const QStringList &drives);
 
-} // namespace qmi
+} // namespace qm::install

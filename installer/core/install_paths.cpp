@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace qmi {
+namespace qm::install {
 
 QString joinPath(const QString &folder, const QString &name)
 {
@@ -55,4 +55,4 @@ QString proposedInstallPath(const QString &entry, const QString &productName)
     return joinPath(entry, productName);
 }
 
-} // namespace qmi
+} // namespace qm::install

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace qmi {
+namespace qm::install {
 
 #ifdef Q_OS_WIN
 inline const QString kExeSuffix = QStringLiteral(".exe");
@@ -40,4 +40,4 @@ bool holdsControlCharacter(const QString &path);
 // with the separator, so the product's folder is added without doubling it.
 QString proposedInstallPath(const QString &entry, const QString &productName);
 
-} // namespace qmi
+} // namespace qm::install

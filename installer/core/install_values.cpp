@@ -2,7 +2,7 @@
 
 #include "installer/core/install_paths.h"
 
-namespace qmi {
+namespace qm::install {
 
 QString exeName()
 {
@@ -48,4 +48,4 @@ PayloadTable standardPayload()
     return table;
 }
 
-} // namespace qmi
+} // namespace qm::install

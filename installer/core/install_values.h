@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-namespace qmi {
+namespace qm::install {
 
 inline const QString kProductName = QStringLiteral("Quillmere");
 inline const QString kHelpLinkName = QStringLiteral("Aide.lnk");
@@ -54,4 +54,4 @@ struct ShortcutChoice
     bool desktop = false;
 };
 
-} // namespace qmi
+} // namespace qm::install

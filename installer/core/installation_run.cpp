@@ -8,7 +8,7 @@
 #include <QDate>
 #include <QDateTime>
 
-namespace qmi {
+namespace qm::install {
 
 namespace {
 
@@ -248,4 +248,4 @@ void InstallationRun::item(const QString &name, const QString &outcome)
     m_log.append(kCrLf + QStringLiteral("  - ") + name + outcome);
 }
 
-} // namespace qmi
+} // namespace qm::install

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-namespace qmi {
+namespace qm::install {
 
 class LogSink;
 class Platform;
@@ -63,4 +63,4 @@ private:
     FinishChanged m_finishChanged;
 };
 
-} // namespace qmi
+} // namespace qm::install

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace qmi {
+namespace qm::install {
 
 // Receives the run's log text piece by piece; the pieces joined are the whole log.
 class LogSink
@@ -22,4 +22,4 @@ private:
     QString m_text;
 };
 
-} // namespace qmi
+} // namespace qm::install

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace qmi {
+namespace qm::install {
 
 // What a shortcut file holds; the platform decides the file's real format and extension.
 struct Shortcut
@@ -40,4 +40,4 @@ public:
     virtual void showError(const QString &text, const QString &title) = 0;
 };
 
-} // namespace qmi
+} // namespace qm::install

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace qmi {
+namespace qm::install {
 
 enum class Answer { Yes, No };
 
@@ -25,4 +25,4 @@ public:
     }
 };
 
-} // namespace qmi
+} // namespace qm::install

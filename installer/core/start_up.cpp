@@ -3,7 +3,7 @@
 #include "installer/core/install_paths.h"
 #include "installer/core/platform.h"
 
-namespace qmi {
+namespace qm::install {
 
 InstallState prepareInstallState(Platform &platform, const QString &programFilesFolder)
 {
@@ -14,4 +14,4 @@ InstallState prepareInstallState(Platform &platform, const QString &programFiles
     return state;
 }
 
-} // namespace qmi
+} // namespace qm::install

@@ -2,7 +2,7 @@
 
 #include "installer/core/install_values.h"
 
-namespace qmi {
+namespace qm::install {
 
 class Platform;
 
@@ -10,4 +10,4 @@ class Platform;
 // programs folder, the Windows folder without its trailing separator, the payload's folder.
 InstallState prepareInstallState(Platform &platform, const QString &programFilesFolder);
 
-} // namespace qmi
+} // namespace qm::install

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QStringDecoder>
 
-namespace qmi {
+namespace qm::install {
 
 namespace {
 
@@ -75,4 +75,4 @@ std::optional<UninstallData> readUninstallData(const QString &path)
     return data;
 }
 
-} // namespace qmi
+} // namespace qm::install

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace qmi {
+namespace qm::install {
 
 inline const QString kUninstallDataFileName = QStringLiteral("uninstall.dat");
 
@@ -27,4 +27,4 @@ QByteArray formatUninstallData(const UninstallData &data);
 // cannot be read or is not ours.
 std::optional<UninstallData> readUninstallData(const QString &path);
 
-} // namespace qmi
+} // namespace qm::install

@@ -3,7 +3,7 @@
 #include "installer/core/install_paths.h"
 #include "installer/core/questions.h"
 
-namespace qmi {
+namespace qm::install {
 
 WizardFlow::WizardFlow(Platform &platform, Questions &questions, InstallState &state)
     : m_platform(platform)
@@ -53,7 +53,7 @@ void WizardFlow::shortNext(const ShortcutChoice &choice, LogSink &log)
     InstallationRun run(m_platform, log, m_payload, m_state);
     run.RunInstallation(choice, [this](const FinishButton &finish) {
         m_finish = finish;
-        Q_EMIT finishButtonChanged();
+        emit finishButtonChanged();
     });
 }
 
@@ -111,7 +111,7 @@ void WizardFlow::closeRequested()
 void WizardFlow::show(WizardPage page)
 {
     m_page = page;
-    Q_EMIT pageChanged(page);
+    emit pageChanged(page);
 }
 
 void WizardFlow::quit()
@@ -119,4 +119,4 @@ void WizardFlow::quit()
     show(WizardPage::Closed);
 }
 
-} // namespace qmi
+} // namespace qm::install

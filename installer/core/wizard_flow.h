@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-namespace qmi {
+namespace qm::install {
 
 class LogSink;
 class Platform;
@@ -45,8 +45,8 @@ public:
     // ended, and is ignored while the run is going.
     void closeRequested();
 
-Q_SIGNALS:
-    void pageChanged(qmi::WizardPage page);
+signals:
+    void pageChanged(qm::install::WizardPage page);
     void finishButtonChanged();
 
 private:
@@ -63,4 +63,4 @@ private:
     QString m_pathError;
 };
 
-} // namespace qmi
+} // namespace qm::install

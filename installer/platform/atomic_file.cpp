@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace qmi {
+namespace qm::install {
 
 namespace {
 
@@ -99,4 +99,4 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, const Fil
     return true;
 }
 
-} // namespace qmi
+} // namespace qm::install

@@ -5,7 +5,7 @@
 #include <QFileDevice>
 #include <QString>
 
-namespace qmi {
+namespace qm::install {
 
 // What the written file carries besides its bytes; an invalid date leaves the time of writing.
 struct FileStamp
@@ -22,4 +22,4 @@ struct FileStamp
 bool writeFileAtomically(
     const QString &path, const QByteArray &bytes, const FileStamp &stamp = FileStamp());
 
-} // namespace qmi
+} // namespace qm::install

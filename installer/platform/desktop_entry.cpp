@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-namespace qmi {
+namespace qm::install {
 
 namespace {
 
@@ -84,4 +84,4 @@ QByteArray formatDesktopEntry(const Shortcut &shortcut, bool isProgram, const QS
     return text.toUtf8();
 }
 
-} // namespace qmi
+} // namespace qm::install

@@ -4,7 +4,7 @@
 
 #include <QByteArray>
 
-namespace qmi {
+namespace qm::install {
 
 // A shortcut as a freedesktop desktop entry: a program is started with its working folder, a
 // document (the help file) is opened as a link to its file. `icon` is an image file or the name of
@@ -15,4 +15,4 @@ QByteArray formatDesktopEntry(const Shortcut &shortcut, bool isProgram, const QS
 // The quoted form of one Exec argument, then escaped as a desktop entry value.
 QString desktopExecArgument(const QString &path);
 
-} // namespace qmi
+} // namespace qm::install

@@ -18,7 +18,7 @@ static void registerPicture()
     Q_UNUSED(registered);
 }
 
-namespace qmi {
+namespace qm::install {
 
 namespace {
 
@@ -64,4 +64,4 @@ std::optional<QString> placeDesktopIcon(const Shortcut &shortcut)
     return QMimeDatabase().mimeTypeForFile(file).iconName();
 }
 
-} // namespace qmi
+} // namespace qm::install

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace qmi {
+namespace qm::install {
 
 // The file of an icon location, which is given as "file, index".
 QString iconLocationFile(const QString &iconLocation);
@@ -15,4 +15,4 @@ QString iconLocationFile(const QString &iconLocation);
 // file type. Nothing when the picture cannot be written.
 std::optional<QString> placeDesktopIcon(const Shortcut &shortcut);
 
-} // namespace qmi
+} // namespace qm::install

@@ -18,7 +18,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace qmi {
+namespace qm::install {
 
 namespace {
 
@@ -190,4 +190,4 @@ QString programFilesFolder()
     return joinPath(QDir::homePath(), QStringLiteral("Applications"));
 }
 
-} // namespace qmi
+} // namespace qm::install

@@ -2,7 +2,7 @@
 
 #include "installer/core/platform.h"
 
-namespace qmi {
+namespace qm::install {
 
 // The platform of a Linux desktop. The "Windows folder" is a per-user stand-in whose system32
 // subfolder receives the shared components; the special folders are the desktop, the
@@ -39,4 +39,4 @@ private:
 // The folder under which the installation folder is proposed (~/Applications).
 QString programFilesFolder();
 
-} // namespace qmi
+} // namespace qm::install

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace qmi {
+namespace qm::install {
 
 frmAbout::frmAbout(WizardFlow &flow, const frmStock &stock)
     : WizardWindow(flow, stock, QStringLiteral("frmAbout"))
@@ -35,4 +35,4 @@ frmAbout::frmAbout(WizardFlow &flow, const frmStock &stock)
     connect(cancel, &QPushButton::clicked, this, [this] { this->flow().cancel(); });
 }
 
-} // namespace qmi
+} // namespace qm::install

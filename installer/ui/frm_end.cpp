@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace qmi {
+namespace qm::install {
 
 frmEnd::frmEnd(WizardFlow &flow, const frmStock &stock)
     : WizardWindow(flow, stock, QStringLiteral("frmEnd"))
@@ -20,4 +20,4 @@ frmEnd::frmEnd(WizardFlow &flow, const frmStock &stock)
     connect(finish, &QPushButton::clicked, this, [this] { this->flow().endFinish(); });
 }
 
-} // namespace qmi
+} // namespace qm::install

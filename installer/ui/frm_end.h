@@ -2,7 +2,7 @@
 
 #include "installer/ui/wizard_window.h"
 
-namespace qmi {
+namespace qm::install {
 
 class frmEnd : public WizardWindow
 {
@@ -12,4 +12,4 @@ public:
     frmEnd(WizardFlow &flow, const frmStock &stock);
 };
 
-} // namespace qmi
+} // namespace qm::install

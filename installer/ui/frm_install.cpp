@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QStorageInfo>
 
-namespace qmi {
+namespace qm::install {
 
 frmInstall::frmInstall(WizardFlow &flow, const frmStock &stock, const QStringList &drives)
     : WizardWindow(flow, stock, QStringLiteral("frmInstall"))
@@ -145,4 +145,4 @@ QStringList mountedDrives()
     return drives;
 }
 
-} // namespace qmi
+} // namespace qm::install

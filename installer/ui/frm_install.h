@@ -9,7 +9,7 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 
-namespace qmi {
+namespace qm::install {
 
 class frmInstall : public WizardWindow
 {
@@ -39,4 +39,4 @@ private:
 // The mount points of the machine, as the drive list offers them.
 QStringList mountedDrives();
 
-} // namespace qmi
+} // namespace qm::install

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-namespace qmi {
+namespace qm::install {
 
 frmLog::frmLog(WizardFlow &flow, const frmStock &stock)
     : WizardWindow(flow, stock, QStringLiteral("frmLog"))
@@ -45,4 +45,4 @@ void frmLog::showFinishButton()
         m_finish->setFocus();
 }
 
-} // namespace qmi
+} // namespace qm::install

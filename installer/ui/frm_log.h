@@ -6,7 +6,7 @@
 class QPlainTextEdit;
 class QPushButton;
 
-namespace qmi {
+namespace qm::install {
 
 // The log window; it is also where the run writes its log.
 class frmLog : public WizardWindow, public LogSink
@@ -27,4 +27,4 @@ private:
     QString m_text;
 };
 
-} // namespace qmi
+} // namespace qm::install

@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace qmi {
+namespace qm::install {
 
 namespace {
 
@@ -54,4 +54,4 @@ ShortcutChoice frmShort::choice() const
     return ShortcutChoice { m_start->isChecked(), m_startup->isChecked(), m_desktop->isChecked() };
 }
 
-} // namespace qmi
+} // namespace qm::install

@@ -5,7 +5,7 @@
 
 class QCheckBox;
 
-namespace qmi {
+namespace qm::install {
 
 class LogSink;
 
@@ -24,4 +24,4 @@ private:
     QCheckBox *m_desktop = nullptr;
 };
 
-} // namespace qmi
+} // namespace qm::install

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace qmi {
+namespace qm::install {
 
 namespace {
 
@@ -58,4 +58,4 @@ frmStock::frmStock()
     , m_logo(drawLogo())
 { }
 
-} // namespace qmi
+} // namespace qm::install

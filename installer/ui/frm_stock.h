@@ -2,7 +2,7 @@
 
 #include <QPixmap>
 
-namespace qmi {
+namespace qm::install {
 
 // The two pictures every window of the wizard shows, drawn once.
 class frmStock
@@ -18,4 +18,4 @@ private:
     QPixmap m_logo;
 };
 
-} // namespace qmi
+} // namespace qm::install

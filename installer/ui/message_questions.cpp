@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace qmi {
+namespace qm::install {
 
 bool MessageQuestions::askYesNo(const QString &text, const QString &title, Answer defaultAnswer)
 {
@@ -17,4 +17,4 @@ bool MessageQuestions::askYesNo(const QString &text, const QString &title, Answe
     return box.exec() == QMessageBox::Yes;
 }
 
-} // namespace qmi
+} // namespace qm::install

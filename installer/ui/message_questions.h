@@ -2,7 +2,7 @@
 
 #include "installer/core/questions.h"
 
-namespace qmi {
+namespace qm::install {
 
 // The questions as plain Yes/No message boxes, without an icon.
 class MessageQuestions : public Questions
@@ -11,4 +11,4 @@ public:
     bool askYesNo(const QString &text, const QString &title, Answer defaultAnswer) override;
 };
 
-} // namespace qmi
+} // namespace qm::install

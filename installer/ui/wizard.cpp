@@ -6,7 +6,7 @@
 #include "installer/ui/frm_log.h"
 #include "installer/ui/frm_short.h"
 
-namespace qmi {
+namespace qm::install {
 
 Wizard::Wizard(
     Platform &platform, Questions &questions, InstallState &state, const QStringList &drives)
@@ -73,7 +73,7 @@ void Wizard::showPage(WizardPage)
             window->hide();
     }
     if (!shown)
-        Q_EMIT finished();
+        emit finished();
 }
 
-} // namespace qmi
+} // namespace qm::install

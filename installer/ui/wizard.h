@@ -7,7 +7,7 @@
 
 #include <memory>
 
-namespace qmi {
+namespace qm::install {
 
 class WizardWindow;
 class frmAbout;
@@ -34,7 +34,7 @@ public:
     // The window shown now, or none once the wizard has quit.
     QWidget *currentWindow() const;
 
-Q_SIGNALS:
+signals:
     void finished();
 
 private:
@@ -49,4 +49,4 @@ private:
     std::unique_ptr<frmEnd> m_end;
 };
 
-} // namespace qmi
+} // namespace qm::install

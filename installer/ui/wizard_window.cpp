@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace qmi {
+namespace qm::install {
 
 WizardWindow::WizardWindow(WizardFlow &flow, const frmStock &stock, const QString &objectName)
     : m_flow(flow)
@@ -70,4 +70,4 @@ void WizardWindow::closeEvent(QCloseEvent *event)
     m_flow.closeRequested();
 }
 
-} // namespace qmi
+} // namespace qm::install

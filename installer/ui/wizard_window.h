@@ -5,7 +5,7 @@
 class QBoxLayout;
 class QPushButton;
 
-namespace qmi {
+namespace qm::install {
 
 class WizardFlow;
 class frmStock;
@@ -34,4 +34,4 @@ private:
     QBoxLayout *m_buttons = nullptr;
 };
 
-} // namespace qmi
+} // namespace qm::install

@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace qmi {
+namespace qm::install {
 
 frmUninstall::frmUninstall(const UninstallPlan &plan, Questions &questions)
     : m_plan(plan)
@@ -62,4 +62,4 @@ void frmUninstall::uninstall()
     accept();
 }
 
-} // namespace qmi
+} // namespace qm::install

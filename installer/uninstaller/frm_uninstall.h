@@ -6,7 +6,7 @@
 
 class QListWidget;
 
-namespace qmi {
+namespace qm::install {
 
 class Questions;
 
@@ -29,4 +29,4 @@ private:
     UninstallResult m_result;
 };
 
-} // namespace qmi
+} // namespace qm::install

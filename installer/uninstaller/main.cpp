@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     // Set by the release set's own tests: the removal goes ahead at once, the question about
     // the user's files gets its default answer (they are kept), the outcome goes to stderr.
     const bool unattended = !qEnvironmentVariable("QUILLMERE_UNATTENDED").isEmpty();
-    const QString title = qmi::kProductName + QStringLiteral(" - désinstallation");
+    const QString title = qm::install::kProductName + QStringLiteral(" - désinstallation");
     auto report = [&title, unattended](QMessageBox::Icon icon, const QString &text) {
         if (unattended)
             std::fprintf(stderr, "%s\n", qPrintable(text));
@@ -22,23 +22,24 @@ int main(int argc, char *argv[])
             QMessageBox(icon, title, text, QMessageBox::Ok).exec();
     };
     const QString folder = QCoreApplication::applicationDirPath();
-    const auto data = qmi::readUninstallData(qmi::joinPath(folder, qmi::kUninstallDataFileName));
-    if (!data || data->productName != qmi::kProductName) {
+    const auto data = qm::install::readUninstallData(
+        qm::install::joinPath(folder, qm::install::kUninstallDataFileName));
+    if (!data || data->productName != qm::install::kProductName) {
         report(QMessageBox::Critical,
             QStringLiteral("Le fichier uninstall.dat est absent ou illisible : rien n'a été "
                            "supprimé."));
         return 1;
     }
-    qmi::MessageQuestions messageQuestions;
-    qmi::DefaultAnswers defaultAnswers;
-    qmi::Questions &questions
-        = unattended ? static_cast<qmi::Questions &>(defaultAnswers) : messageQuestions;
-    qmi::frmUninstall window(qmi::planUninstall(folder, *data), questions);
+    qm::install::MessageQuestions messageQuestions;
+    qm::install::DefaultAnswers defaultAnswers;
+    qm::install::Questions &questions
+        = unattended ? static_cast<qm::install::Questions &>(defaultAnswers) : messageQuestions;
+    qm::install::frmUninstall window(qm::install::planUninstall(folder, *data), questions);
     if (unattended)
         window.uninstall();
     else if (window.exec() != QDialog::Accepted)
         return 0;
-    const qmi::UninstallResult &result = window.result();
+    const qm::install::UninstallResult &result = window.result();
     QString details;
     if (!result.removed.isEmpty())
         details += QStringLiteral("\n\nÉléments supprimés :\n") + result.removed.join(u'\n');
@@ -49,7 +50,7 @@ int main(int argc, char *argv[])
     }
     if (result.failed.isEmpty()) {
         report(QMessageBox::Information,
-            qmi::kProductName + QStringLiteral(" a été désinstallé.") + details);
+            qm::install::kProductName + QStringLiteral(" a été désinstallé.") + details);
         return 0;
     }
     report(QMessageBox::Warning,

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace qmi {
+namespace qm::install {
 
 namespace {
 
@@ -79,4 +79,4 @@ bool isShortcutOf(const QFileInfo &file, const QString &installFolder)
     return folder && !folder->isEmpty() && realFolder(*folder) == realFolder(installFolder);
 }
 
-} // namespace qmi
+} // namespace qm::install

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-namespace qmi {
+namespace qm::install {
 
 namespace {
 
@@ -119,4 +119,4 @@ UninstallResult carryOut(const UninstallPlan &plan, bool removeUserFiles)
     return result;
 }
 
-} // namespace qmi
+} // namespace qm::install

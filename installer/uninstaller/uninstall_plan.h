@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-namespace qmi {
+namespace qm::install {
 
 // What the uninstaller will remove, found from the uninstall data: only files under the names
 // the installer may have written, so that nothing else of the user's is touched.
@@ -43,4 +43,4 @@ bool removesInstallFolder(const UninstallPlan &plan, bool removeUserFiles);
 // files when asked, and the installation folder when nothing else is left in it.
 UninstallResult carryOut(const UninstallPlan &plan, bool removeUserFiles);
 
-} // namespace qmi
+} // namespace qm::install

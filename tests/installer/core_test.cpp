@@ -12,8 +12,8 @@
 
 #include <functional>
 
-using namespace qmi;
-using namespace qmi::test;
+using namespace qm::install;
+using namespace qm::install::test;
 
 namespace {
 
@@ -100,13 +100,13 @@ struct Installed
 
 Q_DECLARE_METATYPE(Setup)
 Q_DECLARE_METATYPE(Plant)
-Q_DECLARE_METATYPE(qmi::ShortcutChoice)
+Q_DECLARE_METATYPE(qm::install::ShortcutChoice)
 
-class TstInstallerCore : public QObject
+class InstallerCoreTest : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void runs_data()
     {
         QTest::addColumn<Setup>("setup");
@@ -575,5 +575,5 @@ private Q_SLOTS:
     void initTestCase() { qm::test::useFrenchLocale(); }
 };
 
-QTEST_GUILESS_MAIN(TstInstallerCore)
+QTEST_GUILESS_MAIN(InstallerCoreTest)
 #include "core_test.moc"

@@ -20,8 +20,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-using namespace qmi;
-using namespace qmi::test;
+using namespace qm::install;
+using namespace qm::install::test;
 
 namespace {
 
@@ -144,11 +144,11 @@ struct Account
 
 // This system's platform under the run, where the system itself gets in the way: a full disk,
 // links planted by someone else, folder names with blanks.
-class TstInstallerPlatform : public QObject
+class PlatformTest : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
     void fullDisk_data()
@@ -304,5 +304,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TstInstallerPlatform)
+QTEST_GUILESS_MAIN(PlatformTest)
 #include "platform_test.moc"

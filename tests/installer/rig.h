@@ -16,7 +16,7 @@
 
 #include <functional>
 
-namespace qmi::test {
+namespace qm::install::test {
 
 using qm::test::readBytes;
 using qm::test::writeBytes;
@@ -153,4 +153,4 @@ public:
     std::function<void()> onError;
 };
 
-} // namespace qmi::test
+} // namespace qm::install::test

@@ -21,8 +21,8 @@
 
 #include <unistd.h>
 
-using namespace qmi;
-using namespace qmi::test;
+using namespace qm::install;
+using namespace qm::install::test;
 
 namespace {
 
@@ -100,11 +100,11 @@ Q_DECLARE_METATYPE(CopySetup)
 
 // This system's platform in a temporary account, then the release set as built installed
 // through the wizard, the installed program started and the installation removed.
-class TstSystemInstall : public QObject
+class SystemTest : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void initTestCase()
     {
         qm::test::useFrenchLocale();
@@ -472,5 +472,5 @@ private:
     QString m_installPath;
 };
 
-QTEST_MAIN(TstSystemInstall)
+QTEST_MAIN(SystemTest)
 #include "system_test.moc"

@@ -20,8 +20,8 @@
 
 #include <functional>
 
-using namespace qmi;
-using namespace qmi::test;
+using namespace qm::install;
+using namespace qm::install::test;
 
 namespace {
 
@@ -111,11 +111,11 @@ struct WizardRig
 
 Q_DECLARE_METATYPE(Reply)
 
-class TstInstallerWizard : public QObject
+class WizardTest : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+private slots:
     void abandon_data()
     {
         QTest::addColumn<int>("step");
@@ -424,5 +424,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstInstallerWizard)
+QTEST_MAIN(WizardTest)
 #include "wizard_test.moc"
