@@ -1,0 +1,10 @@
+#include "tracker/platform/desktop_idle.h"
+
+namespace qm {
+
+std::unique_ptr<IdleSource> desktopIdleSource()
+{
+    return nullptr;
+}
+
+} // namespace qm
