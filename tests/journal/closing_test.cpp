@@ -1,5 +1,5 @@
 #include "journal/day_closing.h"
-#include "test_support.h"
+#include "tests/support/failing_io.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "journal/day_file.h"
 #include "journal/journal_file.h"
 #include "journal/settings.h"
-#include "test_support.h"
+#include "tests/support/failing_io.h"
 #include "tests/support/locale.h"
 
 #include <QDir>

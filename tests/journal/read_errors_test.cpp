@@ -2,7 +2,7 @@
 #include "journal/journal_file.h"
 #include "journal/line_reader.h"
 #include "journal/settings.h"
-#include "test_support.h"
+#include "tests/support/failing_io.h"
 #include "tests/support/locale.h"
 
 #include <QLocale>

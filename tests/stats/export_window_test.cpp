@@ -1,20 +1,18 @@
-#include "../journal/test_support.h"
-#include "recording_notice.h"
+#include "rig.h"
 #include "stats/core/qmstat.h"
 #include "stats/ui/frm_by_activity.h"
 #include "stats/ui/frm_by_date.h"
-#include "stats_fixture.h"
+#include "tests/support/failing_io.h"
 #include "tests/support/files.h"
 #include "tests/support/locale.h"
 #include "tests/support/widgets.h"
+#include "window_rig.h"
 
 #include <QPushButton>
 #include <QtTest>
 
 using namespace qm::stats;
-using qm::stats::test::FixedClock;
-using qm::stats::test::ProgramFolder;
-using qm::stats::test::RecordingNotice;
+using namespace qm::stats::test;
 using qm::test::readBytes;
 
 namespace {
@@ -25,24 +23,20 @@ QByteArray golden(const QString &name)
 }
 
 // Both reports over tests/data/stats/export.log, each shown once, and Exporter pressed in them.
-struct ExportSession
+struct ExportSession : ReportWindows
 {
     ExportSession()
+        : ReportWindows(golden("export.log"), "User=Dupont\r\n")
     {
-        QVERIFY(folder.writeJournal(golden("export.log")));
-        QVERIFY(folder.writeSettings("User=Dupont\r\n"));
-        stats = folder.load();
-        byDate = std::make_unique<frmByDate>(stats, clock, notice);
-        byActivity = std::make_unique<frmByActivity>(stats, clock, notice);
-        byDate->ShowReportByDate(QDate(2026, 3, 2), QDate(2026, 3, 5));
+        byDate().ShowReportByDate(QDate(2026, 3, 2), QDate(2026, 3, 5));
         for (std::size_t i = 0; i < stats.activities().size(); ++i) {
             if (stats.activities()[i].name == u"Réunion")
-                byActivity->ShowReportByActivity(std::int32_t(i));
+                byActivity().ShowReportByActivity(std::int32_t(i));
         }
     }
-    QWidget *report(bool byActivityReport) const
+    QWidget *report(bool byActivityReport)
     {
-        return byActivityReport ? static_cast<QWidget *>(byActivity.get()) : byDate.get();
+        return byActivityReport ? static_cast<QWidget *>(&byActivity()) : &byDate();
     }
     void exportTo(bool byActivityReport, const QString &path, bool pdf)
     {
@@ -50,13 +44,6 @@ struct ExportSession
         QTest::mouseClick(qm::test::findWidget<QPushButton>(report(byActivityReport), "cmdExport"),
             Qt::LeftButton);
     }
-
-    ProgramFolder folder;
-    QMstat stats;
-    FixedClock clock;
-    RecordingNotice notice;
-    std::unique_ptr<frmByDate> byDate;
-    std::unique_ptr<frmByActivity> byActivity;
 };
 
 } // namespace
@@ -136,7 +123,7 @@ private slots:
 
         s.notice.exportChoice.reset();
         QTest::mouseClick(
-            qm::test::findWidget<QPushButton>(s.byDate.get(), "cmdExport"), Qt::LeftButton);
+            qm::test::findWidget<QPushButton>(&s.byDate(), "cmdExport"), Qt::LeftButton);
         QCOMPARE(s.notice.warned.size() + s.notice.informed.size(), 2);
     }
 };

@@ -1,4 +1,4 @@
-#include "../journal/test_support.h"
+#include "tests/support/failing_io.h"
 #include "journal/file_names.h"
 
 #include <QDir>

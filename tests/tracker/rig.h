@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../journal/test_support.h"
+#include "tests/support/failing_io.h"
 #include "journal/datetime.h"
 #include "journal/file_names.h"
 #include "tracker/core/desktop.h"

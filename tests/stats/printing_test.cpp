@@ -1,26 +1,22 @@
-#include "recording_notice.h"
+#include "rig.h"
 #include "stats/ui/frm_by_activity.h"
 #include "stats/ui/frm_by_date.h"
 #include "stats/ui/report_printer.h"
-#include "stats_fixture.h"
 #include "tests/support/files.h"
 #include "tests/support/locale.h"
+#include "window_rig.h"
 
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QtTest>
 
 using namespace qm::stats;
-using qm::stats::test::checkOneLandscapePage;
-using qm::stats::test::FixedClock;
-using qm::stats::test::journalOf;
-using qm::stats::test::ProgramFolder;
-using qm::stats::test::RecordingNotice;
+using namespace qm::stats::test;
 using qm::test::readBytes;
 
 namespace { } // namespace
 
-class TestStatsPrinting : public QObject
+class PrintingTest : public QObject
 {
     Q_OBJECT
 
@@ -93,5 +89,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStatsPrinting)
-#include "tst_stats_printing.moc"
+QTEST_MAIN(PrintingTest)
+#include "printing_test.moc"

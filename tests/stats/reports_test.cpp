@@ -1,8 +1,8 @@
+#include "rig.h"
 #include "stats/core/by_activity.h"
 #include "stats/core/by_date.h"
 #include "stats/core/overall_figures.h"
 #include "stats/core/selection_order.h"
-#include "stats_fixture.h"
 
 #include <QLocale>
 #include <QRandomGenerator>
@@ -10,10 +10,7 @@
 #include <numeric>
 
 using namespace qm::stats;
-using qm::stats::test::Entry;
-using qm::stats::test::journalOf;
-using qm::stats::test::march;
-using qm::stats::test::ProgramFolder;
+using namespace qm::stats::test;
 
 namespace {
 
@@ -62,7 +59,7 @@ std::vector<std::int32_t> plainSelectionSort(std::vector<float> keys)
 
 } // namespace
 
-class TestStatsReports : public QObject
+class ReportsTest : public QObject
 {
     Q_OBJECT
 
@@ -306,5 +303,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStatsReports)
-#include "tst_stats_reports.moc"
+QTEST_GUILESS_MAIN(ReportsTest)
+#include "reports_test.moc"

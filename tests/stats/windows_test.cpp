@@ -1,10 +1,10 @@
-#include "recording_notice.h"
+#include "rig.h"
 #include "stats/ui/frm_by_activity.h"
 #include "stats/ui/frm_by_date.h"
 #include "stats/ui/frm_main.h"
-#include "stats_fixture.h"
 #include "tests/support/locale.h"
 #include "tests/support/widgets.h"
+#include "window_rig.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -17,12 +17,7 @@
 #include <memory>
 
 using namespace qm::stats;
-using qm::stats::test::Entry;
-using qm::stats::test::FixedClock;
-using qm::stats::test::journalOf;
-using qm::stats::test::march;
-using qm::stats::test::ProgramFolder;
-using qm::stats::test::RecordingNotice;
+using namespace qm::stats::test;
 
 namespace {
 
@@ -87,7 +82,7 @@ struct Session
 
 } // namespace
 
-class TestStatsWindows : public QObject
+class WindowsTest : public QObject
 {
     Q_OBJECT
 
@@ -305,5 +300,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStatsWindows)
-#include "tst_stats_windows.moc"
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"

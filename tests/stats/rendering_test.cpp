@@ -1,20 +1,15 @@
-#include "recording_notice.h"
+#include "rig.h"
 #include "stats/core/by_date.h"
 #include "stats/ui/frm_by_activity.h"
 #include "stats/ui/frm_by_date.h"
-#include "stats_fixture.h"
 #include "tests/support/locale.h"
+#include "window_rig.h"
 
 #include <QLabel>
 #include <QtTest>
 
 using namespace qm::stats;
-using qm::stats::test::Entry;
-using qm::stats::test::FixedClock;
-using qm::stats::test::journalOf;
-using qm::stats::test::march;
-using qm::stats::test::ProgramFolder;
-using qm::stats::test::RecordingNotice;
+using namespace qm::stats::test;
 
 namespace {
 
@@ -34,36 +29,23 @@ struct Probe
     QColor colour;
 };
 
-struct Surface
+struct Surface : ReportWindows
 {
     explicit Surface(const QList<Entry> &entries)
-    {
-        folder.writeJournal(journalOf(entries));
-        stats = folder.load();
-    }
+        : ReportWindows(journalOf(entries))
+    { }
 
     QImage pie(QDate from, QDate to)
     {
-        if (!byDate)
-            byDate = std::make_unique<frmByDate>(stats, clock, notice);
-        byDate->ShowReportByDate(from, to);
-        return byDate->surface()->grab().toImage();
+        byDate().ShowReportByDate(from, to);
+        return byDate().surface()->grab().toImage();
     }
 
     QImage bars(std::int32_t activity)
     {
-        if (!byActivity)
-            byActivity = std::make_unique<frmByActivity>(stats, clock, notice);
-        byActivity->ShowReportByActivity(activity);
-        return byActivity->surface()->grab().toImage();
+        byActivity().ShowReportByActivity(activity);
+        return byActivity().surface()->grab().toImage();
     }
-
-    ProgramFolder folder;
-    QMstat stats;
-    FixedClock clock;
-    RecordingNotice notice;
-    std::unique_ptr<frmByDate> byDate;
-    std::unique_ptr<frmByActivity> byActivity;
 };
 
 void checkProbes(const QImage &image, const QList<Probe> &probes)
@@ -82,7 +64,7 @@ void checkProbes(const QImage &image, const QList<Probe> &probes)
 
 Q_DECLARE_METATYPE(QList<Probe>)
 
-class TestStatsRendering : public QObject
+class RenderingTest : public QObject
 {
     Q_OBJECT
 
@@ -121,7 +103,7 @@ private slots:
             { march(1), 3, "d" }, { march(1), 1, "e" } });
         const QImage image = s.pie(march(1), march(1));
         for (int k = 0; k < 5; ++k) {
-            auto *label = s.byDate->findChild<QLabel *>(QStringLiteral("lblFlxPercent_%1").arg(k));
+            auto *label = s.byDate().findChild<QLabel *>(QStringLiteral("lblFlxPercent_%1").arg(k));
             QVERIFY(label);
             const QRect at = label->geometry();
             // Inside the border, clear of the centred text.
@@ -167,5 +149,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStatsRendering)
-#include "tst_stats_rendering.moc"
+QTEST_MAIN(RenderingTest)
+#include "rendering_test.moc"

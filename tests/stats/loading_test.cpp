@@ -1,7 +1,7 @@
-#include "../journal/test_support.h"
 #include "journal/number_reading.h"
 #include "journal_generator.h"
-#include "stats_fixture.h"
+#include "rig.h"
+#include "tests/support/failing_io.h"
 #include "tests/support/locale.h"
 
 #include <QLocale>
@@ -12,9 +12,8 @@
 #include <numeric>
 
 using namespace qm::stats;
+using namespace qm::stats::test;
 using qm::FileRead;
-using qm::stats::test::journalLine;
-using qm::stats::test::ProgramFolder;
 
 namespace {
 
@@ -84,7 +83,7 @@ struct Reference
 
 } // namespace
 
-class TestStatsLoading : public QObject
+class LoadingTest : public QObject
 {
     Q_OBJECT
 
@@ -299,5 +298,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStatsLoading)
-#include "tst_stats_loading.moc"
+QTEST_GUILESS_MAIN(LoadingTest)
+#include "loading_test.moc"

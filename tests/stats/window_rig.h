@@ -1,0 +1,68 @@
+#pragma once
+
+#include "rig.h"
+#include "stats/core/qmstat.h"
+#include "stats/ui/frm_by_activity.h"
+#include "stats/ui/frm_by_date.h"
+#include "stats/ui/user_notice.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace qm::stats::test {
+
+// Keeps what the program would have told the user instead of opening message boxes.
+class RecordingNotice final : public UserNotice
+{
+public:
+    void inform(QWidget *, const QString &text) override { informed.append(text); }
+    void warn(QWidget *, const QString &text) override { warned.append(text); }
+    std::optional<ExportChoice> askExport(QWidget *, const QString &proposedPath) override
+    {
+        proposed.append(proposedPath);
+        return exportChoice;
+    }
+
+    QStringList informed;
+    QStringList warned;
+    QStringList proposed;
+    std::optional<ExportChoice> exportChoice; // nothing: the dialog is cancelled
+};
+
+// The two report windows over the journal a test writes, each made when first asked for.
+class ReportWindows
+{
+public:
+    explicit ReportWindows(const QByteArray &journal, const QByteArray &settings = {})
+    {
+        if (!folder.writeJournal(journal)
+            || (!settings.isEmpty() && !folder.writeSettings(settings)))
+            QTest::qFail("the test's program folder cannot be written", __FILE__, __LINE__);
+        stats = folder.load();
+    }
+
+    frmByDate &byDate()
+    {
+        if (!m_byDate)
+            m_byDate = std::make_unique<frmByDate>(stats, clock, notice);
+        return *m_byDate;
+    }
+    frmByActivity &byActivity()
+    {
+        if (!m_byActivity)
+            m_byActivity = std::make_unique<frmByActivity>(stats, clock, notice);
+        return *m_byActivity;
+    }
+
+    ProgramFolder folder;
+    QMstat stats;
+    FixedClock clock;
+    RecordingNotice notice;
+
+private:
+    std::unique_ptr<frmByDate> m_byDate;
+    std::unique_ptr<frmByActivity> m_byActivity;
+};
+
+} // namespace qm::stats::test
