@@ -1,6 +1,5 @@
 #include "installer/core/start_up.h"
 #include "installer/platform/system_platform.h"
-#include "installer/ui/frm_install.h"
 #include "installer/ui/message_questions.h"
 #include "installer/ui/wizard.h"
 
@@ -17,13 +16,14 @@ int main(int argc, char *argv[])
     // code; no message box waits for an answer.
     const QString unattendedPath = qEnvironmentVariable("QUILLMERE_UNATTENDED");
     const bool unattended = !unattendedPath.isEmpty();
-    qm::install::SystemPlatform platform(unattended
-            ? qm::install::SystemPlatform::Errors::StandardError
-            : qm::install::SystemPlatform::Errors::MessageBox);
-    qm::install::MessageQuestions questions;
+    qm::install::SystemPlatform platform;
+    qm::install::MessageQuestions boxes;
+    qm::install::DefaultAnswers defaults;
+    qm::install::Questions &questions
+        = unattended ? static_cast<qm::install::Questions &>(defaults) : boxes;
     qm::install::InstallState state
         = qm::install::prepareInstallState(platform, qm::install::programFilesFolder());
-    qm::install::Wizard wizard(platform, questions, state, qm::install::mountedDrives());
+    qm::install::Wizard wizard(platform, questions, state, platform.mountedDrives());
     QObject::connect(&wizard, &qm::install::Wizard::finished, &app, &QApplication::quit);
     wizard.start();
     if (unattended) {

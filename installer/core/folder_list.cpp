@@ -1,9 +1,9 @@
 #include "installer/core/folder_list.h"
 
 #include "installer/core/install_paths.h"
+#include "installer/core/platform.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace qm::install {
 
@@ -33,7 +33,8 @@ bool isInside(const QString &folder, const QString &root)
 
 } // namespace
 
-FolderList::FolderList(const QString &folder)
+FolderList::FolderList(Platform &platform, const QString &folder)
+    : m_platform(platform)
 {
     if (!setCurrentFolder(folder))
         setCurrentFolder(QDir::rootPath());
@@ -41,15 +42,15 @@ FolderList::FolderList(const QString &folder)
 
 bool FolderList::setCurrentFolder(const QString &folder)
 {
-    const QFileInfo info(folder);
-    if (folder.isEmpty() || !info.isDir() || !info.isReadable() || !info.isExecutable())
+    if (folder.isEmpty())
         return false;
     const QString current = QDir::toNativeSeparators(QDir(folder).absolutePath());
+    const std::optional<QStringList> names = m_platform.subfolders(current);
+    if (!names)
+        return false;
     QStringList entries = chainTo(current);
     const qsizetype chainLength = entries.size();
-    const QStringList names
-        = QDir(current).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString &name : names)
+    for (const QString &name : *names)
         entries.append(childPath(current, name));
     m_current = current;
     m_entries = entries;

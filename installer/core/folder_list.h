@@ -5,12 +5,14 @@
 
 namespace qm::install {
 
+class Platform;
+
 // What the folder list of the installation window shows: the chain of folders from the drive's
 // root down to the current folder, then the current folder's subfolders, each as a full path.
 class FolderList
 {
 public:
-    explicit FolderList(const QString &folder);
+    FolderList(Platform &platform, const QString &folder);
 
     const QString &currentFolder() const { return m_current; }
     const QStringList &entries() const { return m_entries; }
@@ -22,6 +24,7 @@ public:
     bool setCurrentFolder(const QString &folder);
 
 private:
+    Platform &m_platform;
     QString m_current;
     QStringList m_entries;
     qsizetype m_chainLength = 0;

@@ -3,6 +3,7 @@
 #include "installer/core/install_paths.h"
 #include "installer/core/log_sink.h"
 #include "installer/core/platform.h"
+#include "installer/core/questions.h"
 #include "installer/core/uninstall_data.h"
 
 #include <QDate>
@@ -35,9 +36,10 @@ int dayStamp(const QDateTime &modified)
 
 } // namespace
 
-InstallationRun::InstallationRun(
-    Platform &platform, LogSink &log, const PayloadTable &payload, InstallState &state)
+InstallationRun::InstallationRun(Platform &platform, Questions &questions, LogSink &log,
+    const PayloadTable &payload, InstallState &state)
     : m_platform(platform)
+    , m_questions(questions)
     , m_log(log)
     , m_payload(payload)
     , m_state(state)
@@ -226,7 +228,7 @@ FinishButton InstallationRun::fail(const QString &message)
     // go on after a failed run; it can only be pressed once the message is gone.
     FinishButton finish { kFinishCloseCaption, false };
     showFinish(finish);
-    m_platform.showError(message, kErrorTitle);
+    m_questions.showError(message, kErrorTitle);
     finish.enabled = true;
     showFinish(finish);
     return finish;

@@ -10,6 +10,7 @@ namespace qm::install {
 
 class LogSink;
 class Platform;
+class Questions;
 
 inline const QString kFinishNextCaption = QStringLiteral("Suivant >");
 inline const QString kFinishCloseCaption = QStringLiteral("Fermer");
@@ -30,8 +31,8 @@ using FinishChanged = std::function<void(const FinishButton &)>;
 class InstallationRun
 {
 public:
-    InstallationRun(
-        Platform &platform, LogSink &log, const PayloadTable &payload, InstallState &state);
+    InstallationRun(Platform &platform, Questions &questions, LogSink &log,
+        const PayloadTable &payload, InstallState &state);
 
     // The button's changes are handed out as they happen, not only at the end, since the error
     // message is shown in the middle of them.
@@ -57,6 +58,7 @@ private:
     void item(const QString &name, const QString &outcome);
 
     Platform &m_platform;
+    Questions &m_questions;
     LogSink &m_log;
     const PayloadTable &m_payload;
     InstallState &m_state;

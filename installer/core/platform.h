@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace qm::install {
 
 // What a shortcut file holds; the platform decides the file's real format and extension.
@@ -37,7 +39,11 @@ public:
     virtual bool createShortcut(const Shortcut &shortcut) = 0;
     // Replaces the file whole, or leaves it as it was and reports the failure.
     virtual bool writeFile(const QString &path, const QByteArray &bytes) = 0;
-    virtual void showError(const QString &text, const QString &title) = 0;
+    // The roots of the mounted drives, the system's root first.
+    virtual QStringList mountedDrives() = 0;
+    // The names of `folder`'s subfolders, sorted without regard to case; nothing when the folder
+    // cannot be listed.
+    virtual std::optional<QStringList> subfolders(const QString &folder) = 0;
 };
 
 } // namespace qm::install

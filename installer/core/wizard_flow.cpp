@@ -50,7 +50,7 @@ void WizardFlow::shortNext(const ShortcutChoice &choice, LogSink &log)
         return;
     m_ran = true;
     show(WizardPage::Log);
-    InstallationRun run(m_platform, log, m_payload, m_state);
+    InstallationRun run(m_platform, m_questions, log, m_payload, m_state);
     run.RunInstallation(choice, [this](const FinishButton &finish) {
         m_finish = finish;
         emit finishButtonChanged();

@@ -24,6 +24,7 @@ public:
     WizardPage page() const { return m_page; }
     const FinishButton &finishButton() const { return m_finish; }
     const InstallState &state() const { return m_state; }
+    Platform &platform() { return m_platform; }
     QString windowTitle() const;
 
     void aboutNext();

@@ -8,9 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -175,14 +175,25 @@ bool SystemPlatform::writeFile(const QString &path, const QByteArray &bytes)
     return writeFileAtomically(path, bytes);
 }
 
-void SystemPlatform::showError(const QString &text, const QString &title)
+QStringList SystemPlatform::mountedDrives()
 {
-    if (m_errors == Errors::StandardError) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text.trimmed()));
-        return;
+    QStringList drives;
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        if (volume.isValid() && !drives.contains(volume.rootPath()))
+            drives.append(volume.rootPath());
     }
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
-    box.exec();
+    if (!drives.contains(QDir::rootPath()))
+        drives.prepend(QDir::rootPath());
+    drives.sort();
+    return drives;
+}
+
+std::optional<QStringList> SystemPlatform::subfolders(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isReadable() || !info.isExecutable())
+        return std::nullopt;
+    return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
 }
 
 QString programFilesFolder()

@@ -10,13 +10,6 @@ namespace qm::install {
 class SystemPlatform : public Platform
 {
 public:
-    // With no one at the keyboard, a message box would wait for ever: the errors are written to
-    // the standard error output instead.
-    enum class Errors { MessageBox, StandardError };
-    explicit SystemPlatform(Errors errors = Errors::MessageBox)
-        : m_errors(errors)
-    { }
-
     QString windowsFolder() override;
     QString currentFolder() override;
     bool fileExists(const QString &path) override;
@@ -28,12 +21,11 @@ public:
     QString specialFolder(const QString &name) override;
     bool createShortcut(const Shortcut &shortcut) override;
     bool writeFile(const QString &path, const QByteArray &bytes) override;
-    void showError(const QString &text, const QString &title) override;
+    QStringList mountedDrives() override;
+    std::optional<QStringList> subfolders(const QString &folder) override;
 
 private:
     void makeStandInFolder(const QString &folder);
-
-    Errors m_errors;
 };
 
 // The folder under which the installation folder is proposed (~/Applications).

@@ -12,13 +12,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStorageInfo>
 
 namespace qm::install {
 
 frmInstall::frmInstall(WizardFlow &flow, const frmStock &stock, const QStringList &drives)
     : WizardWindow(flow, stock, QStringLiteral("frmInstall"))
-    , m_folders(flow.state().SourceDir)
+    , m_folders(flow.platform(), flow.state().SourceDir)
     , m_drives(drives)
 {
     auto *label5 = new QLabel(QStringLiteral("Dossier d'installation :"), this);
@@ -130,19 +129,6 @@ void frmInstall::showFolders()
         item->setData(Qt::UserRole, entries.at(i));
     }
     m_dirList->setCurrentRow(int(m_folders.currentIndex()));
-}
-
-QStringList mountedDrives()
-{
-    QStringList drives;
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && !drives.contains(volume.rootPath()))
-            drives.append(volume.rootPath());
-    }
-    if (!drives.contains(QDir::rootPath()))
-        drives.prepend(QDir::rootPath());
-    drives.sort();
-    return drives;
 }
 
 } // namespace qm::install

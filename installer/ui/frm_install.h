@@ -37,6 +37,5 @@ private:
 };
 
 // The mount points of the machine, as the drive list offers them.
-QStringList mountedDrives();
 
 } // namespace qm::install

@@ -17,4 +17,10 @@ bool MessageQuestions::askYesNo(const QString &text, const QString &title, Answe
     return box.exec() == QMessageBox::Yes;
 }
 
+void MessageQuestions::showError(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+    box.exec();
+}
+
 } // namespace qm::install

@@ -29,7 +29,7 @@ struct Rig
     }
     FinishButton run(const ShortcutChoice &choice = ShortcutChoice())
     {
-        return InstallationRun(platform, log, payload, state).RunInstallation(choice);
+        return InstallationRun(platform, questions, log, payload, state).RunInstallation(choice);
     }
     QString installed(const QString &name) const { return state.InstallPath + u'/' + name; }
     QString component(const QString &name) const { return platform.system32() + u'/' + name; }
@@ -40,6 +40,7 @@ struct Rig
     QByteArray uninstallData() const { return readBytes(installed(kUninstallDataFileName)); }
 
     FakePlatform platform;
+    AnsweringQuestions questions;
     TextLog log;
     PayloadTable payload = standardPayload();
     InstallState state;
@@ -207,7 +208,7 @@ private slots:
         QVERIFY(log.endsWith(message.isEmpty() ? QStringLiteral("INSTALLATION TERMINEE") : logEnd));
         QVERIFY(finish.enabled);
         QCOMPARE(finish.caption, QString(message.isEmpty() ? "Suivant >" : "Fermer"));
-        QCOMPARE(rig.platform.errors,
+        QCOMPARE(rig.questions.errors,
             message.isEmpty() ? QStringList()
                               : QStringList { QStringLiteral("Erreur|") + message });
         QCOMPARE(rig.platform.shortcuts.size(), programFiles == kProgramFiles.size() ? 4 : 0);
@@ -412,7 +413,8 @@ private slots:
         QVERIFY(QDir(dir.path()).mkpath("b/inner") && QDir(dir.path()).mkpath("A"));
         QVERIFY(writeBytes(dir.filePath("file.txt"), "x"));
 
-        FolderList list(dir.path());
+        FakePlatform platform;
+        FolderList list(platform, dir.path());
         QCOMPARE(list.entries().first(), QStringLiteral("/"));
         QCOMPARE(list.entries().mid(list.currentIndex()),
             QStringList({ dir.path(), dir.filePath("A"), dir.filePath("b") }));

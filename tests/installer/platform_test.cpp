@@ -112,7 +112,7 @@ struct Account
         log = TextLog();
         state = prepareInstallState(platform, programFilesFolder());
         state.SourceDir = release();
-        return InstallationRun(platform, log, payload, state)
+        return InstallationRun(platform, answers, log, payload, state)
             .RunInstallation(ShortcutChoice { true, true, true });
     }
     // Every file the run writes, shortcuts on all three places included.
@@ -134,7 +134,8 @@ struct Account
     }
 
     QTemporaryDir dir;
-    SystemPlatform platform { SystemPlatform::Errors::StandardError };
+    SystemPlatform platform;
+    DefaultAnswers answers;
     PayloadTable payload = standardPayload();
     InstallState state;
     TextLog log;

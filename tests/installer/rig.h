@@ -60,10 +60,19 @@ public:
         defaults.append(defaultAnswer);
         return answer;
     }
+    void showError(const QString &text, const QString &title) override
+    {
+        errors.append(title + u'|' + text);
+        if (onError)
+            onError();
+    }
 
     bool answer = false;
     QStringList asked;
     QList<Answer> defaults;
+    QStringList errors;
+    // Runs while the error message is up, to look at the windows behind it.
+    std::function<void()> onError;
 };
 
 // A platform over a temporary tree: dates are set per file instead of read from the disk, copies
@@ -136,21 +145,22 @@ public:
     {
         return !failingTargets.contains(file) && writeBytes(file, bytes);
     }
-    void showError(const QString &text, const QString &title) override
+    QStringList mountedDrives() override { return { QStringLiteral("/") }; }
+    std::optional<QStringList> subfolders(const QString &folder) override
     {
-        errors.append(title + u'|' + text);
-        if (onError)
-            onError();
+        const QFileInfo info(folder);
+        if (!info.isDir() || !info.isReadable() || !info.isExecutable())
+            return std::nullopt;
+        return QDir(folder).entryList(
+            QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     }
 
     QTemporaryDir root;
     QHash<QString, QString> special;
     QHash<QString, QDateTime> dates;
     QSet<QString> failingTargets;
-    QStringList started, copyTargets, errors;
+    QStringList started, copyTargets;
     QList<Shortcut> shortcuts;
-    // Looks at the windows while the error message is up.
-    std::function<void()> onError;
 };
 
 } // namespace qm::install::test

@@ -441,12 +441,14 @@ private slots:
         QCOMPARE(entriesBelow(account.path()), QStringList());
 
         QVERIFY(QDir().mkpath(account.filePath("Mes\nprogrammes")));
-        SystemPlatform platform(SystemPlatform::Errors::StandardError);
+        SystemPlatform platform;
+        DefaultAnswers answers;
         TextLog log;
         const PayloadTable payload = standardPayload();
         InstallState state = prepareInstallState(platform, programFilesFolder());
         state.InstallPath = folder;
-        QCOMPARE(InstallationRun(platform, log, payload, state).RunInstallation({}).caption,
+        QCOMPARE(
+            InstallationRun(platform, answers, log, payload, state).RunInstallation({}).caption,
             kFinishNextCaption);
         QStringList mine;
         for (const char *name : { "Aide.desktop", "Uninstall.desktop" })

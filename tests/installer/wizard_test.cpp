@@ -182,7 +182,7 @@ private slots:
         rig.find<QCheckBox>("chkStartup")->click();
         rig.find<QCheckBox>("chkDesktop")->click();
         QString behindTheMessage;
-        rig.platform.onError = [&rig, &behindTheMessage] {
+        rig.questions.onError = [&rig, &behindTheMessage] {
             const auto *button = rig.find<QPushButton>("cmdFinish");
             behindTheMessage = button->text() + (button->isEnabled() ? "|enabled" : "|disabled");
         };
@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(finish->text(), caption);
         QVERIFY(finish->isEnabled());
         QVERIFY(rig.find<QPlainTextEdit>("txtLog")->toPlainText().endsWith(logEnd));
-        QCOMPARE(rig.platform.errors.size(), complete ? 0 : 1);
+        QCOMPARE(rig.questions.errors.size(), complete ? 0 : 1);
         // The desktop ticked and the start-up folder unticked: the desktop and the group.
         QCOMPARE(rig.platform.shortcuts.size(), complete ? 4 : 0);
         QVERIFY(!complete
