@@ -118,6 +118,7 @@ void Day::resetHistory(const QString &layout)
 {
     m_state.dayActivityCount = 0;
     m_state.historyRowOffset = 0;
+    m_lines.clear();
     m_history.reset(layout);
 }
 
@@ -253,6 +254,7 @@ FileRead Day::LoadDayFile()
         if (lastRow() >= kMaxDayRows)
             break;
         ++m_state.dayActivityCount;
+        m_lines.append(line);
         const int row = lastRow();
         m_history.appendRow(
             { line.start, durationCellOfText(line.minutesText), line.activity, line.comment },
@@ -260,18 +262,19 @@ FileRead Day::LoadDayFile()
         m_history.showAsLastVisible(row);
         addToTotals(readRoundedNumber(line.minutesText), line.activity);
     }
-    if (m_state.dayActivityCount < 1)
-        return read;
-    const int row = lastRow();
-    m_state.currentActivity = m_history.cell(row, HistoryModel::ActivityColumn);
-    m_state.currentComment = m_history.cell(row, HistoryModel::CommentColumn);
-    const QDateTime start
-        = dateTimeOfDay(m_state.dayDate, m_history.cell(row, HistoryModel::StartColumn));
+    if (!m_lines.isEmpty())
+        resumeAfter(m_lines.last());
+    return read;
+}
+
+void Day::resumeAfter(const DayLine &line)
+{
+    m_state.currentActivity = line.activity;
+    m_state.currentComment = line.comment;
+    const QDateTime start = dateTimeOfDay(m_state.dayDate, line.start);
     if (start.isValid())
         m_state.currentStart = start;
-    m_state.currentDuration
-        = readRoundedNumber(minutesTextOfCell(m_history.cell(row, HistoryModel::DurationColumn)));
-    return read;
+    m_state.currentDuration = readRoundedNumber(line.minutesText);
 }
 
 void Day::CloseRunningActivity()
@@ -279,6 +282,7 @@ void Day::CloseRunningActivity()
     if (m_state.dayActivityCount < 1 || !m_state.isRunning())
         return;
     m_state.currentDuration = ElapsedMinutes(m_state.currentStart, m_state.changeTime);
+    m_lines.last().minutesText = numberText(m_state.currentDuration);
     m_history.setCell(
         lastRow(), HistoryModel::DurationColumn, durationCellText(m_state.currentDuration));
     addToTotals(m_state.currentDuration, m_state.currentActivity);
@@ -289,6 +293,9 @@ void Day::RecordChange()
     ++m_state.dayActivityCount;
     const int row = lastRow();
     const bool running = m_state.isRunning();
+    m_lines.append({ timeText(m_state.changeTime.time()),
+        running ? QString() : numberText(m_state.currentDuration), m_state.currentActivity,
+        m_state.currentComment });
     m_history.appendRow(
         { timeText(m_state.changeTime.time()),
             running ? kRunningText.toString() : durationCellText(m_state.currentDuration),
@@ -304,21 +311,13 @@ void Day::deleteLastActivity()
 {
     if (m_state.dayActivityCount < 1)
         return;
-    int row = lastRow();
     if (!m_state.isRunning())
-        addToTotals(m_state.currentDuration, m_history.cell(row, HistoryModel::ActivityColumn), -1);
+        addToTotals(m_state.currentDuration, m_lines.last().activity, -1);
     m_history.removeLastRow();
+    m_lines.removeLast();
     --m_state.dayActivityCount;
-    --row;
-    if (row > m_state.historyRowOffset) {
-        m_state.currentActivity = m_history.cell(row, HistoryModel::ActivityColumn);
-        m_state.currentComment = m_history.cell(row, HistoryModel::CommentColumn);
-        const QDateTime start
-            = dateTimeOfDay(m_state.dayDate, m_history.cell(row, HistoryModel::StartColumn));
-        if (start.isValid())
-            m_state.currentStart = start;
-        m_state.currentDuration = readRoundedNumber(
-            minutesTextOfCell(m_history.cell(row, HistoryModel::DurationColumn)));
+    if (!m_lines.isEmpty()) {
+        resumeAfter(m_lines.last());
     } else {
         m_state.currentActivity = kStartActivity.toString();
         m_state.currentComment.clear();
@@ -341,16 +340,7 @@ bool Day::saveDayFile()
 
 QList<DayLine> Day::dayLines(int count) const
 {
-    QList<DayLine> lines;
-    lines.reserve(count);
-    for (int k = 1; k <= count; ++k) {
-        const int row = m_state.historyRowOffset + k;
-        lines.append(DayLine { m_history.cell(row, HistoryModel::StartColumn),
-            minutesTextOfCell(m_history.cell(row, HistoryModel::DurationColumn)).toString(),
-            m_history.cell(row, HistoryModel::ActivityColumn),
-            m_history.cell(row, HistoryModel::CommentColumn) });
-    }
-    return lines;
+    return m_lines.first(count);
 }
 
 bool Day::writeDayLines(int count)

@@ -25,7 +25,7 @@ enum class JournalRows { None, Shown, Unreadable };
 // day or the time is no date or time.
 QDateTime dateTimeOfDay(const QString &dayDate, QStringView time);
 
-// The day being logged: its rows in the history, its totals and its two files.
+// The day being logged: its activities, their rows in the history, its totals and its two files.
 class Day
 {
 public:
@@ -70,13 +70,18 @@ private:
     int lastRow() const;
     ClosingFiles closingFiles() const;
     QList<JournalRecord> journalRecords() const;
+    // The first `count` activities of the day, as the day file holds them.
     QList<DayLine> dayLines(int count) const;
+    // The activity of `line` becomes the current one again, as the last finished one.
+    void resumeAfter(const DayLine &line);
     bool writeDayLines(int count);
 
     AppState &m_state;
     HistoryModel &m_history;
     const Clock &m_clock;
     Questions &m_questions;
+    // The day's activities, the running one last with no minutes yet: the grid only shows them.
+    QList<DayLine> m_lines;
 };
 
 } // namespace qm
