@@ -410,7 +410,8 @@ private slots:
     void folderList()
     {
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath("b/inner") && QDir(dir.path()).mkpath("A"));
+        QVERIFY(QDir(dir.path()).mkpath("b/inner"));
+        QVERIFY(QDir(dir.path()).mkpath("A"));
         QVERIFY(writeBytes(dir.filePath("file.txt"), "x"));
 
         FakePlatform platform;
@@ -426,7 +427,8 @@ private slots:
             QStringList({ dir.filePath("b"), dir.filePath("b/inner") }));
         QVERIFY(list.setCurrentFolder("/"));
         QCOMPARE(list.currentIndex(), 0);
-        QVERIFY(list.entries().size() > 1 && !list.entries().at(1).startsWith("//"));
+        QVERIFY(list.entries().size() > 1);
+        QVERIFY(!list.entries().at(1).startsWith("//"));
     }
 
     void drives()
@@ -470,7 +472,8 @@ private slots:
             QCOMPARE(installed.exists(name), !removeUserFiles);
         for (const QString &name : foreign)
             QCOMPARE(installed.exists(name), foreignFiles);
-        QVERIFY(installed.exists("desk/Other.desktop") && installed.exists("menu"));
+        QVERIFY(installed.exists("desk/Other.desktop"));
+        QVERIFY(installed.exists("menu"));
         QCOMPARE(installed.exists("menu/Quillmere"), foreignFiles);
         QCOMPARE(installed.exists("app"), !removeUserFiles || foreignFiles);
     }

@@ -246,7 +246,9 @@ private slots:
         QCOMPARE(finish.caption, kFinishNextCaption);
         for (const QString &target : targets) {
             const QFileInfo info(target);
-            QVERIFY2(!info.isSymLink() && info.isFile() && info.size() > 0, qPrintable(target));
+            QVERIFY2(!info.isSymLink(), qPrintable(target));
+            QVERIFY2(info.isFile(), qPrintable(target));
+            QVERIFY2(info.size() > 0, qPrintable(target));
         }
     }
 
@@ -299,7 +301,8 @@ private slots:
             QVERIFY(check.waitForFinished(30000));
             const QByteArray output = check.readAllStandardOutput() + check.readAllStandardError();
             // Not even a hint.
-            QVERIFY2(check.exitCode() == 0 && output.isEmpty(), output.constData());
+            QVERIFY2(check.exitCode() == 0, output.constData());
+            QVERIFY2(output.isEmpty(), output.constData());
             QVERIFY2(readBytes(entry).endsWith('\n'), qPrintable(entry));
         }
     }

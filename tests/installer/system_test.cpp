@@ -275,7 +275,8 @@ private slots:
         SystemPlatform platform;
         QVERIFY(
             writeBytes(dir.filePath("Quillmere"), "x") && writeBytes(dir.filePath(".hidden"), "x"));
-        QVERIFY(platform.fileExists(dir.filePath("Quillmere")) && !platform.fileExists(dir.path()));
+        QVERIFY(platform.fileExists(dir.filePath("Quillmere")));
+        QVERIFY(!platform.fileExists(dir.path()));
         QVERIFY(!platform.fileExists(dir.filePath(".hidden")));
         QVERIFY(!platform.createFolder(dir.filePath("a/b")));
         QVERIFY(
@@ -404,7 +405,8 @@ private slots:
         const auto restore = qScopeGuard([this] { useAccount(m_home.path()); });
         const QString mine = account.filePath("Desktop/Quillmere.desktop");
         const QByteArray mineBytes("[Desktop Entry]\nType=Application\nName=Quillmere\nExec=qm\n");
-        QVERIFY(QDir().mkpath(account.filePath("Desktop")) && writeBytes(mine, mineBytes));
+        QVERIFY(QDir().mkpath(account.filePath("Desktop")));
+        QVERIFY(writeBytes(mine, mineBytes));
         const QString first = account.filePath("Applications/Premier");
         const QString second = account.filePath("Applications/Second");
         const QString group = account.filePath(".local/share/applications/Quillmere");
@@ -423,7 +425,8 @@ private slots:
             QVERIFY2(errors.contains(kept.toUtf8()), errors.constData());
 
         QCOMPARE(runUnattended(second + "/Uninstall", m_release, "1", &errors), 0);
-        QVERIFY(!QFileInfo::exists(group) && !QFileInfo::exists(startup));
+        QVERIFY(!QFileInfo::exists(group));
+        QVERIFY(!QFileInfo::exists(startup));
         QCOMPARE(readBytes(mine), mineBytes);
     }
 
@@ -453,8 +456,10 @@ private slots:
         QStringList mine;
         for (const char *name : { "Aide.desktop", "Uninstall.desktop" })
             mine.append(account.filePath("Desktop/") + QLatin1String(name));
-        for (const QString &file : mine)
-            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && writeBytes(file, "[Desktop Entry]\n"));
+        for (const QString &file : mine) {
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+            QVERIFY(writeBytes(file, "[Desktop Entry]\n"));
+        }
 
         QCOMPARE(runUnattended(folder + "/Uninstall", m_release, "1", &errors), 0);
         for (const QString &file : mine)

@@ -291,7 +291,8 @@ private slots:
         QCOMPARE(rig.windowName(), QStringLiteral("frmInstall"));
         QCOMPARE(rig.state.InstallPath, proposed);
         auto *message = rig.find<QLabel>("lblPathError");
-        QVERIFY(message && message->isVisible());
+        QVERIFY(message);
+        QVERIFY(message->isVisible());
         QCOMPARE(message->text(),
             QStringLiteral("Le dossier d'installation ne peut contenir ni retour à la ligne ni "
                            "autre caractère de contrôle."));
@@ -391,7 +392,8 @@ private slots:
 
         QTemporaryDir dir;
         const QString app = dir.filePath("app"), group = dir.filePath("menu/Quillmere");
-        QVERIFY(QDir().mkpath(app) && (groupFiles.isEmpty() || QDir().mkpath(group)));
+        QVERIFY(QDir().mkpath(app));
+        QVERIFY((groupFiles.isEmpty() || QDir().mkpath(group)));
         for (const QString &name : groupFiles) {
             const QByteArray entry = name == u"Notes.desktop"
                 ? QByteArray("[Desktop Entry]\n")

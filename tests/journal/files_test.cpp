@@ -22,6 +22,16 @@ QString recordText(const JournalRecord &r)
 }
 
 // The model in one line: user, switched-off messages, then the three lists.
+// A missing file reads as missing; once `bytes` are written, as read.
+void checkReading(const QByteArray &bytes, const std::function<FileRead(const QString &path)> &read)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("file");
+    QCOMPARE(read(path), FileRead::Missing);
+    QVERIFY(writeBytes(path, bytes));
+    QCOMPARE(read(path), FileRead::Read);
+}
+
 QString summary(const SettingsModel &model)
 {
     QStringList off;
@@ -89,66 +99,85 @@ private slots:
             QCOMPARE(formatJournalRecord(*parsed), line);
     }
 
-    // The journal read whole ("log") or for one date, and the day file (its date line first).
-    void reading_data()
+    void journalReading_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("what");
         QTest::addColumn<QStringList>("read");
-        const auto row = [](const char *name, const QByteArray &bytes, const char *what,
-                             const QStringList &read) {
-            QTest::newRow(name) << bytes << QString(what) << read;
-        };
-        row("empty and short lines skipped",
-            "\r\n\nx\r\n05/12/2026, 65,a,\r\n\r\n1,2,3\r\n06/12/2026,-5,b,c\r\n,\r\n", "log",
-            { "05/12/2026| 65|a|", "06/12/2026|-5|b|c" });
-        row("encodings per line", "d,1,caf\xE9,\r\nd,2,caf\xC3\xA9,\r\n", "log",
-            { "d|1|café|", "d|2|café|" });
-        const QByteArray journal("05/12/2026, 10,a,\r\n5/12/2026, 20,b,\r\n05/12/2026 , 30,c,\r\n"
-                                 "06/12/2026, 40,d,\r\n05/12/2026, 50,e,x,y\r\n05/12/2026\r\n");
-        row("textual match of the date", journal, "05/12/2026",
-            { "05/12/2026| 10|a|", "05/12/2026| 50|e|x" });
-        row("short date is another text", journal, "5/12/2026", { "5/12/2026| 20|b|" });
-        row("date in windows-1252", "\xE9t\xE9,1,a,\r\n\xC3\xA9t\xC3\xA9,2,b,\r\n", "été",
-            { "été|1|a|", "été|2|b|" });
-        row("day: empty file", "", "day", { "" });
-        row("day: short and empty lines skipped, fifth field dropped",
-            "d\r\n\r\n08:30:00\r\n08:30:00, 65,a,,c\r\n1,2,3\r\n\r\n", "day",
-            { "d", "08:30:00| 65|a|" });
-        row("day: date line kept as it is", " hier, peut-\xEAtre\r\n08:30:00, 65,a,\r\n", "day",
-            { " hier, peut-être", "08:30:00| 65|a|" });
+        QTest::newRow("empty and short lines skipped")
+            << QByteArray("\r\n\nx\r\n05/12/2026, 65,a,\r\n\r\n1,2,3\r\n06/12/2026,-5,b,c\r\n,\r\n")
+            << QStringList { "05/12/2026| 65|a|", "06/12/2026|-5|b|c" };
+        QTest::newRow("encodings per line") << QByteArray("d,1,caf\xE9,\r\nd,2,caf\xC3\xA9,\r\n")
+                                            << QStringList { "d|1|café|", "d|2|café|" };
     }
-    void reading()
+    void journalReading()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, what);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("file");
         QStringList read;
-        const auto sink = [&](const JournalRecord &r) {
-            read.append(recordText(r));
-        };
-        const auto readFile = [&] {
-            if (what == u"day") {
-                DayFileContent content;
-                const FileRead result = readDayFile(path, content);
-                if (result == FileRead::Read) {
-                    read = QStringList { content.date };
-                    for (const DayLine &l : content.lines)
-                        read.append(
-                            l.start + u'|' + l.minutesText + u'|' + l.activity + u'|' + l.comment);
-                }
-                // The date line alone reads the same as in the whole reading.
-                QString date;
-                if (readDayFileDateLine(path, date) != result || date != content.date)
-                    return FileRead::Unreadable;
-                return result;
+        checkReading(bytes, [&](const QString &path) {
+            return readJournal(path, [&](const JournalRecord &r) { read.append(recordText(r)); });
+        });
+        QTEST(read, "read");
+    }
+
+    void journalOfDateReading_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QStringList>("read");
+        const QByteArray journal("05/12/2026, 10,a,\r\n5/12/2026, 20,b,\r\n05/12/2026 , 30,c,\r\n"
+                                 "06/12/2026, 40,d,\r\n05/12/2026, 50,e,x,y\r\n05/12/2026\r\n");
+        QTest::newRow("textual match of the date")
+            << journal << "05/12/2026" << QStringList { "05/12/2026| 10|a|", "05/12/2026| 50|e|x" };
+        QTest::newRow("short date is another text")
+            << journal << "5/12/2026" << QStringList { "5/12/2026| 20|b|" };
+        QTest::newRow("date in windows-1252")
+            << QByteArray("\xE9t\xE9,1,a,\r\n\xC3\xA9t\xC3\xA9,2,b,\r\n") << "été"
+            << QStringList { "été|1|a|", "été|2|b|" };
+    }
+    void journalOfDateReading()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, date);
+        QStringList read;
+        checkReading(bytes, [&](const QString &path) {
+            return readJournalOfDate(
+                path, date, [&](const JournalRecord &r) { read.append(recordText(r)); });
+        });
+        QTEST(read, "read");
+    }
+
+    // The date line first, then the activities.
+    void dayFileReading_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("read");
+        QTest::newRow("empty file") << QByteArray("") << QStringList { "" };
+        QTest::newRow("short and empty lines skipped, fifth field dropped")
+            << QByteArray("d\r\n\r\n08:30:00\r\n08:30:00, 65,a,,c\r\n1,2,3\r\n\r\n")
+            << QStringList { "d", "08:30:00| 65|a|" };
+        QTest::newRow("date line kept as it is")
+            << QByteArray(" hier, peut-\xEAtre\r\n08:30:00, 65,a,\r\n")
+            << QStringList { " hier, peut-être", "08:30:00| 65|a|" };
+    }
+    void dayFileReading()
+    {
+        QFETCH(QByteArray, bytes);
+        QStringList read;
+        checkReading(bytes, [&](const QString &path) {
+            DayFileContent content;
+            const FileRead result = readDayFile(path, content);
+            if (result == FileRead::Read) {
+                read = QStringList { content.date };
+                for (const DayLine &l : content.lines)
+                    read.append(
+                        l.start + u'|' + l.minutesText + u'|' + l.activity + u'|' + l.comment);
             }
-            return what == u"log" ? readJournal(path, sink) : readJournalOfDate(path, what, sink);
-        };
-        QCOMPARE(readFile(), FileRead::Missing);
-        QVERIFY(writeBytes(path, bytes));
-        QCOMPARE(readFile(), FileRead::Read);
+            // The date line alone reads the same as in the whole reading.
+            QString date;
+            if (readDayFileDateLine(path, date) != result || date != content.date)
+                return FileRead::Unreadable;
+            return result;
+        });
         QTEST(read, "read");
     }
 
@@ -327,6 +356,12 @@ private slots:
             = [&](const char *name, const std::function<bool(const QString &)> &write) {
                   QVERIFY(writeBytes(dir.filePath(name), old));
                   QVERIFY2(!runFailingWrite(how, dir, name, write), name);
+                  if (how == WriteFailure::FolderIsAFile) {
+                      // No file can stand there: what matters is the failure reported, and the
+                      // plain file in the folder's place left as it was.
+                      QCOMPARE(readBytes(dir.filePath("not-a-folder")), QByteArray("x"));
+                      return;
+                  }
                   // An append whose sync failed has its lines in the file: taking them back is
                   // for the closing of the day, which knows the size before.
                   if (how != WriteFailure::SyncFails || !QByteArrayView(name).endsWith(".log"))

@@ -15,6 +15,17 @@ using namespace qm;
 
 namespace {
 
+void readingColumns()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read"); // empty: refused
+}
+
+void row(const char *text, const char *read = "")
+{
+    QTest::addRow("\"%s\"", text) << QString(text) << QString(read);
+}
+
 constexpr int kMax = std::numeric_limits<int>::max();
 constexpr int kMin = std::numeric_limits<int>::min();
 
@@ -82,49 +93,56 @@ private slots:
         QCOMPARE(SystemClock().now().time().msec(), 0);
     }
 
-    // What the user types (u: a date, t: a time) and the journal's date field (j).
-    void dateAndTimeReading_data()
+    // Each reader against what it takes (in the program's own form) or refuses (empty).
+    void userDateReading_data()
     {
-        QTest::addColumn<char>("kind");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("read"); // empty: refused
-        const auto row = [](char kind, const char *text, const char *read = "") {
-            QTest::addRow("%c %s", kind, text) << kind << QString(text) << QString(read);
-        };
-        row('u', "3/12/2026", "03/12/2026");
-        row('u', "29/02/2028", "29/02/2028");
-        row('u', "1/1/29", "01/01/2029");
-        row('u', "1/1/30", "01/01/1930");
+        readingColumns();
+        row("3/12/2026", "03/12/2026");
+        row("29/02/2028", "29/02/2028");
+        row("1/1/29", "01/01/2029");
+        row("1/1/30", "01/01/1930");
         for (const char *refused : { "29/02/2026", "1/13/2026", "2026", "", "5/12/2026/1",
                  "5/12/202", "+5/12/2026", "05-12-2026" })
-            row('u', refused);
-        row('t', "10:30:15", "10:30:15");
-        row('t', "9:5", "09:05:00");
-        row('t', "0:00", "00:00:00");
+            row(refused);
+    }
+    void userDateReading()
+    {
+        QFETCH(QString, text);
+        const std::optional<QDate> date = parseUserDate(text);
+        QTEST(date ? dateText(*date) : QString(), "read");
+    }
+
+    void userTimeReading_data()
+    {
+        readingColumns();
+        row("10:30:15", "10:30:15");
+        row("9:5", "09:05:00");
+        row("0:00", "00:00:00");
         for (const char *refused : { "24:00", "10:60", "10", "1:2:3:4", "10:", "10:30.5" })
-            row('t', refused);
-        row('j', "05/12/2026", "05/12/2026");
-        row('j', "5/1/2026", "05/01/2026");
-        row('j', " 05/12/2026 ", "05/12/2026");
+            row(refused);
+    }
+    void userTimeReading()
+    {
+        QFETCH(QString, text);
+        const std::optional<QTime> time = parseUserTime(text);
+        QTEST(time ? timeText(*time) : QString(), "read");
+    }
+
+    void journalDateReading_data()
+    {
+        readingColumns();
+        row("05/12/2026", "05/12/2026");
+        row("5/1/2026", "05/01/2026");
+        row(" 05/12/2026 ", "05/12/2026");
         for (const char *refused : { "31/02/2026", "05/12/26", "005/12/2026", "05/ 12/2026",
                  "/12/2026", "", "05/12/99999999" })
-            row('j', refused);
+            row(refused);
     }
-    void dateAndTimeReading()
+    void journalDateReading()
     {
-        QFETCH(char, kind);
         QFETCH(QString, text);
-        QDate date;
-        QString read;
-        if (kind == 'u')
-            date = parseUserDate(text).value_or(QDate());
-        else if (kind == 'j')
-            date = parseJournalDate(text.toLatin1());
-        else if (const auto time = parseUserTime(text))
-            read = timeText(*time);
-        if (date.isValid())
-            read = dateText(date);
-        QTEST(read, "read");
+        const QDate date = parseJournalDate(text.toLatin1());
+        QTEST(date.isValid() ? dateText(date) : QString(), "read");
     }
 
     void durations_data()

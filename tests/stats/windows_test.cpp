@@ -290,7 +290,8 @@ private slots:
         s.click("cmdGoByDate");
         s.chooseActivity(2);
         s.click("cmdGoByActivity");
-        QVERIFY(s.window->byDateWindow() && s.window->byActivityWindow());
+        QVERIFY(s.window->byDateWindow());
+        QVERIFY(s.window->byActivityWindow());
         QSignalSpy closed(s.window.get(), &frmMain::closed);
         s.click("cmdClose");
         QCOMPARE(closed.count(), 1);

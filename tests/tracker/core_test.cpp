@@ -470,12 +470,14 @@ private slots:
         QVERIFY(QDir(rig.dir.path()).mkdir(kSettingsFileName.toString()));
         rig.tracker.saveEditor();
         QCOMPARE(rig.questions.warnings.size(), 1);
-        QVERIFY(rig.screens.editorVisible && !rig.screens.mainVisible);
+        QVERIFY(rig.screens.editorVisible);
+        QVERIFY(!rig.screens.mainVisible);
         QVERIFY(rig.state().firstRunPending);
         QVERIFY(QDir(rig.dir.path()).rmdir(kSettingsFileName.toString()));
         rig.tracker.saveEditor();
         QVERIFY(!rig.state().firstRunPending);
-        QVERIFY(rig.screens.mainVisible && !rig.screens.editorVisible);
+        QVERIFY(rig.screens.mainVisible);
+        QVERIFY(!rig.screens.editorVisible);
         QCOMPARE(rig.state().settings.activityChoices,
             (QStringList { "pause (activité pré-définie)", "Réunion; client", "Dossiers" }));
         QCOMPARE(rig.bytes(kSettingsFileName),

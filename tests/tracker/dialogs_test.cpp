@@ -218,7 +218,8 @@ private slots:
             QCOMPARE(shown->selectedItems().size(), 1);
             QTest::keyClick(shown, Qt::Key_Space, Qt::ControlModifier);
         }
-        QVERIFY(shown->currentItem() && shown->selectedItems().isEmpty());
+        QVERIFY(shown->currentItem());
+        QVERIFY(shown->selectedItems().isEmpty());
         QFETCH(QByteArray, image);
         QTest::mouseClick(child<QToolButton>(editor, image.constData()), Qt::LeftButton);
         QCOMPARE(program.tracker.editor().currentList(),
@@ -343,13 +344,15 @@ private slots:
         comments->setFocus();
         QTest::keyClick(comments, Qt::Key_Down);
         QTest::keyClick(comments, Qt::Key_Space, Qt::ControlModifier);
-        QVERIFY(comments->currentRow() == 1 && comments->selectedItems().isEmpty());
+        QVERIFY(comments->currentRow() == 1);
+        QVERIFY(comments->selectedItems().isEmpty());
         QTest::keyClick(comments, Qt::Key_Delete);
         QCOMPARE(comments->count(), 2);
         auto *activities = child<QListWidget>(&d.dialog, "lstActivities");
         activities->setFocus();
         QTest::keyClick(activities, Qt::Key_Space, Qt::ControlModifier);
-        QVERIFY(activities->currentRow() == 0 && activities->selectedItems().isEmpty());
+        QVERIFY(activities->currentRow() == 0);
+        QVERIFY(activities->selectedItems().isEmpty());
         click(&d.dialog, "cmdOK");
         QCOMPARE(d.rig.state().dayActivityCount, 1);
         // Highlighted again, the activity is recorded, without the comment type that is not.

@@ -1,5 +1,5 @@
-#include "tests/support/failing_io.h"
 #include "journal/file_names.h"
+#include "tests/support/failing_io.h"
 
 #include <QDir>
 #include <QProcess>

@@ -112,7 +112,8 @@ private slots:
             modal->close();
         });
         program.tracker.start();
-        QVERIFY(program.ended && program.tracker.hasEnded());
+        QVERIFY(program.ended);
+        QVERIFY(program.tracker.hasEnded());
         QVERIFY(!QFile::exists(program.file("Quillmere.ini")));
     }
 
@@ -165,7 +166,8 @@ private slots:
         QCOMPARE(main->isVisible(), !trayAvailable);
         QCOMPARE(main->isMinimized(), !trayAvailable);
         program.tracker.showMainWindow();
-        QVERIFY(main->isVisible() && !main->isMinimized());
+        QVERIFY(main->isVisible());
+        QVERIFY(!main->isMinimized());
         if (trayAvailable)
             return;
         // Brought back from the task bar, the window proposes the change time as the icon would.
@@ -187,7 +189,8 @@ private slots:
         QVERIFY2(shown.endsWith(QStringLiteral("(= %1 min.)").arg(total)), qPrintable(shown));
         // Not while the editor is open: the window goes back to the task bar.
         click(main, "cmdEdit");
-        QVERIFY(main->isMinimized() && program.windows.editor()->isVisible());
+        QVERIFY(main->isMinimized());
+        QVERIFY(program.windows.editor()->isVisible());
         main->showNormal();
         QTRY_VERIFY(main->isMinimized());
         QVERIFY(program.windows.editor()->isVisible());
@@ -238,7 +241,8 @@ private slots:
             click(message, "cmdAbandon");
         });
         actions[2]->trigger();
-        QVERIFY(!nested && !suppress);
+        QVERIFY(!nested);
+        QVERIFY(!suppress);
         QCOMPARE(caption, "Quitter");
         QVERIFY(!program.ended);
         QVERIFY(!program.main()->isVisible());
@@ -256,7 +260,8 @@ private slots:
         });
         run.tracker.start();
         QWidget *editor = run.windows.editor();
-        QVERIFY(editor->isVisible() && !run.main()->isVisible());
+        QVERIFY(editor->isVisible());
+        QVERIFY(!run.main()->isVisible());
         for (const char *name : { "Dossiers", "Réunion, client", "Courrier" }) {
             onNextModal([name](QWidget *modal) {
                 auto *box = qobject_cast<QInputDialog *>(modal);
