@@ -1,0 +1,264 @@
+#include "rig.h"
+#include "tests/support/locale.h"
+
+#include "journal/text_formats.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTest>
+
+#include <limits>
+
+using namespace qm;
+using namespace qm::test;
+
+class DayTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qm::test::useFrenchLocale(); }
+
+    // Hand-edited minutes at the ends of the 32-bit range: the totals stop there.
+    void hugeMinutesInTheTotals_data()
+    {
+        QTest::addColumn<QByteArray>("journal");
+        QTest::addColumn<QByteArray>("dayLine");
+        QTest::addColumn<QList<int>>("totals"); // with and without pauses, after loading
+        QTest::addColumn<int>("afterDeletion");
+        const int max = std::numeric_limits<int>::max();
+        const int min = std::numeric_limits<int>::min();
+        QTest::newRow("beyond the top")
+            << QByteArray(
+                   "05/12/2026, 2147483647,Dossiers,\r\n05/12/2026, 2147483647,Dossiers,\r\n")
+            << QByteArray("10:00:00, 5,Dossiers,") << QList<int> { max, max } << max - 5;
+        QTest::newRow("beyond the bottom")
+            << QByteArray("05/12/2026,-2147483648,Dossiers,\r\n05/12/2026,-5,pause,\r\n")
+            << QByteArray() << QList<int> { min, min } << min;
+        QTest::newRow("taking back the lowest")
+            << QByteArray() << QByteArray("10:00:00,-99999999999,Dossiers,")
+            << QList<int> { min, min } << 0;
+    }
+    void hugeMinutesInTheTotals()
+    {
+        QFETCH(QByteArray, journal);
+        QFETCH(QByteArray, dayLine);
+        Rig rig;
+        writeBytes(rig.file(kJournalFileName), journal);
+        if (!dayLine.isEmpty())
+            writeBytes(rig.file(kDayFileName), "05/12/2026\r\n" + dayLine + "\r\n");
+        rig.startDay();
+        QTEST((QList<int> { rig.state().dayTotalMinutes, rig.state().dayTotalWithoutPauseMinutes }),
+            "totals");
+        rig.tracker.deleteLastActivity();
+        QTEST(rig.state().dayTotalMinutes, "afterDeletion");
+    }
+
+    void deletionDownToStart()
+    {
+        Rig rig;
+        writeBytes(rig.file(kJournalFileName), "05/12/2026, 15,Courrier,\r\n");
+        rig.startDay();
+        QVERIFY(rig.change(1, "09:00", "30"));
+        QVERIFY(rig.change(0, "09:30", "10"));
+        rig.showAt(9, 40);
+        QVERIFY(rig.change(2, "09:40"));
+        const QByteArray day("05/12/2026\r\n09:00:00, 30,Dossiers,\r\n09:30:00, 10,pause,\r\n");
+        QCOMPARE(rig.bytes(kDayFileName), day);
+        // The running activity goes first: the finished ones and the total stay.
+        rig.tracker.deleteLastActivity();
+        QCOMPARE(rig.state().dayTotalMinutes, 55);
+        QCOMPARE(rig.state().currentActivity + numberText(rig.state().currentDuration), "pause 10");
+        QCOMPARE(rig.fields().invokeTime, "09:40:00");
+        QCOMPARE(rig.bytes(kDayFileName), day);
+        rig.tracker.deleteLastActivity();
+        QCOMPARE(rig.state().dayTotalMinutes, 45);
+        QCOMPARE(rig.state().dayTotalWithoutPauseMinutes, 45);
+        QCOMPARE(rig.bytes(kDayFileName), "05/12/2026\r\n09:00:00, 30,Dossiers,\r\n");
+        rig.tracker.deleteLastActivity();
+        QCOMPARE(rig.state().currentActivity + numberText(rig.state().currentDuration), "start-1");
+        QCOMPARE(rig.state().dayTotalMinutes, 15);
+        QCOMPARE(rig.tracker.history().gridRowCount(), 2);
+        QVERIFY(!QFile::exists(rig.file(kDayFileName)));
+        rig.tracker.openChangeDialog();
+        QCOMPARE(rig.fields().current, "   --- aucune ---");
+        // Nothing left to delete: the journal's rows stay.
+        rig.tracker.deleteLastActivity();
+        QCOMPARE(rig.tracker.history().gridRowCount(), 2);
+        QCOMPARE(rig.state().dayTotalMinutes, 15);
+    }
+
+    void fixedActivityEndingTomorrow()
+    {
+        Rig rig;
+        rig.clock.set(2026, 12, 5, 23, 0);
+        rig.startDay();
+        QVERIFY(rig.change(1, "23:00"));
+        rig.showAt(23, 30);
+        QVERIFY(rig.change(2, "23:30:00", {}, "00:15"));
+        // The refresh after the change finds the next day and closes this one.
+        QCOMPARE(rig.questions.asked, QList<int> { 8 });
+        QCOMPARE(rig.state().dayDate, "06/12/2026");
+        QCOMPARE(
+            rig.bytes(kJournalFileName), "05/12/2026, 30,Dossiers,\r\n05/12/2026, 45,Réunion,\r\n");
+        QVERIFY(!QFile::exists(rig.file(kDayFileName)));
+        QCOMPARE(rig.fields().invokeTime, "00:15:00");
+    }
+
+    void newDay_data()
+    {
+        QTest::addColumn<bool>("declinedFirst");
+        QTest::newRow("accepted") << false;
+        // Réunion runs on until the new day is accepted.
+        QTest::newRow("declined once") << true;
+    }
+    // The next day closes this one into the journal and starts afresh.
+    void newDay()
+    {
+        QFETCH(bool, declinedFirst);
+        Rig rig;
+        rig.clock.set(2026, 12, 5, 22, 0);
+        rig.startDay();
+        writeBytes(rig.file(kJournalFileName), "06/12/2026, 20,Courrier,tôt\r\n");
+        QVERIFY(rig.change(1, "22:00", "60"));
+        rig.showAt(23, 0);
+        QVERIFY(rig.change(2, "23:00"));
+        if (declinedFirst) {
+            // The day waits, and so does Changer; this message cannot be switched off.
+            rig.questions.answers[8] = { false };
+            rig.questions.suppressCodes = { 8 };
+            rig.showAt(0, 5, 0, 6);
+            QVERIFY(!rig.state().changeEnabled);
+            QVERIFY(rig.state().settings.messageEnabled[8]);
+            QCOMPARE(rig.state().dayDate, "05/12/2026");
+            const qsizetype opened = rig.screens.log.count("change");
+            rig.tracker.openChangeDialog();
+            QCOMPARE(rig.screens.log.count("change"), opened);
+            rig.questions.asked.clear();
+        }
+        rig.showAt(0, 10, 0, 6);
+        QCOMPARE(rig.questions.asked, (QList<int> { 8, 2 }));
+        QCOMPARE(rig.bytes(kJournalFileName),
+            "06/12/2026, 20,Courrier,tôt\r\n05/12/2026, 60,Dossiers,\r\n05/12/2026, "
+            "70,Réunion,\r\n");
+        QVERIFY(!QFile::exists(rig.file(kDayFileName)));
+        const AppState &s = rig.state();
+        QCOMPARE(s.dayDate + u'|' + s.currentActivity, "06/12/2026|start");
+        QCOMPARE(s.currentStart, makeDateTime(QDate(2026, 12, 6), QTime(0, 10)));
+        QCOMPARE(s.dayActivityCount, 0);
+        QCOMPARE(s.historyRowOffset, 1);
+        QCOMPARE(s.dayTotalMinutes, 20);
+        QVERIFY(s.changeEnabled);
+        QCOMPARE(rig.tracker.history().layout(), kNewDayLayout);
+        QCOMPARE(rig.cell(1, 0), "(dans log)");
+        QCOMPARE(rig.fields().invokeTime, "00:10:00");
+    }
+
+    // Terminer chosen from the icon's menu while the new-day question is up: the day reaches the
+    // journal once, and nothing runs on after the end.
+    void dayClosedDuringTheNewDayQuestion()
+    {
+        Rig rig;
+        rig.clock.set(2026, 12, 5, 23, 0);
+        rig.startDay();
+        QVERIFY(rig.change(1, "23:00"));
+        rig.questions.onAsk = [&rig](int code) {
+            if (code == 8)
+                rig.tracker.closeDay();
+        };
+        rig.showAt(0, 10, 0, 6);
+        QVERIFY(rig.tracker.hasEnded());
+        QCOMPARE(rig.bytes(kJournalFileName), "05/12/2026, 70,Dossiers,\r\n");
+        QVERIFY(!rig.screens.mainVisible);
+        rig.tracker.closeDay();
+        rig.tracker.quitWithoutSaving();
+        QVERIFY(!rig.tracker.showMainWindow());
+        QCOMPARE(rig.questions.asked, (QList<int> { 8, 4 }));
+        QCOMPARE(rig.screens.log.count("end"), 1);
+    }
+
+    // Terminer records the running activity up to the last proposal made, at 10:00 when the
+    // window was shown then, else the minute after its start.
+    void closeDay_data()
+    {
+        QTest::addColumn<QList<int>>("activities"); // started at 09:00, 09:20...; pause is 0
+        QTest::addColumn<bool>("shownAtTen");
+        QTest::addColumn<QList<int>>("asked");
+        QTest::addColumn<QByteArray>("journal"); // null: none written
+        QTest::newRow("right after the change") << QList<int> { 3 } << false << QList<int> { 4 }
+                                                << QByteArray("05/12/2026, 1,Courrier,\r\n");
+        QTest::newRow("after showing the window") << QList<int> { 3 } << true << QList<int> { 4 }
+                                                  << QByteArray("05/12/2026, 60,Courrier,\r\n");
+        QTest::newRow("pauses only: an empty journal")
+            << QList<int> { 0, 0 } << true << QList<int> { 4 } << QByteArray("");
+        // The day file of a day without activity is left as it was.
+        QTest::newRow("no activity, declined once")
+            << QList<int>() << false << QList<int> { 4, 4 } << QByteArray();
+    }
+    void closeDay()
+    {
+        QFETCH(QList<int>, activities);
+        QFETCH(QList<int>, asked);
+        Rig rig;
+        rig.startDay();
+        if (activities.isEmpty())
+            writeBytes(rig.file(kDayFileName), "05/12/2026\r\n");
+        for (int i = 0; i < activities.size(); ++i)
+            QVERIFY(rig.change(activities[i], timeText(QTime(9, 20 * i))));
+        QFETCH(bool, shownAtTen);
+        if (shownAtTen) {
+            rig.showAt(10, 0);
+            rig.tracker.hideMainWindow();
+        }
+        rig.clock.set(2026, 12, 5, 11, 0);
+        rig.questions.answers[4] = { asked.size() < 2 };
+        rig.tracker.closeDay();
+        if (!rig.tracker.hasEnded())
+            rig.tracker.closeDay();
+        QVERIFY(rig.tracker.hasEnded());
+        QCOMPARE(rig.questions.asked, asked);
+        QTEST(rig.bytes(kJournalFileName), "journal");
+        QFETCH(QByteArray, journal);
+        QCOMPARE(QFile::exists(rig.file(kJournalFileName)), !journal.isNull());
+        QCOMPARE(QFile::exists(rig.file(kDayFileName)), activities.isEmpty());
+        QCOMPARE(rig.screens.log.mid(rig.screens.log.size() - 2).join(u' '), "removeTray end");
+        if (activities == QList<int> { 0, 0 })
+            QCOMPARE(QList<int>(
+                         { rig.state().dayTotalMinutes, rig.state().dayTotalWithoutPauseMinutes }),
+                QList<int>({ 60, 0 }));
+    }
+
+    // A blocked file is reported and the day goes on as it was.
+    void failedWrites_data()
+    {
+        QTest::addColumn<QString>("blocked");
+        QTest::addColumn<int>("warnings");
+        QTest::newRow("journal") << kJournalFileName.toString() << 1;
+        // Each write of the day file warns, and so does its removal at the close.
+        QTest::newRow("day file") << kDayFileName.toString() << 3;
+    }
+    void failedWrites()
+    {
+        QFETCH(QString, blocked);
+        Rig rig;
+        rig.startDay();
+        QVERIFY(QDir(rig.dir.path()).mkdir(blocked));
+        QVERIFY(rig.change(1, "09:00", "10"));
+        QVERIFY(rig.change(2, "09:10"));
+        rig.showAt(9, 45);
+        rig.tracker.closeDay();
+        const bool journal = blocked == kJournalFileName;
+        QTEST(int(rig.questions.warnings.size()), "warnings");
+        QVERIFY(rig.questions.warnings.first().contains("n'a pas pu être écrit"));
+        QCOMPARE(rig.tracker.hasEnded(), !journal);
+        if (journal) {
+            QCOMPARE(rig.bytes(kDayFileName),
+                "05/12/2026\r\n09:00:00, 10,Dossiers,\r\n09:10:00, 35,Réunion,\r\n");
+            QVERIFY(rig.screens.mainVisible);
+            QVERIFY(!rig.screens.log.contains("removeTray"));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(DayTest)
+#include "day_test.moc"
