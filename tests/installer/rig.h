@@ -163,4 +163,14 @@ public:
     QList<Shortcut> shortcuts;
 };
 
+// The Icon value of a desktop entry whose paths need no escaping.
+inline QString iconOf(const QString &entryPath)
+{
+    for (const QByteArray &line : readBytes(entryPath).split('\n')) {
+        if (line.startsWith("Icon="))
+            return QString::fromUtf8(line.mid(5));
+    }
+    return QString();
+}
+
 } // namespace qm::install::test

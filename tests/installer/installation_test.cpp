@@ -5,7 +5,7 @@
 #include "installer/core/installation_run.h"
 #include "installer/core/log_sink.h"
 #include "installer/core/start_up.h"
-#include "installer/uninstaller/uninstall_plan.h"
+#include "installer/core/uninstall_data.h"
 
 #include <QLocale>
 #include <QTest>
@@ -47,9 +47,6 @@ struct Rig
 };
 
 using Setup = std::function<void(Rig &)>;
-struct Installed;
-// Changes an installed tree before the uninstaller runs.
-using Plant = std::function<void(Installed &)>;
 
 // The program files in the order the run copies them, and the release files they come from.
 const QStringList kProgramFiles { "Quillmere", "Quillmere.pdf", "Quillmere.manifest", "Uninstall",
@@ -60,54 +57,18 @@ const QStringList kSources { "QM0.dat", "Quillmere.pdf", "QM1.dat", "QM2.dat", "
 const UninstallData kSample { "Quillmere", "/home/zoé/Applications/Quillmere", "/home/zoé/Bureau",
     "/home/zoé/.local/share/applications/Quillmere", "/home/zoé/.config/autostart" };
 
-// An installed tree for the uninstaller: what the installer writes, and the user's own files.
-const QStringList kProductFiles { "app/Quillmere", "app/Quillmere.pdf", "app/Quillmere.manifest",
-    "app/Uninstall", "app/QMStat", "app/QMStat.manifest", "app/uninstall.dat", "app/Quillmere.lock",
-    "app/Quillmere.png", "desk/Quillmere.desktop", "menu/Quillmere/Quillmere.desktop",
-    "menu/Quillmere/Aide.desktop", "menu/Quillmere/Uninstall.desktop", "auto/Quillmere.desktop" };
-const QStringList kUserFiles { "app/Quillmere.log", "app/Quillmere.ini", "app/Quillmere.day",
-    "app/Quillmere.closing" };
-
-struct Installed
-{
-    Installed()
-    {
-        for (const QString &name :
-            kProductFiles + kUserFiles + QStringList { "desk/Other.desktop" })
-            touch(name);
-    }
-    QString path(const QString &relative) const { return dir.path() + u'/' + relative; }
-    bool exists(const QString &relative) const { return QFileInfo::exists(path(relative)); }
-    // A desktop entry is made as the installer makes it, for the installation in `app`.
-    bool touch(const QString &relative, const QString &installation = QStringLiteral("app")) const
-    {
-        const QByteArray bytes = relative.endsWith(u".desktop")
-            ? "[Desktop Entry]\nType=Application\nX-Quillmere-Installation="
-                + path(installation).toUtf8() + '\n'
-            : QByteArray("x");
-        return QDir().mkpath(QFileInfo(path(relative)).path()) && writeBytes(path(relative), bytes);
-    }
-    UninstallResult uninstall(bool removeUserFiles) const
-    {
-        return carryOut(planUninstall(path("app"), data), removeUserFiles);
-    }
-
-    QTemporaryDir dir;
-    UninstallData data { "Quillmere", path("app"), path("desk"), path("menu/Quillmere"),
-        path("auto") };
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(Setup)
-Q_DECLARE_METATYPE(Plant)
 Q_DECLARE_METATYPE(qm::install::ShortcutChoice)
 
-class InstallerCoreTest : public QObject
+class InstallationTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { qm::test::useFrenchLocale(); }
+
     void runs_data()
     {
         QTest::addColumn<Setup>("setup");
@@ -439,146 +400,7 @@ private slots:
         QCOMPARE(driveOf("/media/cle", drives), QStringLiteral("/media/cle"));
         QCOMPARE(driveOf("/homework", drives), QStringLiteral("/"));
     }
-
-    void removal_data()
-    {
-        QTest::addColumn<bool>("removeUserFiles");
-        QTest::addColumn<bool>("foreignFiles");
-        QTest::newRow("journal kept by default") << false << false;
-        QTest::newRow("journal removed on request") << true << false;
-        QTest::newRow("files of others kept") << true << true;
-    }
-
-    void removal()
-    {
-        QFETCH(bool, removeUserFiles);
-        QFETCH(bool, foreignFiles);
-
-        Installed installed;
-        const QStringList foreign { "menu/Quillmere/Notes.desktop", "app/mes notes.txt" };
-        for (const QString &name : foreign)
-            QVERIFY(!foreignFiles || installed.touch(name));
-        const UninstallPlan plan = planUninstall(installed.path("app"), installed.data);
-        const bool folderRemoved = removesInstallFolder(plan, removeUserFiles);
-        const bool groupRemoved = removesProgramGroup(plan);
-        const UninstallResult result = carryOut(plan, removeUserFiles);
-
-        QVERIFY2(result.failed.isEmpty(), qPrintable(result.failed.join(u' ')));
-        QCOMPARE(folderRemoved, !installed.exists("app"));
-        QCOMPARE(groupRemoved, !installed.exists("menu/Quillmere"));
-        for (const QString &name : kProductFiles)
-            QVERIFY2(!installed.exists(name), qPrintable(name));
-        for (const QString &name : kUserFiles)
-            QCOMPARE(installed.exists(name), !removeUserFiles);
-        for (const QString &name : foreign)
-            QCOMPARE(installed.exists(name), foreignFiles);
-        QVERIFY(installed.exists("desk/Other.desktop"));
-        QVERIFY(installed.exists("menu"));
-        QCOMPARE(installed.exists("menu/Quillmere"), foreignFiles);
-        QCOMPARE(installed.exists("app"), !removeUserFiles || foreignFiles);
-    }
-
-    void othersShortcutsAreKept_data()
-    {
-        QTest::addColumn<Plant>("plant");
-        QTest::addColumn<QStringList>("kept");
-        QTest::addColumn<QStringList>("removed");
-
-        const QString desk = QStringLiteral("desk/Quillmere.desktop");
-        const QString startup = QStringLiteral("auto/Quillmere.desktop");
-        const QStringList group { "menu/Quillmere/Quillmere.desktop", "menu/Quillmere/Aide.desktop",
-            "menu/Quillmere/Uninstall.desktop" };
-        QTest::newRow("the user's own entry on the desktop") << Plant([=](Installed &tree) {
-            writeBytes(tree.path(desk),
-                "[Desktop Entry]\nType=Application\nName=Quillmere\nExec=/usr/bin/true\n");
-        }) << QStringList { desk } << group + QStringList { startup };
-        QTest::newRow("a second installation's entries") << Plant([=](Installed &tree) {
-            for (const QString &name : group.mid(0, 2) + QStringList { startup })
-                tree.touch(name, QStringLiteral("other/Quillmere"));
-        }) << group.mid(0, 2) + QStringList { startup } << QStringList { desk, group.at(2) };
-        QTest::newRow("the key outside the entry's group") << Plant([=](Installed &tree) {
-            writeBytes(tree.path(startup),
-                "[Desktop Entry]\nType=Application\n[X-Other]\nX-Quillmere-Installation="
-                    + tree.path("app").toUtf8() + '\n');
-        }) << QStringList { startup } << group + QStringList { desk };
-        QTest::newRow("a link at a shortcut's place") << Plant([=](Installed &tree) {
-            tree.touch("elsewhere/Quillmere.desktop");
-            QFile::remove(tree.path(desk));
-            QFile::link(tree.path("elsewhere/Quillmere.desktop"), tree.path(desk));
-        }) << QStringList { desk } << group + QStringList { startup };
-        // The data's folders in the home folder, where the user keeps entries of the same names
-        // and an empty folder named like the group; the same file named twice is listed once.
-        QTest::newRow("edited data naming the home folder") << Plant([](Installed &tree) {
-            for (const char *name : { "Quillmere", "Aide", "Uninstall" })
-                writeBytes(tree.path(QStringLiteral("home/%1.desktop").arg(name)),
-                    "[Desktop Entry]\nName=mine\n");
-            QDir().mkpath(tree.path("home/Quillmere"));
-            tree.data.desktopFolder = tree.data.startupFolder = tree.path("home");
-            tree.data.programsFolder = tree.path("home/Quillmere");
-        }) << QStringList { "home/Quillmere.desktop" } << QStringList();
-        QTest::newRow("edited data naming the home folder as the group")
-            << Plant([](Installed &tree) {
-                   for (const char *name : { "Quillmere", "Aide", "Uninstall" })
-                       writeBytes(tree.path(QStringLiteral("home/%1.desktop").arg(name)),
-                           "[Desktop Entry]\nName=mine\n");
-                   tree.data.programsFolder = tree.path("home");
-               })
-            << QStringList { "home/Quillmere.desktop", "home/Aide.desktop",
-                   "home/Uninstall.desktop" }
-            << QStringList { "desk/Quillmere.desktop", "auto/Quillmere.desktop" };
-    }
-
-    // A shortcut goes only when it is a plain file made for this very installation; any other
-    // under the same name is kept, untouched, and reported.
-    void othersShortcutsAreKept()
-    {
-        QFETCH(Plant, plant);
-        QFETCH(QStringList, kept);
-        QFETCH(QStringList, removed);
-
-        Installed tree;
-        QVERIFY(QDir(tree.dir.path()).mkdir("home"));
-        plant(tree);
-        const QMap<QString, QByteArray> home = snapshot(tree.path("home"));
-        QHash<QString, QByteArray> before;
-        for (const QString &name : kept)
-            before[name] = readBytes(tree.path(name));
-        const UninstallResult result = carryOut(planUninstall(tree.path("app"), tree.data), false);
-
-        QVERIFY2(result.failed.isEmpty(), qPrintable(result.failed.join(u' ')));
-        QStringList reported;
-        for (const QString &file : result.kept)
-            reported.append(QDir(tree.dir.path()).relativeFilePath(file));
-        QCOMPARE(reported, kept);
-        for (const QString &name : kept) {
-            QVERIFY2(QFileInfo(tree.path(name)).isSymLink() || tree.exists(name), qPrintable(name));
-            QCOMPARE(readBytes(tree.path(name)), before.value(name));
-        }
-        for (const QString &name : removed)
-            QVERIFY2(!tree.exists(name), qPrintable(name));
-        QCOMPARE(snapshot(tree.path("home")), home);
-    }
-
-    void undeterminedFoldersAreLeftAlone()
-    {
-        Installed installed;
-        QVERIFY(QDir().mkpath(installed.path("Autres")));
-        installed.data.desktopFolder.clear();
-        installed.data.programsFolder = installed.path("Autres");
-        // A relative folder would be read from wherever the uninstaller happens to run.
-        installed.data.startupFolder = QStringLiteral("auto");
-        const QString current = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(installed.dir.path()));
-        const UninstallResult result = installed.uninstall(false);
-        QDir::setCurrent(current);
-
-        QVERIFY(result.failed.isEmpty());
-        for (const char *name : { "desk/Quillmere.desktop", "Autres", "auto/Quillmere.desktop" })
-            QVERIFY2(installed.exists(name), name);
-    }
-
-    void initTestCase() { qm::test::useFrenchLocale(); }
 };
 
-QTEST_GUILESS_MAIN(InstallerCoreTest)
-#include "core_test.moc"
+QTEST_GUILESS_MAIN(InstallationTest)
+#include "installation_test.moc"
