@@ -34,10 +34,7 @@ QLabel *valueLabel(QWidget *parent, const QString &objectName, const QRect &geom
 QPushButton *button(
     QWidget *parent, const QString &objectName, const QString &caption, const QRect &geometry)
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(objectName);
-    b->setGeometry(geometry);
-    return b;
+    return placed<QPushButton>(parent, objectName, caption, geometry);
 }
 
 QFont boldFont(double pointSize, const QString &family)

@@ -27,6 +27,17 @@ QLabel *captionLabel(QWidget *parent, const QString &text, const QRect &geometry
 // A figure: pale yellow, dark green, flat single border, centred; its text is its value.
 QLabel *valueLabel(QWidget *parent, const QString &objectName, const QRect &geometry);
 
+// A control of the form: its caption, its name and its place.
+template<typename Control>
+Control *placed(
+    QWidget *parent, const QString &objectName, const QString &caption, const QRect &geometry)
+{
+    auto *control = new Control(caption, parent);
+    control->setObjectName(objectName);
+    control->setGeometry(geometry);
+    return control;
+}
+
 QPushButton *button(
     QWidget *parent, const QString &objectName, const QString &caption, const QRect &geometry);
 

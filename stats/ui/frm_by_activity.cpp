@@ -30,9 +30,7 @@ QLabel *figure(QWidget *parent, const QString &caption, int captionLeft, int val
 
 QLabel *axisLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
 {
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(at);
+    auto *label = placed<QLabel>(parent, name, caption, at);
     label->setFont(boldFont(8.25));
     return label;
 }

@@ -47,9 +47,7 @@ constexpr FigureRow kFigureRows[] = {
 // Frame captions are bold 12 points; what the frame holds keeps the usual font.
 QGroupBox *frame(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
 {
-    auto *box = new QGroupBox(caption, parent);
-    box->setObjectName(name);
-    box->setGeometry(at);
+    auto *box = placed<QGroupBox>(parent, name, caption, at);
     box->setFont(boldFont(12));
     return box;
 }

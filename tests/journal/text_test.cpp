@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QTest>
 
+#include <functional>
 #include <limits>
 
 using namespace qm;
@@ -19,6 +20,13 @@ void readingColumns()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("read"); // empty: refused
+}
+
+// The row's text read, in the program's own form; empty when refused.
+void checkReading(const std::function<QString(const QString &text)> &read)
+{
+    QFETCH(QString, text);
+    QTEST(read(text), "read");
 }
 
 void row(const char *text, const char *read = "")
@@ -107,9 +115,10 @@ private slots:
     }
     void userDateReading()
     {
-        QFETCH(QString, text);
-        const std::optional<QDate> date = parseUserDate(text);
-        QTEST(date ? dateText(*date) : QString(), "read");
+        checkReading([](const QString &text) {
+            const std::optional<QDate> date = parseUserDate(text);
+            return date ? dateText(*date) : QString();
+        });
     }
 
     void userTimeReading_data()
@@ -123,9 +132,10 @@ private slots:
     }
     void userTimeReading()
     {
-        QFETCH(QString, text);
-        const std::optional<QTime> time = parseUserTime(text);
-        QTEST(time ? timeText(*time) : QString(), "read");
+        checkReading([](const QString &text) {
+            const std::optional<QTime> time = parseUserTime(text);
+            return time ? timeText(*time) : QString();
+        });
     }
 
     void journalDateReading_data()
@@ -140,9 +150,10 @@ private slots:
     }
     void journalDateReading()
     {
-        QFETCH(QString, text);
-        const QDate date = parseJournalDate(text.toLatin1());
-        QTEST(date.isValid() ? dateText(date) : QString(), "read");
+        checkReading([](const QString &text) {
+            const QDate date = parseJournalDate(text.toLatin1());
+            return date.isValid() ? dateText(date) : QString();
+        });
     }
 
     void durations_data()

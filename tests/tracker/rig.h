@@ -1,8 +1,8 @@
 #pragma once
 
-#include "tests/support/failing_io.h"
 #include "journal/datetime.h"
 #include "journal/file_names.h"
+#include "tests/support/failing_io.h"
 #include "tracker/core/desktop.h"
 #include "tracker/core/questions.h"
 #include "tracker/core/screens.h"
