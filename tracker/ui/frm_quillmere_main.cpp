@@ -53,6 +53,8 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     setWindowIcon(programIcon());
 
     m_trayMenu->setObjectName(QStringLiteral("mnuInTray"));
+    QAction *change = m_trayMenu->addAction(QStringLiteral("Changer d'activité…"));
+    change->setObjectName(QStringLiteral("mnuChange"));
     QAction *show = m_trayMenu->addAction(QStringLiteral("Montrer Quillmere"));
     show->setObjectName(QStringLiteral("mnuQuillmere"));
     QFont bold = show->font();
@@ -65,6 +67,12 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     hardQuit->setObjectName(QStringLiteral("mnuHardQuit"));
     menuBar()->addMenu(m_trayMenu)->setVisible(false);
     menuBar()->hide();
+    // The change dialog over the window that Changer belongs to, with the change time that
+    // showing the window proposes.
+    connect(change, &QAction::triggered, this, unlessModal([this] {
+        if (m_tracker.showMainWindow())
+            m_tracker.openChangeDialog();
+    }));
     connect(show, &QAction::triggered, this, unlessModal([this] { m_tracker.showMainWindow(); }));
     connect(quit, &QAction::triggered, this, unlessModal([this] { m_tracker.closeDay(); }));
     connect(hardQuit, &QAction::triggered, this,
