@@ -1,5 +1,8 @@
 #include "stats/ui/form_controls.h"
 
+#include "journal/mnemonics.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
@@ -38,6 +41,18 @@ QPushButton *button(
     b->setObjectName(objectName);
     b->setGeometry(geometry);
     return b;
+}
+
+void setMnemonics(const QList<QAbstractButton *> &buttons)
+{
+    QStringList captions;
+    for (const QAbstractButton *b : buttons)
+        captions.append(plainCaption(b->text()));
+    const QStringList marked = withMnemonics(captions);
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setAccessibleName(captions[i]);
+        buttons[i]->setText(marked[i]);
+    }
 }
 
 QFont boldFont(double pointSize, const QString &family)

@@ -3,6 +3,9 @@
 #include <QRect>
 #include <QString>
 
+#include <QList>
+
+class QAbstractButton;
 class QFont;
 class QLabel;
 class QPushButton;
@@ -29,6 +32,10 @@ QLabel *valueLabel(QWidget *parent, const QString &objectName, const QRect &geom
 
 QPushButton *button(
     QWidget *parent, const QString &objectName, const QString &caption, const QRect &geometry);
+
+// Alt and a letter press each button, the first ones having the first choice of letter; the
+// accessible name stays the caption.
+void setMnemonics(const QList<QAbstractButton *> &buttons);
 
 QFont boldFont(double pointSize, const QString &family = QString());
 

@@ -86,6 +86,8 @@ frmMain::frmMain(const QMstat &stats, const Clock &clock, UserNotice &notice)
     auto *close = button(this, QStringLiteral("cmdClose"), QStringLiteral("Fermer"),
         twipsRect(1665, 7275, 1575, 465));
     connect(close, &QPushButton::clicked, this, &frmMain::cmdClose_Click);
+    setMnemonics({ close, findChild<QPushButton *>(QStringLiteral("cmdGoByDate")),
+        findChild<QPushButton *>(QStringLiteral("cmdGoByActivity")) });
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

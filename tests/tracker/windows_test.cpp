@@ -58,7 +58,7 @@ private slots:
             checkVisible = check->isVisible();
             check->setChecked(tick);
             auto *abandon = child(modal, "cmdAbandon");
-            left = abandon->isVisible() ? abandon->text() : QString();
+            left = abandon->isVisible() ? abandon->accessibleName() : QString();
             if (button.isEmpty())
                 modal->close();
             else
@@ -233,7 +233,7 @@ private slots:
             program.windows.trayIcon()->activate(QSystemTrayIcon::Trigger);
             nested = program.windows.messageWindow()->ask(
                 *stockMessage(StockMessage::Code::CloseDay), suppress);
-            caption = message->isVisible() ? child(message, "cmdCont")->text() : QString();
+            caption = message->isVisible() ? child(message, "cmdCont")->accessibleName() : QString();
             click(message, "cmdAbandon");
         });
         program.main()->trayMenu()->findChild<QAction *>("mnuHardQuit")->trigger();
@@ -311,7 +311,7 @@ private slots:
         Program run(dir.path());
         QString shown;
         onNextModal([&shown](QWidget *message) {
-            shown = child(message, "cmdCont")->text();
+            shown = child(message, "cmdCont")->accessibleName();
             click(message, "cmdCont");
         });
         run.tracker.start();

@@ -2,6 +2,7 @@
 
 #include "journal/text_formats.h"
 #include "tracker/core/tracker.h"
+#include "tracker/ui/mnemonic_buttons.h"
 #include "tracker/ui/program_icon.h"
 
 #include <QApplication>
@@ -105,6 +106,8 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     };
     for (int i = 0; i < int(std::size(buttons)); ++i)
         controlLayout->addWidget(buttons[i], i / 3, i % 3);
+    giveMnemonics({ buttons[0], buttons[1], buttons[2], buttons[3], buttons[4], buttons[5],
+        buttons[6], buttons[7], buttons[8] });
     connect(buttons[0], &QPushButton::clicked, this, [this] { m_tracker.openChangeDialog(); });
     connect(buttons[1], &QPushButton::clicked, this, [this] { m_tracker.openHelp(); });
     connect(buttons[2], &QPushButton::clicked, this, [this] { m_tracker.hideMainWindow(); });
