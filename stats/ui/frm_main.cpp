@@ -100,11 +100,12 @@ void frmMain::createFigures()
         twipsRect(75, 60, 5055, 3855));
     for (std::size_t i = 0; i < m_values.size(); ++i) {
         const FigureRow &row = kFigureRows[i];
-        // Reaching back to the frame's edge keeps the longest caption whole in any font.
+        // The longest caption needs the whole width left of the figures, inside the frame's
+        // border: the figures stand 150 twips further right than drawn, where the frame has room.
         captionLabel(
-            box, QString::fromUtf16(row.caption), twipsRect(30, row.captionTop, 3285, 270));
+            box, QString::fromUtf16(row.caption), twipsRect(60, row.captionTop, 3405, 270));
         m_values[i] = valueLabel(
-            box, QString::fromUtf16(row.name), twipsRect(3375, row.valueTop, 1290, 240));
+            box, QString::fromUtf16(row.name), twipsRect(3525, row.valueTop, 1290, 240));
     }
     keepUsualFont(box);
 }

@@ -140,6 +140,11 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     dayLayout->addWidget(withoutPauseLabel, 2, 0);
     dayLayout->addWidget(m_dayDurationWP, 2, 1);
     dayLayout->setColumnStretch(1, 1);
+    // Room for the longest totals from the start: the window's smallest size then holds them
+    // all day, rather than cutting them off until its layout catches up with a longer text.
+    const int totalsWidth = m_dayDuration->fontMetrics().horizontalAdvance(dayTotalText(99999));
+    m_dayDuration->setMinimumWidth(totalsWidth);
+    m_dayDurationWP->setMinimumWidth(totalsWidth);
 
     auto *history = new QGroupBox(QStringLiteral(" Historique de la journée"), this);
     auto *historyLayout = new QVBoxLayout(history);
@@ -148,7 +153,6 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     m_grid->setModel(&tracker.history());
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
-    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Room for the header and all the rows in sight, so that the newest row is never cut off.
     m_grid->ensurePolished();
     const QHeaderView *header = m_grid->horizontalHeader();
