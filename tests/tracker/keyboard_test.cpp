@@ -7,8 +7,8 @@
 #include "tracker/ui/frm_message.h"
 
 #include <QAccessible>
-#include <QToolButton>
 #include <QSet>
+#include <QToolButton>
 
 using namespace qm;
 using namespace qm::test;

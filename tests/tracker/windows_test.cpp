@@ -233,7 +233,8 @@ private slots:
             program.windows.trayIcon()->activate(QSystemTrayIcon::Trigger);
             nested = program.windows.messageWindow()->ask(
                 *stockMessage(StockMessage::Code::CloseDay), suppress);
-            caption = message->isVisible() ? child(message, "cmdCont")->accessibleName() : QString();
+            caption
+                = message->isVisible() ? child(message, "cmdCont")->accessibleName() : QString();
             click(message, "cmdAbandon");
         });
         program.main()->trayMenu()->findChild<QAction *>("mnuHardQuit")->trigger();
