@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
 #include <QWidget>
 
 namespace qm {
@@ -83,8 +84,10 @@ void InstanceLink::takeConnection()
                 return;
             const bool request = socket->read(kShowRequest.size()) == kShowRequest;
             socket->disconnectFromServer();
+            // Later, from the event loop: showing the window may ask a question, and the
+            // socket's own handling ends first.
             if (request)
-                bringForward();
+                QTimer::singleShot(0, this, &InstanceLink::bringForward);
         };
         connect(socket, &QLocalSocket::readyRead, this, read);
         read();
