@@ -1,5 +1,6 @@
 #include "journal/datetime.h"
 #include "tracker/core/tracker.h"
+#include "tracker/ui/instance_link.h"
 #include "tracker/ui/system_desktop.h"
 #include "tracker/ui/window_set.h"
 
@@ -17,13 +18,16 @@ int main(int argc, char *argv[])
     app.setQuitOnLastWindowClosed(false);
     const QString folder = QCoreApplication::applicationDirPath();
 
-    // A second start ends here, before it opens any window or file of the program.
+    // A second start ends here, before it opens any window or file of the program, once it has
+    // asked the running one to come forward.
     QLockFile lock(QDir(folder).filePath(QStringLiteral("Quillmere.lock")));
     lock.setStaleLockTime(0);
     // A folder where no lock can be made still gets its program: only a lock held by another
     // instance ends the start.
-    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError)
+    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+        qm::askRunningInstanceToShow(folder);
         return 0;
+    }
 
     // The system's own boxes (the input box) speak the program's language.
     QTranslator systemTexts;
@@ -36,6 +40,9 @@ int main(int argc, char *argv[])
     qm::WindowSet windows(QSystemTrayIcon::isSystemTrayAvailable());
     qm::Tracker tracker(folder, clock, windows, windows, desktop);
     windows.attach(tracker);
+    // Listening before the first window: a second start during the start-up raises that window.
+    qm::InstanceLink instances(tracker, windows);
+    instances.listen(folder);
     tracker.start();
     if (tracker.hasEnded())
         return 0;

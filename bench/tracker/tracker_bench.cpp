@@ -46,8 +46,8 @@ public:
     std::optional<QString> askText(const QString &, const QString &) override { return {}; }
     void warn(const QString &, const QString &) override { }
     void inform(const QString &, const QString &) override { }
-    void openFile(const QString &) override { }
-    void openUrl(const QString &) override { }
+    bool openFile(const QString &) override { return true; }
+    bool openUrl(const QString &) override { return true; }
     bool startProgram(const QString &) override { return true; }
 };
 

@@ -1,5 +1,8 @@
 #include "stats/ui/form_controls.h"
 
+#include "journal/mnemonics.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
@@ -35,6 +38,18 @@ QPushButton *button(
     QWidget *parent, const QString &objectName, const QString &caption, const QRect &geometry)
 {
     return placed<QPushButton>(parent, objectName, caption, geometry);
+}
+
+void setMnemonics(const QList<QAbstractButton *> &buttons)
+{
+    QStringList captions;
+    for (const QAbstractButton *b : buttons)
+        captions.append(plainCaption(b->text()));
+    const QStringList marked = withMnemonics(captions);
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setAccessibleName(captions[i]);
+        buttons[i]->setText(marked[i]);
+    }
 }
 
 QFont boldFont(double pointSize, const QString &family)

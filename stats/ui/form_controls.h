@@ -3,6 +3,9 @@
 #include <QRect>
 #include <QString>
 
+#include <QList>
+
+class QAbstractButton;
 class QFont;
 class QLabel;
 class QPushButton;
@@ -40,6 +43,10 @@ Control *placed(
 
 QPushButton *button(
     QWidget *parent, const QString &objectName, const QString &caption, const QRect &geometry);
+
+// Alt and a letter press each button, the first ones having the first choice of letter; the
+// accessible name stays the caption.
+void setMnemonics(const QList<QAbstractButton *> &buttons);
 
 QFont boldFont(double pointSize, const QString &family = QString());
 

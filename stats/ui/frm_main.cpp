@@ -84,6 +84,8 @@ frmMain::frmMain(const QMstat &stats, const Clock &clock, UserNotice &notice)
     auto *close = button(this, QStringLiteral("cmdClose"), QStringLiteral("Fermer"),
         twipsRect(1665, 7275, 1575, 465));
     connect(close, &QPushButton::clicked, this, &frmMain::cmdClose_Click);
+    setMnemonics({ close, findChild<QPushButton *>(QStringLiteral("cmdGoByDate")),
+        findChild<QPushButton *>(QStringLiteral("cmdGoByActivity")) });
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -96,11 +98,12 @@ void frmMain::createFigures()
         twipsRect(75, 60, 5055, 3855));
     for (std::size_t i = 0; i < m_values.size(); ++i) {
         const FigureRow &row = kFigureRows[i];
-        // Reaching back to the frame's edge keeps the longest caption whole in any font.
+        // The longest caption needs the whole width left of the figures, inside the frame's
+        // border: the figures stand 150 twips further right than drawn, where the frame has room.
         captionLabel(
-            box, QString::fromUtf16(row.caption), twipsRect(30, row.captionTop, 3285, 270));
+            box, QString::fromUtf16(row.caption), twipsRect(60, row.captionTop, 3405, 270));
         m_values[i] = valueLabel(
-            box, QString::fromUtf16(row.name), twipsRect(3375, row.valueTop, 1290, 240));
+            box, QString::fromUtf16(row.name), twipsRect(3525, row.valueTop, 1290, 240));
     }
     keepUsualFont(box);
 }

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -63,12 +64,15 @@ void ReportWindow::createButtons(int printTopTwips, int closeTopTwips)
     const int step = closeTopTwips - printTopTwips;
     auto *exporter = button(this, QStringLiteral("cmdExport"), QStringLiteral("Exporter"),
         twipsRect(10380, printTopTwips - step, 1305, 435));
+    setMnemonics({ close, print, exporter });
     exporter->raise();
     print->raise();
     close->raise();
     connect(exporter, &QPushButton::clicked, this, &ReportWindow::exportFigures);
     connect(print, &QPushButton::clicked, this, &ReportWindow::PrintReport);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::hide);
 }
 
 void ReportWindow::present()

@@ -88,8 +88,16 @@ public:
     void removeTrayIcon() override { log.append("removeTray"); }
     void endProgram() override { log.append("end"); }
 
-    void openFile(const QString &path) override { opened.append(path); }
-    void openUrl(const QString &address) override { opened.append(address); }
+    bool openFile(const QString &path) override
+    {
+        opened.append(path);
+        return canOpen;
+    }
+    bool openUrl(const QString &address) override
+    {
+        opened.append(address);
+        return canOpen;
+    }
     bool startProgram(const QString &path) override
     {
         opened.append(path);
@@ -97,7 +105,7 @@ public:
     }
 
     QStringList log, opened;
-    bool mainVisible = false, editorVisible = false, canStart = true;
+    bool mainVisible = false, editorVisible = false, canStart = true, canOpen = true;
     std::function<void()> onChangeDialog;
 
 private:

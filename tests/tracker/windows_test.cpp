@@ -58,7 +58,7 @@ private slots:
             checkVisible = check->isVisible();
             check->setChecked(tick);
             auto *abandon = child(modal, "cmdAbandon");
-            left = abandon->isVisible() ? abandon->text() : QString();
+            left = abandon->isVisible() ? abandon->accessibleName() : QString();
             if (button.isEmpty())
                 modal->close();
             else
@@ -201,8 +201,7 @@ private slots:
         Program program;
         program.startNormally();
         QMenu *menu = program.main()->trayMenu();
-        const auto actions = menu->actions();
-        QCOMPARE(menu->defaultAction(), actions[0]);
+        QCOMPARE(menu->defaultAction()->objectName(), "mnuQuillmere");
 
         program.tracker.hideMainWindow();
         program.windows.trayIcon()->activate(QSystemTrayIcon::Trigger);
@@ -218,7 +217,7 @@ private slots:
         program.windows.trayIcon()->activate(QSystemTrayIcon::DoubleClick);
         QVERIFY(program.main()->isVisible());
         clickInNextModal("cmdCont");
-        actions[2]->trigger();
+        menu->findChild<QAction *>("mnuHardQuit")->trigger();
         QVERIFY(program.ended);
     }
 
@@ -237,10 +236,11 @@ private slots:
             program.windows.trayIcon()->activate(QSystemTrayIcon::Trigger);
             nested = program.windows.messageWindow()->ask(
                 *stockMessage(StockMessage::Code::CloseDay), suppress);
-            caption = message->isVisible() ? child(message, "cmdCont")->text() : QString();
+            caption
+                = message->isVisible() ? child(message, "cmdCont")->accessibleName() : QString();
             click(message, "cmdAbandon");
         });
-        actions[2]->trigger();
+        program.main()->trayMenu()->findChild<QAction *>("mnuHardQuit")->trigger();
         QVERIFY(!nested);
         QVERIFY(!suppress);
         QCOMPARE(caption, "Quitter");
@@ -317,7 +317,7 @@ private slots:
         Program run(dir.path());
         QString shown;
         onNextModal([&shown](QWidget *message) {
-            shown = child(message, "cmdCont")->text();
+            shown = child(message, "cmdCont")->accessibleName();
             click(message, "cmdCont");
         });
         run.tracker.start();

@@ -58,6 +58,22 @@ bool ActivityEditor::refuseReservedName(const QString &name)
     return true;
 }
 
+bool ActivityEditor::refuseDuplicate(const QString &name)
+{
+    // The change dialog would offer the same activity twice, and one of the two could be
+    // retired while the other stays: the lists would no longer say what is current.
+    const bool current = m_settings.currentActivities.toList().contains(name);
+    if (!current && !m_settings.retiredActivities.toList().contains(name))
+        return false;
+    m_questions.warn(QStringLiteral("Quillmere - Activité existante"),
+        QStringLiteral("L'activité \"%1\" existe déjà dans la liste des %2.\nSaisissez un "
+                       "autre intitulé.")
+            .arg(name,
+                current ? QStringLiteral("activités actuellement en cours")
+                        : QStringLiteral("activités définitivement terminées")));
+    return true;
+}
+
 bool ActivityEditor::add()
 {
     const auto answer
@@ -66,7 +82,8 @@ bool ActivityEditor::add()
     if (!answer)
         return false;
     const QString name = storableText(*answer);
-    if (name.isEmpty() || refuseReservedName(name) || refuseWhenFull(m_settings.currentActivities))
+    if (name.isEmpty() || refuseReservedName(name) || refuseDuplicate(name)
+        || refuseWhenFull(m_settings.currentActivities))
         return false;
     return m_settings.currentActivities.append(name);
 }

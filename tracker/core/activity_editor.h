@@ -34,6 +34,7 @@ public:
 private:
     bool refuseWhenFull(const ActivityArray &list);
     bool refuseReservedName(const QString &name);
+    bool refuseDuplicate(const QString &name);
 
     SettingsModel &m_settings;
     Questions &m_questions;

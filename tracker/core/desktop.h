@@ -10,8 +10,9 @@ class Desktop
 public:
     virtual ~Desktop() = default;
 
-    virtual void openFile(const QString &path) = 0;
-    virtual void openUrl(const QString &address) = 0;
+    // Each is false when nothing on the desktop took the document or the page.
+    virtual bool openFile(const QString &path) = 0;
+    virtual bool openUrl(const QString &address) = 0;
     // Starts the program without waiting for it; false when it could not be started.
     virtual bool startProgram(const QString &path) = 0;
 };

@@ -6,7 +6,9 @@
 #include "tracker/core/desktop.h"
 #include "tracker/core/questions.h"
 #include "tracker/core/screens.h"
+#include "tracker/core/tray_text.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace qm {
@@ -42,6 +44,11 @@ QString Tracker::webToolTip() const
     return QStringLiteral("Vérifier sur Internet s'il existe une nouvelle version (votre "
                           "version = ")
         + kVersionText.toString() + u')';
+}
+
+QString Tracker::trayToolTip() const
+{
+    return qm::trayToolTip(m_state, m_clock.now());
 }
 
 void Tracker::initialise()
@@ -347,12 +354,22 @@ void Tracker::deleteLastActivity()
 
 void Tracker::openHelp()
 {
-    m_desktop.openFile(m_state.helpFilePath);
+    if (m_desktop.openFile(m_state.helpFilePath))
+        return;
+    m_questions.warn(kErrorTitle,
+        QStringLiteral("Le fichier d'aide n'a pas pu être ouvert :\n%1\n\nVérifiez qu'il existe "
+                       "et qu'un lecteur de documents PDF est installé, ou ouvrez-le vous-même.")
+            .arg(QDir::toNativeSeparators(m_state.helpFilePath)));
 }
 
 void Tracker::openWeb()
 {
-    m_desktop.openUrl(kWebAddress.toString());
+    if (m_desktop.openUrl(kWebAddress.toString()))
+        return;
+    m_questions.warn(kErrorTitle,
+        QStringLiteral("La page Internet n'a pas pu être ouverte :\n%1\n\nVérifiez qu'un "
+                       "navigateur est installé, ou saisissez cette adresse dans le vôtre.")
+            .arg(kWebAddress.toString()));
 }
 
 void Tracker::startStats()

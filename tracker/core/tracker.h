@@ -49,6 +49,8 @@ public:
 
     QString mainWindowTitle() const;
     QString webToolTip() const;
+    // The notification-area icon's tooltip, now.
+    QString trayToolTip() const;
 
     // The start window's date box: the text becomes the day to log when it is a date.
     void checkStartDate(const QString &text);

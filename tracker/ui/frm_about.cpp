@@ -2,6 +2,7 @@
 
 #include "tracker/core/tracker.h"
 #include "tracker/ui/form_keys.h"
+#include "tracker/ui/mnemonic_buttons.h"
 #include "tracker/ui/program_icon.h"
 
 #include <QFocusEvent>
@@ -49,6 +50,7 @@ frmAbout::frmAbout(Tracker &tracker, QWidget *parent)
         button->setAutoDefault(false);
         button->setDefault(false);
     }
+    giveMnemonics({ m_start, m_quit });
 
     auto *dateRow = new QHBoxLayout;
     dateRow->addWidget(prompt);

@@ -2,6 +2,7 @@
 
 #include "tracker/core/tracker.h"
 #include "tracker/ui/list_selection.h"
+#include "tracker/ui/mnemonic_buttons.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -41,6 +43,7 @@ frmEdit::frmEdit(Tracker &tracker, QWidget *parent)
     save->setObjectName(QStringLiteral("cmdSave"));
     auto *cancel = new QPushButton(QStringLiteral("Abandonner"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
+    giveMnemonics({ save, cancel, m_add });
 
     QToolButton *up = imageButton("imgUp",
         QStringLiteral("Déplacer l'activité vers le haut de la liste"), QStyle::SP_ArrowUp);
@@ -92,6 +95,13 @@ frmEdit::frmEdit(Tracker &tracker, QWidget *parent)
         [this, &editor] { afterMove(m_retired, editor.bringBack(selectedRow(m_retired))); });
     connect(save, &QPushButton::clicked, this, [this] { m_tracker.saveEditor(); });
     connect(cancel, &QPushButton::clicked, this, [this] { m_tracker.cancelEditor(); });
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] {
+        // On the first run Abandonner ends the program: a key pressed by mistake must not
+        // lose the list being made, only the button does that.
+        if (!m_tracker.state().firstRunPending)
+            m_tracker.cancelEditor();
+    });
 }
 
 QToolButton *frmEdit::imageButton(const char *name, const QString &toolTip, int standardIcon)

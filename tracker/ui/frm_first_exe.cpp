@@ -1,5 +1,6 @@
 #include "tracker/ui/frm_first_exe.h"
 
+#include "tracker/ui/mnemonic_buttons.h"
 #include "tracker/ui/program_icon.h"
 
 #include <QHBoxLayout>
@@ -53,6 +54,7 @@ frmFirstExe::frmFirstExe(QWidget *parent)
     auto *close = new QPushButton(QStringLiteral("Fermer"), this);
     close->setObjectName(QStringLiteral("cmdOK"));
     close->setAutoDefault(false);
+    giveMnemonics({ close });
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
 
     auto *top = new QHBoxLayout;

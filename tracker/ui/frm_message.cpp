@@ -1,5 +1,7 @@
 #include "tracker/ui/frm_message.h"
 
+#include "tracker/ui/mnemonic_buttons.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -73,6 +75,7 @@ bool frmMessage::ask(const StockMessage &message, bool &suppress)
     m_abandon->setVisible(!message.leftCaption.isEmpty());
     m_abandon->setText(message.leftCaption);
     m_continue->setText(message.rightCaption);
+    giveMnemonics({ m_continue, m_abandon, m_suppress });
     m_answer = true;
     m_closeAnswer = message.closeAnswer;
     exec();

@@ -2,6 +2,7 @@
 
 #include "journal/text_formats.h"
 #include "tracker/core/tracker.h"
+#include "tracker/ui/mnemonic_buttons.h"
 #include "tracker/ui/program_icon.h"
 
 #include <QApplication>
@@ -53,6 +54,8 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     setWindowIcon(programIcon());
 
     m_trayMenu->setObjectName(QStringLiteral("mnuInTray"));
+    QAction *change = m_trayMenu->addAction(QStringLiteral("Changer d'activité…"));
+    change->setObjectName(QStringLiteral("mnuChange"));
     QAction *show = m_trayMenu->addAction(QStringLiteral("Montrer Quillmere"));
     show->setObjectName(QStringLiteral("mnuQuillmere"));
     QFont bold = show->font();
@@ -65,6 +68,12 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     hardQuit->setObjectName(QStringLiteral("mnuHardQuit"));
     menuBar()->addMenu(m_trayMenu)->setVisible(false);
     menuBar()->hide();
+    // The change dialog over the window that Changer belongs to, with the change time that
+    // showing the window proposes.
+    connect(change, &QAction::triggered, this, unlessModal([this] {
+        if (m_tracker.showMainWindow())
+            m_tracker.openChangeDialog();
+    }));
     connect(show, &QAction::triggered, this, unlessModal([this] { m_tracker.showMainWindow(); }));
     connect(quit, &QAction::triggered, this, unlessModal([this] { m_tracker.closeDay(); }));
     connect(hardQuit, &QAction::triggered, this,
@@ -97,6 +106,8 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     };
     for (int i = 0; i < int(std::size(buttons)); ++i)
         controlLayout->addWidget(buttons[i], i / 3, i % 3);
+    giveMnemonics({ buttons[0], buttons[1], buttons[2], buttons[3], buttons[4], buttons[5],
+        buttons[6], buttons[7], buttons[8] });
     connect(buttons[0], &QPushButton::clicked, this, [this] { m_tracker.openChangeDialog(); });
     connect(buttons[1], &QPushButton::clicked, this, [this] { m_tracker.openHelp(); });
     connect(buttons[2], &QPushButton::clicked, this, [this] { m_tracker.hideMainWindow(); });
@@ -129,6 +140,11 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     dayLayout->addWidget(withoutPauseLabel, 2, 0);
     dayLayout->addWidget(m_dayDurationWP, 2, 1);
     dayLayout->setColumnStretch(1, 1);
+    // Room for the longest totals from the start: the window's smallest size then holds them
+    // all day, rather than cutting them off until its layout catches up with a longer text.
+    const int totalsWidth = m_dayDuration->fontMetrics().horizontalAdvance(dayTotalText(99999));
+    m_dayDuration->setMinimumWidth(totalsWidth);
+    m_dayDurationWP->setMinimumWidth(totalsWidth);
 
     auto *history = new QGroupBox(QStringLiteral(" Historique de la journée"), this);
     auto *historyLayout = new QVBoxLayout(history);
@@ -137,7 +153,6 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     m_grid->setModel(&tracker.history());
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
-    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Room for the header and all the rows in sight, so that the newest row is never cut off.
     m_grid->ensurePolished();
     const QHeaderView *header = m_grid->horizontalHeader();

@@ -3,6 +3,7 @@
 #include "tracker/core/tracker.h"
 #include "tracker/ui/form_keys.h"
 #include "tracker/ui/list_selection.h"
+#include "tracker/ui/mnemonic_buttons.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -99,6 +100,7 @@ frmSelect::frmSelect(Tracker &tracker, QWidget *parent)
         button->setAutoDefault(false);
         button->setDefault(false);
     }
+    giveMnemonics({ m_ok, m_cancel });
     highlight(m_activities, false);
     highlight(m_comments, false);
 
@@ -256,6 +258,9 @@ bool frmSelect::handleKey(QKeyEvent *event)
         // Enter never confirms nor clicks: only the tagged fields act on it.
         handled = true;
     } else if (event->key() == Qt::Key_Escape) {
+        // As Abandonner: what was typed stays in the fields for the next opening.
+        takeFields();
+        reject();
         handled = true;
     } else if (event->key() == Qt::Key_Delete && tag == u"com_type") {
         takeFields();

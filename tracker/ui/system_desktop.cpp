@@ -7,14 +7,18 @@
 
 namespace qm {
 
-void SystemDesktop::openFile(const QString &path)
+bool SystemDesktop::openFile(const QString &path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // The desktop's opener is started without waiting for it, and would report a missing file
+    // as opened.
+    if (!QFileInfo(path).isFile())
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void SystemDesktop::openUrl(const QString &address)
+bool SystemDesktop::openUrl(const QString &address)
 {
-    QDesktopServices::openUrl(QUrl(address));
+    return QDesktopServices::openUrl(QUrl(address));
 }
 
 bool SystemDesktop::startProgram(const QString &path)

@@ -8,8 +8,8 @@ namespace qm {
 class SystemDesktop final : public Desktop
 {
 public:
-    void openFile(const QString &path) override;
-    void openUrl(const QString &address) override;
+    bool openFile(const QString &path) override;
+    bool openUrl(const QString &address) override;
     bool startProgram(const QString &path) override;
 };
 

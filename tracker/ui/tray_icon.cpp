@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QTimer>
 
 namespace qm {
 
@@ -12,21 +13,36 @@ TrayIcon::TrayIcon(Tracker &tracker, QMenu *menu, QObject *parent)
     : QObject(parent)
     , m_tracker(tracker)
     , m_icon(new QSystemTrayIcon(programIcon(), this))
+    , m_minute(new QTimer(this))
 {
     m_icon->setObjectName(QStringLiteral("trayIcon"));
     m_icon->setToolTip(QStringLiteral("Quillmere"));
     m_icon->setContextMenu(menu);
     connect(m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::activate);
+    m_minute->setInterval(60 * 1000);
+    connect(m_minute, &QTimer::timeout, this, &TrayIcon::refreshToolTip);
 }
 
 void TrayIcon::AddTrayIcon()
 {
     m_icon->show();
+    m_minute->start();
 }
 
 void TrayIcon::RemoveTrayIcon()
 {
+    m_minute->stop();
     m_icon->hide();
+}
+
+void TrayIcon::refreshToolTip()
+{
+    if (m_tracker.hasEnded())
+        return;
+    m_icon->setToolTip(m_tracker.trayToolTip());
+    // The next minute counts from this change, not from the last tick.
+    if (m_minute->isActive())
+        m_minute->start();
 }
 
 bool TrayIcon::isShown() const

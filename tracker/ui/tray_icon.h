@@ -4,6 +4,7 @@
 #include <QSystemTrayIcon>
 
 class QMenu;
+class QTimer;
 
 namespace qm {
 
@@ -21,6 +22,8 @@ public:
     void AddTrayIcon();
     void RemoveTrayIcon();
     bool isShown() const;
+    // The tooltip follows the day: on each change, and every minute while the icon is shown.
+    void refreshToolTip();
 
     // What a mouse action on the icon does.
     void activate(QSystemTrayIcon::ActivationReason reason);
@@ -28,6 +31,7 @@ public:
 private:
     Tracker &m_tracker;
     QSystemTrayIcon *m_icon;
+    QTimer *m_minute;
     bool m_busy = false;
 };
 

@@ -55,6 +55,7 @@ void WindowSet::hideMainWindow()
 void WindowSet::updateMainWindow()
 {
     m_main->updateFromState();
+    m_tray->refreshToolTip();
 }
 
 void WindowSet::runChangeDialog()

@@ -1,0 +1,125 @@
+#include "tests/support/locale.h"
+#include "window_rig.h"
+
+#include "tracker/ui/frm_edit.h"
+#include "tracker/ui/instance_link.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+
+using namespace qm;
+using namespace qm::test;
+
+// A second start's request, taken by the running program's windows in this process.
+class InstanceLinkTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qm::test::useFrenchLocale(); }
+
+    void namedAfterTheFolder()
+    {
+        QTemporaryDir a, b;
+        QCOMPARE(instanceName(a.path()), instanceName(a.path() + "/."));
+        QVERIFY(instanceName(a.path()) != instanceName(b.path()));
+        QVERIFY(!askRunningInstanceToShow(a.path()));
+    }
+
+    void requestShowsTheHiddenWindow_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("hidden in the notification area") << "hide" << true;
+        QTest::newRow("the editor keeps it away") << "editor" << false;
+        QTest::newRow("the program has ended") << "end" << false;
+    }
+    void requestShowsTheHiddenWindow()
+    {
+        QFETCH(QString, before);
+        Program program;
+        program.startNormally();
+        InstanceLink link(program.tracker, program.windows);
+        QVERIFY(link.listen(program.folder));
+        // Dossiers runs: the window went back to the notification area.
+        program.change(1, {}, {}, {});
+        program.clock.set(2026, 12, 5, 9, 40);
+        if (before == "editor")
+            program.tracker.OpenEditor();
+        if (before == "end") {
+            clickInNextModal("cmdCont");
+            click(program.main(), "cmdHardQuit");
+            QVERIFY(program.ended);
+        }
+        QVERIFY(!program.main()->isVisible());
+
+        QVERIFY(askRunningInstanceToShow(program.folder));
+        QFETCH(bool, shown);
+        if (shown) {
+            QTRY_VERIFY(program.main()->isVisible());
+            // Shown as from the icon: the change time proposed is the moment it came back.
+            QCOMPARE(program.tracker.state().changeTime.time(), QTime(9, 40));
+        } else {
+            QTest::qWait(200);
+            QVERIFY(!program.main()->isVisible());
+        }
+        QCOMPARE(program.windows.editor()->isVisible(), before == "editor");
+    }
+
+    void requestWhileADialogIsUp()
+    {
+        Program program;
+        program.startNormally();
+        InstanceLink link(program.tracker, program.windows);
+        QVERIFY(link.listen(program.folder));
+        QString invokeTime;
+        bool stillUp = false;
+        onNextModal([&](QWidget *dialog) {
+            program.clock.set(2026, 12, 5, 11, 0);
+            QVERIFY(askRunningInstanceToShow(program.folder));
+            QTest::qWait(200);
+            // The dialog stays in front with its fields: no refresh ran behind it.
+            stillUp = QApplication::activeModalWidget() == dialog;
+            invokeTime = child<QLineEdit>(dialog, "txtInvokeTime")->text();
+            click(dialog, "cmdCancel");
+        });
+        program.clock.set(2026, 12, 5, 10, 0);
+        click(program.main(), "cmdChange");
+        QVERIFY(stillUp);
+        QCOMPARE(invokeTime, program.tracker.state().changeTime.toString("hh:mm:ss"));
+    }
+
+    void staleNameIsTakenOver()
+    {
+        QTemporaryDir dir;
+        const QString name = instanceName(dir.path());
+        // What a crash leaves: the socket's file, with nobody behind it.
+        {
+            QFile leftOver(QDir::temp().filePath(name));
+            QVERIFY(leftOver.open(QIODevice::WriteOnly));
+        }
+        QLocalServer blocked;
+        QVERIFY(!blocked.listen(name));
+
+        Program program(dir.path());
+        InstanceLink link(program.tracker, program.windows);
+        QVERIFY(link.listen(dir.path()));
+        QVERIFY(askRunningInstanceToShow(dir.path()));
+    }
+
+    void liveNameIsKept()
+    {
+        QTemporaryDir dir;
+        QLocalServer running;
+        QVERIFY(running.listen(instanceName(dir.path())));
+        Program program(dir.path());
+        InstanceLink link(program.tracker, program.windows);
+        QVERIFY(!link.listen(dir.path()));
+        // The running one still gets the requests.
+        QVERIFY(askRunningInstanceToShow(dir.path()));
+        QVERIFY(running.hasPendingConnections() || running.waitForNewConnection(1000));
+    }
+};
+
+QTEST_MAIN(InstanceLinkTest)
+#include "instance_link_test.moc"

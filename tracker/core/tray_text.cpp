@@ -1,0 +1,30 @@
+#include "tracker/core/tray_text.h"
+
+#include "journal/settings.h"
+#include "journal/text_formats.h"
+#include "tracker/core/app_state.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace qm {
+
+QString trayToolTip(const AppState &state, const QDateTime &now)
+{
+    const QString name = QStringLiteral("Quillmere");
+    // A fixed-duration activity has already ended: the next change is waited for, nothing runs.
+    if (state.currentActivity == kStartActivity || !state.isRunning())
+        return name;
+    const QString since = name + QStringLiteral(" - ") + state.currentActivity
+        + QStringLiteral(" depuis ") + shortTimeText(state.currentStart.time());
+    if (state.currentActivity == kPauseActivity)
+        return since;
+    // Whole minutes gone by, as the clock on the wall shows them; a clock set back shows none.
+    const qint64 minutes = std::max<qint64>(0, state.currentStart.secsTo(now) / 60);
+    const auto shown
+        = std::int32_t(std::min<qint64>(minutes, std::numeric_limits<std::int32_t>::max()));
+    return since + QStringLiteral(" (") + FormatDuration(shown).trimmed() + u')';
+}
+
+} // namespace qm

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+namespace qm {
+
+class Tracker;
+class WindowSet;
+
+// The local socket of a program folder: one name per folder, so that programs installed in two
+// folders never answer for each other.
+QString instanceName(const QString &programFolder);
+
+// A second start asks the running program to come forward, and waits briefly for the request
+// to be taken; false when no program answered.
+bool askRunningInstanceToShow(const QString &programFolder);
+
+// The running program's side: a request from a second start brings it forward as a click on
+// the notification-area icon would.
+class InstanceLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    InstanceLink(Tracker &tracker, WindowSet &windows, QObject *parent = nullptr);
+
+    // False when the name could not be had; the program then runs without it.
+    bool listen(const QString &programFolder);
+
+    // The main window, or the window that keeps it away.
+    void bringForward();
+
+private:
+    void takeConnection();
+
+    Tracker &m_tracker;
+    WindowSet &m_windows;
+    QLocalServer *m_server;
+};
+
+} // namespace qm
