@@ -100,9 +100,10 @@ read -r -t 10 number <&"$display_fd" || { echo "Xvfb did not start" >&2; exit 1;
 export DISPLAY=":$number"
 export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
 
+failed=${TMPDIR:-/tmp}/quillmere-screenshots-failed.png
 window() {
     timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1 | grep . \
-        || { echo "no window \"$1\"" >&2; import -window root "$out/failed.png"; exit 1; }
+        || { echo "no window \"$1\": the screen is in $failed" >&2; import -window root "$failed"; exit 1; }
 }
 keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
@@ -120,8 +121,8 @@ keys Tab
 xdotool type --delay 60 "module d'export"
 shot "$select" change-dialog.png
 keys Tab Tab Tab space
-# Without a notification area the window is put away minimised; showing it again, as the task
-# bar would, proposes the next change.
+# With neither a notification area nor a window manager on this display, the running activity
+# only minimises the window in name: it stays in sight, and mapping it is all it takes.
 xdotool windowmap "$main"
 shot "$main" main-window.png
 
