@@ -103,7 +103,11 @@ export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
 failed=${TMPDIR:-/tmp}/quillmere-screenshots-failed.png
 window() {
     timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1 | grep . \
-        || { echo "no window \"$1\": the screen is in $failed" >&2; import -window root "$failed"; exit 1; }
+        || {
+            echo "no window \"$1\": the screen is in $failed" >&2
+            import -window root "$failed"
+            exit 1
+        }
 }
 keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
