@@ -4,6 +4,7 @@
 #include "installer/platform/atomic_file.h"
 #include "installer/platform/desktop_entry.h"
 #include "installer/platform/desktop_icon.h"
+#include "installer/platform/shortcut_owner.h"
 
 #include <QDir>
 #include <QFile>
@@ -194,6 +195,35 @@ std::optional<QStringList> SystemPlatform::subfolders(const QString &folder)
     if (!info.isDir() || !info.isReadable() || !info.isExecutable())
         return std::nullopt;
     return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+}
+
+bool SystemPlatform::isFileOrLink(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() || info.isSymLink();
+}
+
+std::optional<QStringList> SystemPlatform::folderEntries(const QString &folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return std::nullopt;
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+bool SystemPlatform::removeFile(const QString &path)
+{
+    return QFile::remove(path);
+}
+
+bool SystemPlatform::removeEmptyFolder(const QString &folder)
+{
+    return QDir().rmdir(folder);
+}
+
+bool SystemPlatform::isShortcutOf(const QString &path, const QString &installFolder)
+{
+    return qm::install::isShortcutOf(QFileInfo(path), installFolder);
 }
 
 QString programFilesFolder()

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "installer/core/platform.h"
+#include "installer/core/uninstall_platform.h"
 
 namespace qm::install {
 
 // The platform of a Linux desktop. The "Windows folder" is a per-user stand-in whose system32
 // subfolder receives the shared components; the special folders are the desktop, the
 // applications menu and the autostart folder, and shortcuts are desktop entries.
-class SystemPlatform : public Platform
+class SystemPlatform : public Platform, public UninstallPlatform
 {
 public:
     QString windowsFolder() override;
@@ -23,6 +24,12 @@ public:
     bool writeFile(const QString &path, const QByteArray &bytes) override;
     QStringList mountedDrives() override;
     std::optional<QStringList> subfolders(const QString &folder) override;
+
+    bool isFileOrLink(const QString &path) override;
+    std::optional<QStringList> folderEntries(const QString &folder) override;
+    bool removeFile(const QString &path) override;
+    bool removeEmptyFolder(const QString &folder) override;
+    bool isShortcutOf(const QString &path, const QString &installFolder) override;
 
 private:
     void makeStandInFolder(const QString &folder);

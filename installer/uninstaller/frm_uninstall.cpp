@@ -10,8 +10,10 @@
 
 namespace qm::install {
 
-frmUninstall::frmUninstall(const UninstallPlan &plan, Questions &questions)
-    : m_plan(plan)
+frmUninstall::frmUninstall(
+    UninstallPlatform &platform, const UninstallPlan &plan, Questions &questions)
+    : m_platform(platform)
+    , m_plan(plan)
     , m_questions(questions)
 {
     setObjectName(QStringLiteral("frmUninstall"));
@@ -23,11 +25,11 @@ frmUninstall::frmUninstall(const UninstallPlan &plan, Questions &questions)
     list->setAccessibleName(label->text());
     list->addItems(plan.shortcuts);
     // A group that other programs' entries or the user's keep is left in place.
-    if (removesProgramGroup(plan))
+    if (removesProgramGroup(platform, plan))
         list->addItem(plan.programGroup);
     list->addItems(plan.programFiles);
     // Kept, by default, whenever the user's files are.
-    if (removesInstallFolder(plan, false))
+    if (removesInstallFolder(platform, plan, false))
         list->addItem(plan.installFolder);
     layout->addWidget(label);
     layout->addWidget(list);
@@ -58,7 +60,7 @@ void frmUninstall::uninstall()
         && m_questions.askYesNo(
             QStringLiteral("Supprimer aussi votre journal, vos réglages et la journée en cours ?"),
             QStringLiteral("Confirmez"), Answer::No);
-    m_result = carryOut(m_plan, removeUserFiles);
+    m_result = carryOut(m_platform, m_plan, removeUserFiles);
     accept();
 }
 

@@ -9,6 +9,7 @@ class QListWidget;
 namespace qm::install {
 
 class Questions;
+class UninstallPlatform;
 
 // Shows what will be removed and removes it once the user agrees; the user's own files are the
 // subject of a second question whose default keeps them.
@@ -17,13 +18,14 @@ class frmUninstall : public QDialog
     Q_OBJECT
 
 public:
-    frmUninstall(const UninstallPlan &plan, Questions &questions);
+    frmUninstall(UninstallPlatform &platform, const UninstallPlan &plan, Questions &questions);
 
     const UninstallResult &result() const { return m_result; }
     // What "Désinstaller" does.
     void uninstall();
 
 private:
+    UninstallPlatform &m_platform;
     UninstallPlan m_plan;
     Questions &m_questions;
     UninstallResult m_result;

@@ -1,5 +1,6 @@
 #include "installer/core/install_paths.h"
 #include "installer/core/install_values.h"
+#include "installer/platform/system_platform.h"
 #include "installer/ui/message_questions.h"
 #include "installer/uninstaller/frm_uninstall.h"
 
@@ -34,7 +35,9 @@ int main(int argc, char *argv[])
     qm::install::DefaultAnswers defaultAnswers;
     qm::install::Questions &questions
         = unattended ? static_cast<qm::install::Questions &>(defaultAnswers) : messageQuestions;
-    qm::install::frmUninstall window(qm::install::planUninstall(folder, *data), questions);
+    qm::install::SystemPlatform platform;
+    qm::install::frmUninstall window(
+        platform, qm::install::planUninstall(platform, folder, *data), questions);
     if (unattended)
         window.uninstall();
     else if (window.exec() != QDialog::Accepted)

@@ -2,11 +2,10 @@
 
 #include "installer/core/install_paths.h"
 #include "installer/core/install_values.h"
-#include "installer/uninstaller/shortcut_owner.h"
+
+#include "installer/core/uninstall_platform.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -14,63 +13,67 @@ namespace qm::install {
 
 namespace {
 
-void addExisting(QStringList &list, const QString &file)
+void addExisting(UninstallPlatform &platform, QStringList &list, const QString &file)
 {
-    const QFileInfo info(file);
-    if (info.isFile() || info.isSymLink())
+    if (platform.isFileOrLink(file))
         list.append(file);
 }
 
-void addShortcut(UninstallPlan &plan, const QString &folder, const QString &linkName)
+void addShortcut(UninstallPlatform &platform, UninstallPlan &plan, const QString &folder,
+    const QString &linkName)
 {
     if (!isUsableFolder(folder))
         return;
-    const QFileInfo file(shortcutFilePath(joinPath(folder, linkName)));
-    // Edited data may name one folder twice.
+    const QString file = shortcutFilePath(joinPath(folder, linkName));
+    if (!platform.isFileOrLink(file) && !platform.folderEntries(file))
+        return;
     QStringList &list
-        = isShortcutOf(file, plan.installFolder) ? plan.shortcuts : plan.keptShortcuts;
-    if ((file.exists() || file.isSymLink()) && !list.contains(file.filePath()))
-        list.append(file.filePath());
+        = platform.isShortcutOf(file, plan.installFolder) ? plan.shortcuts : plan.keptShortcuts;
+    // Edited data may name one folder twice.
+    if (!list.contains(file))
+        list.append(file);
 }
 
-void remove(const QString &file, UninstallResult &result)
+void remove(UninstallPlatform &platform, const QString &file, UninstallResult &result)
 {
-    (QFile::remove(file) ? result.removed : result.failed).append(file);
+    (platform.removeFile(file) ? result.removed : result.failed).append(file);
 }
 
 // Only an empty folder is removed, so that files the user put there are kept with it.
-void removeFolderIfEmpty(const QString &folder, UninstallResult &result)
+void removeFolderIfEmpty(
+    UninstallPlatform &platform, const QString &folder, UninstallResult &result)
 {
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+    if (folder.isEmpty())
         return;
-    if (!QDir(folder).isEmpty(
-            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+    const std::optional<QStringList> entries = platform.folderEntries(folder);
+    if (!entries || !entries->isEmpty())
         return;
-    (QDir().rmdir(folder) ? result.removed : result.failed).append(folder);
+    (platform.removeEmptyFolder(folder) ? result.removed : result.failed).append(folder);
 }
 
 // Whether `folder` is left empty once `removed` is gone.
-bool holdsOnly(const QString &folder, const QStringList &removed)
+bool holdsOnly(UninstallPlatform &platform, const QString &folder, const QStringList &removed)
 {
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+    if (folder.isEmpty())
         return false;
-    const QStringList entries = QDir(folder).entryList(
-        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-    return std::all_of(entries.begin(), entries.end(),
-        [&](const QString &name) { return removed.contains(joinPath(folder, name)); });
+    const std::optional<QStringList> entries = platform.folderEntries(folder);
+    return entries && std::all_of(entries->begin(), entries->end(), [&](const QString &name) {
+        return removed.contains(joinPath(folder, name));
+    });
 }
 
 } // namespace
 
-UninstallPlan planUninstall(const QString &installFolder, const UninstallData &data)
+UninstallPlan planUninstall(
+    UninstallPlatform &platform, const QString &installFolder, const UninstallData &data)
 {
     UninstallPlan plan;
     plan.installFolder = installFolder;
-    addShortcut(plan, data.desktopFolder, linkName());
-    addShortcut(plan, data.programsFolder, linkName());
-    addShortcut(plan, data.programsFolder, kHelpLinkName);
-    addShortcut(plan, data.programsFolder, kUninstallLinkName);
-    addShortcut(plan, data.startupFolder, linkName());
+    addShortcut(platform, plan, data.desktopFolder, linkName());
+    addShortcut(platform, plan, data.programsFolder, linkName());
+    addShortcut(platform, plan, data.programsFolder, kHelpLinkName);
+    addShortcut(platform, plan, data.programsFolder, kUninstallLinkName);
+    addShortcut(platform, plan, data.startupFolder, linkName());
     // The group is the product's own folder, and one that holds this installation's shortcuts:
     // any other folder named in the file, an empty one of the same name too, is left alone.
     const bool holdsOurs = std::any_of(
@@ -82,40 +85,45 @@ UninstallPlan planUninstall(const QString &installFolder, const UninstallData &d
 
     const PayloadTable payload = standardPayload();
     for (qsizetype i = payload.componentCount; i < payload.entries.size(); ++i)
-        addExisting(plan.programFiles, joinPath(installFolder, payload.entries.at(i).target));
-    addExisting(plan.programFiles, joinPath(installFolder, iconImageName()));
-    addExisting(plan.programFiles, joinPath(installFolder, kProductName + QStringLiteral(".lock")));
-    addExisting(plan.programFiles, joinPath(installFolder, kUninstallDataFileName));
+        addExisting(
+            platform, plan.programFiles, joinPath(installFolder, payload.entries.at(i).target));
+    addExisting(platform, plan.programFiles, joinPath(installFolder, iconImageName()));
+    addExisting(platform, plan.programFiles,
+        joinPath(installFolder, kProductName + QStringLiteral(".lock")));
+    addExisting(platform, plan.programFiles, joinPath(installFolder, kUninstallDataFileName));
     for (const char *suffix : { ".log", ".ini", ".day", ".closing" })
-        addExisting(plan.userFiles, joinPath(installFolder, kProductName + QLatin1String(suffix)));
+        addExisting(platform, plan.userFiles,
+            joinPath(installFolder, kProductName + QLatin1String(suffix)));
     return plan;
 }
 
-bool removesProgramGroup(const UninstallPlan &plan)
+bool removesProgramGroup(UninstallPlatform &platform, const UninstallPlan &plan)
 {
-    return holdsOnly(plan.programGroup, plan.shortcuts);
+    return holdsOnly(platform, plan.programGroup, plan.shortcuts);
 }
 
-bool removesInstallFolder(const UninstallPlan &plan, bool removeUserFiles)
+bool removesInstallFolder(
+    UninstallPlatform &platform, const UninstallPlan &plan, bool removeUserFiles)
 {
-    return holdsOnly(plan.installFolder,
+    return holdsOnly(platform, plan.installFolder,
         removeUserFiles ? plan.programFiles + plan.userFiles : plan.programFiles);
 }
 
-UninstallResult carryOut(const UninstallPlan &plan, bool removeUserFiles)
+UninstallResult carryOut(
+    UninstallPlatform &platform, const UninstallPlan &plan, bool removeUserFiles)
 {
     UninstallResult result;
     result.kept = plan.keptShortcuts;
     for (const QString &shortcut : plan.shortcuts)
-        remove(shortcut, result);
-    removeFolderIfEmpty(plan.programGroup, result);
+        remove(platform, shortcut, result);
+    removeFolderIfEmpty(platform, plan.programGroup, result);
     for (const QString &file : plan.programFiles)
-        remove(file, result);
+        remove(platform, file, result);
     if (removeUserFiles) {
         for (const QString &file : plan.userFiles)
-            remove(file, result);
+            remove(platform, file, result);
     }
-    removeFolderIfEmpty(plan.installFolder, result);
+    removeFolderIfEmpty(platform, plan.installFolder, result);
     return result;
 }
 

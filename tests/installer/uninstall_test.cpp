@@ -1,6 +1,7 @@
 #include "rig.h"
 #include "tests/support/locale.h"
 
+#include "installer/platform/system_platform.h"
 #include "installer/uninstaller/uninstall_plan.h"
 
 #include <QLocale>
@@ -46,9 +47,10 @@ struct Installed
     }
     UninstallResult uninstall(bool removeUserFiles) const
     {
-        return carryOut(planUninstall(path("app"), data), removeUserFiles);
+        return carryOut(platform, planUninstall(platform, path("app"), data), removeUserFiles);
     }
 
+    mutable SystemPlatform platform;
     QTemporaryDir dir;
     UninstallData data { "Quillmere", path("app"), path("desk"), path("menu/Quillmere"),
         path("auto") };
@@ -83,10 +85,11 @@ private slots:
         const QStringList foreign { "menu/Quillmere/Notes.desktop", "app/mes notes.txt" };
         for (const QString &name : foreign)
             QVERIFY(!foreignFiles || installed.touch(name));
-        const UninstallPlan plan = planUninstall(installed.path("app"), installed.data);
-        const bool folderRemoved = removesInstallFolder(plan, removeUserFiles);
-        const bool groupRemoved = removesProgramGroup(plan);
-        const UninstallResult result = carryOut(plan, removeUserFiles);
+        const UninstallPlan plan
+            = planUninstall(installed.platform, installed.path("app"), installed.data);
+        const bool folderRemoved = removesInstallFolder(installed.platform, plan, removeUserFiles);
+        const bool groupRemoved = removesProgramGroup(installed.platform, plan);
+        const UninstallResult result = carryOut(installed.platform, plan, removeUserFiles);
 
         QVERIFY2(result.failed.isEmpty(), qPrintable(result.failed.join(u' ')));
         QCOMPARE(folderRemoved, !installed.exists("app"));
@@ -168,7 +171,8 @@ private slots:
         QHash<QString, QByteArray> before;
         for (const QString &name : kept)
             before[name] = readBytes(tree.path(name));
-        const UninstallResult result = carryOut(planUninstall(tree.path("app"), tree.data), false);
+        const UninstallResult result = carryOut(
+            tree.platform, planUninstall(tree.platform, tree.path("app"), tree.data), false);
 
         QVERIFY2(result.failed.isEmpty(), qPrintable(result.failed.join(u' ')));
         QStringList reported;

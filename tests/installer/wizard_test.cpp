@@ -1,3 +1,4 @@
+#include "installer/platform/system_platform.h"
 #include "rig.h"
 
 #include "installer/core/install_paths.h"
@@ -404,8 +405,10 @@ private slots:
             QVERIFY(writeBytes(app + u'/' + QLatin1String(name), "x"));
         QVERIFY(!journal || writeBytes(app + "/Quillmere.log", "x"));
         MessageQuestions questions;
-        frmUninstall window(
-            planUninstall(app, UninstallData { kProductName, app, {}, group, {} }), questions);
+        SystemPlatform platform;
+        frmUninstall window(platform,
+            planUninstall(platform, app, UninstallData { kProductName, app, {}, group, {} }),
+            questions);
         window.show();
         const auto listed = [&window](const QString &path) {
             return !window.findChild<QListWidget *>("lstFiles")

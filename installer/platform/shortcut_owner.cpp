@@ -1,4 +1,4 @@
-#include "installer/uninstaller/shortcut_owner.h"
+#include "installer/platform/shortcut_owner.h"
 
 #include "installer/core/install_values.h"
 
