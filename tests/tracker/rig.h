@@ -51,6 +51,14 @@ public:
     {
         warnings.append(title + u'|' + text);
     }
+    // Absence offers take the scripted answers in turn, then are ignored.
+    AbsenceAnswer askAbsence(const QString &text) override
+    {
+        absenceOffers.append(text);
+        if (onAbsence)
+            onAbsence();
+        return absenceAnswers.isEmpty() ? AbsenceAnswer::Ignore : absenceAnswers.takeFirst();
+    }
 
     QMap<int, QList<bool>> answers;
     QList<int> suppressCodes, asked;
@@ -58,6 +66,9 @@ public:
     QStringList warnings;
     // What the user does elsewhere while a message is up.
     std::function<void(int code)> onAsk;
+    QList<AbsenceAnswer> absenceAnswers;
+    QStringList absenceOffers;
+    std::function<void()> onAbsence;
 };
 
 // Records what the core asks of the windows, and of the desktop.
@@ -84,6 +95,8 @@ public:
     void hideEditor() override { editorVisible = note("hideEditor", false); }
     bool isEditorVisible() const override { return editorVisible; }
     bool isOtherWindowVisible() const override { return editorVisible; }
+    bool isModalWindowOpen() const override { return editorVisible || modalOpen; }
+    void runAbsenceSettings() override { log.append("absences"); }
     void addTrayIcon() override { log.append("addTray"); }
     void removeTrayIcon() override { log.append("removeTray"); }
     void endProgram() override { log.append("end"); }
@@ -97,7 +110,7 @@ public:
     }
 
     QStringList log, opened;
-    bool mainVisible = false, editorVisible = false, canStart = true;
+    bool mainVisible = false, editorVisible = false, canStart = true, modalOpen = false;
     std::function<void()> onChangeDialog;
 
 private:
