@@ -4,6 +4,7 @@
 #include "journal/datetime.h"
 #include "journal/file_names.h"
 #include "tracker/core/desktop.h"
+#include "tracker/core/idle_source.h"
 #include "tracker/core/questions.h"
 #include "tracker/core/screens.h"
 #include "tracker/core/tracker.h"
@@ -24,6 +25,14 @@ public:
         current = makeDateTime(QDate(y, mo, d), QTime(h, mi, s));
     }
     QDateTime current = makeDateTime(QDate(2026, 12, 5), QTime(9, 0));
+};
+
+// The desktop's idle time, as a test sets it; nothing while it cannot say.
+class FakeIdle final : public IdleSource
+{
+public:
+    std::optional<qint64> idleMilliseconds() override { return idleMs; }
+    std::optional<qint64> idleMs = 0;
 };
 
 // Answers the stock messages from a script; a code without a scripted answer gets the right
