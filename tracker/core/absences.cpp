@@ -27,6 +27,8 @@ Absences::~Absences() = default;
 void Absences::setIdleSource(IdleSource *source)
 {
     m_watch.reset();
+    m_waiting.clear();
+    disconnect(&m_tracker.history(), nullptr, this, nullptr);
     if (!source)
         return;
     m_watch = std::make_unique<AbsenceWatch>(
