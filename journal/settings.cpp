@@ -56,6 +56,17 @@ bool forEachEntry(QIODevice &device, const std::function<void(const Entry &)> &o
     return !reader.failed();
 }
 
+// Only whole minutes within the window's range: a lenient reading would take a damaged line
+// for 0 and turn the offer off.
+std::optional<int> absenceMinutes(QStringView value)
+{
+    bool ok = false;
+    const int minutes = value.toInt(&ok);
+    if (!ok || minutes < 0 || minutes > kMaxAbsenceMinutes)
+        return std::nullopt;
+    return minutes;
+}
+
 QString booleanText(bool value)
 {
     return value ? QStringLiteral("Vrai") : QStringLiteral("Faux");
@@ -72,6 +83,7 @@ bool readSettings(QIODevice &device, SettingsModel &model)
     read.retiredActivities.clear();
     read.activityChoices = QStringList { kPauseChoice.toString() };
     read.commentChoices = QStringList { kNoCommentChoice.toString() };
+    read.absenceMinutes = kDefaultAbsenceMinutes;
     const bool whole = forEachEntry(device, [&read](const Entry &entry) {
         const QString value = entry.value.toString();
         if (entry.name == u"Comment") {
@@ -89,6 +101,9 @@ bool readSettings(QIODevice &device, SettingsModel &model)
             if (!entry.third || n < 0 || n >= kMessageCount)
                 return;
             read.messageEnabled[size_t(n)] = *entry.third != u"Faux" && *entry.third != u"False";
+        } else if (entry.name == u"Absence") {
+            if (const auto minutes = absenceMinutes(entry.value))
+                read.absenceMinutes = *minutes;
         }
     });
     if (whole)
@@ -125,6 +140,9 @@ QByteArray formatSettings(const SettingsModel &model)
             + QStringLiteral("\r\n");
     for (qsizetype i = 1; i < model.commentChoices.size(); ++i)
         text += QStringLiteral("Comment=") + model.commentChoices.at(i) + QStringLiteral("\r\n");
+    if (model.absenceMinutes != kDefaultAbsenceMinutes)
+        text += QStringLiteral("Absence=") + QString::number(model.absenceMinutes)
+            + QStringLiteral("\r\n");
     return encodeText(text);
 }
 

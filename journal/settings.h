@@ -20,6 +20,12 @@ inline constexpr QStringView kPauseActivity = u"pause";
 
 inline constexpr int kMessageCount = 10;
 
+// How long the desktop may go without input before its return is offered as a pause; 0 turns
+// the offer off. The default is not written, so that the file of a user who never changed it
+// stays as it always was.
+inline constexpr int kDefaultAbsenceMinutes = 15;
+inline constexpr int kMaxAbsenceMinutes = 240;
+
 // What the settings file holds, in memory.
 struct SettingsModel
 {
@@ -32,12 +38,14 @@ struct SettingsModel
     // types ("no comment" entry first). The comment list is the only store of comment types.
     QStringList activityChoices;
     QStringList commentChoices;
+    int absenceMinutes = kDefaultAbsenceMinutes;
 };
 
 // Reads the file into the model. Both activity counts are reset when the file is missing; then
 // nothing else changes. A file that exists but cannot be read, or whose reading fails before
 // its end, changes nothing at all. Lines with unknown names, without "=", with a message number
-// outside 0..9 or without its third field, or beyond a full list are ignored.
+// outside 0..9 or without its third field, beyond a full list, or with an absence that is no
+// whole number of minutes from 0 to 240 are ignored.
 FileRead LoadSettings(const QString &path, SettingsModel &model);
 
 // The reading of LoadSettings from an open device that holds the file's bytes; false, and the

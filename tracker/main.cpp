@@ -1,5 +1,6 @@
 #include "journal/datetime.h"
 #include "tracker/core/tracker.h"
+#include "tracker/platform/desktop_idle.h"
 #include "tracker/ui/instance_link.h"
 #include "tracker/ui/system_desktop.h"
 #include "tracker/ui/window_set.h"
@@ -38,7 +39,10 @@ int main(int argc, char *argv[])
     qm::SystemClock clock;
     qm::SystemDesktop desktop;
     qm::WindowSet windows(QSystemTrayIcon::isSystemTrayAvailable());
+    // Where the desktop cannot tell its idle time, absences are simply never offered.
+    const std::unique_ptr<qm::IdleSource> idle = qm::desktopIdleSource();
     qm::Tracker tracker(folder, clock, windows, windows, desktop);
+    tracker.absences().setIdleSource(idle.get());
     windows.attach(tracker);
     // Listening before the first window: a second start during the start-up raises that window.
     qm::InstanceLink instances(tracker, windows);

@@ -39,6 +39,8 @@ public:
     void hideEditor() override { }
     bool isEditorVisible() const override { return false; }
     bool isOtherWindowVisible() const override { return false; }
+    bool isModalWindowOpen() const override { return false; }
+    void runAbsenceSettings() override { }
     void addTrayIcon() override { }
     void removeTrayIcon() override { }
     void endProgram() override { }
@@ -46,6 +48,7 @@ public:
     std::optional<QString> askText(const QString &, const QString &) override { return {}; }
     void warn(const QString &, const QString &) override { }
     void inform(const QString &, const QString &) override { }
+    AbsenceAnswer askAbsence(const QString &) override { return AbsenceAnswer::Ignore; }
     bool openFile(const QString &) override { return true; }
     bool openUrl(const QString &) override { return true; }
     bool startProgram(const QString &) override { return true; }

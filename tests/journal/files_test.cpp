@@ -339,6 +339,45 @@ private slots:
         QTEST(readBytes(path), "saved");
     }
 
+    // The absence threshold has a line only when it is not the default, and a damaged line is
+    // read as the default, never as the offer turned off.
+    void absenceSetting_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QByteArray>("saved");
+        const auto row = [](const char *name, const char *line, int minutes, const char *saved) {
+            QTest::newRow(name) << QByteArray(line) << minutes << QByteArray(saved);
+        };
+        row("none: the default", "", 15, "");
+        row("off", "Absence=0\r\n", 0, "Absence=0\r\n");
+        row("shortest", "Absence=1\n", 1, "Absence=1\r\n");
+        row("longest", "Absence=240\r\n", 240, "Absence=240\r\n");
+        row("the default is not written", "Absence=15\r\n", 15, "");
+        row("beyond the longest", "Absence=241\r\n", 15, "");
+        row("negative", "Absence=-5\r\n", 15, "");
+        row("no number", "Absence=abc\r\n", 15, "");
+        row("number and text", "Absence=20 min\r\n", 15, "");
+        row("fraction", "Absence=2.5\r\n", 15, "");
+        row("empty", "Absence=\r\n", 15, "");
+        row("the last good line wins", "Absence=30\r\nAbsence=45\r\nAbsence=x\r\n", 45,
+            "Absence=45\r\n");
+    }
+    void absenceSetting()
+    {
+        QFETCH(QByteArray, line);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Quillmere.ini");
+        QVERIFY(writeBytes(path, "User=-\r\n" + line + "Activity=a\r\nComment=c\r\n"));
+        SettingsModel model;
+        model.absenceMinutes = 99;
+        QCOMPARE(LoadSettings(path, model), FileRead::Read);
+        QTEST(model.absenceMinutes, "minutes");
+        QVERIFY(SaveSettings(path, model));
+        QFETCH(QByteArray, saved);
+        QCOMPARE(readBytes(path), defaultSettings("Activity=a\r\nComment=c\r\n") + saved);
+    }
+
     // Whatever the write, a failure is reported and the old file stays whole.
     void failedWrites_data()
     {
@@ -374,6 +413,7 @@ private slots:
             [](const QString &path) { return writeDayFile(path, "05/12/2026", kTwoLines); });
         SettingsModel model;
         model.currentActivities.append("a much longer list than the old file");
+        model.absenceMinutes = 30;
         fails("Quillmere.ini", [&](const QString &path) { return SaveSettings(path, model); });
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter("Quillmere"),
             (QStringList { "Quillmere.day", "Quillmere.ini", "Quillmere.log" }));

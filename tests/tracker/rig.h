@@ -4,6 +4,7 @@
 #include "journal/file_names.h"
 #include "tests/support/failing_io.h"
 #include "tracker/core/desktop.h"
+#include "tracker/core/idle_source.h"
 #include "tracker/core/questions.h"
 #include "tracker/core/screens.h"
 #include "tracker/core/tracker.h"
@@ -24,6 +25,14 @@ public:
         current = makeDateTime(QDate(y, mo, d), QTime(h, mi, s));
     }
     QDateTime current = makeDateTime(QDate(2026, 12, 5), QTime(9, 0));
+};
+
+// The desktop's idle time, as a test sets it; nothing while it cannot say.
+class FakeIdle final : public IdleSource
+{
+public:
+    std::optional<qint64> idleMilliseconds() override { return idleMs; }
+    std::optional<qint64> idleMs = 0;
 };
 
 // Answers the stock messages from a script; a code without a scripted answer gets the right
@@ -51,6 +60,14 @@ public:
     {
         warnings.append(title + u'|' + text);
     }
+    // Absence offers take the scripted answers in turn, then are ignored.
+    AbsenceAnswer askAbsence(const QString &text) override
+    {
+        absenceOffers.append(text);
+        if (onAbsence)
+            onAbsence();
+        return absenceAnswers.isEmpty() ? AbsenceAnswer::Ignore : absenceAnswers.takeFirst();
+    }
 
     QMap<int, QList<bool>> answers;
     QList<int> suppressCodes, asked;
@@ -58,6 +75,9 @@ public:
     QStringList warnings;
     // What the user does elsewhere while a message is up.
     std::function<void(int code)> onAsk;
+    QList<AbsenceAnswer> absenceAnswers;
+    QStringList absenceOffers;
+    std::function<void()> onAbsence;
 };
 
 // Records what the core asks of the windows, and of the desktop.
@@ -84,6 +104,8 @@ public:
     void hideEditor() override { editorVisible = note("hideEditor", false); }
     bool isEditorVisible() const override { return editorVisible; }
     bool isOtherWindowVisible() const override { return editorVisible; }
+    bool isModalWindowOpen() const override { return editorVisible || modalOpen; }
+    void runAbsenceSettings() override { log.append("absences"); }
     void addTrayIcon() override { log.append("addTray"); }
     void removeTrayIcon() override { log.append("removeTray"); }
     void endProgram() override { log.append("end"); }
@@ -105,7 +127,8 @@ public:
     }
 
     QStringList log, opened;
-    bool mainVisible = false, editorVisible = false, canStart = true, canOpen = true;
+    bool mainVisible = false, editorVisible = false, canStart = true, canOpen = true,
+         modalOpen = false;
     std::function<void()> onChangeDialog;
 
 private:

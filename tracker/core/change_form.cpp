@@ -148,7 +148,6 @@ bool ChangeForm::confirm()
     if (chosen < 0 || chosen >= activities.size())
         return false;
     checkEditedTimes();
-    m_day.CloseRunningActivity();
 
     const QString activity = chosen == 0 ? kPauseActivity.toString() : activities.at(chosen);
     QString comment;
@@ -166,17 +165,23 @@ bool ChangeForm::confirm()
         comment = comments.at(m_fields.commentIndex);
     }
 
+    // A fraction of a minute is a fixed duration, even when it rounds to 0.
+    changeTo(activity, comment,
+        typedDuration(m_fields.duration).positive ? readRoundedNumber(m_fields.duration)
+                                                  : AppState::kRunning);
+    return true;
+}
+
+void ChangeForm::changeTo(const QString &activity, const QString &comment, std::int32_t duration)
+{
+    m_day.CloseRunningActivity();
     m_state.currentActivity = activity;
     m_state.currentComment = comment;
     m_state.currentStart = m_state.changeTime;
-    // A fraction of a minute is a fixed duration, even when it rounds to 0.
-    m_state.currentDuration = typedDuration(m_fields.duration).positive
-        ? readRoundedNumber(m_fields.duration)
-        : AppState::kRunning;
+    m_state.currentDuration = duration;
     m_day.RecordChange();
     if (!m_state.isRunning())
         m_day.addToTotals(m_state.currentDuration, activity);
-    return true;
 }
 
 } // namespace qm

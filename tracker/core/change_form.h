@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 namespace qm {
 
 struct AppState;
@@ -45,6 +47,9 @@ public:
     // Closes the running activity and records the new one; false when no activity is chosen
     // (the dialog then stays open).
     bool confirm();
+    // The change itself, once the fields have given the activity, its comment and its duration
+    // (AppState::kRunning while it runs): the running activity ends at the change time.
+    void changeTo(const QString &activity, const QString &comment, std::int32_t duration);
 
 private:
     void checkEditedTimes();

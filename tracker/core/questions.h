@@ -8,6 +8,9 @@
 
 namespace qm {
 
+// What the user makes of an absence offered on their return.
+enum class AbsenceAnswer { CountPause, ChangeActivity, Ignore };
+
 // Everything the program asks the user. The windows answer in the program, tests in theirs.
 class Questions
 {
@@ -25,6 +28,9 @@ public:
     virtual void warn(const QString &title, const QString &text) = 0;
     // A plain piece of news with a single button: something was put right, nothing is wrong.
     virtual void inform(const QString &title, const QString &text) = 0;
+
+    // The absence window, modal; the close box and Escape ignore the absence.
+    virtual AbsenceAnswer askAbsence(const QString &text) = 0;
 };
 
 } // namespace qm

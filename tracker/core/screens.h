@@ -29,6 +29,12 @@ public:
     // Whether a window that keeps the main window away is on screen (start window, first-run
     // window, editor, message window, change dialog).
     virtual bool isOtherWindowVisible() const = 0;
+    // Whether one of those, or any other modal window of the program, waits for the user: the
+    // absence window must not open over it.
+    virtual bool isModalWindowOpen() const = 0;
+
+    // The absences settings window, modal: returns when it is closed.
+    virtual void runAbsenceSettings() = 0;
 
     virtual void addTrayIcon() = 0;
     virtual void removeTrayIcon() = 0;

@@ -24,6 +24,7 @@ Tracker::Tracker(const QString &programFolder, const Clock &clock, Questions &qu
     , m_day(m_state, m_history, clock, questions)
     , m_changeForm(m_state, m_day)
     , m_editor(m_state.settings, questions)
+    , m_absences(*this, clock, questions, screens)
 {
     m_state.journalPath = programFile(programFolder, kJournalFileName);
     m_state.settingsPath = programFile(programFolder, kSettingsFileName);
@@ -276,15 +277,21 @@ void Tracker::openChangeDialog()
     m_screens.runChangeDialog();
 }
 
+bool Tracker::hasRoomForChange()
+{
+    if (!m_day.isHistoryFull())
+        return true;
+    m_questions.warn(QStringLiteral("Quillmere - Historique plein"),
+        QStringLiteral("L'historique de la journée ne peut pas contenir plus de "
+                       "%1 lignes.\nTerminez la journée pour continuer.")
+            .arg(kMaxDayRows));
+    return false;
+}
+
 bool Tracker::confirmChange()
 {
-    if (m_day.isHistoryFull()) {
-        m_questions.warn(QStringLiteral("Quillmere - Historique plein"),
-            QStringLiteral("L'historique de la journée ne peut pas contenir plus de "
-                           "%1 lignes.\nTerminez la journée pour continuer.")
-                .arg(kMaxDayRows));
+    if (!hasRoomForChange())
         return false;
-    }
     if (!m_changeForm.confirm())
         return false;
     m_screens.hideChangeDialog();
@@ -302,6 +309,31 @@ bool Tracker::confirmChange()
         RefreshMainWindow();
     }
     return true;
+}
+
+bool Tracker::recordChangeAt(const QDateTime &time, const QString &activity)
+{
+    if (m_ended || !hasRoomForChange())
+        return false;
+    m_state.changeTime = time;
+    m_changeForm.changeTo(activity, QString(), AppState::kRunning);
+    m_screens.updateMainWindow();
+    return true;
+}
+
+void Tracker::openChangeDialogAt(const QDateTime &time)
+{
+    if (m_ended || !m_state.changeEnabled)
+        return;
+    m_state.changeTime = time;
+    m_changeForm.proposeChangeTime();
+    openChangeDialog();
+}
+
+void Tracker::openAbsenceSettings()
+{
+    if (!m_ended)
+        m_screens.runAbsenceSettings();
 }
 
 void Tracker::changeDialogKeyPressed()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tracker/core/absences.h"
 #include "tracker/core/activity_editor.h"
 #include "tracker/core/app_state.h"
 #include "tracker/core/change_form.h"
@@ -41,6 +42,7 @@ public:
     Day &day() { return m_day; }
     ChangeForm &changeForm() { return m_changeForm; }
     ActivityEditor &editor() { return m_editor; }
+    Absences &absences() { return m_absences; }
 
     // From initialisation to the main window (or the editor on a first run).
     void start();
@@ -74,9 +76,17 @@ public:
     void closeDay();
     void quitWithoutSaving();
 
+    void openAbsenceSettings();
+
     // Change dialog.
     bool confirmChange();
     void changeDialogKeyPressed();
+
+    // A change at the given time, as the change dialog records it, with no comment and no
+    // duration; false when the history has no room left.
+    bool recordChangeAt(const QDateTime &time, const QString &activity);
+    // The change dialog with the given time proposed.
+    void openChangeDialogAt(const QDateTime &time);
 
     // Activity editor.
     void addActivity();
@@ -93,6 +103,8 @@ private:
     void initialise();
     bool runStartWindow();
     void refreshAndShowMainWindow();
+    // Tells the user when the history cannot take another row.
+    bool hasRoomForChange();
     // Ends without writing anything, so that a file the program cannot read is never replaced.
     void refuseUnreadableFile(const QString &path);
     void endProgram();
@@ -106,6 +118,7 @@ private:
     Day m_day;
     ChangeForm m_changeForm;
     ActivityEditor m_editor;
+    Absences m_absences;
     QByteArray m_savedSettings;
     QByteArray m_failedSettings;
     bool m_ended = false;

@@ -66,6 +66,16 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     quit->setObjectName(QStringLiteral("mnuQuit"));
     QAction *hardQuit = m_trayMenu->addAction(QStringLiteral("Quitter sans sauvegarder"));
     hardQuit->setObjectName(QStringLiteral("mnuHardQuit"));
+    QAction *absences = m_trayMenu->addAction(QStringLiteral("Absences…"));
+    absences->setObjectName(QStringLiteral("mnuAbsences"));
+    connect(absences, &QAction::triggered, this,
+        unlessModal([this] { m_tracker.openAbsenceSettings(); }));
+    // Without a notification area, its menu is the window's own context menu.
+    if (!m_trayAvailable) {
+        setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_trayMenu->popup(mapToGlobal(at)); });
+    }
     menuBar()->addMenu(m_trayMenu)->setVisible(false);
     menuBar()->hide();
     // The change dialog over the window that Changer belongs to, with the change time that

@@ -1,6 +1,8 @@
 #include "tracker/ui/window_set.h"
 
 #include "tracker/ui/frm_about.h"
+#include "tracker/ui/frm_absence.h"
+#include "tracker/ui/frm_absences.h"
 #include "tracker/ui/frm_edit.h"
 #include "tracker/ui/frm_first_exe.h"
 #include "tracker/ui/frm_message.h"
@@ -30,6 +32,8 @@ void WindowSet::attach(Tracker &tracker)
     m_firstExe = std::make_unique<frmFirstExe>();
     m_message = std::make_unique<frmMessage>();
     m_tray = std::make_unique<TrayIcon>(tracker, m_main->trayMenu());
+    m_absence = std::make_unique<frmAbsence>();
+    m_absences = std::make_unique<frmAbsences>(tracker);
 }
 
 void WindowSet::showWelcome()
@@ -89,6 +93,16 @@ bool WindowSet::isOtherWindowVisible() const
         || m_message->isVisible() || m_select->isVisible();
 }
 
+bool WindowSet::isModalWindowOpen() const
+{
+    return isOtherWindowVisible() || QApplication::activeModalWidget();
+}
+
+void WindowSet::runAbsenceSettings()
+{
+    m_absences->run();
+}
+
 void WindowSet::addTrayIcon()
 {
     m_tray->AddTrayIcon();
@@ -102,7 +116,7 @@ void WindowSet::removeTrayIcon()
 void WindowSet::endProgram()
 {
     const QList<QWidget *> windows { m_main.get(), m_select.get(), m_edit.get(), m_about.get(),
-        m_firstExe.get(), m_message.get() };
+        m_firstExe.get(), m_message.get(), m_absence.get(), m_absences.get() };
     for (QWidget *window : windows)
         window->hide();
     if (m_onEnd)
@@ -134,6 +148,15 @@ void WindowSet::warn(const QString &title, const QString &text)
 void WindowSet::inform(const QString &title, const QString &text)
 {
     QMessageBox::information(QApplication::activeWindow(), title, text);
+}
+
+} // namespace qm
+
+namespace qm {
+
+AbsenceAnswer WindowSet::askAbsence(const QString &text)
+{
+    return m_absence->ask(text);
 }
 
 } // namespace qm

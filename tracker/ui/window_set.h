@@ -11,6 +11,8 @@ namespace qm {
 class Tracker;
 class TrayIcon;
 class frmAbout;
+class frmAbsence;
+class frmAbsences;
 class frmEdit;
 class frmFirstExe;
 class frmMessage;
@@ -35,6 +37,8 @@ public:
     frmFirstExe *welcomeWindow() const { return m_firstExe.get(); }
     frmMessage *messageWindow() const { return m_message.get(); }
     TrayIcon *trayIcon() const { return m_tray.get(); }
+    frmAbsence *absenceWindow() const { return m_absence.get(); }
+    frmAbsences *absenceSettingsWindow() const { return m_absences.get(); }
 
     void showWelcome() override;
     bool runStartWindow() override;
@@ -47,6 +51,8 @@ public:
     void hideEditor() override;
     bool isEditorVisible() const override;
     bool isOtherWindowVisible() const override;
+    bool isModalWindowOpen() const override;
+    void runAbsenceSettings() override;
     void addTrayIcon() override;
     void removeTrayIcon() override;
     void endProgram() override;
@@ -55,6 +61,7 @@ public:
     std::optional<QString> askText(const QString &prompt, const QString &title) override;
     void warn(const QString &title, const QString &text) override;
     void inform(const QString &title, const QString &text) override;
+    AbsenceAnswer askAbsence(const QString &text) override;
 
 private:
     bool m_trayAvailable;
@@ -66,6 +73,8 @@ private:
     std::unique_ptr<frmFirstExe> m_firstExe;
     std::unique_ptr<frmMessage> m_message;
     std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<frmAbsence> m_absence;
+    std::unique_ptr<frmAbsences> m_absences;
 };
 
 } // namespace qm

@@ -1,0 +1,275 @@
+#include "rig.h"
+#include "tests/support/locale.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+using namespace qm;
+using namespace qm::test;
+
+Q_DECLARE_METATYPE(qm::AbsenceAnswer)
+
+namespace {
+
+QDateTime at(int day, const char *time)
+{
+    return makeDateTime(QDate(2026, 12, day), QTime::fromString(QString::fromLatin1(time)));
+}
+
+// A day whose changes are made through the change dialog, with the absence watch over a fake
+// desktop.
+struct AbsenceRig : Rig
+{
+    AbsenceRig() { tracker.absences().setIdleSource(&idle); }
+
+    AbsenceWatch &watch() { return *tracker.absences().watch(); }
+    // The core follows its commands once they are done, from the event loop.
+    void settle() { QCoreApplication::processEvents(); }
+
+    // Starts the day at 09:00 and makes the changes "index@hh:mm:ss[@comment[@minutes]]" in turn,
+    // each at its time.
+    void startWith(
+        const QStringList &changes, int day = 5, const QByteArray &settings = kThreeActivities)
+    {
+        clock.current = at(day, "09:00:00");
+        startDay(settings);
+        for (const QString &step : changes) {
+            const QString time = step.section(u'@', 1, 1);
+            clock.current = at(day, qPrintable(time));
+            change(step.section(u'@', 0, 0).toInt(), time, step.section(u'@', 3, 3), {},
+                step.section(u'@', 2, 2));
+        }
+        settle();
+    }
+
+    // The user works until `left`, is away until `back`, works 5 seconds more and is quiet
+    // again. The watch looks when its timer would, up to `until`.
+    void away(const QDateTime &left, const QDateTime &back, const QDateTime &until)
+    {
+        while (watch().isWatching()) {
+            const QDateTime next = clock.current.addMSecs(watch().nextLookMs());
+            if (next > until)
+                break;
+            clock.current = next;
+            const QDateTime input = next < left ? next
+                : next < back                   ? left
+                                                : std::min(next, back.addSecs(5));
+            idle.idleMs = input.msecsTo(next);
+            watch().look();
+            settle();
+        }
+    }
+
+    // Everything the two changes could have left different: the grid, the totals, the day file.
+    QStringList day()
+    {
+        QStringList cells;
+        for (int row = 0; row <= tracker.history().rowCount(); ++row)
+            for (int column = 0; column < HistoryModel::ColumnCount; ++column)
+                cells.append(cell(row, column));
+        return cells << QString::number(state().dayTotalMinutes)
+                     << QString::number(state().dayTotalWithoutPauseMinutes)
+                     << QString::fromUtf8(bytes(kDayFileName));
+    }
+
+    // Closes the day at 11:00 and returns the journal.
+    QByteArray journal()
+    {
+        showAt(11, 0);
+        tracker.closeDay();
+        return bytes(kJournalFileName);
+    }
+
+    FakeIdle idle;
+};
+
+} // namespace
+
+// When an absence is offered: the threshold, the running activity, the windows up, the day.
+class AbsenceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qm::test::useFrenchLocale(); }
+
+    void offer_data()
+    {
+        QTest::addColumn<QByteArray>("threshold"); // the settings' Absence line
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QDateTime>("left");
+        QTest::addColumn<QDateTime>("back");
+        QTest::addColumn<bool>("modal");
+        QTest::addColumn<QString>("offer"); // empty: none
+        const QStringList dossiers { "1@10:00:00" };
+        const auto row
+            = [](const char *name, const QByteArray &threshold, const QStringList &changes,
+                  const QDateTime &left, const QDateTime &back, bool modal, const char *offer) {
+                  QTest::newRow(name)
+                      << threshold << changes << left << back << modal << QString::fromUtf8(offer);
+              };
+        row("threshold just reached", "", dossiers, at(5, "10:20:00"), at(5, "10:35:01"), false,
+            "Aucune activité de votre part depuis 10:20:00 (16 min).");
+        row("threshold just missed", "", dossiers, at(5, "10:20:00"), at(5, "10:34:59"), false, "");
+        row("threshold of the settings", "Absence=2\r\n", dossiers, at(5, "10:20:00"),
+            at(5, "10:22:30"), false, "Aucune activité de votre part depuis 10:20:00 (3 min).");
+        row("threshold 0: off", "Absence=0\r\n", dossiers, at(5, "10:20:00"), at(5, "11:00:00"),
+            false, "");
+        row("pause running", "", { "1@10:00:00", "0@10:10:00" }, at(5, "10:20:00"),
+            at(5, "11:00:00"), false, "");
+        row("nothing recorded yet", "", {}, at(5, "09:10:00"), at(5, "10:00:00"), false, "");
+        row("fixed duration", "", { "1@10:00:00", "2@10:05:00@@120" }, at(5, "10:20:00"),
+            at(5, "11:00:00"), false, "");
+        row("modal window open, offered once it closes", "", dossiers, at(5, "10:20:00"),
+            at(5, "10:50:00"), true, "Aucune activité de votre part depuis 10:20:00 (30 min).");
+        row("away since the activity's first minute", "", dossiers, at(5, "10:00:10"),
+            at(5, "10:30:00"), false, "Aucune activité de votre part depuis 10:01:00 (29 min).");
+        row("too short once the first minute is left out", "", dossiers, at(5, "10:00:10"),
+            at(5, "10:15:30"), false, "");
+        row("back after midnight", "", { "1@23:00:00" }, at(5, "23:50:00"), at(6, "00:20:00"),
+            false, "");
+        row("left after midnight", "", { "1@23:00:00" }, at(6, "00:05:00"), at(6, "00:40:00"),
+            false, "");
+    }
+    void offer()
+    {
+        QFETCH(QByteArray, threshold);
+        QFETCH(QStringList, changes);
+        QFETCH(QDateTime, left);
+        QFETCH(QDateTime, back);
+        QFETCH(bool, modal);
+        AbsenceRig rig;
+        rig.startWith(changes, 5, kThreeActivities + threshold);
+        rig.screens.modalOpen = modal;
+        rig.away(left, back, back.addSecs(60));
+        QFETCH(QString, offer);
+        if (modal) {
+            QCOMPARE(rig.questions.absenceOffers, QStringList());
+            rig.screens.modalOpen = false;
+            rig.tracker.absences().follow();
+        }
+        QCOMPARE(
+            rig.questions.absenceOffers, offer.isEmpty() ? QStringList() : QStringList { offer });
+        // Offered once: the quiet that follows the return is no second absence.
+        rig.away(left, back, back.addSecs(3600));
+        QCOMPARE(rig.questions.absenceOffers.size(), offer.isEmpty() ? 0 : 1);
+    }
+
+    // While the user works, the desktop is asked once per threshold; while they are away,
+    // every 10 seconds; never more often; and not at all when nothing can be offered.
+    void looks_data()
+    {
+        QTest::addColumn<std::optional<qint64>>("idle");
+        QTest::addColumn<int>("nextLook");
+        QTest::newRow("working") << std::optional<qint64>(0) << 900'000;
+        QTest::newRow("quiet for a while") << std::optional<qint64>(600'000) << 300'000;
+        QTest::newRow("threshold close") << std::optional<qint64>(895'000) << 10'000;
+        QTest::newRow("away") << std::optional<qint64>(3'600'000) << 10'000;
+        QTest::newRow("desktop cannot say") << std::optional<qint64>() << 900'000;
+    }
+    void looks()
+    {
+        AbsenceRig rig;
+        rig.startWith({});
+        QCOMPARE(rig.watch().nextLookMs(), -1);
+        rig.clock.current = at(5, "10:00:00");
+        rig.change(1, "10:00:00");
+        rig.settle();
+        QFETCH(std::optional<qint64>, idle);
+        rig.idle.idleMs = idle;
+        rig.watch().look();
+        QTEST(rig.watch().nextLookMs(), "nextLook");
+        rig.change(0, "10:30:00");
+        rig.settle();
+        QCOMPARE(rig.watch().nextLookMs(), -1);
+    }
+
+    // Each answer leaves the day as the change dialog would have: the rows, the totals, the day
+    // file and, once the day is closed, the journal.
+    void answers_data()
+    {
+        QTest::addColumn<AbsenceAnswer>("answer");
+        QTest::addColumn<QStringList>("dialogChanges"); // what the user would have done instead
+        QTest::newRow("Compter une pause")
+            << AbsenceAnswer::CountPause << QStringList { "0@10:20:00", "1@10:50:06" };
+        QTest::newRow("Changer d'activité")
+            << AbsenceAnswer::ChangeActivity << QStringList { "2@10:20:00" };
+        QTest::newRow("Ignorer") << AbsenceAnswer::Ignore << QStringList();
+    }
+    void answers()
+    {
+        QFETCH(AbsenceAnswer, answer);
+        AbsenceRig rig;
+        rig.startWith({ "1@10:00:00@client" });
+        rig.questions.absenceAnswers = { answer };
+        QString proposed;
+        rig.screens.onChangeDialog = [&rig, &proposed] {
+            proposed = rig.fields().invokeTime;
+            rig.fields().activityIndex = 2;
+            rig.tracker.confirmChange();
+        };
+        rig.away(at(5, "10:20:00"), at(5, "10:50:01"), at(5, "10:51:00"));
+        QCOMPARE(rig.questions.absenceOffers.size(), 1);
+        QCOMPARE(proposed, answer == AbsenceAnswer::ChangeActivity ? "10:20:00" : "");
+
+        QFETCH(QStringList, dialogChanges);
+        AbsenceRig dialog;
+        dialog.startWith(QStringList { "1@10:00:00@client" } + dialogChanges);
+        QCOMPARE(rig.day(), dialog.day());
+        QCOMPARE(rig.journal(), dialog.journal());
+    }
+
+    // The question's own event loop may run any command: what it did wins over the answer.
+    void answerAfterOtherCommands_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<QStringList>("dialogChanges");
+        QTest::newRow("a change made") << "change" << QStringList { "3@10:51:00" };
+        QTest::newRow("a pause made") << "pause" << QStringList { "0@10:51:00" };
+        QTest::newRow("the day closed") << "close" << QStringList();
+    }
+    void answerAfterOtherCommands()
+    {
+        QFETCH(QString, meanwhile);
+        AbsenceRig rig;
+        rig.startWith({ "1@10:00:00" });
+        rig.questions.absenceAnswers = { AbsenceAnswer::CountPause };
+        rig.questions.onAbsence = [&] {
+            rig.clock.current = at(5, "10:51:00");
+            if (meanwhile == "close")
+                rig.tracker.closeDay();
+            else
+                rig.change(meanwhile == "pause" ? 0 : 3, "10:51:00");
+        };
+        rig.away(at(5, "10:20:00"), at(5, "10:50:01"), at(5, "10:51:00"));
+        QCOMPARE(rig.questions.absenceOffers.size(), 1);
+
+        QFETCH(QStringList, dialogChanges);
+        AbsenceRig dialog;
+        dialog.startWith(QStringList { "1@10:00:00" } + dialogChanges);
+        if (meanwhile == "close") {
+            dialog.tracker.closeDay();
+            QVERIFY(rig.tracker.hasEnded());
+            QCOMPARE(rig.bytes(kJournalFileName), dialog.bytes(kJournalFileName));
+            QVERIFY(!QFile::exists(rig.file(kDayFileName)));
+            return;
+        }
+        QCOMPARE(rig.day(), dialog.day());
+    }
+
+    // The setting window's choice is kept in the settings file at once.
+    void settingSaved()
+    {
+        AbsenceRig rig;
+        rig.startWith({ "1@10:00:00" });
+        rig.tracker.absences().setMinutes(0);
+        QVERIFY(!rig.tracker.absences().isWatching());
+        QVERIFY(rig.bytes(kSettingsFileName).endsWith("Comment=client\r\nAbsence=0\r\n"));
+        rig.tracker.absences().setMinutes(15);
+        QVERIFY(rig.tracker.absences().isWatching());
+        QVERIFY(rig.bytes(kSettingsFileName).endsWith("Comment=client\r\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(AbsenceTest)
+#include "absence_test.moc"

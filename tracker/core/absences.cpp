@@ -1,0 +1,158 @@
+#include "tracker/core/absences.h"
+
+#include "journal/datetime.h"
+#include "journal/text_formats.h"
+#include "tracker/core/questions.h"
+#include "tracker/core/screens.h"
+#include "tracker/core/tracker.h"
+
+#include <QScopeGuard>
+
+#include <algorithm>
+
+namespace qm {
+
+Absences::Absences(Tracker &tracker, const Clock &clock, Questions &questions, Screens &screens)
+    : m_tracker(tracker)
+    , m_clock(clock)
+    , m_questions(questions)
+    , m_screens(screens)
+{
+    m_retry.setInterval(AbsenceWatch::kShortestWaitMs);
+    connect(&m_retry, &QTimer::timeout, this, &Absences::offerWaiting);
+}
+
+Absences::~Absences() = default;
+
+void Absences::setIdleSource(IdleSource *source)
+{
+    m_watch.reset();
+    m_waiting.clear();
+    disconnect(&m_tracker.history(), nullptr, this, nullptr);
+    if (!source)
+        return;
+    m_watch = std::make_unique<AbsenceWatch>(
+        *source, m_clock, [this](const Absence &absence) { found(absence); });
+    // The running activity only ever changes with a row of the history. The commands are
+    // followed once they are done, not half-way through their changes.
+    HistoryModel *history = &m_tracker.history();
+    connect(history, &QAbstractItemModel::rowsInserted, this, &Absences::followSoon);
+    connect(history, &QAbstractItemModel::rowsRemoved, this, &Absences::followSoon);
+    connect(history, &QAbstractItemModel::modelReset, this, &Absences::followSoon);
+    connect(history, &QAbstractItemModel::dataChanged, this, &Absences::followSoon);
+}
+
+int Absences::minutes() const
+{
+    return m_tracker.state().settings.absenceMinutes;
+}
+
+void Absences::setMinutes(int minutes)
+{
+    m_tracker.state().settings.absenceMinutes = std::clamp(minutes, 0, kMaxAbsenceMinutes);
+    m_tracker.saveSettingsIfChanged();
+    follow();
+}
+
+void Absences::follow()
+{
+    if (!m_watch)
+        return;
+    if (isWatched())
+        m_watch->watch(minutes());
+    else
+        m_watch->stop();
+    offerWaiting();
+}
+
+void Absences::followSoon()
+{
+    if (m_followPending)
+        return;
+    m_followPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_followPending = false;
+            follow();
+        },
+        Qt::QueuedConnection);
+}
+
+bool Absences::isWatched() const
+{
+    const AppState &state = m_tracker.state();
+    return minutes() > 0 && !m_tracker.hasEnded() && state.isRunning()
+        && state.currentActivity != kStartActivity && state.currentActivity != kPauseActivity;
+}
+
+std::optional<Absence> Absences::offerable(Absence absence) const
+{
+    if (!isWatched())
+        return std::nullopt;
+    const AppState &state = m_tracker.state();
+    // The change dialog takes no change within the first minute of the running activity.
+    absence.start = std::max(absence.start, addMinutes(state.currentStart, 1));
+    // An absence over midnight is the change of day's business, which comes first.
+    const auto day = parseUserDate(state.dayDate);
+    if (!day || absence.start.date() != *day || absence.end.date() != *day)
+        return std::nullopt;
+    if (absence.start.secsTo(absence.end) < qint64(minutes()) * 60)
+        return std::nullopt;
+    return absence;
+}
+
+QString Absences::offerText(const Absence &absence)
+{
+    return QStringLiteral("Aucune activité de votre part depuis %1 (%2 min).")
+        .arg(timeText(absence.start.time()))
+        .arg(ElapsedMinutes(absence.start, absence.end));
+}
+
+void Absences::found(const Absence &absence)
+{
+    m_waiting.append(absence);
+    offerWaiting();
+}
+
+void Absences::offerWaiting()
+{
+    // The question's event loop runs the timers too: what they find joins the queue.
+    if (m_offering)
+        return;
+    m_offering = true;
+    const auto done = qScopeGuard([this] { m_offering = false; });
+    while (!m_waiting.isEmpty() && !m_tracker.hasEnded()) {
+        if (m_screens.isModalWindowOpen()) {
+            if (!m_retry.isActive())
+                m_retry.start();
+            return;
+        }
+        const std::optional<Absence> offer = offerable(m_waiting.takeFirst());
+        if (!offer)
+            continue;
+        const AbsenceAnswer reply = m_questions.askAbsence(offerText(*offer));
+        if (!m_tracker.hasEnded() && offerable(*offer) == offer)
+            answer(*offer, reply);
+    }
+    m_retry.stop();
+}
+
+void Absences::answer(const Absence &absence, AbsenceAnswer answer)
+{
+    switch (answer) {
+    case AbsenceAnswer::CountPause: {
+        const QString activity = m_tracker.state().currentActivity;
+        if (m_tracker.recordChangeAt(absence.start, kPauseActivity.toString()))
+            m_tracker.recordChangeAt(absence.end, activity);
+        break;
+    }
+    case AbsenceAnswer::ChangeActivity:
+        m_tracker.openChangeDialogAt(absence.start);
+        break;
+    case AbsenceAnswer::Ignore:
+        break;
+    }
+}
+
+} // namespace qm

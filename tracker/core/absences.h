@@ -1,0 +1,74 @@
+#pragma once
+
+#include "tracker/core/absence_watch.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+namespace qm {
+
+class Clock;
+class IdleSource;
+class Questions;
+class Screens;
+class Tracker;
+enum class AbsenceAnswer;
+
+// The absences of the running activity: when the desktop is watched, which absence is offered
+// to the user and what the answer records.
+//
+// An absence is offered once, as soon as no modal window of the program is up; it is checked
+// again just before it is offered and once more after the answer, since the question's own
+// event loop may have run any command of the program in between.
+class Absences : public QObject
+{
+public:
+    Absences(Tracker &tracker, const Clock &clock, Questions &questions, Screens &screens);
+    ~Absences() override;
+
+    // The desktop's idle time; without it, absences are never watched. Not owned.
+    void setIdleSource(IdleSource *source);
+    bool canWatch() const { return m_watch != nullptr; }
+    bool isWatching() const { return m_watch && m_watch->isWatching(); }
+    // The watch itself, for those who drive it without its timer.
+    AbsenceWatch *watch() const { return m_watch.get(); }
+
+    // The threshold in minutes, 0 when absences are not offered.
+    int minutes() const;
+    // Takes a threshold from the settings window and saves the settings.
+    void setMinutes(int minutes);
+
+    // Starts or stops the watch as the day and the threshold say, and offers what waited for
+    // a modal window to close.
+    void follow();
+
+    // The offer window's text.
+    static QString offerText(const Absence &absence);
+
+private:
+    bool isWatched() const;
+    // The part of the absence the running activity can give up, when it is worth offering.
+    std::optional<Absence> offerable(Absence absence) const;
+    void followSoon();
+    void found(const Absence &absence);
+    void offerWaiting();
+    void answer(const Absence &absence, AbsenceAnswer answer);
+
+    Tracker &m_tracker;
+    const Clock &m_clock;
+    Questions &m_questions;
+    Screens &m_screens;
+    std::unique_ptr<AbsenceWatch> m_watch;
+    QList<Absence> m_waiting;
+    // Looks again for a moment without a modal window, while an absence waits for one.
+    QTimer m_retry;
+    bool m_offering = false;
+    bool m_followPending = false;
+};
+
+} // namespace qm
