@@ -44,9 +44,7 @@ void SessionIdleUnit::learn(quint32 reading, qint64 now)
         return;
     }
     const bool secondsGrowth = std::llabs(growth * kMsPerSecond - gap) <= kSecondsSlackMs;
-    // Read as seconds, the idle time must also cover the whole gap.
-    const bool coversGap = qint64(reading) * kMsPerSecond + kSecondsSlackMs >= gap;
-    m_secondsInARow = secondsGrowth && coversGap ? m_secondsInARow + 1 : 0;
+    m_secondsInARow = secondsGrowth ? m_secondsInARow + 1 : 0;
     if (m_secondsInARow >= kSecondsEvidence)
         m_unit = Unit::Seconds;
 }
