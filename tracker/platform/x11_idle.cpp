@@ -9,9 +9,9 @@ namespace qm {
 
 std::unique_ptr<X11Idle> X11Idle::onThisDisplay()
 {
-    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    // Other platforms than xcb have no such interface.
+    const auto *x11
+        = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     Display *display = x11 ? x11->display() : nullptr;
     int eventBase = 0;
     int errorBase = 0;
