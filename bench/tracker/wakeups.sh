@@ -16,7 +16,6 @@ pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 base='User=-\r\nMessage=1=Faux\r\nMessage=2=Faux\r\nActivity=Dossiers\r\nActivity=Réunion\r\n'
-base+='Comment=(aucun)\r\n'
 if [ $# -eq 0 ]; then
     printf "${base}Absence=0\r\n" >"$work/absences off.ini"
     printf "$base" >"$work/absences on.ini"
@@ -31,8 +30,12 @@ export DISPLAY=:$(cat "$work/display")
 "$helper" tray >"$work/tray" 2>/dev/null &
 pids+=($!)
 until [ -s "$work/tray" ]; do sleep 0.1; done
-# The program must not reach the desktop services of whoever runs the measure.
-unset DBUS_SESSION_BUS_ADDRESS
+# The program must not reach the desktop services of whoever runs the measure: it gets a
+# session bus of its own, where none answers.
+dbus-daemon --session --nofork --nopidfile --print-address=1 >"$work/bus" 2>/dev/null &
+pids+=($!)
+until [ -s "$work/bus" ]; do sleep 0.1; done
+export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
 
 # One line per thread: its id, voluntary and involuntary context switches.
 switches() {
