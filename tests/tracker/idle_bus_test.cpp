@@ -1,7 +1,5 @@
 #include "tests/tracker/idle_rig.h"
 #include "tracker/platform/desktop_idle.h"
-#include "tracker/platform/mutter_idle.h"
-#include "tracker/platform/screen_saver_idle.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
@@ -13,17 +11,6 @@ namespace {
 
 enum class Presence { Absent, Answers, Fails };
 using Readings = QList<QPair<qint64, uint>>;
-
-QString backendName(IdleSource *source)
-{
-    if (!source)
-        return QStringLiteral("none");
-    if (dynamic_cast<MutterIdle *>(source))
-        return QStringLiteral("compositor");
-    if (dynamic_cast<ScreenSaverIdle *>(source))
-        return QStringLiteral("screen saver");
-    return QStringLiteral("other");
-}
 
 } // namespace
 
@@ -84,14 +71,11 @@ void IdleBusTest::answer_data()
         << "compositor" << Presence::Answers << QVariant::fromValue(quint64(6000000000))
         << std::optional<qint64>(6000000000);
     QTest::newRow("compositor fails") << "compositor" << Presence::Fails << noReply << nothing;
-    QTest::newRow("compositor absent") << "compositor" << Presence::Absent << noReply << nothing;
     QTest::newRow("compositor, wrong type") << "compositor" << Presence::Answers
                                             << QVariant::fromValue(QStringLiteral("12")) << nothing;
     QTest::newRow("screen saver") << "screen saver" << Presence::Answers
                                   << QVariant::fromValue(uint(1234)) << std::optional<qint64>(1234);
     QTest::newRow("screen saver fails") << "screen saver" << Presence::Fails << noReply << nothing;
-    QTest::newRow("screen saver absent")
-        << "screen saver" << Presence::Absent << noReply << nothing;
 }
 
 void IdleBusTest::answer()
@@ -104,7 +88,7 @@ void IdleBusTest::answer()
     const bool compositor = backend == QLatin1String("compositor");
     const auto fake = service(backend, presence,
         compositor ? QStringLiteral("GetIdletime") : QStringLiteral("GetSessionIdleTime"), reply);
-    QCOMPARE(fake != nullptr, presence != Presence::Absent);
+    QVERIFY(fake);
     std::unique_ptr<IdleSource> source;
     if (compositor)
         source = std::make_unique<MutterIdle>(QDBusConnection::sessionBus());

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "tracker/platform/mutter_idle.h"
+#include "tracker/platform/screen_saver_idle.h"
+#include "tracker/platform/x11_idle.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
@@ -99,6 +103,18 @@ private:
     // An invalid value answers an error.
     QMap<QString, QVariant> m_answers;
 };
+
+// Which backend the desktop's choice fell on.
+inline QString backendName(IdleSource *source)
+{
+    if (dynamic_cast<MutterIdle *>(source))
+        return QStringLiteral("compositor");
+    if (dynamic_cast<ScreenSaverIdle *>(source))
+        return QStringLiteral("screen saver");
+    if (dynamic_cast<X11Idle *>(source))
+        return QStringLiteral("X server");
+    return source ? QStringLiteral("other") : QStringLiteral("none");
+}
 
 inline std::unique_ptr<FakeDesktopService> fakeMutter(const QString &busAddress)
 {

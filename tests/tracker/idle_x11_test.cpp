@@ -1,8 +1,5 @@
 #include "tests/tracker/idle_rig.h"
 #include "tracker/platform/desktop_idle.h"
-#include "tracker/platform/mutter_idle.h"
-#include "tracker/platform/screen_saver_idle.h"
-#include "tracker/platform/x11_idle.h"
 
 #include <QGuiApplication>
 
@@ -43,17 +40,6 @@ bool movePointerTo(int x, int y)
     return QProcess::execute(QStringLiteral("xdotool"),
                { QStringLiteral("mousemove"), QString::number(x), QString::number(y) })
         == 0;
-}
-
-QString backendName(IdleSource *source)
-{
-    if (dynamic_cast<MutterIdle *>(source))
-        return QStringLiteral("compositor");
-    if (dynamic_cast<ScreenSaverIdle *>(source))
-        return QStringLiteral("screen saver");
-    if (dynamic_cast<X11Idle *>(source))
-        return QStringLiteral("X server");
-    return source ? QStringLiteral("other") : QStringLiteral("none");
 }
 
 } // namespace
