@@ -32,8 +32,8 @@ ScreenSaverIdle::ScreenSaverIdle(const QDBusConnection &bus, SteadyClock clock)
 {
     m_bus.connect(kService, kPath, kInterface, QStringLiteral("ActiveChanged"), this,
         SLOT(activeChanged(bool)));
-    // Locked before the program started: the lock's own moment is unknown, and now is the
-    // latest it can have been.
+    // Locked before the watch began: the lock's own moment is unknown, and now is the latest
+    // it can have been.
     const QDBusReply<bool> active
         = callQuickly(m_bus, kService, kPath, kInterface, QStringLiteral("GetActive"));
     if (active.isValid() && active.value())
