@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 preset=${1:-dev}
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool
+          libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool libxss-dev dbus-daemon
           fonts-dejavu-core qt6-translations-l10n strace desktop-file-utils clang-format
           imagemagick) # imagemagick: its import takes the README's pictures (tools/screenshots.sh)
 missing=()

@@ -1,0 +1,129 @@
+#include "tests/tracker/idle_rig.h"
+#include "tracker/platform/desktop_idle.h"
+
+#include <QGuiApplication>
+
+using namespace qm;
+using namespace qm::test;
+
+namespace {
+
+// An X server of the test's own: the idle time of a desktop in use would make no test.
+class PrivateXServer
+{
+public:
+    bool start()
+    {
+        // The server picks a free display itself and writes its number on the descriptor.
+        m_server.start(QStringLiteral("Xvfb"),
+            { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                QStringLiteral("0"), QStringLiteral("640x480x24"), QStringLiteral("-nolisten"),
+                QStringLiteral("tcp") });
+        if (!m_server.waitForStarted() || !m_server.waitForReadyRead(10000))
+            return false;
+        const QByteArray display = m_server.readLine().trimmed();
+        qputenv("DISPLAY", ':' + display);
+        return !display.isEmpty();
+    }
+    ~PrivateXServer()
+    {
+        m_server.kill();
+        m_server.waitForFinished();
+    }
+
+private:
+    QProcess m_server;
+};
+
+bool movePointerTo(int x, int y)
+{
+    return QProcess::execute(QStringLiteral("xdotool"),
+               { QStringLiteral("mousemove"), QString::number(x), QString::number(y) })
+        == 0;
+}
+
+} // namespace
+
+class IdleX11Test : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit IdleX11Test(const QString &busAddress)
+        : m_busAddress(busAddress)
+    { }
+
+private slots:
+    void inputResetsTheIdleTime();
+    void choice_data();
+    void choice();
+
+private:
+    QString m_busAddress;
+};
+
+void IdleX11Test::inputResetsTheIdleTime()
+{
+    const auto source = X11Idle::onThisDisplay();
+    QVERIFY(source);
+    QVERIFY(movePointerTo(10, 10));
+    const qint64 first = source->idleMilliseconds().value_or(-1);
+    QVERIFY(first >= 0);
+    QTRY_VERIFY_WITH_TIMEOUT(source->idleMilliseconds().value_or(-1) >= first + 1000, 30000);
+
+    const qint64 beforeInput = source->idleMilliseconds().value_or(-1);
+    QVERIFY(movePointerTo(200, 150));
+    const qint64 afterInput = source->idleMilliseconds().value_or(-1);
+    QCOMPARE_GE(afterInput, 0);
+    QCOMPARE_LT(afterInput, beforeInput - 500);
+}
+
+void IdleX11Test::choice_data()
+{
+    QTest::addColumn<bool>("compositor");
+    QTest::addColumn<QVariant>("screenSaverReply");
+    QTest::addColumn<QString>("chosen");
+
+    const QVariant screenSaverAnswers = QVariant::fromValue(uint(3000));
+    const QVariant screenSaverFails;
+    QTest::newRow("compositor before the X server") << true << screenSaverAnswers << "compositor";
+    QTest::newRow("screen saver before the X server")
+        << false << screenSaverAnswers << "screen saver";
+    QTest::newRow("screen saver fails") << false << screenSaverFails << "X server";
+}
+
+void IdleX11Test::choice()
+{
+    QFETCH(bool, compositor);
+    QFETCH(QVariant, screenSaverReply);
+    QFETCH(QString, chosen);
+
+    std::unique_ptr<FakeDesktopService> mutter;
+    if (compositor) {
+        mutter = fakeMutter(m_busAddress);
+        mutter->answer(QStringLiteral("GetIdletime"), QVariant::fromValue(quint64(2000)));
+        QVERIFY(mutter->appear());
+    }
+    const auto saver = fakeScreenSaver(m_busAddress);
+    saver->answer(QStringLiteral("GetSessionIdleTime"), screenSaverReply);
+    QVERIFY(saver->appear());
+    const std::unique_ptr<IdleSource> source = desktopIdleSource();
+    QCOMPARE(backendName(source.get()), chosen);
+}
+
+int main(int argc, char *argv[])
+{
+    // Both must run before the application connects to its display and its session bus.
+    PrivateXServer server;
+    PrivateSessionBus bus;
+    if (!server.start() || !bus.start()) {
+        qCritical("no private X server or session bus");
+        return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication app(argc, argv);
+    IdleX11Test test(bus.address());
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "idle_x11_test.moc"
