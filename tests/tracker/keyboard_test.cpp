@@ -2,6 +2,8 @@
 #include "window_rig.h"
 
 #include "tracker/ui/frm_about.h"
+#include "tracker/ui/frm_absence.h"
+#include "tracker/ui/frm_absences.h"
 #include "tracker/ui/frm_edit.h"
 #include "tracker/ui/frm_first_exe.h"
 #include "tracker/ui/frm_message.h"
@@ -133,7 +135,8 @@ private slots:
         program.startNormally();
         for (QWidget *window : std::initializer_list<QWidget *> { program.main(),
                  program.windows.changeDialog(), program.windows.editor(),
-                 program.windows.startWindow(), program.windows.welcomeWindow() })
+                 program.windows.startWindow(), program.windows.welcomeWindow(),
+                 program.windows.absenceWindow(), program.windows.absenceSettingsWindow() })
             checkMnemonics(window);
         frmMessage *messages = program.windows.messageWindow();
         for (auto code : { StockMessage::Code::Recovery, StockMessage::Code::JournalRowsShown,

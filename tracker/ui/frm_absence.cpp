@@ -1,5 +1,6 @@
 #include "tracker/ui/frm_absence.h"
 
+#include "tracker/ui/mnemonic_buttons.h"
 #include "tracker/ui/program_icon.h"
 
 #include <QHBoxLayout>
@@ -33,10 +34,12 @@ frmAbsence::frmAbsence(QWidget *parent)
               });
               return command;
           };
-    button("cmdPause", QStringLiteral("Compter une pause"), AbsenceAnswer::CountPause)
-        ->setDefault(true);
-    button("cmdChange", QStringLiteral("Changer d'activité"), AbsenceAnswer::ChangeActivity);
-    button("cmdIgnore", QStringLiteral("Ignorer"), AbsenceAnswer::Ignore);
+    QPushButton *pause
+        = button("cmdPause", QStringLiteral("Compter une pause"), AbsenceAnswer::CountPause);
+    pause->setDefault(true);
+    giveMnemonics({ pause,
+        button("cmdChange", QStringLiteral("Changer d'activité"), AbsenceAnswer::ChangeActivity),
+        button("cmdIgnore", QStringLiteral("Ignorer"), AbsenceAnswer::Ignore) });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_text);

@@ -1,6 +1,7 @@
 #include "tracker/ui/frm_absences.h"
 
 #include "tracker/core/tracker.h"
+#include "tracker/ui/mnemonic_buttons.h"
 #include "tracker/ui/program_icon.h"
 
 #include <QCheckBox>
@@ -40,6 +41,8 @@ frmAbsences::frmAbsences(Tracker &tracker, QWidget *parent)
     auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     cancel->setAutoDefault(false);
+
+    giveMnemonics({ ok, cancel, m_offer });
 
     auto *setting = new QHBoxLayout;
     setting->addWidget(m_offer);
