@@ -69,7 +69,14 @@ for settings in "$@"; do
     until window=$(xdotool search --onlyvisible --name "Quillmere - v $version" 2>/dev/null); do
         sleep 0.1
     done
-    "$helper" close "$window"
+    # An activity under way, as after a change: the change dialog takes the first activity of
+    # the list and goes back to the notification area when confirmed.
+    xdotool mousemove --window "$window" 100 48 click 1
+    until xdotool search --onlyvisible --name "^Quillmere - Sélection de l'activité" >/dev/null 2>&1; do
+        sleep 0.1
+    done
+    sleep 0.5
+    xdotool key --delay 80 Tab Tab Tab D Tab Tab Tab Tab space
     while xdotool search --onlyvisible --name "Quillmere - v $version" >/dev/null 2>&1; do
         sleep 0.1
     done
