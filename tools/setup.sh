@@ -7,7 +7,8 @@ preset=${1:-dev}
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool
-          fonts-dejavu-core qt6-translations-l10n strace desktop-file-utils clang-format)
+          fonts-dejavu-core qt6-translations-l10n strace desktop-file-utils clang-format
+          qt6-tools-dev qt6-l10n-tools python3)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
