@@ -2,6 +2,7 @@
 #include "installer/platform/system_platform.h"
 #include "installer/ui/message_questions.h"
 #include "installer/ui/wizard.h"
+#include "language/ui_language.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    qm::installUiLanguage(QStringLiteral("install"));
     QApplication::setQuitOnLastWindowClosed(false);
     // The release set's own tests cannot click into this process. Given a folder here, the
     // wizard goes through its windows keeping every default, and tells the outcome by its exit

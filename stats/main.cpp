@@ -1,4 +1,5 @@
 #include "journal/datetime.h"
+#include "language/ui_language.h"
 #include "stats/core/qmstat.h"
 #include "stats/ui/frm_main.h"
 #include "stats/ui/user_notice.h"
@@ -6,9 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -37,11 +36,7 @@ int main(int argc, char *argv[])
     sinceStart.start();
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
-    // The system's own dialogs (the exports' save dialog) speak the program's language.
-    QTranslator systemTexts;
-    if (systemTexts.load(
-            QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&systemTexts);
+    qm::installUiLanguage(QStringLiteral("qmstat"));
 
     qm::stats::QMstat stats;
     stats.InitPaths(QCoreApplication::applicationDirPath());

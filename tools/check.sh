@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The house rules a machine can check: every C++ file formatted, includes running one way only
-# (ui -> core -> journal), and no code written twice. Exits non-zero on the first rule broken.
+# (ui -> core -> journal), every text of the windows translated, and no code written twice.
+# Exits non-zero on the first rule broken.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 status=0
@@ -35,6 +36,10 @@ if [ -n "$wrong" ]; then
     echo "journal/ and the cores may include neither a window header nor a Qt Widgets one." >&2
     status=1
 fi
+
+echo "-- translations"
+bash tools/check_ts.sh || status=1
+bash tools/check_tr.sh || status=1
 
 echo "-- duplicates"
 if command -v duplicates >/dev/null; then

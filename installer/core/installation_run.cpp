@@ -14,15 +14,23 @@ namespace qm::install {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-const QString kDone = QStringLiteral("  terminé");
-const QString kErrorTitle = QStringLiteral("Erreur");
-const QString kMissingMessage
-    = QStringLiteral("    Certains fichiers sont absents - voir le log    ");
-const QString kCopyMessage = QStringLiteral("    Erreur pendant la copie - voir le log    ");
-const QString kInUse = QStringLiteral(" : ERREUR, fichier existant et utilisé");
-const QString kNotPlaced = QStringLiteral(" : ERREUR, copie impossible");
-const QString kWriteMessage = QStringLiteral("    Erreur pendant l'écriture - voir le log    ");
-const QString kNotWritten = QStringLiteral(" : ERREUR, écriture impossible");
+// Translated where they are used: the translation is installed once these exist.
+const char *const kDone = QT_TRANSLATE_NOOP("InstallationRun", "  terminé");
+const char *const kErrorTitle = QT_TRANSLATE_NOOP("InstallationRun", "Erreur");
+const char *const kMissingMessage
+    = QT_TRANSLATE_NOOP("InstallationRun", "    Certains fichiers sont absents - voir le log    ");
+const char *const kCopyMessage
+    = QT_TRANSLATE_NOOP("InstallationRun", "    Erreur pendant la copie - voir le log    ");
+//: After a file name in the log.
+const char *const kInUse
+    = QT_TRANSLATE_NOOP("InstallationRun", " : ERREUR, fichier existant et utilisé");
+//: After a file name in the log.
+const char *const kNotPlaced = QT_TRANSLATE_NOOP("InstallationRun", " : ERREUR, copie impossible");
+const char *const kWriteMessage
+    = QT_TRANSLATE_NOOP("InstallationRun", "    Erreur pendant l'écriture - voir le log    ");
+//: After a file name in the log.
+const char *const kNotWritten
+    = QT_TRANSLATE_NOOP("InstallationRun", " : ERREUR, écriture impossible");
 
 // The calendar day of a file as a number, so that two copies made on the same day at different
 // times count as the same version.
@@ -50,20 +58,20 @@ FinishButton InstallationRun::RunInstallation(
 {
     m_finishChanged = finishChanged;
     if (!checkFiles())
-        return fail(kMissingMessage);
+        return fail(tr(kMissingMessage));
     createInstallFolder();
     if (!placeComponents() || !copyProgramFiles())
-        return fail(kCopyMessage);
-    header(QStringLiteral("Création des raccourcis..."));
+        return fail(tr(kCopyMessage));
+    header(tr("Création des raccourcis..."));
     const bool shortcutsMade = CreateShortcuts(choice);
     if (shortcutsMade)
-        m_log.append(kDone);
+        m_log.append(tr(kDone));
     // Written after a failed shortcut too, so that the uninstaller can remove those that were
     // made; and before the end is announced, so that a run without it is never a success.
     const bool dataWritten = writeUninstallFile();
     if (!shortcutsMade || !dataWritten)
-        return fail(kWriteMessage);
-    header(QStringLiteral("INSTALLATION TERMINEE"));
+        return fail(tr(kWriteMessage));
+    header(tr("INSTALLATION TERMINEE"));
     FinishButton finish;
     finish.enabled = true;
     showFinish(finish);
@@ -72,32 +80,31 @@ FinishButton InstallationRun::RunInstallation(
 
 bool InstallationRun::checkFiles()
 {
-    header(QStringLiteral("Vérification des fichiers nécessaires..."));
+    header(tr("Vérification des fichiers nécessaires..."));
     bool complete = true;
     for (const PayloadEntry &entry : m_payload.entries) {
         if (!m_platform.fileExists(joinPath(m_state.SourceDir, entry.source))) {
-            m_log.append(kCrLf + QStringLiteral("  ERREUR : ") + entry.source
-                + QStringLiteral(" est absent"));
+            m_log.append(kCrLf + tr("  ERREUR : %1 est absent").arg(entry.source));
             complete = false;
         }
     }
     if (complete)
-        m_log.append(kDone);
+        m_log.append(tr(kDone));
     return complete;
 }
 
 void InstallationRun::createInstallFolder()
 {
-    header(QStringLiteral("Création des dossiers..."));
+    header(tr("Création des dossiers..."));
     // A folder that is not usable is left alone: the first program file copy then reports it.
     if (isUsableFolder(installFolder()) && !m_platform.folderExists(installFolder()))
         m_platform.createFolder(installFolder());
-    m_log.append(kDone);
+    m_log.append(tr(kDone));
 }
 
 bool InstallationRun::placeComponents()
 {
-    header(QStringLiteral("Enregistrement des composants..."));
+    header(tr("Enregistrement des composants..."));
     const QString systemFolder = joinPath(m_state.WinDir, QStringLiteral("system32"));
     for (qsizetype i = 0; i < m_payload.componentCount; ++i) {
         const PayloadEntry &entry = m_payload.entries.at(i);
@@ -106,30 +113,33 @@ bool InstallationRun::placeComponents()
         if (!m_platform.fileExists(installed)) {
             // An unplaced component must not be registered nor reported as registered.
             if (!isUsableFolder(m_state.WinDir) || !m_platform.copyFile(shipped, installed)) {
-                item(entry.source, kNotPlaced);
+                item(entry.source, tr(kNotPlaced));
                 continue;
             }
             registerComponent(entry.source);
-            item(entry.source, QStringLiteral(" : enregistré"));
+            //: After a file name in the log.
+            item(entry.source, tr(" : enregistré"));
             continue;
         }
         const int shippedStamp = dayStamp(m_platform.lastModified(shipped));
         const int installedStamp = dayStamp(m_platform.lastModified(installed));
         if (shippedStamp <= installedStamp) {
-            item(entry.source, QStringLiteral(" : existe déja sur votre système"));
+            //: After a file name in the log.
+            item(entry.source, tr(" : existe déja sur votre système"));
             continue;
         }
         if (entry.target != kForcedMode) {
-            item(
-                entry.source, QStringLiteral(" : une version antérieure existe sur votre système"));
+            //: After a file name in the log.
+            item(entry.source, tr(" : une version antérieure existe sur votre système"));
             continue;
         }
         if (!m_platform.copyFile(shipped, installed)) {
-            item(entry.source, kInUse);
+            item(entry.source, tr(kInUse));
             return false;
         }
         registerComponent(entry.source);
-        item(entry.source, QStringLiteral(" : une version antérieure a été mise à jour"));
+        //: After a file name in the log.
+        item(entry.source, tr(" : une version antérieure a été mise à jour"));
     }
     return true;
 }
@@ -147,15 +157,15 @@ void InstallationRun::registerComponent(const QString &name)
 
 bool InstallationRun::copyProgramFiles()
 {
-    header(QStringLiteral("Copie des fichiers..."));
+    header(tr("Copie des fichiers..."));
     for (qsizetype i = m_payload.componentCount; i < m_payload.entries.size(); ++i) {
         const PayloadEntry &entry = m_payload.entries.at(i);
         if (!copyInto(installFolder(), joinPath(m_state.SourceDir, entry.source), entry.target)) {
-            item(entry.target, kInUse);
+            item(entry.target, tr(kInUse));
             return false;
         }
     }
-    m_log.append(kDone);
+    m_log.append(tr(kDone));
     return true;
 }
 
@@ -201,7 +211,7 @@ bool InstallationRun::makeShortcut(
     shortcut.iconLocation = shortcut.targetPath + QStringLiteral(", 0");
     if (m_platform.createShortcut(shortcut))
         return true;
-    item(shortcutFilePath(shortcut.linkPath), kNotWritten);
+    item(shortcutFilePath(shortcut.linkPath), tr(kNotWritten));
     return false;
 }
 
@@ -213,7 +223,7 @@ bool InstallationRun::writeUninstallFile()
     if (m_platform.writeFile(
             joinPath(installFolder(), kUninstallDataFileName), formatUninstallData(data)))
         return true;
-    item(kUninstallDataFileName, kNotWritten);
+    item(kUninstallDataFileName, tr(kNotWritten));
     return false;
 }
 
@@ -228,7 +238,7 @@ FinishButton InstallationRun::fail(const QString &message)
     // go on after a failed run; it can only be pressed once the message is gone.
     FinishButton finish { kFinishCloseCaption, false };
     showFinish(finish);
-    m_questions.showError(message, kErrorTitle);
+    m_questions.showError(message, tr(kErrorTitle));
     finish.enabled = true;
     showFinish(finish);
     return finish;

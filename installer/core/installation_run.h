@@ -2,6 +2,7 @@
 
 #include "installer/core/install_values.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -12,8 +13,13 @@ class LogSink;
 class Platform;
 class Questions;
 
-inline const QString kFinishNextCaption = QStringLiteral("Suivant >");
-inline const QString kFinishCloseCaption = QStringLiteral("Fermer");
+// The run's state keeps the captions in the source language; the window shows them translated
+// in this context.
+inline constexpr char kFinishContext[] = "FinishButton";
+inline const QString kFinishNextCaption
+    = QStringLiteral(QT_TRANSLATE_NOOP("FinishButton", "Suivant >"));
+inline const QString kFinishCloseCaption
+    = QStringLiteral(QT_TRANSLATE_NOOP("FinishButton", "Fermer"));
 
 // What the log window's finish button shows once the run is over.
 struct FinishButton
@@ -30,6 +36,8 @@ using FinishChanged = std::function<void(const FinishButton &)>;
 // gets as far as it can.
 class InstallationRun
 {
+    Q_DECLARE_TR_FUNCTIONS(InstallationRun)
+
 public:
     InstallationRun(Platform &platform, Questions &questions, LogSink &log,
         const PayloadTable &payload, InstallState &state);

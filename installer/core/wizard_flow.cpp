@@ -14,7 +14,7 @@ WizardFlow::WizardFlow(Platform &platform, Questions &questions, InstallState &s
 
 QString WizardFlow::windowTitle() const
 {
-    return kProductName + QStringLiteral(" - installation");
+    return tr("%1 - installation").arg(kProductName);
 }
 
 void WizardFlow::aboutNext()
@@ -34,8 +34,8 @@ bool WizardFlow::installNext(const QString &typedPath)
     if (m_page != WizardPage::Install)
         return false;
     if (holdsControlCharacter(typedPath)) {
-        m_pathError = QStringLiteral("Le dossier d'installation ne peut contenir ni retour à la "
-                                     "ligne ni autre caractère de contrôle.");
+        m_pathError = tr("Le dossier d'installation ne peut contenir ni retour à la ligne ni "
+                         "autre caractère de contrôle.");
         return false;
     }
     m_pathError.clear();
@@ -78,8 +78,8 @@ bool WizardFlow::cancel()
     if (m_page != WizardPage::About && m_page != WizardPage::Install && m_page != WizardPage::Short)
         return false;
     // A plain Yes/No box answers Yes to Enter; the wizard's confirmation keeps that.
-    if (!m_questions.askYesNo(QStringLiteral("   Abandonner l'installation ?   "),
-            QStringLiteral("Confirmez"), Answer::Yes))
+    if (!m_questions.askYesNo(tr("   Abandonner l'installation ?   "),
+            tr("Confirmez", "title of a yes/no question"), Answer::Yes))
         return false;
     quit();
     return true;

@@ -12,7 +12,8 @@ namespace qm::install {
 frmAbout::frmAbout(WizardFlow &flow, const frmStock &stock)
     : WizardWindow(flow, stock, QStringLiteral("frmAbout"))
 {
-    auto *label1 = new QLabel(QStringLiteral("Cet assistant va installer"), this);
+    auto *label1
+        = new QLabel(tr("Cet assistant va installer", "followed by the product name"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     auto *label2 = new QLabel(kProductName, this);
     label2->setObjectName(QStringLiteral("Label2"));
@@ -20,7 +21,7 @@ frmAbout::frmAbout(WizardFlow &flow, const frmStock &stock)
     big.setPointSizeF(big.pointSizeF() * 1.8);
     big.setBold(true);
     label2->setFont(big);
-    auto *label3 = new QLabel(QStringLiteral("sur votre PC."), this);
+    auto *label3 = new QLabel(tr("sur votre PC.", "after the product name"), this);
     label3->setObjectName(QStringLiteral("Label3"));
     content()->addStretch();
     for (QLabel *label : { label1, label2, label3 }) {
@@ -28,8 +29,8 @@ frmAbout::frmAbout(WizardFlow &flow, const frmStock &stock)
         content()->addWidget(label);
     }
     content()->addStretch();
-    QPushButton *install = addButton(QStringLiteral("cmdInstall"), QStringLiteral("Suivant >"));
-    QPushButton *cancel = addButton(QStringLiteral("cmdCancel"), QStringLiteral("Abandon"));
+    QPushButton *install = addButton(QStringLiteral("cmdInstall"), tr("Suivant >"));
+    QPushButton *cancel = addButton(QStringLiteral("cmdCancel"), tr("Abandon"));
     install->setDefault(true);
     connect(install, &QPushButton::clicked, this, [this] { this->flow().aboutNext(); });
     connect(cancel, &QPushButton::clicked, this, [this] { this->flow().cancel(); });

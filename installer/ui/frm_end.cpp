@@ -11,11 +11,11 @@ namespace qm::install {
 frmEnd::frmEnd(WizardFlow &flow, const frmStock &stock)
     : WizardWindow(flow, stock, QStringLiteral("frmEnd"))
 {
-    auto *label1 = new QLabel(QStringLiteral("Installation terminée !"), this);
+    auto *label1 = new QLabel(tr("Installation terminée !"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setAlignment(Qt::AlignCenter);
     content()->addWidget(label1);
-    QPushButton *finish = addButton(QStringLiteral("cmdFinish"), QStringLiteral("Fermer"));
+    QPushButton *finish = addButton(QStringLiteral("cmdFinish"), tr("Fermer"));
     finish->setDefault(true);
     connect(finish, &QPushButton::clicked, this, [this] { this->flow().endFinish(); });
 }

@@ -20,7 +20,7 @@ frmInstall::frmInstall(WizardFlow &flow, const frmStock &stock, const QStringLis
     , m_folders(flow.platform(), flow.state().SourceDir)
     , m_drives(drives)
 {
-    auto *label5 = new QLabel(QStringLiteral("Dossier d'installation :"), this);
+    auto *label5 = new QLabel(tr("Dossier d'installation :"), this);
     label5->setObjectName(QStringLiteral("Label5"));
     m_path = new QLineEdit(flow.state().InstallPath, this);
     m_path->setObjectName(QStringLiteral("txtInstallPath"));
@@ -29,7 +29,7 @@ frmInstall::frmInstall(WizardFlow &flow, const frmStock &stock, const QStringLis
     m_pathError->setObjectName(QStringLiteral("lblPathError"));
     m_pathError->setWordWrap(true);
     m_pathError->hide();
-    auto *label1 = new QLabel(QStringLiteral("Changer de dossier d'installation ..."), this);
+    auto *label1 = new QLabel(tr("Changer de dossier d'installation ..."), this);
     label1->setObjectName(QStringLiteral("Label1"));
 
     auto *picture = new QFrame(this);
@@ -55,8 +55,8 @@ frmInstall::frmInstall(WizardFlow &flow, const frmStock &stock, const QStringLis
     content()->addWidget(picture, 1);
     showFolders();
 
-    QPushButton *install = addButton(QStringLiteral("cmdInstall"), QStringLiteral("Suivant >"));
-    QPushButton *cancel = addButton(QStringLiteral("cmdCancel"), QStringLiteral("Abandon"));
+    QPushButton *install = addButton(QStringLiteral("cmdInstall"), tr("Suivant >"));
+    QPushButton *cancel = addButton(QStringLiteral("cmdCancel"), tr("Abandon"));
     install->setDefault(true);
     connect(install, &QPushButton::clicked, this, [this] {
         if (this->flow().installNext(m_path->text()))

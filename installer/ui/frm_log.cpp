@@ -10,15 +10,24 @@
 
 namespace qm::install {
 
+namespace {
+
+QString shownCaption(const QString &caption)
+{
+    return QCoreApplication::translate(kFinishContext, caption.toUtf8().constData());
+}
+
+} // namespace
+
 frmLog::frmLog(WizardFlow &flow, const frmStock &stock)
     : WizardWindow(flow, stock, QStringLiteral("frmLog"))
 {
     m_log = new QPlainTextEdit(this);
     m_log->setObjectName(QStringLiteral("txtLog"));
     m_log->setReadOnly(true);
-    m_log->setAccessibleName(QStringLiteral("Compte rendu de l'installation"));
+    m_log->setAccessibleName(tr("Compte rendu de l'installation"));
     content()->addWidget(m_log);
-    m_finish = addButton(QStringLiteral("cmdFinish"), kFinishNextCaption);
+    m_finish = addButton(QStringLiteral("cmdFinish"), shownCaption(kFinishNextCaption));
     m_finish->setEnabled(false);
     m_finish->setDefault(true);
     connect(m_finish, &QPushButton::clicked, this, [this] { this->flow().logFinish(); });
@@ -39,7 +48,7 @@ void frmLog::append(const QString &text)
 
 void frmLog::showFinishButton()
 {
-    m_finish->setText(flow().finishButton().caption);
+    m_finish->setText(shownCaption(flow().finishButton().caption));
     m_finish->setEnabled(flow().finishButton().enabled);
     if (m_finish->isEnabled())
         m_finish->setFocus();

@@ -27,22 +27,22 @@ QCheckBox *addCheckBox(QGroupBox *frame, const QString &name, const QString &cap
 frmShort::frmShort(WizardFlow &flow, const frmStock &stock, LogSink &log)
     : WizardWindow(flow, stock, QStringLiteral("frmShort"))
 {
-    auto *label5 = new QLabel(QStringLiteral("Quels raccourcis faut-il créer ?"), this);
+    auto *label5 = new QLabel(tr("Quels raccourcis faut-il créer ?"), this);
     label5->setObjectName(QStringLiteral("Label5"));
     auto *frame = new QGroupBox(u' ' + kProductName + u' ', this);
     frame->setObjectName(QStringLiteral("Frame1"));
     new QVBoxLayout(frame);
     m_start = addCheckBox(frame, QStringLiteral("chkStart"),
-        QStringLiteral(" groupe dans Démarrer/Programmes"), true);
+        tr(" groupe dans Démarrer/Programmes", "a shortcut"), true);
     m_startup = addCheckBox(
-        frame, QStringLiteral("chkStartup"), QStringLiteral(" au démarrage de Windows"), true);
-    m_desktop
-        = addCheckBox(frame, QStringLiteral("chkDesktop"), QStringLiteral(" sur le bureau"), false);
+        frame, QStringLiteral("chkStartup"), tr(" au démarrage de Windows", "a shortcut"), true);
+    m_desktop = addCheckBox(
+        frame, QStringLiteral("chkDesktop"), tr(" sur le bureau", "a shortcut"), false);
     content()->addWidget(label5);
     content()->addWidget(frame);
     content()->addStretch();
-    QPushButton *install = addButton(QStringLiteral("cmdInstall"), QStringLiteral("Suivant >"));
-    QPushButton *cancel = addButton(QStringLiteral("cmdCancel"), QStringLiteral("Abandon"));
+    QPushButton *install = addButton(QStringLiteral("cmdInstall"), tr("Suivant >"));
+    QPushButton *cancel = addButton(QStringLiteral("cmdCancel"), tr("Abandon"));
     install->setDefault(true);
     connect(install, &QPushButton::clicked, this,
         [this, &log] { this->flow().shortNext(choice(), log); });

@@ -10,8 +10,10 @@ bool MessageQuestions::askYesNo(const QString &text, const QString &title, Answe
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No,
         QApplication::activeWindow());
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
+    box.button(QMessageBox::Yes)
+        ->setText(QCoreApplication::translate("qm::install::MessageQuestions", "Oui"));
+    box.button(QMessageBox::No)
+        ->setText(QCoreApplication::translate("qm::install::MessageQuestions", "Non"));
     // Without a default, Enter would answer with whichever button the style lists first.
     box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

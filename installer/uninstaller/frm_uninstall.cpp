@@ -17,9 +17,9 @@ frmUninstall::frmUninstall(
     , m_questions(questions)
 {
     setObjectName(QStringLiteral("frmUninstall"));
-    setWindowTitle(kProductName + QStringLiteral(" - désinstallation"));
+    setWindowTitle(tr("%1 - désinstallation").arg(kProductName));
     auto *layout = new QVBoxLayout(this);
-    auto *label = new QLabel(QStringLiteral("Les éléments suivants vont être supprimés :"), this);
+    auto *label = new QLabel(tr("Les éléments suivants vont être supprimés :"), this);
     auto *list = new QListWidget(this);
     list->setObjectName(QStringLiteral("lstFiles"));
     list->setAccessibleName(label->text());
@@ -34,16 +34,16 @@ frmUninstall::frmUninstall(
     layout->addWidget(label);
     layout->addWidget(list);
     if (!plan.userFiles.isEmpty()) {
-        layout->addWidget(new QLabel(
-            QStringLiteral("Votre journal, vos réglages et la journée en cours sont conservés,\n"
-                           "sauf si vous demandez à les supprimer."),
-            this));
+        layout->addWidget(
+            new QLabel(tr("Votre journal, vos réglages et la journée en cours sont conservés,\n"
+                          "sauf si vous demandez à les supprimer."),
+                this));
     }
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto *remove = new QPushButton(QStringLiteral("Désinstaller"), this);
+    auto *remove = new QPushButton(tr("Désinstaller"), this);
     remove->setObjectName(QStringLiteral("cmdUninstall"));
-    auto *cancel = new QPushButton(QStringLiteral("Abandon"), this);
+    auto *cancel = new QPushButton(tr("Abandon"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     cancel->setDefault(true);
     buttons->addWidget(remove);
@@ -58,8 +58,8 @@ void frmUninstall::uninstall()
 {
     const bool removeUserFiles = !m_plan.userFiles.isEmpty()
         && m_questions.askYesNo(
-            QStringLiteral("Supprimer aussi votre journal, vos réglages et la journée en cours ?"),
-            QStringLiteral("Confirmez"), Answer::No);
+            tr("Supprimer aussi votre journal, vos réglages et la journée en cours ?"),
+            tr("Confirmez", "title of a yes/no question"), Answer::No);
     m_result = carryOut(m_platform, m_plan, removeUserFiles);
     accept();
 }

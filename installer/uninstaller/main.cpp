@@ -3,6 +3,7 @@
 #include "installer/platform/system_platform.h"
 #include "installer/ui/message_questions.h"
 #include "installer/uninstaller/frm_uninstall.h"
+#include "language/ui_language.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -12,10 +13,12 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    qm::installUiLanguage(QStringLiteral("install"));
     // Set by the release set's own tests: the removal goes ahead at once, the question about
     // the user's files gets its default answer (they are kept), the outcome goes to stderr.
     const bool unattended = !qEnvironmentVariable("QUILLMERE_UNATTENDED").isEmpty();
-    const QString title = qm::install::kProductName + QStringLiteral(" - désinstallation");
+    const QString title = QCoreApplication::translate("Uninstall", "%1 - désinstallation")
+                              .arg(qm::install::kProductName);
     auto report = [&title, unattended](QMessageBox::Icon icon, const QString &text) {
         if (unattended)
             std::fprintf(stderr, "%s\n", qPrintable(text));
@@ -27,8 +30,9 @@ int main(int argc, char *argv[])
         qm::install::joinPath(folder, qm::install::kUninstallDataFileName));
     if (!data || data->productName != qm::install::kProductName) {
         report(QMessageBox::Critical,
-            QStringLiteral("Le fichier uninstall.dat est absent ou illisible : rien n'a été "
-                           "supprimé."));
+            QCoreApplication::translate("Uninstall",
+                "Le fichier uninstall.dat est absent ou illisible : rien n'a "
+                "été supprimé."));
         return 1;
     }
     qm::install::MessageQuestions messageQuestions;
@@ -45,19 +49,23 @@ int main(int argc, char *argv[])
     const qm::install::UninstallResult &result = window.result();
     QString details;
     if (!result.removed.isEmpty())
-        details += QStringLiteral("\n\nÉléments supprimés :\n") + result.removed.join(u'\n');
+        details += QCoreApplication::translate("Uninstall", "\n\nÉléments supprimés :\n")
+            + result.removed.join(u'\n');
     if (!result.kept.isEmpty()) {
-        details += QStringLiteral("\n\nRaccourcis conservés, qui ne viennent pas de cette "
-                                  "installation :\n")
+        details += QCoreApplication::translate("Uninstall",
+                       "\n\nRaccourcis conservés, qui ne viennent pas de "
+                       "cette installation :\n")
             + result.kept.join(u'\n');
     }
     if (result.failed.isEmpty()) {
         report(QMessageBox::Information,
-            qm::install::kProductName + QStringLiteral(" a été désinstallé.") + details);
+            QCoreApplication::translate("Uninstall", "%1 a été désinstallé.")
+                    .arg(qm::install::kProductName)
+                + details);
         return 0;
     }
     report(QMessageBox::Warning,
-        QStringLiteral("Ces éléments n'ont pas pu être supprimés :\n") + result.failed.join(u'\n')
-            + details);
+        QCoreApplication::translate("Uninstall", "Ces éléments n'ont pas pu être supprimés :\n")
+            + result.failed.join(u'\n') + details);
     return 1;
 }

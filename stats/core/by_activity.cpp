@@ -5,6 +5,8 @@
 #include "stats/core/qmstat.h"
 #include "stats/core/rounding.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace qm::stats {
@@ -113,7 +115,8 @@ ReportByActivity reportByActivity(const QMstat &stats, std::int32_t activityInde
     const QDate first = QDate::fromJulianDay(a.firstDate);
     const QDate last = QDate::fromJulianDay(a.lastDate);
     report.title = reportTitle(stats.userName(), today);
-    report.activityTitle = QStringLiteral("Activité : ") + a.name;
+    report.activityTitle
+        = QCoreApplication::translate("qm::stats::Report", "Activité : %1").arg(a.name);
     report.yMax = DurationText(report.maxDayMinutes);
     report.activityDuration = DurationText(a.totalMinutes);
     report.lastDate = dateText(last);
@@ -126,8 +129,8 @@ ReportByActivity reportByActivity(const QMstat &stats, std::int32_t activityInde
         : 0;
     report.percentText = numberText(percent) + QStringLiteral(" %");
     report.concernedDaysText = numberText(report.concernedDays);
-    report.xAxis
-        = QStringLiteral("Période du ") + dateText(first) + QStringLiteral(" au ") + dateText(last);
+    report.xAxis = QCoreApplication::translate("qm::stats::Report", "Période du %1 au %2")
+                       .arg(dateText(first), dateText(last));
     return report;
 }
 

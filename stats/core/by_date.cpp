@@ -5,11 +5,16 @@
 #include "stats/core/rounding.h"
 #include "stats/core/selection_order.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace qm::stats {
 
-const QString kOthersCaption = QStringLiteral(".....Autres (toutes < 4%)");
+QString othersCaption()
+{
+    return QCoreApplication::translate("qm::stats::Report", ".....Autres (toutes < 4%)");
+}
 
 const std::array<QColor, 20> &sliceColours()
 {
@@ -111,7 +116,7 @@ void buildSlicesAndLegend(ReportByDate &report)
             placeSlice(start, kFullTurn - start, colourIndex, slice);
             slice.spanAngle = std::min(slice.spanAngle, kFullTurn - covered);
             legend.percentText = QString::number(100 - cumulative) + QStringLiteral(" %");
-            legend.activityText = kOthersCaption;
+            legend.activityText = othersCaption();
         }
         covered += slice.spanAngle;
         if (slice.spanAngle > 0)
@@ -144,8 +149,8 @@ ReportByDate reportByDate(const QMstat &stats, QDate from, QDate to, QDate today
         = sortedRows(stats, periodMinutes, report.periodTotalMinutes, report.periodActivityCount);
     buildSlicesAndLegend(report);
     report.title = reportTitle(stats.userName(), today);
-    report.periodTitle
-        = QStringLiteral("Période du ") + dateText(from) + QStringLiteral(" au ") + dateText(to);
+    report.periodTitle = QCoreApplication::translate("qm::stats::Report", "Période du %1 au %2")
+                             .arg(dateText(from), dateText(to));
     report.entryCountText = QString::number(report.periodEntryCount);
     report.durationText = DurationText(report.periodTotalMinutes);
     report.activityCountText = QString::number(report.periodActivityCount);

@@ -57,7 +57,8 @@ inline constexpr int kPieRadius = 140;
 inline constexpr float kOwnSliceThreshold = 4;
 
 const std::array<QColor, 20> &sliceColours();
-extern const QString kOthersCaption;
+// The legend line that gathers the small slices, in the language of the windows.
+QString othersCaption();
 
 // The share of each activity in the days from `from` to `to`, both included.
 ReportByDate reportByDate(const QMstat &stats, QDate from, QDate to, QDate today);

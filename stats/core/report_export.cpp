@@ -4,12 +4,26 @@
 #include "stats/core/qmstat.h"
 #include "stats/core/spreadsheet.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <vector>
 
 namespace qm::stats {
 
 namespace {
+
+// The exports are read by the user, so their headings speak the windows' language; the figures
+// and dates in them do not change with it.
+QString heading(const char *text)
+{
+    return QCoreApplication::translate("qm::stats::Export", text);
+}
+
+QString totalCaption()
+{
+    return QCoreApplication::translate("qm::stats::Export", "Total");
+}
 
 QStringList figuresLine(const QString &caption, std::int64_t minutes)
 {
@@ -50,13 +64,15 @@ QByteArray exportByDate(const QMstat &stats, QDate from, QDate to)
         return minutes[x] != minutes[y] ? minutes[x] > minutes[y] : firstSeen[x] < firstSeen[y];
     });
 
-    QList<QStringList> lines { { QStringLiteral("Activité"), QStringLiteral("Minutes"),
-        QStringLiteral("Durée"), QStringLiteral("Part (%)") } };
+    QList<QStringList> lines { { heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Activité")),
+        heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Minutes")),
+        heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Durée")),
+        heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Part (%)")) } };
     for (const std::size_t a : order) {
         lines.append(
             figuresLine(stats.activities()[a].name, minutes[a]) << shareText(minutes[a], total));
     }
-    lines.append(figuresLine(QStringLiteral("Total"), total) << QStringLiteral("100,0"));
+    lines.append(figuresLine(totalCaption(), total) << QStringLiteral("100,0"));
     return spreadsheetBytes(lines);
 }
 
@@ -74,8 +90,9 @@ QByteArray exportByActivity(const QMstat &stats, std::int32_t activityIndex)
     }
     // A span can hold a hundred thousand days: its lines hold only digits and the duration, so
     // they are put together as bytes rather than through the general table writer.
-    QByteArray bytes = spreadsheetBytes(
-        { { QStringLiteral("Date"), QStringLiteral("Minutes"), QStringLiteral("Durée") } });
+    QByteArray bytes = spreadsheetBytes({ { heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Date")),
+        heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Minutes")),
+        heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Durée")) } });
     bytes.reserve(bytes.size() + qsizetype(spanDays + 1) * 28);
     // Most days hold a few hours at most: their line ends are made once each.
     std::vector<QByteArray> lineEnds(24 * 60 + 1);
@@ -107,14 +124,15 @@ QByteArray exportByActivity(const QMstat &stats, std::int32_t activityIndex)
         total += perDay[d];
     }
     // The total line goes through the table writer like every other export line.
-    return bytes + spreadsheetBytes({ figuresLine(QStringLiteral("Total"), total) }).sliced(3);
+    return bytes + spreadsheetBytes({ figuresLine(totalCaption(), total) }).sliced(3);
 }
 
 QString byDateExportName(QDate from, QDate to)
 {
     const QString format = QStringLiteral("dd-MM-yyyy");
-    return QStringLiteral("Quillmere du ") + from.toString(format) + QStringLiteral(" au ")
-        + to.toString(format);
+    //: The proposed name of the exported file; the dates are day-month-year.
+    return QCoreApplication::translate("qm::stats::Export", "Quillmere du %1 au %2")
+        .arg(from.toString(format), to.toString(format));
 }
 
 QString byActivityExportName(const QString &activity)

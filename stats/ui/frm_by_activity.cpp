@@ -42,32 +42,32 @@ frmByActivity::frmByActivity(const QMstat &stats, const Clock &clock, UserNotice
     , m_bars(static_cast<BarSurface *>(surface()))
 {
     setObjectName(QStringLiteral("frmByActivity"));
-    setWindowTitle(QStringLiteral("Quillmere 3 - Statistiques par activités"));
+    setWindowTitle(tr("Quillmere 3 - Statistiques par activités"));
     createTitle(twipsRect(120, 120, 8385, 840), twipsRect(210, 360, 7350, 360));
-    setTitles(QStringLiteral(" Utilisateur - xx/xx/xxxx "), QStringLiteral("Activité : "));
+    setTitles(
+        tr(" Utilisateur - xx/xx/xxxx ", "placeholder until a report is shown"), tr("Activité : "));
     QWidget *s = m_bars;
-    m_lblDMIN
-        = figure(s, QStringLiteral("Date de début :"), 1245, 2940, 1200, QStringLiteral("lblDMIN"));
-    m_lblDMAX
-        = figure(s, QStringLiteral("Date de fin :"), 1500, 2940, 1530, QStringLiteral("lblDMAX"));
-    m_lblNJ = figure(s, QStringLiteral("Nombre de journées enregistrées sur la période :"), 5565,
-        9300, 1200, QStringLiteral("lblNJ"));
-    m_lblNJC = figure(s, QStringLiteral("Nombre de journées concernées par l'activité :"), 5640,
-        9300, 1530, QStringLiteral("lblNJC"));
-    m_lblDU = figure(s, QStringLiteral("Durée totale enregistrée sur la période :"), 6390, 9300,
-        1860, QStringLiteral("lblDU"));
-    m_lblDA = figure(s, QStringLiteral("Durée totale de l'activité :"), 5565, 9300, 2190,
-        QStringLiteral("lblDA"));
-    m_lblPC = figure(s, QStringLiteral("Pourcentage représenté par l'activité sur la période :"),
-        5490, 9300, 2520, QStringLiteral("lblPC"));
-    (new QLabel(QStringLiteral("durée de l'activité sur la journée"), s))
+    m_lblDMIN = figure(s, tr("Date de début :"), 1245, 2940, 1200, QStringLiteral("lblDMIN"));
+    m_lblDMAX = figure(s, tr("Date de fin :"), 1500, 2940, 1530, QStringLiteral("lblDMAX"));
+    m_lblNJ = figure(s, tr("Nombre de journées enregistrées sur la période :"), 5565, 9300, 1200,
+        QStringLiteral("lblNJ"));
+    m_lblNJC = figure(s, tr("Nombre de journées concernées par l'activité :"), 5640, 9300, 1530,
+        QStringLiteral("lblNJC"));
+    m_lblDU = figure(s, tr("Durée totale enregistrée sur la période :"), 6390, 9300, 1860,
+        QStringLiteral("lblDU"));
+    m_lblDA
+        = figure(s, tr("Durée totale de l'activité :"), 5565, 9300, 2190, QStringLiteral("lblDA"));
+    m_lblPC = figure(s, tr("Pourcentage représenté par l'activité sur la période :"), 5490, 9300,
+        2520, QStringLiteral("lblPC"));
+    (new QLabel(tr("durée de l'activité sur la journée", "chart legend"), s))
         ->setGeometry(twipsRect(1500, 2115, 3600, 240));
-    (new QLabel(QStringLiteral("durée totale enregistrée pour la journée"), s))
+    (new QLabel(tr("durée totale enregistrée pour la journée", "chart legend"), s))
         ->setGeometry(twipsRect(1500, 2445, 3600, 240));
     m_lblYMAX = axisLabel(
         s, QStringLiteral("lblYMAX"), QStringLiteral("XXX"), twipsRect(360, 3015, 1065, 255));
     m_lblXaxis = axisLabel(s, QStringLiteral("lblXaxis"),
-        QStringLiteral("Période du xx/xx/xxxx au xx/xx/xxxx"), twipsRect(2760, 8040, 4920, 255));
+        tr("Période du xx/xx/xxxx au xx/xx/xxxx", "placeholder until a report is shown"),
+        twipsRect(2760, 8040, 4920, 255));
     createButtons(7350, 7845);
 }
 

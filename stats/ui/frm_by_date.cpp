@@ -39,10 +39,10 @@ frmByDate::frmByDate(const QMstat &stats, const Clock &clock, UserNotice &notice
     , m_pie(static_cast<PieSurface *>(surface()))
 {
     setObjectName(QStringLiteral("frmByDate"));
-    setWindowTitle(QStringLiteral("Quillmere 3 - Statistiques par dates"));
+    setWindowTitle(tr("Quillmere 3 - Statistiques par dates"));
     createTitle(twipsRect(120, 120, 8370, 870), twipsRect(210, 375, 4530, 360));
-    setTitles(QStringLiteral(" Utilisateur - xx/xx/xxxx "),
-        QStringLiteral("Période du xx/xx/xxxx au xx/xx/xxxx"));
+    setTitles(tr(" Utilisateur - xx/xx/xxxx ", "placeholder until a report is shown"),
+        tr("Période du xx/xx/xxxx au xx/xx/xxxx", "placeholder until a report is shown"));
     for (int k = 0; k < kLegendRows; ++k) {
         m_lblFlxPercent[k]
             = legendLabel(m_pie, QStringLiteral("lblFlxPercent"), k, 240, 975, Qt::AlignHCenter);
@@ -56,11 +56,11 @@ frmByDate::frmByDate(const QMstat &stats, const Clock &clock, UserNotice &notice
     const int tops[] = { 1320, 1650, 1980 };
     const int captionLeft = 6180;
     const int captionWidth = 9735 - captionLeft;
-    captionLabel(m_pie, QStringLiteral("Nombre d'évènements sur la période :"),
+    captionLabel(m_pie, tr("Nombre d'évènements sur la période :"),
         twipsRect(captionLeft, tops[0], captionWidth, 240));
-    captionLabel(m_pie, QStringLiteral("Durée totale enregistrée :"),
+    captionLabel(m_pie, tr("Durée totale enregistrée :"),
         twipsRect(captionLeft, tops[1], captionWidth, 240));
-    captionLabel(m_pie, QStringLiteral("Activités uniques sur la période :"),
+    captionLabel(m_pie, tr("Activités uniques sur la période :"),
         twipsRect(captionLeft, tops[2], captionWidth, 240));
     m_lblNE = valueLabel(m_pie, QStringLiteral("lblNE"), twipsRect(9840, tops[0], 1215, 240));
     m_lblDU = valueLabel(m_pie, QStringLiteral("lblDU"), twipsRect(9840, tops[1], 1215, 240));

@@ -26,22 +26,28 @@ namespace {
 
 struct FigureRow
 {
-    const char16_t *caption;
+    const char *caption;
     const char16_t *name;
     int captionTop;
     int valueTop;
 };
 
 constexpr FigureRow kFigureRows[] = {
-    { u"Nombre d'évènements enregistrés :", u"lblNE", 540, 510 },
-    { u"Date inférieure :", u"lblDmin", 885, 870 },
-    { u"Date supérieure :", u"lblDmax", 1245, 1230 },
-    { u"Nombre d'activités uniques :", u"lblNA", 1590, 1575 },
-    { u"Nombre de journées concernées :", u"lblNJ", 1950, 1920 },
-    { u"Nombre moyen d'activités par journée :", u"lblAJ", 2295, 2280 },
-    { u"Durée totale enregistrée :", u"lblDU", 2655, 2625 },
-    { u"Durée moyenne par journée :", u"lblDJ", 3000, 2970 },
-    { u"Durée moyenne par évènement :", u"lblDE", 3345, 3330 },
+    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Nombre d'évènements enregistrés :"), u"lblNE", 540,
+        510 },
+    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Date inférieure :"), u"lblDmin", 885, 870 },
+    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Date supérieure :"), u"lblDmax", 1245, 1230 },
+    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Nombre d'activités uniques :"), u"lblNA", 1590,
+        1575 },
+    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Nombre de journées concernées :"), u"lblNJ", 1950,
+        1920 },
+    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Nombre moyen d'activités par journée :"), u"lblAJ",
+        2295, 2280 },
+    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Durée totale enregistrée :"), u"lblDU", 2655, 2625 },
+    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Durée moyenne par journée :"), u"lblDJ", 3000,
+        2970 },
+    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Durée moyenne par évènement :"), u"lblDE", 3345,
+        3330 },
 };
 
 // Frame captions are bold 12 points; what the frame holds keeps the usual font.
@@ -75,14 +81,14 @@ frmMain::frmMain(const QMstat &stats, const Clock &clock, UserNotice &notice)
     , m_notice(notice)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Quillmere 3 - Statistiques"));
+    setWindowTitle(tr("Quillmere 3 - Statistiques"));
     setFixedSize(px(5190), px(7875));
     setFont(formFont());
     createFigures();
     createPeriod();
     createActivityChoice();
-    auto *close = button(this, QStringLiteral("cmdClose"), QStringLiteral("Fermer"),
-        twipsRect(1665, 7275, 1575, 465));
+    auto *close
+        = button(this, QStringLiteral("cmdClose"), tr("Fermer"), twipsRect(1665, 7275, 1575, 465));
     connect(close, &QPushButton::clicked, this, &frmMain::cmdClose_Click);
     setMnemonics({ close, findChild<QPushButton *>(QStringLiteral("cmdGoByDate")),
         findChild<QPushButton *>(QStringLiteral("cmdGoByActivity")) });
@@ -94,14 +100,13 @@ frmMain::~frmMain() = default;
 
 void frmMain::createFigures()
 {
-    QGroupBox *box = frame(this, QStringLiteral("Frame1"), QStringLiteral("Statistiques globales"),
-        twipsRect(75, 60, 5055, 3855));
+    QGroupBox *box = frame(
+        this, QStringLiteral("Frame1"), tr("Statistiques globales"), twipsRect(75, 60, 5055, 3855));
     for (std::size_t i = 0; i < m_values.size(); ++i) {
         const FigureRow &row = kFigureRows[i];
         // The longest caption needs the whole width left of the figures, inside the frame's
         // border: the figures stand 150 twips further right than drawn, where the frame has room.
-        captionLabel(
-            box, QString::fromUtf16(row.caption), twipsRect(60, row.captionTop, 3405, 270));
+        captionLabel(box, tr(row.caption), twipsRect(60, row.captionTop, 3405, 270));
         m_values[i] = valueLabel(
             box, QString::fromUtf16(row.name), twipsRect(3525, row.valueTop, 1290, 240));
     }
@@ -110,7 +115,7 @@ void frmMain::createFigures()
 
 void frmMain::createPeriod()
 {
-    QGroupBox *box = frame(this, QStringLiteral("Frame2"), QStringLiteral("Statistiques par dates"),
+    QGroupBox *box = frame(this, QStringLiteral("Frame2"), tr("Statistiques par dates"),
         twipsRect(60, 3945, 5070, 1560));
     m_txtFromDate = new QLineEdit(box);
     m_txtFromDate->setObjectName(QStringLiteral("txtFromDate"));
@@ -118,12 +123,14 @@ void frmMain::createPeriod()
     m_txtToDate = new QLineEdit(box);
     m_txtToDate->setObjectName(QStringLiteral("txtToDate"));
     m_txtToDate->setGeometry(twipsRect(3030, 435, 1275, 330));
-    buddyLabel(box, QStringLiteral("Du :"), twipsRect(555, 480, 480, 270), m_txtFromDate)
+    buddyLabel(box, tr("Du :", "the first day of the period"), twipsRect(555, 480, 480, 270),
+        m_txtFromDate)
         ->setObjectName(QStringLiteral("Label10"));
-    buddyLabel(box, QStringLiteral("Au :"), twipsRect(2625, 465, 480, 270), m_txtToDate)
+    buddyLabel(
+        box, tr("Au :", "the last day of the period"), twipsRect(2625, 465, 480, 270), m_txtToDate)
         ->setObjectName(QStringLiteral("Label11"));
-    auto *go = button(box, QStringLiteral("cmdGoByDate"), QStringLiteral("Afficher"),
-        twipsRect(1575, 915, 1575, 465));
+    auto *go = button(
+        box, QStringLiteral("cmdGoByDate"), tr("Afficher"), twipsRect(1575, 915, 1575, 465));
     keepUsualFont(box);
     connect(m_txtFromDate, &QLineEdit::editingFinished, this, &frmMain::txtFromDate_Validate);
     connect(m_txtToDate, &QLineEdit::editingFinished, this, &frmMain::txtToDate_Validate);
@@ -132,8 +139,8 @@ void frmMain::createPeriod()
 
 void frmMain::createActivityChoice()
 {
-    QGroupBox *box = frame(this, QStringLiteral("Frame3"),
-        QStringLiteral("Statistiques par activité"), twipsRect(60, 5550, 5070, 1560));
+    QGroupBox *box = frame(this, QStringLiteral("Frame3"), tr("Statistiques par activité"),
+        twipsRect(60, 5550, 5070, 1560));
     m_cmbActivities = new QComboBox(box);
     m_cmbActivities->setObjectName(QStringLiteral("cmbActivities"));
     m_cmbActivities->setEditable(true);
@@ -142,8 +149,8 @@ void frmMain::createActivityChoice()
     m_cmbActivities->setAccessibleName(box->title());
     m_cmbActivities->move(px(240), px(435));
     m_cmbActivities->resize(px(4590), m_cmbActivities->sizeHint().height());
-    auto *go = button(box, QStringLiteral("cmdGoByActivity"), QStringLiteral("Afficher"),
-        twipsRect(1590, 900, 1575, 465));
+    auto *go = button(
+        box, QStringLiteral("cmdGoByActivity"), tr("Afficher"), twipsRect(1590, 900, 1575, 465));
     keepUsualFont(box);
     // Enter in the edit field would look the typed text up in the list and choose it.
     m_cmbActivities->installEventFilter(this);
@@ -183,8 +190,8 @@ void frmMain::ShowOverallFigures()
         for (QLabel *value : m_values)
             value->clear();
         m_notice.warn(this,
-            QStringLiteral("Le fichier %1 n'a pas pu être lu en entier.\nLes statistiques ne "
-                           "sont pas affichées, car elles seraient incomplètes.")
+            tr("Le fichier %1 n'a pas pu être lu en entier.\nLes statistiques ne "
+               "sont pas affichées, car elles seraient incomplètes.")
                 .arg(QDir::toNativeSeparators(m_stats.journalPath())));
         return;
     }

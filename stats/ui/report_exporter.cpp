@@ -4,6 +4,7 @@
 #include "stats/ui/report_printer.h"
 #include "stats/ui/user_notice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
@@ -60,12 +61,15 @@ void exportReport(QWidget *surface, const QByteArray &spreadsheet, const QString
     const bool written = choice->pdf ? writePdf(surface, choice->path)
                                      : writeFileAtomically(choice->path, spreadsheet);
     if (written)
-        notice.inform(
-            window, QStringLiteral("Le rapport a été exporté dans le fichier %1.").arg(shown));
+        notice.inform(window,
+            QCoreApplication::translate(
+                "qm::stats::ReportExporter", "Le rapport a été exporté dans le fichier %1.")
+                .arg(shown));
     else
         notice.warn(window,
-            QStringLiteral("Le fichier %1 n'a pas pu être écrit : vérifiez que son dossier existe "
-                           "et que vous pouvez y écrire.")
+            QCoreApplication::translate("qm::stats::ReportExporter",
+                "Le fichier %1 n'a pas pu être écrit : vérifiez que son dossier existe et que "
+                "vous pouvez y écrire.")
                 .arg(shown));
 }
 

@@ -2,6 +2,7 @@
 
 #include "stats/ui/user_notice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
@@ -70,12 +71,15 @@ void printSurface(QWidget *surface, const QString &pdfFallbackPath, UserNotice &
     }
     QWidget *window = surface->window();
     if (!printed)
-        notice.warn(window, QStringLiteral("L'impression du rapport a échoué."));
+        notice.warn(window,
+            QCoreApplication::translate(
+                "qm::stats::ReportPrinter", "L'impression du rapport a échoué."));
     else if (toPdf)
         notice.inform(window,
-            QStringLiteral("Aucune imprimante n'est installée : le rapport a été "
-                           "enregistré dans le fichier\n")
-                + QDir::toNativeSeparators(pdfFallbackPath));
+            QCoreApplication::translate("qm::stats::ReportPrinter",
+                "Aucune imprimante n'est installée : le rapport a été enregistré dans le "
+                "fichier\n%1")
+                .arg(QDir::toNativeSeparators(pdfFallbackPath)));
 }
 
 } // namespace qm::stats

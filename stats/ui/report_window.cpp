@@ -32,7 +32,7 @@ ReportWindow::ReportWindow(const QMstat &stats, const Clock &clock, UserNotice &
 
 void ReportWindow::createTitle(const QRect &frame, const QRect &label)
 {
-    m_frmTitle = new QGroupBox(QStringLiteral(" Utilisateur - xx/xx/xxxx "), m_surface);
+    m_frmTitle = new QGroupBox(m_surface);
     m_frmTitle->setObjectName(QStringLiteral("frmTitle"));
     m_frmTitle->setGeometry(frame);
     m_frmTitle->setFont(boldFont(12, QStringLiteral("Arial")));
@@ -56,13 +56,13 @@ void ReportWindow::setTitles(const QString &frameTitle, const QString &labelTitl
 
 void ReportWindow::createButtons(int printTopTwips, int closeTopTwips)
 {
-    auto *print = button(this, QStringLiteral("cmdPrint"), QStringLiteral("Imprimer"),
+    auto *print = button(this, QStringLiteral("cmdPrint"), tr("Imprimer"),
         twipsRect(10380, printTopTwips, 1305, 435));
-    auto *close = button(this, QStringLiteral("cmdClose"), QStringLiteral("Fermer"),
-        twipsRect(10380, closeTopTwips, 1305, 435));
+    auto *close = button(
+        this, QStringLiteral("cmdClose"), tr("Fermer"), twipsRect(10380, closeTopTwips, 1305, 435));
     // Exporter stands above the two others, as far from Imprimer as Fermer is below it.
     const int step = closeTopTwips - printTopTwips;
-    auto *exporter = button(this, QStringLiteral("cmdExport"), QStringLiteral("Exporter"),
+    auto *exporter = button(this, QStringLiteral("cmdExport"), tr("Exporter"),
         twipsRect(10380, printTopTwips - step, 1305, 435));
     setMnemonics({ close, print, exporter });
     exporter->raise();

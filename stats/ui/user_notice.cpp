@@ -1,35 +1,49 @@
 #include "stats/ui/user_notice.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
 namespace qm::stats {
 
 namespace {
-const QString kCaption = QStringLiteral("Quillmere 3 - Statistiques");
-const QString kSpreadsheetFilter = QStringLiteral("Tableur (*.csv)");
-const QString kPdfFilter = QStringLiteral("Document PDF (*.pdf)");
+// Looked up when shown: the translation is installed after these are defined.
+const char *const kContext = "qm::stats::MessageBoxNotice";
+const char *const kCaption
+    = QT_TRANSLATE_NOOP("qm::stats::MessageBoxNotice", "Quillmere 3 - Statistiques");
+const char *const kSpreadsheetFilter
+    = QT_TRANSLATE_NOOP("qm::stats::MessageBoxNotice", "Tableur (*.csv)");
+const char *const kPdfFilter
+    = QT_TRANSLATE_NOOP("qm::stats::MessageBoxNotice", "Document PDF (*.pdf)");
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate(kContext, text);
+}
 } // namespace
 
 void MessageBoxNotice::inform(QWidget *parent, const QString &text)
 {
-    QMessageBox::information(parent, kCaption, text);
+    QMessageBox::information(parent, translated(kCaption), text);
 }
 
 void MessageBoxNotice::warn(QWidget *parent, const QString &text)
 {
-    QMessageBox::warning(parent, kCaption, text);
+    QMessageBox::warning(parent, translated(kCaption), text);
 }
 
 std::optional<ExportChoice> MessageBoxNotice::askExport(
     QWidget *parent, const QString &proposedPath)
 {
-    QString filter = kSpreadsheetFilter;
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Quillmere - Exporter"),
-        proposedPath, kSpreadsheetFilter + QStringLiteral(";;") + kPdfFilter, &filter);
+    const QString spreadsheet = translated(kSpreadsheetFilter);
+    const QString pdfDocument = translated(kPdfFilter);
+    QString filter = spreadsheet;
+    QString path = QFileDialog::getSaveFileName(parent,
+        QCoreApplication::translate("qm::stats::MessageBoxNotice", "Quillmere - Exporter"),
+        proposedPath, spreadsheet + QStringLiteral(";;") + pdfDocument, &filter);
     if (path.isEmpty())
         return std::nullopt;
-    const bool pdf = filter == kPdfFilter;
+    const bool pdf = filter == pdfDocument;
     const QString suffix = pdf ? QStringLiteral(".pdf") : QStringLiteral(".csv");
     if (!path.endsWith(suffix, Qt::CaseInsensitive))
         path += suffix;

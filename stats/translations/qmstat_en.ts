@@ -1,0 +1,276 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="fr">
+<context>
+    <name>qm::stats::Export</name>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Activité</source>
+        <translation>Activity</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Durée</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Part (%)</source>
+        <translation>Share (%)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Quillmere du %1 au %2</source>
+        <extracomment>The proposed name of the exported file; the dates are day-month-year.</extracomment>
+        <translation>Quillmere from %1 to %2</translation>
+    </message>
+</context>
+<context>
+    <name>qm::stats::MessageBoxNotice</name>
+    <message>
+        <source>Quillmere 3 - Statistiques</source>
+        <translation>Quillmere 3 - Statistics</translation>
+    </message>
+    <message>
+        <source>Tableur (*.csv)</source>
+        <translation>Spreadsheet (*.csv)</translation>
+    </message>
+    <message>
+        <source>Document PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Quillmere - Exporter</source>
+        <translation>Quillmere - Export</translation>
+    </message>
+</context>
+<context>
+    <name>qm::stats::Report</name>
+    <message>
+        <source>Activité : %1</source>
+        <translation>Activity: %1</translation>
+    </message>
+    <message>
+        <source>Période du %1 au %2</source>
+        <translation>Period from %1 to %2</translation>
+    </message>
+    <message>
+        <source>.....Autres (toutes &lt; 4%)</source>
+        <translation>.....Others (each &lt; 4%)</translation>
+    </message>
+</context>
+<context>
+    <name>qm::stats::ReportExporter</name>
+    <message>
+        <source>Le rapport a été exporté dans le fichier %1.</source>
+        <translation>The report was exported to the file %1.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu être écrit : vérifiez que son dossier existe et que vous pouvez y écrire.</source>
+        <translation>The file %1 could not be written: check that its folder exists and that you may write to it.</translation>
+    </message>
+</context>
+<context>
+    <name>qm::stats::ReportPrinter</name>
+    <message>
+        <source>L&apos;impression du rapport a échoué.</source>
+        <translation>The report could not be printed.</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est installée : le rapport a été enregistré dans le fichier
+%1</source>
+        <translation>No printer is installed: the report was saved in the file
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>qm::stats::ReportWindow</name>
+    <message>
+        <source>Imprimer</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Exporter</source>
+        <translation>Export</translation>
+    </message>
+</context>
+<context>
+    <name>qm::stats::frmByActivity</name>
+    <message>
+        <source>Quillmere 3 - Statistiques par activités</source>
+        <translation>Quillmere 3 - Statistics by activity</translation>
+    </message>
+    <message>
+        <source> Utilisateur - xx/xx/xxxx </source>
+        <comment>placeholder until a report is shown</comment>
+        <translation> User - xx/xx/xxxx </translation>
+    </message>
+    <message>
+        <source>Activité : </source>
+        <translation>Activity: </translation>
+    </message>
+    <message>
+        <source>Date de début :</source>
+        <translation>Start date:</translation>
+    </message>
+    <message>
+        <source>Date de fin :</source>
+        <translation>End date:</translation>
+    </message>
+    <message>
+        <source>Nombre de journées enregistrées sur la période :</source>
+        <translation>Days recorded in the period:</translation>
+    </message>
+    <message>
+        <source>Nombre de journées concernées par l&apos;activité :</source>
+        <translation>Days with this activity:</translation>
+    </message>
+    <message>
+        <source>Durée totale enregistrée sur la période :</source>
+        <translation>Total time recorded in the period:</translation>
+    </message>
+    <message>
+        <source>Durée totale de l&apos;activité :</source>
+        <translation>Total time of the activity:</translation>
+    </message>
+    <message>
+        <source>Pourcentage représenté par l&apos;activité sur la période :</source>
+        <translation>Share of the activity in the period:</translation>
+    </message>
+    <message>
+        <source>durée de l&apos;activité sur la journée</source>
+        <comment>chart legend</comment>
+        <translation>time of the activity in the day</translation>
+    </message>
+    <message>
+        <source>durée totale enregistrée pour la journée</source>
+        <comment>chart legend</comment>
+        <translation>total time recorded in the day</translation>
+    </message>
+    <message>
+        <source>Période du xx/xx/xxxx au xx/xx/xxxx</source>
+        <comment>placeholder until a report is shown</comment>
+        <translation>Period from xx/xx/xxxx to xx/xx/xxxx</translation>
+    </message>
+</context>
+<context>
+    <name>qm::stats::frmByDate</name>
+    <message>
+        <source>Quillmere 3 - Statistiques par dates</source>
+        <translation>Quillmere 3 - Statistics by date</translation>
+    </message>
+    <message>
+        <source> Utilisateur - xx/xx/xxxx </source>
+        <comment>placeholder until a report is shown</comment>
+        <translation> User - xx/xx/xxxx </translation>
+    </message>
+    <message>
+        <source>Période du xx/xx/xxxx au xx/xx/xxxx</source>
+        <comment>placeholder until a report is shown</comment>
+        <translation>Period from xx/xx/xxxx to xx/xx/xxxx</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;évènements sur la période :</source>
+        <translation>Events in the period:</translation>
+    </message>
+    <message>
+        <source>Durée totale enregistrée :</source>
+        <translation>Total time recorded:</translation>
+    </message>
+    <message>
+        <source>Activités uniques sur la période :</source>
+        <translation>Distinct activities in the period:</translation>
+    </message>
+</context>
+<context>
+    <name>qm::stats::frmMain</name>
+    <message>
+        <source>Nombre d&apos;évènements enregistrés :</source>
+        <translation>Events recorded:</translation>
+    </message>
+    <message>
+        <source>Date inférieure :</source>
+        <translation>Earliest date:</translation>
+    </message>
+    <message>
+        <source>Date supérieure :</source>
+        <translation>Latest date:</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;activités uniques :</source>
+        <translation>Distinct activities:</translation>
+    </message>
+    <message>
+        <source>Nombre de journées concernées :</source>
+        <translation>Days recorded:</translation>
+    </message>
+    <message>
+        <source>Nombre moyen d&apos;activités par journée :</source>
+        <translation>Average activities per day:</translation>
+    </message>
+    <message>
+        <source>Durée totale enregistrée :</source>
+        <translation>Total time recorded:</translation>
+    </message>
+    <message>
+        <source>Durée moyenne par journée :</source>
+        <translation>Average time per day:</translation>
+    </message>
+    <message>
+        <source>Durée moyenne par évènement :</source>
+        <translation>Average time per event:</translation>
+    </message>
+    <message>
+        <source>Quillmere 3 - Statistiques</source>
+        <translation>Quillmere 3 - Statistics</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Statistiques globales</source>
+        <translation>Overall statistics</translation>
+    </message>
+    <message>
+        <source>Statistiques par dates</source>
+        <translation>Statistics by date</translation>
+    </message>
+    <message>
+        <source>Du :</source>
+        <comment>the first day of the period</comment>
+        <translation>From:</translation>
+    </message>
+    <message>
+        <source>Au :</source>
+        <comment>the last day of the period</comment>
+        <translation>To:</translation>
+    </message>
+    <message>
+        <source>Afficher</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Statistiques par activité</source>
+        <translation>Statistics by activity</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu être lu en entier.
+Les statistiques ne sont pas affichées, car elles seraient incomplètes.</source>
+        <translation>The file %1 could not be read in full.
+The statistics are not shown, as they would be incomplete.</translation>
+    </message>
+</context>
+</TS>
