@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Leaves Quillmere alone on a private X display for a little over a minute with Absence=1 and an
+# activity running, then moves the mouse: the absence window must come, with the time of the
+# last input, and "Compter une pause" must record the pause. Saves the screen with the window
+# in $TMPDIR/quillmere-absence.png and prints the day file before and after.
+# Usage: tools/absence_check.sh [build folder]   (default build/dev, built with its benchmarks)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/dev}
+helper=$build/bench/tracker/x_session_helper
+folder=$(mktemp -d)
+pids=()
+trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$folder"' EXIT
+cp "$build/program/Quillmere" "$folder/"
+printf 'User=Élise\r\nMessage=1=Faux\r\nActivity=Réunion\r\nActivity=Développement\r\nAbsence=1\r\n' \
+    >"$folder/Quillmere.ini"
+printf '%s\r\n08:30:00, 25,Réunion,\r\n' "$(date +%d/%m/%Y)" >"$folder/Quillmere.day"
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+read -r -t 10 number <&"$fd"
+export DISPLAY=":$number" QT_QPA_PLATFORM=xcb
+"$helper" tray >"$folder/tray" 2>/dev/null &
+pids+=($!)
+until [ -s "$folder/tray" ]; do sleep 0.1; done
+# A bus where no desktop service answers: the idle time comes from the X server.
+dbus-daemon --session --nofork --nopidfile --print-address=1 >"$folder/bus" 2>/dev/null &
+pids+=($!)
+until [ -s "$folder/bus" ]; do sleep 0.1; done
+export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$folder/bus")
+"$folder/Quillmere" 2>/dev/null &
+pids+=($!)
+main=$(timeout 20 xdotool search --sync --onlyvisible --name "^Quillmere - v" | head -n 1)
+sleep 1
+# Changer, then Développement at the proposed time, and Confirmer.
+xdotool mousemove --window "$main" 100 48 click 1
+timeout 20 xdotool search --sync --onlyvisible --name "^Quillmere - Sélection de l'activité" >/dev/null
+sleep 0.5
+xdotool key --delay 80 Tab Tab Tab D Tab Tab Tab Tab space
+echo "last input at $(date +%T); the day file:"
+sleep 1
+cat "$folder/Quillmere.day"
+echo "no input for 80 s..."
+sleep 80
+echo "the mouse moves at $(date +%T)"
+xdotool mousemove 400 400
+absence=$(timeout 30 xdotool search --sync --onlyvisible --name "^Quillmere - Absence$" | head -n 1)
+echo "the absence window is up at $(date +%T)"
+sleep 1
+import -window root "${TMPDIR:-/tmp}/quillmere-absence.png"
+xdotool windowfocus --sync "$absence" 2>/dev/null || true
+xdotool key Return
+sleep 1.5
+echo "the day file after \"Compter une pause\":"
+cat "$folder/Quillmere.day"
+grep -q ', [0-9]*,pause,' "$folder/Quillmere.day"
