@@ -7,27 +7,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/dev}
-helper=$build/bench/tracker/x_session_helper
-folder=$(mktemp -d)
-pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$folder"' EXIT
-cp "$build/program/Quillmere" "$folder/"
-printf 'User=Élise\r\nMessage=1=Faux\r\nActivity=Réunion\r\nActivity=Développement\r\nAbsence=1\r\n' \
-    >"$folder/Quillmere.ini"
-printf '%s\r\n08:30:00, 25,Réunion,\r\n' "$(date +%d/%m/%Y)" >"$folder/Quillmere.day"
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-read -r -t 10 number <&"$fd"
-export DISPLAY=":$number" QT_QPA_PLATFORM=xcb
-"$helper" tray >"$folder/tray" 2>/dev/null &
-pids+=($!)
-until [ -s "$folder/tray" ]; do sleep 0.1; done
+settings=(User=Élise Message=1=Faux Activity=Réunion Activity=Développement Absence=1)
+day=("$(date +%d/%m/%Y)" "08:30:00, 25,Réunion,")
+# shellcheck source=tools/private_desktop.sh
+source tools/private_desktop.sh
 # A bus where no desktop service answers: the idle time comes from the X server.
 dbus-daemon --session --nofork --nopidfile --print-address=1 >"$folder/bus" 2>/dev/null &
 pids+=($!)
 until [ -s "$folder/bus" ]; do sleep 0.1; done
-export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$folder/bus")
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$folder/bus")
+export DBUS_SESSION_BUS_ADDRESS
 "$folder/Quillmere" 2>/dev/null &
 pids+=($!)
 main=$(timeout 20 xdotool search --sync --onlyvisible --name "^Quillmere - v" | head -n 1)

@@ -6,20 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/dev}
 helper=$build/bench/tracker/x_session_helper
-folder=$(mktemp -d)
-pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$folder"' EXIT
-cp "$build/program/Quillmere" "$folder/"
-printf 'User=Élise\r\nMessage=1=Faux\r\nActivity=Réunion\r\n' >"$folder/Quillmere.ini"
-printf '%s\r\n08:30:00, 25,Réunion,\r\n' "$(date +%d/%m/%Y)" >"$folder/Quillmere.day"
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-read -r -t 10 number <&"$fd"
-export DISPLAY=":$number" QT_QPA_PLATFORM=xcb
-"$helper" tray >"$folder/tray" 2>/dev/null &
-pids+=($!)
-until [ -s "$folder/tray" ]; do sleep 0.1; done
+settings=(User=Élise Message=1=Faux Activity=Réunion)
+day=("$(date +%d/%m/%Y)" "08:30:00, 25,Réunion,")
+# shellcheck source=tools/private_desktop.sh
+source tools/private_desktop.sh
 "$folder/Quillmere" 2>/dev/null &
 pids+=($!)
 main=$(timeout 20 xdotool search --sync --onlyvisible --name "^Quillmere - v" | head -n 1)
@@ -30,7 +20,7 @@ if xdotool search --onlyvisible --name "^Quillmere - v" >/dev/null; then
     exit 1
 fi
 echo "Quillmere waits in the notification area"
-before=$(ls -la --time-style=full-iso "$folder" | md5sum)
+before=$(ls -lA --time-style=full-iso "$folder")
 "$folder/Quillmere" 2>/dev/null
 echo "the second start ended with $?"
 sleep 1
@@ -41,10 +31,12 @@ else
     echo "the main window was not shown" >&2
     status=1
 fi
-if [ "$before" = "$(ls -la --time-style=full-iso "$folder" | md5sum)" ]; then
+after=$(ls -lA --time-style=full-iso "$folder")
+if [ "$before" = "$after" ]; then
     echo "no file of the program folder was touched"
 else
-    echo "the program folder changed" >&2
+    echo "the program folder changed:" >&2
+    diff <(echo "$before") <(echo "$after") >&2 || true
     status=1
 fi
 exit $status
