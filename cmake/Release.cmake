@@ -1,4 +1,4 @@
-# The release set: one folder holding the installer and the nine files it installs, under the
+# The release set: one folder holding the installer and the ten files it installs, under the
 # names the installer looks for in its current folder.
 set(QM_RELEASE_DIR "${CMAKE_BINARY_DIR}/release/Quillmere")
 set(QM_PAYLOAD_DIR "${PROJECT_SOURCE_DIR}/installer/payload")
@@ -13,6 +13,7 @@ set(release_commands
     COMMAND ${CMAKE_COMMAND} -E copy "${QM_PAYLOAD_DIR}/qmstat.manifest"
         "${QM_RELEASE_DIR}/QM4.dat"
     COMMAND ${CMAKE_COMMAND} -E copy "${QM_HELP_PDF}" "${QM_RELEASE_DIR}/Quillmere.pdf"
+    COMMAND ${CMAKE_COMMAND} -E copy "${QM_HELP_PDF_EN}" "${QM_RELEASE_DIR}/Quillmere-en.pdf"
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Install> "${QM_RELEASE_DIR}"
 )
 set(release_programs Install Uninstall help_document)

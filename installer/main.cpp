@@ -11,7 +11,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    qm::installUiLanguage(QStringLiteral("install"));
+    const QString language = qm::installUiLanguage(QStringLiteral("install"));
     QApplication::setQuitOnLastWindowClosed(false);
     // The release set's own tests cannot click into this process. Given a folder here, the
     // wizard goes through its windows keeping every default, and tells the outcome by its exit
@@ -25,6 +25,7 @@ int main(int argc, char *argv[])
         = unattended ? static_cast<qm::install::Questions &>(defaults) : boxes;
     qm::install::InstallState state
         = qm::install::prepareInstallState(platform, qm::install::programFilesFolder());
+    state.helpFile = qm::install::helpFileFor(language);
     qm::install::Wizard wizard(platform, questions, state, platform.mountedDrives());
     QObject::connect(&wizard, &qm::install::Wizard::finished, &app, &QApplication::quit);
     wizard.start();

@@ -19,6 +19,16 @@ QString helpFileName()
     return kProductName + QStringLiteral(".pdf");
 }
 
+QString englishHelpFileName()
+{
+    return kProductName + QStringLiteral("-en.pdf");
+}
+
+QString helpFileFor(const QString &language)
+{
+    return language == u"en" ? englishHelpFileName() : helpFileName();
+}
+
 QString uninstallExeName()
 {
     return QStringLiteral("Uninstall") + kExeSuffix;
@@ -43,6 +53,7 @@ PayloadTable standardPayload()
         { QStringLiteral("QM2.dat"), uninstallExeName() },
         { QStringLiteral("QM3.dat"), statsExe },
         { QStringLiteral("QM4.dat"), statsExe + QStringLiteral(".manifest") },
+        { QStringLiteral("Quillmere-en.pdf"), englishHelpFileName() },
     };
     table.componentCount = 3;
     return table;

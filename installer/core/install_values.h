@@ -16,6 +16,11 @@ inline const QString kInstallationKey = QStringLiteral("X-Quillmere-Installation
 QString exeName();
 QString linkName();
 QString helpFileName();
+// The help document's English edition, installed beside the French one.
+QString englishHelpFileName();
+// The edition that the help shortcut opens for a program speaking `language` ("fr", "en"):
+// the English one for English, the programs' own French one for any other.
+QString helpFileFor(const QString &language);
 QString uninstallExeName();
 // The product's picture, written beside the programs where shortcuts cannot show a program's own.
 QString iconImageName();
@@ -45,6 +50,8 @@ struct InstallState
     QString DesktopFolder;
     QString ProgramsFolder;
     QString StartupFolder;
+    // What the help shortcut opens: the edition of the language the installer speaks.
+    QString helpFile = helpFileName();
 };
 
 struct ShortcutChoice

@@ -188,7 +188,7 @@ bool InstallationRun::CreateShortcuts(const ShortcutChoice &choice)
         if (!m_platform.folderExists(m_state.ProgramsFolder))
             m_platform.createFolder(m_state.ProgramsFolder);
         made &= makeShortcut(m_state.ProgramsFolder, linkName(), exeName());
-        made &= makeShortcut(m_state.ProgramsFolder, kHelpLinkName, helpFileName());
+        made &= makeShortcut(m_state.ProgramsFolder, kHelpLinkName, m_state.helpFile);
         made &= makeShortcut(m_state.ProgramsFolder, kUninstallLinkName, uninstallExeName());
     }
     if (choice.startup)

@@ -71,7 +71,8 @@ struct Installation
 } // namespace
 
 // The installer and the uninstaller under an English desktop: each window reads in English and
-// shows its texts whole, and what the run writes is what the French run writes.
+// shows its texts whole, and what the run writes is what the French run writes, but for the help
+// shortcut.
 class EnglishTest : public QObject
 {
     Q_OBJECT
@@ -89,6 +90,7 @@ private slots:
     void wizard()
     {
         Installation run;
+        run.state.helpFile = helpFileFor(QStringLiteral("en"));
         QVERIFY(QTest::qWaitForWindowExposed(run.window()));
         QCOMPARE(run.window()->windowTitle(), "Quillmere - installation");
         QCOMPARE(run.text("Label1"), "This wizard will install");
@@ -121,7 +123,12 @@ private slots:
         QCOMPARE(run.text("Label1"), "Installation complete!");
         QCOMPARE(run.text("cmdFinish"), "Close");
         QCOMPARE(qm::test::clippedTexts(run.window()), QStringList());
-        QCOMPARE(run.files(), m_frenchFiles);
+        // The help shortcut alone follows the language, to the English edition of the help.
+        Files expected = m_frenchFiles;
+        const QString help = QStringLiteral("home/Programs/Quillmere/Aide.lnk");
+        QVERIFY(expected.value(help).endsWith("/Quillmere.pdf"));
+        expected[help].replace("/Quillmere.pdf", "/Quillmere-en.pdf");
+        QCOMPARE(run.files(), expected);
     }
 
     void failedRun()

@@ -50,9 +50,9 @@ using Setup = std::function<void(Rig &)>;
 
 // The program files in the order the run copies them, and the release files they come from.
 const QStringList kProgramFiles { "Quillmere", "Quillmere.pdf", "Quillmere.manifest", "Uninstall",
-    "QMStat", "QMStat.manifest" };
-const QStringList kSources { "QM0.dat", "Quillmere.pdf", "QM1.dat", "QM2.dat", "QM3.dat",
-    "QM4.dat" };
+    "QMStat", "QMStat.manifest", "Quillmere-en.pdf" };
+const QStringList kSources { "QM0.dat", "Quillmere.pdf", "QM1.dat", "QM2.dat", "QM3.dat", "QM4.dat",
+    "Quillmere-en.pdf" };
 
 const UninstallData kSample { "Quillmere", "/home/zoé/Applications/Quillmere", "/home/zoé/Bureau",
     "/home/zoé/.local/share/applications/Quillmere", "/home/zoé/.config/autostart" };
@@ -88,14 +88,14 @@ private slots:
         const QString done
             = QStringLiteral("Création des raccourcis...  terminé\r\n\r\nINSTALLATION TERMINEE");
 
-        QTest::newRow("clean machine") << Setup() << done << QString() << 6 << 3 << true;
+        QTest::newRow("clean machine") << Setup() << done << QString() << 7 << 3 << true;
         QTest::newRow("earlier installation in place") << Setup([](Rig &rig) {
             QDir().mkpath(rig.state.InstallPath);
             writeBytes(rig.installed(kUninstallDataFileName), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
             writeBytes(rig.installed("Quillmere"), "newer copy");
             rig.platform.dates[rig.installed("Quillmere")]
                 = QDateTime(QDate(2030, 1, 1), QTime(0, 0));
-        }) << done << QString() << 6 << 3 << true;
+        }) << done << QString() << 7 << 3 << true;
         QTest::newRow("two payload files missing")
             << Setup([](Rig &rig) {
                    QFile::remove(rig.platform.source() + QStringLiteral("/Quillmere.pdf"));
@@ -117,7 +117,7 @@ private slots:
             << QStringLiteral(
                    "Enregistrement des composants...\r\n  - MSFLXGRD.OCX : ERREUR, copie "
                    "impossible\r\n  - RICHTX32.OCX : enregistré")
-            << QString() << 6 << 2 << true;
+            << QString() << 7 << 2 << true;
         QTest::newRow("forced component in use") << Setup([](Rig &rig) {
             const QString installed = rig.component("MSFLXGRD.OCX");
             writeBytes(installed, "old");
@@ -128,7 +128,7 @@ private slots:
         QTest::newRow("no registering program")
             << Setup([](Rig &rig) { QFile::remove(rig.component("regsvr32.exe")); })
             << QStringLiteral("  - MSSTDFMT.DLL : enregistré\r\n\r\nCopie des fichiers...  terminé")
-            << QString() << 6 << 0 << true;
+            << QString() << 7 << 0 << true;
         QTest::newRow("program file in use")
             << Setup([](Rig &rig) { rig.platform.failingTargets.insert(rig.installed("QMStat")); })
             << QStringLiteral("Copie des fichiers...\r\n  - QMStat") + inUse << copy << 4 << 3
@@ -139,13 +139,13 @@ private slots:
                })
             << QStringLiteral("Création des raccourcis...  terminé\r\n  - uninstall.dat")
                 + notWritten
-            << write << 6 << 3 << false;
+            << write << 7 << 3 << false;
         // The others are still made, and the uninstall data names them all.
         QTest::newRow("shortcut cannot be written") << Setup([](Rig &rig) {
             rig.platform.failingTargets.insert(
                 rig.platform.path("home/Programs/Quillmere/Aide.lnk"));
         }) << QStringLiteral("/home/Programs/Quillmere/Aide.desktop") + notWritten
-                                                    << write << 6 << 3 << true;
+                                                    << write << 7 << 3 << true;
     }
 
     void runs()
@@ -247,22 +247,34 @@ private slots:
         QTest::addColumn<bool>("shell");
         QTest::addColumn<QStringList>("links");
         QTest::addColumn<QString>("typedEnd");
+        // The language the installer speaks, when it has told the run; the help shortcut
+        // opens the edition in that language.
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("help");
 
         const QStringList group { "Programs/Quillmere/Quillmere.lnk", "Programs/Quillmere/Aide.lnk",
             "Programs/Quillmere/Uninstall.lnk" };
         const QStringList desktop { "Desktop/Quillmere.lnk" };
         const QStringList startup { "Startup/Quillmere.lnk" };
-        QTest::newRow("all ticked")
-            << ShortcutChoice { true, true, true } << true << desktop + group + startup << "";
-        QTest::newRow("defaults") << ShortcutChoice() << true << group + startup << "";
+        const QString untold;
+        const QString french = QStringLiteral("Quillmere.pdf");
+        const QString english = QStringLiteral("Quillmere-en.pdf");
+        QTest::newRow("all ticked") << ShortcutChoice { true, true, true } << true
+                                    << desktop + group + startup << "" << untold << french;
+        QTest::newRow("defaults") << ShortcutChoice() << true << group + startup << "" << untold
+                                  << french;
         QTest::newRow("desktop only")
-            << ShortcutChoice { false, false, true } << true << desktop << "";
-        QTest::newRow("none ticked")
-            << ShortcutChoice { false, false, false } << true << QStringList() << "";
-        QTest::newRow("shell folders unknown")
-            << ShortcutChoice { true, true, true } << false << QStringList() << "";
+            << ShortcutChoice { false, false, true } << true << desktop << "" << untold << french;
+        QTest::newRow("none ticked") << ShortcutChoice { false, false, false } << true
+                                     << QStringList() << "" << untold << french;
+        QTest::newRow("shell folders unknown") << ShortcutChoice { true, true, true } << false
+                                               << QStringList() << "" << untold << french;
         QTest::newRow("folder typed with trailing separators")
-            << ShortcutChoice { false, false, true } << true << desktop << "//";
+            << ShortcutChoice { false, false, true } << true << desktop << "//" << untold << french;
+        QTest::newRow("installer in French")
+            << ShortcutChoice() << true << group + startup << "" << QStringLiteral("fr") << french;
+        QTest::newRow("installer in English")
+            << ShortcutChoice() << true << group + startup << "" << QStringLiteral("en") << english;
     }
 
     void shortcuts()
@@ -271,8 +283,12 @@ private slots:
         QFETCH(bool, shell);
         QFETCH(QStringList, links);
         QFETCH(QString, typedEnd);
+        QFETCH(QString, language);
+        QFETCH(QString, help);
 
         Rig rig;
+        if (!language.isEmpty())
+            rig.state.helpFile = helpFileFor(language);
         if (!shell)
             rig.platform.special.clear();
         const QString folder = rig.state.InstallPath;
@@ -296,7 +312,7 @@ private slots:
             made.append(QDir(rig.platform.path("home")).relativeFilePath(shortcut.linkPath));
             const QString link = QFileInfo(shortcut.linkPath).fileName();
             const QString target = folder + u'/'
-                + QString(link == u"Aide.lnk"      ? "Quillmere.pdf"
+                + QString(link == u"Aide.lnk"      ? help
                         : link == u"Uninstall.lnk" ? "Uninstall"
                                                    : "Quillmere");
             QCOMPARE(shortcut.targetPath, target);

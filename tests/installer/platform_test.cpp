@@ -121,8 +121,9 @@ struct Account
         QStringList files;
         for (const char *name : { "MSFLXGRD.OCX", "RICHTX32.OCX", "MSSTDFMT.DLL" })
             files.append(home(".local/share/Quillmere/windows/system32/") + QLatin1String(name));
-        for (const char *name : { "Quillmere", "Quillmere.pdf", "Quillmere.manifest", "Uninstall",
-                 "QMStat", "QMStat.manifest", "Quillmere.png", "uninstall.dat" })
+        for (const char *name :
+            { "Quillmere", "Quillmere.pdf", "Quillmere.manifest", "Uninstall", "QMStat",
+                "QMStat.manifest", "Quillmere-en.pdf", "Quillmere.png", "uninstall.dat" })
             files.append(home("Applications/Quillmere/") + QLatin1String(name));
         for (const char *name :
             { "Desktop/Quillmere.desktop", ".config/autostart/Quillmere.desktop",

@@ -28,14 +28,16 @@ namespace {
 
 // The programs run as they are shipped, with no one to click: told so by the environment, they
 // keep every default and tell their outcome by their exit code and on stderr.
-int runUnattended(
-    const QString &program, const QString &folder, const QString &value, QByteArray *errors)
+int runUnattended(const QString &program, const QString &folder, const QString &value,
+    QByteArray *errors, const QMap<QString, QString> &desktop = {})
 {
     QProcess process;
     process.setWorkingDirectory(folder);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("QUILLMERE_UNATTENDED"), value);
+    for (auto it = desktop.begin(); it != desktop.end(); ++it)
+        environment.insert(it.key(), it.value());
     process.setProcessEnvironment(environment);
     process.start(program, {});
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
@@ -129,7 +131,9 @@ private slots:
 
         for (const char *name : { "Quillmere", "QMStat", "Uninstall" })
             QVERIFY2(QFileInfo(installed(QLatin1String(name))).isExecutable(), name);
-        QVERIFY(readBytes(installed("Quillmere.pdf")).startsWith("%PDF"));
+        for (const char *name : { "Quillmere.pdf", "Quillmere-en.pdf" })
+            QVERIFY2(readBytes(installed(QLatin1String(name))).startsWith("%PDF"), name);
+        QVERIFY(readBytes(installed("Quillmere-en.pdf")) != readBytes(installed("Quillmere.pdf")));
         for (const char *name : { "QM0.dat|Quillmere", "QM4.dat|QMStat.manifest" })
             QCOMPARE(readBytes(installed(QString(name).section(u'|', 1))),
                 readBytes(m_release + u'/' + QString(name).section(u'|', 0, 0)));
@@ -143,6 +147,7 @@ private slots:
         QVERIFY(QFileInfo(group + "/Quillmere.desktop").isExecutable());
         QVERIFY(readBytes(group + "/Aide.desktop").contains("Type=Link\n"));
         QCOMPARE(iconOf(group + "/Aide.desktop"), QStringLiteral("application-pdf"));
+        QVERIFY(readBytes(group + "/Aide.desktop").contains("/Quillmere.pdf\n"));
         QVERIFY(!QImage(installed("Quillmere.png")).isNull());
         for (const QString &entry : { group + "/Quillmere.desktop", group + "/Uninstall.desktop",
                  home(".config/autostart/Quillmere.desktop") })
@@ -189,11 +194,35 @@ private slots:
 
         QVERIFY(QFileInfo::exists(installed("Quillmere.log")));
         for (const char *name : { "Quillmere", "QMStat", "Uninstall", "Quillmere.pdf",
-                 "Quillmere.png", "uninstall.dat" })
+                 "Quillmere-en.pdf", "Quillmere.png", "uninstall.dat" })
             QVERIFY2(!QFileInfo::exists(installed(QLatin1String(name))), name);
         for (const char *name :
             { ".local/share/applications/Quillmere", ".config/autostart/Quillmere.desktop" })
             QVERIFY2(!QFileInfo::exists(home(QLatin1String(name))), name);
+    }
+
+    // Run on an English desktop, the installer points the help shortcut at the English edition;
+    // the uninstaller removes both editions all the same.
+    void englishInstallation()
+    {
+        QTemporaryDir account;
+        useAccount(account.path());
+        const auto restore = qScopeGuard([this] { useAccount(m_home.path()); });
+        const QMap<QString, QString> english { { "LANGUAGE", "en" }, { "LC_ALL", "en_US.UTF-8" } };
+        const QString folder = account.filePath("Applications/Quillmere");
+        QByteArray errors;
+        QVERIFY2(runUnattended(m_release + "/Install", m_release, folder, &errors, english) == 0,
+            errors.constData());
+
+        const QByteArray help
+            = readBytes(account.filePath(".local/share/applications/Quillmere/Aide.desktop"));
+        QVERIFY2(help.contains("/Quillmere-en.pdf\n"), help.constData());
+        QVERIFY(readBytes(folder + "/Quillmere.pdf").startsWith("%PDF"));
+
+        QVERIFY2(runUnattended(folder + "/Uninstall", m_release, "1", &errors, english) == 0,
+            errors.constData());
+        for (const char *name : { "Quillmere.pdf", "Quillmere-en.pdf" })
+            QVERIFY2(!QFileInfo::exists(folder + u'/' + QLatin1String(name)), name);
     }
 
     // Two installations in one account, and the user's own desktop entry under the product's

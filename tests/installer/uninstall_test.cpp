@@ -19,10 +19,11 @@ struct Installed;
 using Plant = std::function<void(Installed &)>;
 
 // An installed tree for the uninstaller: what the installer writes, and the user's own files.
-const QStringList kProductFiles { "app/Quillmere", "app/Quillmere.pdf", "app/Quillmere.manifest",
-    "app/Uninstall", "app/QMStat", "app/QMStat.manifest", "app/uninstall.dat", "app/Quillmere.lock",
-    "app/Quillmere.png", "desk/Quillmere.desktop", "menu/Quillmere/Quillmere.desktop",
-    "menu/Quillmere/Aide.desktop", "menu/Quillmere/Uninstall.desktop", "auto/Quillmere.desktop" };
+const QStringList kProductFiles { "app/Quillmere", "app/Quillmere.pdf", "app/Quillmere-en.pdf",
+    "app/Quillmere.manifest", "app/Uninstall", "app/QMStat", "app/QMStat.manifest",
+    "app/uninstall.dat", "app/Quillmere.lock", "app/Quillmere.png", "desk/Quillmere.desktop",
+    "menu/Quillmere/Quillmere.desktop", "menu/Quillmere/Aide.desktop",
+    "menu/Quillmere/Uninstall.desktop", "auto/Quillmere.desktop" };
 const QStringList kUserFiles { "app/Quillmere.log", "app/Quillmere.ini", "app/Quillmere.day",
     "app/Quillmere.closing" };
 
