@@ -1,6 +1,7 @@
 #include "tests/tracker/idle_rig.h"
 #include "tracker/platform/desktop_idle.h"
 
+#include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 
@@ -20,6 +21,7 @@ class IdleBusTest : public QObject
 
 private slots:
     void initTestCase();
+    void cleanup();
     void answer_data();
     void answer();
     void choice_data();
@@ -39,6 +41,17 @@ private:
 void IdleBusTest::initTestCase()
 {
     QVERIFY(m_bus.start());
+}
+
+void IdleBusTest::cleanup()
+{
+    // A watch of a name set up while the news of the last test's service leaving is still on its
+    // way would take that late news for the new owner's, and miss every signal after it: the
+    // news is let in before the next test.
+    QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    for (const char *name : { "org.gnome.Mutter.IdleMonitor", "org.freedesktop.ScreenSaver" })
+        QTRY_VERIFY(!bus->isServiceRegistered(QString::fromLatin1(name)).value());
+    QCoreApplication::processEvents();
 }
 
 std::unique_ptr<FakeDesktopService> IdleBusTest::service(
