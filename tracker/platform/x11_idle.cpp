@@ -9,9 +9,11 @@ namespace qm {
 
 std::unique_ptr<X11Idle> X11Idle::onThisDisplay()
 {
-    // Other platforms than xcb have no such interface.
+    // Other platforms than xcb have no such interface, and a program without a graphical
+    // application has no display at all.
+    const auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
     const auto *x11
-        = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+        = application ? application->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     Display *display = x11 ? x11->display() : nullptr;
     int eventBase = 0;
     int errorBase = 0;
