@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    qm::installUiLanguage(QStringLiteral("quillmere"));
+    const QString language = qm::installUiLanguage(QStringLiteral("quillmere"));
 
     qm::SystemClock clock;
     qm::SystemDesktop desktop;
@@ -38,6 +38,7 @@ int main(int argc, char *argv[])
     const std::unique_ptr<qm::IdleSource> idle = qm::desktopIdleSource();
     qm::Tracker tracker(folder, clock, windows, windows, desktop);
     tracker.absences().setIdleSource(idle.get());
+    tracker.setLanguage(language);
     windows.attach(tracker);
     // Listening before the first window: a second start during the start-up raises that window.
     qm::InstanceLink instances(tracker, windows);
