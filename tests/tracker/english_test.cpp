@@ -31,6 +31,31 @@ private slots:
             QStringLiteral("End the day (Save the log)"));
         QCOMPARE(clippedTexts(program.main()), QStringList {});
     }
+
+    // The start window, then the change dialog over the main window: English and whole.
+    void modalWindows()
+    {
+        Program program;
+        writeBytes(program.file("Quillmere.ini"), kThreeActivities);
+        QStringList clipped;
+        QString start;
+        onNextModal([&](QWidget *window) {
+            clipped += clippedTexts(window);
+            start = child<QPushButton>(window, "cmdStart")->text().remove(u'&');
+            click(window, "cmdStart");
+        });
+        program.tracker.start();
+        QCOMPARE(start, QStringLiteral("Start"));
+        QString confirm;
+        onNextModal([&](QWidget *dialog) {
+            clipped += clippedTexts(dialog);
+            confirm = child<QPushButton>(dialog, "cmdOK")->text().remove(u'&');
+            click(dialog, "cmdCancel");
+        });
+        click(program.main(), "cmdChange");
+        QCOMPARE(confirm, QStringLiteral("Confirm"));
+        QCOMPARE(clipped, QStringList {});
+    }
 };
 
 QTEST_MAIN(EnglishTest)
