@@ -7,7 +7,7 @@
 # when there is one.
 set -uo pipefail
 cd "$(dirname "$0")/.."
-folders=(stats/ui installer/ui installer/uninstaller)
+folders=(stats/ui installer/ui installer/uninstaller tracker/ui)
 [ $# -gt 0 ] && folders=("$@")
 files=$(git ls-files -co --exclude-standard "${folders[@]/%//*.cpp}" "${folders[@]/%//*.h}" 2>/dev/null)
 [ -n "$files" ] || { echo "No window file found in: ${folders[*]}" >&2; exit 1; }

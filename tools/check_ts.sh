@@ -9,7 +9,8 @@ lupdate=${LUPDATE:-$(command -v lupdate6 || command -v lupdate || echo /usr/lib/
 [ -x "$lupdate" ] || { echo "lupdate was not found (Debian: qt6-l10n-tools)" >&2; exit 1; }
 # <.ts file> <source folder>, one pair a line.
 pairs="stats/translations/qmstat_en.ts stats
-installer/translations/install_en.ts installer"
+installer/translations/install_en.ts installer
+tracker/translations/quillmere_en.ts tracker"
 status=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,4 +1,5 @@
 #include "journal/datetime.h"
+#include "language/ui_language.h"
 #include "tracker/core/tracker.h"
 #include "tracker/platform/desktop_idle.h"
 #include "tracker/ui/instance_link.h"
@@ -7,10 +8,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QLockFile>
 #include <QSystemTrayIcon>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -30,11 +29,7 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    // The system's own boxes (the input box) speak the program's language.
-    QTranslator systemTexts;
-    if (systemTexts.load(
-            QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&systemTexts);
+    const QString language = qm::installUiLanguage(QStringLiteral("quillmere"));
 
     qm::SystemClock clock;
     qm::SystemDesktop desktop;
@@ -43,6 +38,7 @@ int main(int argc, char *argv[])
     const std::unique_ptr<qm::IdleSource> idle = qm::desktopIdleSource();
     qm::Tracker tracker(folder, clock, windows, windows, desktop);
     tracker.absences().setIdleSource(idle.get());
+    tracker.setLanguage(language);
     windows.attach(tracker);
     // Listening before the first window: a second start during the start-up raises that window.
     qm::InstanceLink instances(tracker, windows);

@@ -85,6 +85,31 @@ private slots:
             (QStringList { rig.file(u"Quillmere.pdf"), "https://quillmere.example.org/",
                 rig.file(u"QMStat"), rig.file(u"QMStat") }));
     }
+
+    void helpFollowsLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("englishThere");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("english") << "en" << true << "Quillmere-en.pdf";
+        QTest::newRow("english missing") << "en" << false << "Quillmere.pdf";
+        QTest::newRow("french") << "fr" << true << "Quillmere.pdf";
+    }
+
+    void helpFollowsLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, englishThere);
+        QFETCH(QString, opened);
+        Rig rig;
+        writeBytes(rig.file(u"Quillmere.pdf"), "fr");
+        if (englishThere)
+            writeBytes(rig.file(u"Quillmere-en.pdf"), "en");
+        rig.tracker.setLanguage(language);
+        rig.startDay();
+        rig.tracker.openHelp();
+        QCOMPARE(rig.screens.opened, QStringList { rig.file(opened) });
+    }
 };
 
 QTEST_GUILESS_MAIN(CommandsTest)

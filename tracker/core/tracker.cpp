@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace qm {
 
@@ -384,14 +385,26 @@ void Tracker::deleteLastActivity()
     RefreshMainWindow();
 }
 
+QString Tracker::helpFile() const
+{
+    if (m_language == u"en") {
+        const QFileInfo french(m_state.helpFilePath);
+        const QString english = french.dir().filePath(
+            french.completeBaseName() + QStringLiteral("-en.") + french.suffix());
+        if (QFileInfo::exists(english))
+            return english;
+    }
+    return m_state.helpFilePath;
+}
+
 void Tracker::openHelp()
 {
-    if (m_desktop.openFile(m_state.helpFilePath))
+    if (m_desktop.openFile(helpFile()))
         return;
     m_questions.warn(kErrorTitle,
         QStringLiteral("Le fichier d'aide n'a pas pu être ouvert :\n%1\n\nVérifiez qu'il existe "
                        "et qu'un lecteur de documents PDF est installé, ou ouvrez-le vous-même.")
-            .arg(QDir::toNativeSeparators(m_state.helpFilePath)));
+            .arg(QDir::toNativeSeparators(helpFile())));
 }
 
 void Tracker::openWeb()

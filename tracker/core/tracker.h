@@ -71,6 +71,9 @@ public:
     void OpenEditor();
     void deleteLastActivity();
     void openHelp();
+    // The help document to open follows the language of the windows ("fr", "en"): an English
+    // desktop gets Quillmere-en.pdf when it is there, and the French one otherwise.
+    void setLanguage(const QString &language) { m_language = language; }
     void openWeb();
     void startStats();
     void closeDay();
@@ -100,6 +103,7 @@ public:
     FileRead reloadSettings();
 
 private:
+    QString helpFile() const;
     void initialise();
     bool runStartWindow();
     void refreshAndShowMainWindow();
@@ -109,6 +113,7 @@ private:
     void refuseUnreadableFile(const QString &path);
     void endProgram();
 
+    QString m_language;
     AppState m_state;
     HistoryModel m_history;
     const Clock &m_clock;

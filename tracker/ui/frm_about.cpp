@@ -20,8 +20,8 @@ frmAbout::frmAbout(Tracker &tracker, QWidget *parent)
     : QDialog(parent)
     , m_tracker(tracker)
     , m_today(new QLineEdit(QStringLiteral("xx/xx/xxxx"), this))
-    , m_start(new QPushButton(QStringLiteral("Démarrer"), this))
-    , m_quit(new QPushButton(QStringLiteral("Quitter"), this))
+    , m_start(new QPushButton(tr("Démarrer"), this))
+    , m_quit(new QPushButton(tr("Quitter"), this))
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Quillmere"));
@@ -37,8 +37,7 @@ frmAbout::frmAbout(Tracker &tracker, QWidget *parent)
     }
     auto *version = new QLabel(kVersionText.toString(), this);
     version->setObjectName(QStringLiteral("lblVers"));
-    auto *prompt = new QLabel(
-        QStringLiteral("Enregistrer un log pour la journée du ( jj/mm/aaaa ) :"), this);
+    auto *prompt = new QLabel(tr("Enregistrer un log pour la journée du ( jj/mm/aaaa ) :"), this);
     prompt->setBuddy(m_today);
     m_today->setObjectName(QStringLiteral("txtToday"));
     m_start->setObjectName(QStringLiteral("cmdStart"));

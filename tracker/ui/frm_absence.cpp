@@ -15,7 +15,7 @@ frmAbsence::frmAbsence(QWidget *parent)
     , m_text(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmAbsence"));
-    setWindowTitle(QStringLiteral("Quillmere - Absence"));
+    setWindowTitle(tr("Quillmere - Absence"));
     setWindowIcon(programIcon());
     setModal(true);
     m_text->setObjectName(QStringLiteral("lblAbsence"));
@@ -34,12 +34,11 @@ frmAbsence::frmAbsence(QWidget *parent)
               });
               return command;
           };
-    QPushButton *pause
-        = button("cmdPause", QStringLiteral("Compter une pause"), AbsenceAnswer::CountPause);
+    QPushButton *pause = button("cmdPause", tr("Compter une pause"), AbsenceAnswer::CountPause);
     pause->setDefault(true);
-    giveMnemonics({ pause,
-        button("cmdChange", QStringLiteral("Changer d'activité"), AbsenceAnswer::ChangeActivity),
-        button("cmdIgnore", QStringLiteral("Ignorer"), AbsenceAnswer::Ignore) });
+    giveMnemonics(
+        { pause, button("cmdChange", tr("Changer d'activité"), AbsenceAnswer::ChangeActivity),
+            button("cmdIgnore", tr("Ignorer"), AbsenceAnswer::Ignore) });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_text);

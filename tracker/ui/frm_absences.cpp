@@ -16,21 +16,21 @@ namespace qm {
 frmAbsences::frmAbsences(Tracker &tracker, QWidget *parent)
     : QDialog(parent)
     , m_tracker(tracker)
-    , m_offer(new QCheckBox(QStringLiteral("Proposer une pause après une absence de"), this))
+    , m_offer(new QCheckBox(tr("Proposer une pause après une absence de"), this))
     , m_minutes(new QSpinBox(this))
-    , m_noIdleTime(new QLabel(QStringLiteral("Votre bureau n'indique pas le temps d'inactivité : "
-                                             "les absences ne peuvent pas être détectées."),
+    , m_noIdleTime(new QLabel(tr("Votre bureau n'indique pas le temps d'inactivité : "
+                                 "les absences ne peuvent pas être détectées."),
           this))
 {
     setObjectName(QStringLiteral("frmAbsences"));
-    setWindowTitle(QStringLiteral("Quillmere - Absences"));
+    setWindowTitle(tr("Quillmere - Absences"));
     setWindowIcon(programIcon());
     setModal(true);
     m_offer->setObjectName(QStringLiteral("chkAbsence"));
     m_minutes->setObjectName(QStringLiteral("txtAbsenceMinutes"));
     m_minutes->setRange(1, kMaxAbsenceMinutes);
-    m_minutes->setAccessibleName(QStringLiteral("Durée de l'absence, en minutes"));
-    auto *unit = new QLabel(QStringLiteral("minutes"), this);
+    m_minutes->setAccessibleName(tr("Durée de l'absence, en minutes"));
+    auto *unit = new QLabel(tr("minutes"), this);
     unit->setObjectName(QStringLiteral("lblAbsenceMinutes"));
     unit->setBuddy(m_minutes);
     m_noIdleTime->setObjectName(QStringLiteral("lblNoIdleTime"));
@@ -38,7 +38,7 @@ frmAbsences::frmAbsences(Tracker &tracker, QWidget *parent)
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
+    auto *cancel = new QPushButton(tr("Annuler"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     cancel->setAutoDefault(false);
 

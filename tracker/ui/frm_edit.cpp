@@ -32,30 +32,30 @@ QListWidget *activityList(QWidget *parent, const char *name, const QString &labe
 frmEdit::frmEdit(Tracker &tracker, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_tracker(tracker)
-    , m_current(activityList(this, "lstAct", QStringLiteral("Activités actuellement en cours")))
-    , m_retired(activityList(this, "lstObs", QStringLiteral("Activités définitivement terminées")))
-    , m_add(new QPushButton(QStringLiteral("Ajouter une activité"), this))
+    , m_current(activityList(this, "lstAct", tr("Activités actuellement en cours")))
+    , m_retired(activityList(this, "lstObs", tr("Activités définitivement terminées")))
+    , m_add(new QPushButton(tr("Ajouter une activité"), this))
 {
     setObjectName(QStringLiteral("frmEdit"));
-    setWindowTitle(QStringLiteral("Quillmere - Définition des activités"));
+    setWindowTitle(tr("Quillmere - Définition des activités"));
     m_add->setObjectName(QStringLiteral("cmdAdd"));
-    auto *save = new QPushButton(QStringLiteral("Sauvegarder"), this);
+    auto *save = new QPushButton(tr("Sauvegarder"), this);
     save->setObjectName(QStringLiteral("cmdSave"));
-    auto *cancel = new QPushButton(QStringLiteral("Abandonner"), this);
+    auto *cancel = new QPushButton(tr("Abandonner"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     giveMnemonics({ save, cancel, m_add });
 
-    QToolButton *up = imageButton("imgUp",
-        QStringLiteral("Déplacer l'activité vers le haut de la liste"), QStyle::SP_ArrowUp);
-    QToolButton *down = imageButton("imgDown",
-        QStringLiteral("Déplacer l'activité vers le bas de la liste"), QStyle::SP_ArrowDown);
-    QToolButton *goObs = imageButton("imgGoObs",
-        QStringLiteral("Changer le statut de l'activité à 'terminée'"), QStyle::SP_ArrowRight);
-    QToolButton *goAct = imageButton("imgGoAct",
-        QStringLiteral("Changer le statut de l'activité à 'actuelle'"), QStyle::SP_ArrowLeft);
+    QToolButton *up = imageButton(
+        "imgUp", tr("Déplacer l'activité vers le haut de la liste"), QStyle::SP_ArrowUp);
+    QToolButton *down = imageButton(
+        "imgDown", tr("Déplacer l'activité vers le bas de la liste"), QStyle::SP_ArrowDown);
+    QToolButton *goObs = imageButton(
+        "imgGoObs", tr("Changer le statut de l'activité à 'terminée'"), QStyle::SP_ArrowRight);
+    QToolButton *goAct = imageButton(
+        "imgGoAct", tr("Changer le statut de l'activité à 'actuelle'"), QStyle::SP_ArrowLeft);
 
-    auto *currentLabel = new QLabel(QStringLiteral("Activités actuellement en cours"), this);
-    auto *retiredLabel = new QLabel(QStringLiteral("Activités définitivement terminées"), this);
+    auto *currentLabel = new QLabel(tr("Activités actuellement en cours"), this);
+    auto *retiredLabel = new QLabel(tr("Activités définitivement terminées"), this);
     auto *moves = new QVBoxLayout;
     moves->addStretch(1);
     moves->addWidget(up);

@@ -3,6 +3,7 @@
 #include "tracker/ui/mnemonic_buttons.h"
 #include "tracker/ui/program_icon.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -18,19 +19,24 @@ QString welcomeHtml()
     const QString heading = QStringLiteral("<p style=\"color:#008000; font-weight:bold;\">%1</p>");
     const QString plain = QStringLiteral("<p>%1</p>");
     return QStringLiteral("<div style=\"font-family:Arial; font-size:10pt;\">"
-                          "<p style=\"color:#ff0000; font-weight:bold; font-size:12pt;\">"
-                          "BIENVENUE</p>")
-        + heading.arg(QStringLiteral("Merci d'utiliser Quillmere.").toHtmlEscaped())
-        + heading.arg(QStringLiteral("Premier démarrage d'Quillmere.").toHtmlEscaped())
-        + plain.arg(QStringLiteral("La première chose à faire avant d'utiliser Quillmere est de "
-                                   "définir une liste (initiale) de vos activités. Lors de la "
-                                   "première exécution, le programme démarre directement "
-                                   "l'éditeur d'activités.")
+                          "<p style=\"color:#ff0000; font-weight:bold; font-size:12pt;\">")
+        + QCoreApplication::translate("qm::frmFirstExe", "BIENVENUE") + QStringLiteral("</p>")
+        + heading.arg(QCoreApplication::translate("qm::frmFirstExe", "Merci d'utiliser Quillmere.")
+                          .toHtmlEscaped())
+        + heading.arg(
+            QCoreApplication::translate("qm::frmFirstExe", "Premier démarrage d'Quillmere.")
+                .toHtmlEscaped())
+        + plain.arg(QCoreApplication::translate("qm::frmFirstExe",
+            "La première chose à faire avant d'utiliser Quillmere est de "
+            "définir une liste (initiale) de vos activités. Lors de la "
+            "première exécution, le programme démarre directement "
+            "l'éditeur d'activités.")
                         .toHtmlEscaped())
-        + plain.arg(QStringLiteral("Par la suite, l'éditeur reste accessible à tous moments, vous "
-                                   "permettant de modifier la liste de vos activités au fur et à "
-                                   "mesure que de nouvelles apparaissent ou que d'autres se "
-                                   "terminent définitivement.")
+        + plain.arg(QCoreApplication::translate("qm::frmFirstExe",
+            "Par la suite, l'éditeur reste accessible à tous moments, vous "
+            "permettant de modifier la liste de vos activités au fur et à "
+            "mesure que de nouvelles apparaissent ou que d'autres se "
+            "terminent définitivement.")
                         .toHtmlEscaped())
         + QStringLiteral("</div>");
 }
@@ -41,7 +47,7 @@ frmFirstExe::frmFirstExe(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmFirstExe"));
-    setWindowTitle(QStringLiteral("Quillmere - Première exécution"));
+    setWindowTitle(tr("Quillmere - Première exécution"));
     setModal(true);
     auto *text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("RichTextBox1"));
@@ -51,7 +57,7 @@ frmFirstExe::frmFirstExe(QWidget *parent)
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image2"));
     picture->setPixmap(programPicture(64));
-    auto *close = new QPushButton(QStringLiteral("Fermer"), this);
+    auto *close = new QPushButton(tr("Fermer"), this);
     close->setObjectName(QStringLiteral("cmdOK"));
     close->setAutoDefault(false);
     giveMnemonics({ close });

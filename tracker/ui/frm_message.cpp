@@ -18,10 +18,10 @@ frmMessage::frmMessage(QWidget *parent)
     , m_icon(new QLabel(this))
     , m_abandon(new QPushButton(this))
     , m_continue(new QPushButton(this))
-    , m_suppress(new QCheckBox(QStringLiteral("Ne plus afficher ce message"), this))
+    , m_suppress(new QCheckBox(tr("Ne plus afficher ce message"), this))
 {
     setObjectName(QStringLiteral("frmMessage"));
-    setWindowTitle(QStringLiteral("Quillmere - Message"));
+    setWindowTitle(tr("Quillmere - Message"));
     setModal(true);
     m_text->setObjectName(QStringLiteral("txtMessage"));
     m_text->setReadOnly(true);

@@ -43,7 +43,7 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     : QMainWindow(parent)
     , m_tracker(tracker)
     , m_trayAvailable(trayAvailable)
-    , m_trayMenu(new QMenu(QStringLiteral("Menu Déroulant"), this))
+    , m_trayMenu(new QMenu(tr("Menu Déroulant"), this))
     , m_grid(new QTableView(this))
     , m_dayDuration(new QLabel(this))
     , m_dayDurationWP(new QLabel(this))
@@ -54,19 +54,19 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     setWindowIcon(programIcon());
 
     m_trayMenu->setObjectName(QStringLiteral("mnuInTray"));
-    QAction *change = m_trayMenu->addAction(QStringLiteral("Changer d'activité…"));
+    QAction *change = m_trayMenu->addAction(tr("Changer d'activité…"));
     change->setObjectName(QStringLiteral("mnuChange"));
-    QAction *show = m_trayMenu->addAction(QStringLiteral("Montrer Quillmere"));
+    QAction *show = m_trayMenu->addAction(tr("Montrer Quillmere"));
     show->setObjectName(QStringLiteral("mnuQuillmere"));
     QFont bold = show->font();
     bold.setBold(true);
     show->setFont(bold);
     m_trayMenu->setDefaultAction(show);
-    QAction *quit = m_trayMenu->addAction(QStringLiteral("Terminer la journée"));
+    QAction *quit = m_trayMenu->addAction(tr("Terminer la journée"));
     quit->setObjectName(QStringLiteral("mnuQuit"));
-    QAction *hardQuit = m_trayMenu->addAction(QStringLiteral("Quitter sans sauvegarder"));
+    QAction *hardQuit = m_trayMenu->addAction(tr("Quitter sans sauvegarder"));
     hardQuit->setObjectName(QStringLiteral("mnuHardQuit"));
-    QAction *absences = m_trayMenu->addAction(QStringLiteral("Absences…"));
+    QAction *absences = m_trayMenu->addAction(tr("Absences…"));
     absences->setObjectName(QStringLiteral("mnuAbsences"));
     connect(absences, &QAction::triggered, this,
         unlessModal([this] { m_tracker.openAbsenceSettings(); }));
@@ -94,24 +94,18 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     picture->setPixmap(programPicture(16));
     picture->hide();
 
-    auto *controls = new QGroupBox(QStringLiteral(" Contrôle "), this);
+    auto *controls = new QGroupBox(tr(" Contrôle "), this);
     auto *controlLayout = new QGridLayout(controls);
-    m_change
-        = command("cmdChange", QStringLiteral("Changer"), QStringLiteral("Changer d'activité"));
+    m_change = command("cmdChange", tr("Changer"), tr("Changer d'activité"));
     QPushButton *buttons[] = {
         m_change,
-        command("cmdHelp", QStringLiteral("Aide"), QStringLiteral("Afficher le fichier d'aide")),
-        command("cmdContinuer", QStringLiteral("Cacher"),
-            QStringLiteral("Continuer l'activité courante/Cacher Quillmere")),
-        command(
-            "cmdEdit", QStringLiteral("Editer"), QStringLiteral("Editer votre liste d'activités")),
-        command("cmdHardQuit", QStringLiteral("Quitter"),
-            QStringLiteral("Quitter sans sauvegarder le log")),
-        command("cmdDelete", QStringLiteral("Effacer"),
-            QStringLiteral("Effacer la dernière activité enregistrée")),
-        command("cmdStats", QStringLiteral("Stats"), QStringLiteral("Afficher des statistiques")),
-        command("cmdQuit", QStringLiteral("Terminer"),
-            QStringLiteral("Terminer la journée (Enregistrer le log)")),
+        command("cmdHelp", tr("Aide"), tr("Afficher le fichier d'aide")),
+        command("cmdContinuer", tr("Cacher"), tr("Continuer l'activité courante/Cacher Quillmere")),
+        command("cmdEdit", tr("Editer"), tr("Editer votre liste d'activités")),
+        command("cmdHardQuit", tr("Quitter"), tr("Quitter sans sauvegarder le log")),
+        command("cmdDelete", tr("Effacer"), tr("Effacer la dernière activité enregistrée")),
+        command("cmdStats", tr("Stats"), tr("Afficher des statistiques")),
+        command("cmdQuit", tr("Terminer"), tr("Terminer la journée (Enregistrer le log)")),
         command("cmdInternet", QStringLiteral("Web"), tracker.webToolTip()),
     };
     for (int i = 0; i < int(std::size(buttons)); ++i)
@@ -131,11 +125,11 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     connect(buttons[7], &QPushButton::clicked, this, [this] { m_tracker.closeDay(); });
     connect(buttons[8], &QPushButton::clicked, this, [this] { m_tracker.openWeb(); });
 
-    auto *day = new QGroupBox(QStringLiteral(" Journée "), this);
+    auto *day = new QGroupBox(tr(" Journée "), this);
     auto *dayLayout = new QGridLayout(day);
-    auto *durationLabel = new QLabel(QStringLiteral("Durée actuelle :"), this);
+    auto *durationLabel = new QLabel(tr("Durée actuelle :"), this);
     durationLabel->setObjectName(QStringLiteral("Label4"));
-    auto *withoutPauseLabel = new QLabel(QStringLiteral("Durée hors pauses :"), this);
+    auto *withoutPauseLabel = new QLabel(tr("Durée hors pauses :"), this);
     withoutPauseLabel->setObjectName(QStringLiteral("Label2"));
     m_dayDuration->setObjectName(QStringLiteral("lblDayDuration"));
     m_dayDurationWP->setObjectName(QStringLiteral("lblDayDurationWP"));
@@ -156,10 +150,10 @@ frmQuillmereMain::frmQuillmereMain(Tracker &tracker, bool trayAvailable, QWidget
     m_dayDuration->setMinimumWidth(totalsWidth);
     m_dayDurationWP->setMinimumWidth(totalsWidth);
 
-    auto *history = new QGroupBox(QStringLiteral(" Historique de la journée"), this);
+    auto *history = new QGroupBox(tr(" Historique de la journée"), this);
     auto *historyLayout = new QVBoxLayout(history);
     m_grid->setObjectName(QStringLiteral("grdHistorique"));
-    m_grid->setAccessibleName(QStringLiteral("Historique de la journée"));
+    m_grid->setAccessibleName(tr("Historique de la journée"));
     m_grid->setModel(&tracker.history());
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);

@@ -80,18 +80,17 @@ frmSelect::frmSelect(Tracker &tracker, QWidget *parent)
     , m_invokeTime(field(this, "txtInvokeTime", "heure"))
     , m_duration(field(this, "txtDuration", "minute"))
     , m_endTime(field(this, "txtEndTime", "fin"))
-    , m_activities(
-          list(this, "lstActivities", "act", QStringLiteral("Sélectionnez la nouvelle activité :")))
+    , m_activities(list(this, "lstActivities", "act", tr("Sélectionnez la nouvelle activité :")))
     , m_comment(field(this, "txtComment", "comment"))
     , m_addComment(field(this, "txtAddComment", "comment"))
-    , m_comments(list(this, "lstComments", "com_type",
-          QStringLiteral("Ou... sélectionnez un commentaire type existant :")))
-    , m_ok(new QPushButton(QStringLiteral("Confirmer"), this))
-    , m_cancel(new QPushButton(QStringLiteral("Abandonner"), this))
+    , m_comments(list(
+          this, "lstComments", "com_type", tr("Ou... sélectionnez un commentaire type existant :")))
+    , m_ok(new QPushButton(tr("Confirmer"), this))
+    , m_cancel(new QPushButton(tr("Abandonner"), this))
     , m_current(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmSelect"));
-    setWindowTitle(QStringLiteral("Quillmere - Sélection de l'activité"));
+    setWindowTitle(tr("Quillmere - Sélection de l'activité"));
     setModal(true);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
@@ -105,43 +104,39 @@ frmSelect::frmSelect(Tracker &tracker, QWidget *parent)
     highlight(m_comments, false);
 
     auto *times = new QGridLayout;
-    times->addWidget(new QLabel(QStringLiteral("Vous allez cesser l'activité :"), this), 0, 0);
+    times->addWidget(new QLabel(tr("Vous allez cesser l'activité :"), this), 0, 0);
     times->addWidget(m_current, 0, 1);
     times->addWidget(
-        caption(QStringLiteral("Ce changement enregistré à ( hh:mm [:ss] ) :"), m_invokeTime, this),
-        1, 0);
+        caption(tr("Ce changement enregistré à ( hh:mm [:ss] ) :"), m_invokeTime, this), 1, 0);
     times->addWidget(m_invokeTime, 1, 1);
-    times->addWidget(caption(QStringLiteral("Durée de la nouvelle activité (optionel - en "
-                                            "minutes) :"),
-                         m_duration, this),
-        2, 0);
+    times->addWidget(
+        caption(tr("Durée de la nouvelle activité (optionel - en minutes) :"), m_duration, this), 2,
+        0);
     times->addWidget(m_duration, 2, 1);
-    times->addWidget(new QLabel(QStringLiteral("Ou..."), this), 3, 0);
-    times->addWidget(caption(QStringLiteral("Heure de fin de la nouvelle activité (optionel - "
-                                            "hh:mm[:ss] ) :"),
+    times->addWidget(new QLabel(tr("Ou..."), this), 3, 0);
+    times->addWidget(caption(tr("Heure de fin de la nouvelle activité (optionel - hh:mm[:ss] ) :"),
                          m_endTime, this),
         4, 0);
     times->addWidget(m_endTime, 4, 1);
-    times->addWidget(
-        new QLabel(QStringLiteral("à indiquer uniquement en mode différé"), this), 5, 0, 1, 2);
+    times->addWidget(new QLabel(tr("à indiquer uniquement en mode différé"), this), 5, 0, 1, 2);
 
-    auto *activityFrame = new QGroupBox(QStringLiteral("Nouvelle activité"), this);
+    auto *activityFrame = new QGroupBox(tr("Nouvelle activité"), this);
     auto *activityLayout = new QVBoxLayout(activityFrame);
     activityLayout->addWidget(
-        caption(QStringLiteral("Sélectionnez la nouvelle activité :"), m_activities, this));
+        caption(tr("Sélectionnez la nouvelle activité :"), m_activities, this));
     activityLayout->addWidget(m_activities);
 
-    auto *commentFrame = new QGroupBox(QStringLiteral("Commentaire éventuel"), this);
+    auto *commentFrame = new QGroupBox(tr("Commentaire éventuel"), this);
     auto *commentLayout = new QVBoxLayout(commentFrame);
-    commentLayout->addWidget(caption(QStringLiteral("Eventuellement, ajoutez un commentaire "
-                                                    "ponctuel :"),
+    commentLayout->addWidget(caption(tr("Eventuellement, ajoutez un commentaire "
+                                        "ponctuel :"),
         m_comment, this));
     commentLayout->addWidget(m_comment);
     commentLayout->addWidget(
-        caption(QStringLiteral("Ou... ajoutez un nouveau commentaire type :"), m_addComment, this));
+        caption(tr("Ou... ajoutez un nouveau commentaire type :"), m_addComment, this));
     commentLayout->addWidget(m_addComment);
-    commentLayout->addWidget(caption(
-        QStringLiteral("Ou... sélectionnez un commentaire type existant :"), m_comments, this));
+    commentLayout->addWidget(
+        caption(tr("Ou... sélectionnez un commentaire type existant :"), m_comments, this));
     commentLayout->addWidget(m_comments);
 
     auto *lists = new QHBoxLayout;
