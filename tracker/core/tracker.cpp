@@ -14,8 +14,6 @@
 
 namespace qm {
 
-namespace { } // namespace
-
 Tracker::Tracker(const QString &programFolder, const Clock &clock, Questions &questions,
     Screens &screens, Desktop &desktop)
     : m_clock(clock)
@@ -399,12 +397,13 @@ QString Tracker::helpFile() const
 
 void Tracker::openHelp()
 {
-    if (m_desktop.openFile(helpFile()))
+    const QString file = helpFile();
+    if (m_desktop.openFile(file))
         return;
     m_questions.warn(kErrorTitle,
         QStringLiteral("Le fichier d'aide n'a pas pu être ouvert :\n%1\n\nVérifiez qu'il existe "
                        "et qu'un lecteur de documents PDF est installé, ou ouvrez-le vous-même.")
-            .arg(QDir::toNativeSeparators(helpFile())));
+            .arg(QDir::toNativeSeparators(file)));
 }
 
 void Tracker::openWeb()
