@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Finds string literals in the window files that a user would read but that no tr(),
+# Finds string literals in the window and core files that a user would read but that no tr(),
 # QT_TR_NOOP or QCoreApplication::translate marks for translation. A literal passes when it is
 # inside such a call, holds no letter, names an object (setObjectName, findChild, a widget
 # name such as "cmdClose" or "Label5"), is a file name or suffix, or is listed in
@@ -7,7 +7,7 @@
 # when there is one.
 set -uo pipefail
 cd "$(dirname "$0")/.."
-folders=(stats/ui installer/ui installer/uninstaller tracker/ui)
+folders=(stats/ui installer/ui installer/uninstaller tracker/ui tracker/core)
 [ $# -gt 0 ] && folders=("$@")
 files=$(git ls-files -co --exclude-standard "${folders[@]/%//*.cpp}" "${folders[@]/%//*.h}" 2>/dev/null)
 [ -n "$files" ] || { echo "No window file found in: ${folders[*]}" >&2; exit 1; }
@@ -67,10 +67,16 @@ for path in files:
                 if code[k] != "\n":
                     code[k] = " "
         else:
+            body_start = m.start() + tok.index('"') + 1
             literals.append((m.start(), tok[tok.index('"') + 1:-1]))
+            # A bracket inside a text is no call's.
+            for k in range(body_start, m.end() - 1):
+                if code[k] != "\n":
+                    code[k] = " "
     code = "".join(code)
     for start, body in literals:
-        plain = re.sub(r"\\.", "", body)
+        # Markup and escapes are not words; the text between the tags is.
+        plain = re.sub(r"<[^<>]*>|&\w+;", "", re.sub(r"\\.", "", body))
         if not re.search(r"[^\W\d_]", plain):
             continue
         if WIDGET_NAME.match(body) or FILE_NAME.match(body) or CONTEXT.match(body) \

@@ -3,25 +3,138 @@
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
+#include "tracker/ui/frm_edit.h"
+#include "tracker/ui/tray_icon.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
 using namespace qm;
 using namespace qm::test;
 
+namespace {
+
+// What a first day shows, and what it leaves in the folder, logged and closed through the
+// windows as a user would.
+struct FirstDay
+{
+    // The welcome window's title, the editor's question, the running activity's cell, the grid's
+    // activity heading, the tooltip, the closing message's button.
+    QStringList shown;
+    QStringList clipped;
+    QByteArray settings;
+    QByteArray journal;
+    bool dayFileLeft = true;
+};
+
+FirstDay logFirstDay()
+{
+    FirstDay day;
+    Program run;
+    run.clock.set(2026, 12, 5, 8, 0);
+    onNextModal([&day](QWidget *welcome) {
+        day.shown << welcome->windowTitle();
+        day.clipped += clippedTexts(welcome);
+        onNextModal(
+            [&day](QWidget *start) {
+                day.clipped += clippedTexts(start);
+                click(start, "cmdStart");
+            },
+            welcome);
+        click(welcome, "cmdOK");
+    });
+    run.tracker.start();
+    QWidget *editor = run.windows.editor();
+    day.clipped += clippedTexts(editor);
+    QString question;
+    for (const char *name : { "Dossiers", "Réunion, client", "Courrier" }) {
+        onNextModal([&question, name](QWidget *modal) {
+            auto *box = qobject_cast<QInputDialog *>(modal);
+            if (!box) {
+                question = modal->objectName();
+                modal->close();
+                return;
+            }
+            question = box->labelText();
+            box->setTextValue(name);
+            box->accept();
+        });
+        click(editor, "cmdAdd");
+    }
+    day.shown << question;
+    click(editor, "cmdSave");
+    run.change(1, {}, {}, {});
+    day.shown << run.cell(0, 1);
+    day.shown << child<QTableView>(run.main(), "grdHistorique")
+                     ->model()
+                     ->headerData(HistoryModel::ActivityColumn, Qt::Horizontal)
+                     .toString()
+                     .trimmed();
+    run.clock.set(2026, 12, 5, 9, 10);
+    day.shown << run.tracker.trayToolTip();
+    run.windows.trayIcon()->activate(QSystemTrayIcon::Trigger);
+    day.clipped += clippedTexts(run.main());
+    run.change(2, "30", {}, "a,b");
+    run.change(3, {}, "10:15", {});
+    onNextModal([&day](QWidget *message) {
+        day.shown << child(message, "cmdCont")->accessibleName();
+        day.clipped += clippedTexts(message);
+        click(message, "cmdCont");
+    });
+    click(run.main(), "cmdQuit");
+    day.settings = readBytes(run.file("Quillmere.ini"));
+    day.journal = readBytes(run.file("Quillmere.log"));
+    day.dayFileLeft = QFile::exists(run.file("Quillmere.day"));
+    return day;
+}
+
+} // namespace
+
 class EnglishTest : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
+    // Once English, the process stays English: the French run comes first where one is needed.
+    void useEnglish()
     {
-        useFrenchLocale();
-        QVERIFY(installTranslations(QStringLiteral("quillmere"), QStringLiteral("en")));
+        static const bool installed
+            = installTranslations(QStringLiteral("quillmere"), QStringLiteral("en"));
+        QVERIFY(installed);
+    }
+
+private slots:
+    void initTestCase() { useFrenchLocale(); }
+
+    // The same day, logged in French and then in English, leaves the same bytes behind: only
+    // the windows change with the language.
+    void firstDayWritesWhatTheFrenchOneWrites()
+    {
+        const FirstDay french = logFirstDay();
+        useEnglish();
+        const FirstDay english = logFirstDay();
+        QCOMPARE(french.shown,
+            QStringList({ "Quillmere - Première exécution",
+                "Saisir l'intitulé de la nouvelle activité...", "EN COURS", "Activité",
+                "Quillmere - Dossiers depuis 08:00 (1 h 10)", "Clôturer" }));
+        QCOMPARE(english.shown,
+            QStringList(
+                { "Quillmere - First run", "Enter the name of the new activity...", "RUNNING",
+                    "Activity", "Quillmere - Dossiers since 08:00 (1 h 10)", "Close the day" }));
+        QCOMPARE(english.clipped, QStringList {});
+        QCOMPARE(english.journal, readBytes(QFINDTESTDATA("../data/tracker/logged_day.log")));
+        QCOMPARE(english.journal, french.journal);
+        QCOMPARE(english.settings, french.settings);
+        QVERIFY(!english.dayFileLeft);
     }
 
     // The main window reads in English, and every caption shows whole in the French layout.
     void mainWindow()
     {
+        useEnglish();
         Program program;
         program.startNormally();
         QVERIFY(program.main());
@@ -35,6 +148,7 @@ private slots:
     // The start window, then the change dialog over the main window: English and whole.
     void modalWindows()
     {
+        useEnglish();
         Program program;
         writeBytes(program.file("Quillmere.ini"), kThreeActivities);
         QStringList clipped;
@@ -46,14 +160,50 @@ private slots:
         });
         program.tracker.start();
         QCOMPARE(start, QStringLiteral("Start"));
-        QString confirm;
+        QString confirm, nothingYet;
         onNextModal([&](QWidget *dialog) {
             clipped += clippedTexts(dialog);
             confirm = child<QPushButton>(dialog, "cmdOK")->text().remove(u'&');
+            nothingYet = child<QLabel>(dialog, "lblCurrent")->text();
             click(dialog, "cmdCancel");
         });
         click(program.main(), "cmdChange");
         QCOMPARE(confirm, QStringLiteral("Confirm"));
+        QCOMPARE(nothingYet, QStringLiteral("   --- none ---"));
+        QCOMPARE(clipped, QStringList {});
+    }
+
+    // The absence question, then the absences setting from the icon's menu.
+    void absenceWindows()
+    {
+        useEnglish();
+        FakeIdle idle;
+        Program program;
+        program.tracker.absences().setIdleSource(&idle);
+        program.startNormally();
+        program.change(1, {}, {}, {});
+        QCoreApplication::processEvents();
+        QStringList shown, clipped;
+        onNextModal([&](QWidget *window) {
+            shown << child<QLabel>(window, "lblAbsence")->text();
+            clipped += clippedTexts(window);
+            click(window, "cmdIgnore");
+        });
+        for (const auto &[time, idleMs] :
+            { std::pair { "09:30:00", 20 * 60'000 }, std::pair { "09:30:10", 5'000 } }) {
+            program.clock.current = makeDateTime(QDate(2026, 12, 5), QTime::fromString(time));
+            idle.idleMs = idleMs;
+            program.tracker.absences().watch()->look();
+        }
+        onNextModal([&](QWidget *window) {
+            shown << child<QCheckBox>(window, "chkAbsence")->text().remove(u'&');
+            clipped += clippedTexts(window);
+            click(window, "cmdCancel");
+        });
+        program.main()->trayMenu()->findChild<QAction *>("mnuAbsences")->trigger();
+        QCOMPARE(shown,
+            QStringList({ "No activity on your part since 09:10:00 (21 min).",
+                "Offer a break after an absence of" }));
         QCOMPARE(clipped, QStringList {});
     }
 };

@@ -6,6 +6,7 @@
 #include "tracker/core/screens.h"
 #include "tracker/core/tracker.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 
 #include <algorithm>
@@ -104,7 +105,8 @@ std::optional<Absence> Absences::offerable(Absence absence) const
 
 QString Absences::offerText(const Absence &absence)
 {
-    return QStringLiteral("Aucune activité de votre part depuis %1 (%2 min).")
+    return QCoreApplication::translate(
+        "qm::Absences", "Aucune activité de votre part depuis %1 (%2 min).")
         .arg(timeText(absence.start.time()))
         .arg(ElapsedMinutes(absence.start, absence.end));
 }

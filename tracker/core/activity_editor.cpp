@@ -5,6 +5,8 @@
 #include "tracker/core/app_state.h"
 #include "tracker/core/questions.h"
 
+#include <QCoreApplication>
+
 namespace qm {
 
 ActivityEditor::ActivityEditor(SettingsModel &settings, Questions &questions)
@@ -38,9 +40,10 @@ bool ActivityEditor::refuseWhenFull(const ActivityArray &list)
 {
     if (!list.isFull())
         return false;
-    m_questions.warn(QStringLiteral("Quillmere - Liste pleine"),
-        QStringLiteral("La liste ne peut pas contenir plus de %1 activités.\nRetirez "
-                       "d'abord une activité de cette liste.")
+    m_questions.warn(QCoreApplication::translate("qm::ActivityEditor", "Quillmere - Liste pleine"),
+        QCoreApplication::translate("qm::ActivityEditor",
+            "La liste ne peut pas contenir plus de %1 activités.\nRetirez "
+            "d'abord une activité de cette liste.")
             .arg(ActivityArray::kCapacity));
     return true;
 }
@@ -51,9 +54,10 @@ bool ActivityEditor::refuseReservedName(const QString &name)
     // nothing recorded yet, or leave the journal with the pauses.
     if (name != kStartActivity && name != kPauseActivity)
         return false;
-    m_questions.warn(QStringLiteral("Quillmere - Nom réservé"),
-        QStringLiteral("L'intitulé \"%1\" est réservé à Quillmere et ne peut pas être "
-                       "celui d'une activité.\nSaisissez un autre intitulé.")
+    m_questions.warn(QCoreApplication::translate("qm::ActivityEditor", "Quillmere - Nom réservé"),
+        QCoreApplication::translate("qm::ActivityEditor",
+            "L'intitulé \"%1\" est réservé à Quillmere et ne peut pas être "
+            "celui d'une activité.\nSaisissez un autre intitulé.")
             .arg(name));
     return true;
 }
@@ -65,20 +69,24 @@ bool ActivityEditor::refuseDuplicate(const QString &name)
     const bool current = m_settings.currentActivities.toList().contains(name);
     if (!current && !m_settings.retiredActivities.toList().contains(name))
         return false;
-    m_questions.warn(QStringLiteral("Quillmere - Activité existante"),
-        QStringLiteral("L'activité \"%1\" existe déjà dans la liste des %2.\nSaisissez un "
-                       "autre intitulé.")
+    m_questions.warn(
+        QCoreApplication::translate("qm::ActivityEditor", "Quillmere - Activité existante"),
+        QCoreApplication::translate("qm::ActivityEditor",
+            "L'activité \"%1\" existe déjà dans la liste des %2.\nSaisissez un "
+            "autre intitulé.")
             .arg(name,
-                current ? QStringLiteral("activités actuellement en cours")
-                        : QStringLiteral("activités définitivement terminées")));
+                current ? QCoreApplication::translate(
+                    "qm::ActivityEditor", "activités actuellement en cours")
+                        : QCoreApplication::translate(
+                            "qm::ActivityEditor", "activités définitivement terminées")));
     return true;
 }
 
 bool ActivityEditor::add()
 {
-    const auto answer
-        = m_questions.askText(QStringLiteral("Saisir l'intitulé de la nouvelle activité..."),
-            QStringLiteral("Nouvelle activité"));
+    const auto answer = m_questions.askText(QCoreApplication::translate("qm::ActivityEditor",
+                                                "Saisir l'intitulé de la nouvelle activité..."),
+        QCoreApplication::translate("qm::ActivityEditor", "Nouvelle activité"));
     if (!answer)
         return false;
     const QString name = storableText(*answer);

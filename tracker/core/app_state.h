@@ -2,6 +2,7 @@
 
 #include "journal/settings.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 
@@ -13,7 +14,10 @@ inline constexpr QStringView kStartActivity = u"start";
 // The build gives the version, from the project's own.
 inline constexpr QStringView kVersionText = u"v " QM_VERSION;
 
-inline const QString kErrorTitle = QStringLiteral("Quillmere - Erreur");
+inline QString errorTitle()
+{
+    return QCoreApplication::translate("qm::Tracker", "Quillmere - Erreur");
+}
 
 // The state of the running program, from start-up to the end of the process.
 struct AppState

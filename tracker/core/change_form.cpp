@@ -6,6 +6,7 @@
 #include "tracker/core/app_state.h"
 #include "tracker/core/day.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 
 #include <cmath>
@@ -49,7 +50,8 @@ void ChangeForm::open()
     m_fields.activityIndex = m_state.settings.activityChoices.isEmpty() ? -1 : 0;
     m_fields.commentIndex = m_state.settings.commentChoices.isEmpty() ? -1 : 0;
     m_fields.current = m_state.currentActivity == kStartActivity
-        ? QStringLiteral("   --- aucune ---")
+        //: Shown in place of the current activity before the first change of the day.
+        ? QCoreApplication::translate("qm::ChangeForm", "   --- aucune ---")
         : m_state.currentActivity;
 }
 

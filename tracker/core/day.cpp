@@ -9,6 +9,7 @@
 #include "tracker/core/history_model.h"
 #include "tracker/core/questions.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -43,18 +44,21 @@ QString closingWarning(ClosingOutcome outcome)
     case ClosingOutcome::Closed:
         break;
     case ClosingOutcome::JournalUnchanged:
-        return QStringLiteral("Le log n'a pas pu être écrit (%1).\nLa journée reste enregistrée "
-                              "dans le fichier %2 et vous sera proposée au prochain démarrage.");
+        return QCoreApplication::translate("qm::Day",
+            "Le log n'a pas pu être écrit (%1).\nLa journée reste enregistrée "
+            "dans le fichier %2 et vous sera proposée au prochain démarrage.");
     case ClosingOutcome::JournalDamaged:
-        return QStringLiteral("Le log n'a pas pu être écrit (%1), et ce qui en a été écrit n'a "
-                              "pas pu être retiré.\nLa journée reste enregistrée dans le fichier "
-                              "%2 : Quillmere remettra le log en ordre à la prochaine clôture ou "
-                              "au prochain démarrage, sans enregistrer la journée deux fois.");
+        return QCoreApplication::translate("qm::Day",
+            "Le log n'a pas pu être écrit (%1), et ce qui en a été écrit n'a "
+            "pas pu être retiré.\nLa journée reste enregistrée dans le fichier "
+            "%2 : Quillmere remettra le log en ordre à la prochaine clôture ou "
+            "au prochain démarrage, sans enregistrer la journée deux fois.");
     case ClosingOutcome::DayFileKept:
-        return QStringLiteral("La journée est enregistrée dans le log %1, mais le fichier %2 n'a "
-                              "pas pu être supprimé.\nQuillmere s'arrête : au prochain "
-                              "démarrage, il reconnaîtra cette journée et ne l'enregistrera pas "
-                              "deux fois.");
+        return QCoreApplication::translate("qm::Day",
+            "La journée est enregistrée dans le log %1, mais le fichier %2 n'a "
+            "pas pu être supprimé.\nQuillmere s'arrête : au prochain "
+            "démarrage, il reconnaîtra cette journée et ne l'enregistrera pas "
+            "deux fois.");
     }
     return {};
 }
@@ -66,26 +70,30 @@ QString settlementNotice(const InterruptedClose &close, const AppState &state)
     case Settlement::NothingPending:
         break;
     case Settlement::Finished:
-        return QStringLiteral("La clôture de la journée du %1 a été interrompue par un arrêt de "
-                              "Quillmere ou de l'ordinateur.\nElle est maintenant terminée : la "
-                              "journée est enregistrée une seule fois dans le log.")
+        return QCoreApplication::translate("qm::Day",
+            "La clôture de la journée du %1 a été interrompue par un arrêt de "
+            "Quillmere ou de l'ordinateur.\nElle est maintenant terminée : la "
+            "journée est enregistrée une seule fois dans le log.")
             .arg(close.dayDate);
     case Settlement::TakenBack:
-        return QStringLiteral("La clôture de la journée du %1 avait échoué, puis la journée a "
-                              "continué.\nCe que cette clôture avait écrit dans le log en a été "
-                              "retiré : la journée y sera enregistrée une seule fois, à sa "
-                              "clôture.")
+        return QCoreApplication::translate("qm::Day",
+            "La clôture de la journée du %1 avait échoué, puis la journée a "
+            "continué.\nCe que cette clôture avait écrit dans le log en a été "
+            "retiré : la journée y sera enregistrée une seule fois, à sa "
+            "clôture.")
             .arg(close.dayDate);
     case Settlement::JournalChanged:
-        return QStringLiteral("La clôture de la journée du %1 a été interrompue, et le log %2 a "
-                              "changé depuis.\nLe log n'a pas été modifié : vérifiez qu'il ne "
-                              "contient pas cette journée deux fois.")
+        return QCoreApplication::translate("qm::Day",
+            "La clôture de la journée du %1 a été interrompue, et le log %2 a "
+            "changé depuis.\nLe log n'a pas été modifié : vérifiez qu'il ne "
+            "contient pas cette journée deux fois.")
             .arg(close.dayDate, state.journalPath);
     case Settlement::Failed:
-        return QStringLiteral("Une clôture de journée interrompue n'a pas pu être terminée "
-                              "(fichiers %1, %2 et %3).\nQuillmere s'arrête sans rien écrire : "
-                              "vérifiez que ces fichiers peuvent être lus et que leur dossier est "
-                              "accessible en écriture, puis relancez Quillmere.")
+        return QCoreApplication::translate("qm::Day",
+            "Une clôture de journée interrompue n'a pas pu être terminée "
+            "(fichiers %1, %2 et %3).\nQuillmere s'arrête sans rien écrire : "
+            "vérifiez que ces fichiers peuvent être lus et que leur dossier est "
+            "accessible en écriture, puis relancez Quillmere.")
             .arg(state.closingFilePath, state.journalPath, state.dayFilePath);
     }
     return {};
@@ -149,7 +157,7 @@ JournalRows Day::LoadDayFromJournal()
               matched = true;
               ++m_state.historyRowOffset;
               const int row = lastRow();
-              m_history.appendRow({ kInLogText.toString(), durationCellOfText(record.minutesText),
+              m_history.appendRow({ inLogCellText(), durationCellOfText(record.minutesText),
                                       record.activity, record.comment },
                   true);
               m_history.showAsLastVisible(row);
@@ -180,10 +188,11 @@ ClosingOutcome Day::WriteDayToJournal()
     case Settlement::Finished:
         return ClosingOutcome::Closed;
     case Settlement::Failed:
-        m_questions.warn(kErrorTitle,
-            QStringLiteral("Le log %1 n'a pas pu être remis en ordre après l'échec de la "
-                           "clôture précédente.\nLa journée reste enregistrée dans le fichier "
-                           "%2.")
+        m_questions.warn(errorTitle(),
+            QCoreApplication::translate("qm::Day",
+                "Le log %1 n'a pas pu être remis en ordre après l'échec de la "
+                "clôture précédente.\nLa journée reste enregistrée dans le fichier "
+                "%2.")
                 .arg(m_state.journalPath, m_state.dayFilePath));
         return ClosingOutcome::JournalDamaged;
     case Settlement::NothingPending:
@@ -193,7 +202,7 @@ ClosingOutcome Day::WriteDayToJournal()
     }
     const ClosingOutcome outcome = closeDayIntoJournal(closingFiles(), records);
     if (const QString warning = closingWarning(outcome); !warning.isEmpty())
-        m_questions.warn(kErrorTitle, warning.arg(m_state.journalPath, m_state.dayFilePath));
+        m_questions.warn(errorTitle(), warning.arg(m_state.journalPath, m_state.dayFilePath));
     return outcome;
 }
 
@@ -222,7 +231,7 @@ bool Day::settleInterruptedClose()
     if (close.settlement == Settlement::Finished || close.settlement == Settlement::TakenBack)
         m_questions.inform(QStringLiteral("Quillmere"), notice);
     else
-        m_questions.warn(kErrorTitle, notice);
+        m_questions.warn(errorTitle(), notice);
     return settled;
 }
 
@@ -296,10 +305,9 @@ void Day::RecordChange()
     m_lines.append({ timeText(m_state.changeTime.time()),
         running ? QString() : numberText(m_state.currentDuration), m_state.currentActivity,
         m_state.currentComment });
-    m_history.appendRow(
-        { timeText(m_state.changeTime.time()),
-            running ? kRunningText.toString() : durationCellText(m_state.currentDuration),
-            m_state.currentActivity, m_state.currentComment },
+    m_history.appendRow({ timeText(m_state.changeTime.time()),
+                            running ? runningCellText() : durationCellText(m_state.currentDuration),
+                            m_state.currentActivity, m_state.currentComment },
         false);
     m_history.showAsLastVisible(row);
     if (m_state.dayActivityCount < 2 && running)
@@ -327,8 +335,9 @@ void Day::deleteLastActivity()
     if (m_state.dayActivityCount != 0) {
         writeDayLines(m_state.dayActivityCount);
     } else if (!removeDayFile(m_state.dayFilePath)) {
-        m_questions.warn(kErrorTitle,
-            QStringLiteral("Le fichier %1 n'a pas pu être supprimé.").arg(m_state.dayFilePath));
+        m_questions.warn(errorTitle(),
+            QCoreApplication::translate("qm::Day", "Le fichier %1 n'a pas pu être supprimé.")
+                .arg(m_state.dayFilePath));
     }
 }
 
@@ -347,10 +356,11 @@ bool Day::writeDayLines(int count)
 {
     if (writeDayFile(m_state.dayFilePath, m_state.dayDate, dayLines(count)))
         return true;
-    m_questions.warn(kErrorTitle,
-        QStringLiteral("Le fichier de la journée %1 n'a pas pu être écrit.\nLes "
-                       "dernières activités ne pourront pas être récupérées si "
-                       "Quillmere s'arrête avant la clôture de la journée.")
+    m_questions.warn(errorTitle(),
+        QCoreApplication::translate("qm::Day",
+            "Le fichier de la journée %1 n'a pas pu être écrit.\nLes "
+            "dernières activités ne pourront pas être récupérées si "
+            "Quillmere s'arrête avant la clôture de la journée.")
             .arg(m_state.dayFilePath));
     return false;
 }

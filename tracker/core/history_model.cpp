@@ -1,6 +1,7 @@
 #include "tracker/core/history_model.h"
 
 #include <QColor>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -8,15 +9,45 @@ namespace qm {
 
 namespace {
 
+constexpr std::array<const char *, HistoryModel::ColumnCount> kHeadings {
+    QT_TRANSLATE_NOOP("qm::HistoryModel", "Début"),
+    QT_TRANSLATE_NOOP("qm::HistoryModel", "Durée"),
+    QT_TRANSLATE_NOOP("qm::HistoryModel", "Activité"),
+    QT_TRANSLATE_NOOP("qm::HistoryModel", "Commentaire"),
+};
+
+// A layout keeps the French headings: their padded length is the width of the column.
 QString paddedLayout(int startWidth, int durationWidth, int activityWidth, int commentWidth)
 {
-    return QStringLiteral(" Début").leftJustified(startWidth) + u'|'
-        + QStringLiteral(" Durée").leftJustified(durationWidth) + u'|'
-        + QStringLiteral(" Activité").leftJustified(activityWidth) + u'|'
-        + QStringLiteral(" Commentaire").leftJustified(commentWidth);
+    const std::array widths { startWidth, durationWidth, activityWidth, commentWidth };
+    QStringList headings;
+    for (size_t column = 0; column < kHeadings.size(); ++column)
+        headings.append(
+            (u' ' + QString::fromUtf8(kHeadings[column])).leftJustified(widths[column]));
+    return headings.join(u'|');
+}
+
+// The heading shown keeps the width of the layout's one.
+QString shownHeading(const QString &layoutHeading, int column)
+{
+    const QString shown
+        = u' ' + QCoreApplication::translate("qm::HistoryModel", kHeadings[size_t(column)]);
+    return shown.leftJustified(layoutHeading.size());
 }
 
 } // namespace
+
+QString inLogCellText()
+{
+    //: The start cell of a row read back from the journal.
+    return QCoreApplication::translate("qm::HistoryModel", "(dans log)");
+}
+
+QString runningCellText()
+{
+    //: The duration cell of the activity under way.
+    return QCoreApplication::translate("qm::HistoryModel", "EN COURS");
+}
 
 const QString kStartupLayout = paddedLayout(15, 20, 79, 80);
 const QString kNewDayLayout = paddedLayout(15, 20, 59, 60);
@@ -73,7 +104,8 @@ void HistoryModel::removeLastRow()
 QString HistoryModel::cell(int gridRow, int column) const
 {
     if (gridRow == 0)
-        return column >= 0 && column < ColumnCount ? m_headers.at(column) : QString();
+        return column >= 0 && column < ColumnCount ? shownHeading(m_headers.at(column), column)
+                                                   : QString();
     if (gridRow < 1 || gridRow > m_rows.size() || column < 0 || column >= ColumnCount)
         return {};
     return m_rows.at(gridRow - 1).cells[size_t(column)];
@@ -139,7 +171,7 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
-        return m_headers.at(section);
+        return shownHeading(m_headers.at(section), section);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};

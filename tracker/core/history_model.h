@@ -12,8 +12,9 @@ namespace qm {
 extern const QString kStartupLayout;
 extern const QString kNewDayLayout;
 
-inline constexpr QStringView kInLogText = u"(dans log)";
-inline constexpr QStringView kRunningText = u"EN COURS";
+// Shown only: the day file and the journal never hold these cells.
+QString inLogCellText();
+QString runningCellText();
 
 // Rows of the history in sight under its header; the newest row is the last of them.
 inline constexpr int kVisibleRows = 16;

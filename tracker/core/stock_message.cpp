@@ -1,5 +1,6 @@
 #include "tracker/core/stock_message.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace qm {
@@ -47,89 +48,118 @@ std::optional<StockMessage> stockMessage(StockMessage::Code code)
     using Code = StockMessage::Code;
     switch (code) {
     case Code::Recovery:
-        return StockMessage { .code = int(code),
+        return StockMessage {
+            .code = int(code),
             .icon = Icon::Question,
-            .leftCaption = QStringLiteral("Abandonner"),
-            .rightCaption = QStringLiteral("Récuperer"),
+            .leftCaption = QCoreApplication::translate("qm::StockMessage", "Abandonner"),
+            .rightCaption = QCoreApplication::translate("qm::StockMessage", "Récuperer"),
             .offersSuppression = true,
             // Closing the window must not throw the interrupted day away.
             .closeAnswer = true,
-            .html = composeHtml(QStringLiteral("ATTENTION"),
-                { QStringLiteral("J'ai détecté des données non sauvegardées dans le log.") },
-                { QStringLiteral("Ces données proviennent d'une exécution précédente "
-                                 "interrompue :"),
-                    QStringLiteral("   - par accident (plantage système par exemple)"),
-                    QStringLiteral("   - volontairement (bouton \"quitter sans "
-                                   "sauvegarder\")") },
-                { QStringLiteral("Dois-je démarrer Quillmere en intégrant ces données ou"),
-                    QStringLiteral("faut-il les abandonner ?") }) };
+            .html = composeHtml(QCoreApplication::translate("qm::StockMessage", "ATTENTION"),
+                { QCoreApplication::translate(
+                    "qm::StockMessage", "J'ai détecté des données non sauvegardées dans le log.") },
+                { QCoreApplication::translate("qm::StockMessage",
+                      "Ces données proviennent d'une exécution précédente "
+                      "interrompue :"),
+                    QCoreApplication::translate(
+                        "qm::StockMessage", "   - par accident (plantage système par exemple)"),
+                    QCoreApplication::translate("qm::StockMessage",
+                        "   - volontairement (bouton \"quitter sans "
+                        "sauvegarder\")") },
+                { QCoreApplication::translate(
+                      "qm::StockMessage", "Dois-je démarrer Quillmere en intégrant ces données ou"),
+                    QCoreApplication::translate("qm::StockMessage", "faut-il les abandonner ?") })
+        };
     case Code::JournalRowsShown:
         return StockMessage { .code = int(code),
             .icon = Icon::Warning,
             .leftCaption = QString(),
-            .rightCaption = QStringLiteral("Continuer"),
+            .rightCaption = QCoreApplication::translate("qm::StockMessage", "Continuer"),
             .offersSuppression = true,
             .closeAnswer = true,
-            .html = composeHtml(QStringLiteral("ATTENTION"),
-                { QStringLiteral("J'ai détecté des données dans le log pour la date choisie.") },
-                { QStringLiteral("Je reprends ces données dans l'historique de la journée,"),
-                    QStringLiteral("mais elles ne seront pas éditables.") },
+            .html = composeHtml(QCoreApplication::translate("qm::StockMessage", "ATTENTION"),
+                { QCoreApplication::translate("qm::StockMessage",
+                    "J'ai détecté des données dans le log pour la date choisie.") },
+                { QCoreApplication::translate("qm::StockMessage",
+                      "Je reprends ces données dans l'historique de la journée,"),
+                    QCoreApplication::translate(
+                        "qm::StockMessage", "mais elles ne seront pas éditables.") },
                 {}) };
     case Code::QuitWithoutSaving:
         return StockMessage { .code = int(code),
             .icon = Icon::Question,
-            .leftCaption = QStringLiteral("Ne pas quitter"),
-            .rightCaption = QStringLiteral("Quitter"),
+            .leftCaption = QCoreApplication::translate("qm::StockMessage", "Ne pas quitter"),
+            .rightCaption = QCoreApplication::translate("qm::StockMessage", "Quitter"),
             .offersSuppression = true,
             .closeAnswer = false,
-            .html = composeHtml(QStringLiteral("Quitter sans sauvegarder"),
-                { QStringLiteral("Les données de la journée ne seront pas enregistrées dans le "
-                                 "log.") },
-                { QStringLiteral("Lors de sa prochaine exécution, Quillmere vous proposera de "
-                                 "les récupérer.") },
-                { QStringLiteral("Voulez-vous réellement quitter sans sauvegarder"),
-                    QStringLiteral("ou retourner dans Quillmere ?") }) };
+            .html = composeHtml(
+                QCoreApplication::translate("qm::StockMessage", "Quitter sans sauvegarder"),
+                { QCoreApplication::translate("qm::StockMessage",
+                    "Les données de la journée ne seront pas enregistrées dans le "
+                    "log.") },
+                { QCoreApplication::translate("qm::StockMessage",
+                    "Lors de sa prochaine exécution, Quillmere vous proposera de "
+                    "les récupérer.") },
+                { QCoreApplication::translate(
+                      "qm::StockMessage", "Voulez-vous réellement quitter sans sauvegarder"),
+                    QCoreApplication::translate(
+                        "qm::StockMessage", "ou retourner dans Quillmere ?") }) };
     case Code::CloseDay:
         return StockMessage { .code = int(code),
             .icon = Icon::Question,
-            .leftCaption = QStringLiteral("Ne pas clôturer"),
-            .rightCaption = QStringLiteral("Clôturer"),
+            .leftCaption = QCoreApplication::translate("qm::StockMessage", "Ne pas clôturer"),
+            .rightCaption = QCoreApplication::translate("qm::StockMessage", "Clôturer"),
             .offersSuppression = true,
             .closeAnswer = false,
-            .html = composeHtml(QStringLiteral("Cloturer la journée"),
-                { QStringLiteral("Les données de cette journée seront définitivement"),
-                    QStringLiteral("enregistrées dans le log.") },
-                { QStringLiteral("Il ne sera plus possible de les éditer.") },
-                { QStringLiteral("Voulez-vous réellement cloturer la journée"),
-                    QStringLiteral("ou retourner dans Quillmere ?") }) };
+            .html
+            = composeHtml(QCoreApplication::translate("qm::StockMessage", "Cloturer la journée"),
+                { QCoreApplication::translate(
+                      "qm::StockMessage", "Les données de cette journée seront définitivement"),
+                    QCoreApplication::translate("qm::StockMessage", "enregistrées dans le log.") },
+                { QCoreApplication::translate(
+                    "qm::StockMessage", "Il ne sera plus possible de les éditer.") },
+                { QCoreApplication::translate(
+                      "qm::StockMessage", "Voulez-vous réellement cloturer la journée"),
+                    QCoreApplication::translate(
+                        "qm::StockMessage", "ou retourner dans Quillmere ?") }) };
     case Code::NoJournal:
         return StockMessage { .code = int(code),
             .icon = Icon::Warning,
             .leftCaption = QString(),
-            .rightCaption = QStringLiteral("Fermer"),
+            .rightCaption = QCoreApplication::translate("qm::StockMessage", "Fermer"),
             .offersSuppression = true,
             .closeAnswer = true,
-            .html = composeHtml(QStringLiteral("Pas de fichier log présent"),
-                { QStringLiteral("Le module de statistiques ne peut être lancé.") },
-                { QStringLiteral("Sans fichier log présent, le module de statistiques n'a pas la"),
-                    QStringLiteral("matière première pour travailler.") },
+            .html = composeHtml(
+                QCoreApplication::translate("qm::StockMessage", "Pas de fichier log présent"),
+                { QCoreApplication::translate(
+                    "qm::StockMessage", "Le module de statistiques ne peut être lancé.") },
+                { QCoreApplication::translate("qm::StockMessage",
+                      "Sans fichier log présent, le module de statistiques n'a pas la"),
+                    QCoreApplication::translate(
+                        "qm::StockMessage", "matière première pour travailler.") },
                 {}) };
     case Code::NewDay:
         return StockMessage { .code = int(code),
             .icon = Icon::Question,
-            .leftCaption = QStringLiteral("Ne pas enregistrer"),
-            .rightCaption = QStringLiteral("Enregistrer"),
+            .leftCaption = QCoreApplication::translate("qm::StockMessage", "Ne pas enregistrer"),
+            .rightCaption = QCoreApplication::translate("qm::StockMessage", "Enregistrer"),
             .offersSuppression = false,
             .closeAnswer = false,
-            .html = composeHtml(QStringLiteral("ATTENTION"),
-                { QStringLiteral("La dernière activité saisie entraîne un changement de "
-                                 "journée.") },
-                { QStringLiteral("Il est nécessaire de sauvegarder la journée terminée dans le "
-                                 "log pour"),
-                    QStringLiteral("continuer les saisies d'information sur la nouvelle journée."),
-                    QStringLiteral("A défaut, vous ne pourrez plus continuer les saisies "
-                                   "d'information.") },
-                { QStringLiteral("Voulez-vous enregistrer le log maintenant ?") }) };
+            .html = composeHtml(QCoreApplication::translate("qm::StockMessage", "ATTENTION"),
+                { QCoreApplication::translate("qm::StockMessage",
+                    "La dernière activité saisie entraîne un changement de "
+                    "journée.") },
+                { QCoreApplication::translate("qm::StockMessage",
+                      "Il est nécessaire de sauvegarder la journée terminée dans le "
+                      "log pour"),
+                    QCoreApplication::translate("qm::StockMessage",
+                        "continuer les saisies d'information sur la nouvelle journée."),
+                    QCoreApplication::translate("qm::StockMessage",
+                        "A défaut, vous ne pourrez plus continuer les saisies "
+                        "d'information.") },
+                { QCoreApplication::translate(
+                    "qm::StockMessage", "Voulez-vous enregistrer le log maintenant ?") }) };
     }
     return std::nullopt;
 }

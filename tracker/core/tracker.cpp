@@ -8,6 +8,7 @@
 #include "tracker/core/screens.h"
 #include "tracker/core/tray_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,9 +42,9 @@ QString Tracker::mainWindowTitle() const
 
 QString Tracker::webToolTip() const
 {
-    return QStringLiteral("Vérifier sur Internet s'il existe une nouvelle version (votre "
-                          "version = ")
-        + kVersionText.toString() + u')';
+    return QCoreApplication::translate("qm::Tracker",
+        "Vérifier sur Internet s'il existe une nouvelle version (votre version = %1)")
+        .arg(kVersionText);
 }
 
 QString Tracker::trayToolTip() const
@@ -94,10 +95,11 @@ void Tracker::start()
         if (!ShowStockMessage(StockMessage::Code::Recovery)) {
             if (!removeDayFile(m_state.dayFilePath)) {
                 // Loading it anyway would log the abandoned day under the date chosen next.
-                m_questions.warn(kErrorTitle,
-                    QStringLiteral("Le fichier %1 n'a pas pu être supprimé : la journée "
-                                   "abandonnée n'est pas reprise.\nElle vous sera proposée à "
-                                   "nouveau au prochain démarrage.")
+                m_questions.warn(errorTitle(),
+                    QCoreApplication::translate("qm::Tracker",
+                        "Le fichier %1 n'a pas pu être supprimé : la journée "
+                        "abandonnée n'est pas reprise.\nElle vous sera proposée à "
+                        "nouveau au prochain démarrage.")
                         .arg(m_state.dayFilePath));
                 abandonedDayKept = true;
             }
@@ -142,10 +144,11 @@ bool Tracker::runStartWindow()
 
 void Tracker::refuseUnreadableFile(const QString &path)
 {
-    m_questions.warn(kErrorTitle,
-        QStringLiteral("Le fichier %1 existe mais ne peut pas être lu.\nQuillmere s'arrête sans "
-                       "rien écrire, pour ne pas le remplacer : rendez-le lisible, puis "
-                       "relancez Quillmere.")
+    m_questions.warn(errorTitle(),
+        QCoreApplication::translate("qm::Tracker",
+            "Le fichier %1 existe mais ne peut pas être lu.\nQuillmere s'arrête sans "
+            "rien écrire, pour ne pas le remplacer : rendez-le lisible, puis "
+            "relancez Quillmere.")
             .arg(path));
     endProgram();
 }
@@ -280,9 +283,10 @@ bool Tracker::hasRoomForChange()
 {
     if (!m_day.isHistoryFull())
         return true;
-    m_questions.warn(QStringLiteral("Quillmere - Historique plein"),
-        QStringLiteral("L'historique de la journée ne peut pas contenir plus de "
-                       "%1 lignes.\nTerminez la journée pour continuer.")
+    m_questions.warn(QCoreApplication::translate("qm::Tracker", "Quillmere - Historique plein"),
+        QCoreApplication::translate("qm::Tracker",
+            "L'historique de la journée ne peut pas contenir plus de "
+            "%1 lignes.\nTerminez la journée pour continuer.")
             .arg(kMaxDayRows));
     return false;
 }
@@ -400,9 +404,10 @@ void Tracker::openHelp()
     const QString file = helpFile();
     if (m_desktop.openFile(file))
         return;
-    m_questions.warn(kErrorTitle,
-        QStringLiteral("Le fichier d'aide n'a pas pu être ouvert :\n%1\n\nVérifiez qu'il existe "
-                       "et qu'un lecteur de documents PDF est installé, ou ouvrez-le vous-même.")
+    m_questions.warn(errorTitle(),
+        QCoreApplication::translate("qm::Tracker",
+            "Le fichier d'aide n'a pas pu être ouvert :\n%1\n\nVérifiez qu'il existe "
+            "et qu'un lecteur de documents PDF est installé, ou ouvrez-le vous-même.")
             .arg(QDir::toNativeSeparators(file)));
 }
 
@@ -410,9 +415,10 @@ void Tracker::openWeb()
 {
     if (m_desktop.openUrl(kWebAddress.toString()))
         return;
-    m_questions.warn(kErrorTitle,
-        QStringLiteral("La page Internet n'a pas pu être ouverte :\n%1\n\nVérifiez qu'un "
-                       "navigateur est installé, ou saisissez cette adresse dans le vôtre.")
+    m_questions.warn(errorTitle(),
+        QCoreApplication::translate("qm::Tracker",
+            "La page Internet n'a pas pu être ouverte :\n%1\n\nVérifiez qu'un "
+            "navigateur est installé, ou saisissez cette adresse dans le vôtre.")
             .arg(kWebAddress.toString()));
 }
 
@@ -463,8 +469,9 @@ bool Tracker::saveSettingsIfChanged(bool repeatWarning)
     if (!SaveSettings(m_state.settingsPath, m_state.settings)) {
         if (repeatWarning || bytes != m_failedSettings) {
             m_failedSettings = bytes;
-            m_questions.warn(kErrorTitle,
-                QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1.")
+            m_questions.warn(errorTitle(),
+                QCoreApplication::translate(
+                    "qm::Tracker", "Les réglages n'ont pas pu être enregistrés dans %1.")
                     .arg(m_state.settingsPath));
         }
         return false;

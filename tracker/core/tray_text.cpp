@@ -4,6 +4,8 @@
 #include "journal/text_formats.h"
 #include "tracker/core/app_state.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -16,8 +18,9 @@ QString trayToolTip(const AppState &state, const QDateTime &now)
     // A fixed-duration activity has already ended: the next change is waited for, nothing runs.
     if (state.currentActivity == kStartActivity || !state.isRunning())
         return name;
-    const QString since = name + QStringLiteral(" - ") + state.currentActivity
-        + QStringLiteral(" depuis ") + shortTimeText(state.currentStart.time());
+    //: The notification area's tooltip: the running activity and the time it started.
+    const QString since = QCoreApplication::translate("qm::TrayText", "Quillmere - %1 depuis %2")
+                              .arg(state.currentActivity, shortTimeText(state.currentStart.time()));
     if (state.currentActivity == kPauseActivity)
         return since;
     // Whole minutes gone by, as the clock on the wall shows them; a clock set back shows none.

@@ -2,6 +2,384 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>qm::Absences</name>
+    <message>
+        <source>Aucune activité de votre part depuis %1 (%2 min).</source>
+        <translation>No activity on your part since %1 (%2 min).</translation>
+    </message>
+</context>
+<context>
+    <name>qm::ActivityEditor</name>
+    <message>
+        <source>Quillmere - Liste pleine</source>
+        <translation>Quillmere - List full</translation>
+    </message>
+    <message>
+        <source>La liste ne peut pas contenir plus de %1 activités.
+Retirez d&apos;abord une activité de cette liste.</source>
+        <translation>The list cannot hold more than %1 activities.
+First take an activity off this list.</translation>
+    </message>
+    <message>
+        <source>Quillmere - Nom réservé</source>
+        <translation>Quillmere - Reserved name</translation>
+    </message>
+    <message>
+        <source>L&apos;intitulé &quot;%1&quot; est réservé à Quillmere et ne peut pas être celui d&apos;une activité.
+Saisissez un autre intitulé.</source>
+        <translation>The name &quot;%1&quot; is reserved by Quillmere and cannot be an activity&apos;s.
+Enter another name.</translation>
+    </message>
+    <message>
+        <source>Quillmere - Activité existante</source>
+        <translation>Quillmere - Existing activity</translation>
+    </message>
+    <message>
+        <source>L&apos;activité &quot;%1&quot; existe déjà dans la liste des %2.
+Saisissez un autre intitulé.</source>
+        <translation>The activity &quot;%1&quot; is already in the list of %2.
+Enter another name.</translation>
+    </message>
+    <message>
+        <source>activités actuellement en cours</source>
+        <translation>activities currently in progress</translation>
+    </message>
+    <message>
+        <source>activités définitivement terminées</source>
+        <translation>activities finished for good</translation>
+    </message>
+    <message>
+        <source>Saisir l&apos;intitulé de la nouvelle activité...</source>
+        <translation>Enter the name of the new activity...</translation>
+    </message>
+    <message>
+        <source>Nouvelle activité</source>
+        <translation>New activity</translation>
+    </message>
+</context>
+<context>
+    <name>qm::ChangeForm</name>
+    <message>
+        <source>   --- aucune ---</source>
+        <extracomment>Shown in place of the current activity before the first change of the day.</extracomment>
+        <translation>   --- none ---</translation>
+    </message>
+</context>
+<context>
+    <name>qm::Day</name>
+    <message>
+        <source>Le log n&apos;a pas pu être écrit (%1).
+La journée reste enregistrée dans le fichier %2 et vous sera proposée au prochain démarrage.</source>
+        <translation>The log could not be written (%1).
+The day stays recorded in the file %2 and will be offered to you at the next start.</translation>
+    </message>
+    <message>
+        <source>Le log n&apos;a pas pu être écrit (%1), et ce qui en a été écrit n&apos;a pas pu être retiré.
+La journée reste enregistrée dans le fichier %2 : Quillmere remettra le log en ordre à la prochaine clôture ou au prochain démarrage, sans enregistrer la journée deux fois.</source>
+        <translation>The log could not be written (%1), and what had been written to it could not be taken out.
+The day stays recorded in the file %2: Quillmere will put the log right at the next closing or the next start, without recording the day twice.</translation>
+    </message>
+    <message>
+        <source>La journée est enregistrée dans le log %1, mais le fichier %2 n&apos;a pas pu être supprimé.
+Quillmere s&apos;arrête : au prochain démarrage, il reconnaîtra cette journée et ne l&apos;enregistrera pas deux fois.</source>
+        <translation>The day is recorded in the log %1, but the file %2 could not be deleted.
+Quillmere stops: at the next start, it will recognise this day and will not record it twice.</translation>
+    </message>
+    <message>
+        <source>La clôture de la journée du %1 a été interrompue par un arrêt de Quillmere ou de l&apos;ordinateur.
+Elle est maintenant terminée : la journée est enregistrée une seule fois dans le log.</source>
+        <translation>The closing of the day of %1 was interrupted by a stop of Quillmere or of the computer.
+It is now finished: the day is recorded once in the log.</translation>
+    </message>
+    <message>
+        <source>La clôture de la journée du %1 avait échoué, puis la journée a continué.
+Ce que cette clôture avait écrit dans le log en a été retiré : la journée y sera enregistrée une seule fois, à sa clôture.</source>
+        <translation>The closing of the day of %1 had failed, and the day then went on.
+What that closing had written to the log has been taken out: the day will be recorded there once, when it is closed.</translation>
+    </message>
+    <message>
+        <source>La clôture de la journée du %1 a été interrompue, et le log %2 a changé depuis.
+Le log n&apos;a pas été modifié : vérifiez qu&apos;il ne contient pas cette journée deux fois.</source>
+        <translation>The closing of the day of %1 was interrupted, and the log %2 has changed since.
+The log has not been modified: check that it does not hold this day twice.</translation>
+    </message>
+    <message>
+        <source>Une clôture de journée interrompue n&apos;a pas pu être terminée (fichiers %1, %2 et %3).
+Quillmere s&apos;arrête sans rien écrire : vérifiez que ces fichiers peuvent être lus et que leur dossier est accessible en écriture, puis relancez Quillmere.</source>
+        <translation>An interrupted closing of a day could not be finished (files %1, %2 and %3).
+Quillmere stops without writing anything: check that these files can be read and that their folder can be written to, then start Quillmere again.</translation>
+    </message>
+    <message>
+        <source>Le log %1 n&apos;a pas pu être remis en ordre après l&apos;échec de la clôture précédente.
+La journée reste enregistrée dans le fichier %2.</source>
+        <translation>The log %1 could not be put right after the previous closing failed.
+The day stays recorded in the file %2.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu être supprimé.</source>
+        <translation>The file %1 could not be deleted.</translation>
+    </message>
+    <message>
+        <source>Le fichier de la journée %1 n&apos;a pas pu être écrit.
+Les dernières activités ne pourront pas être récupérées si Quillmere s&apos;arrête avant la clôture de la journée.</source>
+        <translation>The day&apos;s file %1 could not be written.
+The latest activities cannot be recovered if Quillmere stops before the day is closed.</translation>
+    </message>
+</context>
+<context>
+    <name>qm::HistoryModel</name>
+    <message>
+        <source>Début</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Durée</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Activité</source>
+        <translation>Activity</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>(dans log)</source>
+        <extracomment>The start cell of a row read back from the journal.</extracomment>
+        <translation>(in log)</translation>
+    </message>
+    <message>
+        <source>EN COURS</source>
+        <extracomment>The duration cell of the activity under way.</extracomment>
+        <translation>RUNNING</translation>
+    </message>
+</context>
+<context>
+    <name>qm::StockMessage</name>
+    <message>
+        <source>Abandonner</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Récuperer</source>
+        <translation>Recover</translation>
+    </message>
+    <message>
+        <source>ATTENTION</source>
+        <translation>WARNING</translation>
+    </message>
+    <message>
+        <source>J&apos;ai détecté des données non sauvegardées dans le log.</source>
+        <translation>I found data that was not saved in the log.</translation>
+    </message>
+    <message>
+        <source>Ces données proviennent d&apos;une exécution précédente interrompue :</source>
+        <translation>This data comes from an earlier run that was interrupted:</translation>
+    </message>
+    <message>
+        <source>   - par accident (plantage système par exemple)</source>
+        <translation>   - by accident (a system crash, for instance)</translation>
+    </message>
+    <message>
+        <source>   - volontairement (bouton &quot;quitter sans sauvegarder&quot;)</source>
+        <translation>   - on purpose (the &quot;quit without saving&quot; button)</translation>
+    </message>
+    <message>
+        <source>Dois-je démarrer Quillmere en intégrant ces données ou</source>
+        <translation>Shall I start Quillmere with this data</translation>
+    </message>
+    <message>
+        <source>faut-il les abandonner ?</source>
+        <translation>or discard it?</translation>
+    </message>
+    <message>
+        <source>Continuer</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>J&apos;ai détecté des données dans le log pour la date choisie.</source>
+        <translation>I found data in the log for the date chosen.</translation>
+    </message>
+    <message>
+        <source>Je reprends ces données dans l&apos;historique de la journée,</source>
+        <translation>I take this data into the day&apos;s history,</translation>
+    </message>
+    <message>
+        <source>mais elles ne seront pas éditables.</source>
+        <translation>but it cannot be edited.</translation>
+    </message>
+    <message>
+        <source>Ne pas quitter</source>
+        <translation>Do not quit</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Quitter sans sauvegarder</source>
+        <translation>Quit without saving</translation>
+    </message>
+    <message>
+        <source>Les données de la journée ne seront pas enregistrées dans le log.</source>
+        <translation>The day&apos;s data will not be recorded in the log.</translation>
+    </message>
+    <message>
+        <source>Lors de sa prochaine exécution, Quillmere vous proposera de les récupérer.</source>
+        <translation>The next time it runs, Quillmere will offer to recover it.</translation>
+    </message>
+    <message>
+        <source>Voulez-vous réellement quitter sans sauvegarder</source>
+        <translation>Do you really want to quit without saving</translation>
+    </message>
+    <message>
+        <source>ou retourner dans Quillmere ?</source>
+        <translation>or go back to Quillmere?</translation>
+    </message>
+    <message>
+        <source>Ne pas clôturer</source>
+        <translation>Do not close</translation>
+    </message>
+    <message>
+        <source>Clôturer</source>
+        <translation>Close the day</translation>
+    </message>
+    <message>
+        <source>Cloturer la journée</source>
+        <translation>Close the day</translation>
+    </message>
+    <message>
+        <source>Les données de cette journée seront définitivement</source>
+        <translation>This day&apos;s data will be recorded in the log</translation>
+    </message>
+    <message>
+        <source>enregistrées dans le log.</source>
+        <translation>for good.</translation>
+    </message>
+    <message>
+        <source>Il ne sera plus possible de les éditer.</source>
+        <translation>It will no longer be possible to edit it.</translation>
+    </message>
+    <message>
+        <source>Voulez-vous réellement cloturer la journée</source>
+        <translation>Do you really want to close the day</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Pas de fichier log présent</source>
+        <translation>No log file present</translation>
+    </message>
+    <message>
+        <source>Le module de statistiques ne peut être lancé.</source>
+        <translation>The statistics program cannot be started.</translation>
+    </message>
+    <message>
+        <source>Sans fichier log présent, le module de statistiques n&apos;a pas la</source>
+        <translation>Without a log file, the statistics program has nothing</translation>
+    </message>
+    <message>
+        <source>matière première pour travailler.</source>
+        <translation>to work on.</translation>
+    </message>
+    <message>
+        <source>Ne pas enregistrer</source>
+        <translation>Do not save</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>La dernière activité saisie entraîne un changement de journée.</source>
+        <translation>The last activity entered moves on to another day.</translation>
+    </message>
+    <message>
+        <source>Il est nécessaire de sauvegarder la journée terminée dans le log pour</source>
+        <translation>The finished day must be saved in the log before</translation>
+    </message>
+    <message>
+        <source>continuer les saisies d&apos;information sur la nouvelle journée.</source>
+        <translation>you can go on entering the new day.</translation>
+    </message>
+    <message>
+        <source>A défaut, vous ne pourrez plus continuer les saisies d&apos;information.</source>
+        <translation>Otherwise, you will not be able to enter anything more.</translation>
+    </message>
+    <message>
+        <source>Voulez-vous enregistrer le log maintenant ?</source>
+        <translation>Do you want to save the log now?</translation>
+    </message>
+</context>
+<context>
+    <name>qm::Tracker</name>
+    <message>
+        <source>Quillmere - Erreur</source>
+        <translation>Quillmere - Error</translation>
+    </message>
+    <message>
+        <source>Vérifier sur Internet s&apos;il existe une nouvelle version (votre version = %1)</source>
+        <translation>Check on the Internet whether there is a new version (your version = %1)</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu être supprimé : la journée abandonnée n&apos;est pas reprise.
+Elle vous sera proposée à nouveau au prochain démarrage.</source>
+        <translation>The file %1 could not be deleted: the discarded day is not taken up again.
+It will be offered to you again at the next start.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 existe mais ne peut pas être lu.
+Quillmere s&apos;arrête sans rien écrire, pour ne pas le remplacer : rendez-le lisible, puis relancez Quillmere.</source>
+        <translation>The file %1 exists but cannot be read.
+Quillmere stops without writing anything, so as not to replace it: make it readable, then start Quillmere again.</translation>
+    </message>
+    <message>
+        <source>Quillmere - Historique plein</source>
+        <translation>Quillmere - History full</translation>
+    </message>
+    <message>
+        <source>L&apos;historique de la journée ne peut pas contenir plus de %1 lignes.
+Terminez la journée pour continuer.</source>
+        <translation>The day&apos;s history cannot hold more than %1 rows.
+End the day to go on.</translation>
+    </message>
+    <message>
+        <source>Le fichier d&apos;aide n&apos;a pas pu être ouvert :
+%1
+
+Vérifiez qu&apos;il existe et qu&apos;un lecteur de documents PDF est installé, ou ouvrez-le vous-même.</source>
+        <translation>The help file could not be opened:
+%1
+
+Check that it exists and that a PDF reader is installed, or open it yourself.</translation>
+    </message>
+    <message>
+        <source>La page Internet n&apos;a pas pu être ouverte :
+%1
+
+Vérifiez qu&apos;un navigateur est installé, ou saisissez cette adresse dans le vôtre.</source>
+        <translation>The web page could not be opened:
+%1
+
+Check that a web browser is installed, or type this address into yours.</translation>
+    </message>
+    <message>
+        <source>Les réglages n&apos;ont pas pu être enregistrés dans %1.</source>
+        <translation>The settings could not be saved in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TrayText</name>
+    <message>
+        <source>Quillmere - %1 depuis %2</source>
+        <extracomment>The notification area&apos;s tooltip: the running activity and the time it started.</extracomment>
+        <translation>Quillmere - %1 since %2</translation>
+    </message>
+</context>
+<context>
     <name>qm::frmAbout</name>
     <message>
         <source>Démarrer</source>
