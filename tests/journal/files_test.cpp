@@ -181,30 +181,6 @@ private slots:
         QTEST(read, "read");
     }
 
-    void append_data()
-    {
-        QTest::addColumn<QByteArray>("existing"); // null: no journal yet
-        QTest::addColumn<QByteArray>("expected");
-        const QByteArray added("05/12/2026, 65,a,b\r\n05/12/2026,-1,c,\r\n");
-        QTest::newRow("created") << QByteArray() << added;
-        QTest::newRow("empty file") << QByteArray("") << added;
-        QTest::newRow("kept as it is")
-            << QByteArray("1/1/2020,x\n\r\n") << "1/1/2020,x\n\r\n" + added;
-        QTest::newRow("unfinished last line")
-            << QByteArray("1/1/2020, 5,y,z") << "1/1/2020, 5,y,z\r\n" + added;
-    }
-    void append()
-    {
-        QTemporaryDir dir;
-        QFETCH(QByteArray, existing);
-        const QString path = dir.filePath("Quillmere.log");
-        if (!existing.isNull())
-            QVERIFY(writeBytes(path, existing));
-        QVERIFY(appendToJournal(path, { { "05/12/2026", " 65", "a", "b" } }));
-        QVERIFY(appendToJournal(path, { { "05/12/2026", "-1", "c", "" } }));
-        QTEST(readBytes(path), "expected");
-    }
-
     void dayFileRoundTrip()
     {
         QTemporaryDir dir;
