@@ -15,25 +15,6 @@ using namespace qm::test;
 
 namespace {
 
-// Changer, then the activity (-1: the last one), the pasted text in `field` and Confirmer.
-void changeWithPaste(Program &program, int activity, const QString &duration, const char *field,
-    const QString &pasted)
-{
-    onNextModal([=](QWidget *dialog) {
-        if (!duration.isEmpty()) {
-            auto *edit = child<QLineEdit>(dialog, "txtDuration");
-            edit->setFocus();
-            QTest::keyClicks(edit, duration);
-            QTest::keyClick(edit, Qt::Key_Return);
-        }
-        auto *activities = child<QListWidget>(dialog, "lstActivities");
-        activities->setCurrentRow(activity < 0 ? activities->count() - 1 : activity);
-        paste(child<QLineEdit>(dialog, field), pasted);
-        click(dialog, "cmdOK");
-    });
-    click(program.main(), "cmdChange");
-}
-
 // "Ajouter une activité" with the text pasted into the input box; `warning` takes the text of
 // the warning that follows, when one is expected.
 void addPasted(Program &program, const QString &pasted, QString *warning = nullptr)
@@ -254,8 +235,8 @@ private slots:
         click(run.windows.editor(), "cmdSave");
         // The pasted activity is the last one, or Courrier when nothing was added.
         const QString activity = stored.isEmpty() ? QStringLiteral("Courrier") : stored;
-        changeWithPaste(run, -1, "10", "txtComment", pasted);
-        changeWithPaste(run, 1, "5", "txtAddComment", pasted);
+        run.change(-1, "10", {}, pasted, "txtComment");
+        run.change(1, "5", {}, pasted, "txtAddComment");
         QCOMPARE(run.cell(0, 2) + u'|' + run.cell(0, 3), activity + u'|' + stored);
         const QByteArray settings = readBytes(run.file("Quillmere.ini"));
         QCOMPARE(settings.count("Activity="), stored.isEmpty() ? 3 : 4);
