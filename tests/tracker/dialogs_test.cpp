@@ -87,15 +87,19 @@ private slots:
         QVERIFY(!program.ended);
     }
 
+    // A field is checked when it is left, by Tab or by Enter; Enter never confirms the change,
+    // not even in the list.
     void changeFieldsCheckedOnLeaving_data()
     {
         QTest::addColumn<QByteArray>("field");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("focusAfter"); // empty: left by Tab
         QTest::addColumn<QString>("shown"); // change time|duration|end time
-        const auto row
-            = [](const char *name, const char *field, const char *typed, const char *shown) {
-                  QTest::newRow(name) << QByteArray(field) << QString(typed) << QString(shown);
-              };
+        const auto row = [](const char *name, const char *field, const char *typed,
+                             const char *shown, const char *focusAfter = "") {
+            QTest::newRow(name) << QByteArray(field) << QString(typed) << QString(focusAfter)
+                                << QString(shown);
+        };
         row("change time with seconds", "txtInvokeTime", "10:20:15", "10:20:15||");
         row("one minute after the start", "txtInvokeTime", "10:01", "10:01||");
         row("change time too early", "txtInvokeTime", "10:00:20", "10:30:00||");
@@ -104,11 +108,17 @@ private slots:
         row("change time empty", "txtInvokeTime", "", "10:30:00||");
         row("duration gives the end", "txtDuration", "45", "10:30:00|45|11:15");
         row("end gives the duration", "txtEndTime", "11:00", "10:30:00|30|11:00");
+        // Enter goes on to the next field by the field's tag.
+        row("Enter: heure", "txtInvokeTime", "10:50", "10:50||", "txtDuration");
+        row("Enter: minute", "txtDuration", "15", "10:30:00|15|10:45", "lstActivities");
+        row("Enter: fin", "txtEndTime", "11:10", "10:30:00|40|11:10", "lstActivities");
+        row("Enter: comment, nothing", "txtComment", "x", "10:30:00||", "txtComment");
     }
     void changeFieldsCheckedOnLeaving()
     {
         QFETCH(QByteArray, field);
         QFETCH(QString, typed);
+        QFETCH(QString, focusAfter);
         ChangeDialog d;
         QCOMPARE(d.edit("txtInvokeTime")->text(), "10:30:00");
         QLineEdit *edit = d.edit(field.constData());
@@ -116,7 +126,7 @@ private slots:
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, typed);
-        QTest::keyClick(edit, Qt::Key_Tab);
+        QTest::keyClick(edit, focusAfter.isEmpty() ? Qt::Key_Tab : Qt::Key_Return);
         QTEST(QStringList({ d.edit("txtInvokeTime")->text(), d.edit("txtDuration")->text(),
                               d.edit("txtEndTime")->text() })
                   .join(u'|'),
@@ -126,32 +136,9 @@ private slots:
         QCOMPARE(d.rig.state().changeTime.time(),
             accepted.isValid() ? accepted
                                : QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm"));
-    }
-
-    void enterActsByTag_data()
-    {
-        QTest::addColumn<QByteArray>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("focusAfter");
-        QTest::addColumn<QString>("endTime");
-        QTest::newRow("heure") << QByteArray("txtInvokeTime") << QString("10:50")
-                               << QString("txtDuration") << QString("");
-        QTest::newRow("minute") << QByteArray("txtDuration") << QString("15")
-                                << QString("lstActivities") << QString("10:45");
-        QTest::newRow("fin") << QByteArray("txtEndTime") << QString("11:10")
-                             << QString("lstActivities") << QString("11:10");
-        QTest::newRow("comment: nothing")
-            << QByteArray("txtComment") << QString("x") << QString("txtComment") << QString("");
-    }
-    // Enter never confirms the change, not even in the list.
-    void enterActsByTag()
-    {
-        QFETCH(QByteArray, field);
-        QFETCH(QString, typed);
-        ChangeDialog d;
-        QTest::keyClick(d.type(field, typed), Qt::Key_Return);
-        QTEST(d.dialog.focusWidget()->objectName(), "focusAfter");
-        QTEST(d.edit("txtEndTime")->text(), "endTime");
+        if (focusAfter.isEmpty())
+            return;
+        QCOMPARE(d.dialog.focusWidget()->objectName(), focusAfter);
         auto *activities = child<QListWidget>(&d.dialog, "lstActivities");
         activities->setFocus();
         QTest::keyClick(activities, Qt::Key_Return);
