@@ -61,7 +61,6 @@ private slots:
     {
         QFETCH(QByteArray, focus);
         Program program;
-        program.clock.set(2026, 12, 5, 9, 0);
         program.startNormally();
         program.change(1, {}, {}, {});
         program.clock.set(2026, 12, 5, 9, 30);
