@@ -32,7 +32,7 @@ class ClosingTest : public QObject
 
 private slots:
     // Whatever way the journal's last line ends, the day starts on a line of its own and the old
-    // line keeps its text.
+    // line keeps its text, through the close of the day as through a plain append.
     void appendEndsAnUnfinishedLine_data()
     {
         QTest::addColumn<QByteArray>("journal");
@@ -43,6 +43,7 @@ private slots:
         QTest::newRow("LF") << QByteArray("x,\n") << "x,\n" + kDayBytes;
         QTest::newRow("no line end") << QByteArray("x,") << "x,\r\n" + kDayBytes;
         QTest::newRow("torn CR LF") << QByteArray("x,\r") << "x,\r\n" + kDayBytes;
+        QTest::newRow("empty lines kept") << QByteArray("x\n\r\n") << "x\n\r\n" + kDayBytes;
     }
     void appendEndsAnUnfinishedLine()
     {
@@ -53,6 +54,13 @@ private slots:
         QCOMPARE(closeDayIntoJournal(files.paths, kDay), ClosingOutcome::Closed);
         QTEST(readBytes(files.paths.journal), "expected");
         QVERIFY(!QFile::exists(files.paths.closing));
+
+        const QString appended = files.dir.filePath("appended.log");
+        if (!journal.isNull())
+            QVERIFY(writeBytes(appended, journal));
+        for (const JournalRecord &record : kDay)
+            QVERIFY(appendToJournal(appended, { record }));
+        QTEST(readBytes(appended), "expected");
     }
 
     // A close cut short at any point of its append: the next start finishes it when the day is

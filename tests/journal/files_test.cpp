@@ -99,31 +99,18 @@ private slots:
             QCOMPARE(formatJournalRecord(*parsed), line);
     }
 
+    // The whole journal, or the records of one date (a textual match of the date field).
     void journalReading_data()
     {
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("date"); // empty: the whole journal
         QTest::addColumn<QStringList>("read");
         QTest::newRow("empty and short lines skipped")
             << QByteArray("\r\n\nx\r\n05/12/2026, 65,a,\r\n\r\n1,2,3\r\n06/12/2026,-5,b,c\r\n,\r\n")
-            << QStringList { "05/12/2026| 65|a|", "06/12/2026|-5|b|c" };
-        QTest::newRow("encodings per line") << QByteArray("d,1,caf\xE9,\r\nd,2,caf\xC3\xA9,\r\n")
-                                            << QStringList { "d|1|café|", "d|2|café|" };
-    }
-    void journalReading()
-    {
-        QFETCH(QByteArray, bytes);
-        QStringList read;
-        checkReading(bytes, [&](const QString &path) {
-            return readJournal(path, [&](const JournalRecord &r) { read.append(recordText(r)); });
-        });
-        QTEST(read, "read");
-    }
-
-    void journalOfDateReading_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QStringList>("read");
+            << QString() << QStringList { "05/12/2026| 65|a|", "06/12/2026|-5|b|c" };
+        QTest::newRow("encodings per line")
+            << QByteArray("d,1,caf\xE9,\r\nd,2,caf\xC3\xA9,\r\n") << QString()
+            << QStringList { "d|1|café|", "d|2|café|" };
         const QByteArray journal("05/12/2026, 10,a,\r\n5/12/2026, 20,b,\r\n05/12/2026 , 30,c,\r\n"
                                  "06/12/2026, 40,d,\r\n05/12/2026, 50,e,x,y\r\n05/12/2026\r\n");
         QTest::newRow("textual match of the date")
@@ -134,14 +121,16 @@ private slots:
             << QByteArray("\xE9t\xE9,1,a,\r\n\xC3\xA9t\xC3\xA9,2,b,\r\n") << "été"
             << QStringList { "été|1|a|", "été|2|b|" };
     }
-    void journalOfDateReading()
+    void journalReading()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, date);
         QStringList read;
+        const auto add = [&](const JournalRecord &r) {
+            read.append(recordText(r));
+        };
         checkReading(bytes, [&](const QString &path) {
-            return readJournalOfDate(
-                path, date, [&](const JournalRecord &r) { read.append(recordText(r)); });
+            return date.isEmpty() ? readJournal(path, add) : readJournalOfDate(path, date, add);
         });
         QTEST(read, "read");
     }
@@ -179,30 +168,6 @@ private slots:
             return result;
         });
         QTEST(read, "read");
-    }
-
-    void append_data()
-    {
-        QTest::addColumn<QByteArray>("existing"); // null: no journal yet
-        QTest::addColumn<QByteArray>("expected");
-        const QByteArray added("05/12/2026, 65,a,b\r\n05/12/2026,-1,c,\r\n");
-        QTest::newRow("created") << QByteArray() << added;
-        QTest::newRow("empty file") << QByteArray("") << added;
-        QTest::newRow("kept as it is")
-            << QByteArray("1/1/2020,x\n\r\n") << "1/1/2020,x\n\r\n" + added;
-        QTest::newRow("unfinished last line")
-            << QByteArray("1/1/2020, 5,y,z") << "1/1/2020, 5,y,z\r\n" + added;
-    }
-    void append()
-    {
-        QTemporaryDir dir;
-        QFETCH(QByteArray, existing);
-        const QString path = dir.filePath("Quillmere.log");
-        if (!existing.isNull())
-            QVERIFY(writeBytes(path, existing));
-        QVERIFY(appendToJournal(path, { { "05/12/2026", " 65", "a", "b" } }));
-        QVERIFY(appendToJournal(path, { { "05/12/2026", "-1", "c", "" } }));
-        QTEST(readBytes(path), "expected");
     }
 
     void dayFileRoundTrip()

@@ -9,30 +9,11 @@
 #include <QLocale>
 #include <QTest>
 
-#include <functional>
 #include <limits>
 
 using namespace qm;
 
 namespace {
-
-void readingColumns()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("read"); // empty: refused
-}
-
-// The row's text read, in the program's own form; empty when refused.
-void checkReading(const std::function<QString(const QString &text)> &read)
-{
-    QFETCH(QString, text);
-    QTEST(read(text), "read");
-}
-
-void row(const char *text, const char *read = "")
-{
-    QTest::addRow("\"%s\"", text) << QString(text) << QString(read);
-}
 
 constexpr int kMax = std::numeric_limits<int>::max();
 constexpr int kMin = std::numeric_limits<int>::min();
@@ -102,58 +83,49 @@ private slots:
     }
 
     // Each reader against what it takes (in the program's own form) or refuses (empty).
-    void userDateReading_data()
+    void reading_data()
     {
-        readingColumns();
-        row("3/12/2026", "03/12/2026");
-        row("29/02/2028", "29/02/2028");
-        row("1/1/29", "01/01/2029");
-        row("1/1/30", "01/01/1930");
-        for (const char *refused : { "29/02/2026", "1/13/2026", "2026", "", "5/12/2026/1",
-                 "5/12/202", "+5/12/2026", "05-12-2026" })
-            row(refused);
+        QTest::addColumn<QString>("reader");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read");
+        using Taken = std::initializer_list<std::pair<const char *, const char *>>;
+        const auto rows
+            = [](const char *reader, Taken taken, std::initializer_list<const char *> refused) {
+                  for (const auto &[text, read] : taken)
+                      QTest::addRow("%s \"%s\"", reader, text) << reader << text << read;
+                  for (const char *text : refused)
+                      QTest::addRow("%s \"%s\"", reader, text) << reader << text << "";
+              };
+        rows("user date",
+            { { "3/12/2026", "03/12/2026" }, { "29/02/2028", "29/02/2028" },
+                { "1/1/29", "01/01/2029" }, { "1/1/30", "01/01/1930" } },
+            { "29/02/2026", "1/13/2026", "2026", "", "5/12/2026/1", "5/12/202", "+5/12/2026",
+                "05-12-2026" });
+        rows("user time",
+            { { "10:30:15", "10:30:15" }, { "9:5", "09:05:00" }, { "0:00", "00:00:00" } },
+            { "24:00", "10:60", "10", "1:2:3:4", "10:", "10:30.5" });
+        rows("journal date",
+            { { "05/12/2026", "05/12/2026" }, { "5/1/2026", "05/01/2026" },
+                { " 05/12/2026 ", "05/12/2026" } },
+            { "31/02/2026", "05/12/26", "005/12/2026", "05/ 12/2026", "/12/2026", "",
+                "05/12/99999999" });
     }
-    void userDateReading()
+    void reading()
     {
-        checkReading([](const QString &text) {
+        QFETCH(QString, reader);
+        QFETCH(QString, text);
+        QString read;
+        if (reader == u"user date") {
             const std::optional<QDate> date = parseUserDate(text);
-            return date ? dateText(*date) : QString();
-        });
-    }
-
-    void userTimeReading_data()
-    {
-        readingColumns();
-        row("10:30:15", "10:30:15");
-        row("9:5", "09:05:00");
-        row("0:00", "00:00:00");
-        for (const char *refused : { "24:00", "10:60", "10", "1:2:3:4", "10:", "10:30.5" })
-            row(refused);
-    }
-    void userTimeReading()
-    {
-        checkReading([](const QString &text) {
+            read = date ? dateText(*date) : QString();
+        } else if (reader == u"user time") {
             const std::optional<QTime> time = parseUserTime(text);
-            return time ? timeText(*time) : QString();
-        });
-    }
-
-    void journalDateReading_data()
-    {
-        readingColumns();
-        row("05/12/2026", "05/12/2026");
-        row("5/1/2026", "05/01/2026");
-        row(" 05/12/2026 ", "05/12/2026");
-        for (const char *refused : { "31/02/2026", "05/12/26", "005/12/2026", "05/ 12/2026",
-                 "/12/2026", "", "05/12/99999999" })
-            row(refused);
-    }
-    void journalDateReading()
-    {
-        checkReading([](const QString &text) {
+            read = time ? timeText(*time) : QString();
+        } else {
             const QDate date = parseJournalDate(text.toLatin1());
-            return date.isValid() ? dateText(date) : QString();
-        });
+            read = date.isValid() ? dateText(date) : QString();
+        }
+        QTEST(read, "read");
     }
 
     void durations_data()

@@ -71,7 +71,7 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("endTime"); // "09:99" left as it was: refused
         QTest::addColumn<int>("recorded");
-        for (const char *refused : { "0", "-5", "-0.4", "1441", "1440.5", "abc" })
+        for (const char *refused : { "0", "-5", "-0.4", "1441", "1440.5", "1440.001", "abc" })
             QTest::newRow(refused) << QString(refused) << QString("09:99") << -1;
         QTest::newRow("a whole day") << QString("1440") << QString("10:30") << 1440;
         QTest::newRow("ninety minutes") << QString("90 min") << QString("12:00") << 90;

@@ -15,25 +15,6 @@ using namespace qm::test;
 
 namespace {
 
-// Changer, then the activity (-1: the last one), the pasted text in `field` and Confirmer.
-void changeWithPaste(Program &program, int activity, const QString &duration, const char *field,
-    const QString &pasted)
-{
-    onNextModal([=](QWidget *dialog) {
-        if (!duration.isEmpty()) {
-            auto *edit = child<QLineEdit>(dialog, "txtDuration");
-            edit->setFocus();
-            QTest::keyClicks(edit, duration);
-            QTest::keyClick(edit, Qt::Key_Return);
-        }
-        auto *activities = child<QListWidget>(dialog, "lstActivities");
-        activities->setCurrentRow(activity < 0 ? activities->count() - 1 : activity);
-        paste(child<QLineEdit>(dialog, field), pasted);
-        click(dialog, "cmdOK");
-    });
-    click(program.main(), "cmdChange");
-}
-
 // "Ajouter une activité" with the text pasted into the input box; `warning` takes the text of
 // the warning that follows, when one is expected.
 void addPasted(Program &program, const QString &pasted, QString *warning = nullptr)
@@ -67,13 +48,21 @@ class DialogsTest : public QObject
 private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
+    // The images move and retire entries; leaving without Enregistrer, by the close box or by
+    // Escape, drops those changes, as Abandonner does.
+    void editorThroughItsImages_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("close box") << false;
+        QTest::newRow("Escape") << true;
+    }
     void editorThroughItsImages()
     {
         Program program;
         program.startNormally();
         frmEdit *editor = program.windows.editor();
-        program.tracker.OpenEditor();
-        QVERIFY(editor->isVisible());
+        click(program.main(), "cmdEdit");
+        QVERIFY(QTest::qWaitForWindowActive(editor));
         QCOMPARE(editor->focusWidget()->objectName(), "cmdAdd");
         auto *current = child<QListWidget>(editor, "lstAct");
         current->setCurrentRow(0);
@@ -84,23 +73,33 @@ private slots:
         QTest::mouseClick(child<QToolButton>(editor, "imgGoObs"), Qt::LeftButton);
         QCOMPARE(current->count(), 2);
         QCOMPARE(child<QListWidget>(editor, "lstObs")->item(0)->text(), "Dossiers");
-        // The close box drops the changes, as Abandonner does.
-        editor->close();
+        QFETCH(bool, escape);
+        if (escape) {
+            current->setFocus();
+            QTest::keyClick(current, Qt::Key_Escape);
+        } else {
+            editor->close();
+        }
         QVERIFY(!editor->isVisible());
         QCOMPARE(program.tracker.editor().currentList(),
             (QStringList { "Dossiers", "Réunion", "Courrier" }));
         QVERIFY(program.main()->isVisible());
+        QVERIFY(!program.ended);
     }
 
+    // A field is checked when it is left, by Tab or by Enter; Enter never confirms the change,
+    // not even in the list.
     void changeFieldsCheckedOnLeaving_data()
     {
         QTest::addColumn<QByteArray>("field");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("focusAfter"); // empty: left by Tab
         QTest::addColumn<QString>("shown"); // change time|duration|end time
-        const auto row
-            = [](const char *name, const char *field, const char *typed, const char *shown) {
-                  QTest::newRow(name) << QByteArray(field) << QString(typed) << QString(shown);
-              };
+        const auto row = [](const char *name, const char *field, const char *typed,
+                             const char *shown, const char *focusAfter = "") {
+            QTest::newRow(name) << QByteArray(field) << QString(typed) << QString(focusAfter)
+                                << QString(shown);
+        };
         row("change time with seconds", "txtInvokeTime", "10:20:15", "10:20:15||");
         row("one minute after the start", "txtInvokeTime", "10:01", "10:01||");
         row("change time too early", "txtInvokeTime", "10:00:20", "10:30:00||");
@@ -109,11 +108,17 @@ private slots:
         row("change time empty", "txtInvokeTime", "", "10:30:00||");
         row("duration gives the end", "txtDuration", "45", "10:30:00|45|11:15");
         row("end gives the duration", "txtEndTime", "11:00", "10:30:00|30|11:00");
+        // Enter goes on to the next field by the field's tag.
+        row("Enter: heure", "txtInvokeTime", "10:50", "10:50||", "txtDuration");
+        row("Enter: minute", "txtDuration", "15", "10:30:00|15|10:45", "lstActivities");
+        row("Enter: fin", "txtEndTime", "11:10", "10:30:00|40|11:10", "lstActivities");
+        row("Enter: comment, nothing", "txtComment", "x", "10:30:00||", "txtComment");
     }
     void changeFieldsCheckedOnLeaving()
     {
         QFETCH(QByteArray, field);
         QFETCH(QString, typed);
+        QFETCH(QString, focusAfter);
         ChangeDialog d;
         QCOMPARE(d.edit("txtInvokeTime")->text(), "10:30:00");
         QLineEdit *edit = d.edit(field.constData());
@@ -121,7 +126,7 @@ private slots:
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, typed);
-        QTest::keyClick(edit, Qt::Key_Tab);
+        QTest::keyClick(edit, focusAfter.isEmpty() ? Qt::Key_Tab : Qt::Key_Return);
         QTEST(QStringList({ d.edit("txtInvokeTime")->text(), d.edit("txtDuration")->text(),
                               d.edit("txtEndTime")->text() })
                   .join(u'|'),
@@ -131,32 +136,9 @@ private slots:
         QCOMPARE(d.rig.state().changeTime.time(),
             accepted.isValid() ? accepted
                                : QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm"));
-    }
-
-    void enterActsByTag_data()
-    {
-        QTest::addColumn<QByteArray>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("focusAfter");
-        QTest::addColumn<QString>("endTime");
-        QTest::newRow("heure") << QByteArray("txtInvokeTime") << QString("10:50")
-                               << QString("txtDuration") << QString("");
-        QTest::newRow("minute") << QByteArray("txtDuration") << QString("15")
-                                << QString("lstActivities") << QString("10:45");
-        QTest::newRow("fin") << QByteArray("txtEndTime") << QString("11:10")
-                             << QString("lstActivities") << QString("11:10");
-        QTest::newRow("comment: nothing")
-            << QByteArray("txtComment") << QString("x") << QString("txtComment") << QString("");
-    }
-    // Enter never confirms the change, not even in the list.
-    void enterActsByTag()
-    {
-        QFETCH(QByteArray, field);
-        QFETCH(QString, typed);
-        ChangeDialog d;
-        QTest::keyClick(d.type(field, typed), Qt::Key_Return);
-        QTEST(d.dialog.focusWidget()->objectName(), "focusAfter");
-        QTEST(d.edit("txtEndTime")->text(), "endTime");
+        if (focusAfter.isEmpty())
+            return;
+        QCOMPARE(d.dialog.focusWidget()->objectName(), focusAfter);
         auto *activities = child<QListWidget>(&d.dialog, "lstActivities");
         activities->setFocus();
         QTest::keyClick(activities, Qt::Key_Return);
@@ -254,8 +236,8 @@ private slots:
         click(run.windows.editor(), "cmdSave");
         // The pasted activity is the last one, or Courrier when nothing was added.
         const QString activity = stored.isEmpty() ? QStringLiteral("Courrier") : stored;
-        changeWithPaste(run, -1, "10", "txtComment", pasted);
-        changeWithPaste(run, 1, "5", "txtAddComment", pasted);
+        run.change(-1, "10", {}, pasted, "txtComment");
+        run.change(1, "5", {}, pasted, "txtAddComment");
         QCOMPARE(run.cell(0, 2) + u'|' + run.cell(0, 3), activity + u'|' + stored);
         const QByteArray settings = readBytes(run.file("Quillmere.ini"));
         QCOMPARE(settings.count("Activity="), stored.isEmpty() ? 3 : 4);

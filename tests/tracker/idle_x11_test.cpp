@@ -54,62 +54,52 @@ public:
     { }
 
 private slots:
-    void inputResetsTheIdleTime();
-    void choice_data();
-    void choice();
+    void inputResetsTheIdleTime()
+    {
+        const auto source = X11Idle::onThisDisplay();
+        QVERIFY(source);
+        QVERIFY(movePointerTo(10, 10));
+        const qint64 first = source->idleMilliseconds().value_or(-1);
+        QVERIFY(first >= 0);
+        QTRY_VERIFY_WITH_TIMEOUT(source->idleMilliseconds().value_or(-1) >= first + 1000, 30000);
+
+        const qint64 beforeInput = source->idleMilliseconds().value_or(-1);
+        QVERIFY(movePointerTo(200, 150));
+        const qint64 afterInput = source->idleMilliseconds().value_or(-1);
+        QCOMPARE_GE(afterInput, 0);
+        QCOMPARE_LT(afterInput, beforeInput - 500);
+    }
+
+    void choice_data()
+    {
+        QTest::addColumn<bool>("compositor");
+        QTest::addColumn<QVariant>("screenSaverReply"); // invalid: the screen saver fails
+        QTest::addColumn<QString>("chosen");
+        const QVariant answers = QVariant::fromValue(uint(3000));
+        QTest::newRow("compositor before the X server") << true << answers << "compositor";
+        QTest::newRow("screen saver before the X server") << false << answers << "screen saver";
+        QTest::newRow("screen saver fails") << false << QVariant() << "X server";
+    }
+    void choice()
+    {
+        QFETCH(bool, compositor);
+        QFETCH(QVariant, screenSaverReply);
+        std::unique_ptr<FakeDesktopService> mutter;
+        if (compositor) {
+            mutter = fakeMutter(m_busAddress);
+            mutter->answer(QStringLiteral("GetIdletime"), QVariant::fromValue(quint64(2000)));
+            QVERIFY(mutter->appear());
+        }
+        const auto saver = fakeScreenSaver(m_busAddress);
+        saver->answer(QStringLiteral("GetSessionIdleTime"), screenSaverReply);
+        QVERIFY(saver->appear());
+        const std::unique_ptr<IdleSource> source = desktopIdleSource();
+        QTEST(backendName(source.get()), "chosen");
+    }
 
 private:
     QString m_busAddress;
 };
-
-void IdleX11Test::inputResetsTheIdleTime()
-{
-    const auto source = X11Idle::onThisDisplay();
-    QVERIFY(source);
-    QVERIFY(movePointerTo(10, 10));
-    const qint64 first = source->idleMilliseconds().value_or(-1);
-    QVERIFY(first >= 0);
-    QTRY_VERIFY_WITH_TIMEOUT(source->idleMilliseconds().value_or(-1) >= first + 1000, 30000);
-
-    const qint64 beforeInput = source->idleMilliseconds().value_or(-1);
-    QVERIFY(movePointerTo(200, 150));
-    const qint64 afterInput = source->idleMilliseconds().value_or(-1);
-    QCOMPARE_GE(afterInput, 0);
-    QCOMPARE_LT(afterInput, beforeInput - 500);
-}
-
-void IdleX11Test::choice_data()
-{
-    QTest::addColumn<bool>("compositor");
-    QTest::addColumn<QVariant>("screenSaverReply");
-    QTest::addColumn<QString>("chosen");
-
-    const QVariant screenSaverAnswers = QVariant::fromValue(uint(3000));
-    const QVariant screenSaverFails;
-    QTest::newRow("compositor before the X server") << true << screenSaverAnswers << "compositor";
-    QTest::newRow("screen saver before the X server")
-        << false << screenSaverAnswers << "screen saver";
-    QTest::newRow("screen saver fails") << false << screenSaverFails << "X server";
-}
-
-void IdleX11Test::choice()
-{
-    QFETCH(bool, compositor);
-    QFETCH(QVariant, screenSaverReply);
-    QFETCH(QString, chosen);
-
-    std::unique_ptr<FakeDesktopService> mutter;
-    if (compositor) {
-        mutter = fakeMutter(m_busAddress);
-        mutter->answer(QStringLiteral("GetIdletime"), QVariant::fromValue(quint64(2000)));
-        QVERIFY(mutter->appear());
-    }
-    const auto saver = fakeScreenSaver(m_busAddress);
-    saver->answer(QStringLiteral("GetSessionIdleTime"), screenSaverReply);
-    QVERIFY(saver->appear());
-    const std::unique_ptr<IdleSource> source = desktopIdleSource();
-    QCOMPARE(backendName(source.get()), chosen);
-}
 
 int main(int argc, char *argv[])
 {

@@ -10,7 +10,6 @@
 
 #include <QAccessible>
 #include <QSet>
-#include <QToolButton>
 
 using namespace qm;
 using namespace qm::test;
@@ -62,7 +61,6 @@ private slots:
     {
         QFETCH(QByteArray, focus);
         Program program;
-        program.clock.set(2026, 12, 5, 9, 0);
         program.startNormally();
         program.change(1, {}, {}, {});
         program.clock.set(2026, 12, 5, 9, 30);
@@ -89,26 +87,6 @@ private slots:
         QCOMPARE(program.tracker.state().dayActivityCount, 2);
         QCOMPARE(program.tracker.state().currentActivity, "Réunion");
         QVERIFY(program.main()->isVisible());
-    }
-
-    void escapeInTheEditor()
-    {
-        Program program;
-        program.startNormally();
-        click(program.main(), "cmdEdit");
-        frmEdit *editor = program.windows.editor();
-        QVERIFY(QTest::qWaitForWindowActive(editor));
-        auto *current = child<QListWidget>(editor, "lstAct");
-        current->setCurrentRow(0);
-        QTest::mouseClick(child<QToolButton>(editor, "imgGoObs"), Qt::LeftButton);
-        QCOMPARE(current->count(), 2);
-        current->setFocus();
-        QTest::keyClick(current, Qt::Key_Escape);
-        QVERIFY(!editor->isVisible());
-        QVERIFY(program.main()->isVisible());
-        QCOMPARE(program.tracker.editor().currentList(),
-            (QStringList { "Dossiers", "Réunion", "Courrier" }));
-        QVERIFY(!program.ended);
     }
 
     // On the first run Abandonner would end the program with the list being made: Escape

@@ -24,7 +24,6 @@ private slots:
         const auto toolTip = [&] {
             return program.windows.trayIcon()->findChild<QSystemTrayIcon *>()->toolTip();
         };
-        program.clock.set(2026, 12, 5, 9, 0);
         program.startNormally();
         QCOMPARE(toolTip(), "Quillmere");
         program.change(2, {}, {}, {});
@@ -42,7 +41,6 @@ private slots:
     void changeEntryOpensTheDialog()
     {
         Program program;
-        program.clock.set(2026, 12, 5, 9, 0);
         program.startNormally();
         program.change(1, {}, {}, {});
         QVERIFY(!program.main()->isVisible());

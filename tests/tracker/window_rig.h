@@ -81,8 +81,10 @@ struct Program
         return grid->model()->index(row, column).data().toString();
     }
 
-    // Changer, then fills the dialog's fields through its widgets and confirms.
-    void change(int activity, const QString &duration, const QString &end, const QString &comment)
+    // Changer, then fills the dialog's fields through its widgets and confirms; activity -1 is
+    // the last one. The comment is pasted into the field `pasteInto` when one is given.
+    void change(int activity, const QString &duration, const QString &end, const QString &comment,
+        const char *pasteInto = nullptr)
     {
         onNextModal([=](QWidget *dialog) {
             const auto type = [dialog](const char *name, const QString &text, bool enter) {
@@ -96,8 +98,12 @@ struct Program
                 type("txtDuration", duration, true);
             if (!end.isEmpty())
                 type("txtEndTime", end, true);
-            child<QListWidget>(dialog, "lstActivities")->setCurrentRow(activity);
-            type("txtComment", comment, false);
+            auto *activities = child<QListWidget>(dialog, "lstActivities");
+            activities->setCurrentRow(activity < 0 ? activities->count() - 1 : activity);
+            if (pasteInto)
+                paste(child<QLineEdit>(dialog, pasteInto), comment);
+            else
+                type("txtComment", comment, false);
             click(dialog, "cmdOK");
         });
         click(main(), "cmdChange");
