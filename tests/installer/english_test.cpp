@@ -17,7 +17,6 @@
 
 using namespace qm::install;
 using namespace qm::install::test;
-using qm::test::findWidget;
 
 // The installer and the uninstaller under an English desktop: each window reads in English and
 // shows its texts whole, and what the run writes is what the French run writes, but for the help
@@ -53,7 +52,8 @@ private slots:
             run.click("cmdInstall");
         }
         QCOMPARE(run.window()->objectName(), "frmLog");
-        const QString log = findWidget<QPlainTextEdit>(run.window(), "txtLog")->toPlainText();
+        const QString log
+            = qm::test::findWidget<QPlainTextEdit>(run.window(), "txtLog")->toPlainText();
         QVERIFY2(
             log.startsWith("\n\nChecking the files needed...  done\n\nCreating the folders..."),
             qPrintable(log));
@@ -81,7 +81,7 @@ private slots:
         run.click("cmdInstall", 3);
         QCOMPARE(run.questions.errors,
             QStringList { "Error|    Some files are missing - see the log    " });
-        QVERIFY(findWidget<QPlainTextEdit>(run.window(), "txtLog")
+        QVERIFY(qm::test::findWidget<QPlainTextEdit>(run.window(), "txtLog")
                     ->toPlainText()
                     .contains("\n  ERROR: QM3.dat is missing"));
         QCOMPARE(run.text("cmdFinish"), "Close");
@@ -99,7 +99,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), "Quillmere - uninstall");
-        QCOMPARE(findWidget<QPushButton>(&window, "cmdUninstall")->text(), "Uninstall");
+        QCOMPARE(qm::test::findWidget<QPushButton>(&window, "cmdUninstall")->text(), "Uninstall");
         QCOMPARE(qm::test::clippedTexts(&window), QStringList());
     }
 
