@@ -1,5 +1,6 @@
 #include "installer/platform/system_platform.h"
 #include "rig.h"
+#include "window_rig.h"
 
 #include "installer/core/start_up.h"
 #include "installer/ui/wizard.h"
@@ -16,59 +17,6 @@
 
 using namespace qm::install;
 using namespace qm::install::test;
-using qm::test::findWidget;
-
-namespace {
-
-// The installer's files, the same whatever the language: the temporary root the fake platform
-// works in is taken out of them, so that two runs can be compared.
-using Files = QMap<QString, QByteArray>;
-
-struct Installation
-{
-    Installation()
-        : state(prepareInstallState(platform, platform.programFiles()))
-        , wizard(platform, questions, state, { QStringLiteral("/") })
-    {
-        platform.writePayload();
-        wizard.start();
-    }
-
-    QWidget *window() const { return wizard.currentWindow(); }
-    void next(const char *button) const
-    {
-        QTest::mouseClick(
-            findWidget<QPushButton>(window(), QString::fromLatin1(button)), Qt::LeftButton);
-    }
-    QString text(const char *name) const
-    {
-        QObject *widget = findWidget<QWidget>(window(), QString::fromLatin1(name));
-        if (auto *label = qobject_cast<QLabel *>(widget))
-            return label->text();
-        return qobject_cast<QAbstractButton *>(widget)->text().remove(u'&');
-    }
-    Files files() const
-    {
-        Files files;
-        const Files all = snapshot(platform.root.path());
-        for (auto it = all.begin(); it != all.end(); ++it)
-            files[it.key()]
-                = QByteArray(it.value()).replace(platform.root.path().toUtf8(), "<root>");
-        return files;
-    }
-    void runToTheEnd() const
-    {
-        for (const char *button : { "cmdInstall", "cmdInstall", "cmdInstall", "cmdFinish" })
-            next(button);
-    }
-
-    FakePlatform platform;
-    AnsweringQuestions questions;
-    InstallState state;
-    Wizard wizard;
-};
-
-} // namespace
 
 // The installer and the uninstaller under an English desktop: each window reads in English and
 // shows its texts whole, and what the run writes is what the French run writes, but for the help
@@ -80,8 +28,9 @@ class EnglishTest : public QObject
 private slots:
     void initTestCase()
     {
-        Installation french;
-        french.runToTheEnd();
+        WizardRig french;
+        french.click("cmdInstall", 3);
+        french.click("cmdFinish");
         m_frenchFiles = french.files();
         QVERIFY(m_frenchFiles.size() > 4);
         QVERIFY(qm::installTranslations(QStringLiteral("install"), QStringLiteral("en")));
@@ -89,28 +38,22 @@ private slots:
 
     void wizard()
     {
-        Installation run;
+        WizardRig run;
         run.state.helpFile = helpFileFor(QStringLiteral("en"));
-        QVERIFY(QTest::qWaitForWindowExposed(run.window()));
         QCOMPARE(run.window()->windowTitle(), "Quillmere - installation");
-        QCOMPARE(run.text("Label1"), "This wizard will install");
         QCOMPARE(run.text("cmdInstall"), "Next >");
         QCOMPARE(run.text("cmdCancel"), "Cancel");
-        QCOMPARE(qm::test::clippedTexts(run.window()), QStringList());
-
-        run.next("cmdInstall");
-        QVERIFY(QTest::qWaitForWindowExposed(run.window()));
-        QCOMPARE(run.text("Label5"), "Installation folder:");
-        QCOMPARE(qm::test::clippedTexts(run.window()), QStringList());
-
-        run.next("cmdInstall");
-        QVERIFY(QTest::qWaitForWindowExposed(run.window()));
-        QCOMPARE(run.text("chkDesktop"), " on the desktop");
-        QCOMPARE(qm::test::clippedTexts(run.window()), QStringList());
-
-        run.next("cmdInstall");
+        // A text of each window before the run, none of its texts cut off; then on to the next.
+        for (const auto &[name, text] : { std::pair { "Label1", "This wizard will install" },
+                 { "Label5", "Installation folder:" }, { "chkDesktop", " on the desktop" } }) {
+            QVERIFY(QTest::qWaitForWindowExposed(run.window()));
+            QCOMPARE(run.text(name), text);
+            QCOMPARE(qm::test::clippedTexts(run.window()), QStringList());
+            run.click("cmdInstall");
+        }
         QCOMPARE(run.window()->objectName(), "frmLog");
-        const QString log = findWidget<QPlainTextEdit>(run.window(), "txtLog")->toPlainText();
+        const QString log
+            = qm::test::findWidget<QPlainTextEdit>(run.window(), "txtLog")->toPlainText();
         QVERIFY2(
             log.startsWith("\n\nChecking the files needed...  done\n\nCreating the folders..."),
             qPrintable(log));
@@ -118,13 +61,13 @@ private slots:
         QCOMPARE(run.text("cmdFinish"), "Next >");
         QCOMPARE(qm::test::clippedTexts(run.window()), QStringList());
 
-        run.next("cmdFinish");
+        run.click("cmdFinish");
         QVERIFY(QTest::qWaitForWindowExposed(run.window()));
         QCOMPARE(run.text("Label1"), "Installation complete!");
         QCOMPARE(run.text("cmdFinish"), "Close");
         QCOMPARE(qm::test::clippedTexts(run.window()), QStringList());
         // The help shortcut alone follows the language, to the English edition of the help.
-        Files expected = m_frenchFiles;
+        QMap<QString, QByteArray> expected = m_frenchFiles;
         const QString help = QStringLiteral("home/Programs/Quillmere/Aide.lnk");
         QVERIFY(expected.value(help).endsWith("/Quillmere.pdf"));
         expected[help].replace("/Quillmere.pdf", "/Quillmere-en.pdf");
@@ -133,13 +76,12 @@ private slots:
 
     void failedRun()
     {
-        Installation run;
+        WizardRig run;
         QFile::remove(run.platform.source() + QStringLiteral("/QM3.dat"));
-        for (const char *button : { "cmdInstall", "cmdInstall", "cmdInstall" })
-            run.next(button);
+        run.click("cmdInstall", 3);
         QCOMPARE(run.questions.errors,
             QStringList { "Error|    Some files are missing - see the log    " });
-        QVERIFY(findWidget<QPlainTextEdit>(run.window(), "txtLog")
+        QVERIFY(qm::test::findWidget<QPlainTextEdit>(run.window(), "txtLog")
                     ->toPlainText()
                     .contains("\n  ERROR: QM3.dat is missing"));
         QCOMPARE(run.text("cmdFinish"), "Close");
@@ -157,12 +99,12 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), "Quillmere - uninstall");
-        QCOMPARE(findWidget<QPushButton>(&window, "cmdUninstall")->text(), "Uninstall");
+        QCOMPARE(qm::test::findWidget<QPushButton>(&window, "cmdUninstall")->text(), "Uninstall");
         QCOMPARE(qm::test::clippedTexts(&window), QStringList());
     }
 
 private:
-    Files m_frenchFiles;
+    QMap<QString, QByteArray> m_frenchFiles;
 };
 
 QTEST_MAIN(EnglishTest)

@@ -2,16 +2,25 @@
 #include "tests/support/locale.h"
 
 #include "installer/core/install_paths.h"
+#include "installer/core/installation_run.h"
+#include "installer/core/log_sink.h"
+#include "installer/core/start_up.h"
 #include "installer/platform/desktop_entry.h"
 #include "installer/platform/system_platform.h"
 
 #include <QImage>
 #include <QLocale>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
+#include <cerrno>
+#include <csignal>
 #include <functional>
+#include <optional>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace qm::install;
@@ -46,12 +55,129 @@ struct CopyRig
 
 using CopySetup = std::function<void(CopyRig &)>;
 
+// While it lives, no file of this process may grow past `bytes`: a write beyond fails midway
+// through the file, as it does when the disk fills.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        if (::getrlimit(RLIMIT_FSIZE, &m_saved) != 0)
+            return;
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        m_active = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        if (m_active)
+            ::setrlimit(RLIMIT_FSIZE, &m_saved);
+    }
+    bool active() const { return m_active; }
+
+private:
+    rlimit m_saved {};
+    bool m_active = false;
+};
+
+// A small disk of its own mounted over `folder` while it lives, where the system lets this
+// process mount one (as root); the disk is then filled up for real.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const QString &folder)
+        : m_folder(folder)
+    {
+        m_mounted = ::geteuid() == 0
+            && QProcess::execute(
+                   QStringLiteral("mount"), { "-t", "tmpfs", "-o", "size=1m", "tmpfs", folder })
+                == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), { m_folder });
+    }
+    bool mounted() const { return m_mounted; }
+    // Writes `filler` until the disk refuses any more.
+    bool fill(const QString &filler) const
+    {
+        const int fd = ::open(QFile::encodeName(filler).constData(), O_WRONLY | O_CREAT, 0600);
+        const QByteArray block(4096, 'x');
+        while (fd >= 0 && ::write(fd, block.constData(), size_t(block.size())) > 0) { }
+        const bool full = errno == ENOSPC;
+        return ::close(fd) == 0 && full;
+    }
+
+private:
+    QString m_folder;
+    bool m_mounted = false;
+};
+
+// A fresh account and a release set of small files, installed through this system's platform.
+struct Account
+{
+    Account()
+    {
+        QDir().mkpath(home());
+        useAccount(home());
+        QDir().mkpath(release());
+        for (const PayloadEntry &entry : standardPayload().entries) {
+            const QString file = release() + u'/' + entry.source;
+            writeBytes(file, "#!/bin/sh\n# " + entry.source.toUtf8() + '\n');
+            if (QStringList { "QM0.dat", "QM2.dat", "QM3.dat" }.contains(entry.source))
+                QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+    }
+
+    QString path(const QString &relative) const { return dir.path() + u'/' + relative; }
+    QString home(const QString &relative = QString()) const
+    {
+        return relative.isEmpty() ? path("home") : path("home/" + relative);
+    }
+    QString release() const { return path("release"); }
+    FinishButton install()
+    {
+        log = TextLog();
+        state = prepareInstallState(platform, programFilesFolder());
+        state.SourceDir = release();
+        return InstallationRun(platform, answers, log, payload, state)
+            .RunInstallation(ShortcutChoice { true, true, true });
+    }
+    // Every file the run writes, shortcuts on all three places included.
+    QStringList targets() const
+    {
+        QStringList files;
+        for (const char *name : { "MSFLXGRD.OCX", "RICHTX32.OCX", "MSSTDFMT.DLL" })
+            files.append(home(".local/share/Quillmere/windows/system32/") + QLatin1String(name));
+        for (const char *name :
+            { "Quillmere", "Quillmere.pdf", "Quillmere.manifest", "Uninstall", "QMStat",
+                "QMStat.manifest", "Quillmere-en.pdf", "Quillmere.png", "uninstall.dat" })
+            files.append(home("Applications/Quillmere/") + QLatin1String(name));
+        for (const char *name :
+            { "Desktop/Quillmere.desktop", ".config/autostart/Quillmere.desktop",
+                ".local/share/applications/Quillmere/Quillmere.desktop",
+                ".local/share/applications/Quillmere/Aide.desktop",
+                ".local/share/applications/Quillmere/Uninstall.desktop" })
+            files.append(home(QLatin1String(name)));
+        return files;
+    }
+
+    QTemporaryDir dir;
+    SystemPlatform platform;
+    DefaultAnswers answers;
+    PayloadTable payload = standardPayload();
+    InstallState state;
+    TextLog log;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(CopySetup)
 
 // This system's platform in a temporary account: its desktop entries, icons, copies and file
-// queries.
+// queries, and the installation run over it.
 class SystemPlatformTest : public QObject
 {
     Q_OBJECT
@@ -223,6 +349,163 @@ private slots:
             platform.createFolder(dir.filePath("a")) && platform.folderExists(dir.filePath("a")));
         QVERIFY(!platform.createShortcut(Shortcut { dir.filePath("absent/Quillmere.lnk"),
             dir.filePath("Quillmere"), dir.path(), 4, QString() }));
+    }
+
+    // The run where the system itself gets in the way: a full disk, links planted by someone else,
+    // folder names with blanks. Each account points the account folders at itself.
+    void fullDisk_data()
+    {
+        QTest::addColumn<bool>("installedBefore");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("logEnd");
+        QTest::addColumn<bool>("realDisk");
+
+        const QString noCopy = QStringLiteral(
+            "Copie des fichiers...\r\n  - Quillmere : ERREUR, fichier existant et utilisé");
+        const QString noData
+            = QStringLiteral("\r\n  - uninstall.dat : ERREUR, écriture impossible");
+        QTest::newRow("fresh account, no room at all") << false << 1 << noCopy << false;
+        QTest::newRow("fresh account, room for the programs only")
+            << false << 64 << noData << false;
+        QTest::newRow("over an installation, no room at all") << true << 1 << noCopy << false;
+        QTest::newRow("over an installation, room for the programs only")
+            << true << 64 << noData << false;
+        QTest::newRow("over an installation, a small disk filled up")
+            << true << 0 << noCopy << true;
+    }
+
+    // No write is half done: a file is either the earlier one or the new one, never empty, and
+    // the run ends on an error instead of a success.
+    void fullDisk()
+    {
+        QFETCH(bool, installedBefore);
+        QFETCH(int, limit);
+        QFETCH(QString, logEnd);
+        QFETCH(bool, realDisk);
+
+        Account account;
+        std::optional<SmallDisk> disk;
+        if (realDisk) {
+            disk.emplace(account.home());
+            if (!disk->mounted())
+                QSKIP("no small disk can be mounted here (only root may mount one)");
+        }
+        if (installedBefore)
+            QCOMPARE(account.install().caption, kFinishNextCaption);
+        QVERIFY(!disk || disk->fill(account.home("filler")));
+        const QMap<QString, QByteArray> before = snapshot(account.home());
+        FinishButton finish;
+        if (disk) {
+            finish = account.install();
+        } else {
+            FileSizeLimit full { rlim_t(limit) };
+            if (!full.active())
+                QSKIP("the file size limit cannot be set here");
+            finish = account.install();
+        }
+
+        QVERIFY2(account.log.text().endsWith(logEnd), qPrintable(account.log.text()));
+        QVERIFY(!account.log.text().contains(u"INSTALLATION TERMINEE"));
+        QCOMPARE(finish.caption, kFinishCloseCaption);
+        const QMap<QString, QByteArray> after = snapshot(account.home());
+        if (installedBefore)
+            QCOMPARE(after, before);
+        for (auto it = after.begin(); it != after.end(); ++it) {
+            QVERIFY2(!it.key().endsWith(u".part"), qPrintable(it.key()));
+            QVERIFY2(!it.value().endsWith(' '), qPrintable(it.key() + " is empty"));
+        }
+        if (!installedBefore) {
+            for (const char *name : { "Quillmere.png", "uninstall.dat" })
+                QVERIFY(!after.contains(QStringLiteral("Applications/Quillmere/") + name));
+        }
+    }
+
+    // Links at every place the run writes, to files elsewhere and to files that do not exist:
+    // each is replaced by the run's own file, and nothing elsewhere is written or created.
+    void plantedLinksAreReplaced()
+    {
+        Account account;
+        const QString elsewhere = account.path("elsewhere");
+        QVERIFY(QDir().mkpath(elsewhere));
+        const QStringList targets = account.targets();
+        for (qsizetype i = 0; i < targets.size(); ++i) {
+            const QString victim = elsewhere + QStringLiteral("/file%1").arg(i);
+            // The components are linked to missing files, which the run then places, and one
+            // program file to a folder.
+            if (i == 4)
+                QVERIFY(QDir().mkpath(victim + "/inside"));
+            else if (i >= 3)
+                QVERIFY(writeBytes(victim, "the user's own file"));
+            QVERIFY(QDir().mkpath(QFileInfo(targets[i]).path()));
+            QVERIFY(QFile::link(victim, targets[i]));
+        }
+        const QMap<QString, QByteArray> outside = snapshot(elsewhere);
+
+        const FinishButton finish = account.install();
+
+        QCOMPARE(snapshot(elsewhere), outside);
+        QCOMPARE(finish.caption, kFinishNextCaption);
+        for (const QString &target : targets) {
+            const QFileInfo info(target);
+            QVERIFY2(!info.isSymLink(), qPrintable(target));
+            QVERIFY2(info.isFile(), qPrintable(target));
+            QVERIFY2(info.size() > 0, qPrintable(target));
+        }
+    }
+
+    // The registering program is started from a folder with a blank in its name, and gets the
+    // component's path whole.
+    void registeringProgramGetsWholePaths()
+    {
+        Account account;
+        qputenv("XDG_DATA_HOME", account.home("my data").toLocal8Bit());
+        const QString system32 = account.home("my data/Quillmere/windows/system32");
+        QVERIFY(QDir().mkpath(system32));
+        QVERIFY(writeBytes(system32 + "/regsvr32.exe", "x"));
+        const QString program = system32 + "/regsvr32";
+        QVERIFY(writeBytes(program,
+            "#!/bin/sh\nline=\nfor a; do line=\"$line$a|\"; done\n"
+            "printf '%s\\n' \"$line\" >> \"$0.args\"\n"));
+        QVERIFY(
+            QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+        QCOMPARE(account.install().caption, kFinishNextCaption);
+
+        QStringList expected;
+        for (const char *name : { "MSFLXGRD.OCX", "RICHTX32.OCX", "MSSTDFMT.DLL" }) {
+            QVERIFY(account.log.text().contains(QStringLiteral("  - ") + name + " : enregistré"));
+            expected.append("/s|" + system32 + u'/' + QLatin1String(name) + u'|');
+        }
+        auto recorded = [&program] {
+            QStringList lines = QString::fromUtf8(readBytes(program + ".args")).split(u'\n');
+            lines.removeAll(QString());
+            lines.sort();
+            return lines;
+        };
+        expected.sort();
+        QTRY_COMPARE_WITH_TIMEOUT(recorded(), expected, 20000);
+    }
+
+    // What the desktop's own checker says of every entry the run writes.
+    void desktopEntriesAreValid()
+    {
+        const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
+        if (validator.isEmpty())
+            QSKIP("desktop-file-validate is not installed (Debian package desktop-file-utils)");
+        Account account;
+        QCOMPARE(account.install().caption, kFinishNextCaption);
+        for (const QString &entry : account.targets()) {
+            if (!entry.endsWith(u".desktop"))
+                continue;
+            QProcess check;
+            check.start(validator, { entry });
+            QVERIFY(check.waitForFinished(30000));
+            const QByteArray output = check.readAllStandardOutput() + check.readAllStandardError();
+            // Not even a hint.
+            QVERIFY2(check.exitCode() == 0, output.constData());
+            QVERIFY2(output.isEmpty(), output.constData());
+            QVERIFY2(readBytes(entry).endsWith('\n'), qPrintable(entry));
+        }
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "installer/platform/system_platform.h"
 #include "rig.h"
+#include "window_rig.h"
 
 #include "installer/core/install_paths.h"
 #include "installer/core/start_up.h"
@@ -60,53 +61,6 @@ void clickButton(QMessageBox *box, const QString &caption)
             button->click();
     }
 }
-
-struct WizardRig
-{
-    explicit WizardRig(const QStringList &drives = { QStringLiteral("/") })
-        : state(prepareInstallState(platform, platform.programFiles()))
-        , wizard(platform, questions, state, drives)
-    {
-        platform.writePayload();
-        wizard.start();
-    }
-
-    template<typename T> T *find(const QString &name) const
-    {
-        QWidget *window = wizard.currentWindow();
-        return window ? window->findChild<T *>(name) : nullptr;
-    }
-    QString windowName() const
-    {
-        return wizard.currentWindow() ? wizard.currentWindow()->objectName() : QString();
-    }
-    void click(const QString &button, int times = 1) const
-    {
-        for (int i = 0; i < times; ++i) {
-            QPushButton *target = find<QPushButton>(button);
-            QVERIFY2(target, qPrintable(button));
-            QTest::mouseClick(target, Qt::LeftButton);
-        }
-    }
-    void clickFolder(const QString &path) const
-    {
-        auto *list = find<QListWidget>("dirList");
-        for (int row = 0; row < list->count(); ++row) {
-            if (list->item(row)->data(Qt::UserRole).toString() == path) {
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                    list->visualItemRect(list->item(row)).center());
-                return;
-            }
-        }
-        QFAIL(qPrintable(QStringLiteral("no entry ") + path));
-    }
-
-    FakePlatform platform;
-    AnsweringQuestions questions;
-    InstallState state;
-    Wizard wizard;
-    QSignalSpy finished { &wizard, &Wizard::finished };
-};
 
 } // namespace
 

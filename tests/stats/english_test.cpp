@@ -2,7 +2,6 @@
 #include "rig.h"
 #include "stats/ui/frm_main.h"
 #include "tests/support/clipping.h"
-#include "tests/support/files.h"
 #include "tests/support/locale.h"
 #include "tests/support/widgets.h"
 #include "window_rig.h"
@@ -12,38 +11,11 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <algorithm>
-
 using namespace qm::stats;
 using namespace qm::stats::test;
 using qm::test::findWidget;
 
 namespace {
-
-QByteArray golden(const QString &name)
-{
-    return qm::test::readBytes(QFINDTESTDATA("../data/stats/" + name));
-}
-
-// Over the export tests' journal, with the two reports shown as a user would first see them.
-struct EnglishSession : ReportWindows
-{
-    EnglishSession()
-        : ReportWindows(golden("export.log"), "User=Dupont\r\n")
-    {
-        byDate().ShowReportByDate(QDate(2026, 3, 2), QDate(2026, 3, 5));
-        const auto &activities = stats.activities();
-        const auto meeting = std::find_if(activities.begin(), activities.end(),
-            [](const auto &activity) { return activity.name == u"Réunion"; });
-        byActivity().ShowReportByActivity(std::int32_t(meeting - activities.begin()));
-    }
-    ReportWindow &report(bool byActivityReport)
-    {
-        if (byActivityReport)
-            return byActivity();
-        return byDate();
-    }
-};
 
 QString caption(const QWidget *window, const char *button)
 {
@@ -70,7 +42,7 @@ private slots:
 
     void mainWindow()
     {
-        EnglishSession s;
+        ShownReports s;
         frmMain window(s.stats, s.clock, s.notice);
         window.FillActivityList();
         window.ShowOverallFigures();
@@ -98,7 +70,7 @@ private slots:
     void reports()
     {
         QFETCH(bool, byActivity);
-        EnglishSession s;
+        ShownReports s;
         ReportWindow &window = s.report(byActivity);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -128,15 +100,11 @@ private slots:
         QFETCH(bool, byActivity);
         QFETCH(QString, french);
         QFETCH(QByteArray, heading);
-        QTemporaryDir target;
-        EnglishSession s;
-        const QString path = target.filePath(QStringLiteral("report.csv"));
-        s.notice.exportChoice = ExportChoice { path, false };
-        QTest::mouseClick(
-            findWidget<QPushButton>(&s.report(byActivity), "cmdExport"), Qt::LeftButton);
+        ShownReports s;
+        const QString path = s.folder.file(QStringLiteral("report.csv"));
+        s.exportTo(byActivity, path, false);
         QList<QByteArray> lines = qm::test::readBytes(path).split('\n');
         QList<QByteArray> frenchLines = golden(french).split('\n');
-        QCOMPARE(lines.size(), frenchLines.size());
         QCOMPARE(lines.takeFirst(), heading + '\r');
         frenchLines.removeFirst();
         QCOMPARE(lines, frenchLines);

@@ -1,53 +1,19 @@
 #include "rig.h"
-#include "stats/core/qmstat.h"
-#include "stats/ui/frm_by_activity.h"
-#include "stats/ui/frm_by_date.h"
+#include "stats/ui/report_printer.h"
 #include "tests/support/failing_io.h"
 #include "tests/support/files.h"
 #include "tests/support/locale.h"
-#include "tests/support/widgets.h"
 #include "window_rig.h"
 
-#include <QPushButton>
+#include <QPrinterInfo>
 #include <QtTest>
 
 using namespace qm::stats;
 using namespace qm::stats::test;
 using qm::test::readBytes;
 
-namespace {
-
-QByteArray golden(const QString &name)
-{
-    return readBytes(QFINDTESTDATA("../data/stats/" + name));
-}
-
-// Both reports over tests/data/stats/export.log, each shown once, and Exporter pressed in them.
-struct ExportSession : ReportWindows
-{
-    ExportSession()
-        : ReportWindows(golden("export.log"), "User=Dupont\r\n")
-    {
-        byDate().ShowReportByDate(QDate(2026, 3, 2), QDate(2026, 3, 5));
-        for (std::size_t i = 0; i < stats.activities().size(); ++i) {
-            if (stats.activities()[i].name == u"Réunion")
-                byActivity().ShowReportByActivity(std::int32_t(i));
-        }
-    }
-    QWidget *report(bool byActivityReport)
-    {
-        return byActivityReport ? static_cast<QWidget *>(&byActivity()) : &byDate();
-    }
-    void exportTo(bool byActivityReport, const QString &path, bool pdf)
-    {
-        notice.exportChoice = ExportChoice { path, pdf };
-        QTest::mouseClick(qm::test::findWidget<QPushButton>(report(byActivityReport), "cmdExport"),
-            Qt::LeftButton);
-    }
-};
-
-} // namespace
-
+// The files the report windows write: the spreadsheet and the PDF of Exporter, the PDF that
+// Imprimer writes on a machine without a printer.
 class ExportWindowTest : public QObject
 {
     Q_OBJECT
@@ -69,28 +35,53 @@ private slots:
     void spreadsheet()
     {
         QFETCH(bool, byActivity);
-        ExportSession s;
+        QFETCH(QString, golden);
+        ShownReports s;
         const QString path = s.folder.file("figures.csv");
         s.exportTo(byActivity, path, false);
         QCOMPARE(s.notice.proposed.size(), 1);
-        QFETCH(QString, proposedName);
-        QCOMPARE(QFileInfo(s.notice.proposed.first()).fileName(), proposedName);
-        QFETCH(QString, golden);
-        QCOMPARE(readBytes(path), ::golden(golden));
+        QTEST(QFileInfo(s.notice.proposed.first()).fileName(), "proposedName");
+        QCOMPARE(readBytes(path), qm::stats::test::golden(golden));
         QCOMPARE(s.notice.informed.size(), 1);
         QVERIFY(s.notice.informed.first().contains(path));
         QVERIFY(s.notice.warned.isEmpty());
     }
 
-    // The PDF is the page that Imprimer prints: one landscape page.
+    // Exporter's PDF and Imprimer's are the same page: one landscape page of the surface alone, put
+    // in place whole.
+    void pdf_data()
+    {
+        QTest::addColumn<bool>("byActivity");
+        QTest::addColumn<bool>("printed");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("exported") << false << false << "rapport.pdf";
+        QTest::newRow("printed by date") << false << true << "QMStat-dates.pdf";
+        QTest::newRow("printed by activity") << true << true << "QMStat-activite.pdf";
+    }
     void pdf()
     {
-        ExportSession s;
-        const QString path = s.folder.file("rapport.pdf");
-        s.exportTo(false, path, true);
-        qm::stats::test::checkOneLandscapePage(path);
+        QFETCH(bool, byActivity);
+        QFETCH(bool, printed);
+        QFETCH(QString, fileName);
+        if (printed && !QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("a printer is installed: printing would use paper");
+        ShownReports s;
+        const QString path = s.folder.file(fileName);
+        if (printed)
+            s.press(byActivity, QStringLiteral("cmdPrint"));
+        else
+            s.exportTo(byActivity, path, true);
+
+        checkOneLandscapePage(path);
         QVERIFY(!QFile::exists(path + ".part"));
+        QVERIFY(s.notice.warned.isEmpty());
         QCOMPARE(s.notice.informed.size(), 1);
+        QVERIFY(s.notice.informed.front().contains(QDir::toNativeSeparators(path)));
+        QVERIFY(!QGuiApplication::overrideCursor());
+        const QByteArray pdf = readBytes(path);
+        const QSize surface = s.report(byActivity).surface()->size();
+        QVERIFY(pdf.contains(QByteArray("/Width ") + QByteArray::number(surface.width())));
+        QVERIFY(pdf.contains(QByteArray("/Height ") + QByteArray::number(surface.height())));
     }
 
     // A file that cannot be written is said so; one already there keeps its bytes; a cancelled
@@ -104,7 +95,7 @@ private slots:
     void failures()
     {
         QFETCH(bool, pdf);
-        ExportSession s;
+        ShownReports s;
         const QString missing = s.folder.file("no-such-folder/figures.csv");
         s.exportTo(false, missing, pdf);
         QCOMPARE(s.notice.warned.size(), 1);
@@ -122,9 +113,24 @@ private slots:
         QCOMPARE(s.notice.warned.size(), 2);
 
         s.notice.exportChoice.reset();
-        QTest::mouseClick(
-            qm::test::findWidget<QPushButton>(&s.byDate(), "cmdExport"), Qt::LeftButton);
+        s.press(false, QStringLiteral("cmdExport"));
         QCOMPARE(s.notice.warned.size() + s.notice.informed.size(), 2);
+    }
+
+    // The test stands for a machine without a printer, so that no page reaches a real one.
+    void unwritablePrintIsReported()
+    {
+        QTemporaryDir dir;
+        QVERIFY(qm::test::writeBytes(dir.filePath("file"), {}));
+        const QString path = dir.filePath("file/report.pdf");
+        QWidget surface;
+        surface.resize(200, 100);
+        RecordingNotice notice;
+        printSurface(&surface, path, notice, QPrinterInfo());
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(notice.warned.size(), 1);
+        QVERIFY(notice.informed.isEmpty());
+        QVERIFY(!QGuiApplication::overrideCursor());
     }
 };
 

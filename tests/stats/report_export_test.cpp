@@ -1,84 +1,45 @@
-#include "stats/core/qmstat.h"
+#include "rig.h"
 #include "stats/core/report_export.h"
-#include "tests/support/files.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace qm::stats;
-using qm::test::readBytes;
-
-namespace {
-
-// The journal of tests/data/stats/export.log, loaded as QMStat loads its own.
-class ExportRig
-{
-public:
-    ExportRig()
-    {
-        const QByteArray journal = readBytes(QFINDTESTDATA("../data/stats/export.log"));
-        QVERIFY(!journal.isEmpty());
-        QVERIFY(qm::test::writeBytes(m_dir.filePath("Quillmere.log"), journal));
-        stats.load(m_dir.path());
-        QCOMPARE(stats.entryCount(), 6);
-    }
-    std::int32_t activity(const QString &name) const
-    {
-        for (std::size_t i = 0; i < stats.activities().size(); ++i) {
-            if (stats.activities()[i].name == name)
-                return std::int32_t(i);
-        }
-        return -1;
-    }
-
-    QMstat stats;
-
-private:
-    QTemporaryDir m_dir;
-};
-
-QDate march(int day)
-{
-    return QDate(2026, 3, day);
-}
-
-} // namespace
+using namespace qm::stats::test;
 
 class ReportExportTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // Names with ";" and a quote, equal totals in the order they first appear, an activity
-    // first seen on a later day, a single day, a period without entries.
-    void byDate_data()
+    // Names with ";" and a quote, equal totals in the order they first appear, an activity first
+    // seen on a later day, a single day, a period without entries; by activity, every day of the
+    // activity's span is a line, those without it at 0.
+    void spreadsheets_data()
     {
+        QTest::addColumn<QString>("activity"); // empty: the report by date
         QTest::addColumn<QDate>("from");
         QTest::addColumn<QDate>("to");
         QTest::addColumn<QString>("golden");
-        QTest::newRow("whole span") << march(2) << march(5) << "export_by_date.csv";
-        QTest::newRow("single day") << march(3) << march(3) << "export_single_day.csv";
-        QTest::newRow("empty period") << march(10) << march(12) << "export_empty_period.csv";
+        QTest::newRow("whole span") << "" << march(2) << march(5) << "export_by_date.csv";
+        QTest::newRow("single day") << "" << march(3) << march(3) << "export_single_day.csv";
+        QTest::newRow("empty period") << "" << march(10) << march(12) << "export_empty_period.csv";
+        QTest::newRow("by activity") << "Réunion" << QDate() << QDate() << "export_by_activity.csv";
     }
-    void byDate()
+    void spreadsheets()
     {
+        QFETCH(QString, activity);
         QFETCH(QDate, from);
         QFETCH(QDate, to);
         QFETCH(QString, golden);
-        ExportRig rig;
-        const QByteArray expected = readBytes(QFINDTESTDATA("../data/stats/" + golden));
+        ProgramFolder folder;
+        QVERIFY(folder.writeJournal(qm::stats::test::golden("export.log")));
+        const QMstat stats = folder.load();
+        QCOMPARE(stats.entryCount(), 6);
+        const QByteArray expected = qm::stats::test::golden(golden);
         QVERIFY(!expected.isEmpty());
-        QCOMPARE(exportByDate(rig.stats, from, to), expected);
-    }
-
-    // Every day of the activity's span is a line, those without it at 0.
-    void byActivity()
-    {
-        ExportRig rig;
-        const QByteArray expected
-            = readBytes(QFINDTESTDATA("../data/stats/export_by_activity.csv"));
-        QVERIFY(!expected.isEmpty());
-        QCOMPARE(exportByActivity(rig.stats, rig.activity(QStringLiteral("Réunion"))), expected);
+        QCOMPARE(activity.isEmpty() ? exportByDate(stats, from, to)
+                                    : exportByActivity(stats, activityIndex(stats, activity)),
+            expected);
     }
 
     void names_data()

@@ -40,6 +40,22 @@ private:
     QTemporaryDir m_dir;
 };
 
+// A file of tests/data/stats.
+inline QByteArray golden(const QString &name)
+{
+    return qm::test::readBytes(QFINDTESTDATA("../data/stats/" + name));
+}
+
+// The activity of that name in the loaded journal, -1 when there is none.
+inline std::int32_t activityIndex(const QMstat &stats, const QString &name)
+{
+    for (std::size_t i = 0; i < stats.activities().size(); ++i) {
+        if (stats.activities()[i].name == name)
+            return std::int32_t(i);
+    }
+    return -1;
+}
+
 // Day d of March 2026; 0 is the last day of February.
 inline QDate march(int d)
 {

@@ -5,8 +5,11 @@
 #include "stats/ui/frm_by_activity.h"
 #include "stats/ui/frm_by_date.h"
 #include "stats/ui/user_notice.h"
+#include "tests/support/widgets.h"
 
+#include <QPushButton>
 #include <QStringList>
+#include <QTest>
 
 #include <memory>
 
@@ -63,6 +66,34 @@ public:
 private:
     std::unique_ptr<frmByDate> m_byDate;
     std::unique_ptr<frmByActivity> m_byActivity;
+};
+
+// Both reports over tests/data/stats/export.log as a user first sees them: by date over its whole
+// span, by activity on "Réunion".
+struct ShownReports : ReportWindows
+{
+    ShownReports()
+        : ReportWindows(golden("export.log"), "User=Dupont\r\n")
+    {
+        byDate().ShowReportByDate(march(2), march(5));
+        byActivity().ShowReportByActivity(activityIndex(stats, QStringLiteral("Réunion")));
+    }
+    ReportWindow &report(bool byActivityReport)
+    {
+        if (byActivityReport)
+            return byActivity();
+        return byDate();
+    }
+    void press(bool byActivityReport, const QString &button)
+    {
+        QTest::mouseClick(
+            qm::test::findWidget<QPushButton>(&report(byActivityReport), button), Qt::LeftButton);
+    }
+    void exportTo(bool byActivityReport, const QString &path, bool pdf)
+    {
+        notice.exportChoice = ExportChoice { path, pdf };
+        press(byActivityReport, QStringLiteral("cmdExport"));
+    }
 };
 
 } // namespace qm::stats::test

@@ -2,15 +2,19 @@
 #include "stats/ui/frm_by_activity.h"
 #include "stats/ui/frm_by_date.h"
 #include "stats/ui/frm_main.h"
+#include "tests/support/clipping.h"
 #include "tests/support/locale.h"
 #include "tests/support/widgets.h"
 #include "window_rig.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -50,6 +54,13 @@ struct Session
     QString text(const QString &label, QObject *parent = nullptr) const
     {
         return child<QLabel>(label, parent)->text();
+    }
+    QStringList texts(const QStringList &labels, QObject *parent = nullptr) const
+    {
+        QStringList shown;
+        for (const QString &label : labels)
+            shown.append(text(label, parent));
+        return shown;
     }
 
     void type(const QString &box, const QString &text) const
@@ -105,11 +116,9 @@ private slots:
     {
         QFETCH(QList<Entry>, entries);
         const Session s(entries);
-        QStringList values;
-        for (const char *name :
-            { "lblNE", "lblDmin", "lblDmax", "lblNA", "lblNJ", "lblAJ", "lblDU", "lblDJ", "lblDE" })
-            values.append(s.text(name));
-        QTEST(values, "values");
+        QTEST(s.texts({ "lblNE", "lblDmin", "lblDmax", "lblNA", "lblNJ", "lblAJ", "lblDU", "lblDJ",
+                  "lblDE" }),
+            "values");
     }
 
     // Figures of part of the journal would pass for the whole: none are shown, and the user is
@@ -209,11 +218,9 @@ private slots:
         QVERIFY(report->isVisible());
         QVERIFY(!report->isModal());
         QCOMPARE(report->windowTitle(), "Quillmere 3 - Statistiques par dates");
-        QStringList texts;
-        for (const char *name : { "lblNE", "lblDU", "lblNA", "lblTitle", "lblFlxPercent_0",
-                 "lblFlxTime_0", "lblFlxAct_0", "lblFlxAct_1" })
-            texts.append(s.text(name, report));
-        QCOMPARE(texts,
+        QCOMPARE(s.texts({ "lblNE", "lblDU", "lblNA", "lblTitle", "lblFlxPercent_0", "lblFlxTime_0",
+                             "lblFlxAct_0", "lblFlxAct_1" },
+                     report),
             QStringList({ "4", "3 h 30", "2", "Période du 03/03/2026 au 04/03/2026", "57 %",
                 "2 h 00", " Achat", " réunion" }));
         auto *title = s.child<QLabel>("lblTitle", report);
@@ -266,11 +273,9 @@ private slots:
         QVERIFY(report);
         QVERIFY(report->isVisible());
         QCOMPARE(report->windowTitle(), "Quillmere 3 - Statistiques par activités");
-        QStringList texts;
-        for (const char *name : { "lblTitle", "lblDMIN", "lblDMAX", "lblNJ", "lblNJC", "lblDU",
-                 "lblDA", "lblPC", "lblYMAX", "lblXaxis" })
-            texts.append(s.text(name, report));
-        QCOMPARE(texts,
+        QCOMPARE(s.texts({ "lblTitle", "lblDMIN", "lblDMAX", "lblNJ", "lblNJC", "lblDU", "lblDA",
+                             "lblPC", "lblYMAX", "lblXaxis" },
+                     report),
             QStringList({ "Activité : Achat", "03/03/2026", "04/03/2026", " 2", " 2", "3 h 30",
                 "2 h 00", " 57 %", "1 h 50", "Période du 03/03/2026 au 04/03/2026" }));
 
@@ -298,6 +303,55 @@ private slots:
         QVERIFY(!s.window->isVisible());
         QVERIFY(!s.window->byDateWindow());
         QVERIFY(!s.window->byActivityWindow());
+    }
+
+    // The main window has one size: every caption and figure shows whole in it, those of a journal
+    // of over a thousand hours included.
+    void nothingClipped()
+    {
+        const Session s({ { march(2), 100000, "Achat" }, { march(3), 50, "Zèbre" },
+            { QDate(2026, 12, 28), 30, "Achat" } });
+        QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
+        QCOMPARE(qm::test::clippedTexts(s.window.get()), QStringList());
+    }
+
+    void escapeClosesTheReport_data()
+    {
+        QTest::addColumn<bool>("byActivity");
+        QTest::newRow("by date") << false;
+        QTest::newRow("by activity") << true;
+    }
+    void escapeClosesTheReport()
+    {
+        QFETCH(bool, byActivity);
+        ShownReports s;
+        ReportWindow &report = s.report(byActivity);
+        report.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&report));
+        QTest::keyClick(report.findChild<QAbstractButton *>("cmdPrint"), Qt::Key_Escape);
+        QVERIFY(!report.isVisible());
+        QVERIFY(s.notice.warned.isEmpty());
+    }
+
+    // Each button of each window has an Alt letter of its own, and is named by its caption.
+    void mnemonicsOfEachWindow()
+    {
+        ShownReports s;
+        frmMain main(s.stats, s.clock, s.notice);
+        for (QWidget *window :
+            std::initializer_list<QWidget *> { &main, &s.byDate(), &s.byActivity() }) {
+            QSet<QKeySequence> taken;
+            const auto buttons = window->findChildren<QAbstractButton *>();
+            QVERIFY(!buttons.isEmpty());
+            for (QAbstractButton *button : buttons) {
+                const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+                const QString where = window->objectName() + u' ' + button->text();
+                QVERIFY2(!mnemonic.isEmpty() && !taken.contains(mnemonic), qPrintable(where));
+                taken.insert(mnemonic);
+                QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+                    QString(button->text()).remove(u'&'));
+            }
+        }
     }
 };
 
