@@ -42,6 +42,36 @@ private slots:
             expected);
     }
 
+    // An activity logged several times in a day: its day's line and its total add them all.
+    void severalTimesADay_data()
+    {
+        QTest::addColumn<bool>("byActivity");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("by date") << false
+                                 << QByteArray("\xEF\xBB\xBF"
+                                               "Activité;Minutes;Durée;Part (%)\r\n"
+                                               "Réunion;60;1 h 00;80,0\r\n"
+                                               "Dossiers;15;0 h 15;20,0\r\n"
+                                               "Total;75;1 h 15;100,0\r\n");
+        QTest::newRow("by activity") << true
+                                     << QByteArray("\xEF\xBB\xBF"
+                                                   "Date;Minutes;Durée\r\n"
+                                                   "02/03/2026;50;0 h 50\r\n"
+                                                   "03/03/2026;10;0 h 10\r\n"
+                                                   "Total;60;1 h 00\r\n");
+    }
+    void severalTimesADay()
+    {
+        QFETCH(bool, byActivity);
+        ProgramFolder folder;
+        QVERIFY(folder.writeJournal("02/03/2026, 30,Réunion,\r\n02/03/2026, 15,Dossiers,\r\n"
+                                    "02/03/2026, 20,Réunion,suite\r\n03/03/2026, 10,Réunion,\r\n"));
+        const QMstat stats = folder.load();
+        QTEST(byActivity ? exportByActivity(stats, activityIndex(stats, "Réunion"))
+                         : exportByDate(stats, march(2), march(3)),
+            "expected");
+    }
+
     void names_data()
     {
         QTest::addColumn<QString>("activity");
