@@ -22,6 +22,16 @@ QString uiLanguageFor(const QStringList &uiLanguages)
     return (french ? kFrench : kEnglish).toString();
 }
 
+QString documentEdition(const QString &fileName, QStringView language)
+{
+    if (language == kFrench)
+        return fileName;
+    const qsizetype nameStart = fileName.lastIndexOf(u'/') + 1;
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const qsizetype suffix = dot >= nameStart ? dot : fileName.size();
+    return fileName.left(suffix) + u'-' + language.toString() + fileName.mid(suffix);
+}
+
 QString installUiLanguage(const QString &program)
 {
     const QString language = uiLanguageFor(QLocale::system().uiLanguages());

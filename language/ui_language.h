@@ -22,6 +22,10 @@ QString uiLanguageFor(const QStringList &uiLanguages);
 // called once the QCoreApplication exists; returns the language chosen.
 QString installUiLanguage(const QString &program);
 
+// The name of a document's edition in `language`: "Quillmere.pdf" (or a path to it) gives
+// "Quillmere-en.pdf" for English. The edition in the programs' own French is the document itself.
+QString documentEdition(const QString &fileName, QStringView language);
+
 // The same with the language given, for tests and for a program that has already chosen.
 // False when the program's translation is missing from the resources.
 bool installTranslations(const QString &program, const QString &language);

@@ -1,6 +1,7 @@
 #include "installer/core/install_values.h"
 
 #include "installer/core/install_paths.h"
+#include "language/ui_language.h"
 
 namespace qm::install {
 
@@ -21,12 +22,12 @@ QString helpFileName()
 
 QString englishHelpFileName()
 {
-    return kProductName + QStringLiteral("-en.pdf");
+    return documentEdition(helpFileName(), kEnglish);
 }
 
 QString helpFileFor(const QString &language)
 {
-    return language == u"en" ? englishHelpFileName() : helpFileName();
+    return language == kEnglish ? englishHelpFileName() : helpFileName();
 }
 
 QString uninstallExeName()

@@ -30,6 +30,32 @@ private slots:
         QTEST(qm::uiLanguageFor(uiLanguages), "language");
     }
 
+    // The language goes before the suffix of the file's own name, never into a folder's.
+    void documentEdition_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("edition");
+        QTest::newRow("English") << "Quillmere.pdf"
+                                 << "en"
+                                 << "Quillmere-en.pdf";
+        QTest::newRow("French") << "Quillmere.pdf"
+                                << "fr"
+                                << "Quillmere.pdf";
+        QTest::newRow("dotted folder") << "/opt/q.3/Quillmere.pdf"
+                                       << "en"
+                                       << "/opt/q.3/Quillmere-en.pdf";
+        QTest::newRow("no suffix") << "/opt/q.3/Quillmere"
+                                   << "en"
+                                   << "/opt/q.3/Quillmere-en";
+    }
+    void documentEdition()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, language);
+        QTEST(qm::documentEdition(file, language), "edition");
+    }
+
     // A program whose translation is not in the resources says so; French needs none.
     void missingTranslation()
     {

@@ -3,6 +3,7 @@
 #include "journal/datetime.h"
 #include "journal/file_names.h"
 #include "journal/text_formats.h"
+#include "language/ui_language.h"
 #include "tracker/core/desktop.h"
 #include "tracker/core/questions.h"
 #include "tracker/core/screens.h"
@@ -389,10 +390,8 @@ void Tracker::deleteLastActivity()
 
 QString Tracker::helpFile() const
 {
-    if (m_language == u"en") {
-        const QFileInfo french(m_state.helpFilePath);
-        const QString english = french.dir().filePath(
-            french.completeBaseName() + QStringLiteral("-en.") + french.suffix());
+    if (m_language == kEnglish) {
+        const QString english = documentEdition(m_state.helpFilePath, kEnglish);
         if (QFileInfo::exists(english))
             return english;
     }
