@@ -95,6 +95,9 @@ private slots:
         rig.tracker.changeForm().checkDuration();
         QCOMPARE(rig.fields().duration, recorded == -1 ? QString() : typed);
         QTEST(rig.fields().endTime, "endTime");
+        // Tab goes on through the end time the check wrote: the typed duration stays.
+        rig.tracker.changeForm().checkEndTime();
+        QCOMPARE(rig.fields().duration, recorded == -1 ? QString() : typed);
         rig.fields().activityIndex = 2;
         // A whole day ends tomorrow: keep today open to look at it.
         rig.questions.answers[8] = { false };

@@ -61,6 +61,7 @@ void ChangeForm::proposeChangeTime()
     m_fields.duration.clear();
     m_fields.endTime.clear();
     m_checked = { m_fields.invokeTime, m_fields.duration, m_fields.endTime };
+    m_endFromDuration.clear();
 }
 
 void ChangeForm::checkChangeTime()
@@ -91,15 +92,22 @@ void ChangeForm::checkDuration()
     if (!duration.positive || !duration.withinADay) {
         m_fields.duration.clear();
         m_checked.duration.clear();
+        m_endFromDuration.clear();
         return;
     }
     m_fields.endTime = shortTimeText(m_state.changeTime.addSecs(duration.seconds).time());
     m_checked.duration = m_fields.duration;
     m_checked.endTime = m_fields.endTime;
+    m_endFromDuration = m_fields.endTime;
 }
 
 void ChangeForm::checkEndTime()
 {
+    // The end time the duration check wrote drops the change time's seconds: reading it back
+    // would turn the 30 minutes typed into 29.
+    if (!m_endFromDuration.isEmpty() && m_fields.endTime == m_endFromDuration)
+        return;
+    m_endFromDuration.clear();
     const QDateTime end = m_fields.endTime.contains(u':')
         ? dateTimeOfDay(m_state.dayDate, m_fields.endTime)
         : QDateTime();

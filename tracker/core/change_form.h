@@ -64,6 +64,8 @@ private:
         QString duration;
         QString endTime;
     } m_checked;
+    // The end time as the duration check last wrote it, empty once the user typed another.
+    QString m_endFromDuration;
 };
 
 } // namespace qm
