@@ -232,7 +232,9 @@ private slots:
         Program run;
         run.startNormally();
         click(run.main(), "cmdEdit");
-        addPasted(run, pasted);
+        QString warning;
+        addPasted(run, pasted, stored.isEmpty() ? &warning : nullptr);
+        QCOMPARE(warning.isEmpty(), !stored.isEmpty());
         click(run.windows.editor(), "cmdSave");
         // The pasted activity is the last one, or Courrier when nothing was added.
         const QString activity = stored.isEmpty() ? QStringLiteral("Courrier") : stored;
@@ -254,21 +256,31 @@ private slots:
                 + "\r\n05/12/2026, 5,Dossiers," + stored.toUtf8() + "\r\n");
     }
 
-    // The day's markers are refused exactly as the day compares them.
-    void reservedNames_data()
+    // The day's markers are refused exactly as the day compares them, and so are blank names.
+    void refusedNames_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("start") << "start" << true;
-        QTest::newRow("pause") << "pause" << true;
-        QTest::newRow("pause with its line break") << "pause\r\n" << true;
+        QTest::addColumn<QString>("refusal"); // empty: added
+        const auto reserved = [](const char *name) {
+            return "Quillmere - Nom réservé|L'intitulé \"" + QString(name)
+                + "\" est réservé à Quillmere et ne peut pas être celui d'une "
+                  "activité.\nSaisissez un autre intitulé.";
+        };
+        const QString blank = "Quillmere - Intitulé vide|L'intitulé d'une activité ne peut pas "
+                              "être vide.\nSaisissez un intitulé.";
+        QTest::newRow("start") << "start" << reserved("start");
+        QTest::newRow("pause") << "pause" << reserved("pause");
+        QTest::newRow("pause with its line break") << "pause\r\n" << reserved("pause");
+        QTest::newRow("nothing") << "" << blank;
+        QTest::newRow("three blanks") << "   " << blank;
         for (const char *name : { "Pause", "START", " start", "pauses", "pause client" })
-            QTest::newRow(name) << QString(name) << false;
+            QTest::newRow(name) << QString(name) << QString();
     }
-    void reservedNames()
+    void refusedNames()
     {
         QFETCH(QString, typed);
-        QFETCH(bool, refused);
+        QFETCH(QString, refusal);
+        const bool refused = !refusal.isEmpty();
         Program program;
         program.startNormally();
         program.tracker.OpenEditor();
@@ -280,11 +292,7 @@ private slots:
         QCOMPARE(program.tracker.editor().currentList(), expected);
         QCOMPARE(
             program.windows.editor()->findChild<QListWidget *>("lstAct")->count(), expected.size());
-        if (refused)
-            QCOMPARE(warning,
-                "Quillmere - Nom réservé|L'intitulé \"" + typed.trimmed()
-                    + "\" est réservé à Quillmere et ne peut pas être celui d'une "
-                      "activité.\nSaisissez un autre intitulé.");
+        QCOMPARE(warning, refusal);
     }
 
     // The close box leaves without the check of the field being typed in, and the next opening

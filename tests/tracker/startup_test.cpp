@@ -135,6 +135,39 @@ private slots:
         QCOMPARE(rig.state().dayActivityCount, 1);
     }
 
+    // The start window's date: an earlier day or today is taken, a later one refused.
+    void startDate_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("dayDate");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("an earlier day") << "3/12/2026"
+                                        << "03/12/2026" << false;
+        QTest::newRow("today") << "07/12/2026"
+                               << "07/12/2026" << false;
+        QTest::newRow("tomorrow") << "08/12/2026"
+                                  << "07/12/2026" << true;
+        QTest::newRow("next year") << "02/01/2027"
+                                   << "07/12/2026" << true;
+        QTest::newRow("not a date") << "demain"
+                                    << "07/12/2026" << false;
+    }
+    void startDate()
+    {
+        QFETCH(QString, typed);
+        Rig rig;
+        rig.clock.set(2026, 12, 7, 23, 59);
+        rig.startDay();
+        rig.tracker.checkStartDate(typed);
+        QTEST(rig.state().dayDate, "dayDate");
+        QFETCH(bool, warned);
+        QCOMPARE(rig.questions.warnings,
+            warned ? QStringList { "Quillmere - Date future|La journée à saisir ne peut pas être "
+                                   "postérieure à aujourd'hui, le 07/12/2026.\nSaisissez une "
+                                   "autre date." }
+                   : QStringList());
+    }
+
     // The day's records already in the journal count in the totals, whatever their shape.
     void journalRows()
     {
@@ -220,6 +253,9 @@ private slots:
             rig.tracker.addActivity();
         QCOMPARE(
             rig.tracker.editor().currentList(), (QStringList { "Réunion; client", "Dossiers" }));
+        // The empty answer is refused with a word, the cancelled one without.
+        QCOMPARE(rig.questions.warnings.size(), 1);
+        rig.questions.warnings.clear();
         if (!save) {
             rig.tracker.cancelEditor();
             QVERIFY(rig.tracker.hasEnded());

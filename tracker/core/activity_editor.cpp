@@ -48,6 +48,17 @@ bool ActivityEditor::refuseWhenFull(const ActivityArray &list)
     return true;
 }
 
+bool ActivityEditor::refuseBlankName(const QString &name)
+{
+    // A name of blanks shows as an empty row, and once retired it cannot be found again.
+    if (!name.trimmed().isEmpty())
+        return false;
+    m_questions.warn(QCoreApplication::translate("qm::ActivityEditor", "Quillmere - Intitulé vide"),
+        QCoreApplication::translate("qm::ActivityEditor",
+            "L'intitulé d'une activité ne peut pas être vide.\nSaisissez un intitulé."));
+    return true;
+}
+
 bool ActivityEditor::refuseReservedName(const QString &name)
 {
     // The day takes these two words for its markers: an activity so named would read as
@@ -90,7 +101,7 @@ bool ActivityEditor::add()
     if (!answer)
         return false;
     const QString name = storableText(*answer);
-    if (name.isEmpty() || refuseReservedName(name) || refuseDuplicate(name)
+    if (refuseBlankName(name) || refuseReservedName(name) || refuseDuplicate(name)
         || refuseWhenFull(m_settings.currentActivities))
         return false;
     return m_settings.currentActivities.append(name);

@@ -33,6 +33,7 @@ public:
 
 private:
     bool refuseWhenFull(const ActivityArray &list);
+    bool refuseBlankName(const QString &name);
     bool refuseReservedName(const QString &name);
     bool refuseDuplicate(const QString &name);
 

@@ -166,6 +166,17 @@ void Tracker::checkStartDate(const QString &text)
     const auto date = text.contains(u'/') ? parseUserDate(text) : std::nullopt;
     if (!date)
         return;
+    // A day that has not come yet would reach the journal and the statistics as if it had
+    // been worked.
+    const QDate today = m_clock.now().date();
+    if (*date > today) {
+        m_questions.warn(QCoreApplication::translate("qm::Tracker", "Quillmere - Date future"),
+            QCoreApplication::translate("qm::Tracker",
+                "La journée à saisir ne peut pas être postérieure à aujourd'hui, le %1.\n"
+                "Saisissez une autre date.")
+                .arg(dateText(today)));
+        return;
+    }
     m_state.dayDate = dateText(*date);
     m_state.currentStart = makeDateTime(*date, m_clock.now().time());
 }

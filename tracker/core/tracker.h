@@ -54,7 +54,8 @@ public:
     // The notification-area icon's tooltip, now.
     QString trayToolTip() const;
 
-    // The start window's date box: the text becomes the day to log when it is a date.
+    // The start window's date box: the text becomes the day to log when it is a date, today or
+    // before.
     void checkStartDate(const QString &text);
 
     void RefreshMainWindow();

@@ -56,6 +56,16 @@ Enter another name.</translation>
         <source>Nouvelle activité</source>
         <translation>New activity</translation>
     </message>
+    <message>
+        <source>Quillmere - Intitulé vide</source>
+        <translation>Quillmere - Empty name</translation>
+    </message>
+    <message>
+        <source>L&apos;intitulé d&apos;une activité ne peut pas être vide.
+Saisissez un intitulé.</source>
+        <translation>The name of an activity cannot be empty.
+Type a name.</translation>
+    </message>
 </context>
 <context>
     <name>qm::ChangeForm</name>
@@ -369,6 +379,16 @@ Check that a web browser is installed, or type this address into yours.</transla
     <message>
         <source>Les réglages n&apos;ont pas pu être enregistrés dans %1.</source>
         <translation>The settings could not be saved in %1.</translation>
+    </message>
+    <message>
+        <source>Quillmere - Date future</source>
+        <translation>Quillmere - Future date</translation>
+    </message>
+    <message>
+        <source>La journée à saisir ne peut pas être postérieure à aujourd&apos;hui, le %1.
+Saisissez une autre date.</source>
+        <translation>The day to log cannot be later than today, %1.
+Type another date.</translation>
     </message>
 </context>
 <context>
