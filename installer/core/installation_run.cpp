@@ -4,6 +4,7 @@
 #include "installer/core/log_sink.h"
 #include "installer/core/platform.h"
 #include "installer/core/questions.h"
+#include "installer/core/running_tracker.h"
 #include "installer/core/uninstall_data.h"
 
 #include <QDate>
@@ -19,6 +20,8 @@ const char *const kDone = QT_TRANSLATE_NOOP("InstallationRun", "  terminé");
 const char *const kErrorTitle = QT_TRANSLATE_NOOP("InstallationRun", "Erreur");
 const char *const kMissingMessage
     = QT_TRANSLATE_NOOP("InstallationRun", "    Certains fichiers sont absents - voir le log    ");
+const char *const kRunningMessage = QT_TRANSLATE_NOOP(
+    "InstallationRun", "    Quillmere est en cours d'exécution - voir le log    ");
 const char *const kCopyMessage
     = QT_TRANSLATE_NOOP("InstallationRun", "    Erreur pendant la copie - voir le log    ");
 //: After a file name in the log.
@@ -57,6 +60,12 @@ FinishButton InstallationRun::RunInstallation(
     const ShortcutChoice &choice, const FinishChanged &finishChanged)
 {
     m_finishChanged = finishChanged;
+    if (!waitUntilTrackerQuits([this] { return m_platform.isTrackerRunning(installFolder()); },
+            m_questions, kProductName)) {
+        m_log.append(
+            kCrLf + tr("  ERREUR : Quillmere est en cours d'exécution, rien n'a été remplacé"));
+        return fail(tr(kRunningMessage));
+    }
     if (!checkFiles())
         return fail(tr(kMissingMessage));
     createInstallFolder();

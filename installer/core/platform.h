@@ -44,6 +44,8 @@ public:
     // The names of `folder`'s subfolders, sorted without regard to case; nothing when the folder
     // cannot be listed.
     virtual std::optional<QStringList> subfolders(const QString &folder) = 0;
+    // Whether a Quillmere runs from `installFolder`, holding its lock there.
+    virtual bool isTrackerRunning(const QString &installFolder) = 0;
 };
 
 } // namespace qm::install

@@ -22,6 +22,8 @@ public:
     virtual bool removeEmptyFolder(const QString &folder) = 0;
     // Whether the shortcut at `path` is one the installer made for `installFolder`.
     virtual bool isShortcutOf(const QString &path, const QString &installFolder) = 0;
+    // Whether a Quillmere runs from `installFolder`, holding its lock there.
+    virtual bool isTrackerRunning(const QString &installFolder) = 0;
 };
 
 } // namespace qm::install

@@ -1,6 +1,7 @@
 #include "installer/platform/system_platform.h"
 
 #include "installer/core/install_paths.h"
+#include "installer/core/running_tracker.h"
 #include "installer/platform/atomic_file.h"
 #include "installer/platform/desktop_entry.h"
 #include "installer/platform/desktop_icon.h"
@@ -17,6 +18,7 @@
 #include <cstdio>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace qm::install {
@@ -187,6 +189,19 @@ QStringList SystemPlatform::mountedDrives()
         drives.prepend(QDir::rootPath());
     drives.sort();
     return drives;
+}
+
+bool SystemPlatform::isTrackerRunning(const QString &installFolder)
+{
+    // A running Quillmere keeps an flock on its lock file; a file left by one that died, or
+    // none at all, holds no lock. Nothing is created or removed by the look.
+    const int fd = ::open(QFile::encodeName(trackerLockPath(installFolder)).constData(),
+        O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
 }
 
 std::optional<QStringList> SystemPlatform::subfolders(const QString &folder)

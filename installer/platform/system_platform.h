@@ -24,6 +24,7 @@ public:
     bool writeFile(const QString &path, const QByteArray &bytes) override;
     QStringList mountedDrives() override;
     std::optional<QStringList> subfolders(const QString &folder) override;
+    bool isTrackerRunning(const QString &installFolder) override;
 
     bool isFileOrLink(const QString &path) override;
     std::optional<QStringList> folderEntries(const QString &folder) override;

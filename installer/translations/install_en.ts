@@ -97,6 +97,14 @@
         <source>Copie des fichiers...</source>
         <translation>Copying the files...</translation>
     </message>
+    <message>
+        <source>    Quillmere est en cours d&apos;exécution - voir le log    </source>
+        <translation>    Quillmere is running - see the log    </translation>
+    </message>
+    <message>
+        <source>  ERREUR : Quillmere est en cours d&apos;exécution, rien n&apos;a été remplacé</source>
+        <translation>  ERROR: Quillmere is running, nothing was replaced</translation>
+    </message>
 </context>
 <context>
     <name>Uninstall</name>
@@ -138,6 +146,10 @@ Shortcuts kept, as they do not come from this installation:
         <translation>These items could not be removed:
 </translation>
     </message>
+    <message>
+        <source>Quillmere est en cours d&apos;exécution : rien n&apos;a été supprimé.</source>
+        <translation>Quillmere is running: nothing was removed.</translation>
+    </message>
 </context>
 <context>
     <name>qm::install::MessageQuestions</name>
@@ -148,6 +160,17 @@ Shortcuts kept, as they do not come from this installation:
     <message>
         <source>Non</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>qm::install::RunningTracker</name>
+    <message>
+        <source>Quillmere est en cours d&apos;exécution : quittez-le avant de continuer.
+
+Réessayer ?</source>
+        <translation>Quillmere is running: quit it before going on.
+
+Try again?</translation>
     </message>
 </context>
 <context>

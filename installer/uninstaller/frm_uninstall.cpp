@@ -2,6 +2,8 @@
 
 #include "installer/core/install_values.h"
 #include "installer/core/questions.h"
+#include "installer/core/running_tracker.h"
+#include "installer/core/uninstall_platform.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -56,6 +58,12 @@ frmUninstall::frmUninstall(
 
 void frmUninstall::uninstall()
 {
+    if (!waitUntilTrackerQuits([this] { return m_platform.isTrackerRunning(m_plan.installFolder); },
+            m_questions, windowTitle())) {
+        m_trackerRunning = true;
+        reject();
+        return;
+    }
     const bool removeUserFiles = !m_plan.userFiles.isEmpty()
         && m_questions.askYesNo(
             tr("Supprimer aussi votre journal, vos réglages et la journée en cours ?"),

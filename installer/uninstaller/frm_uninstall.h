@@ -21,6 +21,8 @@ public:
     frmUninstall(UninstallPlatform &platform, const UninstallPlan &plan, Questions &questions);
 
     const UninstallResult &result() const { return m_result; }
+    // True when the user gave up while Quillmere was running: nothing was removed.
+    bool stoppedByTracker() const { return m_trackerRunning; }
     // What "Désinstaller" does.
     void uninstall();
 
@@ -29,6 +31,7 @@ private:
     UninstallPlan m_plan;
     Questions &m_questions;
     UninstallResult m_result;
+    bool m_trackerRunning = false;
 };
 
 } // namespace qm::install

@@ -44,8 +44,14 @@ int main(int argc, char *argv[])
         platform, qm::install::planUninstall(platform, folder, *data), questions);
     if (unattended)
         window.uninstall();
-    else if (window.exec() != QDialog::Accepted)
+    else if (window.exec() != QDialog::Accepted && !window.stoppedByTracker())
         return 0;
+    if (window.stoppedByTracker()) {
+        report(QMessageBox::Warning,
+            QCoreApplication::translate(
+                "Uninstall", "Quillmere est en cours d'exécution : rien n'a été supprimé."));
+        return 1;
+    }
     const qm::install::UninstallResult &result = window.result();
     QString details;
     if (!result.removed.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "installer/core/install_paths.h"
 #include "installer/core/install_values.h"
+#include "installer/core/running_tracker.h"
 
 #include "installer/core/uninstall_platform.h"
 
@@ -88,8 +89,7 @@ UninstallPlan planUninstall(
         addExisting(
             platform, plan.programFiles, joinPath(installFolder, payload.entries.at(i).target));
     addExisting(platform, plan.programFiles, joinPath(installFolder, iconImageName()));
-    addExisting(platform, plan.programFiles,
-        joinPath(installFolder, kProductName + QStringLiteral(".lock")));
+    addExisting(platform, plan.programFiles, trackerLockPath(installFolder));
     addExisting(platform, plan.programFiles, joinPath(installFolder, kUninstallDataFileName));
     for (const char *suffix : { ".log", ".ini", ".day", ".closing" })
         addExisting(platform, plan.userFiles,

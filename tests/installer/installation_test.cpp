@@ -89,6 +89,16 @@ private slots:
             = QStringLiteral("Création des raccourcis...  terminé\r\n\r\nINSTALLATION TERMINEE");
 
         QTest::newRow("clean machine") << Setup() << done << QString() << 7 << 3 << true;
+        QTest::newRow("Quillmere quit after the first question") << Setup([](Rig &rig) {
+            rig.platform.trackerRunningChecks = 1;
+            rig.questions.answer = true;
+        }) << done << QString() << 7 << 3 << true;
+        QTest::newRow("Quillmere left running")
+            << Setup([](Rig &rig) { rig.platform.trackerRunningChecks = 100; })
+            << QStringLiteral("\r\n  ERREUR : Quillmere est en cours d'exécution, rien n'a été "
+                              "remplacé")
+            << QStringLiteral("    Quillmere est en cours d'exécution - voir le log    ") << 0 << 0
+            << false;
         QTest::newRow("earlier installation in place") << Setup([](Rig &rig) {
             QDir().mkpath(rig.state.InstallPath);
             writeBytes(rig.installed(kUninstallDataFileName), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
@@ -178,6 +188,11 @@ private slots:
                     == (i < programFiles),
                 qPrintable(kProgramFiles[i]));
         QCOMPARE(rig.platform.started.size(), registrations);
+        QCOMPARE(rig.questions.asked,
+            QString(QTest::currentDataTag()).startsWith("Quillmere")
+                ? QStringList { "Quillmere|Quillmere est en cours d'exécution : quittez-le avant "
+                                "de continuer.\n\nRéessayer ?" }
+                : QStringList());
         // Written whole each time, never added to an earlier file.
         QCOMPARE(rig.uninstallData().count("\r\n"), uninstallData ? 5 : 0);
         if (programFiles == 0 && registrations == 0)

@@ -178,6 +178,14 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(installed("Quillmere.lock")), 30000);
         QCOMPARE(program.state(), QProcess::Running);
         QVERIFY(!QFileInfo::exists(installed("Quillmere.ini")));
+        // Neither a new installation nor the uninstaller takes its files from under it.
+        for (const QString &program : { m_release + "/Install", installed("Uninstall") }) {
+            QByteArray errors;
+            QCOMPARE(runUnattended(program, m_release, m_installPath, &errors), 1);
+            QVERIFY2(errors.contains("Quillmere est en cours d'exécution"), errors.constData());
+        }
+        QVERIFY(QFileInfo::exists(installed("Quillmere")));
+        QVERIFY(QFileInfo::exists(installed("uninstall.dat")));
         program.kill();
         program.waitForFinished();
         QFile::remove(installed("Quillmere.lock"));

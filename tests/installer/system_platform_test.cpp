@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QLocale>
+#include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -189,6 +190,31 @@ private slots:
         useAccount(m_home.path());
         // Whatever the toolkit caches is not the installer's doing.
         qputenv("XDG_CACHE_HOME", m_cache.path().toLocal8Bit());
+    }
+
+    // Only a lock that a live Quillmere holds says that it runs.
+    void runningTracker_data()
+    {
+        QTest::addColumn<QByteArray>("leftover"); // null: the lock is held
+        QTest::addColumn<bool>("running");
+        QTest::newRow("held") << QByteArray() << true;
+        QTest::newRow("left by a Quillmere that died")
+            << QByteArray("999999\nQuillmere\n") << false;
+        QTest::newRow("none") << QByteArray("") << false;
+    }
+    void runningTracker()
+    {
+        QFETCH(QByteArray, leftover);
+        QTemporaryDir folder;
+        QLockFile lock(folder.filePath("Quillmere.lock"));
+        if (leftover.isNull())
+            QVERIFY(lock.tryLock(0));
+        else if (!leftover.isEmpty())
+            QVERIFY(writeBytes(folder.filePath("Quillmere.lock"), leftover));
+        SystemPlatform platform;
+        QTEST(platform.isTrackerRunning(folder.path()), "running");
+        QCOMPARE(QFileInfo::exists(folder.filePath("Quillmere.lock")),
+            !leftover.isEmpty() || leftover.isNull());
     }
 
     void desktopEntries_data()
