@@ -48,6 +48,10 @@ public:
     std::optional<QString> askText(const QString &, const QString &) override { return {}; }
     void warn(const QString &, const QString &) override { }
     void inform(const QString &, const QString &) override { }
+    bool confirm(const QString &, const QString &, const QString &, const QString &) override
+    {
+        return true;
+    }
     AbsenceAnswer askAbsence(const QString &) override { return AbsenceAnswer::Ignore; }
     bool openFile(const QString &) override { return true; }
     bool openUrl(const QString &) override { return true; }

@@ -65,6 +65,15 @@ private slots:
         QVERIFY(rig.change(2, "09:40"));
         const QByteArray day("05/12/2026\r\n09:00:00, 30,Dossiers,\r\n09:30:00, 10,pause,\r\n");
         QCOMPARE(rig.bytes(kDayFileName), day);
+        // Asked first; Annuler changes nothing.
+        rig.questions.confirmAnswer = false;
+        rig.tracker.deleteLastActivity();
+        QCOMPARE(rig.questions.confirmations,
+            QStringList {
+                "Quillmere - Effacer|Effacer la dernière activité « Réunion » ?|Effacer|Annuler" });
+        QCOMPARE(rig.state().currentActivity, "Réunion");
+        QCOMPARE(rig.bytes(kDayFileName), day);
+        rig.questions.confirmAnswer = true;
         // The running activity goes first: the finished ones and the total stay.
         rig.tracker.deleteLastActivity();
         QCOMPARE(rig.state().dayTotalMinutes, 55);

@@ -60,6 +60,12 @@ public:
     {
         warnings.append(title + u'|' + text);
     }
+    bool confirm(
+        const QString &title, const QString &text, const QString &yes, const QString &no) override
+    {
+        confirmations.append(QStringList { title, text, yes, no }.join(u'|'));
+        return confirmAnswer;
+    }
     // Absence offers take the scripted answers in turn, then are ignored.
     AbsenceAnswer askAbsence(const QString &text) override
     {
@@ -73,6 +79,8 @@ public:
     QList<int> suppressCodes, asked;
     QList<std::optional<QString>> texts;
     QStringList warnings;
+    QStringList confirmations;
+    bool confirmAnswer = true;
     // What the user does elsewhere while a message is up.
     std::function<void(int code)> onAsk;
     QList<AbsenceAnswer> absenceAnswers;

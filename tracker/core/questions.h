@@ -29,6 +29,12 @@ public:
     // A plain piece of news with a single button: something was put right, nothing is wrong.
     virtual void inform(const QString &title, const QString &text) = 0;
 
+    // A question with two buttons; true for `yes`. The close box and Escape answer `no`, which
+    // is also the default: the question comes before something that cannot be taken back.
+    virtual bool confirm(
+        const QString &title, const QString &text, const QString &yes, const QString &no)
+        = 0;
+
     // The absence window, modal; the close box and Escape ignore the absence.
     virtual AbsenceAnswer askAbsence(const QString &text) = 0;
 };

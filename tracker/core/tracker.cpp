@@ -395,6 +395,14 @@ void Tracker::cancelEditor()
 
 void Tracker::deleteLastActivity()
 {
+    if (m_state.dayActivityCount < 1)
+        return;
+    if (!m_questions.confirm(QCoreApplication::translate("qm::Tracker", "Quillmere - Effacer"),
+            QCoreApplication::translate("qm::Tracker", "Effacer la dernière activité « %1 » ?")
+                .arg(m_state.currentActivity),
+            QCoreApplication::translate("qm::Tracker", "Effacer"),
+            QCoreApplication::translate("qm::Tracker", "Annuler")))
+        return;
     m_day.deleteLastActivity();
     RefreshMainWindow();
 }

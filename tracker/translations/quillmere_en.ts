@@ -390,6 +390,22 @@ Saisissez une autre date.</source>
         <translation>The day to log cannot be later than today, %1.
 Type another date.</translation>
     </message>
+    <message>
+        <source>Quillmere - Effacer</source>
+        <translation>Quillmere - Delete</translation>
+    </message>
+    <message>
+        <source>Effacer la dernière activité « %1 » ?</source>
+        <translation>Delete the last activity “%1”?</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>qm::TrayText</name>

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace qm {
 
@@ -148,6 +149,21 @@ void WindowSet::warn(const QString &title, const QString &text)
 void WindowSet::inform(const QString &title, const QString &text)
 {
     QMessageBox::information(QApplication::activeWindow(), title, text);
+}
+
+bool WindowSet::confirm(
+    const QString &title, const QString &text, const QString &yes, const QString &no)
+{
+    QMessageBox box(
+        QMessageBox::Question, title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton *yesButton = box.addButton(yes, QMessageBox::AcceptRole);
+    QPushButton *noButton = box.addButton(no, QMessageBox::RejectRole);
+    yesButton->setObjectName(QStringLiteral("cmdYes"));
+    noButton->setObjectName(QStringLiteral("cmdNo"));
+    box.setDefaultButton(noButton);
+    box.setEscapeButton(noButton);
+    box.exec();
+    return box.clickedButton() == yesButton;
 }
 
 } // namespace qm

@@ -61,6 +61,8 @@ public:
     std::optional<QString> askText(const QString &prompt, const QString &title) override;
     void warn(const QString &title, const QString &text) override;
     void inform(const QString &title, const QString &text) override;
+    bool confirm(
+        const QString &title, const QString &text, const QString &yes, const QString &no) override;
     AbsenceAnswer askAbsence(const QString &text) override;
 
 private:
