@@ -139,6 +139,7 @@ private slots:
         };
         press();
         QCOMPARE(w.notice.proposed.size(), 1);
+        QVERIFY(w.notice.informed.isEmpty() && w.notice.warned.isEmpty());
         const QString proposed = QFileInfo(w.notice.proposed.first()).fileName();
         QVERIFY(proposed.toUtf8().size() <= 255);
 
