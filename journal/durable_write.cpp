@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
@@ -41,19 +44,26 @@ bool syncToDisk(QFileDevice &file)
     return file.flush() && g_syncCall(file.handle()) == 0;
 }
 
-bool writeFileAtomically(const QString &path, const QByteArray &bytes)
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *why)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // The system's reason is kept in errno; the file's own error text often says only "Unknown
+    // error" of data that failed to leave its buffer.
+    errno = 0;
+    const auto failed = [&] {
+        if (why)
+            *why = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
+        file.cancelWriting();
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return failed();
     // QSaveFile::commit() only looks at errors of write() itself: data that fails to leave its
     // buffer (a full disk) would still replace the old file with a truncated one. Its own sync
     // ignores a failure too, so the data is put on disk here, where a failure counts.
-    if (file.write(bytes) != bytes.size() || !syncToDisk(file)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    if (file.write(bytes) != bytes.size() || !syncToDisk(file))
+        return failed();
+    return file.commit() || failed();
 }
 
 bool syncFolderOf(const QString &path)

@@ -11,8 +11,8 @@ namespace qm {
 bool syncToDisk(QFileDevice &file);
 
 // Replaces the file whole and atomically: a crash, a full disk or a disk that fails to keep the
-// data leaves the old file in place.
-bool writeFileAtomically(const QString &path, const QByteArray &bytes);
+// data leaves the old file in place. On a failure `why`, when given, receives the system's reason.
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *why = nullptr);
 
 // The system call behind syncToDisk (fsync, or _commit on Windows): 0 when the data is on disk.
 // Tests put a failing one in its place, since no real disk can be made to fail on demand; the

@@ -5,6 +5,7 @@
 #include "stats/core/spreadsheet.h"
 
 #include <QCoreApplication>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <vector>
@@ -23,6 +24,28 @@ QString heading(const char *text)
 QString totalCaption()
 {
     return QCoreApplication::translate("qm::stats::Export", "Total");
+}
+
+// The longest file name common file systems take, in bytes of UTF-8, and the suffix's share of it.
+constexpr qsizetype kMaxFileNameBytes = 255;
+constexpr qsizetype kSuffixBytes = 4; // ".csv", ".pdf"
+
+// The text cut after its last whole character that keeps it within `bytes` bytes of UTF-8.
+QString cutToBytes(const QString &text, qsizetype bytes)
+{
+    if (text.toUtf8().size() <= bytes)
+        return text;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    qsizetype kept = 0;
+    qsizetype keptBytes = 0;
+    for (qsizetype next = characters.toNextBoundary(); next > 0;
+         next = characters.toNextBoundary()) {
+        keptBytes += QStringView(text).sliced(kept, next - kept).toUtf8().size();
+        if (keptBytes > bytes)
+            break;
+        kept = next;
+    }
+    return text.first(kept);
 }
 
 QStringList figuresLine(const QString &caption, std::int64_t minutes)
@@ -69,8 +92,8 @@ QByteArray exportByDate(const QMstat &stats, QDate from, QDate to)
         heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Durée")),
         heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Part (%)")) } };
     for (const std::size_t a : order) {
-        lines.append(
-            figuresLine(stats.activities()[a].name, minutes[a]) << shareText(minutes[a], total));
+        lines.append(figuresLine(textCell(stats.activities()[a].name), minutes[a])
+            << shareText(minutes[a], total));
     }
     lines.append(figuresLine(totalCaption(), total) << QStringLiteral("100,0"));
     return spreadsheetBytes(lines);
@@ -143,7 +166,11 @@ QString byActivityExportName(const QString &activity)
         if (c.unicode() < 0x20 || QStringView(u"/\\:*?\"<>|").contains(c))
             c = u'_';
     }
-    return QStringLiteral("Quillmere - ") + name.trimmed();
+    // The name is the one part without a bound: it is cut so that the suffix still fits.
+    const QString caption = QStringLiteral("Quillmere - ");
+    return caption
+        + cutToBytes(name.trimmed(), kMaxFileNameBytes - kSuffixBytes - caption.toUtf8().size())
+              .trimmed();
 }
 
 } // namespace qm::stats

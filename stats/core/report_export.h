@@ -19,7 +19,8 @@ QByteArray exportByDate(const QMstat &stats, QDate from, QDate to);
 // without it included, then its total.
 QByteArray exportByActivity(const QMstat &stats, std::int32_t activityIndex);
 
-// The names proposed for the two exports, without folder and suffix.
+// The names proposed for the two exports, without folder and suffix; with the suffix, each fits in
+// the 255 bytes of UTF-8 a file name can hold, a long activity name cut after a whole character.
 QString byDateExportName(QDate from, QDate to);
 QString byActivityExportName(const QString &activity);
 

@@ -31,6 +31,13 @@ QByteArray spreadsheetBytes(const QList<QStringList> &lines)
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
+QString textCell(const QString &text)
+{
+    if (text.isEmpty() || !QStringView(u"=+-@\t\r").contains(text.front()))
+        return text;
+    return u'\'' + text;
+}
+
 QString shareText(std::int64_t part, std::int64_t whole)
 {
     if (whole <= 0)

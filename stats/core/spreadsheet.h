@@ -14,6 +14,11 @@ namespace qm::stats {
 // break, with its quotes doubled.
 QByteArray spreadsheetBytes(const QList<QStringList> &lines);
 
+// A cell of the user's text (a name, a comment) that spreadsheets would read as a formula, one
+// beginning with "=", "+", "-", "@", a tab or a CR, with an apostrophe before it; other text as it
+// is. Figures never go through it: they stay numbers.
+QString textCell(const QString &text);
+
 // The share of `part` in `whole` in percent, with one decimal after a ",", rounded half to even:
 // "12,5". "0,0" when `whole` is not positive.
 QString shareText(std::int64_t part, std::int64_t whole);

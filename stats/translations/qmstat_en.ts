@@ -51,6 +51,12 @@
         <source>Quillmere - Exporter</source>
         <translation>Quillmere - Export</translation>
     </message>
+    <message>
+        <source>Le fichier %1 existe déjà.
+Voulez-vous le remplacer ?</source>
+        <translation>The file %1 already exists.
+Do you want to replace it?</translation>
+    </message>
 </context>
 <context>
     <name>qm::stats::Report</name>
@@ -70,12 +76,16 @@
 <context>
     <name>qm::stats::ReportExporter</name>
     <message>
+        <source>la page n&apos;a pas pu être dessinée</source>
+        <translation>the page could not be drawn</translation>
+    </message>
+    <message>
         <source>Le rapport a été exporté dans le fichier %1.</source>
         <translation>The report was exported to the file %1.</translation>
     </message>
     <message>
-        <source>Le fichier %1 n&apos;a pas pu être écrit : vérifiez que son dossier existe et que vous pouvez y écrire.</source>
-        <translation>The file %1 could not be written: check that its folder exists and that you may write to it.</translation>
+        <source>L&apos;export a échoué : le fichier %1 n&apos;a pas pu être écrit (%2).</source>
+        <translation>The export failed: the file %1 could not be written (%2).</translation>
     </message>
 </context>
 <context>

@@ -4,42 +4,48 @@
 #include "stats/ui/report_printer.h"
 #include "stats/ui/user_notice.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
+#include <QPdfWriter>
 #include <QPixmap>
-#include <QPrinter>
 #include <QStandardPaths>
 #include <QWidget>
-
-#include <cstdio>
 
 namespace qm::stats {
 
 namespace {
 
-// The page that Imprimer prints, into a PDF beside the target, then put in its place.
-bool writePdf(QWidget *surface, const QString &path)
+// The page that Imprimer prints, made whole in memory: Qt's PDF engine says nothing of a write
+// that fails, so the file itself is written where every failure counts.
+bool writePdf(QWidget *surface, const QString &path, QString *why)
 {
-    const QString part = path + QStringLiteral(".part");
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(part);
-    const bool printed = printCapture(surface->grab(), printer);
-    QFile written(part);
-    // QPrinter says nothing of a file it could not create or fill.
-    if (!printed || written.size() == 0 || !written.open(QIODevice::ReadWrite)
-        || !syncToDisk(written)) {
-        QFile::remove(part);
-        return false;
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        if (!printCapture(surface->grab(), writer)) {
+            *why = QCoreApplication::translate(
+                "qm::stats::ReportExporter", "la page n'a pas pu être dessinée");
+            return false;
+        }
     }
-    written.close();
-    if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData())
-        != 0) {
-        QFile::remove(part);
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, pdf.data(), why);
+}
+
+// The path the user chose with its form's suffix; when the suffix had to be added, a file already
+// there under the final name is replaced only if the user says so.
+std::optional<QString> finalPath(QWidget *window, const ExportChoice &choice, UserNotice &notice)
+{
+    const QString suffix = choice.pdf ? QStringLiteral(".pdf") : QStringLiteral(".csv");
+    if (choice.path.endsWith(suffix, Qt::CaseInsensitive))
+        return choice.path;
+    const QString path = choice.path + suffix;
+    const QFileInfo existing(path);
+    if ((existing.exists() || existing.isSymLink()) && !notice.askReplace(window, path))
+        return std::nullopt;
+    return path;
 }
 
 } // namespace
@@ -57,9 +63,13 @@ void exportReport(QWidget *surface, const QByteArray &spreadsheet, const QString
     const auto choice = notice.askExport(window, proposedPath);
     if (!choice)
         return;
-    const QString shown = QDir::toNativeSeparators(choice->path);
-    const bool written = choice->pdf ? writePdf(surface, choice->path)
-                                     : writeFileAtomically(choice->path, spreadsheet);
+    const auto path = finalPath(window, *choice, notice);
+    if (!path)
+        return;
+    const QString shown = QDir::toNativeSeparators(*path);
+    QString why;
+    const bool written = choice->pdf ? writePdf(surface, *path, &why)
+                                     : writeFileAtomically(*path, spreadsheet, &why);
     if (written)
         notice.inform(window,
             QCoreApplication::translate(
@@ -68,9 +78,8 @@ void exportReport(QWidget *surface, const QByteArray &spreadsheet, const QString
     else
         notice.warn(window,
             QCoreApplication::translate("qm::stats::ReportExporter",
-                "Le fichier %1 n'a pas pu être écrit : vérifiez que son dossier existe et que "
-                "vous pouvez y écrire.")
-                .arg(shown));
+                "L'export a échoué : le fichier %1 n'a pas pu être écrit (%2).")
+                .arg(shown, why));
 }
 
 } // namespace qm::stats

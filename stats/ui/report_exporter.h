@@ -14,7 +14,8 @@ QString exportFolder(const QString &programFolder);
 
 // Asks where to export, writes the figures as a spreadsheet file or the printed page of the
 // surface as a PDF, and tells the user where the file went or why it could not be written. A file
-// already there is replaced only once the new one is whole.
+// already there is replaced only once the new one is whole, and only after the question about its
+// final name, suffix included.
 void exportReport(QWidget *surface, const QByteArray &spreadsheet, const QString &proposedPath,
     UserNotice &notice);
 

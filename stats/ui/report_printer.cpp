@@ -32,13 +32,13 @@ public:
 
 } // namespace
 
-bool printCapture(const QPixmap &capture, QPrinter &printer)
+bool printCapture(const QPixmap &capture, QPagedPaintDevice &printer)
 {
     printer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const int resolution = printer.resolution();
+    const int resolution = printer.logicalDpiX();
     const int margin = kMarginTwips * resolution / kTwipsPerInch;
     const QSize logical = capture.deviceIndependentSize().toSize();
     const QSize size(

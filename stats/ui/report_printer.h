@@ -2,8 +2,8 @@
 
 #include <QString>
 
+class QPagedPaintDevice;
 class QPixmap;
-class QPrinter;
 class QPrinterInfo;
 class QWidget;
 
@@ -12,8 +12,8 @@ namespace qm::stats {
 class UserNotice;
 
 // Draws the captured report on one landscape page, 900 twips from the printable origin, at
-// the size it has on screen. False when the printer refused the page.
-bool printCapture(const QPixmap &capture, QPrinter &printer);
+// the size it has on screen, on a printer or into a PDF. False when the device refused the page.
+bool printCapture(const QPixmap &capture, QPagedPaintDevice &printer);
 
 // Prints the report surface with its labels on the default printer, without a dialog. With no
 // printer installed the page goes to `pdfFallbackPath` and the user is told where.

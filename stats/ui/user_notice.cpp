@@ -1,6 +1,7 @@
 #include "stats/ui/user_notice.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -38,16 +39,22 @@ std::optional<ExportChoice> MessageBoxNotice::askExport(
     const QString spreadsheet = translated(kSpreadsheetFilter);
     const QString pdfDocument = translated(kPdfFilter);
     QString filter = spreadsheet;
-    QString path = QFileDialog::getSaveFileName(parent,
+    const QString path = QFileDialog::getSaveFileName(parent,
         QCoreApplication::translate("qm::stats::MessageBoxNotice", "Quillmere - Exporter"),
         proposedPath, spreadsheet + QStringLiteral(";;") + pdfDocument, &filter);
     if (path.isEmpty())
         return std::nullopt;
-    const bool pdf = filter == pdfDocument;
-    const QString suffix = pdf ? QStringLiteral(".pdf") : QStringLiteral(".csv");
-    if (!path.endsWith(suffix, Qt::CaseInsensitive))
-        path += suffix;
-    return ExportChoice { path, pdf };
+    return ExportChoice { path, filter == pdfDocument };
+}
+
+bool MessageBoxNotice::askReplace(QWidget *parent, const QString &path)
+{
+    return QMessageBox::question(parent, translated(kCaption),
+               QCoreApplication::translate("qm::stats::MessageBoxNotice",
+                   "Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?")
+                   .arg(QDir::toNativeSeparators(path)),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
 }
 
 } // namespace qm::stats

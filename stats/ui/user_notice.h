@@ -8,7 +8,8 @@ class QWidget;
 
 namespace qm::stats {
 
-// Where the user wants an export, and in which form.
+// Where the user wants an export, as the dialog gave it (perhaps without its suffix), and in
+// which form.
 struct ExportChoice
 {
     QString path;
@@ -25,6 +26,8 @@ public:
     virtual void warn(QWidget *parent, const QString &text) = 0;
     // The save dialog of the exports; nothing when the user cancelled.
     virtual std::optional<ExportChoice> askExport(QWidget *parent, const QString &proposedPath) = 0;
+    // Whether the file already at `path` may be replaced.
+    virtual bool askReplace(QWidget *parent, const QString &path) = 0;
 };
 
 class MessageBoxNotice final : public UserNotice
@@ -33,6 +36,7 @@ public:
     void inform(QWidget *parent, const QString &text) override;
     void warn(QWidget *parent, const QString &text) override;
     std::optional<ExportChoice> askExport(QWidget *parent, const QString &proposedPath) override;
+    bool askReplace(QWidget *parent, const QString &path) override;
 };
 
 } // namespace qm::stats

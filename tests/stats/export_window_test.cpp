@@ -3,14 +3,24 @@
 #include "tests/support/failing_io.h"
 #include "tests/support/files.h"
 #include "tests/support/locale.h"
+#include "tests/support/small_disk.h"
 #include "window_rig.h"
 
 #include <QPrinterInfo>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
 using namespace qm::stats;
 using namespace qm::stats::test;
 using qm::test::readBytes;
+
+// The disk an export goes to: as it is, one with room for the earlier file's size only, a small
+// real one nearly full, or one where "<target>.part" is a link to another file.
+enum class Disk { Plain, Limited, Tmpfs, PartLink };
+Q_DECLARE_METATYPE(Disk)
 
 // The files the report windows write: the spreadsheet and the PDF of Exporter, the PDF that
 // Imprimer writes on a machine without a printer.
@@ -84,37 +94,112 @@ private slots:
         QVERIFY(pdf.contains(QByteArray("/Height ") + QByteArray::number(surface.height())));
     }
 
-    // A file that cannot be written is said so; one already there keeps its bytes; a cancelled
-    // dialog writes nothing.
-    void failures_data()
+    // Where an export can go wrong: the earlier file keeps its bytes and the message says why,
+    // never that the report was exported; a planted "<target>.part" link is not written through;
+    // a name typed without its suffix is asked about under its final name; a name proposed for a
+    // long activity fits in a file name. A cancelled dialog writes nothing.
+    void exportPaths_data()
     {
         QTest::addColumn<bool>("pdf");
-        QTest::newRow("spreadsheet") << false;
-        QTest::newRow("pdf") << true;
+        QTest::addColumn<QString>("typed"); // empty: the proposed name
+        QTest::addColumn<Disk>("disk");
+        QTest::addColumn<bool>("replace"); // the answer to the question about an earlier file
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<int>("error"); // in the message; 0: the export is written
+        const Disk full = Disk::Limited;
+        QTest::newRow("csv, full disk") << false << "r.csv" << full << true << 0 << EFBIG;
+        QTest::newRow("pdf, full disk") << true << "r.pdf" << full << true << 0 << EFBIG;
+        QTest::newRow("pdf, nearly full tmpfs")
+            << true << "r.pdf" << Disk::Tmpfs << true << 0 << ENOSPC;
+        QTest::newRow("missing folder")
+            << true << "none/r.pdf" << Disk::Plain << true << 0 << ENOENT;
+        QTest::newRow("pdf over a planted .part link")
+            << true << "r.pdf" << Disk::PartLink << true << 0 << 0;
+        QTest::newRow("no suffix, not replaced") << false << "r" << Disk::Plain << false << 1 << 0;
+        QTest::newRow("no suffix, replaced") << true << "r" << Disk::Plain << true << 1 << 0;
+        QTest::newRow("300 \"é\"") << false << "" << Disk::Plain << true << 0 << 0;
     }
-    void failures()
+    void exportPaths()
     {
         QFETCH(bool, pdf);
-        ShownReports s;
-        const QString missing = s.folder.file("no-such-folder/figures.csv");
-        s.exportTo(false, missing, pdf);
-        QCOMPARE(s.notice.warned.size(), 1);
-        QVERIFY(s.notice.warned.first().contains("n'a pas pu être écrit"));
-        QVERIFY(s.notice.informed.isEmpty());
+        QFETCH(QString, typed);
+        QFETCH(Disk, disk);
+        QFETCH(int, error);
+        const QString longName(300, u'é');
+        ReportWindows w("02/03/2026, 30,Réunion,\r\n02/03/2026, 20," + longName.toUtf8() + ",\r\n");
+        ReportWindow &report
+            = typed.isEmpty() ? static_cast<ReportWindow &>(w.byActivity()) : w.byDate();
+        w.byDate().ShowReportByDate(march(2), march(2));
+        w.byActivity().ShowReportByActivity(activityIndex(w.stats, longName));
+        QFETCH(bool, replace);
+        w.notice.replace = replace;
+        const auto press = [&] {
+            QTest::mouseClick(
+                qm::test::findWidget<QPushButton>(&report, "cmdExport"), Qt::LeftButton);
+        };
+        press();
+        QCOMPARE(w.notice.proposed.size(), 1);
+        QVERIFY(w.notice.informed.isEmpty() && w.notice.warned.isEmpty());
+        const QString proposed = QFileInfo(w.notice.proposed.first()).fileName();
+        QVERIFY(proposed.toUtf8().size() <= 255);
 
-        const QString existing = s.folder.file("old.csv");
-        QVERIFY(qm::test::writeBytes(existing, "old figures"));
         QTemporaryDir dir;
-        qm::test::runFailingWrite(qm::test::WriteFailure::DiskFull, dir, "x", [&](const QString &) {
-            s.exportTo(false, existing, pdf);
-            return true;
-        });
-        QCOMPARE(readBytes(existing), QByteArray("old figures"));
-        QCOMPARE(s.notice.warned.size(), 2);
+        std::optional<qm::test::SmallDisk> small;
+        if (disk == Disk::Tmpfs) {
+            small.emplace(dir.path());
+            if (!small->mounted())
+                QSKIP("no small disk can be mounted here (only root may mount one)");
+        }
+        const QString path = dir.filePath(typed.isEmpty() ? proposed : typed);
+        const QString final
+            = path.endsWith(pdf ? ".pdf" : ".csv") ? path : path + (pdf ? ".pdf" : ".csv");
+        const QByteArray old(64, 'o');
+        QVERIFY(typed.isEmpty() || typed.contains('/') || qm::test::writeBytes(final, old));
+        const QString victim = dir.filePath("victim");
+        if (disk == Disk::PartLink)
+            QVERIFY(qm::test::writeBytes(victim, "victim") && QFile::link(victim, final + ".part"));
+        if (disk == Disk::Tmpfs) {
+            // Full, then a little room again: a part of a PDF fits in it, the whole does not.
+            QVERIFY(small->fill(dir.filePath("filler")));
+            QFile filler(dir.filePath("filler"));
+            QVERIFY(filler.resize(filler.size() - 8192));
+        }
+        const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::System);
+        w.notice.exportChoice = ExportChoice { path, pdf };
+        if (disk == Disk::Limited)
+            qm::test::runFailingWrite(
+                qm::test::WriteFailure::DiskFull, dir, typed, [&](const QString &) {
+                    press();
+                    return true;
+                });
+        else
+            press();
 
-        s.notice.exportChoice.reset();
-        s.press(false, QStringLiteral("cmdExport"));
-        QCOMPARE(s.notice.warned.size() + s.notice.informed.size(), 2);
+        QTEST(int(w.notice.replaceAsked.size()), "questions");
+        QVERIFY(w.notice.replaceAsked.isEmpty() || w.notice.replaceAsked.first() == final);
+        const bool exported = error == 0 && w.notice.replace;
+        const QStringList &said = error == 0 ? w.notice.informed : w.notice.warned;
+        QCOMPARE(said.size(), int(exported || error != 0));
+        QCOMPARE((error == 0 ? w.notice.warned : w.notice.informed).size(), 0);
+        if (error != 0) {
+            QVERIFY2(said.first().contains(u"L'export a échoué")
+                    && said.first().contains(QString::fromLocal8Bit(std::strerror(error))),
+                qPrintable(said.first()));
+            QCOMPARE(readBytes(final), typed.contains('/') ? QByteArray() : old);
+        } else if (exported) {
+            QVERIFY(said.first().contains(QDir::toNativeSeparators(final)));
+            QVERIFY(!QFileInfo(final).isSymLink());
+            QVERIFY(readBytes(final).startsWith(pdf ? "%PDF-" : "\xEF\xBB\xBF"));
+        } else {
+            QCOMPARE(readBytes(final), old);
+        }
+        QStringList after = before;
+        if (exported && !before.contains(QFileInfo(final).fileName()))
+            after.append(QFileInfo(final).fileName());
+        after.sort();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System), after);
+        QCOMPARE(readBytes(victim), disk == Disk::PartLink ? QByteArray("victim") : QByteArray());
+        QVERIFY(disk != Disk::PartLink || QFileInfo(final + ".part").symLinkTarget() == victim);
     }
 
     // The test stands for a machine without a printer, so that no page reaches a real one.

@@ -72,10 +72,35 @@ private slots:
             "expected");
     }
 
+    // A name that spreadsheets would run is written as text; the figures, negative ones too, stay
+    // numbers.
+    void formulaNames()
+    {
+        ProgramFolder folder;
+        QVERIFY(folder.writeJournal("02/03/2026, 30,=HYPERLINK(\"http://x\";\"y\"),\r\n"
+                                    "02/03/2026, -10,-1+1,\r\n"));
+        QCOMPARE(exportByDate(folder.load(), march(2), march(2)),
+            QByteArray("\xEF\xBB\xBF"
+                       "Activité;Minutes;Durée;Part (%)\r\n"
+                       "\"'=HYPERLINK(\"\"http://x\"\";\"\"y\"\")\";30;0 h 30;150,0\r\n"
+                       "'-1+1;-10;-1 h 50;-50,0\r\n"
+                       "Total;20;0 h 20;100,0\r\n"));
+    }
+
+    // A proposed name fits in a file name with its suffix (255 bytes of UTF-8), cut after a whole
+    // character.
     void names_data()
     {
         QTest::addColumn<QString>("activity");
         QTest::addColumn<QString>("name");
+        const QString caption = QStringLiteral("Quillmere - ");
+        QTest::newRow("300 \"é\"") << QString(300, u'é') << caption + QString(119, u'é');
+        QTest::newRow("just fits") << QString(239, u'a') << caption + QString(239, u'a');
+        QTest::newRow("emoji not split")
+            << QString(60, u'a') + QString::fromUtf8("👍").repeated(50)
+            << caption + QString(60, u'a') + QString::fromUtf8("👍").repeated(44);
+        QTest::newRow("accent not split")
+            << QString(238, u'a') + QString::fromUtf8("e\u0301") << caption + QString(238, u'a');
         QTest::newRow("plain") << "Réunion"
                                << "Quillmere - Réunion";
         QTest::newRow("path characters") << "a/b\\c:d*e?f\"g<h>i|j"

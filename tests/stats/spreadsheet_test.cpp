@@ -34,6 +34,26 @@ private slots:
         QCOMPARE(spreadsheetBytes(lines), "\xEF\xBB\xBF" + bytes);
     }
 
+    // What spreadsheets would run as a formula gets an apostrophe before it; other text is kept.
+    void textCells_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("cell");
+        for (const char *formula : { "=HYPERLINK(\"x\")", "+1", "-1", "@SUM(A1)", "\tx", "\rx" })
+            QTest::newRow(formula) << formula << QString(u'\'' + QString(formula));
+        QTest::newRow("plain") << "Réunion"
+                               << "Réunion";
+        QTest::newRow("sign inside") << "a=b-c"
+                                     << "a=b-c";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void textCells()
+    {
+        QFETCH(QString, text);
+        QTEST(textCell(text), "cell");
+    }
+
     void shares_data()
     {
         QTest::addColumn<qint64>("part");

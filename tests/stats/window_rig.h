@@ -26,11 +26,18 @@ public:
         proposed.append(proposedPath);
         return exportChoice;
     }
+    bool askReplace(QWidget *, const QString &path) override
+    {
+        replaceAsked.append(path);
+        return replace;
+    }
 
     QStringList informed;
     QStringList warned;
     QStringList proposed;
     std::optional<ExportChoice> exportChoice; // nothing: the dialog is cancelled
+    QStringList replaceAsked;
+    bool replace = true;
 };
 
 // The two report windows over the journal a test writes, each made when first asked for.
