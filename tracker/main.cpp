@@ -2,6 +2,7 @@
 #include "language/ui_language.h"
 #include "tracker/core/tracker.h"
 #include "tracker/platform/desktop_idle.h"
+#include "tracker/platform/logind_sleep.h"
 #include "tracker/ui/instance_link.h"
 #include "tracker/ui/system_desktop.h"
 #include "tracker/ui/window_set.h"
@@ -38,6 +39,13 @@ int main(int argc, char *argv[])
     const std::unique_ptr<qm::IdleSource> idle = qm::desktopIdleSource();
     qm::Tracker tracker(folder, clock, windows, windows, desktop);
     tracker.absences().setIdleSource(idle.get());
+    // A suspended machine counts as away; without the session manager, the clocks tell.
+    qm::LogindSleep sleep(QDBusConnection::systemBus(), [&tracker](bool start) {
+        if (start)
+            tracker.absences().sleeping();
+        else
+            tracker.absences().wokeUp();
+    });
     tracker.setLanguage(language);
     windows.attach(tracker);
     // Listening before the first window: a second start during the start-up raises that window.

@@ -20,7 +20,7 @@ QDateTime at(int day, const char *time)
 // desktop.
 struct AbsenceRig : Rig
 {
-    AbsenceRig() { tracker.absences().setIdleSource(&idle); }
+    AbsenceRig() { tracker.absences().setIdleSource(&idle, &steady); }
 
     AbsenceWatch &watch() { return *tracker.absences().watch(); }
     // The core follows its commands once they are done, from the event loop.
@@ -80,7 +80,68 @@ struct AbsenceRig : Rig
         return bytes(kJournalFileName);
     }
 
+    // Plays a day of "verb argument" steps from where startWith left it, the watch looking when
+    // its monotonic timer would: "work hh:mm:ss" and "quiet hh:mm:ss" (on day 6 with "6 "
+    // first) with or without input until then, "input", "sleep minutes" told by the session,
+    // "suspend minutes" untold, "set minutes" (the wall clock set by hand), "modal 0|1".
+    void play(const QStringList &steps)
+    {
+        m_inputMs = steady.monotonicMs();
+        dueMs = steady.monotonicMs() + watch().nextLookMs();
+        for (const QString &step : steps) {
+            const QString verb = step.section(u' ', 0, 0);
+            const QString arg = step.section(u' ', 1);
+            const qint64 minutesMs = arg.toLongLong() * 60'000;
+            if (verb == "work" || verb == "quiet")
+                passTo(arg.size() > 8 ? at(6, qPrintable(arg.mid(2))) : at(5, qPrintable(arg)),
+                    verb == "work");
+            else if (verb == "input")
+                m_inputMs = steady.monotonicMs();
+            else if (verb == "modal" && arg == "1")
+                screens.modalOpen = true;
+            else if (verb == "modal") {
+                screens.modalOpen = false;
+                tracker.absences().follow();
+            } else if (verb == "set") {
+                clock.current = clock.current.addMSecs(minutesMs);
+                steady.setMs += minutesMs;
+            } else {
+                if (verb == "sleep")
+                    lookAt([this] { tracker.absences().sleeping(); });
+                clock.current = clock.current.addMSecs(minutesMs);
+                steady.sleptMs += minutesMs;
+                if (verb == "sleep")
+                    lookAt([this] { tracker.absences().wokeUp(); });
+            }
+        }
+    }
+    void passTo(const QDateTime &until, bool working)
+    {
+        while (watch().isWatching()) {
+            const QDateTime next = clock.current.addMSecs(dueMs - steady.monotonicMs());
+            if (next > until)
+                break;
+            clock.current = next;
+            if (working)
+                m_inputMs = steady.monotonicMs();
+            lookAt([this] { watch().look(); });
+        }
+        clock.current = until;
+        if (working)
+            m_inputMs = steady.monotonicMs();
+    }
+    void lookAt(const std::function<void()> &look)
+    {
+        idle.idleMs = steady.monotonicMs() - m_inputMs;
+        look();
+        dueMs = steady.monotonicMs() + watch().nextLookMs();
+        settle();
+    }
+
     FakeIdle idle;
+    FakeSteadyClocks steady { clock };
+    qint64 dueMs = 0;
+    qint64 m_inputMs = 0;
 };
 
 } // namespace
@@ -153,6 +214,61 @@ private slots:
         // Offered once: the quiet that follows the return is no second absence.
         rig.away(left, back, back.addSecs(3600));
         QCOMPARE(rig.questions.absenceOffers.size(), offer.isEmpty() ? 0 : 1);
+    }
+
+    // Real days: the machine sleeps, the wall clock is set by hand, the night passes. The wall
+    // clock's moments are only ever read together with the clocks the user cannot set.
+    void days_data()
+    {
+        QTest::addColumn<QString>("started"); // the activity's start, 1@hh:mm:ss
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("offer"); // empty: none
+        const QStringList lunch { "work 11:59:48", "quiet 11:59:50" };
+        const QStringList back { "quiet 13:44:00", "input", "quiet 13:45:00" };
+        const char *lunchOffer = "Aucune activité de votre part depuis 11:59:48 (105 min).";
+        QTest::newRow("sleep told by the session")
+            << "1@10:00:00" << lunch + QStringList { "sleep 104" } + back << lunchOffer;
+        QTest::newRow("sleep seen on the boot-time clock")
+            << "1@10:00:00" << lunch + QStringList { "suspend 104" } + back << lunchOffer;
+        QTest::newRow("sleep shorter than the threshold")
+            << "1@10:00:00"
+            << QStringList { "work 11:59:48", "sleep 10", "quiet 12:09:58", "input",
+                   "quiet 12:15:00" }
+            << "";
+        QTest::newRow("clock set forward while idle")
+            << "1@10:00:00"
+            << QStringList { "work 10:20:00", "quiet 10:36:00", "set 180", "quiet 13:36:10",
+                   "input", "quiet 13:37:00" }
+            << "Aucune activité de votre part depuis 13:20:00 (17 min).";
+        QTest::newRow("clock set back while idle")
+            << "1@09:30:00"
+            << QStringList { "work 11:20:00", "quiet 11:36:00", "set -60", "quiet 10:36:10",
+                   "input", "quiet 10:37:00" }
+            << "Aucune activité de votre part depuis 10:20:00 (17 min).";
+        QTest::newRow("the night with a modal window left open")
+            << "1@21:00:00"
+            << QStringList { "work 22:00:00", "modal 1", "quiet 23:00:00", "input",
+                   "quiet 6 08:00:00", "modal 0", "quiet 6 08:30:00" }
+            << "";
+        QTest::newRow("sleep across midnight")
+            << "1@22:00:00"
+            << QStringList { "work 23:30:00", "sleep 510", "quiet 6 08:00:10", "input",
+                   "quiet 6 08:01:00" }
+            << "";
+    }
+    void days()
+    {
+        QFETCH(QString, started);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, offer);
+        AbsenceRig rig;
+        rig.startWith({ started });
+        rig.questions.absenceAnswers = { AbsenceAnswer::CountPause };
+        rig.play(steps);
+        QCOMPARE(
+            rig.questions.absenceOffers, offer.isEmpty() ? QStringList() : QStringList { offer });
+        // The pause counted and the activity resumed, never after now.
+        QVERIFY(rig.state().currentStart <= rig.clock.current);
     }
 
     // While the user works, the desktop is asked once per threshold; while they are away,

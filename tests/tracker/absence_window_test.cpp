@@ -23,7 +23,7 @@ struct AwayProgram : Program
         : Program({}, trayAvailable)
     {
         if (withIdleTime)
-            tracker.absences().setIdleSource(&idle);
+            tracker.absences().setIdleSource(&idle, &steady);
         startNormally();
         change(1, {}, {}, {});
         QCoreApplication::processEvents();
@@ -43,6 +43,7 @@ struct AwayProgram : Program
     }
 
     FakeIdle idle;
+    FakeSteadyClocks steady { clock };
 };
 
 } // namespace

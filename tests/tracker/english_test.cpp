@@ -179,7 +179,8 @@ private slots:
         useEnglish();
         FakeIdle idle;
         Program program;
-        program.tracker.absences().setIdleSource(&idle);
+        const FakeSteadyClocks steady(program.clock);
+        program.tracker.absences().setIdleSource(&idle, &steady);
         program.startNormally();
         program.change(1, {}, {}, {});
         QCoreApplication::processEvents();

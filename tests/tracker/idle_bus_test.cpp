@@ -1,5 +1,6 @@
 #include "tests/tracker/idle_rig.h"
 #include "tracker/platform/desktop_idle.h"
+#include "tracker/platform/logind_sleep.h"
 
 #include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
@@ -179,6 +180,26 @@ private slots:
         ScreenSaverIdle source(QDBusConnection::sessionBus(), [&now] { return now; });
         now += 60000;
         QCOMPARE(source.idleMilliseconds(), std::optional<qint64>(60000));
+    }
+
+    // The session manager's signal on the system bus, in both directions.
+    void sleepSignal()
+    {
+        const auto logind = fakeLogind(m_bus.address());
+        QVERIFY(logind->appear());
+        QList<bool> heard;
+        LogindSleep sleep(QDBusConnection::systemBus(), [&heard](bool start) { heard << start; });
+        QVERIFY(sleep.isListening());
+        // As for the lock: the first signals may come before the bus routes them to us.
+        QDeadlineTimer deadline(30000);
+        do {
+            logind->emitSignal(QStringLiteral("PrepareForSleep"), true);
+            QTest::qWait(50);
+        } while (heard.isEmpty() && !deadline.hasExpired());
+        logind->emitSignal(QStringLiteral("PrepareForSleep"), false);
+        QTRY_VERIFY_WITH_TIMEOUT(heard.contains(false), 30000);
+        QVERIFY(heard.first());
+        QVERIFY(!heard.last());
     }
 
 private:

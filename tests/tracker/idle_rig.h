@@ -31,6 +31,8 @@ public:
             return false;
         m_address = QString::fromUtf8(m_daemon.readLine().trimmed());
         qputenv("DBUS_SESSION_BUS_ADDRESS", m_address.toUtf8());
+        // It stands for the system bus too, where the session manager tells of sleeps.
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_address.toUtf8());
         return !m_address.isEmpty();
     }
     ~PrivateSessionBus()
@@ -130,6 +132,13 @@ inline std::unique_ptr<FakeDesktopService> fakeScreenSaver(const QString &busAdd
         QStringLiteral("org.freedesktop.ScreenSaver"),
         QStringLiteral("/org/freedesktop/ScreenSaver"),
         QStringLiteral("org.freedesktop.ScreenSaver"));
+}
+
+inline std::unique_ptr<FakeDesktopService> fakeLogind(const QString &busAddress)
+{
+    return std::make_unique<FakeDesktopService>(busAddress,
+        QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+        QStringLiteral("org.freedesktop.login1.Manager"));
 }
 
 } // namespace qm::test

@@ -74,11 +74,21 @@ private slots:
     {
         QTest::addColumn<bool>("compositor");
         QTest::addColumn<QVariant>("screenSaverReply"); // invalid: the screen saver fails
+        QTest::addColumn<QByteArray>("session"); // VARIABLE=value of a Wayland session
         QTest::addColumn<QString>("chosen");
         const QVariant answers = QVariant::fromValue(uint(3000));
-        QTest::newRow("compositor before the X server") << true << answers << "compositor";
-        QTest::newRow("screen saver before the X server") << false << answers << "screen saver";
-        QTest::newRow("screen saver fails") << false << QVariant() << "X server";
+        const QByteArray x11;
+        QTest::newRow("compositor before the X server") << true << answers << x11 << "compositor";
+        QTest::newRow("screen saver before the X server")
+            << false << answers << x11 << "screen saver";
+        QTest::newRow("screen saver fails") << false << QVariant() << x11 << "X server";
+        // The X server does not see the input to the Wayland windows.
+        QTest::newRow("Wayland display, screen saver fails")
+            << false << QVariant() << QByteArray("WAYLAND_DISPLAY=wayland-0") << "none";
+        QTest::newRow("Wayland session type, screen saver fails")
+            << false << QVariant() << QByteArray("XDG_SESSION_TYPE=wayland") << "none";
+        QTest::newRow("Wayland, screen saver answers")
+            << false << answers << QByteArray("WAYLAND_DISPLAY=wayland-0") << "screen saver";
     }
     void choice()
     {
@@ -93,7 +103,13 @@ private slots:
         const auto saver = fakeScreenSaver(m_busAddress);
         saver->answer(QStringLiteral("GetSessionIdleTime"), screenSaverReply);
         QVERIFY(saver->appear());
+        QFETCH(QByteArray, session);
+        const QByteArray variable = session.left(session.indexOf('='));
+        if (!session.isEmpty())
+            qputenv(variable.constData(), session.mid(variable.size() + 1));
         const std::unique_ptr<IdleSource> source = desktopIdleSource();
+        if (!session.isEmpty())
+            qunsetenv(variable.constData());
         QTEST(backendName(source.get()), "chosen");
     }
 

@@ -35,6 +35,24 @@ public:
     std::optional<qint64> idleMs = 0;
 };
 
+// Monotonic and boot-time clocks that run with the fake wall clock, but for the time it was set
+// by hand and, for the monotonic one, the time the machine slept.
+class FakeSteadyClocks final : public SteadyClocks
+{
+public:
+    explicit FakeSteadyClocks(const FakeClock &wall)
+        : m_wall(wall)
+    { }
+    qint64 bootMs() const override { return kOrigin.msecsTo(m_wall.current) - setMs; }
+    qint64 monotonicMs() const override { return bootMs() - sleptMs; }
+    qint64 setMs = 0;
+    qint64 sleptMs = 0;
+
+private:
+    inline static const QDateTime kOrigin = makeDateTime(QDate(2026, 1, 1), QTime(0, 0));
+    const FakeClock &m_wall;
+};
+
 // Answers the stock messages from a script; a code without a scripted answer gets the right
 // button. Input boxes take the scripted texts in turn, then are cancelled.
 class FakeQuestions final : public Questions

@@ -4,6 +4,7 @@
 #include "tracker/core/idle_source.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace qm {
 
@@ -17,11 +18,12 @@ QDateTime lastInput(const QDateTime &at, qint64 idleMs)
 
 } // namespace
 
-AbsenceWatch::AbsenceWatch(IdleSource &source, const Clock &clock,
+AbsenceWatch::AbsenceWatch(IdleSource &source, const Clock &clock, const SteadyClocks &steady,
     std::function<void(const Absence &)> onAbsence, QObject *parent)
     : QObject(parent)
     , m_source(source)
     , m_clock(clock)
+    , m_steady(steady)
     , m_onAbsence(std::move(onAbsence))
 {
     m_timer.setSingleShot(true);
@@ -48,25 +50,77 @@ void AbsenceWatch::stop()
 {
     m_timer.stop();
     m_last.reset();
+    m_asleep = false;
 }
 
 void AbsenceWatch::look()
 {
     const QDateTime now = m_clock.now();
+    const qint64 monotonic = m_steady.monotonicMs();
+    const qint64 boot = m_steady.bootMs();
     const std::optional<qint64> idle = m_source.idleMilliseconds();
+    // Only the look at the wake-up knows from the session that the machine slept since the last.
+    const bool signalled = std::exchange(m_asleep, false);
     if (!idle || *idle < 0) {
         // Without a reading the return cannot be told from a stretch that goes on.
         m_last.reset();
         lookAgainIn(thresholdMs());
         return;
     }
-    const std::optional<Reading> last = m_last;
-    m_last = Reading { now, *idle };
-    lookAgainIn(*idle >= thresholdMs() ? 0 : thresholdMs() - *idle);
-    // The idle time only ever grows until input comes back.
-    if (last && last->idleMs >= thresholdMs() && *idle < last->idleMs)
-        m_onAbsence(
-            { lastInput(last->at, last->idleMs), std::max(last->at, lastInput(now, *idle)) });
+    Reading reading { now, *idle, monotonic, boot, lastInput(now, *idle) };
+    if (const std::optional<Reading> last = m_last) {
+        const qint64 awake = monotonic - last->monotonicMs;
+        const qint64 wall = last->at.msecsTo(now);
+        const qint64 sinceBoot = boot - last->bootMs;
+        // The session's word explains the wall clock's advance even where the boot-time clock
+        // missed the sleep.
+        const qint64 slept = std::max<qint64>(0, (signalled ? wall : sinceBoot) - awake);
+        if (!signalled && std::abs(wall - sinceBoot) > kClockChangeMs) {
+            // The wall clock was set: the reading starts afresh on it, and nothing computed
+            // across the change is offered.
+        } else {
+            // Whether the idle count ran on through the whole stretch: no input came then.
+            const bool quiet = *idle + 1000 >= last->idleMs + awake;
+            if (slept > kClockChangeMs) {
+                // The count did not run while asleep. Without input the last one is the one
+                // seen before; otherwise it came at the latest before the sleep, and the user
+                // is taken as away since then.
+                reading.input
+                    = quiet ? last->input : std::max(last->input, lastInput(now, *idle + slept));
+            } else if (*idle < last->idleMs) {
+                // The idle time only ever grows until input comes back; the user was away once
+                // the last look saw the threshold reached.
+                if (last->input.msecsTo(last->at) >= thresholdMs())
+                    found(last->input, std::max(last->at, reading.input), now);
+            } else if (quiet) {
+                reading.input = std::min(last->input, reading.input);
+            }
+        }
+    }
+    m_last = reading;
+    const qint64 away = reading.input.msecsTo(now);
+    lookAgainIn(away >= thresholdMs() ? 0 : thresholdMs() - away);
+}
+
+void AbsenceWatch::sleeping()
+{
+    if (!isWatching())
+        return;
+    look();
+    m_asleep = true;
+}
+
+void AbsenceWatch::wokeUp()
+{
+    if (isWatching())
+        look();
+}
+
+void AbsenceWatch::found(const QDateTime &start, const QDateTime &end, const QDateTime &now)
+{
+    const QDateTime until = std::min(end, now);
+    if (start.msecsTo(until) >= thresholdMs())
+        m_onAbsence({ start, until });
 }
 
 void AbsenceWatch::lookAgainIn(qint64 ms)

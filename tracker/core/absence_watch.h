@@ -11,6 +11,7 @@ namespace qm {
 
 class Clock;
 class IdleSource;
+class SteadyClocks;
 
 // A stretch without input: from the last input before it to the input that ended it, both to
 // the second.
@@ -26,12 +27,20 @@ struct Absence
 // input has come back. It looks as seldom as it can: while the user works, only when the
 // threshold could first be reached; once it is reached, every 10 seconds, so that the return
 // is seen soon. Never more often than that, so that the program stays idle itself.
+//
+// The idle count and the timers run on the monotonic clock, the absence on the wall clock:
+// each look reads both, with the boot-time clock, so that the time the machine slept counts as
+// away, and a wall clock set by hand is re-anchored on rather than taken for an absence.
 class AbsenceWatch : public QObject
 {
 public:
     static constexpr int kShortestWaitMs = 10'000;
 
-    AbsenceWatch(IdleSource &source, const Clock &clock,
+    // Wall and boot-time advances between two looks may differ by this much before the wall
+    // clock is taken as set by hand.
+    static constexpr qint64 kClockChangeMs = 5'000;
+
+    AbsenceWatch(IdleSource &source, const Clock &clock, const SteadyClocks &steady,
         std::function<void(const Absence &)> onAbsence, QObject *parent = nullptr);
 
     // Starts the watch, or goes on with the new threshold when it already runs.
@@ -45,22 +54,36 @@ public:
     // One look at the idle time, as the timer takes it.
     void look();
 
+    // The session tells the machine is about to sleep, and that it woke up: a look before
+    // the sleep notes the last input, one at the wake-up counts the whole sleep as away.
+    void sleeping();
+    void wokeUp();
+
 private:
     struct Reading
     {
         QDateTime at;
         qint64 idleMs;
+        qint64 monotonicMs;
+        qint64 bootMs;
+        // The last input on the wall clock, to the second; earlier than at - idleMs by the
+        // time the machine slept since.
+        QDateTime input;
     };
 
     qint64 thresholdMs() const { return qint64(m_thresholdMinutes) * 60'000; }
     void lookAgainIn(qint64 ms);
+    // Hands on the stretch when it reached the threshold, never past now.
+    void found(const QDateTime &start, const QDateTime &end, const QDateTime &now);
 
     IdleSource &m_source;
     const Clock &m_clock;
+    const SteadyClocks &m_steady;
     std::function<void(const Absence &)> m_onAbsence;
     QTimer m_timer;
     int m_thresholdMinutes = 0;
     std::optional<Reading> m_last;
+    bool m_asleep = false;
 };
 
 } // namespace qm

@@ -25,15 +25,15 @@ Absences::Absences(Tracker &tracker, const Clock &clock, Questions &questions, S
 
 Absences::~Absences() = default;
 
-void Absences::setIdleSource(IdleSource *source)
+void Absences::setIdleSource(IdleSource *source, const SteadyClocks *steady)
 {
     m_watch.reset();
     m_waiting.clear();
     disconnect(&m_tracker.history(), nullptr, this, nullptr);
     if (!source)
         return;
-    m_watch = std::make_unique<AbsenceWatch>(
-        *source, m_clock, [this](const Absence &absence) { found(absence); });
+    m_watch = std::make_unique<AbsenceWatch>(*source, m_clock, steady ? *steady : m_systemSteady,
+        [this](const Absence &absence) { found(absence); });
     // The running activity only ever changes with a row of the history. The commands are
     // followed once they are done, not half-way through their changes.
     HistoryModel *history = &m_tracker.history();
@@ -41,6 +41,18 @@ void Absences::setIdleSource(IdleSource *source)
     connect(history, &QAbstractItemModel::rowsRemoved, this, &Absences::followSoon);
     connect(history, &QAbstractItemModel::modelReset, this, &Absences::followSoon);
     connect(history, &QAbstractItemModel::dataChanged, this, &Absences::followSoon);
+}
+
+void Absences::sleeping()
+{
+    if (m_watch)
+        m_watch->sleeping();
+}
+
+void Absences::wokeUp()
+{
+    if (m_watch)
+        m_watch->wokeUp();
 }
 
 int Absences::minutes() const
@@ -87,9 +99,15 @@ bool Absences::isWatched() const
         && state.currentActivity != kStartActivity && state.currentActivity != kPauseActivity;
 }
 
+bool Absences::isLoggedDayToday() const
+{
+    const auto day = parseUserDate(m_tracker.state().dayDate);
+    return day && m_clock.now().date() == *day;
+}
+
 std::optional<Absence> Absences::offerable(Absence absence) const
 {
-    if (!isWatched())
+    if (!isWatched() || !isLoggedDayToday())
         return std::nullopt;
     const AppState &state = m_tracker.state();
     // The change dialog takes no change within the first minute of the running activity.
@@ -98,7 +116,8 @@ std::optional<Absence> Absences::offerable(Absence absence) const
     const auto day = parseUserDate(state.dayDate);
     if (!day || absence.start.date() != *day || absence.end.date() != *day)
         return std::nullopt;
-    if (absence.start.secsTo(absence.end) < qint64(minutes()) * 60)
+    // A wall clock set back since: no change is recorded after now.
+    if (absence.end > m_clock.now() || absence.start.secsTo(absence.end) < qint64(minutes()) * 60)
         return std::nullopt;
     return absence;
 }
@@ -124,6 +143,9 @@ void Absences::offerWaiting()
         return;
     m_offering = true;
     const auto done = qScopeGuard([this] { m_offering = false; });
+    // What waited over the change of day belongs to a day the user has yet to settle.
+    if (!isLoggedDayToday())
+        m_waiting.clear();
     while (!m_waiting.isEmpty() && !m_tracker.hasEnded()) {
         if (m_screens.isModalWindowOpen()) {
             if (!m_retry.isActive())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tracker/core/absence_watch.h"
+#include "tracker/core/idle_source.h"
 
 #include <QList>
 #include <QObject>
@@ -13,7 +14,6 @@
 namespace qm {
 
 class Clock;
-class IdleSource;
 class Questions;
 class Screens;
 class Tracker;
@@ -31,8 +31,12 @@ public:
     Absences(Tracker &tracker, const Clock &clock, Questions &questions, Screens &screens);
     ~Absences() override;
 
-    // The desktop's idle time; without it, absences are never watched. Not owned.
-    void setIdleSource(IdleSource *source);
+    // The desktop's idle time; without it, absences are never watched. Not owned, nor are the
+    // steady clocks, the system's when none are given.
+    void setIdleSource(IdleSource *source, const SteadyClocks *steady = nullptr);
+    // The session's word that the machine goes to sleep, and that it woke up.
+    void sleeping();
+    void wokeUp();
     bool canWatch() const { return m_watch != nullptr; }
     bool isWatching() const { return m_watch && m_watch->isWatching(); }
     // The watch itself, for those who drive it without its timer.
@@ -52,6 +56,8 @@ public:
 
 private:
     bool isWatched() const;
+    // The day being logged is today's: otherwise the change of day comes first.
+    bool isLoggedDayToday() const;
     // The part of the absence the running activity can give up, when it is worth offering.
     std::optional<Absence> offerable(Absence absence) const;
     void followSoon();
@@ -63,6 +69,7 @@ private:
     const Clock &m_clock;
     Questions &m_questions;
     Screens &m_screens;
+    SystemSteadyClocks m_systemSteady;
     std::unique_ptr<AbsenceWatch> m_watch;
     QList<Absence> m_waiting;
     // Looks again for a moment without a modal window, while an absence waits for one.

@@ -17,6 +17,14 @@ std::unique_ptr<IdleSource> ifAnswering(std::unique_ptr<IdleSource> source)
     return nullptr;
 }
 
+// In a Wayland session the X server only sees the input to the X11 programs: its idle time
+// would grow while the user types in any other window.
+bool isWaylandSession()
+{
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
+}
+
 } // namespace
 
 std::unique_ptr<IdleSource> desktopIdleSource()
@@ -28,6 +36,8 @@ std::unique_ptr<IdleSource> desktopIdleSource()
         return mutter;
     if (auto screenSaver = ifAnswering(std::make_unique<ScreenSaverIdle>(bus)))
         return screenSaver;
+    if (isWaylandSession())
+        return nullptr;
     return ifAnswering(X11Idle::onThisDisplay());
 }
 
