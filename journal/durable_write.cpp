@@ -8,6 +8,7 @@
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
+#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -53,7 +54,8 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes)
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    // The rename is on disk only once the folder is.
+    return file.commit() && syncFolderOf(path);
 }
 
 bool syncFolderOf(const QString &path)
@@ -73,9 +75,17 @@ bool syncFolderOf(const QString &path)
 
 bool removeFileDurably(const QString &path)
 {
+#ifdef Q_OS_WIN
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         return true;
     return QFile::remove(path) && syncFolderOf(path);
+#else
+    // Deleting first tells "already gone" (ENOENT) from a file whose state is not known: asking
+    // whether it exists could fail, and that failure would read as "not there".
+    if (::unlink(QFile::encodeName(path).constData()) != 0)
+        return errno == ENOENT;
+    return syncFolderOf(path);
+#endif
 }
 
 bool appendDurably(const QString &path, const QByteArray &bytes)

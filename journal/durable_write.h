@@ -11,7 +11,7 @@ namespace qm {
 bool syncToDisk(QFileDevice &file);
 
 // Replaces the file whole and atomically: a crash, a full disk or a disk that fails to keep the
-// data leaves the old file in place.
+// data leaves the old file in place. True once the new file and its folder are on disk.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes);
 
 // The system call behind syncToDisk (fsync, or _commit on Windows): 0 when the data is on disk.
@@ -24,7 +24,8 @@ SyncCall replaceSyncCall(SyncCall call);
 // deleted there survives a power cut only then.
 bool syncFolderOf(const QString &path);
 
-// Deletes the file and waits until the deletion is on disk; true when the file is gone.
+// Deletes the file and waits until the deletion is on disk; true when the file is gone (or was
+// already). An error of the system, even one on a file that may not be there, is false.
 bool removeFileDurably(const QString &path);
 
 // Appends the bytes to the file (created when missing) and waits until they are on disk.
