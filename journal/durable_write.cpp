@@ -1,9 +1,12 @@
 #include "journal/durable_write.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -86,6 +89,26 @@ bool removeFileDurably(const QString &path)
         return errno == ENOENT;
     return syncFolderOf(path);
 #endif
+}
+
+void removeReplacementLeftovers(const QString &path)
+{
+    const QFileInfo target(path);
+    const QDir folder = target.absoluteDir();
+    const QString pattern = target.fileName() + QStringLiteral(".??????");
+    bool removed = false;
+    for (const QFileInfo &file : folder.entryInfoList(
+             { pattern }, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
+        const QStringView suffix = QStringView(file.fileName()).right(6);
+        const bool temporary = std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
+            return c.isDigit() || (c.toLatin1() >= 'a' && c.toLatin1() <= 'z')
+                || (c.toLatin1() >= 'A' && c.toLatin1() <= 'Z');
+        });
+        if (temporary && QFile::remove(file.filePath()))
+            removed = true;
+    }
+    if (removed)
+        syncFolderOf(path);
 }
 
 bool appendDurably(const QString &path, const QByteArray &bytes)

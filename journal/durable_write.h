@@ -28,6 +28,11 @@ bool syncFolderOf(const QString &path);
 // already). An error of the system, even one on a file that may not be there, is false.
 bool removeFileDurably(const QString &path);
 
+// Deletes what a replacement of `path` cut short by a crash leaves beside it: plain files named
+// `<name>.XXXXXX`, six letters or digits, as writeFileAtomically's temporary files are. Nothing
+// else is touched, whatever its name.
+void removeReplacementLeftovers(const QString &path);
+
 // Appends the bytes to the file (created when missing) and waits until they are on disk.
 bool appendDurably(const QString &path, const QByteArray &bytes);
 

@@ -32,6 +32,9 @@ const QStringList kSyscalls { "openat", "read", "write", "fsync", "fdatasync", "
 const QStringList kChecks { "access", "faccessat", "faccessat2", "newfstatat", "statx" };
 const QStringList kTraced = kSyscalls + kChecks;
 
+const char *const kNotLeftovers[]
+    = { "Quillmere.day.bak", "Quillmere.log.Ab3dE6", "Quillmere.ini.Ab3dE6x" };
+
 struct Folder
 {
     Folder()
@@ -39,6 +42,9 @@ struct Folder
         QVERIFY(writeBytes(file("Quillmere.ini"), kSettings));
         QVERIFY(writeBytes(file("Quillmere.log"), kOldJournal));
         QVERIFY(writeBytes(file("Quillmere.day"), kDayFile));
+        // Not what a replacement leaves behind: these are the user's and stay.
+        for (const char *name : kNotLeftovers)
+            QVERIFY(writeBytes(file(name), name));
     }
     QString file(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
     QByteArray bytes(const char *name) const { return readBytes(file(name)); }
@@ -137,6 +143,16 @@ void ClosingFaultsTest::initTestCase()
     // the settings' save: well over fifty calls.
     QVERIFY2(m_calls.size() > 50, qPrintable(QString::number(m_calls.size())));
     QVERIFY2(m_checks.size() > 4, qPrintable(QString::number(m_checks.size())));
+    // A replacement is on disk once its folder is: each rename is followed by the folder's fsync.
+    const QList<QByteArray> lines = readBytes(trace).split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!lines.at(i).startsWith("rename") || !lines.at(i).contains(path.toUtf8()))
+            continue;
+        const auto synced = std::find_if(lines.begin() + i, lines.end(),
+            [](const QByteArray &line) { return line.startsWith("fsync"); });
+        QVERIFY2(synced != lines.end() && synced->contains(path.toUtf8() + ">)"),
+            lines.at(i).constData());
+    }
 }
 
 void ClosingFaultsTest::everySystemCall_data()
@@ -217,6 +233,12 @@ void ClosingFaultsTest::everySystemCall()
             recovery.contains("|La clôture de la journée du 05/12/2026"), recovery.constData());
     QVERIFY(!folder.has("Quillmere.day"));
     QVERIFY(!folder.has("Quillmere.closing"));
+    // Nothing of a replacement cut short stays behind, and nothing else goes.
+    QStringList expected { "Quillmere.ini", "Quillmere.log", "trace" };
+    for (const char *name : kNotLeftovers)
+        expected.append(QString::fromLatin1(name));
+    expected.sort();
+    QCOMPARE(QDir(folder.dir.path()).entryList(QDir::Files | QDir::Hidden), expected);
     const QByteArray settings = folder.bytes("Quillmere.ini");
     QVERIFY2(settings == kSettings || settings == m_cleanSettings, settings.constData());
 
