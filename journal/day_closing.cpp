@@ -2,9 +2,9 @@
 
 #include "journal/durable_write.h"
 #include "journal/file_names.h"
+#include "journal/file_reading.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace qm {
 
@@ -93,11 +93,15 @@ ClosingOutcome closeDayIntoJournal(const ClosingFiles &files, const QList<Journa
         const auto lineEnd = unfinishedLineEnd(files.journal);
         if (!lineEnd)
             return ClosingOutcome::JournalUnchanged;
-        const QFileInfo journal(files.journal);
-        PendingClose pending { journal.exists() ? journal.size() : -1, records.first().date,
+        // A journal whose size cannot be told is not taken for missing: taking an append back
+        // would then delete it.
+        const auto journalSize = sizeOrAbsent(files.journal);
+        if (!journalSize)
+            return ClosingOutcome::JournalUnchanged;
+        PendingClose pending { *journalSize, records.first().date,
             *lineEnd + formatJournalRecords(records) };
         if (!writePendingClose(files.closing, pending)) {
-            QFile::remove(files.closing);
+            removeFileDurably(files.closing);
             return ClosingOutcome::JournalUnchanged;
         }
         if (!appendDurably(files.journal, pending.bytes)) {
@@ -117,13 +121,13 @@ ClosingOutcome closeDayIntoJournal(const ClosingFiles &files, const QList<Journa
 InterruptedClose settleInterruptedClose(
     const ClosingFiles &files, const std::optional<QList<JournalRecord>> &day)
 {
-    QFile file(files.closing);
-    const FileRead opened = openForReading(file);
-    if (opened == FileRead::Missing)
+    // Part of the record is no record: its bytes would not match the journal, and the close it
+    // describes would be taken for undone.
+    QByteArray content;
+    const FileRead read = readWholeFile(files.closing, content);
+    if (read == FileRead::Missing)
         return {};
-    const auto pending
-        = opened == FileRead::Read ? parsePendingClose(file.readAll()) : std::nullopt;
-    file.close();
+    const auto pending = read == FileRead::Read ? parsePendingClose(content) : std::nullopt;
     if (!pending)
         return { Settlement::Failed, {} };
     const auto settled = [&](Settlement settlement) {

@@ -1,6 +1,7 @@
 #include "journal/day_file.h"
 
 #include "journal/durable_write.h"
+#include "journal/file_reading.h"
 #include "journal/journal_file.h"
 #include "journal/line_reader.h"
 #include "journal/text_codec.h"
@@ -53,7 +54,7 @@ FileRead readDayFile(const QString &path, DayFileContent &content)
     const FileRead opened = openForReading(file);
     if (opened != FileRead::Read)
         return opened;
-    return readDayFile(file, content) ? FileRead::Read : FileRead::Unreadable;
+    return readDayFile(file, content) && readToItsEnd(file) ? FileRead::Read : FileRead::Unreadable;
 }
 
 QByteArray formatDayFile(const QString &date, const QList<DayLine> &lines)
@@ -73,7 +74,7 @@ bool writeDayFile(const QString &path, const QString &date, const QList<DayLine>
 
 bool removeDayFile(const QString &path)
 {
-    return !QFile::exists(path) || QFile::remove(path);
+    return removeFileDurably(path);
 }
 
 } // namespace qm

@@ -1,16 +1,19 @@
 #include "journal/durable_write.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
+#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -63,7 +66,8 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
     // ignores a failure too, so the data is put on disk here, where a failure counts.
     if (file.write(bytes) != bytes.size() || !syncToDisk(file))
         return failed();
-    return file.commit() || failed();
+    // The rename is on disk only once the folder is.
+    return (file.commit() && syncFolderOf(path)) || failed();
 }
 
 bool syncFolderOf(const QString &path)
@@ -83,9 +87,37 @@ bool syncFolderOf(const QString &path)
 
 bool removeFileDurably(const QString &path)
 {
+#ifdef Q_OS_WIN
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         return true;
     return QFile::remove(path) && syncFolderOf(path);
+#else
+    // Deleting first tells "already gone" (ENOENT) from a file whose state is not known: asking
+    // whether it exists could fail, and that failure would read as "not there".
+    if (::unlink(QFile::encodeName(path).constData()) != 0)
+        return errno == ENOENT;
+    return syncFolderOf(path);
+#endif
+}
+
+void removeReplacementLeftovers(const QString &path)
+{
+    const QFileInfo target(path);
+    const QDir folder = target.absoluteDir();
+    const QString pattern = target.fileName() + QStringLiteral(".??????");
+    bool removed = false;
+    for (const QFileInfo &file : folder.entryInfoList(
+             { pattern }, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
+        const QStringView suffix = QStringView(file.fileName()).right(6);
+        const bool temporary = std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
+            return c.isDigit() || (c.toLatin1() >= 'a' && c.toLatin1() <= 'z')
+                || (c.toLatin1() >= 'A' && c.toLatin1() <= 'Z');
+        });
+        if (temporary && QFile::remove(file.filePath()))
+            removed = true;
+    }
+    if (removed)
+        syncFolderOf(path);
 }
 
 bool appendDurably(const QString &path, const QByteArray &bytes)

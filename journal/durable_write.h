@@ -11,7 +11,8 @@ namespace qm {
 bool syncToDisk(QFileDevice &file);
 
 // Replaces the file whole and atomically: a crash, a full disk or a disk that fails to keep the
-// data leaves the old file in place. On a failure `why`, when given, receives the system's reason.
+// data leaves the old file in place. True once the new file and its folder are on disk; on a
+// failure `why`, when given, receives the system's reason.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *why = nullptr);
 
 // The system call behind syncToDisk (fsync, or _commit on Windows): 0 when the data is on disk.
@@ -24,8 +25,14 @@ SyncCall replaceSyncCall(SyncCall call);
 // deleted there survives a power cut only then.
 bool syncFolderOf(const QString &path);
 
-// Deletes the file and waits until the deletion is on disk; true when the file is gone.
+// Deletes the file and waits until the deletion is on disk; true when the file is gone (or was
+// already). An error of the system, even one on a file that may not be there, is false.
 bool removeFileDurably(const QString &path);
+
+// Deletes what a replacement of `path` cut short by a crash leaves beside it: plain files named
+// `<name>.XXXXXX`, six letters or digits, as writeFileAtomically's temporary files are. Nothing
+// else is touched, whatever its name.
+void removeReplacementLeftovers(const QString &path);
 
 // Appends the bytes to the file (created when missing) and waits until they are on disk.
 bool appendDurably(const QString &path, const QByteArray &bytes);

@@ -30,12 +30,9 @@ inline QString programFile(const QString &folder, QStringView name)
 // is not missing: taking it for missing would lead to writing over it.
 enum class FileRead { Missing, Read, Unreadable };
 
-inline FileRead openForReading(QFile &file)
-{
-    if (file.open(QIODevice::ReadOnly))
-        return FileRead::Read;
-    return QFileInfo::exists(file.fileName()) ? FileRead::Unreadable : FileRead::Missing;
-}
+// Only a file the system says is not there is missing: any other failure to open it, an I/O
+// error included, makes it unreadable (journal/file_reading.cpp).
+FileRead openForReading(QFile &file);
 
 inline QString executableName(QStringView baseName)
 {

@@ -1,6 +1,7 @@
 #include "journal/journal_file.h"
 
 #include "journal/durable_write.h"
+#include "journal/file_reading.h"
 #include "journal/line_reader.h"
 #include "journal/text_codec.h"
 
@@ -46,7 +47,7 @@ FileRead readFile(const QString &path, const std::function<bool(QIODevice &)> &r
     const FileRead opened = openForReading(file);
     if (opened != FileRead::Read)
         return opened;
-    return read(file) ? FileRead::Read : FileRead::Unreadable;
+    return read(file) && readToItsEnd(file) ? FileRead::Read : FileRead::Unreadable;
 }
 
 } // namespace
@@ -54,8 +55,9 @@ FileRead readFile(const QString &path, const std::function<bool(QIODevice &)> &r
 std::optional<QByteArray> unfinishedLineEnd(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QFileInfo::exists(path) ? std::nullopt : std::optional(QByteArray());
+    const FileRead opened = openForReading(file);
+    if (opened != FileRead::Read)
+        return opened == FileRead::Missing ? std::optional(QByteArray()) : std::nullopt;
     if (file.size() == 0)
         return QByteArray();
     char last = '\n';

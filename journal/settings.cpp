@@ -1,6 +1,7 @@
 #include "journal/settings.h"
 
 #include "journal/durable_write.h"
+#include "journal/file_reading.h"
 #include "journal/line_reader.h"
 #include "journal/number_reading.h"
 #include "journal/text_codec.h"
@@ -122,7 +123,12 @@ FileRead LoadSettings(const QString &path, SettingsModel &model)
         model.retiredActivities.clear();
         return opened;
     }
-    return readSettings(file, model) ? FileRead::Read : FileRead::Unreadable;
+    // A copy of the model, so that a reading that stops short leaves it as it was.
+    SettingsModel read = model;
+    if (!readSettings(file, read) || !readToItsEnd(file))
+        return FileRead::Unreadable;
+    model = std::move(read);
+    return FileRead::Read;
 }
 
 QByteArray formatSettings(const SettingsModel &model)

@@ -27,6 +27,13 @@ const QByteArray kRecoveredOnly = kOldJournal + "05/12/2026, 45,Dossiers,\r\n";
 
 const QStringList kSyscalls { "openat", "read", "write", "fsync", "fdatasync", "ftruncate",
     "rename", "renameat", "renameat2", "unlink", "unlinkat", "linkat", "close" };
+// The calls that ask whether a file is there; with the deletions, each fails with EIO and EACCES
+// on the day file and the closing record. An error must never read as "not there".
+const QStringList kChecks { "access", "faccessat", "faccessat2", "newfstatat", "statx" };
+const QStringList kTraced = kSyscalls + kChecks;
+
+const char *const kNotLeftovers[]
+    = { "Quillmere.day.bak", "Quillmere.log.Ab3dE6", "Quillmere.ini.Ab3dE6x" };
 
 struct Folder
 {
@@ -35,6 +42,9 @@ struct Folder
         QVERIFY(writeBytes(file("Quillmere.ini"), kSettings));
         QVERIFY(writeBytes(file("Quillmere.log"), kOldJournal));
         QVERIFY(writeBytes(file("Quillmere.day"), kDayFile));
+        // Not what a replacement leaves behind: these are the user's and stay.
+        for (const char *name : kNotLeftovers)
+            QVERIFY(writeBytes(file(name), name));
     }
     QString file(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
     QByteArray bytes(const char *name) const { return readBytes(file(name)); }
@@ -70,6 +80,7 @@ private:
 
     QString m_strace;
     QList<Call> m_calls;
+    QList<Call> m_checks;
     QByteArray m_cleanJournal;
     QByteArray m_cleanSettings;
 };
@@ -98,7 +109,7 @@ void ClosingFaultsTest::initTestCase()
         QSKIP("strace is not installed: the system calls cannot be failed one by one");
     Folder folder;
     const QString trace = folder.dir.filePath("trace");
-    const QByteArray output = run(folder, "work", { "-e", "trace=" + kSyscalls.join(u',') }, trace);
+    const QByteArray output = run(folder, "work", { "-e", "trace=" + kTraced.join(u',') }, trace);
     if (!output.contains("ended"))
         QSKIP("strace cannot trace here (no ptrace in this sandbox?)");
     QVERIFY2(!output.contains("warning"), output.constData());
@@ -118,12 +129,30 @@ void ClosingFaultsTest::initTestCase()
         if (!match.hasMatch())
             continue;
         const int ordinal = ++seen[match.captured(1)];
-        if (line.contains(path.toUtf8()) && !line.contains("/trace"))
-            m_calls.append({ match.captured(1), ordinal, line });
+        if (!line.contains(path.toUtf8()) || line.contains("/trace"))
+            continue;
+        const Call found { match.captured(1), ordinal, line };
+        if (!kChecks.contains(found.name))
+            m_calls.append(found);
+        // By name, not through a handle already open: those are the existence checks.
+        if ((kChecks.contains(found.name) || found.name.startsWith(u"unlink"))
+            && (line.contains("Quillmere.day\"") || line.contains("Quillmere.closing\"")))
+            m_checks.append(found);
     }
     // Reading the three files, the day file's rewrite, the journal's append, the deletions and
     // the settings' save: well over fifty calls.
     QVERIFY2(m_calls.size() > 50, qPrintable(QString::number(m_calls.size())));
+    QVERIFY2(m_checks.size() > 4, qPrintable(QString::number(m_checks.size())));
+    // A replacement is on disk once its folder is: each rename is followed by the folder's fsync.
+    const QList<QByteArray> lines = readBytes(trace).split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!lines.at(i).startsWith("rename") || !lines.at(i).contains(path.toUtf8()))
+            continue;
+        const auto synced = std::find_if(lines.begin() + i, lines.end(),
+            [](const QByteArray &line) { return line.startsWith("fsync"); });
+        QVERIFY2(synced != lines.end() && synced->contains(path.toUtf8() + ">)"),
+            lines.at(i).constData());
+    }
 }
 
 void ClosingFaultsTest::everySystemCall_data()
@@ -140,6 +169,16 @@ void ClosingFaultsTest::everySystemCall_data()
             QTest::newRow(qPrintable(name)) << QStringList {
                 QStringLiteral("%1:%2:when=%3").arg(call.name, fault).arg(call.ordinal)
             } << QString();
+        }
+    }
+    for (const Call &call : std::as_const(m_checks)) {
+        for (const char *error : { "EIO", "EACCES" }) {
+            const QString fault = QStringLiteral("%1:error=%2:when=%3")
+                                      .arg(call.name, QLatin1String(error))
+                                      .arg(call.ordinal);
+            QTest::newRow(
+                qPrintable(fault + (call.line.contains(".day\"") ? " (day)" : " (closing)")))
+                << QStringList { fault } << QString();
         }
     }
     // The append fails, and so does taking it back: the journal may hold part of the day.
@@ -160,7 +199,7 @@ void ClosingFaultsTest::everySystemCall()
     QFETCH(QStringList, faults);
     Folder folder;
     const QString trace = folder.dir.filePath("trace");
-    QStringList strace { "-e", "trace=" + kSyscalls.join(u',') };
+    QStringList strace { "-e", "trace=" + kTraced.join(u',') };
     for (const QString &fault : std::as_const(faults))
         strace << "-e"
                << "inject=" + fault;
@@ -194,6 +233,12 @@ void ClosingFaultsTest::everySystemCall()
             recovery.contains("|La clôture de la journée du 05/12/2026"), recovery.constData());
     QVERIFY(!folder.has("Quillmere.day"));
     QVERIFY(!folder.has("Quillmere.closing"));
+    // Nothing of a replacement cut short stays behind, and nothing else goes.
+    QStringList expected { "Quillmere.ini", "Quillmere.log", "trace" };
+    for (const char *name : kNotLeftovers)
+        expected.append(QString::fromLatin1(name));
+    expected.sort();
+    QCOMPARE(QDir(folder.dir.path()).entryList(QDir::Files | QDir::Hidden), expected);
     const QByteArray settings = folder.bytes("Quillmere.ini");
     QVERIFY2(settings == kSettings || settings == m_cleanSettings, settings.constData());
 

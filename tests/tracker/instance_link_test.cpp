@@ -4,8 +4,11 @@
 #include "tracker/ui/frm_edit.h"
 #include "tracker/ui/instance_link.h"
 
+#include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
+
+#include <unistd.h>
 
 using namespace qm;
 using namespace qm::test;
@@ -87,6 +90,64 @@ private slots:
         click(program.main(), "cmdChange");
         QVERIFY(stillUp);
         QCOMPARE(invokeTime, program.tracker.state().changeTime.toString("hh:mm:ss"));
+    }
+
+    // The name lies in a folder only its user may enter.
+    void socketFolderIsPrivate_data()
+    {
+        QTest::addColumn<QByteArray>("runtime");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("XDG_RUNTIME_DIR") << QByteArray("own") << 0700;
+        QTest::newRow("XDG_RUNTIME_DIR open to others") << QByteArray("own") << 0755;
+        QTest::newRow("unset: a folder of the user's own") << QByteArray() << 0700;
+    }
+    void socketFolderIsPrivate()
+    {
+        QFETCH(QByteArray, runtime);
+        QFETCH(int, mode);
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        QTemporaryDir runtimeDir, dir;
+        QVERIFY(QFile::setPermissions(
+            runtimeDir.path(), QFileDevice::Permissions(mode == 0700 ? 0x7700 : 0x7755)));
+        if (runtime.isEmpty())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+        const QString name = instanceName(dir.path());
+        qputenv("XDG_RUNTIME_DIR", saved);
+        const QFileInfo folder(QFileInfo(name).absolutePath());
+        // A runtime folder open to others is not used.
+        if (!runtime.isEmpty())
+            QCOMPARE(folder.absoluteFilePath() == runtimeDir.path(), mode == 0700);
+        QVERIFY(!folder.isSymLink());
+        QCOMPARE(folder.ownerId(), ::getuid());
+        QCOMPARE(int(folder.permissions() & 0x7077), 0x7000);
+    }
+
+    // Another user's process on the name /tmp used to hold, and a client that never finishes its
+    // request: neither keeps the second start from reaching this program.
+    void squatterAndIdleClient()
+    {
+        QTemporaryDir dir;
+        const QByteArray hash = QCryptographicHash::hash(
+            QFileInfo(dir.path()).canonicalFilePath().toUtf8(), QCryptographicHash::Sha1)
+                                    .toHex();
+        QLocalServer squatter;
+        QVERIFY(squatter.listen("/tmp/Quillmere-" + QString::fromLatin1(hash)));
+        Program program(dir.path());
+        program.startNormally();
+        InstanceLink link(program.tracker, program.windows);
+        QVERIFY(link.listen(dir.path()));
+        QLocalSocket idle;
+        idle.connectToServer(instanceName(dir.path()));
+        QVERIFY(idle.waitForConnected(1000));
+        idle.write("sho");
+        program.change(1, {}, {}, {});
+        QVERIFY(!program.main()->isVisible());
+        QVERIFY(askRunningInstanceToShow(dir.path()));
+        QTRY_VERIFY(program.main()->isVisible());
+        QVERIFY(!squatter.hasPendingConnections());
+        QTRY_COMPARE_WITH_TIMEOUT(idle.state(), QLocalSocket::UnconnectedState, 8000);
     }
 
     void staleNameIsTakenOver()

@@ -112,6 +112,50 @@ private slots:
             QVERIFY2(readBytes(dir.filePath(name)) == bytes, qPrintable(name));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
     }
+
+    // A restart after a crash between the journal's append and the day file's deletion, with the
+    // closing record read short: the record must not be taken for a different close (that would
+    // drop it and offer the day again, into the journal a second time).
+    void closingRecordReadShort_data()
+    {
+        QTest::addColumn<QByteArray>("mode");
+        QTest::newRow("short read, then an end") << QByteArray("short");
+        QTest::newRow("short read, then EIO") << QByteArray("eio");
+    }
+    void closingRecordReadShort()
+    {
+        QFETCH(QByteArray, mode);
+        QTemporaryDir dir;
+        const QByteArray log = journal(2), day = "05/12/2026, 45,Dossier 100,ligne 0\r\n";
+        const std::pair<QString, QByteArray> written[] = {
+            { kSettingsFileName.toString(), settingsFile() },
+            { kDayFileName.toString(), "05/12/2026\r\n08:30:00, 45,Dossier 100,ligne 0\r\n" },
+            { kJournalFileName.toString(), log + day },
+            { kClosingFileName.toString(),
+                QByteArray::number(log.size()) + "\r\n05/12/2026\r\n" + day },
+        };
+        for (const auto &[name, bytes] : written)
+            QVERIFY(writeBytes(dir.filePath(name), bytes));
+        QProcess driver;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LD_PRELOAD", QM_SHORT_READ_SHIM);
+        env.insert("QM_SHORT_READ_FILE", "/" + kClosingFileName.toString());
+        env.insert("QM_SHORT_READ_MODE", mode);
+        driver.setProcessEnvironment(env);
+        driver.start(QM_READ_FAULT_DRIVER, { dir.path() });
+        QVERIFY(driver.waitForFinished(60'000));
+        const QString output = QString::fromUtf8(driver.readAllStandardOutput());
+        QVERIFY2(output.contains("n'a pas pu être terminée"), qPrintable(output));
+        for (const auto &[name, bytes] : written)
+            QVERIFY2(readBytes(dir.filePath(name)) == bytes, qPrintable(name));
+
+        // Read whole, the record finishes the close: the day is in the journal once.
+        driver.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        driver.start(QM_READ_FAULT_DRIVER, { dir.path() });
+        QVERIFY(driver.waitForFinished(60'000));
+        QCOMPARE(readBytes(dir.filePath(kJournalFileName.toString())), log + day);
+        QVERIFY(!QFile::exists(dir.filePath(kClosingFileName.toString())));
+    }
 };
 
 QTEST_GUILESS_MAIN(ReadErrorsTest)

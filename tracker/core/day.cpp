@@ -1,6 +1,7 @@
 #include "tracker/core/day.h"
 
 #include "journal/datetime.h"
+#include "journal/file_reading.h"
 #include "journal/journal_file.h"
 #include "journal/number_reading.h"
 #include "journal/text_codec.h"
@@ -71,9 +72,10 @@ QString settlementNotice(const InterruptedClose &close, const AppState &state)
         break;
     case Settlement::Finished:
         return QCoreApplication::translate("qm::Day",
-            "La clôture de la journée du %1 a été interrompue par un arrêt de "
-            "Quillmere ou de l'ordinateur.\nElle est maintenant terminée : la "
-            "journée est enregistrée une seule fois dans le log.")
+            "La clôture de la journée du %1 n'avait pas pu aller à son terme "
+            "(arrêt de Quillmere ou de l'ordinateur, ou erreur d'un fichier "
+            "signalée alors).\nElle est maintenant terminée : la journée est "
+            "enregistrée une seule fois dans le log.")
             .arg(close.dayDate);
     case Settlement::TakenBack:
         return QCoreApplication::translate("qm::Day",
@@ -208,7 +210,8 @@ ClosingOutcome Day::WriteDayToJournal()
 
 bool Day::settleInterruptedClose()
 {
-    if (!QFileInfo::exists(m_state.closingFilePath))
+    // Only a record the system says is not there means no close is pending.
+    if (sizeOrAbsent(m_state.closingFilePath) == -1)
         return true;
     std::optional<QList<JournalRecord>> day;
     DayFileContent content;

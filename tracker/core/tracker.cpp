@@ -1,6 +1,7 @@
 #include "tracker/core/tracker.h"
 
 #include "journal/datetime.h"
+#include "journal/durable_write.h"
 #include "journal/file_names.h"
 #include "journal/text_formats.h"
 #include "language/ui_language.h"
@@ -74,6 +75,9 @@ void Tracker::initialise()
 void Tracker::start()
 {
     initialise();
+    // A crash in the middle of a replacement leaves its temporary file behind.
+    removeReplacementLeftovers(m_state.settingsPath);
+    removeReplacementLeftovers(m_state.dayFilePath);
     bool abandonedDayKept = false;
     const FileRead settings = reloadSettings();
     if (settings == FileRead::Read && !m_day.settleInterruptedClose()) {

@@ -96,12 +96,6 @@ Quillmere s&apos;arrête : au prochain démarrage, il reconnaîtra cette journé
 Quillmere stops: at the next start, it will recognise this day and will not record it twice.</translation>
     </message>
     <message>
-        <source>La clôture de la journée du %1 a été interrompue par un arrêt de Quillmere ou de l&apos;ordinateur.
-Elle est maintenant terminée : la journée est enregistrée une seule fois dans le log.</source>
-        <translation>The closing of the day of %1 was interrupted by a stop of Quillmere or of the computer.
-It is now finished: the day is recorded once in the log.</translation>
-    </message>
-    <message>
         <source>La clôture de la journée du %1 avait échoué, puis la journée a continué.
 Ce que cette clôture avait écrit dans le log en a été retiré : la journée y sera enregistrée une seule fois, à sa clôture.</source>
         <translation>The closing of the day of %1 had failed, and the day then went on.
@@ -134,6 +128,12 @@ The day stays recorded in the file %2.</translation>
 Les dernières activités ne pourront pas être récupérées si Quillmere s&apos;arrête avant la clôture de la journée.</source>
         <translation>The day&apos;s file %1 could not be written.
 The latest activities cannot be recovered if Quillmere stops before the day is closed.</translation>
+    </message>
+    <message>
+        <source>La clôture de la journée du %1 n&apos;avait pas pu aller à son terme (arrêt de Quillmere ou de l&apos;ordinateur, ou erreur d&apos;un fichier signalée alors).
+Elle est maintenant terminée : la journée est enregistrée une seule fois dans le log.</source>
+        <translation>The closing of the day of %1 could not be completed (a stop of Quillmere or of the computer, or a file error reported then).
+It is now finished: the day is recorded once in the log.</translation>
     </message>
 </context>
 <context>

@@ -6,11 +6,18 @@
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace qm {
 
@@ -18,6 +25,25 @@ namespace {
 
 constexpr QByteArrayView kShowRequest = "show\n";
 constexpr int kWaitMs = 1000;
+// A client that has not sent its whole request by then is dropped: it holds a descriptor.
+constexpr int kRequestMs = 5000;
+
+// The user's runtime folder ($XDG_RUNTIME_DIR, or a folder of the user's own made in its
+// place), used only when it is a real folder of this user that nobody else may enter: a shared
+// folder would let another user take the name first.
+QString privateFolder()
+{
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (path.isEmpty())
+        return {};
+#ifndef Q_OS_WIN
+    struct stat status;
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISDIR(status.st_mode)
+        || status.st_uid != ::getuid() || (status.st_mode & 0777) != 0700)
+        return {};
+#endif
+    return path;
+}
 
 void raiseWindow(QWidget *window)
 {
@@ -36,13 +62,19 @@ QString instanceName(const QString &programFolder)
                                                                    : folder.canonicalFilePath();
     const QByteArray hash
         = QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha1).toHex();
-    return QStringLiteral("Quillmere-") + QString::fromLatin1(hash);
+    const QString folderName = privateFolder();
+    if (folderName.isEmpty())
+        return {};
+    return QDir(folderName).filePath(QStringLiteral("Quillmere-") + QString::fromLatin1(hash));
 }
 
 bool askRunningInstanceToShow(const QString &programFolder)
 {
+    const QString name = instanceName(programFolder);
+    if (name.isEmpty())
+        return false;
     QLocalSocket socket;
-    socket.connectToServer(instanceName(programFolder));
+    socket.connectToServer(name);
     if (!socket.waitForConnected(kWaitMs))
         return false;
     socket.write(kShowRequest.data(), kShowRequest.size());
@@ -57,16 +89,18 @@ InstanceLink::InstanceLink(Tracker &tracker, WindowSet &windows, QObject *parent
     , m_windows(windows)
     , m_server(new QLocalServer(this))
 {
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &InstanceLink::takeConnection);
 }
 
 bool InstanceLink::listen(const QString &programFolder)
 {
     const QString name = instanceName(programFolder);
-    if (m_server->listen(name))
-        return true;
-    // A program that answers keeps its name. Otherwise the name is what a crash left behind:
-    // the folder's lock is ours, so no program of this folder runs.
+    if (name.isEmpty())
+        return false;
+    // A program that answers keeps its name. Otherwise the name is free or what a crash left
+    // behind: the folder's lock is ours, so no program of this folder runs. The probe comes
+    // first, as listening with access options puts its socket over any file of that name.
     QLocalSocket probe;
     probe.connectToServer(name);
     if (probe.waitForConnected(kWaitMs / 4))
@@ -79,6 +113,10 @@ void InstanceLink::takeConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        QTimer::singleShot(kRequestMs, socket, [socket] {
+            socket->abort();
+            socket->deleteLater();
+        });
         const auto read = [this, socket] {
             if (socket->bytesAvailable() < kShowRequest.size())
                 return;

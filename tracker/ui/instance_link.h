@@ -11,7 +11,8 @@ class Tracker;
 class WindowSet;
 
 // The local socket of a program folder: one name per folder, so that programs installed in two
-// folders never answer for each other.
+// folders never answer for each other, in the user's runtime folder, which only the user may
+// enter. Empty when that folder is missing, or not the user's own with mode 0700.
 QString instanceName(const QString &programFolder);
 
 // A second start asks the running program to come forward, and waits briefly for the request
