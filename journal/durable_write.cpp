@@ -108,7 +108,8 @@ void removeReplacementLeftovers(const QString &path)
     bool removed = false;
     for (const QFileInfo &file : folder.entryInfoList(
              { pattern }, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
-        const QStringView suffix = QStringView(file.fileName()).right(6);
+        const QString name = file.fileName();
+        const QStringView suffix = QStringView(name).right(6);
         const bool temporary = std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
             return c.isDigit() || (c.toLatin1() >= 'a' && c.toLatin1() <= 'z')
                 || (c.toLatin1() >= 'A' && c.toLatin1() <= 'Z');
