@@ -8,24 +8,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/dev}
 settings=(User=Élise Message=1=Faux Activity=Réunion Activity=Développement Absence=1)
-day=("$(date +%d/%m/%Y)" "08:30:00, 25,Réunion,")
+day=("$(date +%d/%m/%Y)" "$(date -d "-25 min" +%T), 25,Réunion,")
 # shellcheck source=tools/private_desktop.sh
 source tools/private_desktop.sh
 # A bus where no desktop service answers: the idle time comes from the X server.
-dbus-daemon --session --nofork --nopidfile --print-address=1 >"$folder/bus" 2>/dev/null &
-pids+=($!)
-until [ -s "$folder/bus" ]; do sleep 0.1; done
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$folder/bus")
-export DBUS_SESSION_BUS_ADDRESS
+privateBus DBUS_SESSION_BUS_ADDRESS
 "$folder/Quillmere" 2>/dev/null &
 pids+=($!)
-main=$(timeout 20 xdotool search --sync --onlyvisible --name "^Quillmere - v" | head -n 1)
-sleep 1
-# Changer, then Développement at the proposed time, and Confirmer.
-xdotool mousemove --window "$main" 100 48 click 1
-timeout 20 xdotool search --sync --onlyvisible --name "^Quillmere - Sélection de l'activité" >/dev/null
-sleep 0.5
-xdotool key --delay 80 Tab Tab Tab D Tab Tab Tab Tab space
+changeToSecondActivity Développement
 echo "last input at $(date +%T); the day file:"
 sleep 1
 cat "$folder/Quillmere.day"

@@ -228,6 +228,12 @@ private slots:
         const char *lunchOffer = "Aucune activité de votre part depuis 11:59:48 (105 min).";
         QTest::newRow("sleep told by the session")
             << "1@10:00:00" << lunch + QStringList { "sleep 104" } + back << lunchOffer;
+        // Back a second after the wake-up, then still: the idle count never falls below the
+        // one seen at the wake-up, yet input came.
+        QTest::newRow("back right after the wake-up")
+            << "1@10:00:00"
+            << lunch + QStringList { "sleep 104", "quiet 13:43:51", "input", "quiet 13:45:00" }
+            << lunchOffer;
         QTest::newRow("sleep seen on the boot-time clock")
             << "1@10:00:00" << lunch + QStringList { "suspend 104" } + back << lunchOffer;
         QTest::newRow("sleep shorter than the threshold")
@@ -235,11 +241,14 @@ private slots:
             << QStringList { "work 11:59:48", "sleep 10", "quiet 12:09:58", "input",
                    "quiet 12:15:00" }
             << "";
+        const QStringList forward { "work 10:20:00", "quiet 10:36:00", "set 180" };
+        const char *forwardOffer = "Aucune activité de votre part depuis 13:20:00 (17 min).";
         QTest::newRow("clock set forward while idle")
-            << "1@10:00:00"
-            << QStringList { "work 10:20:00", "quiet 10:36:00", "set 180", "quiet 13:36:10",
-                   "input", "quiet 13:37:00" }
-            << "Aucune activité de votre part depuis 13:20:00 (17 min).";
+            << "1@10:00:00" << forward + QStringList { "quiet 13:36:10", "input", "quiet 13:37:00" }
+            << forwardOffer;
+        QTest::newRow("clock set forward, back before the next look")
+            << "1@10:00:00" << forward + QStringList { "quiet 13:36:03", "input", "quiet 13:37:00" }
+            << forwardOffer;
         QTest::newRow("clock set back while idle")
             << "1@09:30:00"
             << QStringList { "work 11:20:00", "quiet 11:36:00", "set -60", "quiet 10:36:10",

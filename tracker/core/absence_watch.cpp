@@ -4,6 +4,7 @@
 #include "tracker/core/idle_source.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace qm {
@@ -68,33 +69,37 @@ void AbsenceWatch::look()
         return;
     }
     Reading reading { now, *idle, monotonic, boot, lastInput(now, *idle) };
-    if (const std::optional<Reading> last = m_last) {
+    if (std::optional<Reading> last = m_last) {
         const qint64 awake = monotonic - last->monotonicMs;
-        const qint64 wall = last->at.msecsTo(now);
+        qint64 wall = last->at.msecsTo(now);
         const qint64 sinceBoot = boot - last->bootMs;
+        if (!signalled && std::abs(wall - sinceBoot) > kClockChangeMs) {
+            // The wall clock was set: what the last look saw moves onto the new clock, so that
+            // nothing is computed across the change, and a return seen only now still counts.
+            const qint64 setSecs = std::llround(double(wall - sinceBoot) / 1000);
+            last->at = last->at.addSecs(setSecs);
+            last->input = last->input.addSecs(setSecs);
+            wall = last->at.msecsTo(now);
+        }
         // The session's word explains the wall clock's advance even where the boot-time clock
         // missed the sleep.
         const qint64 slept = std::max<qint64>(0, (signalled ? wall : sinceBoot) - awake);
-        if (!signalled && std::abs(wall - sinceBoot) > kClockChangeMs) {
-            // The wall clock was set: the reading starts afresh on it, and nothing computed
-            // across the change is offered.
+        // Whether the idle count ran on through the whole stretch: no input came then.
+        const bool quiet = *idle + 1000 >= last->idleMs + awake;
+        if (slept > kClockChangeMs) {
+            // The count did not run while asleep. Without input the last one is the one seen
+            // before; otherwise it came at the latest before the sleep, and the user is taken
+            // as away since then.
+            reading.input
+                = quiet ? last->input : std::max(last->input, lastInput(now, *idle + slept));
+        } else if (!quiet || *idle < last->idleMs) {
+            // Input came back since the last look. After a wake-up the count starts small, so
+            // a count that grew is no proof of a quiet stretch: it must have grown by the whole
+            // time awake. The user was away once the last look saw the threshold reached.
+            if (last->input.msecsTo(last->at) >= thresholdMs())
+                found(last->input, std::max(last->at, reading.input), now);
         } else {
-            // Whether the idle count ran on through the whole stretch: no input came then.
-            const bool quiet = *idle + 1000 >= last->idleMs + awake;
-            if (slept > kClockChangeMs) {
-                // The count did not run while asleep. Without input the last one is the one
-                // seen before; otherwise it came at the latest before the sleep, and the user
-                // is taken as away since then.
-                reading.input
-                    = quiet ? last->input : std::max(last->input, lastInput(now, *idle + slept));
-            } else if (*idle < last->idleMs) {
-                // The idle time only ever grows until input comes back; the user was away once
-                // the last look saw the threshold reached.
-                if (last->input.msecsTo(last->at) >= thresholdMs())
-                    found(last->input, std::max(last->at, reading.input), now);
-            } else if (quiet) {
-                reading.input = std::min(last->input, reading.input);
-            }
+            reading.input = std::min(last->input, reading.input);
         }
     }
     m_last = reading;
