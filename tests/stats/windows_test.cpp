@@ -106,7 +106,7 @@ private slots:
         QTest::addColumn<QStringList>("values");
         QTest::newRow("ten entries over four days")
             << kTenEntries
-            << QStringList { " 10", "02/03/2026", "05/03/2026", " 3", " 4", " 2.5", "9 h 10",
+            << QStringList { " 10", "02/03/2026", "05/03/2026", " 3", " 4", " 2,5", "9 h 10",
                    "2 h 18", "0 h 55" };
         QTest::newRow("no journal")
             << QList<Entry>()
@@ -119,6 +119,52 @@ private slots:
         QTEST(s.texts({ "lblNE", "lblDmin", "lblDmax", "lblNA", "lblNJ", "lblAJ", "lblDU", "lblDJ",
                   "lblDE" }),
             "values");
+    }
+
+    // A duration without any number counts for 0 minutes, as always, and the line under the
+    // figures says how many there are and where the first one is; "0" and "65abc" are numbers.
+    // Without such a line the window keeps its size.
+    void unreadableDurations_data()
+    {
+        QTest::addColumn<QByteArray>("journal");
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<QStringList>("figures");
+        QTest::newRow("none") << QByteArray("12/11/2026, 0,a,\r\n12/11/2026,65abc,b,\r\n")
+                              << QString() << QStringList { " 2", "1 h 05" };
+        QTest::newRow("one") << QByteArray("12/11/2026, 30,a,\r\n12/11/2026,quarante-cinq,b,\r\n")
+                             << "1 ligne du journal a une durée illisible (ligne 2) : elle compte "
+                                "pour 0 min."
+                             << QStringList { " 2", "0 h 30" };
+        QTest::newRow("three, empty and skipped lines counted")
+            << QByteArray("\r\n12/11/2026,,a,\r\n12/11/2026, 5,b,\r\nno record\r\n"
+                          "12/11/2026,-,c,\r\n12/11/2026, abc,c,\r\n")
+            << "3 lignes du journal ont une durée illisible (première : ligne 2) : elles comptent "
+               "pour 0 min."
+            << QStringList { " 4", "0 h 05" };
+    }
+    void unreadableDurations()
+    {
+        QFETCH(QByteArray, journal);
+        QFETCH(QString, notice);
+        ProgramFolder folder;
+        QVERIFY(folder.writeJournal(journal));
+        const QMstat stats = folder.load();
+        FixedClock clock;
+        RecordingNotice notices;
+        frmMain window(stats, clock, notices);
+        const QSize drawn = window.size();
+        window.ShowOverallFigures();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTEST(QStringList({ window.findChild<QLabel *>("lblNE")->text(),
+                  window.findChild<QLabel *>("lblDU")->text() }),
+            "figures");
+        auto *line = qm::test::findWidget<QLabel>(&window, "lblUnreadableDurations");
+        QCOMPARE(line->isVisible() ? line->text() : QString(), notice);
+        QCOMPARE(window.size() == drawn, notice.isEmpty());
+        QVERIFY(line->geometry().bottom()
+            < qm::test::findWidget<QWidget>(&window, "Frame2")->geometry().top());
+        QCOMPARE(qm::test::clippedTexts(&window), QStringList());
     }
 
     // Figures of part of the journal would pass for the whole: none are shown, and the user is
