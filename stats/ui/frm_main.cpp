@@ -178,6 +178,11 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+void frmMain::present()
+{
+    showInFront(this, m_txtFromDate);
+}
+
 void frmMain::FillActivityList()
 {
     m_cmbActivities->clear();

@@ -29,6 +29,8 @@ public:
     frmMain(const QMstat &stats, const Clock &clock, UserNotice &notice);
     ~frmMain() override;
 
+    // Shows the window in front and active, the focus in the first date box.
+    void present();
     void FillActivityList();
     void ShowOverallFigures();
 

@@ -13,11 +13,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace qm::stats;
@@ -91,7 +93,12 @@ struct Session
     std::unique_ptr<frmMain> window;
 };
 
+// Opens one of the program's windows or messages over the shown reports and the main window.
+using Opener = std::function<QWidget *(ShownReports &, frmMain &)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Opener)
 
 class WindowsTest : public QObject
 {
@@ -377,6 +384,71 @@ private slots:
         QTest::keyClick(report.findChild<QAbstractButton *>("cmdPrint"), Qt::Key_Escape);
         QVERIFY(!report.isVisible());
         QVERIFY(s.notice.warned.isEmpty());
+    }
+
+    // Each window and message comes up in front and active, so that keys reach it without a
+    // click, even when another window had the focus: a window with the focus in its first field,
+    // a message on its default button, which Enter presses.
+    void comesUpActive_data()
+    {
+        QTest::addColumn<Opener>("open");
+        QTest::addColumn<QString>("focus"); // a window's widget; empty for a message
+        QTest::addColumn<int>("defaultButton"); // a message's
+        QTest::newRow("main window") << Opener([](ShownReports &, frmMain &main) -> QWidget * {
+            main.present();
+            return &main;
+        }) << "txtFromDate" << 0;
+        QTest::newRow("report by date") << Opener([](ShownReports &s, frmMain &) -> QWidget * {
+            s.byDate().ShowReportByDate(march(2), march(4));
+            return &s.byDate();
+        }) << "cmdExport" << 0;
+        QTest::newRow("report by activity") << Opener([](ShownReports &s, frmMain &) -> QWidget * {
+            s.byActivity().ShowReportByActivity(0);
+            return &s.byActivity();
+        }) << "cmdExport" << 0;
+        QTest::newRow("information") << Opener([](ShownReports &, frmMain &main) -> QWidget * {
+            MessageBoxNotice().inform(&main, "Le rapport a été exporté.");
+            return nullptr;
+        }) << "" << int(QMessageBox::Ok);
+        QTest::newRow("warning") << Opener([](ShownReports &, frmMain &main) -> QWidget * {
+            MessageBoxNotice().warn(&main, "L'export a échoué.");
+            return nullptr;
+        }) << "" << int(QMessageBox::Ok);
+        QTest::newRow("replace question") << Opener([](ShownReports &, frmMain &main) -> QWidget * {
+            return MessageBoxNotice().askReplace(&main, "/tmp/x.csv") ? &main : nullptr;
+        }) << "" << int(QMessageBox::No);
+    }
+    void comesUpActive()
+    {
+        QFETCH(Opener, open);
+        QFETCH(QString, focus);
+        QFETCH(int, defaultButton);
+        ShownReports s;
+        frmMain main(s.stats, s.clock, s.notice);
+        main.show();
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        // A message is looked at from inside its own wait, then answered with Enter.
+        int seenDefault = 0;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !QTest::qWaitForWindowActive(box))
+                return;
+            if (box->defaultButton() && QApplication::focusWidget() == box->defaultButton())
+                seenDefault = box->standardButton(box->defaultButton());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QWidget *window = open(s, main);
+        QCOMPARE(seenDefault, defaultButton);
+        if (defaultButton != 0) {
+            QVERIFY(!window); // Enter gave the default answer
+            return;
+        }
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     }
 
     // Each button of each window has an Alt letter of its own, and is named by its caption.
