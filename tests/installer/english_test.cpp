@@ -21,7 +21,7 @@ using namespace qm::install::test;
 
 // The installer and the uninstaller under an English desktop: each window reads in English and
 // shows its texts whole, and what the run writes is what the French run writes, but for the help
-// shortcut.
+// shortcut's target and the names the menu shows.
 class EnglishTest : public QObject
 {
     Q_OBJECT

@@ -27,8 +27,8 @@ QString caption(const QWidget *window, const char *button)
 } // namespace
 
 // QMStat under an English desktop: its windows and reports read in English, every text shows
-// whole in the layout drawn for the French ones, and the figures and dates are those the French
-// windows show.
+// whole in the layout drawn for the French ones, the dates are those the French windows show and
+// the figures differ only by their decimal point.
 class EnglishTest : public QObject
 {
     Q_OBJECT
