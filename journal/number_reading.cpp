@@ -117,6 +117,11 @@ bool startsWithNumber(QStringView text)
     return readDecimal(text).found;
 }
 
+bool startsWithNumber(QByteArrayView text)
+{
+    return readDecimal(text.data(), text.data() + text.size()).found;
+}
+
 std::int64_t readScaledNumber(QStringView text, int scale, bool *exact)
 {
     Q_ASSERT(scale >= 1 && scale <= 90);

@@ -19,6 +19,7 @@ std::int32_t readFlooredNumber(QStringView text);
 
 // Whether the text starts (after blanks) with a number at all.
 bool startsWithNumber(QStringView text);
+bool startsWithNumber(QByteArrayView text);
 
 // The same reading without any rounding of the number itself: its value times `scale` (1 to
 // 90), rounded down, computed exactly in decimal. Minutes typed as "2.5" are 150 seconds with a

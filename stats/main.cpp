@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
     qm::stats::MessageBoxNotice notice;
     qm::stats::frmMain window(stats, clock, notice);
     QObject::connect(&window, &qm::stats::frmMain::closed, &app, &QCoreApplication::quit);
-    window.show();
+    window.present();
     // The window is on screen, with its initial figures, while the journal loads.
     QCoreApplication::processEvents();
 

@@ -2,6 +2,7 @@
 
 #include "installer/core/install_values.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -32,13 +33,32 @@ bool isLink(const QString &fileName, const QString &linkName)
     return fileName.compare(linkName, Qt::CaseInsensitive) == 0;
 }
 
+// What the menus show of an entry speaks the installer's language; the entry's file keeps its
+// name in every language, since that is how the uninstaller finds it.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("qm::install::DesktopEntry", text);
+}
+
+QString nameOf(const QString &link)
+{
+    if (isLink(link, kUninstallLinkName))
+        return translated(QT_TRANSLATE_NOOP("qm::install::DesktopEntry", "Désinstaller"));
+    if (isLink(link, kHelpLinkName))
+        return translated(QT_TRANSLATE_NOOP("qm::install::DesktopEntry", "Aide"));
+    return QFileInfo(link).completeBaseName();
+}
+
 QString commentOf(const QString &link)
 {
     if (isLink(link, kUninstallLinkName))
-        return QStringLiteral("Désinstaller ") + kProductName;
+        return translated(QT_TRANSLATE_NOOP("qm::install::DesktopEntry", "Désinstaller %1"))
+            .arg(kProductName);
     if (isLink(link, kHelpLinkName))
-        return QStringLiteral("Lire l'aide de ") + kProductName;
-    return QStringLiteral("Tenir le journal du temps passé à chaque activité");
+        return translated(QT_TRANSLATE_NOOP("qm::install::DesktopEntry", "Lire l'aide de %1"))
+            .arg(kProductName);
+    return translated(QT_TRANSLATE_NOOP(
+        "qm::install::DesktopEntry", "Tenir le journal du temps passé à chaque activité"));
 }
 
 } // namespace
@@ -62,9 +82,8 @@ QByteArray formatDesktopEntry(const Shortcut &shortcut, bool isProgram, const QS
     const QString link = QFileInfo(shortcut.linkPath).fileName();
     QString text = QStringLiteral("[Desktop Entry]\n");
     text += isProgram ? QStringLiteral("Type=Application\n") : QStringLiteral("Type=Link\n");
-    text += QStringLiteral("Name=") + escapeValue(QFileInfo(shortcut.linkPath).completeBaseName())
-        + u'\n';
-    text += QStringLiteral("Comment=") + commentOf(link) + u'\n';
+    text += QStringLiteral("Name=") + escapeValue(nameOf(link)) + u'\n';
+    text += QStringLiteral("Comment=") + escapeValue(commentOf(link)) + u'\n';
     if (isProgram) {
         text += QStringLiteral("Exec=") + desktopExecArgument(shortcut.targetPath) + u'\n';
         text += QStringLiteral("Path=") + escapeValue(shortcut.workingDirectory) + u'\n';

@@ -152,6 +152,29 @@ Shortcuts kept, as they do not come from this installation:
     </message>
 </context>
 <context>
+    <name>qm::install::DesktopEntry</name>
+    <message>
+        <source>Désinstaller</source>
+        <translation>Uninstall</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Désinstaller %1</source>
+        <translation>Uninstall %1</translation>
+    </message>
+    <message>
+        <source>Lire l&apos;aide de %1</source>
+        <translation>Read the %1 help</translation>
+    </message>
+    <message>
+        <source>Tenir le journal du temps passé à chaque activité</source>
+        <translation>Keep a journal of the time spent on each activity</translation>
+    </message>
+</context>
+<context>
     <name>qm::install::MessageQuestions</name>
     <message>
         <source>Oui</source>

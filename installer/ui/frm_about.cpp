@@ -32,6 +32,8 @@ frmAbout::frmAbout(WizardFlow &flow, const frmStock &stock)
     QPushButton *install = addButton(QStringLiteral("cmdInstall"), tr("Suivant >"));
     QPushButton *cancel = addButton(QStringLiteral("cmdCancel"), tr("Abandon"));
     install->setDefault(true);
+    // Nothing to type here: the focus is on the way on.
+    setFirstField(install);
     connect(install, &QPushButton::clicked, this, [this] { this->flow().aboutNext(); });
     connect(cancel, &QPushButton::clicked, this, [this] { this->flow().cancel(); });
 }

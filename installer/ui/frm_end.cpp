@@ -17,6 +17,7 @@ frmEnd::frmEnd(WizardFlow &flow, const frmStock &stock)
     content()->addWidget(label1);
     QPushButton *finish = addButton(QStringLiteral("cmdFinish"), tr("Fermer"));
     finish->setDefault(true);
+    setFirstField(finish);
     connect(finish, &QPushButton::clicked, this, [this] { this->flow().endFinish(); });
 }
 

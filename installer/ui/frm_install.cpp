@@ -58,6 +58,7 @@ frmInstall::frmInstall(WizardFlow &flow, const frmStock &stock, const QStringLis
     QPushButton *install = addButton(QStringLiteral("cmdInstall"), tr("Suivant >"));
     QPushButton *cancel = addButton(QStringLiteral("cmdCancel"), tr("Abandon"));
     install->setDefault(true);
+    setFirstField(m_path);
     connect(install, &QPushButton::clicked, this, [this] {
         if (this->flow().installNext(m_path->text()))
             return;

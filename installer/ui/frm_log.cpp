@@ -30,6 +30,8 @@ frmLog::frmLog(WizardFlow &flow, const frmStock &stock)
     m_finish = addButton(QStringLiteral("cmdFinish"), shownCaption(kFinishNextCaption));
     m_finish->setEnabled(false);
     m_finish->setDefault(true);
+    // The button takes the focus once the run is over and it is enabled.
+    setFirstField(m_log);
     connect(m_finish, &QPushButton::clicked, this, [this] { this->flow().logFinish(); });
     connect(&flow, &WizardFlow::finishButtonChanged, this, &frmLog::showFinishButton);
     resize(560, 360);
@@ -50,6 +52,7 @@ void frmLog::showFinishButton()
 {
     m_finish->setText(shownCaption(flow().finishButton().caption));
     m_finish->setEnabled(flow().finishButton().enabled);
+    setFirstField(m_finish->isEnabled() ? static_cast<QWidget *>(m_finish) : m_log);
     if (m_finish->isEnabled())
         m_finish->setFocus();
 }

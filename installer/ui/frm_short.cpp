@@ -44,6 +44,7 @@ frmShort::frmShort(WizardFlow &flow, const frmStock &stock, LogSink &log)
     QPushButton *install = addButton(QStringLiteral("cmdInstall"), tr("Suivant >"));
     QPushButton *cancel = addButton(QStringLiteral("cmdCancel"), tr("Abandon"));
     install->setDefault(true);
+    setFirstField(m_start);
     connect(install, &QPushButton::clicked, this,
         [this, &log] { this->flow().shortNext(choice(), log); });
     connect(cancel, &QPushButton::clicked, this, [this] { this->flow().cancel(); });

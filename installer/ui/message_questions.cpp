@@ -22,6 +22,8 @@ bool MessageQuestions::askYesNo(const QString &text, const QString &title, Answe
 void MessageQuestions::showError(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+    // Marked as the default, so that it shows as the one Enter presses.
+    box.setDefaultButton(QMessageBox::Ok);
     box.exec();
 }
 

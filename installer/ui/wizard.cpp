@@ -62,11 +62,8 @@ void Wizard::showPage(WizardPage)
     QWidget *shown = currentWindow();
     // Shown before the others are hidden, so that the application never sees a moment with no
     // window and quits on its own.
-    if (shown) {
-        shown->show();
-        shown->raise();
-        shown->activateWindow();
-    }
+    if (shown)
+        static_cast<WizardWindow *>(shown)->present();
     for (QWidget *window : std::initializer_list<QWidget *> {
              m_about.get(), m_end.get(), m_install.get(), m_log.get(), m_short.get() }) {
         if (window != shown)

@@ -51,6 +51,15 @@ QPushButton *WizardWindow::addButton(const QString &objectName, const QString &c
     return button;
 }
 
+void WizardWindow::present()
+{
+    show();
+    raise();
+    activateWindow();
+    if (m_firstField)
+        m_firstField->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void WizardWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -20,9 +20,15 @@ class WizardWindow : public QWidget
 public:
     WizardWindow(WizardFlow &flow, const frmStock &stock, const QString &objectName);
 
+    // Shows the window in front and active, the focus in its first field, so that the user's
+    // keys reach it without a click.
+    void present();
+
 protected:
     QBoxLayout *content() const { return m_content; }
     QPushButton *addButton(const QString &objectName, const QString &caption);
+    // Where the focus goes when the window comes up.
+    void setFirstField(QWidget *field) { m_firstField = field; }
     WizardFlow &flow() const { return m_flow; }
     void closeEvent(QCloseEvent *event) override;
     // These are plain windows, not dialogs: Enter is given to the default button here.
@@ -32,6 +38,7 @@ private:
     WizardFlow &m_flow;
     QBoxLayout *m_content = nullptr;
     QBoxLayout *m_buttons = nullptr;
+    QWidget *m_firstField = nullptr;
 };
 
 } // namespace qm::install

@@ -1,26 +1,49 @@
 #include "stats/core/overall_figures.h"
 
 #include "journal/text_formats.h"
+#include "stats/core/number_style.h"
 #include "stats/core/qmstat.h"
 #include "stats/core/rounding.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <numeric>
 
 namespace qm::stats {
 
-QString twoDecimalQuotientText(std::int64_t numerator, std::int64_t denominator)
+QString twoDecimalQuotientText(std::int64_t numerator, std::int64_t denominator, QChar decimalPoint)
 {
     const std::int64_t hundredths = roundedQuotient(numerator * 100, denominator);
     QString text = QString::number(hundredths / 100);
     const int cents = int(hundredths % 100);
     if (cents != 0) {
-        text += u'.' + QString::number(cents / 10);
+        text += decimalPoint + QString::number(cents / 10);
         if (cents % 10 != 0)
             text += QString::number(cents % 10);
     }
     return text;
 }
+
+namespace {
+
+QString unreadableDurationsText(const QMstat &stats)
+{
+    const std::int64_t count = stats.unreadableDurationCount();
+    const QString line = QString::number(stats.firstUnreadableDurationLine());
+    if (count == 0)
+        return {};
+    if (count == 1)
+        return QCoreApplication::translate("qm::stats::OverallFigures",
+            "1 ligne du journal a une durée illisible (ligne %1) : elle compte pour 0 min.")
+            .arg(line);
+    return QCoreApplication::translate("qm::stats::OverallFigures",
+        "%1 lignes du journal ont une durée illisible (première : ligne %2) : elles comptent "
+        "pour 0 min.")
+        .arg(QString::number(count), line);
+}
+
+} // namespace
 
 OverallFigures overallFigures(const QMstat &stats)
 {
@@ -34,10 +57,13 @@ OverallFigures overallFigures(const QMstat &stats)
     f.activityCount = numberText(stats.activityCount());
     f.dayCount = numberText(days);
     // Without any day there is nothing to divide: the averages read as zero.
-    f.entriesPerDay = days > 0 ? u' ' + twoDecimalQuotientText(entries, days) : numberText(0);
+    f.entriesPerDay = days > 0
+        ? u' ' + twoDecimalQuotientText(entries, days, uiNumberStyle().decimalPoint)
+        : numberText(0);
     f.totalDuration = DurationText(total);
     f.durationPerDay = DurationText(days > 0 ? roundedQuotient(total, days) : 0);
     f.durationPerEntry = DurationText(entries > 0 ? roundedQuotient(total, entries) : 0);
+    f.unreadableDurations = unreadableDurationsText(stats);
     return f;
 }
 

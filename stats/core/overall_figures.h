@@ -22,13 +22,18 @@ struct OverallFigures
     QString totalDuration; // lblDU
     QString durationPerDay; // lblDJ
     QString durationPerEntry; // lblDE
+    // The line under the figures about entries whose duration could not be read; empty when
+    // every duration could.
+    QString unreadableDurations; // lblUnreadableDurations
 };
 
 OverallFigures overallFigures(const QMstat &stats);
 
-// numerator / denominator rounded to two decimals, halves to even, without trailing zeros and
-// with "." whatever the locale: "2.5", "3", "0.33". Numerator >= 0, denominator > 0.
-QString twoDecimalQuotientText(std::int64_t numerator, std::int64_t denominator);
+// numerator / denominator rounded to two decimals, halves to even, without trailing zeros, with
+// the decimal point of the windows' language whatever the system's locale: "2,5", "3", "0,33" in
+// French. Numerator >= 0, denominator > 0.
+QString twoDecimalQuotientText(
+    std::int64_t numerator, std::int64_t denominator, QChar decimalPoint);
 
 // The activity indices in the order of the activity list: names compared code unit by code
 // unit, so capitals come before small letters and accented letters after both.

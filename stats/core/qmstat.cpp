@@ -86,6 +86,8 @@ void QMstat::clearEntries()
     m_entryActivity.clear();
     m_nameBytes.clear();
     m_totalMinutes = 0;
+    m_unreadableDurations = 0;
+    m_firstUnreadableDurationLine = 0;
 }
 
 void QMstat::LoadJournal()
@@ -112,13 +114,19 @@ void QMstat::LoadJournal(QIODevice &device)
     DateCache dates;
     LineReader reader(device);
     QByteArrayView line, dateField, minutesField, activityField;
+    std::int64_t lineNumber = 0;
     while (reader.next(line)) {
+        ++lineNumber;
         if (line.isEmpty() || !splitFields(line, dateField, minutesField, activityField))
             continue;
         const DayNumber day = dates.dayOf(dateField);
         if (day == 0)
             continue;
         const std::int32_t minutes = readRoundedNumber(minutesField);
+        if (minutes == 0 && !startsWithNumber(minutesField)) {
+            if (m_unreadableDurations++ == 0)
+                m_firstUnreadableDurationLine = lineNumber;
+        }
         m_entryDate.push_back(day);
         m_entryMinutes.push_back(minutes);
         m_entryActivity.push_back(names.intern(activityField));

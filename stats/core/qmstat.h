@@ -61,6 +61,11 @@ public:
     std::int64_t dayCount() const { return std::int64_t(m_days.size()); }
     std::int64_t activityCount() const { return std::int64_t(m_activities.size()); }
     std::int64_t totalMinutes() const { return m_totalMinutes; }
+    // Entries whose minutes hold no number at all (a hand-edited "quarante-cinq"): they count
+    // for 0 minutes, and the user is told. The line number (from 1, empty lines included) is
+    // that of the first of them, 0 when there is none.
+    std::int64_t unreadableDurationCount() const { return m_unreadableDurations; }
+    std::int64_t firstUnreadableDurationLine() const { return m_firstUnreadableDurationLine; }
     // Invalid dates while the journal holds no entry.
     QDate earliestDate() const;
     QDate latestDate() const;
@@ -95,6 +100,8 @@ private:
     std::vector<std::int32_t> m_entryActivity;
     std::vector<QByteArray> m_nameBytes;
     std::int64_t m_totalMinutes = 0;
+    std::int64_t m_unreadableDurations = 0;
+    std::int64_t m_firstUnreadableDurationLine = 0;
 
     std::vector<std::int32_t> m_byDate;
     std::vector<DaySummary> m_days;

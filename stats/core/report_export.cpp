@@ -1,6 +1,7 @@
 #include "stats/core/report_export.h"
 
 #include "journal/text_formats.h"
+#include "stats/core/number_style.h"
 #include "stats/core/qmstat.h"
 #include "stats/core/spreadsheet.h"
 
@@ -14,8 +15,9 @@ namespace qm::stats {
 
 namespace {
 
-// The exports are read by the user, so their headings speak the windows' language; the figures
-// and dates in them do not change with it.
+// The exports are read by the user, so their headings speak the windows' language, and their
+// separators and decimal point are those of that language's spreadsheets; the dates do not change
+// with it.
 QString heading(const char *text)
 {
     return QCoreApplication::translate("qm::stats::Export", text);
@@ -87,16 +89,18 @@ QByteArray exportByDate(const QMstat &stats, QDate from, QDate to)
         return minutes[x] != minutes[y] ? minutes[x] > minutes[y] : firstSeen[x] < firstSeen[y];
     });
 
+    const NumberStyle style = uiNumberStyle();
     QList<QStringList> lines { { heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Activité")),
         heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Minutes")),
         heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Durée")),
         heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Part (%)")) } };
     for (const std::size_t a : order) {
         lines.append(figuresLine(textCell(stats.activities()[a].name), minutes[a])
-            << shareText(minutes[a], total));
+            << shareText(minutes[a], total, style));
     }
-    lines.append(figuresLine(totalCaption(), total) << QStringLiteral("100,0"));
-    return spreadsheetBytes(lines);
+    lines.append(
+        figuresLine(totalCaption(), total) << QStringLiteral("100") + style.decimalPoint + u'0');
+    return spreadsheetBytes(lines, style);
 }
 
 QByteArray exportByActivity(const QMstat &stats, std::int32_t activityIndex)
@@ -113,16 +117,20 @@ QByteArray exportByActivity(const QMstat &stats, std::int32_t activityIndex)
     }
     // A span can hold a hundred thousand days: its lines hold only digits and the duration, so
     // they are put together as bytes rather than through the general table writer.
-    QByteArray bytes = spreadsheetBytes({ { heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Date")),
-        heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Minutes")),
-        heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Durée")) } });
+    const NumberStyle style = uiNumberStyle();
+    const char separator = char(style.fieldSeparator.unicode());
+    QByteArray bytes
+        = spreadsheetBytes({ { heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Date")),
+                               heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Minutes")),
+                               heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Durée")) } },
+            style);
     bytes.reserve(bytes.size() + qsizetype(spanDays + 1) * 28);
     // Most days hold a few hours at most: their line ends are made once each.
     std::vector<QByteArray> lineEnds(24 * 60 + 1);
     const auto lineEnd = [&](std::int64_t minutes) {
-        const auto make = [minutes] {
-            return ';' + QByteArray::number(minutes) + ';' + DurationText(minutes).toUtf8()
-                + "\r\n";
+        const auto make = [minutes, separator] {
+            return separator + QByteArray::number(minutes) + separator
+                + DurationText(minutes).toUtf8() + "\r\n";
         };
         if (minutes < 0 || minutes >= std::int64_t(lineEnds.size()))
             return make();
@@ -147,7 +155,7 @@ QByteArray exportByActivity(const QMstat &stats, std::int32_t activityIndex)
         total += perDay[d];
     }
     // The total line goes through the table writer like every other export line.
-    return bytes + spreadsheetBytes({ figuresLine(totalCaption(), total) }).sliced(3);
+    return bytes + spreadsheetBytes({ figuresLine(totalCaption(), total) }, style).sliced(3);
 }
 
 QString byDateExportName(QDate from, QDate to)

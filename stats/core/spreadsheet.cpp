@@ -4,9 +4,9 @@ namespace qm::stats {
 
 namespace {
 
-QString fieldText(const QString &field)
+QString fieldText(const QString &field, QChar separator)
 {
-    const bool quoted = field.contains(u';') || field.contains(u'"') || field.contains(u'\n')
+    const bool quoted = field.contains(separator) || field.contains(u'"') || field.contains(u'\n')
         || field.contains(u'\r');
     if (!quoted)
         return field;
@@ -17,14 +17,14 @@ QString fieldText(const QString &field)
 
 } // namespace
 
-QByteArray spreadsheetBytes(const QList<QStringList> &lines)
+QByteArray spreadsheetBytes(const QList<QStringList> &lines, NumberStyle style)
 {
     QString text;
     for (const QStringList &line : lines) {
         for (qsizetype i = 0; i < line.size(); ++i) {
             if (i > 0)
-                text += u';';
-            text += fieldText(line.at(i));
+                text += style.fieldSeparator;
+            text += fieldText(line.at(i), style.fieldSeparator);
         }
         text += QStringLiteral("\r\n");
     }
@@ -38,13 +38,13 @@ QString textCell(const QString &text)
     return u'\'' + text;
 }
 
-QString shareText(std::int64_t part, std::int64_t whole)
+QString shareText(std::int64_t part, std::int64_t whole, NumberStyle style)
 {
     if (whole <= 0)
-        return QStringLiteral("0,0");
+        return u'0' + style.decimalPoint + u'0';
     // A hand-edited journal can give an activity negative minutes.
     if (part < 0)
-        return u'-' + shareText(-part, whole);
+        return u'-' + shareText(-part, whole, style);
     // Tenths of a percent in whole numbers, so that a half is seen exactly: 1000 * part / whole.
     // The journal's totals stay far below the range where the product could overflow.
     const std::int64_t scaled = 1000 * part;
@@ -52,7 +52,7 @@ QString shareText(std::int64_t part, std::int64_t whole)
     const std::int64_t twiceRest = 2 * (scaled % whole);
     if (twiceRest > whole || (twiceRest == whole && tenths % 2 != 0))
         ++tenths;
-    return QString::number(tenths / 10) + u',' + QString::number(tenths % 10);
+    return QString::number(tenths / 10) + style.decimalPoint + QString::number(tenths % 10);
 }
 
 } // namespace qm::stats

@@ -59,6 +59,25 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>qm::stats::NumberStyle</name>
+    <message>
+        <source>fr</source>
+        <extracomment>The code of the language of this translation (&quot;fr&quot;, &quot;en&quot;): it chooses how figures with a fraction and the spreadsheet exports are written.</extracomment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>qm::stats::OverallFigures</name>
+    <message>
+        <source>1 ligne du journal a une durée illisible (ligne %1) : elle compte pour 0 min.</source>
+        <translation>1 journal line has an unreadable duration (line %1): it counts as 0 min.</translation>
+    </message>
+    <message>
+        <source>%1 lignes du journal ont une durée illisible (première : ligne %2) : elles comptent pour 0 min.</source>
+        <translation>%1 journal lines have an unreadable duration (first: line %2): they count as 0 min.</translation>
+    </message>
+</context>
+<context>
     <name>qm::stats::Report</name>
     <message>
         <source>Activité : %1</source>

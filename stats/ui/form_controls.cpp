@@ -70,6 +70,15 @@ QFont formFont()
     return font;
 }
 
+void showInFront(QWidget *window, QWidget *first)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+    if (first)
+        first->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void placeReportWindow(QWidget *window)
 {
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();

@@ -53,6 +53,10 @@ QFont boldFont(double pointSize, const QString &family = QString());
 // The forms were laid out for an 8-point font; their captions only fit at that size.
 QFont formFont();
 
+// Shows the window in front of the others and active, with the focus on `first`, so that the
+// user's keys reach it without a click.
+void showInFront(QWidget *window, QWidget *first);
+
 // Report windows open 10 pixels from the screen's top left corner.
 void placeReportWindow(QWidget *window);
 

@@ -111,6 +111,11 @@ void frmMain::createFigures()
             box, QString::fromUtf16(row.name), twipsRect(3525, row.valueTop, 1290, 240));
     }
     keepUsualFont(box);
+    m_unreadableDurations = new QLabel(this);
+    m_unreadableDurations->setObjectName(QStringLiteral("lblUnreadableDurations"));
+    m_unreadableDurations->setWordWrap(true);
+    m_unreadableDurations->setContentsMargins(px(60), px(30), px(60), 0);
+    m_unreadableDurations->hide();
 }
 
 void frmMain::createPeriod()
@@ -173,6 +178,11 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+void frmMain::present()
+{
+    showInFront(this, m_txtFromDate);
+}
+
 void frmMain::FillActivityList()
 {
     m_cmbActivities->clear();
@@ -200,6 +210,26 @@ void frmMain::ShowOverallFigures()
         &f.dayCount, &f.entriesPerDay, &f.totalDuration, &f.durationPerDay, &f.durationPerEntry };
     for (std::size_t i = 0; i < m_values.size(); ++i)
         m_values[i]->setText(*texts[i]);
+    showUnreadableDurations(f.unreadableDurations);
+}
+
+// The line goes right under the figures; what lies below moves down to make room, and the window
+// grows by as much, so that a journal without such lines keeps the window as it always was.
+void frmMain::showUnreadableDurations(const QString &text)
+{
+    if (text.isEmpty() || m_unreadableDurations->isVisible())
+        return;
+    const QRect figures = findChild<QWidget *>(QStringLiteral("Frame1"))->geometry();
+    m_unreadableDurations->setText(text);
+    const int height = m_unreadableDurations->heightForWidth(figures.width());
+    m_unreadableDurations->setGeometry(
+        figures.left(), figures.bottom() + 1, figures.width(), height);
+    for (const char *below : { "Frame2", "Frame3", "cmdClose" }) {
+        auto *widget = findChild<QWidget *>(QString::fromLatin1(below));
+        widget->move(widget->x(), widget->y() + height);
+    }
+    setFixedSize(width(), this->height() + height);
+    m_unreadableDurations->show();
 }
 
 void frmMain::txtFromDate_Validate()

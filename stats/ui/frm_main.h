@@ -29,6 +29,8 @@ public:
     frmMain(const QMstat &stats, const Clock &clock, UserNotice &notice);
     ~frmMain() override;
 
+    // Shows the window in front and active, the focus in the first date box.
+    void present();
     void FillActivityList();
     void ShowOverallFigures();
 
@@ -48,6 +50,7 @@ private:
     void createFigures();
     void createPeriod();
     void createActivityChoice();
+    void showUnreadableDurations(const QString &text);
     void txtFromDate_Validate();
     void txtToDate_Validate();
     void cmdGoByDate_Click();
@@ -58,6 +61,7 @@ private:
     const Clock &m_clock;
     UserNotice &m_notice;
     std::array<QLabel *, 9> m_values {};
+    QLabel *m_unreadableDurations = nullptr;
     QLineEdit *m_txtFromDate = nullptr;
     QLineEdit *m_txtToDate = nullptr;
     QComboBox *m_cmbActivities = nullptr;

@@ -65,6 +65,10 @@ void ReportWindow::createButtons(int printTopTwips, int closeTopTwips)
     auto *exporter = button(this, QStringLiteral("cmdExport"), tr("Exporter"),
         twipsRect(10380, printTopTwips - step, 1305, 435));
     setMnemonics({ close, print, exporter });
+    // The keyboard goes through them from the top, as the eye does.
+    setTabOrder(exporter, print);
+    setTabOrder(print, close);
+    m_firstButton = exporter;
     exporter->raise();
     print->raise();
     close->raise();
@@ -78,9 +82,7 @@ void ReportWindow::createButtons(int printTopTwips, int closeTopTwips)
 void ReportWindow::present()
 {
     placeReportWindow(this);
-    show();
-    raise();
-    activateWindow();
+    showInFront(this, m_firstButton);
 }
 
 void ReportWindow::exportFigures()

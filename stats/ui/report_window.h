@@ -49,6 +49,7 @@ private:
     UserNotice &m_notice;
     QWidget *m_surface;
     QString m_pdfName;
+    QPushButton *m_firstButton = nullptr;
     QGroupBox *m_frmTitle = nullptr;
     QLabel *m_lblTitle = nullptr;
 };

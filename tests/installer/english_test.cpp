@@ -1,3 +1,4 @@
+#include "installer/platform/desktop_entry.h"
 #include "installer/platform/system_platform.h"
 #include "rig.h"
 #include "window_rig.h"
@@ -20,7 +21,7 @@ using namespace qm::install::test;
 
 // The installer and the uninstaller under an English desktop: each window reads in English and
 // shows its texts whole, and what the run writes is what the French run writes, but for the help
-// shortcut.
+// shortcut's target and the names the menu shows.
 class EnglishTest : public QObject
 {
     Q_OBJECT
@@ -72,6 +73,29 @@ private slots:
         QVERIFY(expected.value(help).endsWith("/Quillmere.pdf"));
         expected[help].replace("/Quillmere.pdf", "/Quillmere-en.pdf");
         QCOMPARE(run.files(), expected);
+    }
+
+    // The menu entries speak English; their files keep the names the uninstaller looks for.
+    void menuEntries_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QByteArray>("names");
+        QTest::newRow("program") << "Quillmere.lnk"
+                                 << QByteArray("Name=Quillmere\nComment=Keep a journal of the "
+                                               "time spent on each activity\n");
+        QTest::newRow("help") << "Aide.lnk"
+                              << QByteArray("Name=Help\nComment=Read the Quillmere help\n");
+        QTest::newRow("uninstaller")
+            << "Uninstall.lnk" << QByteArray("Name=Uninstall\nComment=Uninstall Quillmere\n");
+    }
+    void menuEntries()
+    {
+        QFETCH(QString, link);
+        QFETCH(QByteArray, names);
+        const Shortcut shortcut { "/menu/" + link, QStringLiteral("/opt/Quillmere/Quillmere"),
+            QStringLiteral("/opt/Quillmere"), 4, QString() };
+        const QByteArray entry = formatDesktopEntry(shortcut, true, QStringLiteral("quillmere"));
+        QVERIFY2(entry.contains("\n" + names), entry.constData());
     }
 
     void failedRun()

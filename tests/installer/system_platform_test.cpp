@@ -187,12 +187,14 @@ private slots:
 
     void desktopEntries_data()
     {
+        QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("target");
         QTest::addColumn<bool>("program");
         QTest::addColumn<QString>("icon");
         QTest::addColumn<QByteArray>("entry");
 
         QTest::newRow("awkward folder")
+            << "Quillmere.lnk"
             << "/opt/Quillmere/a $b \"c\" 100%\\d" << true
             << "/opt/Quillmere/a $b \"c\" 100%\\d.png"
             << QByteArray("[Desktop Entry]\nType=Application\nName=Quillmere\n"
@@ -203,22 +205,42 @@ private slots:
                           "Icon=/opt/Quillmere/a $b \"c\" 100%\\\\d.png\n"
                           "X-Quillmere-Installation=/opt/Quillmere\n");
         QTest::newRow("document")
+            << "Quillmere.lnk"
             << "/opt/Quillmere/Aide à lire.pdf" << false << "application-pdf"
             << QByteArray("[Desktop Entry]\nType=Link\nName=Quillmere\n"
                           "Comment=Tenir le journal du temps passé à chaque activité\n"
                           "URL=file:///opt/Quillmere/Aide%20%C3%A0%20lire.pdf\n"
                           "Icon=application-pdf\n"
                           "X-Quillmere-Installation=/opt/Quillmere\n");
+        // The menu shows the French names; the files keep theirs.
+        QTest::newRow("help") << "Aide.lnk"
+                              << "/opt/Quillmere/Quillmere.pdf" << false << "application-pdf"
+                              << QByteArray("[Desktop Entry]\nType=Link\nName=Aide\n"
+                                            "Comment=Lire l'aide de Quillmere\n"
+                                            "URL=file:///opt/Quillmere/Quillmere.pdf\n"
+                                            "Icon=application-pdf\n"
+                                            "X-Quillmere-Installation=/opt/Quillmere\n");
+        QTest::newRow("uninstaller")
+            << "Uninstall.lnk"
+            << "/opt/Quillmere/Uninstall" << true << "/opt/Quillmere/Quillmere.png"
+            << QByteArray("[Desktop Entry]\nType=Application\nName=Désinstaller\n"
+                          "Comment=Désinstaller Quillmere\n"
+                          "Exec=\"/opt/Quillmere/Uninstall\"\n"
+                          "Path=/opt/Quillmere\nTerminal=false\n"
+                          "Categories=Utility;\n"
+                          "Icon=/opt/Quillmere/Quillmere.png\n"
+                          "X-Quillmere-Installation=/opt/Quillmere\n");
     }
 
     void desktopEntries()
     {
+        QFETCH(QString, link);
         QFETCH(QString, target);
         QFETCH(bool, program);
         QFETCH(QString, icon);
         QFETCH(QByteArray, entry);
-        const Shortcut shortcut { QStringLiteral("/menu/Quillmere.lnk"), target,
-            QStringLiteral("/opt/Quillmere"), 4, target + QStringLiteral(", 0") };
+        const Shortcut shortcut { "/menu/" + link, target, QStringLiteral("/opt/Quillmere"), 4,
+            target + QStringLiteral(", 0") };
         QCOMPARE(formatDesktopEntry(shortcut, program, icon), entry);
     }
 

@@ -316,6 +316,77 @@ private slots:
         QCOMPARE(list->item(rows - 1)->data(Qt::UserRole).toString(), last);
     }
 
+    // Each window of the wizard comes up in front and active, even when another window has the
+    // focus, with the focus in its first field (not where it was left) and its default button
+    // marked, which Enter presses.
+    void comesUpActive_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("defaultButton");
+        QTest::newRow("welcome") << 0 << "cmdInstall"
+                                 << "cmdInstall";
+        QTest::newRow("folder") << 1 << "txtInstallPath"
+                                << "cmdInstall";
+        QTest::newRow("shortcuts") << 2 << "chkStart"
+                                   << "cmdInstall";
+        QTest::newRow("log of the run") << 3 << "cmdFinish"
+                                        << "cmdFinish";
+    }
+    void comesUpActive()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, defaultButton);
+        WizardRig rig;
+        rig.click("cmdInstall", step);
+        QWidget *window = rig.window();
+        rig.find<QWidget>("Image1")->setFocusPolicy(Qt::StrongFocus);
+        rig.find<QWidget>("Image1")->setFocus();
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        rig.wizard.start();
+        QCOMPARE(rig.window(), window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(QApplication::focusWidget());
+        QTEST(QApplication::focusWidget()->objectName(), "focus");
+        QVERIFY(rig.find<QPushButton>(defaultButton)->isDefault());
+        const QString before = rig.windowName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(rig.windowName() != before);
+    }
+
+    // The installer's messages come up active, the focus on their default button, which Enter
+    // presses.
+    void messagesComeUpActive_data()
+    {
+        QTest::addColumn<int>("defaultAnswer"); // -1: an error, with OK alone
+        QTest::addColumn<int>("defaultButton");
+        QTest::newRow("question, default no") << int(Answer::No) << int(QMessageBox::No);
+        QTest::newRow("question, default yes") << int(Answer::Yes) << int(QMessageBox::Yes);
+        QTest::newRow("error") << -1 << int(QMessageBox::Ok);
+    }
+    void messagesComeUpActive()
+    {
+        QFETCH(int, defaultAnswer);
+        int seen = 0;
+        NextMessageBox enter([&seen](QMessageBox *box) {
+            if (!QTest::qWaitForWindowActive(box) || !box->defaultButton()
+                || QApplication::focusWidget() != box->defaultButton())
+                return box->reject();
+            seen = box->standardButton(box->defaultButton());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        MessageQuestions questions;
+        if (defaultAnswer < 0)
+            questions.showError("Erreur pendant la copie", "Erreur");
+        else
+            QCOMPARE(questions.askYesNo("Abandonner ?", "Confirmez", Answer(defaultAnswer)),
+                defaultAnswer == int(Answer::Yes));
+        QTEST(seen, "defaultButton");
+    }
+
     void uninstallerQuestion_data()
     {
         QTest::addColumn<bool>("journal");

@@ -71,19 +71,23 @@ private slots:
         QTest::addColumn<qint64>("numerator");
         QTest::addColumn<qint64>("denominator");
         QTest::addColumn<QString>("text");
-        QTest::newRow("whole") << 9LL << 3LL << "3";
-        QTest::newRow("rounded up") << 2LL << 3LL << "0.67";
-        QTest::newRow("half to even, down") << 1LL << 8LL << "0.12";
-        QTest::newRow("half to even, up") << 3LL << 8LL << "0.38";
-        QTest::newRow("zero tenth kept") << 21LL << 20LL << "1.05";
-        QTest::newRow("rounds to whole") << 2999LL << 1000LL << "3";
-        QTest::newRow("large") << 5'000'000LL << 3LL << "1666666.67";
+        QTest::addColumn<bool>("english");
+        QTest::newRow("whole") << 9LL << 3LL << "3" << false;
+        QTest::newRow("rounded up") << 2LL << 3LL << "0,67" << false;
+        QTest::newRow("half to even, down") << 1LL << 8LL << "0,12" << false;
+        QTest::newRow("half to even, up") << 3LL << 8LL << "0,38" << false;
+        QTest::newRow("zero tenth kept") << 21LL << 20LL << "1,05" << false;
+        QTest::newRow("rounds to whole") << 2999LL << 1000LL << "3" << false;
+        QTest::newRow("large") << 5'000'000LL << 3LL << "1666666,67" << false;
+        QTest::newRow("english") << 57LL << 7LL << "8.14" << true;
+        QTest::newRow("english tenth") << 5LL << 2LL << "2.5" << true;
     }
     void twoDecimals()
     {
         QFETCH(qint64, numerator);
         QFETCH(qint64, denominator);
-        QTEST(twoDecimalQuotientText(numerator, denominator), "text");
+        QFETCH(bool, english);
+        QTEST(twoDecimalQuotientText(numerator, denominator, english ? u'.' : u','), "text");
     }
 
     void activityList()

@@ -13,11 +13,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace qm::stats;
@@ -91,7 +93,12 @@ struct Session
     std::unique_ptr<frmMain> window;
 };
 
+// Opens one of the program's windows or messages over the shown reports and the main window.
+using Opener = std::function<QWidget *(ShownReports &, frmMain &)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Opener)
 
 class WindowsTest : public QObject
 {
@@ -106,7 +113,7 @@ private slots:
         QTest::addColumn<QStringList>("values");
         QTest::newRow("ten entries over four days")
             << kTenEntries
-            << QStringList { " 10", "02/03/2026", "05/03/2026", " 3", " 4", " 2.5", "9 h 10",
+            << QStringList { " 10", "02/03/2026", "05/03/2026", " 3", " 4", " 2,5", "9 h 10",
                    "2 h 18", "0 h 55" };
         QTest::newRow("no journal")
             << QList<Entry>()
@@ -119,6 +126,52 @@ private slots:
         QTEST(s.texts({ "lblNE", "lblDmin", "lblDmax", "lblNA", "lblNJ", "lblAJ", "lblDU", "lblDJ",
                   "lblDE" }),
             "values");
+    }
+
+    // A duration without any number counts for 0 minutes, as always, and the line under the
+    // figures says how many there are and where the first one is; "0" and "65abc" are numbers.
+    // Without such a line the window keeps its size.
+    void unreadableDurations_data()
+    {
+        QTest::addColumn<QByteArray>("journal");
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<QStringList>("figures");
+        QTest::newRow("none") << QByteArray("12/11/2026, 0,a,\r\n12/11/2026,65abc,b,\r\n")
+                              << QString() << QStringList { " 2", "1 h 05" };
+        QTest::newRow("one") << QByteArray("12/11/2026, 30,a,\r\n12/11/2026,quarante-cinq,b,\r\n")
+                             << "1 ligne du journal a une durée illisible (ligne 2) : elle compte "
+                                "pour 0 min."
+                             << QStringList { " 2", "0 h 30" };
+        QTest::newRow("three, empty and skipped lines counted")
+            << QByteArray("\r\n12/11/2026,,a,\r\n12/11/2026, 5,b,\r\nno record\r\n"
+                          "12/11/2026,-,c,\r\n12/11/2026, abc,c,\r\n")
+            << "3 lignes du journal ont une durée illisible (première : ligne 2) : elles comptent "
+               "pour 0 min."
+            << QStringList { " 4", "0 h 05" };
+    }
+    void unreadableDurations()
+    {
+        QFETCH(QByteArray, journal);
+        QFETCH(QString, notice);
+        ProgramFolder folder;
+        QVERIFY(folder.writeJournal(journal));
+        const QMstat stats = folder.load();
+        FixedClock clock;
+        RecordingNotice notices;
+        frmMain window(stats, clock, notices);
+        const QSize drawn = window.size();
+        window.ShowOverallFigures();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTEST(QStringList({ window.findChild<QLabel *>("lblNE")->text(),
+                  window.findChild<QLabel *>("lblDU")->text() }),
+            "figures");
+        auto *line = qm::test::findWidget<QLabel>(&window, "lblUnreadableDurations");
+        QCOMPARE(line->isVisible() ? line->text() : QString(), notice);
+        QCOMPARE(window.size() == drawn, notice.isEmpty());
+        QVERIFY(line->geometry().bottom()
+            < qm::test::findWidget<QWidget>(&window, "Frame2")->geometry().top());
+        QCOMPARE(qm::test::clippedTexts(&window), QStringList());
     }
 
     // Figures of part of the journal would pass for the whole: none are shown, and the user is
@@ -331,6 +384,71 @@ private slots:
         QTest::keyClick(report.findChild<QAbstractButton *>("cmdPrint"), Qt::Key_Escape);
         QVERIFY(!report.isVisible());
         QVERIFY(s.notice.warned.isEmpty());
+    }
+
+    // Each window and message comes up in front and active, so that keys reach it without a
+    // click, even when another window had the focus: a window with the focus in its first field,
+    // a message on its default button, which Enter presses.
+    void comesUpActive_data()
+    {
+        QTest::addColumn<Opener>("open");
+        QTest::addColumn<QString>("focus"); // a window's widget; empty for a message
+        QTest::addColumn<int>("defaultButton"); // a message's
+        QTest::newRow("main window") << Opener([](ShownReports &, frmMain &main) -> QWidget * {
+            main.present();
+            return &main;
+        }) << "txtFromDate" << 0;
+        QTest::newRow("report by date") << Opener([](ShownReports &s, frmMain &) -> QWidget * {
+            s.byDate().ShowReportByDate(march(2), march(4));
+            return &s.byDate();
+        }) << "cmdExport" << 0;
+        QTest::newRow("report by activity") << Opener([](ShownReports &s, frmMain &) -> QWidget * {
+            s.byActivity().ShowReportByActivity(0);
+            return &s.byActivity();
+        }) << "cmdExport" << 0;
+        QTest::newRow("information") << Opener([](ShownReports &, frmMain &main) -> QWidget * {
+            MessageBoxNotice().inform(&main, "Le rapport a été exporté.");
+            return nullptr;
+        }) << "" << int(QMessageBox::Ok);
+        QTest::newRow("warning") << Opener([](ShownReports &, frmMain &main) -> QWidget * {
+            MessageBoxNotice().warn(&main, "L'export a échoué.");
+            return nullptr;
+        }) << "" << int(QMessageBox::Ok);
+        QTest::newRow("replace question") << Opener([](ShownReports &, frmMain &main) -> QWidget * {
+            return MessageBoxNotice().askReplace(&main, "/tmp/x.csv") ? &main : nullptr;
+        }) << "" << int(QMessageBox::No);
+    }
+    void comesUpActive()
+    {
+        QFETCH(Opener, open);
+        QFETCH(QString, focus);
+        QFETCH(int, defaultButton);
+        ShownReports s;
+        frmMain main(s.stats, s.clock, s.notice);
+        main.show();
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        // A message is looked at from inside its own wait, then answered with Enter.
+        int seenDefault = 0;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !QTest::qWaitForWindowActive(box))
+                return;
+            if (box->defaultButton() && QApplication::focusWidget() == box->defaultButton())
+                seenDefault = box->standardButton(box->defaultButton());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QWidget *window = open(s, main);
+        QCOMPARE(seenDefault, defaultButton);
+        if (defaultButton != 0) {
+            QVERIFY(!window); // Enter gave the default answer
+            return;
+        }
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     }
 
     // Each button of each window has an Alt letter of its own, and is named by its caption.
