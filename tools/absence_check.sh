@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/dev}
 settings=(User=Élise Message=1=Faux Activity=Réunion Activity=Développement Absence=1)
-day=("$(date +%d/%m/%Y)" "$(date -d "-25 min" +%T), 25,Réunion,")
+day=("$(date +%d/%m/%Y)" "$(date -d "-60 min" +%T), 25,Réunion,")
 # shellcheck source=tools/private_desktop.sh
 source tools/private_desktop.sh
 # A bus where no desktop service answers: the idle time comes from the X server.
