@@ -1,0 +1,302 @@
+#!/usr/bin/env python3
+"""Mutation runs: which tests catch which faults.
+
+Plants one small fault (a mutant) at a time in the chosen C++ files, rebuilds what changed,
+runs the test executables that were relinked, and records which test functions failed. The
+results go, one line per mutant, to a JSON-lines file in the build folder, so that a run can be
+stopped and resumed; the report is computed from that file.
+
+  tools/mutation.sh [--build DIR] [--sample N] [--seed S] [--report] PATH...
+
+PATH is a file or a folder of .cpp files, relative to the source folder. Kept out of CI: a
+mutant costs a compile, a link and the tests that use it.
+"""
+
+import argparse
+import json
+import os
+import random
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import time
+from collections import defaultdict
+from pathlib import Path
+
+# Binary operators are only taken with a blank on each side, as the code is formatted: that
+# keeps template brackets, streams and pointers out.
+SPACED = [
+    ("==", "!="), ("!=", "=="), ("<=", "<"), (">=", ">"), ("<", "<="), (">", ">="),
+    ("&&", "||"), ("||", "&&"), ("+", "-"), ("-", "+"), ("*", "/"), ("/", "*"),
+]
+WORDS = [("true", "false"), ("false", "true")]
+NUMBER = re.compile(r"(?<![\w.'])(\d+)(?![\w.'])")
+NOT = re.compile(r"!(?=[\w(])")
+FAIL = re.compile(r"^FAIL!\s+:\s+(\w+)::(\w+)\(", re.M)
+
+
+def blank_literals(line):
+    """The line with string and character literals and a trailing comment blanked out, so that
+    columns still match the original."""
+    out, i, quote = [], 0, None
+    while i < len(line):
+        c = line[i]
+        if quote:
+            if c == "\\":
+                out.append("  ")
+                i += 2
+                continue
+            if c == quote:
+                quote = None
+                out.append(c)
+            else:
+                out.append(" ")
+        elif c in "\"'":
+            # A digit separator, as in 60'000, is no quote.
+            if c == "'" and i > 0 and line[i - 1].isdigit():
+                out.append(c)
+            else:
+                quote = c
+                out.append(c)
+        elif line.startswith("//", i):
+            break
+        else:
+            out.append(c)
+        i += 1
+    return "".join(out).ljust(len(line))[: len(line)]
+
+
+def mutants_of(path, text):
+    """Every mutant of one file: (id, line number, description, mutated text)."""
+    lines = text.split("\n")
+    found = []
+    in_comment = False
+    for number, line in enumerate(lines, 1):
+        stripped = line.strip()
+        if in_comment:
+            in_comment = "*/" not in stripped
+            continue
+        if stripped.startswith("/*"):
+            in_comment = "*/" not in stripped
+            continue
+        if not stripped or stripped.startswith(("#", "//", "*")) or "static_assert" in line:
+            continue
+        code = blank_literals(line)
+        edits = []
+        for old, new in SPACED:
+            for m in re.finditer(r"(?<=\s)" + re.escape(old) + r"(?=\s)", code):
+                edits.append((m.start(), len(old), new, f"{old} -> {new}"))
+        for old, new in WORDS:
+            for m in re.finditer(r"\b" + old + r"\b", code):
+                edits.append((m.start(), len(old), new, f"{old} -> {new}"))
+        for m in NOT.finditer(code):
+            edits.append((m.start(), 1, "", "! removed"))
+        for m in NUMBER.finditer(code):
+            value = int(m.group(1))
+            edits.append((m.start(), len(m.group(1)), str(value + 1), f"{value} -> {value + 1}"))
+        for column, length, new, what in edits:
+            mutated = line[:column] + new + line[column + length :]
+            body = "\n".join(lines[: number - 1] + [mutated] + lines[number:])
+            found.append((f"{path}:{number}:{column + 1}:{what}", number, what, body))
+    return found
+
+
+class Run:
+    def __init__(self, source, build, timeout_factor=3):
+        self.source = source
+        self.build = build
+        self.results = build / "mutation-results.jsonl"
+        self.backup = build / "mutation-original"
+        self.timeout_factor = timeout_factor
+        self.tests = {}  # ctest name -> (executable, seconds at baseline)
+
+    # -- the build tree --------------------------------------------------------------------
+    def configure(self):
+        if not (self.build / "build.ninja").exists():
+            subprocess.run(["cmake", "--preset", "dev", "-B", str(self.build),
+                            "-DQM_BENCH=OFF"], cwd=self.source, check=True, stdout=sys.stderr)
+
+    def compile(self, timeout=1800):
+        try:
+            done = subprocess.run(["cmake", "--build", str(self.build)], cwd=self.source,
+                                  stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                                  timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return False
+        return done.returncode == 0
+
+    def restore(self):
+        """Puts back any file a stopped run left mutated."""
+        if not self.backup.exists():
+            return
+        for saved in self.backup.rglob("*"):
+            if saved.is_file():
+                # A fresh time stamp, so that the build takes the file back.
+                shutil.copyfile(saved, self.source / saved.relative_to(self.backup))
+                saved.unlink()
+
+    def baseline(self):
+        listing = subprocess.run(["ctest", "--test-dir", str(self.build), "--show-only=json-v1"],
+                                 stdout=subprocess.PIPE, check=True, text=True)
+        for test in json.loads(listing.stdout)["tests"]:
+            command = test.get("command") or []
+            if command:
+                self.tests[test["name"]] = (Path(command[0]), 0.0)
+        for name in list(self.tests):
+            started = time.monotonic()
+            passed, _ = self.run_tests([name], timeout=600)
+            if not passed:
+                print(f"leaving out {name}: it fails without any mutant", file=sys.stderr)
+                del self.tests[name]
+            else:
+                self.tests[name] = (self.tests[name][0], time.monotonic() - started)
+
+    def run_tests(self, names, timeout=None):
+        """Runs the named ctest tests; returns (all passed, the failures seen)."""
+        failures = set()
+        allPassed = True
+        for name in names:
+            limit = timeout or (self.tests[name][1] * self.timeout_factor + 10)
+            try:
+                done = subprocess.run(
+                    ["ctest", "--test-dir", str(self.build), "-R", "^" + re.escape(name) + "$",
+                     "--output-on-failure", "--timeout", str(int(limit))],
+                    stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                    errors="replace", timeout=limit + 30)
+                output, failed = done.stdout, done.returncode != 0
+            except subprocess.TimeoutExpired:
+                output, failed = "", True
+            if failed:
+                allPassed = False
+                functions = {f"{name}::{m.group(2)}" for m in FAIL.finditer(output)}
+                # A crash or a time-out names no function: the executable caught it.
+                failures |= functions or {name}
+        return allPassed, failures
+
+    # -- one mutant ------------------------------------------------------------------------
+    def try_mutant(self, path, body):
+        target = self.source / path
+        saved = self.backup / path
+        saved.parent.mkdir(parents=True, exist_ok=True)
+        shutil.copy2(target, saved)
+        stamps = {name: self.stamp(exe) for name, (exe, _) in self.tests.items()}
+        try:
+            target.write_text(body)
+            if not self.compile(timeout=900):
+                return {"status": "stillborn"}
+            relinked = [n for n, (exe, _) in self.tests.items() if self.stamp(exe) != stamps[n]]
+            _, failures = self.run_tests(relinked)
+            status = "killed" if failures else "survived"
+            return {"status": status, "ran": sorted(relinked), "by": sorted(failures)}
+        finally:
+            # A fresh time stamp, so that the build takes the file back; built at once, so
+            # that the next mutant relinks only what uses its own file.
+            shutil.copyfile(saved, target)
+            saved.unlink()
+            if not self.compile():
+                sys.exit(f"the build fails with {path} put back")
+
+    @staticmethod
+    def stamp(path):
+        try:
+            return path.stat().st_mtime_ns
+        except FileNotFoundError:
+            return None
+
+    def done(self):
+        if not self.results.exists():
+            return {}
+        with self.results.open() as lines:
+            return {r["id"]: r for r in map(json.loads, lines) if r.get("id")}
+
+
+def chosen_files(source, paths):
+    files = []
+    for given in paths:
+        full = source / given
+        if full.is_dir():
+            files += sorted(p for p in full.rglob("*.cpp"))
+        elif full.is_file():
+            files.append(full)
+        else:
+            sys.exit(f"no such file or folder: {given}")
+    return [f.relative_to(source) for f in files]
+
+
+def report(records, out):
+    per_file = defaultdict(lambda: defaultdict(int))
+    only = defaultdict(list)
+    for r in records:
+        f = per_file[r["id"].split(":", 1)[0]]
+        f["mutants"] += 1
+        f[r["status"]] += 1
+        if r["status"] == "killed" and len(r["by"]) == 1:
+            f["by one test"] += 1
+            only[r["by"][0]].append(r["id"])
+    columns = ["mutants", "killed", "survived", "stillborn", "by one test"]
+    lines = ["| file | " + " | ".join(columns) + " |", "|---" * (len(columns) + 1) + "|"]
+    total = defaultdict(int)
+    for name in sorted(per_file):
+        for c in columns:
+            total[c] += per_file[name][c]
+        lines.append(f"| {name} | " + " | ".join(str(per_file[name][c]) for c in columns) + " |")
+    lines.append("| all | " + " | ".join(str(total[c]) for c in columns) + " |")
+    scored = total["killed"] + total["survived"]
+    score = 100.0 * total["killed"] / scored if scored else 0.0
+    lines += ["", f"score: {total['killed']} killed of {scored} = {score:.1f} %", ""]
+    lines.append("mutants that only one test kills:")
+    for test in sorted(only):
+        lines.append(f"  {test}: {len(only[test])}")
+        lines += [f"    {m}" for m in sorted(only[test])]
+    lines.append("survivors:")
+    lines += [f"  {r['id']}" for r in records if r["status"] == "survived"]
+    print("\n".join(lines), file=out)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("paths", nargs="+")
+    parser.add_argument("--build", default="build/mutation")
+    parser.add_argument("--sample", type=int, default=0, help="at most N mutants, drawn at random")
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--report", action="store_true", help="only print the report so far")
+    args = parser.parse_args()
+    source = Path.cwd()
+    build = (source / args.build).resolve()
+    run = Run(source, build)
+
+    files = chosen_files(source, args.paths)
+    mutants = [m for f in files for m in mutants_of(str(f), (source / f).read_text())]
+    if args.sample and args.sample < len(mutants):
+        mutants = random.Random(args.seed).sample(mutants, args.sample)
+    ids = {m[0] for m in mutants}
+    if args.report:
+        report([r for i, r in run.done().items() if i in ids], sys.stdout)
+        return
+
+    build.mkdir(parents=True, exist_ok=True)
+    run.restore()
+    # Stopped by a signal, the run still puts the file it mutated back.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    run.configure()
+    if not run.compile():
+        sys.exit("the build fails without any mutant")
+    run.baseline()
+    done = run.done()
+    todo = [m for m in mutants if m[0] not in done]
+    print(f"{len(mutants)} mutants, {len(mutants) - len(todo)} done before", file=sys.stderr)
+    with run.results.open("a") as results:
+        for count, (ident, _, _, body) in enumerate(todo, 1):
+            outcome = run.try_mutant(ident.split(":", 1)[0], body)
+            outcome["id"] = ident
+            results.write(json.dumps(outcome) + "\n")
+            results.flush()
+            print(f"[{count}/{len(todo)}] {outcome['status']:9} {ident}", file=sys.stderr)
+    run.compile()
+    report([r for i, r in run.done().items() if i in ids], sys.stdout)
+
+
+if __name__ == "__main__":
+    main()
