@@ -1,6 +1,7 @@
 #include "tracker/ui/frm_message.h"
 
 #include "tracker/ui/mnemonic_buttons.h"
+#include "tracker/ui/window_focus.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -94,8 +95,7 @@ void frmMessage::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // A question must never open behind the window that asked it.
-    raise();
-    activateWindow();
+    bringToFront(this, nullptr);
 }
 
 } // namespace qm

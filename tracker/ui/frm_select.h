@@ -33,7 +33,8 @@ protected:
 
 private:
     void takeFields();
-    void runCheck(QObject *field);
+    // False when the user said the value is not meant: the focus is back in the field.
+    bool runCheck(QObject *field);
     bool handleKey(QKeyEvent *event);
     void confirm();
 
@@ -48,6 +49,7 @@ private:
     QPushButton *m_ok;
     QPushButton *m_cancel;
     QLabel *m_current;
+    QLabel *m_pastDay;
 };
 
 } // namespace qm

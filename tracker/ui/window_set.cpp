@@ -9,11 +9,13 @@
 #include "tracker/ui/frm_quillmere_main.h"
 #include "tracker/ui/frm_select.h"
 #include "tracker/ui/tray_icon.h"
+#include "tracker/ui/window_focus.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace qm {
 
@@ -141,14 +143,32 @@ std::optional<QString> WindowSet::askText(const QString &prompt, const QString &
     return text;
 }
 
+namespace {
+
+// The box in front and active once on screen, its default button taking the keys.
+void runInFront(QMessageBox &box)
+{
+    QTimer::singleShot(0, &box, [&box] { bringToFront(&box, box.defaultButton()); });
+    box.exec();
+}
+
+void tell(QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Ok);
+    runInFront(box);
+}
+
+} // namespace
+
 void WindowSet::warn(const QString &title, const QString &text)
 {
-    QMessageBox::warning(QApplication::activeWindow(), title, text);
+    tell(QMessageBox::Warning, title, text);
 }
 
 void WindowSet::inform(const QString &title, const QString &text)
 {
-    QMessageBox::information(QApplication::activeWindow(), title, text);
+    tell(QMessageBox::Information, title, text);
 }
 
 bool WindowSet::confirm(
@@ -162,7 +182,7 @@ bool WindowSet::confirm(
     noButton->setObjectName(QStringLiteral("cmdNo"));
     box.setDefaultButton(noButton);
     box.setEscapeButton(noButton);
-    box.exec();
+    runInFront(box);
     return box.clickedButton() == yesButton;
 }
 

@@ -1,0 +1,34 @@
+#include "tracker/ui/window_focus.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+namespace qm {
+
+namespace {
+
+void activate(QWidget *window, QWidget *field)
+{
+    if (!window->isVisible())
+        return;
+    window->raise();
+    window->activateWindow();
+    if (field) {
+        field->setFocus(Qt::OtherFocusReason);
+        if (auto *edit = qobject_cast<QLineEdit *>(field))
+            edit->selectAll();
+    }
+}
+
+} // namespace
+
+void bringToFront(QWidget *window, QWidget *field)
+{
+    activate(window, field);
+    QTimer::singleShot(
+        0, window, [window, field = QPointer<QWidget>(field)] { activate(window, field); });
+}
+
+} // namespace qm

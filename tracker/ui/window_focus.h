@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+namespace qm {
+
+// Puts the window in front, active, with the focus in `field`, so that the keys reach it
+// without a click. Called as the window is shown, and once more when the event loop runs:
+// under X a window not yet mapped cannot take the focus, and without a window manager nobody
+// gives it back to a dialog when a message over it closes.
+void bringToFront(QWidget *window, QWidget *field);
+
+} // namespace qm
