@@ -205,6 +205,12 @@ void frmSelect::showEvent(QShowEvent *event)
     bringToFront(this, m_invokeTime);
 }
 
+void frmSelect::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    emit hidden();
+}
+
 void frmSelect::showFields()
 {
     const ChangeFields &fields = m_tracker.changeForm().fields();
@@ -247,12 +253,15 @@ bool frmSelect::runCheck(QObject *field)
         form.checkChangeTime();
     else if (field == m_duration)
         form.checkDuration();
-    else if (field == m_endTime && !form.checkEndTime()) {
-        accepted = false;
-        // Back to the end time, to put it right.
-        bringToFront(this, m_endTime);
-    }
+    else if (field == m_endTime)
+        accepted = form.checkEndTime();
     showFields();
+    // Back from the question, if one was asked; when the end time was not meant, back in it to
+    // put it right.
+    if (!accepted)
+        bringToFront(this, m_endTime);
+    else if (!isActiveWindow())
+        bringToFront(this, nullptr);
     return accepted;
 }
 

@@ -27,7 +27,12 @@ public:
 
     void reject() override;
 
+signals:
+    // The dialog went away: the window under it takes the keys again.
+    void hidden();
+
 protected:
+    void hideEvent(QHideEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -30,6 +30,11 @@ void WindowSet::attach(Tracker &tracker)
 {
     m_main = std::make_unique<frmQuillmereMain>(tracker, m_trayAvailable);
     m_select = std::make_unique<frmSelect>(tracker);
+    // Without a window manager nobody gives the main window back its keys.
+    QObject::connect(m_select.get(), &frmSelect::hidden, m_main.get(), [this] {
+        if (m_main->isVisible() && !m_main->isMinimized())
+            bringToFront(m_main.get(), nullptr);
+    });
     m_edit = std::make_unique<frmEdit>(tracker);
     m_about = std::make_unique<frmAbout>(tracker);
     m_firstExe = std::make_unique<frmFirstExe>();
