@@ -33,17 +33,20 @@ private slots:
         QTest::addColumn<bool>("answer");
         QTest::addColumn<bool>("suppressed");
         QTest::addColumn<QString>("leftCaption"); // empty: a single button
+        QTest::addColumn<QString>("focused"); // the default button: the answer that loses nothing
         const auto row = [](const char *name, int code, const char *button, bool tick, bool answer,
-                             bool suppressed, const char *left) {
+                             bool suppressed, const char *left, const char *focused) {
             QTest::newRow(name) << code << QByteArray(button) << tick << answer << suppressed
-                                << QString(left);
+                                << QString(left) << QString(focused);
         };
-        row("3, Ne pas quitter, ticked", 3, "cmdAbandon", true, false, true, "Ne pas quitter");
-        row("4, Clôturer", 4, "cmdCont", false, true, false, "Ne pas clôturer");
-        row("2, single button", 2, "cmdCont", false, true, false, "");
-        row("3, close box", 3, "", false, false, false, "Ne pas quitter");
-        row("1, close box keeps the day", 1, "", false, true, false, "Abandonner");
-        row("8, no switch", 8, "cmdAbandon", true, false, false, "Ne pas enregistrer");
+        row("3, Ne pas quitter, ticked", 3, "cmdAbandon", true, false, true, "Ne pas quitter",
+            "cmdAbandon");
+        row("4, Clôturer", 4, "cmdCont", false, true, false, "Ne pas clôturer", "cmdAbandon");
+        row("2, single button", 2, "cmdCont", false, true, false, "", "cmdCont");
+        row("3, close box", 3, "", false, false, false, "Ne pas quitter", "cmdAbandon");
+        row("1, close box keeps the day", 1, "", false, true, false, "Abandonner", "cmdCont");
+        row("8, no switch", 8, "cmdAbandon", true, false, false, "Ne pas enregistrer",
+            "cmdAbandon");
     }
     void messageWindow()
     {
@@ -54,7 +57,13 @@ private slots:
         const StockMessage message = *stockMessage(StockMessage::Code(code));
         QString left;
         bool checkVisible = false;
+        QString focused;
         onNextModal([&](QWidget *modal) {
+            if (!QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 1000))
+                qWarning("the message took no focus");
+            const auto *first = qobject_cast<QPushButton *>(QApplication::focusWidget());
+            if (first && first->isDefault())
+                focused = first->objectName();
             auto *check = child<QCheckBox>(modal, "chkSuppr");
             checkVisible = check->isVisible();
             check->setChecked(tick);
@@ -70,6 +79,7 @@ private slots:
         QTEST(suppress, "suppressed");
         QCOMPARE(checkVisible, message.offersSuppression);
         QTEST(left, "leftCaption");
+        QTEST(focused, "focused");
         QVERIFY(!window.isVisible());
     }
 

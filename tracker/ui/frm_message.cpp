@@ -79,6 +79,11 @@ bool frmMessage::ask(const StockMessage &message, bool &suppress)
     giveMnemonics({ m_continue, m_abandon, m_suppress });
     m_answer = true;
     m_closeAnswer = message.closeAnswer;
+    // Enter gives the answer that loses nothing, as the close box does, and the window shows it.
+    QPushButton *safe
+        = message.closeAnswer || message.leftCaption.isEmpty() ? m_continue : m_abandon;
+    m_continue->setDefault(safe == m_continue);
+    m_abandon->setDefault(safe == m_abandon);
     exec();
     suppress = message.offersSuppression && m_suppress->isChecked();
     return m_answer;
@@ -95,7 +100,7 @@ void frmMessage::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // A question must never open behind the window that asked it.
-    bringToFront(this, nullptr);
+    bringToFront(this, m_continue->isDefault() ? m_continue : m_abandon);
 }
 
 } // namespace qm
