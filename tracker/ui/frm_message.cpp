@@ -3,9 +3,11 @@
 #include "tracker/ui/mnemonic_buttons.h"
 #include "tracker/ui/window_focus.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QTextBrowser>
@@ -84,7 +86,9 @@ bool frmMessage::ask(const StockMessage &message, bool &suppress)
         = message.closeAnswer || message.leftCaption.isEmpty() ? m_continue : m_abandon;
     m_continue->setDefault(safe == m_continue);
     m_abandon->setDefault(safe == m_abandon);
+    const QPointer<QWidget> asking = QApplication::activeWindow();
     exec();
+    giveKeysBack(asking);
     suppress = message.offersSuppression && m_suppress->isChecked();
     return m_answer;
 }

@@ -110,7 +110,6 @@ frmSelect::frmSelect(Tracker &tracker, QWidget *parent)
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
     m_current->setObjectName(QStringLiteral("lblCurrent"));
     m_pastDay->setObjectName(QStringLiteral("lblPastDay"));
-    m_pastDay->setWordWrap(true);
     QFont bold = m_pastDay->font();
     bold.setBold(true);
     m_pastDay->setFont(bold);

@@ -31,4 +31,12 @@ void bringToFront(QWidget *window, QWidget *field)
         0, window, [window, field = QPointer<QWidget>(field)] { activate(window, field); });
 }
 
+void giveKeysBack(QWidget *window)
+{
+    // Active again, the window puts the focus back where it last was, or where its code has
+    // moved it since.
+    if (window && !window->isMinimized())
+        bringToFront(window, nullptr);
+}
+
 } // namespace qm

@@ -10,4 +10,8 @@ namespace qm {
 // gives it back to a dialog when a message over it closes.
 void bringToFront(QWidget *window, QWidget *field);
 
+// The window that was active before a question takes the keys again once it is answered, in
+// the field it had.
+void giveKeysBack(QWidget *window);
+
 } // namespace qm

@@ -14,10 +14,37 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
 namespace qm {
+
+namespace {
+
+// The box in front and active once on screen, with the keys; once answered, the window that
+// asked takes them back.
+void runInFront(QDialog &box, QWidget *field)
+{
+    const QPointer<QWidget> asking = QApplication::activeWindow();
+    QTimer::singleShot(0, &box, [&box, field] { bringToFront(&box, field); });
+    box.exec();
+    giveKeysBack(asking);
+}
+
+void runInFront(QMessageBox &box)
+{
+    runInFront(box, box.defaultButton());
+}
+
+void tell(QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Ok);
+    runInFront(box);
+}
+
+} // namespace
 
 WindowSet::WindowSet(bool trayAvailable, std::function<void()> onEnd)
     : m_trayAvailable(trayAvailable)
@@ -140,31 +167,14 @@ bool WindowSet::askStockMessage(const StockMessage &message, bool &suppress)
 
 std::optional<QString> WindowSet::askText(const QString &prompt, const QString &title)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(m_edit->isVisible() ? m_edit.get() : nullptr, title,
-        prompt, QLineEdit::Normal, QString(), &ok);
-    if (!ok)
+    QInputDialog box(m_edit->isVisible() ? m_edit.get() : nullptr);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    runInFront(box, nullptr);
+    if (box.result() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return box.textValue();
 }
-
-namespace {
-
-// The box in front and active once on screen, its default button taking the keys.
-void runInFront(QMessageBox &box)
-{
-    QTimer::singleShot(0, &box, [&box] { bringToFront(&box, box.defaultButton()); });
-    box.exec();
-}
-
-void tell(QMessageBox::Icon icon, const QString &title, const QString &text)
-{
-    QMessageBox box(icon, title, text, QMessageBox::Ok, QApplication::activeWindow());
-    box.setDefaultButton(QMessageBox::Ok);
-    runInFront(box);
-}
-
-} // namespace
 
 void WindowSet::warn(const QString &title, const QString &text)
 {
