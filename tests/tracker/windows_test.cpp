@@ -282,6 +282,8 @@ private slots:
                 box->accept();
             });
             click(editor, "cmdAdd");
+            // Answered, the input box gives the keys back to the editor.
+            QTRY_COMPARE(QApplication::activeWindow(), editor);
         }
         click(editor, "cmdSave");
         QVERIFY(run.main()->isVisible());

@@ -26,7 +26,8 @@ namespace {
 // asked takes them back.
 void runInFront(QDialog &box, QWidget *field)
 {
-    const QPointer<QWidget> asking = QApplication::activeWindow();
+    const QPointer<QWidget> asking
+        = QApplication::activeWindow() ? QApplication::activeWindow() : box.parentWidget();
     QTimer::singleShot(0, &box, [&box, field] { bringToFront(&box, field); });
     box.exec();
     giveKeysBack(asking);
