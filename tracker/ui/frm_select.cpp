@@ -255,12 +255,9 @@ bool frmSelect::runCheck(QObject *field)
     else if (field == m_endTime)
         accepted = form.checkEndTime();
     showFields();
-    // Back from the question, if one was asked; when the end time was not meant, back in it to
-    // put it right.
+    // The end time not meant: back in it, to put it right.
     if (!accepted)
         bringToFront(this, m_endTime);
-    else if (!isActiveWindow())
-        bringToFront(this, nullptr);
     return accepted;
 }
 
@@ -279,7 +276,6 @@ void frmSelect::confirm()
         bringToFront(this, m_endTime);
         break;
     case ChangeForm::Field::None:
-        bringToFront(this, focusWidget());
         break;
     }
 }
