@@ -66,38 +66,61 @@ private slots:
         QCOMPARE(rig.state().currentStart, makeDateTime(QDate(2026, 12, 5), QTime(6, 0)));
     }
 
+    // The end time the duration writes, then an end time typed over it, with the change time
+    // on the minute or 40 seconds past it.
     void durationCheck_data()
     {
+        QTest::addColumn<int>("second");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("endTime"); // "09:99" left as it was: refused
+        QTest::addColumn<QString>("retypedEnd"); // empty: Tab through the end time written
         QTest::addColumn<int>("recorded");
         for (const char *refused : { "0", "-5", "-0.4", "1441", "1440.5", "1440.001", "abc" })
-            QTest::newRow(refused) << QString(refused) << QString("09:99") << -1;
-        QTest::newRow("a whole day") << QString("1440") << QString("10:30") << 1440;
-        QTest::newRow("ninety minutes") << QString("90 min") << QString("12:00") << 90;
+            QTest::newRow(refused) << 40 << QString(refused) << QString("09:99") << QString() << -1;
+        const auto row = [](const char *name, int second, const char *typed, const char *end,
+                             const char *retyped, int recorded) {
+            QTest::newRow(name) << second << QString(typed) << QString(end) << QString(retyped)
+                                << recorded;
+        };
+        row("a whole day", 40, "1440", "10:30", "", 1440);
+        row("ninety minutes", 40, "90 min", "12:00", "", 90);
+        row("ninety minutes, on the minute", 0, "90", "12:00", "", 90);
         // The end time is taken from the typed value, the recorded minutes are rounded.
-        QTest::newRow("half to even, down") << QString("2.5") << QString("10:33") << 2;
-        QTest::newRow("half to even, up") << QString("3.5") << QString("10:34") << 4;
-        QTest::newRow("less than half a minute") << QString("0.4") << QString("10:31") << 0;
+        row("half to even, down", 40, "2.5", "10:33", "", 2);
+        row("half to even, down, on the minute", 0, "2.5", "10:32", "", 2);
+        row("half to even, up", 40, "3.5", "10:34", "", 4);
+        row("less than half a minute", 40, "0.4", "10:31", "", 0);
+        // The end typed last wins, counted from the change time's seconds.
+        row("an end typed over", 40, "30", "11:00", "11:30", 59);
+        row("an end typed over, on the minute", 0, "30", "11:00", "11:30", 60);
+        row("an end with seconds typed over", 40, "30", "11:00", "11:30:40", 60);
     }
     void durationCheck()
     {
+        QFETCH(int, second);
         QFETCH(QString, typed);
+        QFETCH(QString, retypedEnd);
         QFETCH(int, recorded);
         Rig rig;
         rig.clock.set(2026, 12, 5, 10, 0);
         rig.startDay();
         QVERIFY(rig.change(1, "10:00"));
-        rig.showAt(10, 30, 40);
+        rig.showAt(10, 30, second);
         rig.tracker.openChangeDialog();
         rig.fields().endTime = "09:99";
         rig.fields().duration = typed;
         rig.tracker.changeForm().checkDuration();
         QCOMPARE(rig.fields().duration, recorded == -1 ? QString() : typed);
         QTEST(rig.fields().endTime, "endTime");
-        // Tab goes on through the end time the check wrote: the typed duration stays.
-        rig.tracker.changeForm().checkEndTime();
-        QCOMPARE(rig.fields().duration, recorded == -1 ? QString() : typed);
+        if (!retypedEnd.isEmpty()) {
+            rig.fields().endTime = retypedEnd;
+            QVERIFY(rig.tracker.changeForm().checkEndTime());
+            QCOMPARE(rig.fields().duration, QString::number(recorded));
+        } else {
+            // Tab goes on through the end time the check wrote: the typed duration stays.
+            QVERIFY(rig.tracker.changeForm().checkEndTime());
+            QCOMPARE(rig.fields().duration, recorded == -1 ? QString() : typed);
+        }
         rig.fields().activityIndex = 2;
         // A whole day ends tomorrow: keep today open to look at it.
         rig.questions.answers[8] = { false };
@@ -105,6 +128,7 @@ private slots:
         QCOMPARE(rig.state().currentDuration, recorded);
         QCOMPARE(rig.cell(2, 1), recorded == -1 ? "EN COURS" : durationCellText(recorded));
         QCOMPARE(rig.screens.mainVisible, recorded != -1);
+        QCOMPARE(rig.questions.confirmations, QStringList {});
     }
 
     // A field left through the close box has not been checked; the next opening keeps its
@@ -147,26 +171,35 @@ private slots:
         QTEST(rig.state().currentDuration, "recorded");
     }
 
+    // An end before the change time is on the next day, once the user has said so.
     void endTimeCheck_data()
     {
         QTest::addColumn<QString>("changeAt");
         QTest::addColumn<QString>("end");
-        QTest::addColumn<QString>("duration"); // "7" left as it was: refused
-        const auto row
-            = [](const char *name, const char *at, const char *end, const char *minutes) {
-                  QTest::newRow(name) << QString(at) << QString(end) << QString(minutes);
-              };
-        row("through midnight", "23:30:00", "00:15", "45");
-        row("equal to the change", "10:00:00", "10:00", "1");
-        row("half a minute before", "10:00:30", "10:00", "1439");
-        row("with seconds", "10:00:00", "12:30:30", "150");
-        row("no colon", "10:00:00", "1230", "7");
-        row("no time", "10:00:00", "12:75", "7");
+        QTest::addColumn<bool>("meant");
+        QTest::addColumn<QString>("duration"); // "7" left as it was
+        QTest::addColumn<QString>("asked"); // the next-day question, empty when not asked
+        const auto row = [](const char *name, const char *at, const char *end, bool meant,
+                             const char *minutes, const char *asked) {
+            QTest::newRow(name) << QString(at) << QString(end) << meant << QString(minutes)
+                                << QString(asked);
+        };
+        row("through midnight", "23:30:00", "00:15", true, "45", "00:15 (0 h 45)");
+        row("equal to the change", "10:00:00", "10:00", true, "1", "");
+        row("half a minute before", "10:00:30", "10:00", true, "1439", "10:00 (23 h 59)");
+        row("a typo in the hour", "21:15:30", "09:00", true, "704", "09:00 (11 h 44)");
+        row("a typo, not meant", "21:15:30", "09:00", false, "7", "09:00 (11 h 44)");
+        row("next day with seconds", "21:15:00", "09:00:30", true, "705", "09:00:30 (11 h 45)");
+        row("with seconds", "10:00:00", "12:30:30", true, "150", "");
+        row("no colon", "10:00:00", "1230", true, "7", "");
+        row("no time", "10:00:00", "12:75", true, "7", "");
     }
     void endTimeCheck()
     {
         QFETCH(QString, end);
+        QFETCH(bool, meant);
         QFETCH(QString, duration);
+        QFETCH(QString, asked);
         Rig rig;
         rig.clock.set(2026, 12, 5, 8, 0);
         rig.startDay();
@@ -175,10 +208,24 @@ private slots:
         rig.fields().invokeTime = changeAt;
         rig.tracker.changeForm().checkChangeTime();
         rig.fields().duration = "7";
+        rig.tracker.changeForm().checkDuration();
         rig.fields().endTime = end;
-        rig.tracker.changeForm().checkEndTime();
-        QCOMPARE(rig.fields().endTime, duration == u"7" ? QString() : end);
+        rig.questions.confirmAnswer = meant;
+        QCOMPARE(rig.tracker.changeForm().checkEndTime(), meant);
+        // Not meant: the end time stays, to be put right.
+        QCOMPARE(rig.fields().endTime, duration == u"7" && meant ? QString() : end);
         QCOMPARE(rig.fields().duration, duration);
+        QCOMPARE(rig.questions.confirmations,
+            asked.isEmpty() ? QStringList {}
+                            : QStringList { "Quillmere - Heure de fin|L'activité se terminera le "
+                                            "lendemain à "
+                                + asked + ". Est-ce bien ce que vous voulez ?|Oui|Non" });
+        // Confirmer asks again about an end time not yet settled, and records nothing without it.
+        rig.fields().activityIndex = 1;
+        QCOMPARE(rig.tracker.confirmChange(), meant);
+        QCOMPARE(rig.tracker.changeForm().fieldToFix(),
+            meant ? ChangeForm::Field::None : ChangeForm::Field::EndTime);
+        QCOMPARE(rig.questions.confirmations.size(), asked.isEmpty() ? 0 : meant ? 1 : 2);
     }
 
     void commentChoice_data()

@@ -97,13 +97,35 @@ private slots:
         QCOMPARE(rig.state().dayTotalMinutes, 15);
     }
 
+    void fixedActivityEndingTomorrow_data()
+    {
+        QTest::addColumn<bool>("declinedFirst");
+        QTest::newRow("accepted") << false;
+        // No change fits in the day any more: Changer asks again, and Terminer closes the day.
+        QTest::newRow("declined") << true;
+    }
     void fixedActivityEndingTomorrow()
     {
+        QFETCH(bool, declinedFirst);
         Rig rig;
         rig.clock.set(2026, 12, 5, 23, 0);
         rig.startDay();
         QVERIFY(rig.change(1, "23:00"));
         rig.showAt(23, 30);
+        if (declinedFirst) {
+            rig.questions.answers[8] = { false, false };
+            QVERIFY(rig.change(2, "23:30:00", {}, "00:15"));
+            QVERIFY(rig.state().changeEnabled);
+            const qsizetype opened = rig.screens.log.count("change");
+            rig.tracker.openChangeDialog();
+            QCOMPARE(rig.screens.log.count("change"), opened);
+            QCOMPARE(rig.questions.asked, (QList<int> { 8, 8 }));
+            rig.tracker.closeDay();
+            QVERIFY(rig.tracker.hasEnded());
+            QCOMPARE(rig.bytes(kJournalFileName),
+                "05/12/2026, 30,Dossiers,\r\n05/12/2026, 45,Réunion,\r\n");
+            return;
+        }
         QVERIFY(rig.change(2, "23:30:00", {}, "00:15"));
         // The refresh after the change finds the next day and closes this one.
         QCOMPARE(rig.questions.asked, QList<int> { 8 });
@@ -133,16 +155,18 @@ private slots:
         rig.showAt(23, 0);
         QVERIFY(rig.change(2, "23:00"));
         if (declinedFirst) {
-            // The day waits, and so does Changer; this message cannot be switched off.
+            // The day waits, Réunion ending with it at the latest; Changer still works there.
+            // This message cannot be switched off.
             rig.questions.answers[8] = { false };
             rig.questions.suppressCodes = { 8 };
             rig.showAt(0, 5, 0, 6);
-            QVERIFY(!rig.state().changeEnabled);
             QVERIFY(rig.state().settings.messageEnabled[8]);
             QCOMPARE(rig.state().dayDate, "05/12/2026");
             const qsizetype opened = rig.screens.log.count("change");
             rig.tracker.openChangeDialog();
-            QCOMPARE(rig.screens.log.count("change"), opened);
+            QCOMPARE(rig.screens.log.count("change"), opened + 1);
+            QCOMPARE(rig.fields().invokeTime, "23:59:59");
+            QCOMPARE(rig.questions.asked, QList<int> { 8 });
             rig.questions.asked.clear();
         }
         rig.showAt(0, 10, 0, 6);

@@ -145,7 +145,8 @@ private slots:
         QCOMPARE(clippedTexts(program.main()), QStringList {});
     }
 
-    // The start window, then the change dialog over the main window: English and whole.
+    // The start window, then the change dialog over the main window: English and whole, its
+    // fixed entries included.
     void modalWindows()
     {
         useEnglish();
@@ -156,20 +157,29 @@ private slots:
         onNextModal([&](QWidget *window) {
             clipped += clippedTexts(window);
             start = child<QPushButton>(window, "cmdStart")->text().remove(u'&');
+            // A day gone by, for the dialog's word about it.
+            auto *today = child<QLineEdit>(window, "txtToday");
+            today->selectAll();
+            QTest::keyClicks(today, "04/12/2026");
+            QTest::keyClick(today, Qt::Key_Return);
             click(window, "cmdStart");
         });
         program.tracker.start();
         QCOMPARE(start, QStringLiteral("Start"));
-        QString confirm, nothingYet;
+        QStringList shown;
         onNextModal([&](QWidget *dialog) {
             clipped += clippedTexts(dialog);
-            confirm = child<QPushButton>(dialog, "cmdOK")->text().remove(u'&');
-            nothingYet = child<QLabel>(dialog, "lblCurrent")->text();
+            shown << child<QPushButton>(dialog, "cmdOK")->text().remove(u'&')
+                  << child<QLabel>(dialog, "lblCurrent")->text()
+                  << child<QListWidget>(dialog, "lstActivities")->item(0)->text()
+                  << child<QListWidget>(dialog, "lstComments")->item(0)->text()
+                  << child<QLabel>(dialog, "lblPastDay")->text();
             click(dialog, "cmdCancel");
         });
         click(program.main(), "cmdChange");
-        QCOMPARE(confirm, QStringLiteral("Confirm"));
-        QCOMPARE(nothingYet, QStringLiteral("   --- none ---"));
+        QCOMPARE(shown,
+            QStringList({ "Confirm", "   --- none ---", "pause (predefined activity)",
+                "(No comment)", "Past day: give each activity its duration or its end time." }));
         QCOMPARE(clipped, QStringList {});
     }
 

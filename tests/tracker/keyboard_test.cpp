@@ -89,6 +89,73 @@ private slots:
         QVERIFY(program.main()->isVisible());
     }
 
+    // Enter in the change dialog: the time fields move on, the rest act as Confirmer, the
+    // default button; the dialog opens active, in the change time.
+    void enterInTheChangeDialog_data()
+    {
+        QTest::addColumn<QByteArray>("focus");
+        QTest::addColumn<int>("activity"); // -1: none chosen
+        QTest::addColumn<QByteArray>("focusAfter"); // empty: the change is recorded
+        const auto row = [](const char *name, const char *focus, int activity, const char *after) {
+            QTest::newRow(name) << QByteArray(focus) << activity << QByteArray(after);
+        };
+        row("change time", "txtInvokeTime", 2, "txtDuration");
+        row("duration", "txtDuration", 2, "lstActivities");
+        row("end time", "txtEndTime", 2, "lstActivities");
+        row("activity list", "lstActivities", 2, "");
+        row("activity list, nothing chosen", "lstActivities", -1, "lstActivities");
+        row("comment", "txtComment", 2, "");
+        row("comment types", "lstComments", 2, "");
+        row("Confirmer", "cmdOK", 2, "");
+    }
+    void enterInTheChangeDialog()
+    {
+        QFETCH(QByteArray, focus);
+        QFETCH(int, activity);
+        QFETCH(QByteArray, focusAfter);
+        ChangeDialog d;
+        QCOMPARE(QApplication::focusWidget(), d.edit("txtInvokeTime"));
+        QVERIFY(child(&d.dialog, "cmdOK")->isDefault());
+        child<QListWidget>(&d.dialog, "lstActivities")->setCurrentRow(activity);
+        QWidget *focused = child<QWidget>(&d.dialog, focus.constData());
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key_Return);
+        QCOMPARE(d.rig.state().dayActivityCount, focusAfter.isEmpty() ? 2 : 1);
+        if (!focusAfter.isEmpty())
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString(focusAfter));
+    }
+
+    // The welcome window opens active on Fermer, its default button, and each of these keys
+    // closes it.
+    void keysCloseTheWelcome_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+        QTest::newRow("space") << int(Qt::Key_Space);
+    }
+    void keysCloseTheWelcome()
+    {
+        QFETCH(int, key);
+        frmFirstExe welcome;
+        QWidget *focused = nullptr;
+        bool closed = false;
+        onNextModal([&](QWidget *window) {
+            QCoreApplication::processEvents();
+            focused = QApplication::focusWidget();
+            if (focused)
+                QTest::keyClick(focused, Qt::Key(key));
+            closed = !window->isVisible();
+            window->hide();
+        });
+        welcome.exec();
+        auto *close = child(&welcome, "cmdOK");
+        QCOMPARE(focused, close);
+        QVERIFY(close->isDefault());
+        QVERIFY(closed);
+    }
+
     // On the first run Abandonner would end the program with the list being made: Escape
     // leaves the editor alone there. The welcome window closes on Escape.
     void escapeOnTheFirstRun()

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTableView>
 
 using namespace qm;
@@ -32,17 +33,20 @@ private slots:
         QTest::addColumn<bool>("answer");
         QTest::addColumn<bool>("suppressed");
         QTest::addColumn<QString>("leftCaption"); // empty: a single button
+        QTest::addColumn<QString>("focused"); // the default button: the answer that loses nothing
         const auto row = [](const char *name, int code, const char *button, bool tick, bool answer,
-                             bool suppressed, const char *left) {
+                             bool suppressed, const char *left, const char *focused) {
             QTest::newRow(name) << code << QByteArray(button) << tick << answer << suppressed
-                                << QString(left);
+                                << QString(left) << QString(focused);
         };
-        row("3, Ne pas quitter, ticked", 3, "cmdAbandon", true, false, true, "Ne pas quitter");
-        row("4, Clôturer", 4, "cmdCont", false, true, false, "Ne pas clôturer");
-        row("2, single button", 2, "cmdCont", false, true, false, "");
-        row("3, close box", 3, "", false, false, false, "Ne pas quitter");
-        row("1, close box keeps the day", 1, "", false, true, false, "Abandonner");
-        row("8, no switch", 8, "cmdAbandon", true, false, false, "Ne pas enregistrer");
+        row("3, Ne pas quitter, ticked", 3, "cmdAbandon", true, false, true, "Ne pas quitter",
+            "cmdAbandon");
+        row("4, Clôturer", 4, "cmdCont", false, true, false, "Ne pas clôturer", "cmdAbandon");
+        row("2, single button", 2, "cmdCont", false, true, false, "", "cmdCont");
+        row("3, close box", 3, "", false, false, false, "Ne pas quitter", "cmdAbandon");
+        row("1, close box keeps the day", 1, "", false, true, false, "Abandonner", "cmdCont");
+        row("8, no switch", 8, "cmdAbandon", true, false, false, "Ne pas enregistrer",
+            "cmdAbandon");
     }
     void messageWindow()
     {
@@ -53,7 +57,13 @@ private slots:
         const StockMessage message = *stockMessage(StockMessage::Code(code));
         QString left;
         bool checkVisible = false;
+        QString focused;
         onNextModal([&](QWidget *modal) {
+            if (!QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 1000))
+                qWarning("the message took no focus");
+            const auto *first = qobject_cast<QPushButton *>(QApplication::focusWidget());
+            if (first && first->isDefault())
+                focused = first->objectName();
             auto *check = child<QCheckBox>(modal, "chkSuppr");
             checkVisible = check->isVisible();
             check->setChecked(tick);
@@ -69,6 +79,7 @@ private slots:
         QTEST(suppress, "suppressed");
         QCOMPARE(checkVisible, message.offersSuppression);
         QTEST(left, "leftCaption");
+        QTEST(focused, "focused");
         QVERIFY(!window.isVisible());
     }
 
@@ -291,6 +302,111 @@ private slots:
         QCOMPARE(readBytes(run.file("Quillmere.log")),
             readBytes(QFINDTESTDATA("../data/tracker/logged_day.log")));
         QVERIFY(!QFile::exists(run.file("Quillmere.day")));
+    }
+
+    // A day gone by, logged from the keyboard to Terminer: each activity is given its end, a
+    // typo that would run into the next day is caught, and a put-off change of day blocks
+    // nothing.
+    void pastDayToTheJournal()
+    {
+        Program run;
+        writeBytes(run.file("Quillmere.ini"), kThreeActivities);
+        run.clock.set(2026, 12, 5, 10, 0);
+        // Once the window system has made the window in front active: the keys go there.
+        const auto settled = [] {
+            QCoreApplication::processEvents();
+            return QTest::qWaitFor(
+                [] {
+                    const QWidget *focus = QApplication::focusWidget();
+                    const QWidget *modal = QApplication::activeModalWidget();
+                    return focus && (!modal || focus->window() == modal);
+                },
+                2000);
+        };
+        const auto focused = [&settled] {
+            return settled() ? QApplication::focusWidget()->objectName() : QString();
+        };
+        const auto keys = [&settled](const QString &text, Qt::Key last) {
+            if (!settled())
+                qFatal("no focus in the window in front");
+            if (!text.isEmpty())
+                QTest::keyClicks(QApplication::focusWidget(), text);
+            QTest::keyClick(QApplication::focusWidget(), last);
+        };
+        onNextModal([&](QWidget *) {
+            keys("01/12/2026", Qt::Key_Return);
+            keys({}, Qt::Key_Return);
+        });
+        run.tracker.start();
+        QCOMPARE(child<QLabel>(run.main(), "lblToday")->text(), "01/12/2026");
+
+        // 21:15 to 09:00: not meant, then meant; the change of day is put off.
+        QStringList asked;
+        bool pastDayTold = false;
+        onNextModal([&](QWidget *dialog) {
+            pastDayTold = child<QLabel>(dialog, "lblPastDay")->isVisible();
+            keys("21:15", Qt::Key_Return);
+            keys({}, Qt::Key_Tab);
+            onNextModal(
+                [&](QWidget *box) {
+                    asked << qobject_cast<QMessageBox *>(box)->text() << focused();
+                    keys({}, Qt::Key_Return);
+                },
+                dialog);
+            keys("09:00", Qt::Key_Return);
+            asked << focused();
+            clickInNextModal("cmdYes", dialog);
+            keys("09:00", Qt::Key_Return);
+            asked << focused();
+            clickInNextModal("cmdAbandon", dialog);
+            keys({}, Qt::Key_Down);
+            keys({}, Qt::Key_Return);
+        });
+        click(run.main(), "cmdChange");
+        QVERIFY(pastDayTold);
+        QCOMPARE(asked,
+            QStringList({ "L'activité se terminera le lendemain à 09:00 (11 h 45). Est-ce bien ce "
+                          "que vous voulez ?",
+                "cmdNo", "txtEndTime", "lstActivities" }));
+        QCOMPARE(run.cell(0, 0) + u'|' + run.cell(0, 1), "21:15:00| 11 h 45 = 705");
+        QVERIFY(child(run.main(), "cmdChange")->isEnabled());
+
+        // Taken back: the day starts again at 21:15, without the question.
+        clickInNextModal("cmdYes");
+        click(run.main(), "cmdDelete");
+        QCOMPARE(run.tracker.history().gridRowCount(), 1);
+        QVERIFY(child(run.main(), "cmdChange")->isEnabled());
+
+        // No duration: told, and back in the duration.
+        QString proposed, afterWarning;
+        onNextModal([&](QWidget *dialog) {
+            proposed = child<QLineEdit>(dialog, "txtInvokeTime")->text();
+            keys({}, Qt::Key_Return);
+            keys({}, Qt::Key_Return);
+            keys({}, Qt::Key_Down);
+            onNextModal([&](QWidget *) { keys({}, Qt::Key_Return); }, dialog);
+            keys({}, Qt::Key_Return);
+            afterWarning = focused();
+            keys("60", Qt::Key_Return);
+            keys({}, Qt::Key_Return);
+        });
+        click(run.main(), "cmdChange");
+        QCOMPARE(proposed + u'|' + afterWarning, "21:15:00|txtDuration");
+        onNextModal([&](QWidget *) {
+            keys({}, Qt::Key_Tab);
+            keys({}, Qt::Key_Tab);
+            keys("23:00", Qt::Key_Return);
+            keys({}, Qt::Key_Down);
+            keys({}, Qt::Key_Down);
+            keys({}, Qt::Key_Return);
+        });
+        click(run.main(), "cmdChange");
+        QCOMPARE(run.cell(1, 0) + u'|' + run.cell(1, 1), "22:15:00| 0 h 45 = 45");
+        clickInNextModal("cmdCont");
+        click(run.main(), "cmdQuit");
+        QVERIFY(run.ended);
+        QCOMPARE(readBytes(run.file("Quillmere.log")),
+            "01/12/2026, 60,Dossiers,\r\n01/12/2026, 45,Réunion,\r\n");
     }
 
     void quitRecoverAndSuppress()

@@ -5,6 +5,7 @@
 #include "journal/text_formats.h"
 #include "tracker/core/app_state.h"
 #include "tracker/core/day.h"
+#include "tracker/core/questions.h"
 
 #include <QCoreApplication>
 #include <QScopeGuard>
@@ -37,14 +38,16 @@ TypedDuration typedDuration(const QString &text)
 
 } // namespace
 
-ChangeForm::ChangeForm(AppState &state, Day &day)
+ChangeForm::ChangeForm(AppState &state, Day &day, Questions &questions)
     : m_state(state)
     , m_day(day)
+    , m_questions(questions)
 { }
 
 void ChangeForm::open()
 {
     m_state.newCommentTypePending = false;
+    m_fieldToFix = Field::None;
     m_fields.comment.clear();
     m_fields.addComment.clear();
     m_fields.activityIndex = m_state.settings.activityChoices.isEmpty() ? -1 : 0;
@@ -101,12 +104,12 @@ void ChangeForm::checkDuration()
     m_endFromDuration = m_fields.endTime;
 }
 
-void ChangeForm::checkEndTime()
+bool ChangeForm::checkEndTime()
 {
     // The end time the duration check wrote drops the change time's seconds: reading it back
     // would turn the 30 minutes typed into 29.
     if (!m_endFromDuration.isEmpty() && m_fields.endTime == m_endFromDuration)
-        return;
+        return true;
     m_endFromDuration.clear();
     const QDateTime end = m_fields.endTime.contains(u':')
         ? dateTimeOfDay(m_state.dayDate, m_fields.endTime)
@@ -114,20 +117,35 @@ void ChangeForm::checkEndTime()
     if (!end.isValid() || !m_state.changeTime.isValid()) {
         m_fields.endTime.clear();
         m_checked.endTime.clear();
-        return;
+        return true;
     }
     double minutes = double(m_state.changeTime.msecsTo(end)) / 60000.0;
-    if (minutes < 0)
+    const bool nextDay = minutes < 0;
+    if (nextDay)
         minutes += kMinutesPerDay;
     auto whole = std::int64_t(std::floor(minutes));
     if (whole == 0)
         whole = 1;
+    // A typo in the hour would otherwise give an activity of half a day, and then close the
+    // day, with no way back.
+    if (nextDay
+        && !m_questions.confirm(
+            QCoreApplication::translate("qm::ChangeForm", "Quillmere - Heure de fin"),
+            QCoreApplication::translate("qm::ChangeForm",
+                "L'activité se terminera le lendemain à %1 (%2). Est-ce bien ce que vous "
+                "voulez ?")
+                .arg(end.time().second() == 0 ? shortTimeText(end.time()) : timeText(end.time()),
+                    FormatDuration(std::int32_t(whole)).trimmed()),
+            QCoreApplication::translate("qm::ChangeForm", "Oui"),
+            QCoreApplication::translate("qm::ChangeForm", "Non")))
+        return false;
     m_fields.duration = QString::number(whole);
     m_checked.duration = m_fields.duration;
     m_checked.endTime = m_fields.endTime;
+    return true;
 }
 
-void ChangeForm::checkEditedTimes()
+bool ChangeForm::checkEditedTimes()
 {
     // The close box leaves the dialog without the check of the field being typed in, and the
     // next opening keeps its text: whatever was typed since a check is checked now, in the
@@ -136,8 +154,7 @@ void ChangeForm::checkEditedTimes()
         checkChangeTime();
     if (m_fields.duration != m_checked.duration)
         checkDuration();
-    if (m_fields.endTime != m_checked.endTime)
-        checkEndTime();
+    return m_fields.endTime == m_checked.endTime || checkEndTime();
 }
 
 bool ChangeForm::removeSelectedCommentType()
@@ -155,9 +172,18 @@ bool ChangeForm::confirm()
 {
     const QStringList &activities = m_state.settings.activityChoices;
     const int chosen = m_fields.activityIndex;
+    m_fieldToFix = Field::None;
     if (chosen < 0 || chosen >= activities.size())
         return false;
-    checkEditedTimes();
+    if (!checkEditedTimes()) {
+        m_fieldToFix = Field::EndTime;
+        return false;
+    }
+    const bool fixed = typedDuration(m_fields.duration).positive;
+    if (m_fields.durationNeeded && !fixed) {
+        m_fieldToFix = Field::Duration;
+        return false;
+    }
 
     const QString activity = chosen == 0 ? kPauseActivity.toString() : activities.at(chosen);
     QString comment;
@@ -176,9 +202,7 @@ bool ChangeForm::confirm()
     }
 
     // A fraction of a minute is a fixed duration, even when it rounds to 0.
-    changeTo(activity, comment,
-        typedDuration(m_fields.duration).positive ? readRoundedNumber(m_fields.duration)
-                                                  : AppState::kRunning);
+    changeTo(activity, comment, fixed ? readRoundedNumber(m_fields.duration) : AppState::kRunning);
     return true;
 }
 

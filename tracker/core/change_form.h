@@ -8,6 +8,7 @@ namespace qm {
 
 struct AppState;
 class Day;
+class Questions;
 
 // What the change dialog's fields hold. The dialog keeps them between two openings.
 struct ChangeFields
@@ -20,13 +21,18 @@ struct ChangeFields
     int activityIndex = -1; // lstActivities, -1 when nothing is selected
     int commentIndex = -1; // lstComments
     QString current; // lblCurrent
+    // A day gone by: no activity of it may run on into today, each needs its duration.
+    bool durationNeeded = false;
 };
 
 // The activity change dialog without its widgets: the checks of its fields and the change.
 class ChangeForm
 {
 public:
-    ChangeForm(AppState &state, Day &day);
+    ChangeForm(AppState &state, Day &day, Questions &questions);
+
+    // The field the user must put right before the change can be recorded.
+    enum class Field { None, Duration, EndTime };
 
     ChangeFields &fields() { return m_fields; }
     const ChangeFields &fields() const { return m_fields; }
@@ -39,23 +45,28 @@ public:
     // The checks never complain: a bad value is put back or emptied.
     void checkChangeTime();
     void checkDuration();
-    void checkEndTime();
+    // An end time before the change time ends on the next day: the user says whether that is
+    // meant. False when not: the end time stays as typed, to be put right.
+    bool checkEndTime();
 
     // The Delete key in the comment types: the selected type goes, the fixed first entry stays.
     bool removeSelectedCommentType();
 
-    // Closes the running activity and records the new one; false when no activity is chosen
-    // (the dialog then stays open).
+    // Closes the running activity and records the new one; false when no activity is chosen,
+    // or when fieldToFix() names a field to put right first (the dialog then stays open).
     bool confirm();
+    Field fieldToFix() const { return m_fieldToFix; }
     // The change itself, once the fields have given the activity, its comment and its duration
     // (AppState::kRunning while it runs): the running activity ends at the change time.
     void changeTo(const QString &activity, const QString &comment, std::int32_t duration);
 
 private:
-    void checkEditedTimes();
+    bool checkEditedTimes();
 
     AppState &m_state;
     Day &m_day;
+    Questions &m_questions;
+    Field m_fieldToFix = Field::None;
     ChangeFields m_fields;
     // The three time fields as their checks last left them.
     struct

@@ -325,14 +325,17 @@ void Day::deleteLastActivity()
     if (!m_state.isRunning())
         addToTotals(m_state.currentDuration, m_lines.last().activity, -1);
     m_history.removeLastRow();
-    m_lines.removeLast();
     --m_state.dayActivityCount;
+    const QString deletedStart = m_lines.takeLast().start;
     if (!m_lines.isEmpty()) {
         resumeAfter(m_lines.last());
     } else {
+        // The day starts again where the activity taken back began: the change time may lie
+        // in the next day, and the day would then ask to be closed with nothing in it.
+        const QDateTime start = dateTimeOfDay(m_state.dayDate, deletedStart);
         m_state.currentActivity = kStartActivity.toString();
         m_state.currentComment.clear();
-        m_state.currentStart = m_state.changeTime;
+        m_state.currentStart = start.isValid() ? start : m_state.changeTime;
         m_state.currentDuration = AppState::kRunning;
     }
     if (m_state.dayActivityCount != 0) {

@@ -24,7 +24,7 @@ Tracker::Tracker(const QString &programFolder, const Clock &clock, Questions &qu
     , m_screens(screens)
     , m_desktop(desktop)
     , m_day(m_state, m_history, clock, questions)
-    , m_changeForm(m_state, m_day)
+    , m_changeForm(m_state, m_day, questions)
     , m_editor(m_state.settings, questions)
     , m_absences(*this, clock, questions, screens)
 {
@@ -198,22 +198,45 @@ void Tracker::RefreshMainWindow()
         m_state.changeTime = now > m_state.currentStart ? now : addMinutes(m_state.currentStart, 1);
     }
 
-    const auto day = parseUserDate(m_state.dayDate);
-    if (day && m_state.changeTime.date() > *day) {
-        m_state.changeEnabled = false;
+    m_state.changeEnabled = true;
+    if (reachesNextDay()) {
         m_screens.updateMainWindow();
         const bool save = ShowStockMessage(StockMessage::Code::NewDay);
         // The day may have been closed from the icon's menu while the question was up: it is in
         // the journal then, and must not go there a second time.
         if (m_ended)
             return;
-        if (save && StartNewDay())
-            m_state.changeEnabled = true;
-    } else {
-        m_state.changeEnabled = true;
+        if (save)
+            m_state.changeEnabled = StartNewDay();
+        else
+            keepDayOpen();
     }
     m_changeForm.proposeChangeTime();
     m_screens.updateMainWindow();
+}
+
+bool Tracker::reachesNextDay() const
+{
+    const auto day = parseUserDate(m_state.dayDate);
+    return day && m_state.changeTime.date() > *day;
+}
+
+bool Tracker::isPastDay() const
+{
+    const auto day = parseUserDate(m_state.dayDate);
+    return day && *day < m_clock.now().date();
+}
+
+void Tracker::keepDayOpen()
+{
+    // The day stays as it is, to be put right or closed: a running activity is then taken to
+    // end with its day at the latest, so that Changer and Terminer keep it within that day.
+    if (!m_state.isRunning() || m_state.currentActivity == kStartActivity)
+        return;
+    const auto day = parseUserDate(m_state.dayDate);
+    const QDateTime lastSecond = makeDateTime(*day, QTime(23, 59, 59));
+    if (addMinutes(m_state.currentStart, 1) <= lastSecond)
+        m_state.changeTime = lastSecond;
 }
 
 bool Tracker::ShowStockMessage(StockMessage::Code code)
@@ -289,9 +312,17 @@ void Tracker::hideMainWindow()
 
 void Tracker::openChangeDialog()
 {
-    if (!m_state.changeEnabled)
+    if (m_ended || !m_state.changeEnabled)
         return;
+    // The change of day was put off, and the current activity ends after its day: no change
+    // fits in this day any more, so the question comes again.
+    if (reachesNextDay()) {
+        RefreshMainWindow();
+        if (m_ended || !m_state.changeEnabled || reachesNextDay())
+            return;
+    }
     m_changeForm.open();
+    m_changeForm.fields().durationNeeded = isPastDay();
     m_screens.runChangeDialog();
 }
 
@@ -311,8 +342,16 @@ bool Tracker::confirmChange()
 {
     if (!hasRoomForChange())
         return false;
-    if (!m_changeForm.confirm())
+    if (!m_changeForm.confirm()) {
+        if (m_changeForm.fieldToFix() == ChangeForm::Field::Duration)
+            m_questions.warn(
+                QCoreApplication::translate("qm::Tracker", "Quillmere - Journée passée"),
+                QCoreApplication::translate("qm::Tracker",
+                    "Le %1 est une journée passée : chaque activité y a une durée ou une heure "
+                    "de fin.\nIndiquez la durée ou l'heure de fin de la nouvelle activité.")
+                    .arg(m_state.dayDate));
         return false;
+    }
     m_screens.hideChangeDialog();
     if (m_state.newCommentTypePending) {
         m_state.newCommentTypePending = false;

@@ -59,6 +59,8 @@ public:
     void checkStartDate(const QString &text);
 
     void RefreshMainWindow();
+    // The day being logged is before today: each of its activities needs a duration.
+    bool isPastDay() const;
     // The user's answer: true for the right-hand button, and true without asking when the
     // message is switched off.
     bool ShowStockMessage(StockMessage::Code code);
@@ -108,6 +110,10 @@ private:
     void initialise();
     bool runStartWindow();
     void refreshAndShowMainWindow();
+    // The proposed change time lies after the day being logged.
+    bool reachesNextDay() const;
+    // The user put off the change of day.
+    void keepDayOpen();
     // Tells the user when the history cannot take another row.
     bool hasRoomForChange();
     // Ends without writing anything, so that a file the program cannot read is never replaced.

@@ -74,6 +74,22 @@ Type a name.</translation>
         <extracomment>Shown in place of the current activity before the first change of the day.</extracomment>
         <translation>   --- none ---</translation>
     </message>
+    <message>
+        <source>Quillmere - Heure de fin</source>
+        <translation>Quillmere - End time</translation>
+    </message>
+    <message>
+        <source>L&apos;activité se terminera le lendemain à %1 (%2). Est-ce bien ce que vous voulez ?</source>
+        <translation>The activity will end the next day at %1 (%2). Is this what you want?</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
 </context>
 <context>
     <name>qm::Day</name>
@@ -406,6 +422,16 @@ Type another date.</translation>
         <source>Annuler</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Quillmere - Journée passée</source>
+        <translation>Quillmere - Past day</translation>
+    </message>
+    <message>
+        <source>Le %1 est une journée passée : chaque activité y a une durée ou une heure de fin.
+Indiquez la durée ou l&apos;heure de fin de la nouvelle activité.</source>
+        <translation>%1 is a past day: each of its activities has a duration or an end time.
+Enter the duration or the end time of the new activity.</translation>
+    </message>
 </context>
 <context>
     <name>qm::TrayText</name>
@@ -737,6 +763,18 @@ Type another date.</translation>
     <message>
         <source>Ou... ajoutez un nouveau commentaire type :</source>
         <translation>Or... add a new stock comment:</translation>
+    </message>
+    <message>
+        <source>Journée passée : indiquez pour chaque activité sa durée ou son heure de fin.</source>
+        <translation>Past day: give each activity its duration or its end time.</translation>
+    </message>
+    <message>
+        <source>pause (activité pré-définie)</source>
+        <translation>pause (predefined activity)</translation>
+    </message>
+    <message>
+        <source>(Aucun commentaire)</source>
+        <translation>(No comment)</translation>
     </message>
 </context>
 </TS>

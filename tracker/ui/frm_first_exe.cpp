@@ -2,6 +2,7 @@
 
 #include "tracker/ui/mnemonic_buttons.h"
 #include "tracker/ui/program_icon.h"
+#include "tracker/ui/window_focus.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -59,7 +60,8 @@ frmFirstExe::frmFirstExe(QWidget *parent)
     picture->setPixmap(programPicture(64));
     auto *close = new QPushButton(tr("Fermer"), this);
     close->setObjectName(QStringLiteral("cmdOK"));
-    close->setAutoDefault(false);
+    // Enter closes the window, as its one button shows.
+    close->setDefault(true);
     giveMnemonics({ close });
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
 
@@ -75,8 +77,7 @@ void frmFirstExe::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // A question must never open behind the window that asked it.
-    raise();
-    activateWindow();
+    bringToFront(this, findChild<QPushButton *>(QStringLiteral("cmdOK")));
 }
 
 } // namespace qm

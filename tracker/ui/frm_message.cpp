@@ -1,10 +1,13 @@
 #include "tracker/ui/frm_message.h"
 
 #include "tracker/ui/mnemonic_buttons.h"
+#include "tracker/ui/window_focus.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QTextBrowser>
@@ -78,7 +81,14 @@ bool frmMessage::ask(const StockMessage &message, bool &suppress)
     giveMnemonics({ m_continue, m_abandon, m_suppress });
     m_answer = true;
     m_closeAnswer = message.closeAnswer;
+    // Enter gives the answer that loses nothing, as the close box does, and the window shows it.
+    QPushButton *safe
+        = message.closeAnswer || message.leftCaption.isEmpty() ? m_continue : m_abandon;
+    m_continue->setDefault(safe == m_continue);
+    m_abandon->setDefault(safe == m_abandon);
+    const QPointer<QWidget> asking = QApplication::activeWindow();
     exec();
+    giveKeysBack(asking);
     suppress = message.offersSuppression && m_suppress->isChecked();
     return m_answer;
 }
@@ -94,8 +104,7 @@ void frmMessage::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // A question must never open behind the window that asked it.
-    raise();
-    activateWindow();
+    bringToFront(this, m_continue->isDefault() ? m_continue : m_abandon);
 }
 
 } // namespace qm

@@ -1,9 +1,11 @@
 #include "tracker/ui/frm_select.h"
 
+#include "journal/settings.h"
 #include "tracker/core/tracker.h"
 #include "tracker/ui/form_keys.h"
 #include "tracker/ui/list_selection.h"
 #include "tracker/ui/mnemonic_buttons.h"
+#include "tracker/ui/window_focus.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -43,6 +45,15 @@ QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
     if (buddy)
         label->setBuddy(buddy);
     return label;
+}
+
+// The fixed first entry of a list shows in the language of the windows; the settings keep
+// its French name.
+QStringList shownTexts(QStringList texts, QStringView fixed, const QString &translated)
+{
+    if (!texts.isEmpty() && texts.first() == fixed)
+        texts.first() = translated;
+    return texts;
 }
 
 void setTexts(QListWidget *widget, const QStringList &texts, int current)
@@ -88,6 +99,9 @@ frmSelect::frmSelect(Tracker &tracker, QWidget *parent)
     , m_ok(new QPushButton(tr("Confirmer"), this))
     , m_cancel(new QPushButton(tr("Abandonner"), this))
     , m_current(new QLabel(this))
+    , m_pastDay(new QLabel(tr("Journée passée : indiquez pour chaque activité sa durée ou son "
+                              "heure de fin."),
+          this))
 {
     setObjectName(QStringLiteral("frmSelect"));
     setWindowTitle(tr("Quillmere - Sélection de l'activité"));
@@ -95,10 +109,16 @@ frmSelect::frmSelect(Tracker &tracker, QWidget *parent)
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
     m_current->setObjectName(QStringLiteral("lblCurrent"));
-    for (QPushButton *button : { m_ok, m_cancel }) {
+    m_pastDay->setObjectName(QStringLiteral("lblPastDay"));
+    QFont bold = m_pastDay->font();
+    bold.setBold(true);
+    m_pastDay->setFont(bold);
+    m_pastDay->hide();
+    // Confirmer shows as the default: Enter confirms from the list and the comments, and the
+    // time fields keep their own use of it.
+    for (QPushButton *button : { m_ok, m_cancel })
         button->setAutoDefault(false);
-        button->setDefault(false);
-    }
+    m_ok->setDefault(true);
     giveMnemonics({ m_ok, m_cancel });
     highlight(m_activities, false);
     highlight(m_comments, false);
@@ -147,6 +167,7 @@ frmSelect::frmSelect(Tracker &tracker, QWidget *parent)
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_pastDay);
     layout->addLayout(times);
     layout->addLayout(lists, 1);
     layout->addLayout(buttons);
@@ -180,10 +201,13 @@ void frmSelect::reject()
 void frmSelect::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    raise();
-    activateWindow();
-    m_invokeTime->setFocus();
-    m_invokeTime->selectAll();
+    bringToFront(this, m_invokeTime);
+}
+
+void frmSelect::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    emit hidden();
 }
 
 void frmSelect::showFields()
@@ -197,9 +221,14 @@ void frmSelect::showFields()
     setText(m_endTime, fields.endTime);
     setText(m_comment, fields.comment);
     setText(m_addComment, fields.addComment);
-    setTexts(m_activities, settings.activityChoices, fields.activityIndex);
-    setTexts(m_comments, settings.commentChoices, fields.commentIndex);
+    setTexts(m_activities,
+        shownTexts(settings.activityChoices, kPauseChoice, tr("pause (activité pré-définie)")),
+        fields.activityIndex);
+    setTexts(m_comments,
+        shownTexts(settings.commentChoices, kNoCommentChoice, tr("(Aucun commentaire)")),
+        fields.commentIndex);
     m_current->setText(fields.current);
+    m_pastDay->setVisible(fields.durationNeeded);
 }
 
 void frmSelect::takeFields()
@@ -214,24 +243,41 @@ void frmSelect::takeFields()
     fields.commentIndex = selectedRow(m_comments);
 }
 
-void frmSelect::runCheck(QObject *field)
+bool frmSelect::runCheck(QObject *field)
 {
     takeFields();
     ChangeForm &form = m_tracker.changeForm();
+    bool accepted = true;
     if (field == m_invokeTime)
         form.checkChangeTime();
     else if (field == m_duration)
         form.checkDuration();
     else if (field == m_endTime)
-        form.checkEndTime();
+        accepted = form.checkEndTime();
     showFields();
+    // The end time not meant: back in it, to put it right.
+    if (!accepted)
+        bringToFront(this, m_endTime);
+    return accepted;
 }
 
 void frmSelect::confirm()
 {
     takeFields();
-    m_tracker.confirmChange();
+    const bool recorded = m_tracker.confirmChange();
     showFields();
+    if (recorded || !isVisible())
+        return;
+    switch (m_tracker.changeForm().fieldToFix()) {
+    case ChangeForm::Field::Duration:
+        bringToFront(this, m_duration);
+        break;
+    case ChangeForm::Field::EndTime:
+        bringToFront(this, m_endTime);
+        break;
+    case ChangeForm::Field::None:
+        break;
+    }
 }
 
 bool frmSelect::handleKey(QKeyEvent *event)
@@ -247,10 +293,15 @@ bool frmSelect::handleKey(QKeyEvent *event)
             runCheck(m_duration);
             m_activities->setFocus();
         } else if (tag == u"fin") {
-            runCheck(m_endTime);
-            m_activities->setFocus();
+            if (runCheck(m_endTime))
+                m_activities->setFocus();
+        } else if (focused == m_cancel) {
+            takeFields();
+            reject();
+        } else if (tag == u"act" || tag == u"comment" || tag == u"com_type" || focused == m_ok) {
+            // As the default button: with no activity chosen, Confirmer does nothing either.
+            confirm();
         }
-        // Enter never confirms nor clicks: only the tagged fields act on it.
         handled = true;
     } else if (event->key() == Qt::Key_Escape) {
         // As Abandonner: what was typed stays in the fields for the next opening.

@@ -27,13 +27,19 @@ public:
 
     void reject() override;
 
+signals:
+    // The dialog went away: the window under it takes the keys again.
+    void hidden();
+
 protected:
+    void hideEvent(QHideEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void takeFields();
-    void runCheck(QObject *field);
+    // False when the user said the value is not meant: the focus is back in the field.
+    bool runCheck(QObject *field);
     bool handleKey(QKeyEvent *event);
     void confirm();
 
@@ -48,6 +54,7 @@ private:
     QPushButton *m_ok;
     QPushButton *m_cancel;
     QLabel *m_current;
+    QLabel *m_pastDay;
 };
 
 } // namespace qm

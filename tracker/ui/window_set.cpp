@@ -9,13 +9,43 @@
 #include "tracker/ui/frm_quillmere_main.h"
 #include "tracker/ui/frm_select.h"
 #include "tracker/ui/tray_icon.h"
+#include "tracker/ui/window_focus.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 namespace qm {
+
+namespace {
+
+// The box in front and active once on screen, with the keys; once answered, the window that
+// asked takes them back.
+void runInFront(QDialog &box, QWidget *field)
+{
+    const QPointer<QWidget> asking
+        = QApplication::activeWindow() ? QApplication::activeWindow() : box.parentWidget();
+    QTimer::singleShot(0, &box, [&box, field] { bringToFront(&box, field); });
+    box.exec();
+    giveKeysBack(asking);
+}
+
+void runInFront(QMessageBox &box)
+{
+    runInFront(box, box.defaultButton());
+}
+
+void tell(QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Ok);
+    runInFront(box);
+}
+
+} // namespace
 
 WindowSet::WindowSet(bool trayAvailable, std::function<void()> onEnd)
     : m_trayAvailable(trayAvailable)
@@ -28,6 +58,11 @@ void WindowSet::attach(Tracker &tracker)
 {
     m_main = std::make_unique<frmQuillmereMain>(tracker, m_trayAvailable);
     m_select = std::make_unique<frmSelect>(tracker);
+    // Without a window manager nobody gives the main window back its keys.
+    QObject::connect(m_select.get(), &frmSelect::hidden, m_main.get(), [this] {
+        if (m_main->isVisible() && !m_main->isMinimized())
+            bringToFront(m_main.get(), nullptr);
+    });
     m_edit = std::make_unique<frmEdit>(tracker);
     m_about = std::make_unique<frmAbout>(tracker);
     m_firstExe = std::make_unique<frmFirstExe>();
@@ -133,22 +168,23 @@ bool WindowSet::askStockMessage(const StockMessage &message, bool &suppress)
 
 std::optional<QString> WindowSet::askText(const QString &prompt, const QString &title)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(m_edit->isVisible() ? m_edit.get() : nullptr, title,
-        prompt, QLineEdit::Normal, QString(), &ok);
-    if (!ok)
+    QInputDialog box(m_edit->isVisible() ? m_edit.get() : nullptr);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    runInFront(box, nullptr);
+    if (box.result() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return box.textValue();
 }
 
 void WindowSet::warn(const QString &title, const QString &text)
 {
-    QMessageBox::warning(QApplication::activeWindow(), title, text);
+    tell(QMessageBox::Warning, title, text);
 }
 
 void WindowSet::inform(const QString &title, const QString &text)
 {
-    QMessageBox::information(QApplication::activeWindow(), title, text);
+    tell(QMessageBox::Information, title, text);
 }
 
 bool WindowSet::confirm(
@@ -162,7 +198,7 @@ bool WindowSet::confirm(
     noButton->setObjectName(QStringLiteral("cmdNo"));
     box.setDefaultButton(noButton);
     box.setEscapeButton(noButton);
-    box.exec();
+    runInFront(box);
     return box.clickedButton() == yesButton;
 }
 
