@@ -3,6 +3,7 @@
 #include "installer/ui/message_questions.h"
 #include "installer/ui/wizard.h"
 #include "language/ui_language.h"
+#include "storage/program_log.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    qm::nameProgramLog("qm.install");
     QApplication app(argc, argv);
     const QString language = qm::installUiLanguage(QStringLiteral("install"));
     QApplication::setQuitOnLastWindowClosed(false);

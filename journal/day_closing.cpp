@@ -1,8 +1,8 @@
 #include "journal/day_closing.h"
 
-#include "journal/durable_write.h"
 #include "journal/file_names.h"
 #include "journal/file_reading.h"
+#include "storage/durable_write.h"
 
 #include <QFile>
 

@@ -1,10 +1,10 @@
 #include "journal/day_file.h"
 
-#include "journal/durable_write.h"
 #include "journal/file_reading.h"
 #include "journal/journal_file.h"
 #include "journal/line_reader.h"
 #include "journal/text_codec.h"
+#include "storage/durable_write.h"
 
 #include <QFile>
 

@@ -1,12 +1,17 @@
 #include "journal/journal_file.h"
 
-#include "journal/durable_write.h"
 #include "journal/file_reading.h"
 #include "journal/line_reader.h"
 #include "journal/text_codec.h"
+#include "storage/durable_write.h"
+#include "storage/program_log.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
 
 namespace qm {
 
@@ -55,14 +60,22 @@ FileRead readFile(const QString &path, const std::function<bool(QIODevice &)> &r
 std::optional<QByteArray> unfinishedLineEnd(const QString &path)
 {
     QFile file(path);
+    errno = 0;
+    const auto unreadable = [&file]() -> std::optional<QByteArray> {
+        qCWarning(programLog(), "cannot append to %s: its end cannot be read: %s",
+            qUtf8Printable(QDir::toNativeSeparators(file.fileName())),
+            qUtf8Printable(
+                errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString()));
+        return std::nullopt;
+    };
     const FileRead opened = openForReading(file);
     if (opened != FileRead::Read)
-        return opened == FileRead::Missing ? std::optional(QByteArray()) : std::nullopt;
+        return opened == FileRead::Missing ? std::optional(QByteArray()) : unreadable();
     if (file.size() == 0)
         return QByteArray();
     char last = '\n';
     if (!file.seek(file.size() - 1) || !file.getChar(&last))
-        return std::nullopt;
+        return unreadable();
     // A line cut between its CR and its LF only lacks the LF.
     if (last == '\r')
         return QByteArray("\n");

@@ -1,10 +1,10 @@
 #include "journal/settings.h"
 
-#include "journal/durable_write.h"
 #include "journal/file_reading.h"
 #include "journal/line_reader.h"
 #include "journal/number_reading.h"
 #include "journal/text_codec.h"
+#include "storage/durable_write.h"
 
 #include <QFile>
 

@@ -3,6 +3,7 @@
 #include "stats/core/qmstat.h"
 #include "stats/ui/frm_main.h"
 #include "stats/ui/user_notice.h"
+#include "storage/program_log.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -34,6 +35,7 @@ int main(int argc, char *argv[])
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    qm::nameProgramLog("qm.stats");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     qm::installUiLanguage(QStringLiteral("qmstat"));

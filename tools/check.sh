@@ -19,11 +19,12 @@ if [ -z "$widgets" ]; then
     status=1
 fi
 wrong=$(
-    for file in $(git ls-files 'journal/*.cpp' 'journal/*.h' '*/core/*.cpp' '*/core/*.h'); do
+    for file in $(git ls-files 'storage/*.cpp' 'storage/*.h' 'journal/*.cpp' 'journal/*.h' '*/core/*.cpp' '*/core/*.h'); do
         grep -HnE '^#include' "$file" | while IFS= read -r line; do
             header=$(sed -E 's/.*#include [<"]([^>"]+)[>"].*/\1/' <<<"$line")
             case "$file:$header" in
             journal/*:tracker/* | journal/*:stats/* | journal/*:installer/*) echo "$line" ;;
+            storage/*:journal/* | storage/*:tracker/* | storage/*:stats/* | storage/*:installer/*) echo "$line" ;;
             */core/*:*/ui/* | */core/*:*/platform/* | */core/*:*/uninstaller/*) echo "$line" ;;
             esac
             base=${header#QtWidgets/}
@@ -33,7 +34,8 @@ wrong=$(
 )
 if [ -n "$wrong" ]; then
     echo "$wrong"
-    echo "journal/ and the cores may include neither a window header nor a Qt Widgets one." >&2
+    echo "storage/, journal/ and the cores include neither a window header nor a Qt Widgets one," >&2
+    echo "and storage/ and journal/ nothing of the programs." >&2
     status=1
 fi
 

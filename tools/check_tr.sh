@@ -27,7 +27,7 @@ MARKERS = {"tr", "translate", "QT_TR_NOOP", "QT_TRANSLATE_NOOP", "QT_TR_N_NOOP",
 NAMES = {"setObjectName", "findChild", "findChildren", "QFont", "setFamily", "property",
          "setProperty", "startsWith", "endsWith", "contains", "load", "QFile", "QFileInfo",
          "QStandardPaths", "qEnvironmentVariable", "qEnvironmentVariableIntValue", "connect",
-         "printf", "fprintf", "installUiLanguage", "installTranslations"}
+         "printf", "fprintf", "installUiLanguage", "installTranslations", "nameProgramLog"}
 # A translation context, as given to QCoreApplication::translate.
 CONTEXT = re.compile(r"^\w+(::\w+)+$")
 WIDGET_NAME = re.compile(r"^(cmd|lbl|txt|chk|cmb|lst|drv|dir|grd|frm|img|pic|mnu|opt)[A-Z]\w*$"

@@ -1,5 +1,6 @@
 #include "journal/datetime.h"
 #include "language/ui_language.h"
+#include "storage/program_log.h"
 #include "tracker/core/tracker.h"
 #include "tracker/platform/desktop_idle.h"
 #include "tracker/platform/logind_sleep.h"
@@ -14,6 +15,7 @@
 
 int main(int argc, char *argv[])
 {
+    qm::nameProgramLog("qm.tracker");
     QApplication app(argc, argv);
     // The program lives in the notification area: closing a window never ends it.
     app.setQuitOnLastWindowClosed(false);

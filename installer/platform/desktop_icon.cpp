@@ -2,7 +2,7 @@
 
 #include "installer/core/install_paths.h"
 #include "installer/core/install_values.h"
-#include "installer/platform/atomic_file.h"
+#include "storage/durable_write.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -41,7 +41,7 @@ bool writePicture(const QString &path)
     if (!QFileInfo(path).isSymLink() && current.open(QIODevice::ReadOnly)
         && current.readAll() == bytes)
         return true;
-    return writeFileAtomically(path, bytes);
+    return writeFileAtomically(path, bytes, FileStamp());
 }
 
 } // namespace

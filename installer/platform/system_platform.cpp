@@ -2,10 +2,10 @@
 
 #include "installer/core/install_paths.h"
 #include "installer/core/running_tracker.h"
-#include "installer/platform/atomic_file.h"
 #include "installer/platform/desktop_entry.h"
 #include "installer/platform/desktop_icon.h"
 #include "installer/platform/shortcut_owner.h"
+#include "storage/durable_write.h"
 
 #include <QDir>
 #include <QFile>
@@ -175,7 +175,7 @@ bool SystemPlatform::createShortcut(const Shortcut &shortcut)
 bool SystemPlatform::writeFile(const QString &path, const QByteArray &bytes)
 {
     makeStandInFolder(QFileInfo(path).path());
-    return writeFileAtomically(path, bytes);
+    return writeFileAtomically(path, bytes, FileStamp());
 }
 
 QStringList SystemPlatform::mountedDrives()

@@ -4,6 +4,7 @@
 #include "installer/ui/message_questions.h"
 #include "installer/uninstaller/frm_uninstall.h"
 #include "language/ui_language.h"
+#include "storage/program_log.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -12,6 +13,7 @@
 
 int main(int argc, char *argv[])
 {
+    qm::nameProgramLog("qm.uninstall");
     QApplication app(argc, argv);
     qm::installUiLanguage(QStringLiteral("install"));
     // Set by the release set's own tests: the removal goes ahead at once, the question about

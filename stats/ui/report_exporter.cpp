@@ -1,8 +1,8 @@
 #include "stats/ui/report_exporter.h"
 
-#include "journal/durable_write.h"
 #include "stats/ui/report_printer.h"
 #include "stats/ui/user_notice.h"
+#include "storage/durable_write.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

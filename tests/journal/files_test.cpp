@@ -343,23 +343,50 @@ private slots:
         QCOMPARE(readBytes(path), defaultSettings("Activity=a\r\nComment=c\r\n") + saved);
     }
 
-    // Whatever the write, a failure is reported and the old file stays whole.
+    // A settings file that the user keeps elsewhere behind a link, private to them, stays so once
+    // saved: the new bytes go where the link points, under the old permissions.
+    void savedFileStaysWhereItIs()
+    {
+        QTemporaryDir dir;
+        const QString kept = dir.filePath("kept.ini");
+        const QString path = dir.filePath("Quillmere.ini");
+        const QFile::Permissions privateToUser = QFile::ReadOwner | QFile::WriteOwner;
+        QVERIFY(writeBytes(kept, "User=Z\r\n") && QFile::link(kept, path));
+        QVERIFY(QFile::setPermissions(kept, privateToUser));
+        SettingsModel model;
+        model.currentActivities.append("a");
+        QVERIFY(SaveSettings(path, model) && SaveSettings(dir.filePath("plain.ini"), model));
+        QCOMPARE(QFileInfo(path).symLinkTarget(), kept);
+        QCOMPARE(readBytes(kept), readBytes(dir.filePath("plain.ini")));
+        const QFile::Permissions forUs = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+        QCOMPARE(QFileInfo(kept).permissions() & ~forUs, privateToUser);
+    }
+
+    // Whatever the write, a failure is reported, logged with the file and the system's reason,
+    // and the old file stays whole.
     void failedWrites_data()
     {
         QTest::addColumn<WriteFailure>("how");
-        QTest::newRow("folder is a file") << WriteFailure::FolderIsAFile;
-        QTest::newRow("disk full") << WriteFailure::DiskFull;
-        QTest::newRow("sync to disk fails") << WriteFailure::SyncFails;
+        QTest::addColumn<int>("error");
+        QTest::newRow("folder is a file") << WriteFailure::FolderIsAFile << ENOTDIR;
+        QTest::newRow("disk full") << WriteFailure::DiskFull << EFBIG;
+        QTest::newRow("sync to disk fails") << WriteFailure::SyncFails << EIO;
     }
     void failedWrites()
     {
         QTemporaryDir dir;
         QFETCH(WriteFailure, how);
+        QFETCH(int, error);
+        LoggedFailures log;
         const QByteArray old("01/01/2020, 5,y,z\r\n");
         const auto fails
             = [&](const char *name, const std::function<bool(const QString &)> &write) {
                   QVERIFY(writeBytes(dir.filePath(name), old));
                   QVERIFY2(!runFailingWrite(how, dir, name, write), name);
+                  const QString logged = log.take();
+                  QVERIFY2(logged.contains(QLatin1String(name))
+                          && logged.contains(QString::fromLocal8Bit(std::strerror(error))),
+                      qPrintable(logged));
                   if (how == WriteFailure::FolderIsAFile) {
                       // No file can stand there: what matters is the failure reported, and the
                       // plain file in the folder's place left as it was.

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "journal/durable_write.h"
+#include "storage/durable_write.h"
+#include "storage/program_log.h"
 #include "tests/support/files.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,6 +16,7 @@
 #include <csignal>
 #include <cstring>
 #include <functional>
+#include <utility>
 
 #include <sys/resource.h>
 
@@ -88,6 +91,40 @@ private:
     int m_failingRead;
     qint64 m_chunk;
     int m_reads = 0;
+};
+
+// What the program logs under its category while this lives, shown as QT_LOGGING_RULES would
+// show it; every other message goes on to the test's own handler.
+class LoggedFailures
+{
+public:
+    LoggedFailures()
+    {
+        nameProgramLog("qm.test");
+        QLoggingCategory::setFilterRules(QStringLiteral("qm.test.warning=true"));
+        s_lines.clear();
+        s_previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+                if (qstrcmp(context.category, "qm.test") == 0)
+                    s_lines.append(text);
+                else
+                    s_previous(type, context, text);
+            });
+    }
+    ~LoggedFailures()
+    {
+        qInstallMessageHandler(s_previous);
+        QLoggingCategory::setFilterRules(QString());
+    }
+    LoggedFailures(const LoggedFailures &) = delete;
+    LoggedFailures &operator=(const LoggedFailures &) = delete;
+
+    // The lines logged since the last call.
+    QString take() { return std::exchange(s_lines, {}).join(u'\n'); }
+
+private:
+    inline static QStringList s_lines;
+    inline static QtMessageHandler s_previous = nullptr;
 };
 
 } // namespace qm::test

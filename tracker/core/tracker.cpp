@@ -1,10 +1,10 @@
 #include "tracker/core/tracker.h"
 
 #include "journal/datetime.h"
-#include "journal/durable_write.h"
 #include "journal/file_names.h"
 #include "journal/text_formats.h"
 #include "language/ui_language.h"
+#include "storage/durable_write.h"
 #include "tracker/core/desktop.h"
 #include "tracker/core/questions.h"
 #include "tracker/core/screens.h"
