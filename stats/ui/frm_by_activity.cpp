@@ -18,10 +18,7 @@ constexpr int kValueWidth = 1215;
 
 // Captions are right-aligned against their value, 60 twips before it; those of the right column
 // may reach back to the end of the left column, so that long captions fit in any font.
-constexpr int kLeftColumnStart = 1245;
 constexpr int kRightColumnStart = 4830;
-constexpr int kLeftValues = 2940;
-constexpr int kRightValues = 9300;
 
 QLabel *axisLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
 {
@@ -42,12 +39,13 @@ frmByActivity::frmByActivity(const QMstat &stats, const Clock &clock, UserNotice
     setTitles(
         tr(" Utilisateur - xx/xx/xxxx ", "placeholder until a report is shown"), tr("Activité : "));
     QWidget *s = m_bars;
-    QGridLayout *left
-        = figureColumn(s, kLeftColumnStart, 1200, kLeftValues + kValueWidth - kLeftColumnStart, 60);
+    // The period on the left, its values at 2940 twips; the days and durations on the right,
+    // their values at 9300.
+    QGridLayout *left = figureColumn(s, 1245, 1200, 2940 + kValueWidth - 1245, 60);
     m_lblDMIN = addFigure(left, tr("Date de début :"), QStringLiteral("lblDMIN"), kValueWidth);
     m_lblDMAX = addFigure(left, tr("Date de fin :"), QStringLiteral("lblDMAX"), kValueWidth);
-    QGridLayout *right = figureColumn(
-        s, kRightColumnStart, 1200, kRightValues + kValueWidth - kRightColumnStart, 60);
+    QGridLayout *right
+        = figureColumn(s, kRightColumnStart, 1200, 9300 + kValueWidth - kRightColumnStart, 60);
     m_lblNJ = addFigure(right, tr("Nombre de journées enregistrées sur la période :"),
         QStringLiteral("lblNJ"), kValueWidth);
     m_lblNJC = addFigure(right, tr("Nombre de journées concernées par l'activité :"),

@@ -28,9 +28,9 @@ ReportWindow::ReportWindow(const QMstat &stats, const Clock &clock, UserNotice &
     m_surface->setParent(this);
     m_surface->setFixedSize(px(11775), px(8415));
     // The buttons stand over the surface's bottom right corner, outside it.
-    m_layout = new QGridLayout(this);
-    m_layout->setContentsMargins(0, 0, 0, 0);
-    m_layout->addWidget(m_surface, 0, 0);
+    auto *layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_surface, 0, 0);
 }
 
 void ReportWindow::createTitle(const QRect &frame)
@@ -70,7 +70,7 @@ void ReportWindow::createButtons(int printTopTwips, int closeTopTwips)
     column->setContentsMargins(0, 0, px(11775 - 10380 - 1305), px(8415 - closeTopTwips - 435));
     for (QPushButton *b : { exporter, print, close })
         column->addWidget(b, 0, Qt::AlignRight);
-    m_layout->addLayout(column, 0, 0, Qt::AlignRight | Qt::AlignBottom);
+    static_cast<QGridLayout *>(layout())->addLayout(column, 0, 0, Qt::AlignRight | Qt::AlignBottom);
     // The window is as large as the surface: the size it has always had, or a little more.
     setFixedSize(QSize(px(11760), px(8355)).expandedTo(minimumSizeHint()));
     setMnemonics({ close, print, exporter });

@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -50,7 +49,6 @@ private:
     UserNotice &m_notice;
     QWidget *m_surface;
     QString m_pdfName;
-    QGridLayout *m_layout = nullptr;
     QPushButton *m_firstButton = nullptr;
     QGroupBox *m_frmTitle = nullptr;
     QLabel *m_lblTitle = nullptr;
