@@ -13,7 +13,40 @@ function(qm_add_test name)
     target_link_libraries(${name} PRIVATE Qt6::Test test_support ${ARG_LIBS})
     add_test(NAME ${name} COMMAND ${name})
     set(env "QT_QPA_PLATFORM=offscreen" "LC_ALL=C.UTF-8" "TZ=Europe/Paris")
+    # Whatever fonts the machine has, the tests see DejaVu Sans, as a bare Debian shows it.
+    if(QM_TEST_FONTCONFIG_DejaVuSans)
+        list(APPEND env "FONTCONFIG_FILE=${QM_TEST_FONTCONFIG_DejaVuSans}")
+    endif()
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
+endfunction()
+
+# qm_add_font_runs(<test> FONTS <families...> [SCALED] FUNCTIONS <test functions...>)
+# The clipping checks of <test>, its <test functions>, run again under each family of
+# QM_TEST_FONTS given (as <test>@<family>; DejaVu Sans is the plain run's), and with SCALED under
+# each family at 1.5 times the size (<test>@<family>@1.5x).
+function(qm_add_font_runs name)
+    cmake_parse_arguments(ARG "SCALED" "" "FONTS;FUNCTIONS" ${ARGN})
+    set(base "QT_QPA_PLATFORM=offscreen" "LC_ALL=C.UTF-8" "TZ=Europe/Paris")
+    foreach(family IN LISTS ARG_FONTS)
+        string(REPLACE " " "" slug "${family}")
+        set(scales 1)
+        if(ARG_SCALED)
+            list(APPEND scales 1.5)
+        endif()
+        foreach(scale IN LISTS scales)
+            if(slug STREQUAL "DejaVuSans" AND scale STREQUAL "1")
+                continue() # the plain run
+            endif()
+            set(run "${name}@${slug}")
+            if(NOT scale STREQUAL "1")
+                string(APPEND run "@${scale}x")
+            endif()
+            add_test(NAME ${run} COMMAND ${name} ${ARG_FUNCTIONS})
+            set(env ${base} "FONTCONFIG_FILE=${QM_TEST_FONTCONFIG_${slug}}"
+                "QT_SCALE_FACTOR=${scale}")
+            set_tests_properties(${run} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
+        endforeach()
+    endforeach()
 endfunction()
 
 # qm_add_translations(<target> PROGRAM <name> TS_FILES <files...> SOURCE_DIRS <folders...>)

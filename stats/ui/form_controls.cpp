@@ -5,25 +5,26 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFont>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 
 namespace qm::stats {
 
-QLabel *captionLabel(QWidget *parent, const QString &text, const QRect &geometry)
+QLabel *captionLabel(QWidget *parent, const QString &text)
 {
     auto *label = new QLabel(text, parent);
-    label->setGeometry(geometry);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }
 
-QLabel *valueLabel(QWidget *parent, const QString &objectName, const QRect &geometry)
+QLabel *valueLabel(QWidget *parent, const QString &objectName, int widthTwips)
 {
     auto *label = new QLabel(QStringLiteral("0"), parent);
     label->setObjectName(objectName);
-    label->setGeometry(geometry);
+    label->setMinimumSize(px(widthTwips), px(240));
+    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     label->setAlignment(Qt::AlignCenter);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setAutoFillBackground(true);
@@ -34,10 +35,38 @@ QLabel *valueLabel(QWidget *parent, const QString &objectName, const QRect &geom
     return label;
 }
 
-QPushButton *button(
-    QWidget *parent, const QString &objectName, const QString &caption, const QRect &geometry)
+QGridLayout *figureColumn(QWidget *parent, int left, int top, int widthTwips, int gapTwips)
 {
-    return placed<QPushButton>(parent, objectName, caption, geometry);
+    auto *column = new QWidget(parent);
+    column->move(px(left), px(top));
+    column->setFixedWidth(px(widthTwips));
+    auto *grid = new QGridLayout(column);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(px(gapTwips));
+    grid->setVerticalSpacing(px(330 - 240));
+    grid->setColumnStretch(0, 1);
+    return grid;
+}
+
+QLabel *addFigure(
+    QGridLayout *column, const QString &caption, const QString &objectName, int valueWidthTwips)
+{
+    QWidget *box = column->parentWidget();
+    const int row = column->count() / 2;
+    column->addWidget(captionLabel(box, caption), row, 0);
+    QLabel *value = valueLabel(box, objectName, valueWidthTwips);
+    column->addWidget(value, row, 1, Qt::AlignVCenter);
+    box->resize(box->width(), column->sizeHint().height());
+    return value;
+}
+
+QPushButton *button(QWidget *parent, const QString &objectName, const QString &caption,
+    int widthTwips, int heightTwips)
+{
+    auto *control = new QPushButton(caption, parent);
+    control->setObjectName(objectName);
+    control->setMinimumSize(px(widthTwips), px(heightTwips));
+    return control;
 }
 
 void setMnemonics(const QList<QAbstractButton *> &buttons)

@@ -7,6 +7,7 @@
 
 class QAbstractButton;
 class QFont;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -25,10 +26,20 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
 }
 
 // A right-aligned caption with its text.
-QLabel *captionLabel(QWidget *parent, const QString &text, const QRect &geometry);
+QLabel *captionLabel(QWidget *parent, const QString &text);
 
-// A figure: pale yellow, dark green, flat single border, centred; its text is its value.
-QLabel *valueLabel(QWidget *parent, const QString &objectName, const QRect &geometry);
+// A figure: pale yellow, dark green, flat single border, centred; its text is its value. It is
+// `widthTwips` by 240 twips, or as large as its font needs.
+QLabel *valueLabel(QWidget *parent, const QString &objectName, int widthTwips);
+
+// A column of figures, each beside its right-aligned caption, `gapTwips` from it, the rows 330
+// twips apart as drawn or further where the font needs it. Its top left corner is at `left`,
+// `top` (in twips) in the parent, and it is `widthTwips` wide.
+QGridLayout *figureColumn(QWidget *parent, int left, int top, int widthTwips, int gapTwips);
+
+// The next row of the column: the caption and its figure, `valueWidthTwips` wide.
+QLabel *addFigure(
+    QGridLayout *column, const QString &caption, const QString &objectName, int valueWidthTwips);
 
 // A control of the form: its caption, its name and its place.
 template<typename Control>
@@ -41,8 +52,9 @@ Control *placed(
     return control;
 }
 
-QPushButton *button(
-    QWidget *parent, const QString &objectName, const QString &caption, const QRect &geometry);
+// A push button of `widthTwips` by `heightTwips`, or as large as its caption needs.
+QPushButton *button(QWidget *parent, const QString &objectName, const QString &caption,
+    int widthTwips, int heightTwips);
 
 // Alt and a letter press each button, the first ones having the first choice of letter; the
 // accessible name stays the caption.

@@ -7,6 +7,7 @@
 #include "stats/ui/bar_surface.h"
 #include "stats/ui/form_controls.h"
 
+#include <QGridLayout>
 #include <QLabel>
 
 namespace qm::stats {
@@ -14,19 +15,10 @@ namespace qm::stats {
 namespace {
 
 constexpr int kValueWidth = 1215;
-constexpr int kRowHeight = 240;
 
-// Captions are right-aligned against their value; those of the right column may reach back to
-// the end of the left column, so that long captions fit in any font.
+// Captions are right-aligned against their value, 60 twips before it; those of the right column
+// may reach back to the end of the left column, so that long captions fit in any font.
 constexpr int kRightColumnStart = 4830;
-
-QLabel *figure(QWidget *parent, const QString &caption, int captionLeft, int valueLeft, int top,
-    const QString &name)
-{
-    const int left = captionLeft > kRightColumnStart ? kRightColumnStart : captionLeft;
-    captionLabel(parent, caption, twipsRect(left, top, valueLeft - left - 60, kRowHeight));
-    return valueLabel(parent, name, twipsRect(valueLeft, top, kValueWidth, kRowHeight));
-}
 
 QLabel *axisLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
 {
@@ -43,22 +35,27 @@ frmByActivity::frmByActivity(const QMstat &stats, const Clock &clock, UserNotice
 {
     setObjectName(QStringLiteral("frmByActivity"));
     setWindowTitle(tr("Quillmere 3 - Statistiques par activités"));
-    createTitle(twipsRect(120, 120, 8385, 840), twipsRect(210, 360, 7350, 360));
+    createTitle(twipsRect(120, 120, 8385, 840));
     setTitles(
         tr(" Utilisateur - xx/xx/xxxx ", "placeholder until a report is shown"), tr("Activité : "));
     QWidget *s = m_bars;
-    m_lblDMIN = figure(s, tr("Date de début :"), 1245, 2940, 1200, QStringLiteral("lblDMIN"));
-    m_lblDMAX = figure(s, tr("Date de fin :"), 1500, 2940, 1530, QStringLiteral("lblDMAX"));
-    m_lblNJ = figure(s, tr("Nombre de journées enregistrées sur la période :"), 5565, 9300, 1200,
-        QStringLiteral("lblNJ"));
-    m_lblNJC = figure(s, tr("Nombre de journées concernées par l'activité :"), 5640, 9300, 1530,
-        QStringLiteral("lblNJC"));
-    m_lblDU = figure(s, tr("Durée totale enregistrée sur la période :"), 6390, 9300, 1860,
-        QStringLiteral("lblDU"));
-    m_lblDA
-        = figure(s, tr("Durée totale de l'activité :"), 5565, 9300, 2190, QStringLiteral("lblDA"));
-    m_lblPC = figure(s, tr("Pourcentage représenté par l'activité sur la période :"), 5490, 9300,
-        2520, QStringLiteral("lblPC"));
+    // The period on the left, its values at 2940 twips; the days and durations on the right,
+    // their values at 9300.
+    QGridLayout *left = figureColumn(s, 1245, 1200, 2940 + kValueWidth - 1245, 60);
+    m_lblDMIN = addFigure(left, tr("Date de début :"), QStringLiteral("lblDMIN"), kValueWidth);
+    m_lblDMAX = addFigure(left, tr("Date de fin :"), QStringLiteral("lblDMAX"), kValueWidth);
+    QGridLayout *right
+        = figureColumn(s, kRightColumnStart, 1200, 9300 + kValueWidth - kRightColumnStart, 60);
+    m_lblNJ = addFigure(right, tr("Nombre de journées enregistrées sur la période :"),
+        QStringLiteral("lblNJ"), kValueWidth);
+    m_lblNJC = addFigure(right, tr("Nombre de journées concernées par l'activité :"),
+        QStringLiteral("lblNJC"), kValueWidth);
+    m_lblDU = addFigure(right, tr("Durée totale enregistrée sur la période :"),
+        QStringLiteral("lblDU"), kValueWidth);
+    m_lblDA = addFigure(
+        right, tr("Durée totale de l'activité :"), QStringLiteral("lblDA"), kValueWidth);
+    m_lblPC = addFigure(right, tr("Pourcentage représenté par l'activité sur la période :"),
+        QStringLiteral("lblPC"), kValueWidth);
     (new QLabel(tr("durée de l'activité sur la journée", "chart legend"), s))
         ->setGeometry(twipsRect(1500, 2115, 3600, 240));
     (new QLabel(tr("durée totale enregistrée pour la journée", "chart legend"), s))

@@ -6,7 +6,10 @@
 #include "stats/ui/form_controls.h"
 #include "stats/ui/pie_surface.h"
 
+#include <QGridLayout>
 #include <QLabel>
+
+#include <algorithm>
 
 namespace qm::stats {
 
@@ -17,9 +20,13 @@ QLabel *legendLabel(
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QStringLiteral("%1_%2").arg(name).arg(k));
-    label->setGeometry(twipsRect(left, 1320 + 240 * k, width, 255));
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    // The rows are 255 twips tall, or as tall as the font needs, each one's top border on the
+    // bottom border of the row above.
+    const int height = std::max(px(255), label->fontMetrics().height() + 2 * label->frameWidth());
+    const int border = px(255) - px(240);
+    label->setGeometry(px(left), px(1320) + (height - border) * k, px(width), height);
     label->setAutoFillBackground(true);
     label->hide();
     return label;
@@ -40,7 +47,7 @@ frmByDate::frmByDate(const QMstat &stats, const Clock &clock, UserNotice &notice
 {
     setObjectName(QStringLiteral("frmByDate"));
     setWindowTitle(tr("Quillmere 3 - Statistiques par dates"));
-    createTitle(twipsRect(120, 120, 8370, 870), twipsRect(210, 375, 4530, 360));
+    createTitle(twipsRect(120, 120, 8370, 870));
     setTitles(tr(" Utilisateur - xx/xx/xxxx ", "placeholder until a report is shown"),
         tr("Période du xx/xx/xxxx au xx/xx/xxxx", "placeholder until a report is shown"));
     for (int k = 0; k < kLegendRows; ++k) {
@@ -53,18 +60,12 @@ frmByDate::frmByDate(const QMstat &stats, const Clock &clock, UserNotice &notice
     }
     // The captions reach back to the legend's edge, so that they fit in any font; their right
     // edge stays where the right-aligned text is expected, 105 twips before the values.
-    const int tops[] = { 1320, 1650, 1980 };
-    const int captionLeft = 6180;
-    const int captionWidth = 9735 - captionLeft;
-    captionLabel(m_pie, tr("Nombre d'évènements sur la période :"),
-        twipsRect(captionLeft, tops[0], captionWidth, 240));
-    captionLabel(m_pie, tr("Durée totale enregistrée :"),
-        twipsRect(captionLeft, tops[1], captionWidth, 240));
-    captionLabel(m_pie, tr("Activités uniques sur la période :"),
-        twipsRect(captionLeft, tops[2], captionWidth, 240));
-    m_lblNE = valueLabel(m_pie, QStringLiteral("lblNE"), twipsRect(9840, tops[0], 1215, 240));
-    m_lblDU = valueLabel(m_pie, QStringLiteral("lblDU"), twipsRect(9840, tops[1], 1215, 240));
-    m_lblNA = valueLabel(m_pie, QStringLiteral("lblNA"), twipsRect(9840, tops[2], 1215, 240));
+    QGridLayout *figures = figureColumn(m_pie, 6180, 1320, 9840 + 1215 - 6180, 105);
+    m_lblNE = addFigure(
+        figures, tr("Nombre d'évènements sur la période :"), QStringLiteral("lblNE"), 1215);
+    m_lblDU = addFigure(figures, tr("Durée totale enregistrée :"), QStringLiteral("lblDU"), 1215);
+    m_lblNA = addFigure(
+        figures, tr("Activités uniques sur la période :"), QStringLiteral("lblNA"), 1215);
     createButtons(7335, 7830);
 }
 

@@ -12,65 +12,77 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <initializer_list>
 
 namespace qm::stats {
 
 namespace {
 
-struct FigureRow
-{
-    const char *caption;
-    const char16_t *name;
-    int captionTop;
-    int valueTop;
+constexpr const char *kFigureCaptions[] = {
+    QT_TRANSLATE_NOOP("qm::stats::frmMain", "Nombre d'évènements enregistrés :"),
+    QT_TRANSLATE_NOOP("qm::stats::frmMain", "Date inférieure :"),
+    QT_TRANSLATE_NOOP("qm::stats::frmMain", "Date supérieure :"),
+    QT_TRANSLATE_NOOP("qm::stats::frmMain", "Nombre d'activités uniques :"),
+    QT_TRANSLATE_NOOP("qm::stats::frmMain", "Nombre de journées concernées :"),
+    QT_TRANSLATE_NOOP("qm::stats::frmMain", "Nombre moyen d'activités par journée :"),
+    QT_TRANSLATE_NOOP("qm::stats::frmMain", "Durée totale enregistrée :"),
+    QT_TRANSLATE_NOOP("qm::stats::frmMain", "Durée moyenne par journée :"),
+    QT_TRANSLATE_NOOP("qm::stats::frmMain", "Durée moyenne par évènement :"),
 };
-
-constexpr FigureRow kFigureRows[] = {
-    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Nombre d'évènements enregistrés :"), u"lblNE", 540,
-        510 },
-    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Date inférieure :"), u"lblDmin", 885, 870 },
-    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Date supérieure :"), u"lblDmax", 1245, 1230 },
-    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Nombre d'activités uniques :"), u"lblNA", 1590,
-        1575 },
-    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Nombre de journées concernées :"), u"lblNJ", 1950,
-        1920 },
-    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Nombre moyen d'activités par journée :"), u"lblAJ",
-        2295, 2280 },
-    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Durée totale enregistrée :"), u"lblDU", 2655, 2625 },
-    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Durée moyenne par journée :"), u"lblDJ", 3000,
-        2970 },
-    { QT_TRANSLATE_NOOP("qm::stats::frmMain", "Durée moyenne par évènement :"), u"lblDE", 3345,
-        3330 },
-};
+constexpr const char16_t *kFigureNames[] = { u"lblNE", u"lblDmin", u"lblDmax", u"lblNA", u"lblNJ",
+    u"lblAJ", u"lblDU", u"lblDJ", u"lblDE" };
 
 // Frame captions are bold 12 points; what the frame holds keeps the usual font.
-QGroupBox *frame(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
+QGroupBox *frame(QWidget *parent, const QString &name, const QString &caption)
 {
-    auto *box = placed<QGroupBox>(parent, name, caption, at);
+    auto *box = new QGroupBox(caption, parent);
+    box->setObjectName(name);
     box->setFont(boldFont(12));
+    box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return box;
 }
 
-void keepUsualFont(QGroupBox *box)
+// Once the frame holds its controls: they get the usual font, and the frame is as tall as
+// drawn, or as they need.
+void finishFrame(QGroupBox *box, int heightTwips)
 {
     const QFont usual = formFont();
     for (QWidget *child : box->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         child->setFont(usual);
+    box->setMinimumHeight(std::max(px(heightTwips), box->sizeHint().height()));
 }
 
-QLabel *buddyLabel(QWidget *parent, const QString &caption, const QRect &at, QWidget *buddy)
+QLabel *buddyLabel(QWidget *parent, const QString &caption, QWidget *buddy)
 {
     auto *label = new QLabel(caption, parent);
-    label->setGeometry(at);
     label->setBuddy(buddy);
     return label;
+}
+
+QLineEdit *dateBox(QWidget *parent, const QString &name)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setMinimumWidth(px(1275));
+    return box;
+}
+
+// A button alone on its line, in the middle.
+void addCentred(QBoxLayout *layout, QWidget *button)
+{
+    layout->addWidget(button, 0, Qt::AlignHCenter);
 }
 
 } // namespace
@@ -82,16 +94,23 @@ frmMain::frmMain(const QMstat &stats, const Clock &clock, UserNotice &notice)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("Quillmere 3 - Statistiques"));
-    setFixedSize(px(5190), px(7875));
     setFont(formFont());
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(px(60), px(60), px(60), px(60));
+    m_layout->setSpacing(px(45));
     createFigures();
     createPeriod();
     createActivityChoice();
-    auto *close
-        = button(this, QStringLiteral("cmdClose"), tr("Fermer"), twipsRect(1665, 7275, 1575, 465));
+    auto *close = button(this, QStringLiteral("cmdClose"), tr("Fermer"), 1575, 465);
+    m_layout->addSpacing(px(120));
+    addCentred(m_layout, close);
+    m_layout->addStretch();
     connect(close, &QPushButton::clicked, this, &frmMain::cmdClose_Click);
     setMnemonics({ close, findChild<QPushButton *>(QStringLiteral("cmdGoByDate")),
         findChild<QPushButton *>(QStringLiteral("cmdGoByActivity")) });
+    // The size the window has always had, or more where its texts need it.
+    const QSize needed(minimumSizeHint().width(), sizeHint().height());
+    setFixedSize(QSize(px(5190), px(7875)).expandedTo(needed));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -100,43 +119,47 @@ frmMain::~frmMain() = default;
 
 void frmMain::createFigures()
 {
-    QGroupBox *box = frame(
-        this, QStringLiteral("Frame1"), tr("Statistiques globales"), twipsRect(75, 60, 5055, 3855));
+    QGroupBox *box = frame(this, QStringLiteral("Frame1"), tr("Statistiques globales"));
+    m_layout->addWidget(box);
+    auto *grid = new QGridLayout(box);
+    grid->setColumnStretch(0, 1);
+    grid->setHorizontalSpacing(px(60));
     for (std::size_t i = 0; i < m_values.size(); ++i) {
-        const FigureRow &row = kFigureRows[i];
-        // The longest caption needs the whole width left of the figures, inside the frame's
-        // border: the figures stand 150 twips further right than drawn, where the frame has room.
-        captionLabel(box, tr(row.caption), twipsRect(60, row.captionTop, 3405, 270));
-        m_values[i] = valueLabel(
-            box, QString::fromUtf16(row.name), twipsRect(3525, row.valueTop, 1290, 240));
+        grid->addWidget(captionLabel(box, tr(kFigureCaptions[i])), int(i), 0);
+        m_values[i] = valueLabel(box, QString::fromUtf16(kFigureNames[i]), 1290);
+        grid->addWidget(m_values[i], int(i), 1, Qt::AlignVCenter);
     }
-    keepUsualFont(box);
+    finishFrame(box, 3855);
     m_unreadableDurations = new QLabel(this);
     m_unreadableDurations->setObjectName(QStringLiteral("lblUnreadableDurations"));
     m_unreadableDurations->setWordWrap(true);
-    m_unreadableDurations->setContentsMargins(px(60), px(30), px(60), 0);
+    m_unreadableDurations->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_unreadableDurations->setContentsMargins(px(60), 0, px(60), 0);
     m_unreadableDurations->hide();
+    m_layout->addWidget(m_unreadableDurations);
 }
 
 void frmMain::createPeriod()
 {
-    QGroupBox *box = frame(this, QStringLiteral("Frame2"), tr("Statistiques par dates"),
-        twipsRect(60, 3945, 5070, 1560));
-    m_txtFromDate = new QLineEdit(box);
-    m_txtFromDate->setObjectName(QStringLiteral("txtFromDate"));
-    m_txtFromDate->setGeometry(twipsRect(975, 435, 1275, 330));
-    m_txtToDate = new QLineEdit(box);
-    m_txtToDate->setObjectName(QStringLiteral("txtToDate"));
-    m_txtToDate->setGeometry(twipsRect(3030, 435, 1275, 330));
-    buddyLabel(box, tr("Du :", "the first day of the period"), twipsRect(555, 480, 480, 270),
-        m_txtFromDate)
-        ->setObjectName(QStringLiteral("Label10"));
-    buddyLabel(
-        box, tr("Au :", "the last day of the period"), twipsRect(2625, 465, 480, 270), m_txtToDate)
-        ->setObjectName(QStringLiteral("Label11"));
-    auto *go = button(
-        box, QStringLiteral("cmdGoByDate"), tr("Afficher"), twipsRect(1575, 915, 1575, 465));
-    keepUsualFont(box);
+    QGroupBox *box = frame(this, QStringLiteral("Frame2"), tr("Statistiques par dates"));
+    m_layout->addWidget(box);
+    m_txtFromDate = dateBox(box, QStringLiteral("txtFromDate"));
+    m_txtToDate = dateBox(box, QStringLiteral("txtToDate"));
+    auto *from = buddyLabel(box, tr("Du :", "the first day of the period"), m_txtFromDate);
+    from->setObjectName(QStringLiteral("Label10"));
+    auto *to = buddyLabel(box, tr("Au :", "the last day of the period"), m_txtToDate);
+    to->setObjectName(QStringLiteral("Label11"));
+    auto *go = button(box, QStringLiteral("cmdGoByDate"), tr("Afficher"), 1575, 465);
+    auto *column = new QVBoxLayout(box);
+    auto *dates = new QHBoxLayout;
+    dates->addStretch();
+    for (QWidget *w : std::initializer_list<QWidget *> { from, m_txtFromDate, to, m_txtToDate })
+        dates->addWidget(w);
+    dates->insertSpacing(3, px(300));
+    dates->addStretch();
+    column->addLayout(dates);
+    addCentred(column, go);
+    finishFrame(box, 1560);
     connect(m_txtFromDate, &QLineEdit::editingFinished, this, &frmMain::txtFromDate_Validate);
     connect(m_txtToDate, &QLineEdit::editingFinished, this, &frmMain::txtToDate_Validate);
     connect(go, &QPushButton::clicked, this, &frmMain::cmdGoByDate_Click);
@@ -144,19 +167,23 @@ void frmMain::createPeriod()
 
 void frmMain::createActivityChoice()
 {
-    QGroupBox *box = frame(this, QStringLiteral("Frame3"), tr("Statistiques par activité"),
-        twipsRect(60, 5550, 5070, 1560));
+    QGroupBox *box = frame(this, QStringLiteral("Frame3"), tr("Statistiques par activité"));
+    m_layout->addWidget(box);
     m_cmbActivities = new QComboBox(box);
     m_cmbActivities->setObjectName(QStringLiteral("cmbActivities"));
     m_cmbActivities->setEditable(true);
     m_cmbActivities->setInsertPolicy(QComboBox::NoInsert);
     m_cmbActivities->setCompleter(nullptr);
     m_cmbActivities->setAccessibleName(box->title());
-    m_cmbActivities->move(px(240), px(435));
-    m_cmbActivities->resize(px(4590), m_cmbActivities->sizeHint().height());
-    auto *go = button(
-        box, QStringLiteral("cmdGoByActivity"), tr("Afficher"), twipsRect(1590, 900, 1575, 465));
-    keepUsualFont(box);
+    // Long names must not widen the window.
+    m_cmbActivities->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_cmbActivities->setMinimumContentsLength(1);
+    auto *go = button(box, QStringLiteral("cmdGoByActivity"), tr("Afficher"), 1575, 465);
+    auto *column = new QVBoxLayout(box);
+    column->setContentsMargins(px(240), -1, px(240), -1);
+    column->addWidget(m_cmbActivities);
+    addCentred(column, go);
+    finishFrame(box, 1560);
     // Enter in the edit field would look the typed text up in the list and choose it.
     m_cmbActivities->installEventFilter(this);
     m_cmbActivities->lineEdit()->installEventFilter(this);
@@ -219,17 +246,19 @@ void frmMain::showUnreadableDurations(const QString &text)
 {
     if (text.isEmpty() || m_unreadableDurations->isVisible())
         return;
-    const QRect figures = findChild<QWidget *>(QStringLiteral("Frame1"))->geometry();
     m_unreadableDurations->setText(text);
-    const int height = m_unreadableDurations->heightForWidth(figures.width());
-    m_unreadableDurations->setGeometry(
-        figures.left(), figures.bottom() + 1, figures.width(), height);
-    for (const char *below : { "Frame2", "Frame3", "cmdClose" }) {
-        auto *widget = findChild<QWidget *>(QString::fromLatin1(below));
-        widget->move(widget->x(), widget->y() + height);
-    }
-    setFixedSize(width(), this->height() + height);
+    const QMargins margins = m_layout->contentsMargins();
+    const int width = this->width() - margins.left() - margins.right();
+    // The font's own measure of the wrapped text may be a pixel taller than the label's.
+    const QMargins inside = m_unreadableDurations->contentsMargins();
+    const QRect wrapped = m_unreadableDurations->fontMetrics().boundingRect(
+        QRect(0, 0, width - inside.left() - inside.right(), 0),
+        Qt::TextWordWrap | m_unreadableDurations->alignment(), text);
+    const int height = std::max(m_unreadableDurations->heightForWidth(width),
+        wrapped.height() + inside.top() + inside.bottom());
+    m_unreadableDurations->setFixedHeight(height);
     m_unreadableDurations->show();
+    setFixedSize(this->width(), this->height() + height + m_layout->spacing());
 }
 
 void frmMain::txtFromDate_Validate()

@@ -8,6 +8,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QVBoxLayout;
 
 namespace qm {
 class Clock;
@@ -60,6 +61,7 @@ private:
     const QMstat &m_stats;
     const Clock &m_clock;
     UserNotice &m_notice;
+    QVBoxLayout *m_layout = nullptr;
     std::array<QLabel *, 9> m_values {};
     QLabel *m_unreadableDurations = nullptr;
     QLineEdit *m_txtFromDate = nullptr;

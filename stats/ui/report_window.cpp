@@ -7,12 +7,12 @@
 #include "stats/ui/report_printer.h"
 
 #include <QDir>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
-
-#include <algorithm>
+#include <QVBoxLayout>
 
 namespace qm::stats {
 
@@ -24,13 +24,16 @@ ReportWindow::ReportWindow(const QMstat &stats, const Clock &clock, UserNotice &
     , m_surface(surface)
     , m_pdfName(pdfName)
 {
-    setFixedSize(px(11760), px(8355));
     setFont(formFont());
     m_surface->setParent(this);
-    m_surface->setGeometry(twipsRect(0, 0, 11775, 8415));
+    m_surface->setFixedSize(px(11775), px(8415));
+    // The buttons stand over the surface's bottom right corner, outside it.
+    auto *layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_surface, 0, 0);
 }
 
-void ReportWindow::createTitle(const QRect &frame, const QRect &label)
+void ReportWindow::createTitle(const QRect &frame)
 {
     m_frmTitle = new QGroupBox(m_surface);
     m_frmTitle->setObjectName(QStringLiteral("frmTitle"));
@@ -38,32 +41,38 @@ void ReportWindow::createTitle(const QRect &frame, const QRect &label)
     m_frmTitle->setFont(boldFont(12, QStringLiteral("Arial")));
     m_lblTitle = new QLabel(m_frmTitle);
     m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    m_lblTitle->setGeometry(label);
     m_lblTitle->setFont(boldFont(12.75, QStringLiteral("Arial")));
+    // Right under the frame's title, 90 twips in from its left edge, reaching to 105 twips from
+    // its right one.
+    auto *layout = new QVBoxLayout(m_frmTitle);
+    layout->setContentsMargins(px(165), 0, px(60), 0);
+    layout->addWidget(m_lblTitle, 0, Qt::AlignTop);
 }
 
 void ReportWindow::setTitles(const QString &frameTitle, const QString &labelTitle)
 {
     m_frmTitle->setTitle(frameTitle);
     m_lblTitle->setText(labelTitle);
-    // The title's font may be wider than the one the layout was drawn for: let the label grow
-    // towards the frame's right edge rather than cut the period's end date off.
-    const int room = m_frmTitle->width() - m_lblTitle->x() - m_lblTitle->x() / 2;
-    const int wanted = m_lblTitle->sizeHint().width();
-    if (wanted > m_lblTitle->width())
-        m_lblTitle->resize(std::min(wanted, room), m_lblTitle->height());
+    // A larger font than the one the frame was drawn for makes it taller.
+    const int needed = m_frmTitle->minimumSizeHint().height();
+    if (needed > m_frmTitle->height())
+        m_frmTitle->resize(m_frmTitle->width(), needed);
 }
 
 void ReportWindow::createButtons(int printTopTwips, int closeTopTwips)
 {
-    auto *print = button(this, QStringLiteral("cmdPrint"), tr("Imprimer"),
-        twipsRect(10380, printTopTwips, 1305, 435));
-    auto *close = button(
-        this, QStringLiteral("cmdClose"), tr("Fermer"), twipsRect(10380, closeTopTwips, 1305, 435));
+    auto *print = button(this, QStringLiteral("cmdPrint"), tr("Imprimer"), 1305, 435);
+    auto *close = button(this, QStringLiteral("cmdClose"), tr("Fermer"), 1305, 435);
+    auto *exporter = button(this, QStringLiteral("cmdExport"), tr("Exporter"), 1305, 435);
     // Exporter stands above the two others, as far from Imprimer as Fermer is below it.
-    const int step = closeTopTwips - printTopTwips;
-    auto *exporter = button(this, QStringLiteral("cmdExport"), tr("Exporter"),
-        twipsRect(10380, printTopTwips - step, 1305, 435));
+    auto *column = new QVBoxLayout;
+    column->setSpacing(px(closeTopTwips - printTopTwips - 435));
+    column->setContentsMargins(0, 0, px(11775 - 10380 - 1305), px(8415 - closeTopTwips - 435));
+    for (QPushButton *b : { exporter, print, close })
+        column->addWidget(b, 0, Qt::AlignRight);
+    static_cast<QGridLayout *>(layout())->addLayout(column, 0, 0, Qt::AlignRight | Qt::AlignBottom);
+    // The window is as large as the surface: the size it has always had, or a little more.
+    setFixedSize(QSize(px(11760), px(8355)).expandedTo(minimumSizeHint()));
     setMnemonics({ close, print, exporter });
     // The keyboard goes through them from the top, as the eye does.
     setTabOrder(exporter, print);

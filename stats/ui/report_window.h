@@ -16,8 +16,8 @@ class QMstat;
 class UserNotice;
 
 // What both reports share: a fixed window holding the drawing surface, the title frame inside
-// it, and "Exporter", "Imprimer" and "Fermer" beside it (outside the surface, so they are not
-// printed).
+// it, and "Exporter", "Imprimer" and "Fermer" over its corner (outside the surface, so they are
+// not printed).
 class ReportWindow : public QWidget
 {
     Q_OBJECT
@@ -29,7 +29,7 @@ protected:
         const QString &pdfName);
 
     // Title frame and its label inside the surface.
-    void createTitle(const QRect &frame, const QRect &label);
+    void createTitle(const QRect &frame);
     void setTitles(const QString &frameTitle, const QString &labelTitle);
     void createButtons(int printTopTwips, int closeTopTwips);
     // Brings the one window up again at its place, without blocking the main window.
