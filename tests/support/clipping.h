@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
@@ -38,7 +40,10 @@ inline bool labelFits(const QLabel *label)
     if (label->wordWrap()) {
         const QRect needed = metrics.boundingRect(
             QRect(0, 0, room.width(), 100000), Qt::TextWordWrap | label->alignment(), text);
-        return needed.width() <= room.width() && needed.height() <= room.height();
+        // The metrics round each line up to a whole pixel where the label lays its text out
+        // at its true height: what the label itself asks for is enough.
+        const int height = std::min(needed.height(), label->heightForWidth(room.width()));
+        return needed.width() <= room.width() && height <= room.height();
     }
     const QSize needed = plainTextSize(metrics, text);
     if (needed.width() > room.width() || needed.height() > room.height())
