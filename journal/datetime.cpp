@@ -112,7 +112,7 @@ QDate parseJournalDate(QByteArrayView field)
     return QDate(values[2], values[1], values[0]);
 }
 
-std::int32_t ElapsedMinutes(const QDateTime &start, const QDateTime &end)
+std::int32_t elapsedMinutes(const QDateTime &start, const QDateTime &end)
 {
     const qint64 ms = start.msecsTo(end);
     // Whole seconds, rounded down.

@@ -46,6 +46,6 @@ QDate parseJournalDate(QByteArrayView field);
 
 // Whole minutes from start to end, as the duration of an activity: the difference is cut to
 // whole seconds (rounded down), then divided by 60 and rounded up; a result of 0 becomes 1.
-std::int32_t ElapsedMinutes(const QDateTime &start, const QDateTime &end);
+std::int32_t elapsedMinutes(const QDateTime &start, const QDateTime &end);
 
 } // namespace qm

@@ -112,7 +112,7 @@ bool readSettings(QIODevice &device, SettingsModel &model)
     return whole;
 }
 
-FileRead LoadSettings(const QString &path, SettingsModel &model)
+FileRead loadSettings(const QString &path, SettingsModel &model)
 {
     QFile file(path);
     const FileRead opened = openForReading(file);
@@ -152,7 +152,7 @@ QByteArray formatSettings(const SettingsModel &model)
     return encodeText(text);
 }
 
-bool SaveSettings(const QString &path, const SettingsModel &model)
+bool saveSettings(const QString &path, const SettingsModel &model)
 {
     return writeFileAtomically(path, formatSettings(model));
 }

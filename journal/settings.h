@@ -46,7 +46,7 @@ struct SettingsModel
 // its end, changes nothing at all. Lines with unknown names, without "=", with a message number
 // outside 0..9 or without its third field, beyond a full list, or with an absence that is no
 // whole number of minutes from 0 to 240 are ignored.
-FileRead LoadSettings(const QString &path, SettingsModel &model);
+FileRead loadSettings(const QString &path, SettingsModel &model);
 
 // The reading of LoadSettings from an open device that holds the file's bytes; false, and the
 // model unchanged, when a read error stopped it.
@@ -56,7 +56,7 @@ bool readSettings(QIODevice &device, SettingsModel &model);
 QByteArray formatSettings(const SettingsModel &model);
 
 // Rewrites the file whole and atomically; false when it could not be written.
-bool SaveSettings(const QString &path, const SettingsModel &model);
+bool saveSettings(const QString &path, const SettingsModel &model);
 
 // The user name of the file: the last "User" line, or "-" when there is none or no file.
 QString readSettingsUserName(const QString &path);

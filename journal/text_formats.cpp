@@ -37,7 +37,7 @@ QString numberText(std::int64_t value)
     return value < 0 ? QString::number(value) : u' ' + QString::number(value);
 }
 
-QString DurationText(std::int64_t minutes)
+QString durationText(std::int64_t minutes)
 {
     const std::int64_t hours = floorDiv(minutes, 60);
     const int rest = int(minutes - 60 * hours);
@@ -46,7 +46,7 @@ QString DurationText(std::int64_t minutes)
     return QString::number(hours) + QStringLiteral(" h ") + twoDigits(rest);
 }
 
-QString FormatDuration(std::int32_t minutes)
+QString formatDuration(std::int32_t minutes)
 {
     const std::int64_t hours = floorDiv(minutes, 60);
     const int rest = int(std::int64_t(minutes) - 60 * hours);
@@ -57,12 +57,12 @@ QString FormatDuration(std::int32_t minutes)
 
 QString durationCellText(std::int32_t minutes)
 {
-    return FormatDuration(minutes) + QStringLiteral(" =") + numberText(minutes);
+    return formatDuration(minutes) + QStringLiteral(" =") + numberText(minutes);
 }
 
 QString dayTotalText(std::int32_t minutes)
 {
-    return FormatDuration(minutes) + QStringLiteral(" (=") + numberText(minutes)
+    return formatDuration(minutes) + QStringLiteral(" (=") + numberText(minutes)
         + QStringLiteral(" min.)");
 }
 
@@ -72,7 +72,7 @@ QStringView minutesTextOfCell(QStringView cell)
     return eq < 0 ? cell : cell.mid(eq + 1);
 }
 
-QString ReplaceCommas(QString text)
+QString replaceCommas(QString text)
 {
     text.replace(u',', u';');
     return text;
@@ -101,7 +101,7 @@ QString storableText(const QString &text)
             ++i;
         kept.append(u' ');
     }
-    return ReplaceCommas(std::move(kept));
+    return replaceCommas(std::move(kept));
 }
 
 QString dateText(QDate date)

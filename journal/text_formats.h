@@ -13,10 +13,10 @@ namespace qm {
 QString numberText(std::int64_t value);
 
 // "␣1 h 05"; from 99 hours on only the hours ("␣99 h").
-QString FormatDuration(std::int32_t minutes);
+QString formatDuration(std::int32_t minutes);
 
 // "1 h 05": the same without the leading blank.
-QString DurationText(std::int64_t minutes);
+QString durationText(std::int64_t minutes);
 
 // The Durée cell of the history: "␣1 h 05 =␣65".
 QString durationCellText(std::int32_t minutes);
@@ -28,7 +28,7 @@ QString dayTotalText(std::int32_t minutes);
 QStringView minutesTextOfCell(QStringView cell);
 
 // Every "," becomes ";", so that user text never splits a comma-separated line.
-QString ReplaceCommas(QString text);
+QString replaceCommas(QString text);
 
 // What a typed or pasted text becomes before it is stored: one field of one line. Commas become
 // semicolons; line breaks, tabs and other control characters become blanks, a CR LF being one

@@ -1,7 +1,7 @@
 #include "journal/datetime.h"
 #include "language/ui_language.h"
-#include "stats/core/qmstat.h"
-#include "stats/ui/frm_main.h"
+#include "stats/core/statistics.h"
+#include "stats/ui/stats_window.h"
 #include "stats/ui/user_notice.h"
 #include "storage/program_log.h"
 
@@ -40,23 +40,23 @@ int main(int argc, char *argv[])
     app.setQuitOnLastWindowClosed(false);
     qm::installUiLanguage(QStringLiteral("qmstat"));
 
-    qm::stats::QMstat stats;
-    stats.InitPaths(QCoreApplication::applicationDirPath());
+    qm::stats::Statistics stats;
+    stats.initPaths(QCoreApplication::applicationDirPath());
     qm::SystemClock clock;
     qm::stats::MessageBoxNotice notice;
-    qm::stats::frmMain window(stats, clock, notice);
-    QObject::connect(&window, &qm::stats::frmMain::closed, &app, &QCoreApplication::quit);
+    qm::stats::StatsWindow window(stats, clock, notice);
+    QObject::connect(&window, &qm::stats::StatsWindow::closed, &app, &QCoreApplication::quit);
     window.present();
     // The window is on screen, with its initial figures, while the journal loads.
     QCoreApplication::processEvents();
 
-    stats.LoadUserName();
-    stats.LoadJournal();
-    stats.OrderByDate();
-    stats.BuildDays();
-    stats.BuildActivities();
-    window.FillActivityList();
-    window.ShowOverallFigures();
+    stats.loadUserName();
+    stats.loadJournal();
+    stats.orderByDate();
+    stats.buildDays();
+    stats.buildActivities();
+    window.fillActivityList();
+    window.showOverallFigures();
 
     if (qEnvironmentVariableIntValue("QMSTAT_QUIT_AFTER_SHOW") == 1) {
         window.repaint();

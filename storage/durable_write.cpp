@@ -21,7 +21,7 @@ namespace qm {
 
 namespace {
 
-SyncCall g_syncCall = ::fsync;
+SyncCall syncCall = ::fsync;
 
 QString reasonOf(int error)
 {
@@ -78,8 +78,8 @@ QByteArray folderOf(const QByteArray &target)
 // EOPNOTSUPP where the system cannot make one or could not give it a name afterwards.
 int openUnnamed(const QByteArray &target, mode_t mode)
 {
-    static const bool named = ::access("/proc/self/fd", F_OK) == 0;
-    if (!named) {
+    static const bool kNamed = ::access("/proc/self/fd", F_OK) == 0;
+    if (!kNamed) {
         errno = EOPNOTSUPP;
         return -1;
     }
@@ -185,7 +185,7 @@ bool place(const QByteArray &bytes, const Placement &how, QString *why)
     };
     errno = 0;
     (void)(done(writeAll(fd, bytes)) && (!how.mode || done(::fchmod(fd, *how.mode) == 0))
-        && done(setModified(fd, how.modified)) && done(g_syncCall(fd) == 0));
+        && done(setModified(fd, how.modified)) && done(syncCall(fd) == 0));
     if (error == 0 && unnamed)
         error = nameUnnamed(fd, target, temporary);
     if (::close(fd) != 0 && error == 0)
@@ -223,14 +223,14 @@ QString linkedFile(const QString &path)
 
 SyncCall replaceSyncCall(SyncCall call)
 {
-    const SyncCall previous = g_syncCall;
-    g_syncCall = call;
+    const SyncCall previous = syncCall;
+    syncCall = call;
     return previous;
 }
 
 bool syncToDisk(QFileDevice &file)
 {
-    return file.flush() && g_syncCall(file.handle()) == 0;
+    return file.flush() && syncCall(file.handle()) == 0;
 }
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *why)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The house rules a machine can check: every C++ file formatted, includes running one way only
-# (ui -> core -> journal), every text of the windows translated, and no code written twice.
+# The house rules a machine can check: every C++ file formatted, one naming rule, includes running
+# one way only (ui -> core -> journal), every text of the windows translated, and no code written
+# twice. The naming check reads build/dev (tools/setup.sh makes it).
 # Exits non-zero on the first rule broken.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -9,6 +10,17 @@ status=0
 echo "-- clang-format"
 if ! git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror; then
     echo "Some files are not formatted: run clang-format -i on them." >&2
+    status=1
+fi
+
+echo "-- naming (clang-tidy, .clang-tidy)"
+if [ ! -f build/dev/compile_commands.json ]; then
+    echo "build/dev is not there: run tools/setup.sh first." >&2
+    status=1
+elif ! git ls-files '*.cpp' | sed "s|^|$PWD/|" \
+    | xargs run-clang-tidy -p build/dev -quiet -j "$(nproc)" >build/dev/clang-tidy.log 2>&1; then
+    grep -E 'error:|warning:' build/dev/clang-tidy.log | sort -u
+    echo "Names that break the rule (CONTRIBUTING.md, Names); the whole output: build/dev/clang-tidy.log" >&2
     status=1
 fi
 

@@ -8,7 +8,7 @@ preset=${1:-dev}
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool libxss-dev dbus-daemon
           fontconfig fonts-dejavu-core fonts-liberation2 fonts-urw-base35 fonts-noto-core # font runs
-          qt6-translations-l10n strace desktop-file-utils clang-format
+          qt6-translations-l10n strace desktop-file-utils clang-format clang-tidy
           qt6-tools-dev qt6-l10n-tools python3
           imagemagick) # imagemagick: its import takes the README's pictures (tools/screenshots.sh)
 missing=()

@@ -2,8 +2,8 @@
 #include "journal_generator.h"
 #include "stats/core/by_activity.h"
 #include "stats/core/by_date.h"
-#include "stats/core/qmstat.h"
 #include "stats/core/report_export.h"
+#include "stats/core/statistics.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,13 +59,13 @@ double floorSeconds(const QString &folder)
     return it->second;
 }
 
-void loadAll(qm::stats::QMstat &stats, const QString &folder)
+void loadAll(qm::stats::Statistics &stats, const QString &folder)
 {
-    stats.InitPaths(folder);
-    stats.LoadJournal();
-    stats.OrderByDate();
-    stats.BuildDays();
-    stats.BuildActivities();
+    stats.initPaths(folder);
+    stats.loadJournal();
+    stats.orderByDate();
+    stats.buildDays();
+    stats.buildActivities();
 }
 
 void BM_LoadJournal(benchmark::State &state)
@@ -76,7 +76,7 @@ void BM_LoadJournal(benchmark::State &state)
     const double floor = floorSeconds(folder);
     double best = 1e9;
     for (auto _ : state) {
-        qm::stats::QMstat stats;
+        qm::stats::Statistics stats;
         best = std::min(best, secondsOf([&] { loadAll(stats, folder); }));
         benchmark::DoNotOptimize(stats.totalMinutes());
     }
@@ -161,7 +161,7 @@ void BM_LoadDistinctNames(benchmark::State &state)
 {
     const QString folder = namesFolder(state.range(0) != 0);
     for (auto _ : state) {
-        qm::stats::QMstat stats;
+        qm::stats::Statistics stats;
         loadAll(stats, folder);
         if (stats.activityCount() != kDistinctNames)
             state.SkipWithError("the names did not load as distinct activities");
@@ -169,9 +169,9 @@ void BM_LoadDistinctNames(benchmark::State &state)
     }
 }
 
-const qm::stats::QMstat &loaded(std::int64_t entries)
+const qm::stats::Statistics &loaded(std::int64_t entries)
 {
-    static std::map<std::int64_t, qm::stats::QMstat> cache;
+    static std::map<std::int64_t, qm::stats::Statistics> cache;
     auto it = cache.find(entries);
     if (it == cache.end()) {
         it = cache.try_emplace(entries).first;
@@ -190,7 +190,7 @@ void BM_ReportByDate(benchmark::State &state)
     }
 }
 
-std::int32_t mostFrequentActivity(const qm::stats::QMstat &stats)
+std::int32_t mostFrequentActivity(const qm::stats::Statistics &stats)
 {
     const auto &activities = stats.activities();
     const auto top = std::max_element(activities.begin(), activities.end(),

@@ -3,7 +3,7 @@
 #include "journal/text_formats.h"
 #include "tracker/core/desktop.h"
 #include "tracker/core/tracker.h"
-#include "tracker/ui/frm_quillmere_main.h"
+#include "tracker/ui/main_window.h"
 #include "tracker/ui/window_set.h"
 
 #include <QApplication>
@@ -61,7 +61,7 @@ public:
 // A journal of `lines` records, ten a day, ending on 04/12/2026, about 48 bytes a line.
 void writeJournal(const QString &path, int lines)
 {
-    static const char *const activities[] = { "Dossiers clients", "Réunion équipe",
+    static const char *const kActivities[] = { "Dossiers clients", "Réunion équipe",
         "Courrier entrant", "Développement", "Formation interne" };
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -72,7 +72,7 @@ void writeJournal(const QString &path, int lines)
         if (i % 10 == 0)
             day = day.addDays(1);
         block += dateText(day).toLatin1() + ", " + QByteArray::number(5 + i % 90) + ','
-            + activities[i % 5] + ",commentaire " + QByteArray::number(i % 7) + "\r\n";
+            + kActivities[i % 5] + ",commentaire " + QByteArray::number(i % 7) + "\r\n";
         if (block.size() > (1 << 20)) {
             file.write(block);
             block.clear();
@@ -115,7 +115,7 @@ void BM_LoadDayFromJournal(benchmark::State &state)
     tracker.state().dayDate = QStringLiteral("04/12/2026");
     for (auto _ : state) {
         tracker.day().resetHistory(kStartupLayout);
-        if (tracker.day().LoadDayFromJournal() != JournalRows::Shown)
+        if (tracker.day().loadDayFromJournal() != JournalRows::Shown)
             state.SkipWithError("no record of the day");
     }
     state.counters["rows"] = tracker.state().historyRowOffset;

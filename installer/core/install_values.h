@@ -44,12 +44,12 @@ PayloadTable standardPayload();
 // The values the run works from, set at start-up and by the wizard.
 struct InstallState
 {
-    QString InstallPath;
-    QString WinDir;
-    QString SourceDir;
-    QString DesktopFolder;
-    QString ProgramsFolder;
-    QString StartupFolder;
+    QString installPath;
+    QString winDir;
+    QString sourceDir;
+    QString desktopFolder;
+    QString programsFolder;
+    QString startupFolder;
     // What the help shortcut opens: the edition of the language the installer speaks.
     QString helpFile = helpFileName();
 };

@@ -56,7 +56,7 @@ InstallationRun::InstallationRun(Platform &platform, Questions &questions, LogSi
     , m_state(state)
 { }
 
-FinishButton InstallationRun::RunInstallation(
+FinishButton InstallationRun::runInstallation(
     const ShortcutChoice &choice, const FinishChanged &finishChanged)
 {
     m_finishChanged = finishChanged;
@@ -72,7 +72,7 @@ FinishButton InstallationRun::RunInstallation(
     if (!placeComponents() || !copyProgramFiles())
         return fail(tr(kCopyMessage));
     header(tr("Création des raccourcis..."));
-    const bool shortcutsMade = CreateShortcuts(choice);
+    const bool shortcutsMade = createShortcuts(choice);
     if (shortcutsMade)
         m_log.append(tr(kDone));
     // Written after a failed shortcut too, so that the uninstaller can remove those that were
@@ -92,7 +92,7 @@ bool InstallationRun::checkFiles()
     header(tr("Vérification des fichiers nécessaires..."));
     bool complete = true;
     for (const PayloadEntry &entry : m_payload.entries) {
-        if (!m_platform.fileExists(joinPath(m_state.SourceDir, entry.source))) {
+        if (!m_platform.fileExists(joinPath(m_state.sourceDir, entry.source))) {
             m_log.append(kCrLf + tr("  ERREUR : %1 est absent").arg(entry.source));
             complete = false;
         }
@@ -114,14 +114,14 @@ void InstallationRun::createInstallFolder()
 bool InstallationRun::placeComponents()
 {
     header(tr("Enregistrement des composants..."));
-    const QString systemFolder = joinPath(m_state.WinDir, QStringLiteral("system32"));
+    const QString systemFolder = joinPath(m_state.winDir, QStringLiteral("system32"));
     for (qsizetype i = 0; i < m_payload.componentCount; ++i) {
         const PayloadEntry &entry = m_payload.entries.at(i);
         const QString installed = joinPath(systemFolder, entry.source);
-        const QString shipped = joinPath(m_state.SourceDir, entry.source);
+        const QString shipped = joinPath(m_state.sourceDir, entry.source);
         if (!m_platform.fileExists(installed)) {
             // An unplaced component must not be registered nor reported as registered.
-            if (!isUsableFolder(m_state.WinDir) || !m_platform.copyFile(shipped, installed)) {
+            if (!isUsableFolder(m_state.winDir) || !m_platform.copyFile(shipped, installed)) {
                 item(entry.source, tr(kNotPlaced));
                 continue;
             }
@@ -155,9 +155,9 @@ bool InstallationRun::placeComponents()
 
 void InstallationRun::registerComponent(const QString &name)
 {
-    const QString component = joinPath(joinPath(m_state.WinDir, QStringLiteral("system32")), name);
+    const QString component = joinPath(joinPath(m_state.winDir, QStringLiteral("system32")), name);
     for (const QString &folder : { QStringLiteral("system"), QStringLiteral("system32") }) {
-        const QString programFolder = joinPath(m_state.WinDir, folder);
+        const QString programFolder = joinPath(m_state.winDir, folder);
         if (m_platform.fileExists(joinPath(programFolder, QStringLiteral("regsvr32.exe"))))
             m_platform.startHidden(joinPath(programFolder, QStringLiteral("regsvr32")),
                 { QStringLiteral("/s"), component });
@@ -169,7 +169,7 @@ bool InstallationRun::copyProgramFiles()
     header(tr("Copie des fichiers..."));
     for (qsizetype i = m_payload.componentCount; i < m_payload.entries.size(); ++i) {
         const PayloadEntry &entry = m_payload.entries.at(i);
-        if (!copyInto(installFolder(), joinPath(m_state.SourceDir, entry.source), entry.target)) {
+        if (!copyInto(installFolder(), joinPath(m_state.sourceDir, entry.source), entry.target)) {
             item(entry.target, tr(kInUse));
             return false;
         }
@@ -183,25 +183,25 @@ bool InstallationRun::copyInto(const QString &folder, const QString &source, con
     return isUsableFolder(folder) && m_platform.copyFile(source, joinPath(folder, target));
 }
 
-bool InstallationRun::CreateShortcuts(const ShortcutChoice &choice)
+bool InstallationRun::createShortcuts(const ShortcutChoice &choice)
 {
-    m_state.DesktopFolder = m_platform.specialFolder(QStringLiteral("Desktop"));
+    m_state.desktopFolder = m_platform.specialFolder(QStringLiteral("Desktop"));
     const QString programs = m_platform.specialFolder(QStringLiteral("Programs"));
-    m_state.ProgramsFolder = programs.isEmpty() ? QString() : joinPath(programs, kProductName);
-    m_state.StartupFolder = m_platform.specialFolder(QStringLiteral("Startup"));
+    m_state.programsFolder = programs.isEmpty() ? QString() : joinPath(programs, kProductName);
+    m_state.startupFolder = m_platform.specialFolder(QStringLiteral("Startup"));
 
     bool made = true;
     if (choice.desktop)
-        made &= makeShortcut(m_state.DesktopFolder, linkName(), exeName());
-    if (choice.start && isUsableFolder(m_state.ProgramsFolder)) {
-        if (!m_platform.folderExists(m_state.ProgramsFolder))
-            m_platform.createFolder(m_state.ProgramsFolder);
-        made &= makeShortcut(m_state.ProgramsFolder, linkName(), exeName());
-        made &= makeShortcut(m_state.ProgramsFolder, kHelpLinkName, m_state.helpFile);
-        made &= makeShortcut(m_state.ProgramsFolder, kUninstallLinkName, uninstallExeName());
+        made &= makeShortcut(m_state.desktopFolder, linkName(), exeName());
+    if (choice.start && isUsableFolder(m_state.programsFolder)) {
+        if (!m_platform.folderExists(m_state.programsFolder))
+            m_platform.createFolder(m_state.programsFolder);
+        made &= makeShortcut(m_state.programsFolder, linkName(), exeName());
+        made &= makeShortcut(m_state.programsFolder, kHelpLinkName, m_state.helpFile);
+        made &= makeShortcut(m_state.programsFolder, kUninstallLinkName, uninstallExeName());
     }
     if (choice.startup)
-        made &= makeShortcut(m_state.StartupFolder, linkName(), exeName());
+        made &= makeShortcut(m_state.startupFolder, linkName(), exeName());
     return made;
 }
 
@@ -227,8 +227,8 @@ bool InstallationRun::makeShortcut(
 bool InstallationRun::writeUninstallFile()
 {
     // The folder as the user typed it: the file records the choice, not the cleaned path.
-    const UninstallData data { kProductName, m_state.InstallPath, m_state.DesktopFolder,
-        m_state.ProgramsFolder, m_state.StartupFolder };
+    const UninstallData data { kProductName, m_state.installPath, m_state.desktopFolder,
+        m_state.programsFolder, m_state.startupFolder };
     if (m_platform.writeFile(
             joinPath(installFolder(), kUninstallDataFileName), formatUninstallData(data)))
         return true;
@@ -238,7 +238,7 @@ bool InstallationRun::writeUninstallFile()
 
 QString InstallationRun::installFolder() const
 {
-    return fileFolder(m_state.InstallPath);
+    return fileFolder(m_state.installPath);
 }
 
 FinishButton InstallationRun::fail(const QString &message)

@@ -44,7 +44,7 @@ public:
 
     // The button's changes are handed out as they happen, not only at the end, since the error
     // message is shown in the middle of them.
-    FinishButton RunInstallation(
+    FinishButton runInstallation(
         const ShortcutChoice &choice, const FinishChanged &finishChanged = FinishChanged());
 
 private:
@@ -54,7 +54,7 @@ private:
     void registerComponent(const QString &name);
     bool copyProgramFiles();
     // False when a shortcut could not be written; each such one is logged.
-    bool CreateShortcuts(const ShortcutChoice &choice);
+    bool createShortcuts(const ShortcutChoice &choice);
     bool makeShortcut(const QString &folder, const QString &linkName, const QString &target);
     bool writeUninstallFile();
     QString installFolder() const;

@@ -8,9 +8,9 @@ namespace qm::install {
 InstallState prepareInstallState(Platform &platform, const QString &programFilesFolder)
 {
     InstallState state;
-    state.InstallPath = proposedInstallPath(fileFolder(programFilesFolder), kProductName);
-    state.WinDir = fileFolder(platform.windowsFolder());
-    state.SourceDir = platform.currentFolder();
+    state.installPath = proposedInstallPath(fileFolder(programFilesFolder), kProductName);
+    state.winDir = fileFolder(platform.windowsFolder());
+    state.sourceDir = platform.currentFolder();
     return state;
 }
 

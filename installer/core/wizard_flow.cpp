@@ -25,8 +25,8 @@ void WizardFlow::aboutNext()
 
 QString WizardFlow::folderClicked(const QString &entry)
 {
-    m_state.InstallPath = proposedInstallPath(entry, kProductName);
-    return m_state.InstallPath;
+    m_state.installPath = proposedInstallPath(entry, kProductName);
+    return m_state.installPath;
 }
 
 bool WizardFlow::installNext(const QString &typedPath)
@@ -39,7 +39,7 @@ bool WizardFlow::installNext(const QString &typedPath)
         return false;
     }
     m_pathError.clear();
-    m_state.InstallPath = typedPath;
+    m_state.installPath = typedPath;
     show(WizardPage::Short);
     return true;
 }
@@ -51,7 +51,7 @@ void WizardFlow::shortNext(const ShortcutChoice &choice, LogSink &log)
     m_ran = true;
     show(WizardPage::Log);
     InstallationRun run(m_platform, m_questions, log, m_payload, m_state);
-    run.RunInstallation(choice, [this](const FinishButton &finish) {
+    run.runInstallation(choice, [this](const FinishButton &finish) {
         m_finish = finish;
         emit finishButtonChanged();
     });

@@ -11,11 +11,11 @@
 // The picture sits in a static library: its resources must be registered by hand.
 static void registerPicture()
 {
-    static const bool registered = [] {
+    static const bool kRegistered = [] {
         Q_INIT_RESOURCE(desktop_icon);
         return true;
     }();
-    Q_UNUSED(registered);
+    Q_UNUSED(kRegistered);
 }
 
 namespace qm::install {

@@ -175,6 +175,43 @@ Shortcuts kept, as they do not come from this installation:
     </message>
 </context>
 <context>
+    <name>qm::install::EndPage</name>
+    <message>
+        <source>Installation terminée !</source>
+        <translation>Installation complete!</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>qm::install::FolderPage</name>
+    <message>
+        <source>Dossier d&apos;installation :</source>
+        <translation>Installation folder:</translation>
+    </message>
+    <message>
+        <source>Changer de dossier d&apos;installation ...</source>
+        <translation>Choose another installation folder ...</translation>
+    </message>
+    <message>
+        <source>Suivant &gt;</source>
+        <translation>Next &gt;</translation>
+    </message>
+    <message>
+        <source>Abandon</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>qm::install::LogPage</name>
+    <message>
+        <source>Compte rendu de l&apos;installation</source>
+        <translation>Installation log</translation>
+    </message>
+</context>
+<context>
     <name>qm::install::MessageQuestions</name>
     <message>
         <source>Oui</source>
@@ -197,85 +234,7 @@ Try again?</translation>
     </message>
 </context>
 <context>
-    <name>qm::install::WizardFlow</name>
-    <message>
-        <source>%1 - installation</source>
-        <translation>%1 - installation</translation>
-    </message>
-    <message>
-        <source>Le dossier d&apos;installation ne peut contenir ni retour à la ligne ni autre caractère de contrôle.</source>
-        <translation>The installation folder may contain neither a line break nor any other control character.</translation>
-    </message>
-    <message>
-        <source>   Abandonner l&apos;installation ?   </source>
-        <translation>   Cancel the installation?   </translation>
-    </message>
-    <message>
-        <source>Confirmez</source>
-        <comment>title of a yes/no question</comment>
-        <translation>Please confirm</translation>
-    </message>
-</context>
-<context>
-    <name>qm::install::frmAbout</name>
-    <message>
-        <source>Cet assistant va installer</source>
-        <comment>followed by the product name</comment>
-        <translation>This wizard will install</translation>
-    </message>
-    <message>
-        <source>sur votre PC.</source>
-        <comment>after the product name</comment>
-        <translation>on your PC.</translation>
-    </message>
-    <message>
-        <source>Suivant &gt;</source>
-        <translation>Next &gt;</translation>
-    </message>
-    <message>
-        <source>Abandon</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>qm::install::frmEnd</name>
-    <message>
-        <source>Installation terminée !</source>
-        <translation>Installation complete!</translation>
-    </message>
-    <message>
-        <source>Fermer</source>
-        <translation>Close</translation>
-    </message>
-</context>
-<context>
-    <name>qm::install::frmInstall</name>
-    <message>
-        <source>Dossier d&apos;installation :</source>
-        <translation>Installation folder:</translation>
-    </message>
-    <message>
-        <source>Changer de dossier d&apos;installation ...</source>
-        <translation>Choose another installation folder ...</translation>
-    </message>
-    <message>
-        <source>Suivant &gt;</source>
-        <translation>Next &gt;</translation>
-    </message>
-    <message>
-        <source>Abandon</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>qm::install::frmLog</name>
-    <message>
-        <source>Compte rendu de l&apos;installation</source>
-        <translation>Installation log</translation>
-    </message>
-</context>
-<context>
-    <name>qm::install::frmShort</name>
+    <name>qm::install::ShortcutsPage</name>
     <message>
         <source>Quels raccourcis faut-il créer ?</source>
         <translation>Which shortcuts should be created?</translation>
@@ -305,7 +264,7 @@ Try again?</translation>
     </message>
 </context>
 <context>
-    <name>qm::install::frmUninstall</name>
+    <name>qm::install::UninstallDialog</name>
     <message>
         <source>%1 - désinstallation</source>
         <translation>%1 - uninstall</translation>
@@ -331,6 +290,47 @@ unless you ask to remove them.</translation>
     <message>
         <source>Supprimer aussi votre journal, vos réglages et la journée en cours ?</source>
         <translation>Remove your journal, your settings and the current day as well?</translation>
+    </message>
+    <message>
+        <source>Confirmez</source>
+        <comment>title of a yes/no question</comment>
+        <translation>Please confirm</translation>
+    </message>
+</context>
+<context>
+    <name>qm::install::WelcomePage</name>
+    <message>
+        <source>Cet assistant va installer</source>
+        <comment>followed by the product name</comment>
+        <translation>This wizard will install</translation>
+    </message>
+    <message>
+        <source>sur votre PC.</source>
+        <comment>after the product name</comment>
+        <translation>on your PC.</translation>
+    </message>
+    <message>
+        <source>Suivant &gt;</source>
+        <translation>Next &gt;</translation>
+    </message>
+    <message>
+        <source>Abandon</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>qm::install::WizardFlow</name>
+    <message>
+        <source>%1 - installation</source>
+        <translation>%1 - installation</translation>
+    </message>
+    <message>
+        <source>Le dossier d&apos;installation ne peut contenir ni retour à la ligne ni autre caractère de contrôle.</source>
+        <translation>The installation folder may contain neither a line break nor any other control character.</translation>
+    </message>
+    <message>
+        <source>   Abandonner l&apos;installation ?   </source>
+        <translation>   Cancel the installation?   </translation>
     </message>
     <message>
         <source>Confirmez</source>

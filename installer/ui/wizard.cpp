@@ -1,21 +1,21 @@
 #include "installer/ui/wizard.h"
 
-#include "installer/ui/frm_about.h"
-#include "installer/ui/frm_end.h"
-#include "installer/ui/frm_install.h"
-#include "installer/ui/frm_log.h"
-#include "installer/ui/frm_short.h"
+#include "installer/ui/end_page.h"
+#include "installer/ui/folder_page.h"
+#include "installer/ui/log_page.h"
+#include "installer/ui/shortcuts_page.h"
+#include "installer/ui/welcome_page.h"
 
 namespace qm::install {
 
 Wizard::Wizard(
     Platform &platform, Questions &questions, InstallState &state, const QStringList &drives)
     : m_flow(platform, questions, state)
-    , m_about(std::make_unique<frmAbout>(m_flow, m_stock))
-    , m_install(std::make_unique<frmInstall>(m_flow, m_stock, drives))
-    , m_log(std::make_unique<frmLog>(m_flow, m_stock))
-    , m_short(std::make_unique<frmShort>(m_flow, m_stock, *m_log))
-    , m_end(std::make_unique<frmEnd>(m_flow, m_stock))
+    , m_about(std::make_unique<WelcomePage>(m_flow, m_stock))
+    , m_install(std::make_unique<FolderPage>(m_flow, m_stock, drives))
+    , m_log(std::make_unique<LogPage>(m_flow, m_stock))
+    , m_short(std::make_unique<ShortcutsPage>(m_flow, m_stock, *m_log))
+    , m_end(std::make_unique<EndPage>(m_flow, m_stock))
 {
     connect(&m_flow, &WizardFlow::pageChanged, this, &Wizard::showPage);
 }

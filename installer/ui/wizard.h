@@ -1,7 +1,7 @@
 #pragma once
 
 #include "installer/core/wizard_flow.h"
-#include "installer/ui/frm_stock.h"
+#include "installer/ui/wizard_pictures.h"
 
 #include <QObject>
 
@@ -10,11 +10,11 @@
 namespace qm::install {
 
 class WizardWindow;
-class frmAbout;
-class frmEnd;
-class frmInstall;
-class frmLog;
-class frmShort;
+class WelcomePage;
+class EndPage;
+class FolderPage;
+class LogPage;
+class ShortcutsPage;
 
 // The five windows, all made at the start and hidden; the one the flow names is shown.
 class Wizard : public QObject
@@ -41,12 +41,12 @@ private:
     void showPage(WizardPage page);
 
     WizardFlow m_flow;
-    frmStock m_stock;
-    std::unique_ptr<frmAbout> m_about;
-    std::unique_ptr<frmInstall> m_install;
-    std::unique_ptr<frmLog> m_log;
-    std::unique_ptr<frmShort> m_short;
-    std::unique_ptr<frmEnd> m_end;
+    WizardPictures m_stock;
+    std::unique_ptr<WelcomePage> m_about;
+    std::unique_ptr<FolderPage> m_install;
+    std::unique_ptr<LogPage> m_log;
+    std::unique_ptr<ShortcutsPage> m_short;
+    std::unique_ptr<EndPage> m_end;
 };
 
 } // namespace qm::install

@@ -1,7 +1,7 @@
 #include "installer/ui/wizard_window.h"
 
 #include "installer/core/wizard_flow.h"
-#include "installer/ui/frm_stock.h"
+#include "installer/ui/wizard_pictures.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -12,7 +12,7 @@
 
 namespace qm::install {
 
-WizardWindow::WizardWindow(WizardFlow &flow, const frmStock &stock, const QString &objectName)
+WizardWindow::WizardWindow(WizardFlow &flow, const WizardPictures &stock, const QString &objectName)
     : m_flow(flow)
 {
     setObjectName(objectName);

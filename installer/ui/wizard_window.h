@@ -8,7 +8,7 @@ class QPushButton;
 namespace qm::install {
 
 class WizardFlow;
-class frmStock;
+class WizardPictures;
 
 // The frame every window of the wizard shares: the two pictures on the left, a framed area for
 // the window's own controls, its buttons below. Closing by the frame goes to the flow, which
@@ -18,7 +18,7 @@ class WizardWindow : public QWidget
     Q_OBJECT
 
 public:
-    WizardWindow(WizardFlow &flow, const frmStock &stock, const QString &objectName);
+    WizardWindow(WizardFlow &flow, const WizardPictures &stock, const QString &objectName);
 
     // Shows the window in front and active, the focus in its first field, so that the user's
     // keys reach it without a click.

@@ -2,7 +2,7 @@
 #include "installer/core/install_values.h"
 #include "installer/platform/system_platform.h"
 #include "installer/ui/message_questions.h"
-#include "installer/uninstaller/frm_uninstall.h"
+#include "installer/uninstaller/uninstall_dialog.h"
 #include "language/ui_language.h"
 #include "storage/program_log.h"
 
@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
     qm::install::Questions &questions
         = unattended ? static_cast<qm::install::Questions &>(defaultAnswers) : messageQuestions;
     qm::install::SystemPlatform platform;
-    qm::install::frmUninstall window(
+    qm::install::UninstallDialog window(
         platform, qm::install::planUninstall(platform, folder, *data), questions);
     if (unattended)
         window.uninstall();

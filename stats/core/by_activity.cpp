@@ -2,8 +2,8 @@
 
 #include "journal/text_formats.h"
 #include "stats/core/by_date.h"
-#include "stats/core/qmstat.h"
 #include "stats/core/rounding.h"
+#include "stats/core/statistics.h"
 
 #include <QCoreApplication>
 
@@ -50,7 +50,7 @@ int heightOf(std::int64_t minutes, int daysPerBar, std::int64_t maxDayMinutes)
     return int(std::clamp<std::int64_t>(h, 0, kChartHeight));
 }
 
-void buildBars(const QMstat &stats, const std::vector<std::int64_t> &activityMinutes,
+void buildBars(const Statistics &stats, const std::vector<std::int64_t> &activityMinutes,
     DayNumber firstDate, ReportByActivity &report)
 {
     const auto &days = stats.days();
@@ -85,7 +85,7 @@ void buildBars(const QMstat &stats, const std::vector<std::int64_t> &activityMin
 
 } // namespace
 
-ReportByActivity reportByActivity(const QMstat &stats, std::int32_t activityIndex, QDate today)
+ReportByActivity reportByActivity(const Statistics &stats, std::int32_t activityIndex, QDate today)
 {
     ReportByActivity report;
     const ActivitySummary &a = stats.activities().at(std::size_t(activityIndex));
@@ -117,11 +117,11 @@ ReportByActivity reportByActivity(const QMstat &stats, std::int32_t activityInde
     report.title = reportTitle(stats.userName(), today);
     report.activityTitle
         = QCoreApplication::translate("qm::stats::Report", "Activité : %1").arg(a.name);
-    report.yMax = DurationText(report.maxDayMinutes);
-    report.activityDuration = DurationText(a.totalMinutes);
+    report.yMax = durationText(report.maxDayMinutes);
+    report.activityDuration = durationText(a.totalMinutes);
     report.lastDate = dateText(last);
     report.firstDate = dateText(first);
-    report.spanDuration = DurationText(report.spanTotalMinutes);
+    report.spanDuration = durationText(report.spanTotalMinutes);
     report.recordedDaysText = numberText(report.recordedDays);
     // A span without recorded time has no share to show.
     const std::int64_t percent = report.spanTotalMinutes > 0

@@ -8,7 +8,7 @@
 
 namespace qm::stats {
 
-class QMstat;
+class Statistics;
 
 struct BarLayout
 {
@@ -62,6 +62,6 @@ inline constexpr int kAxisBottom = 522;
 BarLayout barLayoutFor(std::int64_t spanDays);
 
 // The activity's time on each day of its span beside the day's whole time.
-ReportByActivity reportByActivity(const QMstat &stats, std::int32_t activityIndex, QDate today);
+ReportByActivity reportByActivity(const Statistics &stats, std::int32_t activityIndex, QDate today);
 
 } // namespace qm::stats

@@ -1,9 +1,9 @@
 #include "stats/core/by_date.h"
 
 #include "journal/text_formats.h"
-#include "stats/core/qmstat.h"
 #include "stats/core/rounding.h"
 #include "stats/core/selection_order.h"
+#include "stats/core/statistics.h"
 
 #include <QCoreApplication>
 
@@ -18,7 +18,7 @@ QString othersCaption()
 
 const std::array<QColor, 20> &sliceColours()
 {
-    static const std::array<QColor, 20> colours = {
+    static const std::array<QColor, 20> kColours = {
         QColor(255, 255, 225),
         QColor(204, 204, 255),
         QColor(255, 204, 153),
@@ -40,7 +40,7 @@ const std::array<QColor, 20> &sliceColours()
         QColor(204, 255, 103),
         QColor(234, 234, 234),
     };
-    return colours;
+    return kColours;
 }
 
 QString reportTitle(const QString &userName, QDate today)
@@ -70,7 +70,7 @@ double placeSlice(double start, double sweep, int colourIndex, PieSlice &slice)
 
 namespace {
 
-std::vector<PeriodRow> sortedRows(const QMstat &stats, const std::vector<std::int64_t> &minutes,
+std::vector<PeriodRow> sortedRows(const Statistics &stats, const std::vector<std::int64_t> &minutes,
     std::int64_t total, std::int64_t &activeCount)
 {
     const auto &activities = stats.activities();
@@ -110,7 +110,7 @@ void buildSlicesAndLegend(ReportByDate &report)
             cumulative = roundHalfEven(double(cumulative) + double(row.percent));
             start = placeSlice(start, double(row.percent) * kFullTurn / 100, colourIndex, slice);
             legend.percentText = QString::number(roundHalfEven(row.percent)) + QStringLiteral(" %");
-            legend.timeText = DurationText(row.minutes);
+            legend.timeText = durationText(row.minutes);
             legend.activityText = u' ' + row.name;
         } else {
             placeSlice(start, kFullTurn - start, colourIndex, slice);
@@ -129,7 +129,7 @@ void buildSlicesAndLegend(ReportByDate &report)
 
 } // namespace
 
-ReportByDate reportByDate(const QMstat &stats, QDate from, QDate to, QDate today)
+ReportByDate reportByDate(const Statistics &stats, QDate from, QDate to, QDate today)
 {
     ReportByDate report;
     const auto first = DayNumber(from.toJulianDay());
@@ -152,7 +152,7 @@ ReportByDate reportByDate(const QMstat &stats, QDate from, QDate to, QDate today
     report.periodTitle = QCoreApplication::translate("qm::stats::Report", "Période du %1 au %2")
                              .arg(dateText(from), dateText(to));
     report.entryCountText = QString::number(report.periodEntryCount);
-    report.durationText = DurationText(report.periodTotalMinutes);
+    report.durationText = durationText(report.periodTotalMinutes);
     report.activityCountText = QString::number(report.periodActivityCount);
     return report;
 }

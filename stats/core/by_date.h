@@ -10,7 +10,7 @@
 
 namespace qm::stats {
 
-class QMstat;
+class Statistics;
 
 struct PeriodRow
 {
@@ -61,7 +61,7 @@ const std::array<QColor, 20> &sliceColours();
 QString othersCaption();
 
 // The share of each activity in the days from `from` to `to`, both included.
-ReportByDate reportByDate(const QMstat &stats, QDate from, QDate to, QDate today);
+ReportByDate reportByDate(const Statistics &stats, QDate from, QDate to, QDate today);
 
 // One slice of `sweep` degrees from `start` (degrees counter-clockwise from 12 o'clock, as the
 // shares add up); returns the start of the next slice.

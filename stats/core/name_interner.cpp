@@ -20,7 +20,7 @@ class SipHash
 {
 public:
     SipHash(std::uint64_t k0, std::uint64_t k1)
-        : v { k0 ^ 0x736f6d6570736575ull, k1 ^ 0x646f72616e646f6dull, k0 ^ 0x6c7967656e657261ull,
+        : m_v { k0 ^ 0x736f6d6570736575ull, k1 ^ 0x646f72616e646f6dull, k0 ^ 0x6c7967656e657261ull,
             k1 ^ 0x7465646279746573ull }
     { }
 
@@ -35,35 +35,35 @@ public:
             std::memcpy(tail, p, size_t(left));
         tail[7] = static_cast<unsigned char>(bytes.size());
         compress(qFromLittleEndian<std::uint64_t>(tail));
-        v[2] ^= 0xff;
+        m_v[2] ^= 0xff;
         round();
         round();
         round();
-        return v[0] ^ v[1] ^ v[2] ^ v[3];
+        return m_v[0] ^ m_v[1] ^ m_v[2] ^ m_v[3];
     }
 
 private:
     void compress(std::uint64_t m)
     {
-        v[3] ^= m;
+        m_v[3] ^= m;
         round();
-        v[0] ^= m;
+        m_v[0] ^= m;
     }
     void round()
     {
-        v[0] += v[1];
-        v[1] = rotl(v[1], 13) ^ v[0];
-        v[0] = rotl(v[0], 32);
-        v[2] += v[3];
-        v[3] = rotl(v[3], 16) ^ v[2];
-        v[0] += v[3];
-        v[3] = rotl(v[3], 21) ^ v[0];
-        v[2] += v[1];
-        v[1] = rotl(v[1], 17) ^ v[2];
-        v[2] = rotl(v[2], 32);
+        m_v[0] += m_v[1];
+        m_v[1] = rotl(m_v[1], 13) ^ m_v[0];
+        m_v[0] = rotl(m_v[0], 32);
+        m_v[2] += m_v[3];
+        m_v[3] = rotl(m_v[3], 16) ^ m_v[2];
+        m_v[0] += m_v[3];
+        m_v[3] = rotl(m_v[3], 21) ^ m_v[0];
+        m_v[2] += m_v[1];
+        m_v[1] = rotl(m_v[1], 17) ^ m_v[2];
+        m_v[2] = rotl(m_v[2], 32);
     }
 
-    std::uint64_t v[4];
+    std::uint64_t m_v[4];
 };
 
 } // namespace

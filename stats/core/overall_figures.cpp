@@ -2,8 +2,8 @@
 
 #include "journal/text_formats.h"
 #include "stats/core/number_style.h"
-#include "stats/core/qmstat.h"
 #include "stats/core/rounding.h"
+#include "stats/core/statistics.h"
 
 #include <QCoreApplication>
 
@@ -27,7 +27,7 @@ QString twoDecimalQuotientText(std::int64_t numerator, std::int64_t denominator,
 
 namespace {
 
-QString unreadableDurationsText(const QMstat &stats)
+QString unreadableDurationsText(const Statistics &stats)
 {
     const std::int64_t count = stats.unreadableDurationCount();
     const QString line = QString::number(stats.firstUnreadableDurationLine());
@@ -45,7 +45,7 @@ QString unreadableDurationsText(const QMstat &stats)
 
 } // namespace
 
-OverallFigures overallFigures(const QMstat &stats)
+OverallFigures overallFigures(const Statistics &stats)
 {
     OverallFigures f;
     const std::int64_t entries = stats.entryCount();
@@ -60,14 +60,14 @@ OverallFigures overallFigures(const QMstat &stats)
     f.entriesPerDay = days > 0
         ? u' ' + twoDecimalQuotientText(entries, days, uiNumberStyle().decimalPoint)
         : numberText(0);
-    f.totalDuration = DurationText(total);
-    f.durationPerDay = DurationText(days > 0 ? roundedQuotient(total, days) : 0);
-    f.durationPerEntry = DurationText(entries > 0 ? roundedQuotient(total, entries) : 0);
+    f.totalDuration = durationText(total);
+    f.durationPerDay = durationText(days > 0 ? roundedQuotient(total, days) : 0);
+    f.durationPerEntry = durationText(entries > 0 ? roundedQuotient(total, entries) : 0);
     f.unreadableDurations = unreadableDurationsText(stats);
     return f;
 }
 
-std::vector<std::int32_t> activityListOrder(const QMstat &stats)
+std::vector<std::int32_t> activityListOrder(const Statistics &stats)
 {
     const auto &activities = stats.activities();
     std::vector<std::int32_t> order(activities.size());

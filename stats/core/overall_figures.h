@@ -8,7 +8,7 @@
 
 namespace qm::stats {
 
-class QMstat;
+class Statistics;
 
 // The nine global figures of the main window, as their labels show them.
 struct OverallFigures
@@ -27,7 +27,7 @@ struct OverallFigures
     QString unreadableDurations; // lblUnreadableDurations
 };
 
-OverallFigures overallFigures(const QMstat &stats);
+OverallFigures overallFigures(const Statistics &stats);
 
 // numerator / denominator rounded to two decimals, halves to even, without trailing zeros, with
 // the decimal point of the windows' language whatever the system's locale: "2,5", "3", "0,33" in
@@ -37,6 +37,6 @@ QString twoDecimalQuotientText(
 
 // The activity indices in the order of the activity list: names compared code unit by code
 // unit, so capitals come before small letters and accented letters after both.
-std::vector<std::int32_t> activityListOrder(const QMstat &stats);
+std::vector<std::int32_t> activityListOrder(const Statistics &stats);
 
 } // namespace qm::stats

@@ -2,8 +2,8 @@
 
 #include "journal/text_formats.h"
 #include "stats/core/number_style.h"
-#include "stats/core/qmstat.h"
 #include "stats/core/spreadsheet.h"
+#include "stats/core/statistics.h"
 
 #include <QCoreApplication>
 #include <QTextBoundaryFinder>
@@ -52,12 +52,12 @@ QString cutToBytes(const QString &text, qsizetype bytes)
 
 QStringList figuresLine(const QString &caption, std::int64_t minutes)
 {
-    return { caption, QString::number(minutes), DurationText(minutes) };
+    return { caption, QString::number(minutes), durationText(minutes) };
 }
 
 } // namespace
 
-QByteArray exportByDate(const QMstat &stats, QDate from, QDate to)
+QByteArray exportByDate(const Statistics &stats, QDate from, QDate to)
 {
     const auto first = DayNumber(from.toJulianDay());
     const auto last = DayNumber(to.toJulianDay());
@@ -103,7 +103,7 @@ QByteArray exportByDate(const QMstat &stats, QDate from, QDate to)
     return spreadsheetBytes(lines, style);
 }
 
-QByteArray exportByActivity(const QMstat &stats, std::int32_t activityIndex)
+QByteArray exportByActivity(const Statistics &stats, std::int32_t activityIndex)
 {
     const ActivitySummary &summary = stats.activities().at(std::size_t(activityIndex));
     const auto spanDays = std::size_t(std::int64_t(summary.lastDate) - summary.firstDate + 1);
@@ -130,7 +130,7 @@ QByteArray exportByActivity(const QMstat &stats, std::int32_t activityIndex)
     const auto lineEnd = [&](std::int64_t minutes) {
         const auto make = [minutes, separator] {
             return separator + QByteArray::number(minutes) + separator
-                + DurationText(minutes).toUtf8() + "\r\n";
+                + durationText(minutes).toUtf8() + "\r\n";
         };
         if (minutes < 0 || minutes >= std::int64_t(lineEnds.size()))
             return make();

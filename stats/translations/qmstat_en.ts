@@ -2,6 +2,94 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>qm::stats::ByActivityWindow</name>
+    <message>
+        <source>Quillmere 3 - Statistiques par activités</source>
+        <translation>Quillmere 3 - Statistics by activity</translation>
+    </message>
+    <message>
+        <source> Utilisateur - xx/xx/xxxx </source>
+        <comment>placeholder until a report is shown</comment>
+        <translation> User - xx/xx/xxxx </translation>
+    </message>
+    <message>
+        <source>Activité : </source>
+        <translation>Activity: </translation>
+    </message>
+    <message>
+        <source>Date de début :</source>
+        <translation>Start date:</translation>
+    </message>
+    <message>
+        <source>Date de fin :</source>
+        <translation>End date:</translation>
+    </message>
+    <message>
+        <source>Nombre de journées enregistrées sur la période :</source>
+        <translation>Days recorded in the period:</translation>
+    </message>
+    <message>
+        <source>Nombre de journées concernées par l&apos;activité :</source>
+        <translation>Days with this activity:</translation>
+    </message>
+    <message>
+        <source>Durée totale enregistrée sur la période :</source>
+        <translation>Total time recorded in the period:</translation>
+    </message>
+    <message>
+        <source>Durée totale de l&apos;activité :</source>
+        <translation>Total time of the activity:</translation>
+    </message>
+    <message>
+        <source>Pourcentage représenté par l&apos;activité sur la période :</source>
+        <translation>Share of the activity in the period:</translation>
+    </message>
+    <message>
+        <source>durée de l&apos;activité sur la journée</source>
+        <comment>chart legend</comment>
+        <translation>time of the activity in the day</translation>
+    </message>
+    <message>
+        <source>durée totale enregistrée pour la journée</source>
+        <comment>chart legend</comment>
+        <translation>total time recorded in the day</translation>
+    </message>
+    <message>
+        <source>Période du xx/xx/xxxx au xx/xx/xxxx</source>
+        <comment>placeholder until a report is shown</comment>
+        <translation>Period from xx/xx/xxxx to xx/xx/xxxx</translation>
+    </message>
+</context>
+<context>
+    <name>qm::stats::ByDateWindow</name>
+    <message>
+        <source>Quillmere 3 - Statistiques par dates</source>
+        <translation>Quillmere 3 - Statistics by date</translation>
+    </message>
+    <message>
+        <source> Utilisateur - xx/xx/xxxx </source>
+        <comment>placeholder until a report is shown</comment>
+        <translation> User - xx/xx/xxxx </translation>
+    </message>
+    <message>
+        <source>Période du xx/xx/xxxx au xx/xx/xxxx</source>
+        <comment>placeholder until a report is shown</comment>
+        <translation>Period from xx/xx/xxxx to xx/xx/xxxx</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;évènements sur la période :</source>
+        <translation>Events in the period:</translation>
+    </message>
+    <message>
+        <source>Durée totale enregistrée :</source>
+        <translation>Total time recorded:</translation>
+    </message>
+    <message>
+        <source>Activités uniques sur la période :</source>
+        <translation>Distinct activities in the period:</translation>
+    </message>
+</context>
+<context>
     <name>qm::stats::Export</name>
     <message>
         <source>Total</source>
@@ -136,95 +224,7 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
-    <name>qm::stats::frmByActivity</name>
-    <message>
-        <source>Quillmere 3 - Statistiques par activités</source>
-        <translation>Quillmere 3 - Statistics by activity</translation>
-    </message>
-    <message>
-        <source> Utilisateur - xx/xx/xxxx </source>
-        <comment>placeholder until a report is shown</comment>
-        <translation> User - xx/xx/xxxx </translation>
-    </message>
-    <message>
-        <source>Activité : </source>
-        <translation>Activity: </translation>
-    </message>
-    <message>
-        <source>Date de début :</source>
-        <translation>Start date:</translation>
-    </message>
-    <message>
-        <source>Date de fin :</source>
-        <translation>End date:</translation>
-    </message>
-    <message>
-        <source>Nombre de journées enregistrées sur la période :</source>
-        <translation>Days recorded in the period:</translation>
-    </message>
-    <message>
-        <source>Nombre de journées concernées par l&apos;activité :</source>
-        <translation>Days with this activity:</translation>
-    </message>
-    <message>
-        <source>Durée totale enregistrée sur la période :</source>
-        <translation>Total time recorded in the period:</translation>
-    </message>
-    <message>
-        <source>Durée totale de l&apos;activité :</source>
-        <translation>Total time of the activity:</translation>
-    </message>
-    <message>
-        <source>Pourcentage représenté par l&apos;activité sur la période :</source>
-        <translation>Share of the activity in the period:</translation>
-    </message>
-    <message>
-        <source>durée de l&apos;activité sur la journée</source>
-        <comment>chart legend</comment>
-        <translation>time of the activity in the day</translation>
-    </message>
-    <message>
-        <source>durée totale enregistrée pour la journée</source>
-        <comment>chart legend</comment>
-        <translation>total time recorded in the day</translation>
-    </message>
-    <message>
-        <source>Période du xx/xx/xxxx au xx/xx/xxxx</source>
-        <comment>placeholder until a report is shown</comment>
-        <translation>Period from xx/xx/xxxx to xx/xx/xxxx</translation>
-    </message>
-</context>
-<context>
-    <name>qm::stats::frmByDate</name>
-    <message>
-        <source>Quillmere 3 - Statistiques par dates</source>
-        <translation>Quillmere 3 - Statistics by date</translation>
-    </message>
-    <message>
-        <source> Utilisateur - xx/xx/xxxx </source>
-        <comment>placeholder until a report is shown</comment>
-        <translation> User - xx/xx/xxxx </translation>
-    </message>
-    <message>
-        <source>Période du xx/xx/xxxx au xx/xx/xxxx</source>
-        <comment>placeholder until a report is shown</comment>
-        <translation>Period from xx/xx/xxxx to xx/xx/xxxx</translation>
-    </message>
-    <message>
-        <source>Nombre d&apos;évènements sur la période :</source>
-        <translation>Events in the period:</translation>
-    </message>
-    <message>
-        <source>Durée totale enregistrée :</source>
-        <translation>Total time recorded:</translation>
-    </message>
-    <message>
-        <source>Activités uniques sur la période :</source>
-        <translation>Distinct activities in the period:</translation>
-    </message>
-</context>
-<context>
-    <name>qm::stats::frmMain</name>
+    <name>qm::stats::StatsWindow</name>
     <message>
         <source>Nombre d&apos;évènements enregistrés :</source>
         <translation>Events recorded:</translation>

@@ -32,10 +32,10 @@ void PieSurface::paintEvent(QPaintEvent *)
     const QRectF disc(
         kPieCentreX - kPieRadius, kPieCentreY - kPieRadius, 2 * kPieRadius, 2 * kPieRadius);
     for (const PieSlice &slice : m_slices)
-        DrawSlice(painter, disc, slice);
+        drawSlice(painter, disc, slice);
 }
 
-void PieSurface::DrawSlice(QPainter &painter, const QRectF &disc, const PieSlice &slice)
+void PieSurface::drawSlice(QPainter &painter, const QRectF &disc, const PieSlice &slice)
 {
     painter.setBrush(sliceColours()[std::size_t(slice.colourIndex)]);
     if (slice.spanAngle >= 360)

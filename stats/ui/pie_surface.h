@@ -25,7 +25,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    static void DrawSlice(QPainter &painter, const QRectF &disc, const PieSlice &slice);
+    static void drawSlice(QPainter &painter, const QRectF &disc, const PieSlice &slice);
 
     std::vector<PieSlice> m_slices;
 };

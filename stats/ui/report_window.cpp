@@ -1,7 +1,7 @@
 #include "stats/ui/report_window.h"
 
 #include "journal/file_names.h"
-#include "stats/core/qmstat.h"
+#include "stats/core/statistics.h"
 #include "stats/ui/form_controls.h"
 #include "stats/ui/report_exporter.h"
 #include "stats/ui/report_printer.h"
@@ -16,7 +16,7 @@
 
 namespace qm::stats {
 
-ReportWindow::ReportWindow(const QMstat &stats, const Clock &clock, UserNotice &notice,
+ReportWindow::ReportWindow(const Statistics &stats, const Clock &clock, UserNotice &notice,
     QWidget *surface, const QString &pdfName)
     : m_stats(stats)
     , m_clock(clock)
@@ -35,28 +35,28 @@ ReportWindow::ReportWindow(const QMstat &stats, const Clock &clock, UserNotice &
 
 void ReportWindow::createTitle(const QRect &frame)
 {
-    m_frmTitle = new QGroupBox(m_surface);
-    m_frmTitle->setObjectName(QStringLiteral("frmTitle"));
-    m_frmTitle->setGeometry(frame);
-    m_frmTitle->setFont(boldFont(12, QStringLiteral("Arial")));
-    m_lblTitle = new QLabel(m_frmTitle);
-    m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    m_lblTitle->setFont(boldFont(12.75, QStringLiteral("Arial")));
+    m_titleFrame = new QGroupBox(m_surface);
+    m_titleFrame->setObjectName(QStringLiteral("frmTitle"));
+    m_titleFrame->setGeometry(frame);
+    m_titleFrame->setFont(boldFont(12, QStringLiteral("Arial")));
+    m_title = new QLabel(m_titleFrame);
+    m_title->setObjectName(QStringLiteral("lblTitle"));
+    m_title->setFont(boldFont(12.75, QStringLiteral("Arial")));
     // Right under the frame's title, 90 twips in from its left edge, reaching to 105 twips from
     // its right one.
-    auto *layout = new QVBoxLayout(m_frmTitle);
+    auto *layout = new QVBoxLayout(m_titleFrame);
     layout->setContentsMargins(px(165), 0, px(60), 0);
-    layout->addWidget(m_lblTitle, 0, Qt::AlignTop);
+    layout->addWidget(m_title, 0, Qt::AlignTop);
 }
 
 void ReportWindow::setTitles(const QString &frameTitle, const QString &labelTitle)
 {
-    m_frmTitle->setTitle(frameTitle);
-    m_lblTitle->setText(labelTitle);
+    m_titleFrame->setTitle(frameTitle);
+    m_title->setText(labelTitle);
     // A larger font than the one the frame was drawn for makes it taller.
-    const int needed = m_frmTitle->minimumSizeHint().height();
-    if (needed > m_frmTitle->height())
-        m_frmTitle->resize(m_frmTitle->width(), needed);
+    const int needed = m_titleFrame->minimumSizeHint().height();
+    if (needed > m_titleFrame->height())
+        m_titleFrame->resize(m_titleFrame->width(), needed);
 }
 
 void ReportWindow::createButtons(int printTopTwips, int closeTopTwips)
@@ -82,7 +82,7 @@ void ReportWindow::createButtons(int printTopTwips, int closeTopTwips)
     print->raise();
     close->raise();
     connect(exporter, &QPushButton::clicked, this, &ReportWindow::exportFigures);
-    connect(print, &QPushButton::clicked, this, &ReportWindow::PrintReport);
+    connect(print, &QPushButton::clicked, this, &ReportWindow::printReport);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::hide);
@@ -101,7 +101,7 @@ void ReportWindow::exportFigures()
         QDir(folder).filePath(exportName() + QStringLiteral(".csv")), m_notice);
 }
 
-void ReportWindow::PrintReport()
+void ReportWindow::printReport()
 {
     printSurface(m_surface, programFile(m_stats.programFolder(), m_pdfName), m_notice);
 }

@@ -12,7 +12,7 @@ class Clock;
 
 namespace qm::stats {
 
-class QMstat;
+class Statistics;
 class UserNotice;
 
 // What both reports share: a fixed window holding the drawing surface, the title frame inside
@@ -25,7 +25,7 @@ public:
     QWidget *surface() const { return m_surface; }
 
 protected:
-    ReportWindow(const QMstat &stats, const Clock &clock, UserNotice &notice, QWidget *surface,
+    ReportWindow(const Statistics &stats, const Clock &clock, UserNotice &notice, QWidget *surface,
         const QString &pdfName);
 
     // Title frame and its label inside the surface.
@@ -35,7 +35,7 @@ protected:
     // Brings the one window up again at its place, without blocking the main window.
     void present();
 
-    const QMstat &m_stats;
+    const Statistics &m_stats;
     const Clock &m_clock;
 
     // What Exporter writes: the report's figures, and the name proposed for them.
@@ -43,15 +43,15 @@ protected:
     virtual QString exportName() const = 0;
 
 private:
-    void PrintReport();
+    void printReport();
     void exportFigures();
 
     UserNotice &m_notice;
     QWidget *m_surface;
     QString m_pdfName;
     QPushButton *m_firstButton = nullptr;
-    QGroupBox *m_frmTitle = nullptr;
-    QLabel *m_lblTitle = nullptr;
+    QGroupBox *m_titleFrame = nullptr;
+    QLabel *m_title = nullptr;
 };
 
 } // namespace qm::stats

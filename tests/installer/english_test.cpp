@@ -5,7 +5,7 @@
 
 #include "installer/core/start_up.h"
 #include "installer/ui/wizard.h"
-#include "installer/uninstaller/frm_uninstall.h"
+#include "installer/uninstaller/uninstall_dialog.h"
 #include "language/ui_language.h"
 #include "tests/support/clipping.h"
 #include "tests/support/widgets.h"
@@ -119,7 +119,7 @@ private slots:
         plan.userFiles = { QStringLiteral("/opt/Quillmere/Quillmere.log") };
         AnsweringQuestions questions;
         SystemPlatform platform;
-        frmUninstall window(platform, plan, questions);
+        UninstallDialog window(platform, plan, questions);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), "Quillmere - uninstall");

@@ -29,9 +29,9 @@ struct Rig
     }
     FinishButton run(const ShortcutChoice &choice = ShortcutChoice())
     {
-        return InstallationRun(platform, questions, log, payload, state).RunInstallation(choice);
+        return InstallationRun(platform, questions, log, payload, state).runInstallation(choice);
     }
-    QString installed(const QString &name) const { return state.InstallPath + u'/' + name; }
+    QString installed(const QString &name) const { return state.installPath + u'/' + name; }
     QString component(const QString &name) const { return platform.system32() + u'/' + name; }
     QString registration(const QString &name) const
     {
@@ -100,7 +100,7 @@ private slots:
             << QStringLiteral("    Quillmere est en cours d'exécution - voir le log    ") << 0 << 0
             << false;
         QTest::newRow("earlier installation in place") << Setup([](Rig &rig) {
-            QDir().mkpath(rig.state.InstallPath);
+            QDir().mkpath(rig.state.installPath);
             writeBytes(rig.installed(kUninstallDataFileName), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
             writeBytes(rig.installed("Quillmere"), "newer copy");
             rig.platform.dates[rig.installed("Quillmere")]
@@ -115,10 +115,10 @@ private slots:
                               "Quillmere.pdf est absent\r\n  ERREUR : QM2.dat est absent")
             << missing << 0 << 0 << false;
         QTest::newRow("installation folder cannot be created") << Setup([](Rig &rig) {
-            rig.state.InstallPath = rig.platform.path("absent/Quillmere");
+            rig.state.installPath = rig.platform.path("absent/Quillmere");
         }) << firstCopy << copy << 0 << 3 << false;
         QTest::newRow("relative installation folder")
-            << Setup([](Rig &rig) { rig.state.InstallPath = QStringLiteral("Quillmere"); })
+            << Setup([](Rig &rig) { rig.state.installPath = QStringLiteral("Quillmere"); })
             << firstCopy << copy << 0 << 3 << false;
         QTest::newRow("absent component cannot be placed")
             << Setup([](Rig &rig) {
@@ -168,7 +168,7 @@ private slots:
         QFETCH(bool, uninstallData);
 
         Rig rig;
-        QCOMPARE(rig.state.WinDir, rig.platform.path("windows"));
+        QCOMPARE(rig.state.winDir, rig.platform.path("windows"));
         if (setup)
             setup(rig);
         const QStringList before = rig.platform.allFiles();
@@ -306,8 +306,8 @@ private slots:
             rig.state.helpFile = helpFileFor(language);
         if (!shell)
             rig.platform.special.clear();
-        const QString folder = rig.state.InstallPath;
-        rig.state.InstallPath += typedEnd;
+        const QString folder = rig.state.installPath;
+        rig.state.installPath += typedEnd;
         const QStringList before = rig.platform.allFiles();
         rig.run(choice);
 
@@ -345,7 +345,7 @@ private slots:
                                           : QStringList { QString(), QString(), QString() };
         // The folder as it was typed.
         QCOMPARE(readBytes(folder + u'/' + kUninstallDataFileName),
-            (QStringList { "Quillmere", rig.state.InstallPath } + folders
+            (QStringList { "Quillmere", rig.state.installPath } + folders
                 + QStringList { QString() })
                 .join(QStringLiteral("\r\n"))
                 .toUtf8());

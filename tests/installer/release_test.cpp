@@ -287,9 +287,9 @@ private slots:
         TextLog log;
         const PayloadTable payload = standardPayload();
         InstallState state = prepareInstallState(platform, programFilesFolder());
-        state.InstallPath = folder;
+        state.installPath = folder;
         QCOMPARE(
-            InstallationRun(platform, answers, log, payload, state).RunInstallation({}).caption,
+            InstallationRun(platform, answers, log, payload, state).runInstallation({}).caption,
             kFinishNextCaption);
         QStringList mine;
         for (const char *name : { "Aide.desktop", "Uninstall.desktop" })

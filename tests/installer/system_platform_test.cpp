@@ -1,6 +1,7 @@
 #include "rig.h"
 #include "tests/support/locale.h"
 #include "tests/support/small_disk.h"
+#include "tests/support/test_conditions.h"
 
 #include "installer/core/install_paths.h"
 #include "installer/core/installation_run.h"
@@ -114,9 +115,9 @@ struct Account
     {
         log = TextLog();
         state = prepareInstallState(platform, programFilesFolder());
-        state.SourceDir = release();
+        state.sourceDir = release();
         return InstallationRun(platform, answers, log, payload, state)
-            .RunInstallation(ShortcutChoice { true, true, true });
+            .runInstallation(ShortcutChoice { true, true, true });
     }
     // Every file the run writes, shortcuts on all three places included.
     QStringList targets() const
@@ -334,12 +335,16 @@ private slots:
 
         QFETCH(bool, byPermissions);
 
-        if (byPermissions && geteuid() == 0)
-            QSKIP("running as root, who may write into read-only files");
         CopyRig rig;
         setup(rig);
         if (QTest::currentTestFailed())
             return;
+        // Root may write into read-only files.
+        std::optional<qm::test::AsAnotherUser> user;
+        if (byPermissions) {
+            user.emplace(QStringList { rig.dir.path(), rig.source, rig.target });
+            QVERIFY(user->ready());
+        }
         const QByteArray before = readBytes(rig.target);
         const QFile::Permissions permissions = QFileInfo(rig.source).permissions();
 
@@ -408,7 +413,7 @@ private slots:
         if (realDisk) {
             disk.emplace(account.home());
             if (!disk->mounted())
-                QSKIP("no small disk can be mounted here (only root may mount one)");
+                QM_SKIP("no small disk can be mounted here (only root may mount one)");
         }
         if (installedBefore)
             QCOMPARE(account.install().caption, kFinishNextCaption);
@@ -420,7 +425,7 @@ private slots:
         } else {
             FileSizeLimit full { rlim_t(limit) };
             if (!full.active())
-                QSKIP("the file size limit cannot be set here");
+                QM_SKIP("the file size limit cannot be set here");
             finish = account.install();
         }
 
@@ -511,7 +516,7 @@ private slots:
     {
         const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
         if (validator.isEmpty())
-            QSKIP("desktop-file-validate is not installed (Debian package desktop-file-utils)");
+            QM_SKIP("desktop-file-validate is not installed (Debian package desktop-file-utils)");
         Account account;
         QCOMPARE(account.install().caption, kFinishNextCaption);
         for (const QString &entry : account.targets()) {

@@ -6,7 +6,7 @@
 #include "installer/core/start_up.h"
 #include "installer/ui/message_questions.h"
 #include "installer/ui/wizard.h"
-#include "installer/uninstaller/frm_uninstall.h"
+#include "installer/uninstaller/uninstall_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -208,7 +208,7 @@ private slots:
         }
         rig.clickFolder(full(entry));
         QCOMPARE(path->text(), full(proposed));
-        QCOMPARE(rig.state.InstallPath, full(proposed));
+        QCOMPARE(rig.state.installPath, full(proposed));
         if (typed.isEmpty()) {
             rig.click("cmdInstall");
         } else {
@@ -217,7 +217,7 @@ private slots:
             QTest::keyClick(path, Qt::Key_Return);
         }
         QCOMPARE(rig.windowName(), QStringLiteral("frmShort"));
-        QCOMPARE(rig.state.InstallPath, typed.isEmpty() ? full(proposed) : typed);
+        QCOMPARE(rig.state.installPath, typed.isEmpty() ? full(proposed) : typed);
     }
 
     void controlCharactersAreRefused_data()
@@ -237,14 +237,14 @@ private slots:
 
         WizardRig rig;
         rig.click("cmdInstall");
-        const QString proposed = rig.state.InstallPath;
+        const QString proposed = rig.state.installPath;
         auto *path = rig.find<QLineEdit>("txtInstallPath");
         path->setText(typed);
         QCOMPARE(path->text(), typed);
         rig.click("cmdInstall");
 
         QCOMPARE(rig.windowName(), QStringLiteral("frmInstall"));
-        QCOMPARE(rig.state.InstallPath, proposed);
+        QCOMPARE(rig.state.installPath, proposed);
         auto *message = rig.find<QLabel>("lblPathError");
         QVERIFY(message);
         QVERIFY(message->isVisible());
@@ -254,7 +254,7 @@ private slots:
         path->setText(QStringLiteral("/srv/a b"));
         rig.click("cmdInstall");
         QCOMPARE(rig.windowName(), QStringLiteral("frmShort"));
-        QCOMPARE(rig.state.InstallPath, QStringLiteral("/srv/a b"));
+        QCOMPARE(rig.state.installPath, QStringLiteral("/srv/a b"));
     }
 
     void folderKeys_data()
@@ -292,7 +292,7 @@ private slots:
         QCOMPARE(rig.windowName(), QStringLiteral("frmInstall"));
         QCOMPARE(
             rig.find<QLineEdit>("txtInstallPath")->text(), chosen + QStringLiteral("/Quillmere"));
-        QCOMPARE(rig.state.InstallPath, chosen + QStringLiteral("/Quillmere"));
+        QCOMPARE(rig.state.installPath, chosen + QStringLiteral("/Quillmere"));
         // Once opened, the list shows the folders beside the release folder.
         QStringList entries;
         for (int row = 0; row < list->count(); ++row)
@@ -431,7 +431,7 @@ private slots:
         QVERIFY(!journal || writeBytes(app + "/Quillmere.log", "x"));
         MessageQuestions questions;
         SystemPlatform platform;
-        frmUninstall window(platform,
+        UninstallDialog window(platform,
             planUninstall(platform, app, UninstallData { kProductName, app, {}, group, {} }),
             questions);
         window.show();

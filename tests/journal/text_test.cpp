@@ -43,7 +43,7 @@ private slots:
     // A French locale would write "1 234,5": every text here must ignore it.
     void initTestCase() { qm::test::useFrenchLocale(); }
 
-    void elapsedMinutes_data()
+    void minutesElapsed_data()
     {
         QTest::addColumn<QDateTime>("start");
         QTest::addColumn<qint64>("msecs");
@@ -62,11 +62,11 @@ private slots:
         // Wall-clock arithmetic: the night the clocks go back still has 60 minutes per hour.
         row("across a clock change", 3'600'000, 60, QTime(1, 30), QDate(2026, 10, 25));
     }
-    void elapsedMinutes()
+    void minutesElapsed()
     {
         QFETCH(QDateTime, start);
         QFETCH(qint64, msecs);
-        QTEST(ElapsedMinutes(start, start.addMSecs(msecs)), "minutes");
+        QTEST(elapsedMinutes(start, start.addMSecs(msecs)), "minutes");
     }
 
     // Wall-clock arithmetic, to whole seconds: a change at 10:00:00.999 ended at the typed 11:00
@@ -151,8 +151,8 @@ private slots:
         QFETCH(QString, cell);
         QCOMPARE(durationCellText(minutes), cell);
         const QString duration = cell.section(QStringLiteral(" ="), 0, 0);
-        QCOMPARE(FormatDuration(minutes), duration);
-        QCOMPARE(DurationText(minutes), duration.trimmed());
+        QCOMPARE(formatDuration(minutes), duration);
+        QCOMPARE(durationText(minutes), duration.trimmed());
         QCOMPARE(numberText(minutes), cell.section(u'=', 1));
         QCOMPARE(dayTotalText(minutes), duration + " (=" + numberText(minutes) + " min.)");
         QCOMPARE(readRoundedNumber(minutesTextOfCell(cell)), minutes);

@@ -54,9 +54,9 @@ QList<Message> readMessages(const QString &path, QString *error)
 QString shape(const QString &original)
 {
     const QString text = QString(original).replace(QStringLiteral(" :"), QStringLiteral(":"));
-    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    static const QRegularExpression kPlaceholder(QStringLiteral("%\\d"));
     QStringList marks;
-    for (const QRegularExpressionMatch &m : placeholder.globalMatch(text))
+    for (const QRegularExpressionMatch &m : kPlaceholder.globalMatch(text))
         marks.append(m.captured());
     marks.sort();
     const qsizetype lead = text.size() - QString(text).remove(QRegularExpression("^ +")).size();

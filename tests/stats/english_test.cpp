@@ -1,6 +1,6 @@
 #include "language/ui_language.h"
 #include "rig.h"
-#include "stats/ui/frm_main.h"
+#include "stats/ui/stats_window.h"
 #include "tests/support/clipping.h"
 #include "tests/support/locale.h"
 #include "tests/support/widgets.h"
@@ -43,9 +43,9 @@ private slots:
     void mainWindow()
     {
         ShownReports s;
-        frmMain window(s.stats, s.clock, s.notice);
-        window.FillActivityList();
-        window.ShowOverallFigures();
+        StatsWindow window(s.stats, s.clock, s.notice);
+        window.fillActivityList();
+        window.showOverallFigures();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), "Quillmere 3 - Statistics");
@@ -74,8 +74,8 @@ private slots:
     {
         QFETCH(QByteArray, added);
         ReportWindows r(golden("export.log") + added);
-        frmMain window(r.stats, r.clock, r.notice);
-        window.ShowOverallFigures();
+        StatsWindow window(r.stats, r.clock, r.notice);
+        window.showOverallFigures();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTEST(findWidget<QLabel>(&window, "lblAJ")->text(), "entriesPerDay");

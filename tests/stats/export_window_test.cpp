@@ -4,6 +4,7 @@
 #include "tests/support/files.h"
 #include "tests/support/locale.h"
 #include "tests/support/small_disk.h"
+#include "tests/support/test_conditions.h"
 #include "window_rig.h"
 
 #include <QPrinterInfo>
@@ -74,7 +75,7 @@ private slots:
         QFETCH(bool, printed);
         QFETCH(QString, fileName);
         if (printed && !QPrinterInfo::defaultPrinter().isNull())
-            QSKIP("a printer is installed: printing would use paper");
+            QM_SKIP("a printer is installed: printing would use paper");
         ShownReports s;
         const QString path = s.folder.file(fileName);
         if (printed)
@@ -129,8 +130,8 @@ private slots:
         ReportWindows w("02/03/2026, 30,Réunion,\r\n02/03/2026, 20," + longName.toUtf8() + ",\r\n");
         ReportWindow &report
             = typed.isEmpty() ? static_cast<ReportWindow &>(w.byActivity()) : w.byDate();
-        w.byDate().ShowReportByDate(march(2), march(2));
-        w.byActivity().ShowReportByActivity(activityIndex(w.stats, longName));
+        w.byDate().showReportByDate(march(2), march(2));
+        w.byActivity().showReportByActivity(activityIndex(w.stats, longName));
         QFETCH(bool, replace);
         w.notice.replace = replace;
         const auto press = [&] {
@@ -148,7 +149,7 @@ private slots:
         if (disk == Disk::Tmpfs) {
             small.emplace(dir.path());
             if (!small->mounted())
-                QSKIP("no small disk can be mounted here (only root may mount one)");
+                QM_SKIP("no small disk can be mounted here (only root may mount one)");
         }
         const QString path = dir.filePath(typed.isEmpty() ? proposed : typed);
         const QString final

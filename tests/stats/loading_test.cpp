@@ -115,7 +115,7 @@ private slots:
         QFETCH(QList<qint64>, dayTotals);
         ProgramFolder folder;
         QVERIFY(folder.writeJournal(journal));
-        const QMstat stats = folder.load();
+        const Statistics stats = folder.load();
         QCOMPARE(stats.dayCount(), dayDates.size());
         for (qsizetype i = 0; i < dayDates.size(); ++i) {
             QCOMPARE(QDate::fromJulianDay(stats.days()[std::size_t(i)].date), dayDates[i]);
@@ -154,7 +154,7 @@ private slots:
         ProgramFolder folder;
         QVERIFY(folder.writeJournal(
             journalLine(day(1), 10, "x") + line + "\r\n\r\n" + journalLine(day(2), 30, "x")));
-        const QMstat stats = folder.load();
+        const Statistics stats = folder.load();
         QCOMPARE(stats.entryCount(), read ? 3 : 2);
         QCOMPARE(stats.totalMinutes(), 40 + (read ? minutes : 0));
         QCOMPARE(stats.days().front().totalMinutes, 10 + (read ? minutes : 0));
@@ -171,7 +171,7 @@ private slots:
             + journalLine(day(4), 60, "Zèbre")
             // The same name written by an older version, in Windows-1252.
             + "06/03/2026, 5,R\xe9union,\r\n"));
-        const QMstat stats = folder.load();
+        const Statistics stats = folder.load();
         QStringList activities;
         for (const ActivitySummary &a : stats.activities())
             activities.append(QStringLiteral("%1 %2 %3-%4")
@@ -190,7 +190,7 @@ private slots:
         ProgramFolder folder;
         QVERIFY(folder.writeJournal(journalLine(day(1), 2'000'000'000, "a")
             + journalLine(day(1), 2'000'000'000, "a") + journalLine(day(2), 2'000'000'000, "b")));
-        const QMstat stats = folder.load();
+        const Statistics stats = folder.load();
         QCOMPARE(stats.totalMinutes(), 6'000'000'000LL);
         QCOMPARE(stats.days().front().totalMinutes, 4'000'000'000LL);
         QCOMPARE(stats.activities().front().totalMinutes, 4'000'000'000LL);
@@ -215,18 +215,18 @@ private slots:
         for (int d = 1; d <= 6; ++d)
             journal += journalLine(day(d), 10, "a");
         ProgramFolder folder;
-        QMstat stats;
-        stats.InitPaths(folder.file({}));
+        Statistics stats;
+        stats.initPaths(folder.file({}));
         if (failingRead < 0) {
             QVERIFY(QDir().mkdir(folder.file("Quillmere.log")));
-            stats.LoadJournal();
+            stats.loadJournal();
         } else {
             qm::test::FailingDevice device(journal, failingRead, 40);
-            stats.LoadJournal(device);
+            stats.loadJournal(device);
         }
-        stats.OrderByDate();
-        stats.BuildDays();
-        stats.BuildActivities();
+        stats.orderByDate();
+        stats.buildDays();
+        stats.buildActivities();
         QCOMPARE(stats.journalRead(), read);
         const bool whole = read == FileRead::Read;
         QCOMPARE(stats.entryCount(), whole ? 6 : 0);
@@ -272,7 +272,7 @@ private slots:
         options.outOfOrderPercent = outOfOrder;
         const QString path = folder.file(QStringLiteral("Quillmere.log"));
         QVERIFY(qm::journalgen::generateJournal(path.toStdString(), options));
-        const QMstat stats = folder.load();
+        const Statistics stats = folder.load();
         const Reference ref(path);
         QCOMPARE(stats.entryCount(), 2000);
         QCOMPARE(stats.entryDates(), ref.dates);

@@ -1,7 +1,7 @@
 #include "rig.h"
 #include "stats/core/by_date.h"
-#include "stats/ui/frm_by_activity.h"
-#include "stats/ui/frm_by_date.h"
+#include "stats/ui/by_activity_window.h"
+#include "stats/ui/by_date_window.h"
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
@@ -37,13 +37,13 @@ struct Surface : ReportWindows
 
     QImage pie(QDate from, QDate to)
     {
-        byDate().ShowReportByDate(from, to);
+        byDate().showReportByDate(from, to);
         return byDate().surface()->grab().toImage();
     }
 
     QImage bars(std::int32_t activity)
     {
-        byActivity().ShowReportByActivity(activity);
+        byActivity().showReportByActivity(activity);
         return byActivity().surface()->grab().toImage();
     }
 };

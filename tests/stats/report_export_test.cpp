@@ -33,7 +33,7 @@ private slots:
         QFETCH(QString, golden);
         ProgramFolder folder;
         QVERIFY(folder.writeJournal(qm::stats::test::golden("export.log")));
-        const QMstat stats = folder.load();
+        const Statistics stats = folder.load();
         QCOMPARE(stats.entryCount(), 6);
         const QByteArray expected = qm::stats::test::golden(golden);
         QVERIFY(!expected.isEmpty());
@@ -66,7 +66,7 @@ private slots:
         ProgramFolder folder;
         QVERIFY(folder.writeJournal("02/03/2026, 30,Réunion,\r\n02/03/2026, 15,Dossiers,\r\n"
                                     "02/03/2026, 20,Réunion,suite\r\n03/03/2026, 10,Réunion,\r\n"));
-        const QMstat stats = folder.load();
+        const Statistics stats = folder.load();
         QTEST(byActivity ? exportByActivity(stats, activityIndex(stats, "Réunion"))
                          : exportByDate(stats, march(2), march(3)),
             "expected");

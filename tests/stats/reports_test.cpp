@@ -16,7 +16,7 @@ namespace {
 
 const QDate kToday(2026, 12, 7);
 
-QMstat loaded(const ProgramFolder &folder, const QList<Entry> &entries)
+Statistics loaded(const ProgramFolder &folder, const QList<Entry> &entries)
 {
     if (!folder.writeJournal(journalOf(entries)))
         qFatal("cannot write the test journal");
@@ -93,7 +93,7 @@ private slots:
     void activityList()
     {
         ProgramFolder folder;
-        const QMstat stats = loaded(folder,
+        const Statistics stats = loaded(folder,
             { { march(1), 1, "réunion" }, { march(1), 1, "Achat" }, { march(1), 1, "Zèbre" },
                 { march(1), 1, "achat" }, { march(1), 1, "Étude" }, { march(1), 1, "Zebre" } });
         QStringList names;
@@ -164,7 +164,7 @@ private slots:
     void coloursCycle()
     {
         ProgramFolder folder;
-        const QMstat stats = loaded(folder, sharesOf(std::vector<int>(25, 3)));
+        const Statistics stats = loaded(folder, sharesOf(std::vector<int>(25, 3)));
         const ReportByDate report = reportByDate(stats, march(1), march(1), kToday);
         QCOMPARE(report.legend.size(), 25u);
         QCOMPARE(report.slices.size(), 25u);

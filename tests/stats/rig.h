@@ -1,7 +1,7 @@
 #pragma once
 
 #include "journal/datetime.h"
-#include "stats/core/qmstat.h"
+#include "stats/core/statistics.h"
 #include "tests/support/files.h"
 
 #include <QDir>
@@ -23,9 +23,9 @@ public:
     bool writeJournal(const QByteArray &bytes) const { return write("Quillmere.log", bytes); }
     bool writeSettings(const QByteArray &bytes) const { return write("Quillmere.ini", bytes); }
 
-    QMstat load() const
+    Statistics load() const
     {
-        QMstat stats;
+        Statistics stats;
         stats.load(m_dir.path());
         return stats;
     }
@@ -47,7 +47,7 @@ inline QByteArray golden(const QString &name)
 }
 
 // The activity of that name in the loaded journal, -1 when there is none.
-inline std::int32_t activityIndex(const QMstat &stats, const QString &name)
+inline std::int32_t activityIndex(const Statistics &stats, const QString &name)
 {
     for (std::size_t i = 0; i < stats.activities().size(); ++i) {
         if (stats.activities()[i].name == name)
@@ -95,12 +95,12 @@ inline void checkOneLandscapePage(const QString &path)
 {
     const QByteArray pdf = qm::test::readBytes(path);
     QVERIFY2(pdf.startsWith("%PDF-"), qPrintable(path));
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
-    QCOMPARE(QString::fromLatin1(pdf).count(page), 1);
+    static const QRegularExpression kPage(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+    QCOMPARE(QString::fromLatin1(pdf).count(kPage), 1);
     // Read from the PDF's text, without a PDF library: "/MediaBox [0 0 width height]".
-    static const QRegularExpression box(
+    static const QRegularExpression kBox(
         QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([\\d.]+)\\s+([\\d.]+)"));
-    const QRegularExpressionMatch m = box.match(QString::fromLatin1(pdf));
+    const QRegularExpressionMatch m = kBox.match(QString::fromLatin1(pdf));
     QVERIFY(m.hasMatch());
     QVERIFY2(m.captured(1).toDouble() > m.captured(2).toDouble(), "the page is not in landscape");
 }

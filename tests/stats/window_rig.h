@@ -1,9 +1,9 @@
 #pragma once
 
 #include "rig.h"
-#include "stats/core/qmstat.h"
-#include "stats/ui/frm_by_activity.h"
-#include "stats/ui/frm_by_date.h"
+#include "stats/core/statistics.h"
+#include "stats/ui/by_activity_window.h"
+#include "stats/ui/by_date_window.h"
 #include "stats/ui/user_notice.h"
 #include "tests/support/widgets.h"
 
@@ -52,27 +52,27 @@ public:
         stats = folder.load();
     }
 
-    frmByDate &byDate()
+    ByDateWindow &byDate()
     {
         if (!m_byDate)
-            m_byDate = std::make_unique<frmByDate>(stats, clock, notice);
+            m_byDate = std::make_unique<ByDateWindow>(stats, clock, notice);
         return *m_byDate;
     }
-    frmByActivity &byActivity()
+    ByActivityWindow &byActivity()
     {
         if (!m_byActivity)
-            m_byActivity = std::make_unique<frmByActivity>(stats, clock, notice);
+            m_byActivity = std::make_unique<ByActivityWindow>(stats, clock, notice);
         return *m_byActivity;
     }
 
     ProgramFolder folder;
-    QMstat stats;
+    Statistics stats;
     FixedClock clock;
     RecordingNotice notice;
 
 private:
-    std::unique_ptr<frmByDate> m_byDate;
-    std::unique_ptr<frmByActivity> m_byActivity;
+    std::unique_ptr<ByDateWindow> m_byDate;
+    std::unique_ptr<ByActivityWindow> m_byActivity;
 };
 
 // Both reports over tests/data/stats/export.log as a user first sees them: by date over its whole
@@ -82,8 +82,8 @@ struct ShownReports : ReportWindows
     ShownReports()
         : ReportWindows(golden("export.log"), "User=Dupont\r\n")
     {
-        byDate().ShowReportByDate(march(2), march(5));
-        byActivity().ShowReportByActivity(activityIndex(stats, QStringLiteral("Réunion")));
+        byDate().showReportByDate(march(2), march(5));
+        byActivity().showReportByActivity(activityIndex(stats, QStringLiteral("Réunion")));
     }
     ReportWindow &report(bool byActivityReport)
     {

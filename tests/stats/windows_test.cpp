@@ -1,7 +1,7 @@
 #include "rig.h"
-#include "stats/ui/frm_by_activity.h"
-#include "stats/ui/frm_by_date.h"
-#include "stats/ui/frm_main.h"
+#include "stats/ui/by_activity_window.h"
+#include "stats/ui/by_date_window.h"
+#include "stats/ui/stats_window.h"
 #include "tests/support/clipping.h"
 #include "tests/support/locale.h"
 #include "tests/support/widgets.h"
@@ -41,9 +41,9 @@ struct Session
         if (!entries.isEmpty())
             folder.writeJournal(journalOf(entries));
         stats = folder.load();
-        window = std::make_unique<frmMain>(stats, clock, notice);
-        window->FillActivityList();
-        window->ShowOverallFigures();
+        window = std::make_unique<StatsWindow>(stats, clock, notice);
+        window->fillActivityList();
+        window->showOverallFigures();
         window->show();
         window->activateWindow();
     }
@@ -87,14 +87,14 @@ struct Session
     }
 
     ProgramFolder folder;
-    QMstat stats;
+    Statistics stats;
     FixedClock clock;
     RecordingNotice notice;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<StatsWindow> window;
 };
 
 // Opens one of the program's windows or messages over the shown reports and the main window.
-using Opener = std::function<QWidget *(ShownReports &, frmMain &)>;
+using Opener = std::function<QWidget *(ShownReports &, StatsWindow &)>;
 
 } // namespace
 
@@ -155,12 +155,12 @@ private slots:
         QFETCH(QString, notice);
         ProgramFolder folder;
         QVERIFY(folder.writeJournal(journal));
-        const QMstat stats = folder.load();
+        const Statistics stats = folder.load();
         FixedClock clock;
         RecordingNotice notices;
-        frmMain window(stats, clock, notices);
+        StatsWindow window(stats, clock, notices);
         const QSize drawn = window.size();
-        window.ShowOverallFigures();
+        window.showOverallFigures();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTEST(QStringList({ window.findChild<QLabel *>("lblNE")->text(),
@@ -180,11 +180,11 @@ private slots:
     {
         ProgramFolder folder;
         QVERIFY(QDir().mkdir(folder.file("Quillmere.log")));
-        const QMstat stats = folder.load();
+        const Statistics stats = folder.load();
         FixedClock clock;
         RecordingNotice notice;
-        frmMain window(stats, clock, notice);
-        window.ShowOverallFigures();
+        StatsWindow window(stats, clock, notice);
+        window.showOverallFigures();
         QCOMPARE(notice.warned,
             QStringList { "Le fichier " + QDir::toNativeSeparators(folder.file("Quillmere.log"))
                 + " n'a pas pu être lu en entier.\nLes statistiques ne sont pas affichées, car "
@@ -266,7 +266,7 @@ private slots:
         s.type("txtFromDate", "3/3/2026");
         s.type("txtToDate", "4/3/2026");
         s.click("cmdGoByDate");
-        frmByDate *report = s.window->byDateWindow();
+        ByDateWindow *report = s.window->byDateWindow();
         QVERIFY(report);
         QVERIFY(report->isVisible());
         QVERIFY(!report->isModal());
@@ -322,7 +322,7 @@ private slots:
         const Session s(kTenEntries);
         s.chooseActivity(0);
         s.click("cmdGoByActivity");
-        frmByActivity *report = s.window->byActivityWindow();
+        ByActivityWindow *report = s.window->byActivityWindow();
         QVERIFY(report);
         QVERIFY(report->isVisible());
         QCOMPARE(report->windowTitle(), "Quillmere 3 - Statistiques par activités");
@@ -350,7 +350,7 @@ private slots:
         s.click("cmdGoByActivity");
         QVERIFY(s.window->byDateWindow());
         QVERIFY(s.window->byActivityWindow());
-        QSignalSpy closed(s.window.get(), &frmMain::closed);
+        QSignalSpy closed(s.window.get(), &StatsWindow::closed);
         s.click("cmdClose");
         QCOMPARE(closed.count(), 1);
         QVERIFY(!s.window->isVisible());
@@ -394,29 +394,31 @@ private slots:
         QTest::addColumn<Opener>("open");
         QTest::addColumn<QString>("focus"); // a window's widget; empty for a message
         QTest::addColumn<int>("defaultButton"); // a message's
-        QTest::newRow("main window") << Opener([](ShownReports &, frmMain &main) -> QWidget * {
+        QTest::newRow("main window") << Opener([](ShownReports &, StatsWindow &main) -> QWidget * {
             main.present();
             return &main;
         }) << "txtFromDate" << 0;
-        QTest::newRow("report by date") << Opener([](ShownReports &s, frmMain &) -> QWidget * {
-            s.byDate().ShowReportByDate(march(2), march(4));
+        QTest::newRow("report by date") << Opener([](ShownReports &s, StatsWindow &) -> QWidget * {
+            s.byDate().showReportByDate(march(2), march(4));
             return &s.byDate();
         }) << "cmdExport" << 0;
-        QTest::newRow("report by activity") << Opener([](ShownReports &s, frmMain &) -> QWidget * {
-            s.byActivity().ShowReportByActivity(0);
-            return &s.byActivity();
-        }) << "cmdExport" << 0;
-        QTest::newRow("information") << Opener([](ShownReports &, frmMain &main) -> QWidget * {
+        QTest::newRow("report by activity") << Opener(
+            [](ShownReports &s, StatsWindow &) -> QWidget * {
+                s.byActivity().showReportByActivity(0);
+                return &s.byActivity();
+            }) << "cmdExport" << 0;
+        QTest::newRow("information") << Opener([](ShownReports &, StatsWindow &main) -> QWidget * {
             MessageBoxNotice().inform(&main, "Le rapport a été exporté.");
             return nullptr;
         }) << "" << int(QMessageBox::Ok);
-        QTest::newRow("warning") << Opener([](ShownReports &, frmMain &main) -> QWidget * {
+        QTest::newRow("warning") << Opener([](ShownReports &, StatsWindow &main) -> QWidget * {
             MessageBoxNotice().warn(&main, "L'export a échoué.");
             return nullptr;
         }) << "" << int(QMessageBox::Ok);
-        QTest::newRow("replace question") << Opener([](ShownReports &, frmMain &main) -> QWidget * {
-            return MessageBoxNotice().askReplace(&main, "/tmp/x.csv") ? &main : nullptr;
-        }) << "" << int(QMessageBox::No);
+        QTest::newRow("replace question") << Opener(
+            [](ShownReports &, StatsWindow &main) -> QWidget * {
+                return MessageBoxNotice().askReplace(&main, "/tmp/x.csv") ? &main : nullptr;
+            }) << "" << int(QMessageBox::No);
     }
     void comesUpActive()
     {
@@ -424,7 +426,7 @@ private slots:
         QFETCH(QString, focus);
         QFETCH(int, defaultButton);
         ShownReports s;
-        frmMain main(s.stats, s.clock, s.notice);
+        StatsWindow main(s.stats, s.clock, s.notice);
         main.show();
         QWidget elsewhere;
         elsewhere.show();
@@ -455,7 +457,7 @@ private slots:
     void mnemonicsOfEachWindow()
     {
         ShownReports s;
-        frmMain main(s.stats, s.clock, s.notice);
+        StatsWindow main(s.stats, s.clock, s.notice);
         for (QWidget *window :
             std::initializer_list<QWidget *> { &main, &s.byDate(), &s.byActivity() }) {
             QSet<QKeySequence> taken;

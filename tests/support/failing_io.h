@@ -102,29 +102,29 @@ public:
     {
         nameProgramLog("qm.test");
         QLoggingCategory::setFilterRules(QStringLiteral("qm.test.warning=true"));
-        s_lines.clear();
-        s_previous = qInstallMessageHandler(
+        loggedLines.clear();
+        previousHandler = qInstallMessageHandler(
             [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
                 if (qstrcmp(context.category, "qm.test") == 0)
-                    s_lines.append(text);
+                    loggedLines.append(text);
                 else
-                    s_previous(type, context, text);
+                    previousHandler(type, context, text);
             });
     }
     ~LoggedFailures()
     {
-        qInstallMessageHandler(s_previous);
+        qInstallMessageHandler(previousHandler);
         QLoggingCategory::setFilterRules(QString());
     }
     LoggedFailures(const LoggedFailures &) = delete;
     LoggedFailures &operator=(const LoggedFailures &) = delete;
 
     // The lines logged since the last call.
-    QString take() { return std::exchange(s_lines, {}).join(u'\n'); }
+    QString take() { return std::exchange(loggedLines, {}).join(u'\n'); }
 
 private:
-    inline static QStringList s_lines;
-    inline static QtMessageHandler s_previous = nullptr;
+    inline static QStringList loggedLines;
+    inline static QtMessageHandler previousHandler = nullptr;
 };
 
 } // namespace qm::test

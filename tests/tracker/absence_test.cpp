@@ -86,7 +86,7 @@ struct AbsenceRig : Rig
     // "suspend minutes" untold, "set minutes" (the wall clock set by hand), "modal 0|1".
     void play(const QStringList &steps)
     {
-        m_inputMs = steady.monotonicMs();
+        lastInputMs = steady.monotonicMs();
         dueMs = steady.monotonicMs() + watch().nextLookMs();
         for (const QString &step : steps) {
             const QString verb = step.section(u' ', 0, 0);
@@ -96,7 +96,7 @@ struct AbsenceRig : Rig
                 passTo(arg.size() > 8 ? at(6, qPrintable(arg.mid(2))) : at(5, qPrintable(arg)),
                     verb == "work");
             else if (verb == "input")
-                m_inputMs = steady.monotonicMs();
+                lastInputMs = steady.monotonicMs();
             else if (verb == "modal" && arg == "1")
                 screens.modalOpen = true;
             else if (verb == "modal") {
@@ -123,16 +123,16 @@ struct AbsenceRig : Rig
                 break;
             clock.current = next;
             if (working)
-                m_inputMs = steady.monotonicMs();
+                lastInputMs = steady.monotonicMs();
             lookAt([this] { watch().look(); });
         }
         clock.current = until;
         if (working)
-            m_inputMs = steady.monotonicMs();
+            lastInputMs = steady.monotonicMs();
     }
     void lookAt(const std::function<void()> &look)
     {
-        idle.idleMs = steady.monotonicMs() - m_inputMs;
+        idle.idleMs = steady.monotonicMs() - lastInputMs;
         look();
         dueMs = steady.monotonicMs() + watch().nextLookMs();
         settle();
@@ -141,7 +141,7 @@ struct AbsenceRig : Rig
     FakeIdle idle;
     FakeSteadyClocks steady { clock };
     qint64 dueMs = 0;
-    qint64 m_inputMs = 0;
+    qint64 lastInputMs = 0;
 };
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
-#include "tracker/ui/frm_absence.h"
+#include "tracker/ui/absence_dialog.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -123,7 +123,7 @@ private slots:
         }
         rig.fields().activityIndex = 2;
         // A whole day ends tomorrow: keep today open to look at it.
-        rig.questions.answers[8] = { false };
+        rig.questions.answers[Code::NewDay] = { false };
         QVERIFY(rig.tracker.confirmChange());
         QCOMPARE(rig.state().currentDuration, recorded);
         QCOMPARE(rig.cell(2, 1), recorded == -1 ? "EN COURS" : durationCellText(recorded));

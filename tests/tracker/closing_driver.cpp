@@ -22,7 +22,7 @@ int main(int argc, char **argv)
     clock.set(2026, 12, 5, 10, 0);
     FakeQuestions questions;
     if (args.at(2) == u"abandon")
-        questions.answers[1] = { false };
+        questions.answers[Code::Recovery] = { false };
     FakeScreens screens;
     Tracker tracker(args.at(1), clock, questions, screens, screens);
     tracker.start();

@@ -4,6 +4,7 @@
 // read back whole.
 
 #include "tests/support/files.h"
+#include "tests/support/test_conditions.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,12 +107,12 @@ void ClosingFaultsTest::initTestCase()
 {
     m_strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
     if (m_strace.isEmpty())
-        QSKIP("strace is not installed: the system calls cannot be failed one by one");
+        QM_SKIP("strace is not installed: the system calls cannot be failed one by one");
     Folder folder;
     const QString trace = folder.dir.filePath("trace");
     const QByteArray output = run(folder, "work", { "-e", "trace=" + kTraced.join(u',') }, trace);
     if (!output.contains("ended"))
-        QSKIP("strace cannot trace here (no ptrace in this sandbox?)");
+        QM_SKIP("strace cannot trace here (no ptrace in this sandbox?)");
     QVERIFY2(!output.contains("warning"), output.constData());
 
     // The clean run logs the recovered activity and the one it changed to, once each.

@@ -24,12 +24,12 @@ private slots:
         Rig rig;
         rig.startDay();
         ActivityEditor &editor = rig.tracker.editor();
-        rig.tracker.OpenEditor();
+        rig.tracker.openEditor();
         // Opening it again while it is open keeps the copy that Abandonner goes back to.
         editor.retire(0);
-        rig.tracker.OpenEditor();
+        rig.tracker.openEditor();
         rig.tracker.cancelEditor();
-        rig.tracker.OpenEditor();
+        rig.tracker.openEditor();
         QCOMPARE(editor.moveUp(0), 0);
         QCOMPARE(editor.moveDown(2), 2);
         QCOMPARE(editor.retire(-1), -1);
@@ -54,7 +54,7 @@ private slots:
         Rig rig;
         rig.startDay(settings);
         ActivityEditor &editor = rig.tracker.editor();
-        rig.tracker.OpenEditor();
+        rig.tracker.openEditor();
         rig.questions.texts = { "one more" };
         rig.tracker.addActivity();
         QCOMPARE(rig.questions.warnings.size(), 1);
@@ -73,7 +73,7 @@ private slots:
         rig.tracker.openWeb();
         // No journal yet: message 7, and the statistics stay closed.
         rig.tracker.startStats();
-        QCOMPARE(rig.questions.asked, QList<int> { 7 });
+        QCOMPARE(rig.questions.asked, (QList<Code> { Code::NoJournal }));
         QVERIFY(rig.screens.mainVisible);
         writeBytes(rig.file(kJournalFileName), "");
         rig.tracker.startStats();

@@ -113,13 +113,13 @@ private slots:
         QVERIFY(rig.change(1, "23:00"));
         rig.showAt(23, 30);
         if (declinedFirst) {
-            rig.questions.answers[8] = { false, false };
+            rig.questions.answers[Code::NewDay] = { false, false };
             QVERIFY(rig.change(2, "23:30:00", {}, "00:15"));
             QVERIFY(rig.state().changeEnabled);
             const qsizetype opened = rig.screens.log.count("change");
             rig.tracker.openChangeDialog();
             QCOMPARE(rig.screens.log.count("change"), opened);
-            QCOMPARE(rig.questions.asked, (QList<int> { 8, 8 }));
+            QCOMPARE(rig.questions.asked, (QList<Code> { Code::NewDay, Code::NewDay }));
             rig.tracker.closeDay();
             QVERIFY(rig.tracker.hasEnded());
             QCOMPARE(rig.bytes(kJournalFileName),
@@ -128,7 +128,7 @@ private slots:
         }
         QVERIFY(rig.change(2, "23:30:00", {}, "00:15"));
         // The refresh after the change finds the next day and closes this one.
-        QCOMPARE(rig.questions.asked, QList<int> { 8 });
+        QCOMPARE(rig.questions.asked, (QList<Code> { Code::NewDay }));
         QCOMPARE(rig.state().dayDate, "06/12/2026");
         QCOMPARE(
             rig.bytes(kJournalFileName), "05/12/2026, 30,Dossiers,\r\n05/12/2026, 45,Réunion,\r\n");
@@ -157,8 +157,8 @@ private slots:
         if (declinedFirst) {
             // The day waits, Réunion ending with it at the latest; Changer still works there.
             // This message cannot be switched off.
-            rig.questions.answers[8] = { false };
-            rig.questions.suppressCodes = { 8 };
+            rig.questions.answers[Code::NewDay] = { false };
+            rig.questions.suppressCodes = { Code::NewDay };
             rig.showAt(0, 5, 0, 6);
             QVERIFY(rig.state().settings.messageEnabled[8]);
             QCOMPARE(rig.state().dayDate, "05/12/2026");
@@ -166,11 +166,11 @@ private slots:
             rig.tracker.openChangeDialog();
             QCOMPARE(rig.screens.log.count("change"), opened + 1);
             QCOMPARE(rig.fields().invokeTime, "23:59:59");
-            QCOMPARE(rig.questions.asked, QList<int> { 8 });
+            QCOMPARE(rig.questions.asked, (QList<Code> { Code::NewDay }));
             rig.questions.asked.clear();
         }
         rig.showAt(0, 10, 0, 6);
-        QCOMPARE(rig.questions.asked, (QList<int> { 8, 2 }));
+        QCOMPARE(rig.questions.asked, (QList<Code> { Code::NewDay, Code::JournalRowsShown }));
         QCOMPARE(rig.bytes(kJournalFileName),
             "06/12/2026, 20,Courrier,tôt\r\n05/12/2026, 60,Dossiers,\r\n05/12/2026, "
             "70,Réunion,\r\n");
@@ -195,8 +195,8 @@ private slots:
         rig.clock.set(2026, 12, 5, 23, 0);
         rig.startDay();
         QVERIFY(rig.change(1, "23:00"));
-        rig.questions.onAsk = [&rig](int code) {
-            if (code == 8)
+        rig.questions.onAsk = [&rig](Code code) {
+            if (code == Code::NewDay)
                 rig.tracker.closeDay();
         };
         rig.showAt(0, 10, 0, 6);
@@ -206,7 +206,7 @@ private slots:
         rig.tracker.closeDay();
         rig.tracker.quitWithoutSaving();
         QVERIFY(!rig.tracker.showMainWindow());
-        QCOMPARE(rig.questions.asked, (QList<int> { 8, 4 }));
+        QCOMPARE(rig.questions.asked, (QList<Code> { Code::NewDay, Code::CloseDay }));
         QCOMPARE(rig.screens.log.count("end"), 1);
     }
 
@@ -216,22 +216,25 @@ private slots:
     {
         QTest::addColumn<QList<int>>("activities"); // started at 09:00, 09:20...; pause is 0
         QTest::addColumn<bool>("shownAtTen");
-        QTest::addColumn<QList<int>>("asked");
+        QTest::addColumn<QList<Code>>("asked");
         QTest::addColumn<QByteArray>("journal"); // null: none written
-        QTest::newRow("right after the change") << QList<int> { 3 } << false << QList<int> { 4 }
-                                                << QByteArray("05/12/2026, 1,Courrier,\r\n");
-        QTest::newRow("after showing the window") << QList<int> { 3 } << true << QList<int> { 4 }
-                                                  << QByteArray("05/12/2026, 60,Courrier,\r\n");
+        QTest::newRow("right after the change")
+            << QList<int> { 3 } << false << QList<Code> { Code::CloseDay }
+            << QByteArray("05/12/2026, 1,Courrier,\r\n");
+        QTest::newRow("after showing the window")
+            << QList<int> { 3 } << true << QList<Code> { Code::CloseDay }
+            << QByteArray("05/12/2026, 60,Courrier,\r\n");
         QTest::newRow("pauses only: an empty journal")
-            << QList<int> { 0, 0 } << true << QList<int> { 4 } << QByteArray("");
+            << QList<int> { 0, 0 } << true << QList<Code> { Code::CloseDay } << QByteArray("");
         // The day file of a day without activity is left as it was.
         QTest::newRow("no activity, declined once")
-            << QList<int>() << false << QList<int> { 4, 4 } << QByteArray();
+            << QList<int>() << false << QList<Code> { Code::CloseDay, Code::CloseDay }
+            << QByteArray();
     }
     void closeDay()
     {
         QFETCH(QList<int>, activities);
-        QFETCH(QList<int>, asked);
+        QFETCH(QList<Code>, asked);
         Rig rig;
         rig.startDay();
         if (activities.isEmpty())
@@ -244,7 +247,7 @@ private slots:
             rig.tracker.hideMainWindow();
         }
         rig.clock.set(2026, 12, 5, 11, 0);
-        rig.questions.answers[4] = { asked.size() < 2 };
+        rig.questions.answers[Code::CloseDay] = { asked.size() < 2 };
         rig.tracker.closeDay();
         if (!rig.tracker.hasEnded())
             rig.tracker.closeDay();

@@ -1,7 +1,7 @@
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
-#include "tracker/ui/frm_edit.h"
+#include "tracker/ui/editor_window.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
@@ -60,7 +60,7 @@ private slots:
     {
         Program program;
         program.startNormally();
-        frmEdit *editor = program.windows.editor();
+        EditorWindow *editor = program.windows.editor();
         click(program.main(), "cmdEdit");
         QVERIFY(QTest::qWaitForWindowActive(editor));
         QCOMPARE(editor->focusWidget()->objectName(), "cmdAdd");
@@ -118,7 +118,7 @@ private slots:
         QFETCH(QByteArray, field);
         QFETCH(QString, typed);
         QFETCH(QString, focusAfter);
-        ChangeDialog d;
+        OpenChangeDialog d;
         QCOMPARE(d.edit("txtInvokeTime")->text(), "10:30:00");
         QLineEdit *edit = d.edit(field.constData());
         edit->setFocus();
@@ -145,7 +145,7 @@ private slots:
 
     void deleteInTheCommentTypes()
     {
-        ChangeDialog d;
+        OpenChangeDialog d;
         auto *comments = child<QListWidget>(&d.dialog, "lstComments");
         QCOMPARE(comments->count(), 2);
         comments->setFocus();
@@ -179,8 +179,8 @@ private slots:
     {
         Program program;
         program.startNormally(kThreeActivities + "OldActivity=Archives\r\nOldActivity=Vieux\r\n");
-        program.tracker.OpenEditor();
-        frmEdit *editor = program.windows.editor();
+        program.tracker.openEditor();
+        EditorWindow *editor = program.windows.editor();
         QVERIFY(QTest::qWaitForWindowActive(editor));
         QFETCH(QByteArray, list);
         auto *shown = child<QListWidget>(editor, list.constData());
@@ -277,7 +277,7 @@ private slots:
         const bool refused = !refusal.isEmpty();
         Program program;
         program.startNormally();
-        program.tracker.OpenEditor();
+        program.tracker.openEditor();
         QString warning;
         addPasted(program, typed, refused ? &warning : nullptr);
         QStringList expected { "Dossiers", "Réunion", "Courrier" };
@@ -305,7 +305,7 @@ private slots:
     {
         QFETCH(QByteArray, field);
         QFETCH(QString, typed);
-        ChangeDialog d;
+        OpenChangeDialog d;
         QLineEdit *edit = d.type(field, typed);
         d.dialog.close();
         QVERIFY(!d.dialog.isVisible());
@@ -320,7 +320,7 @@ private slots:
     // Ctrl+Space takes the highlight off a list's entry; its row stays current.
     void changeListsActOnTheHighlightedEntry()
     {
-        ChangeDialog d;
+        OpenChangeDialog d;
         auto *comments = child<QListWidget>(&d.dialog, "lstComments");
         comments->setFocus();
         QTest::keyClick(comments, Qt::Key_Down);

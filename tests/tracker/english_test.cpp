@@ -3,7 +3,7 @@
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
-#include "tracker/ui/frm_edit.h"
+#include "tracker/ui/editor_window.h"
 #include "tracker/ui/tray_icon.h"
 
 #include <QAction>
@@ -101,9 +101,9 @@ class EnglishTest : public QObject
     // Once English, the process stays English: the French run comes first where one is needed.
     void useEnglish()
     {
-        static const bool installed
+        static const bool kInstalled
             = installTranslations(QStringLiteral("quillmere"), QStringLiteral("en"));
-        QVERIFY(installed);
+        QVERIFY(kInstalled);
     }
 
 private slots:

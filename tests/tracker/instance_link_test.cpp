@@ -1,7 +1,7 @@
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
-#include "tracker/ui/frm_edit.h"
+#include "tracker/ui/editor_window.h"
 #include "tracker/ui/instance_link.h"
 
 #include <QCryptographicHash>
@@ -48,7 +48,7 @@ private slots:
         program.change(1, {}, {}, {});
         program.clock.set(2026, 12, 5, 9, 40);
         if (before == "editor")
-            program.tracker.OpenEditor();
+            program.tracker.openEditor();
         if (before == "end") {
             clickInNextModal("cmdCont");
             click(program.main(), "cmdHardQuit");

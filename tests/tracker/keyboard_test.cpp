@@ -1,12 +1,12 @@
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
-#include "tracker/ui/frm_about.h"
-#include "tracker/ui/frm_absence.h"
-#include "tracker/ui/frm_absences.h"
-#include "tracker/ui/frm_edit.h"
-#include "tracker/ui/frm_first_exe.h"
-#include "tracker/ui/frm_message.h"
+#include "tracker/ui/absence_dialog.h"
+#include "tracker/ui/absence_settings_dialog.h"
+#include "tracker/ui/editor_window.h"
+#include "tracker/ui/first_run_dialog.h"
+#include "tracker/ui/message_dialog.h"
+#include "tracker/ui/start_window.h"
 
 #include <QAccessible>
 #include <QSet>
@@ -113,7 +113,7 @@ private slots:
         QFETCH(QByteArray, focus);
         QFETCH(int, activity);
         QFETCH(QByteArray, focusAfter);
-        ChangeDialog d;
+        OpenChangeDialog d;
         QCOMPARE(QApplication::focusWidget(), d.edit("txtInvokeTime"));
         QVERIFY(child(&d.dialog, "cmdOK")->isDefault());
         child<QListWidget>(&d.dialog, "lstActivities")->setCurrentRow(activity);
@@ -138,7 +138,7 @@ private slots:
     void keysCloseTheWelcome()
     {
         QFETCH(int, key);
-        frmFirstExe welcome;
+        FirstRunDialog welcome;
         QWidget *focused = nullptr;
         bool closed = false;
         onNextModal([&](QWidget *window) {
@@ -167,7 +167,7 @@ private slots:
             QTest::keyClick(welcome, Qt::Key_Escape);
         });
         program.tracker.start();
-        frmEdit *editor = program.windows.editor();
+        EditorWindow *editor = program.windows.editor();
         QVERIFY(QTest::qWaitForWindowActive(editor));
         QTest::keyClick(child(editor, "cmdAdd"), Qt::Key_Escape);
         QVERIFY(editor->isVisible());
@@ -183,7 +183,7 @@ private slots:
                  program.windows.startWindow(), program.windows.welcomeWindow(),
                  program.windows.absenceWindow(), program.windows.absenceSettingsWindow() })
             checkMnemonics(window);
-        frmMessage *messages = program.windows.messageWindow();
+        MessageDialog *messages = program.windows.messageWindow();
         for (auto code : { StockMessage::Code::Recovery, StockMessage::Code::JournalRowsShown,
                  StockMessage::Code::QuitWithoutSaving, StockMessage::Code::CloseDay,
                  StockMessage::Code::NoJournal, StockMessage::Code::NewDay }) {

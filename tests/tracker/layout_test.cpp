@@ -54,7 +54,7 @@ private slots:
         QFETCH(int, total);
         Program program;
         program.startNormally();
-        frmQuillmereMain *main = program.main();
+        MainWindow *main = program.main();
         program.tracker.state().dayTotalMinutes = total;
         program.tracker.state().dayTotalWithoutPauseMinutes = total;
         main->updateFromState();
@@ -69,7 +69,7 @@ private slots:
     {
         Program program;
         program.startNormally();
-        frmQuillmereMain *main = program.main();
+        MainWindow *main = program.main();
         auto *grid = child<QTableView>(main, "grdHistorique");
         const int columns = grid->horizontalHeader()->length();
         main->resize(columns + 200, 600);

@@ -1,5 +1,6 @@
 #include "journal/file_names.h"
 #include "tests/support/failing_io.h"
+#include "tests/support/test_conditions.h"
 
 #include <QDir>
 #include <QProcess>
@@ -82,7 +83,7 @@ private slots:
     {
         const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
         if (strace.isEmpty())
-            QSKIP("strace is needed to make a system call fail (tools/setup.sh installs it)");
+            QM_SKIP("strace is needed to make a system call fail (tools/setup.sh installs it)");
         QFETCH(QString, failing);
         QFETCH(int, failingRead);
         QTemporaryDir dir;
@@ -104,7 +105,7 @@ private slots:
         const QString output = QString::fromUtf8(driver.readAllStandardOutput());
         const QByteArray errors = driver.readAllStandardError();
         if (driver.exitCode() != 0 && errors.contains("ptrace"))
-            QSKIP(qPrintable("strace cannot trace here: " + errors));
+            QM_SKIP(qPrintable("strace cannot trace here: " + errors));
         QCOMPARE(driver.exitCode(), 0);
         QVERIFY2(output.contains(dir.filePath(failing) + " existe mais ne peut pas être lu"),
             qPrintable(output));

@@ -55,6 +55,8 @@ private:
 
 // Answers the stock messages from a script; a code without a scripted answer gets the right
 // button. Input boxes take the scripted texts in turn, then are cancelled.
+using Code = StockMessage::Code;
+
 class FakeQuestions final : public Questions
 {
 public:
@@ -93,14 +95,14 @@ public:
         return absenceAnswers.isEmpty() ? AbsenceAnswer::Ignore : absenceAnswers.takeFirst();
     }
 
-    QMap<int, QList<bool>> answers;
-    QList<int> suppressCodes, asked;
+    QMap<Code, QList<bool>> answers;
+    QList<Code> suppressCodes, asked;
     QList<std::optional<QString>> texts;
     QStringList warnings;
     QStringList confirmations;
     bool confirmAnswer = true;
     // What the user does elsewhere while a message is up.
-    std::function<void(int code)> onAsk;
+    std::function<void(Code code)> onAsk;
     QList<AbsenceAnswer> absenceAnswers;
     QStringList absenceOffers;
     std::function<void()> onAbsence;
@@ -236,3 +238,6 @@ struct Rig
 };
 
 } // namespace qm::test
+
+// Tables list the messages asked.
+Q_DECLARE_METATYPE(qm::StockMessage::Code)

@@ -31,15 +31,15 @@ bool isTheFile(int fd)
 extern "C" ssize_t read(int fd, void *buffer, size_t count)
 {
     using Read = ssize_t (*)(int, void *, size_t);
-    static const auto realRead = reinterpret_cast<Read>(::dlsym(RTLD_NEXT, "read"));
+    static const auto kRealRead = reinterpret_cast<Read>(::dlsym(RTLD_NEXT, "read"));
     static bool cut = false;
     if (count < 2 || !isTheFile(fd))
-        return realRead(fd, buffer, count);
+        return kRealRead(fd, buffer, count);
     if (!cut) {
         cut = true;
         struct stat status;
         const size_t half = ::fstat(fd, &status) == 0 ? size_t(status.st_size) / 2 : 1;
-        return realRead(fd, buffer, std::max<size_t>(1, std::min(count, half)));
+        return kRealRead(fd, buffer, std::max<size_t>(1, std::min(count, half)));
     }
     const char *mode = std::getenv("QM_SHORT_READ_MODE");
     if (mode && std::strcmp(mode, "eio") == 0) {

@@ -27,20 +27,20 @@ private slots:
         QTest::addColumn<bool>("dayFile");
         QTest::addColumn<bool>("recover");
         QTest::addColumn<QString>("log");
-        QTest::addColumn<QList<int>>("asked");
+        QTest::addColumn<QList<Code>>("asked");
         QTest::addColumn<QString>("dayDate");
         const auto row = [](const char *name, const QByteArray &settings, bool dayFile,
-                             bool recover, const char *log, QList<int> asked, const char *date) {
+                             bool recover, const char *log, QList<Code> asked, const char *date) {
             QTest::newRow(name) << settings << dayFile << recover << QString(log) << asked
                                 << QString(date);
         };
         row("first run", "", false, true, "addTray welcome start editor", {}, "07/12/2026");
         row("normal start", kThreeActivities, false, true, "addTray start showMain", {},
             "07/12/2026");
-        row("day file, Récuperer", kThreeActivities, true, true, "addTray showMain", { 1 },
-            "05/12/2026");
-        row("day file, Abandonner", kThreeActivities, true, false, "addTray start showMain", { 1 },
-            "07/12/2026");
+        row("day file, Récuperer", kThreeActivities, true, true, "addTray showMain",
+            { Code::Recovery }, "05/12/2026");
+        row("day file, Abandonner", kThreeActivities, true, false, "addTray start showMain",
+            { Code::Recovery }, "07/12/2026");
         row("day file, message 1 suppressed", kThreeActivities + "Message=1=False\r\n", true, false,
             "addTray showMain", {}, "05/12/2026");
     }
@@ -48,7 +48,7 @@ private slots:
     {
         QFETCH(QByteArray, settings);
         QFETCH(bool, dayFile);
-        QFETCH(QList<int>, asked);
+        QFETCH(QList<Code>, asked);
         const QByteArray day = readBytes(QFINDTESTDATA("../data/tracker/two_activities.day"));
         QVERIFY(!day.isEmpty());
         Rig rig;
@@ -58,13 +58,13 @@ private slots:
         if (dayFile)
             writeBytes(rig.file(kDayFileName), day);
         QFETCH(bool, recover);
-        rig.questions.answers[1] = { recover };
+        rig.questions.answers[Code::Recovery] = { recover };
         rig.tracker.start();
         QTEST(rig.screens.log.join(u' '), "log");
         QCOMPARE(rig.questions.asked, asked);
         QTEST(rig.state().dayDate, "dayDate");
         QCOMPARE(rig.state().firstRunPending, settings.isEmpty());
-        const bool resumed = dayFile && (recover || !asked.contains(1));
+        const bool resumed = dayFile && (recover || !asked.contains(Code::Recovery));
         const AppState &s = rig.state();
         QCOMPARE(s.dayActivityCount, resumed ? 2 : 0);
         QCOMPARE(QFile::exists(rig.file(kDayFileName)), resumed);
@@ -180,7 +180,7 @@ private slots:
             journal += "04/12/2026, 1,Dossiers,\r\n05/12/2026, 0,Dossiers,\r\n";
         writeBytes(rig.file(kJournalFileName), journal);
         rig.startDay();
-        QCOMPARE(rig.questions.asked, QList<int> { 2 });
+        QCOMPARE(rig.questions.asked, (QList<Code> { Code::JournalRowsShown }));
         QCOMPARE(rig.state().historyRowOffset, 20);
         QCOMPARE(rig.state().dayTotalMinutes, 90);
         QCOMPARE(rig.state().dayTotalWithoutPauseMinutes, 70);

@@ -1,7 +1,7 @@
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
-#include "tracker/ui/frm_edit.h"
+#include "tracker/ui/editor_window.h"
 #include "tracker/ui/tray_icon.h"
 
 #include <QMenu>
@@ -63,7 +63,7 @@ private slots:
 
         // Not while the editor keeps the main window away.
         program.tracker.hideMainWindow();
-        program.tracker.OpenEditor();
+        program.tracker.openEditor();
         actions.first()->trigger();
         QVERIFY(!program.windows.changeDialog()->isVisible());
         QVERIFY(!program.main()->isVisible());

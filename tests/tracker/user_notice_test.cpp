@@ -49,7 +49,7 @@ private slots:
         Rig rig;
         rig.startDay("User=-\r\nActivity=Dossiers\r\nActivity=Réunion; client\r\n"
                      "Activity=Courrier\r\nOldActivity=Ancien\r\n");
-        rig.tracker.OpenEditor();
+        rig.tracker.openEditor();
         rig.tracker.editor().moveDown(0);
         rig.questions.texts = { typed };
         rig.tracker.addActivity();

@@ -3,8 +3,8 @@
 #include "rig.h"
 #include "tests/support/widgets.h"
 
-#include "tracker/ui/frm_quillmere_main.h"
-#include "tracker/ui/frm_select.h"
+#include "tracker/ui/change_dialog.h"
+#include "tracker/ui/main_window.h"
 #include "tracker/ui/window_set.h"
 
 #include <QApplication>
@@ -73,7 +73,7 @@ struct Program
         clickInNextModal("cmdStart");
         tracker.start();
     }
-    frmQuillmereMain *main() const { return windows.mainWindow(); }
+    MainWindow *main() const { return windows.mainWindow(); }
     QString file(const char *name) const { return QDir(folder).filePath(name); }
     QString cell(int row, int column) const
     {
@@ -119,9 +119,9 @@ struct Program
 };
 
 // The change dialog over a core with fake screens: Dossiers runs since 10:00, it is 10:30.
-struct ChangeDialog
+struct OpenChangeDialog
 {
-    ChangeDialog()
+    OpenChangeDialog()
         : dialog(rig.tracker)
     {
         rig.runDossiersSinceTen();
@@ -143,7 +143,7 @@ struct ChangeDialog
     }
 
     Rig rig;
-    frmSelect dialog;
+    qm::ChangeDialog dialog;
 };
 
 } // namespace qm::test

@@ -1,9 +1,9 @@
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
-#include "tracker/ui/frm_about.h"
-#include "tracker/ui/frm_edit.h"
-#include "tracker/ui/frm_message.h"
+#include "tracker/ui/editor_window.h"
+#include "tracker/ui/message_dialog.h"
+#include "tracker/ui/start_window.h"
 #include "tracker/ui/tray_icon.h"
 
 #include <QCheckBox>
@@ -53,7 +53,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(QByteArray, button);
         QFETCH(bool, tick);
-        frmMessage window;
+        MessageDialog window;
         const StockMessage message = *stockMessage(StockMessage::Code(code));
         QString left;
         bool checkVisible = false;
@@ -86,7 +86,7 @@ private slots:
     void startWindowEnter()
     {
         Program program;
-        frmAbout *start = program.windows.startWindow();
+        StartWindow *start = program.windows.startWindow();
         QString shown;
         QString focusAfterEnter;
         onNextModal([&](QWidget *modal) {
@@ -137,7 +137,7 @@ private slots:
         writeBytes(program.file("Quillmere.log"), journal);
         clickInNextModal("cmdCont", program.windows.startWindow());
         program.startNormally();
-        frmQuillmereMain *main = program.main();
+        MainWindow *main = program.main();
         QVERIFY(main->isVisible());
         QCOMPARE(child<QLabel>(main, "lblToday")->text(), "05/12/2026");
         QCOMPARE(child<QLabel>(main, "lblDayDuration")->text(), " 1 h 24 (= 84 min.)");
@@ -170,7 +170,7 @@ private slots:
         QFETCH(bool, trayAvailable);
         Program program({}, trayAvailable);
         program.startNormally();
-        frmQuillmereMain *main = program.main();
+        MainWindow *main = program.main();
         QVERIFY(QTest::qWaitForWindowExposed(main));
         main->close();
         QVERIFY(!program.ended);
@@ -219,7 +219,7 @@ private slots:
         QVERIFY(program.main()->isVisible());
         // Not while the editor is open, and not from the middle button.
         program.tracker.hideMainWindow();
-        program.tracker.OpenEditor();
+        program.tracker.openEditor();
         program.windows.trayIcon()->activate(QSystemTrayIcon::DoubleClick);
         QVERIFY(!program.main()->isVisible());
         program.windows.editor()->hide();

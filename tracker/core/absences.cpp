@@ -127,7 +127,7 @@ QString Absences::offerText(const Absence &absence)
     return QCoreApplication::translate(
         "qm::Absences", "Aucune activité de votre part depuis %1 (%2 min).")
         .arg(timeText(absence.start.time()))
-        .arg(ElapsedMinutes(absence.start, absence.end));
+        .arg(elapsedMinutes(absence.start, absence.end));
 }
 
 void Absences::found(const Absence &absence)

@@ -14,13 +14,13 @@ ActivityEditor::ActivityEditor(SettingsModel &settings, Questions &questions)
     , m_questions(questions)
 { }
 
-void ActivityEditor::BackupActivityLists()
+void ActivityEditor::backupActivityLists()
 {
     m_currentCopy = m_settings.currentActivities;
     m_retiredCopy = m_settings.retiredActivities;
 }
 
-void ActivityEditor::RestoreActivityLists()
+void ActivityEditor::restoreActivityLists()
 {
     m_settings.currentActivities = m_currentCopy;
     m_settings.retiredActivities = m_retiredCopy;

@@ -16,8 +16,8 @@ class ActivityEditor
 public:
     ActivityEditor(SettingsModel &settings, Questions &questions);
 
-    void BackupActivityLists();
-    void RestoreActivityLists();
+    void backupActivityLists();
+    void restoreActivityLists();
 
     QStringList currentList() const;
     QStringList retiredList() const;

@@ -135,7 +135,7 @@ bool ChangeForm::checkEndTime()
                 "L'activité se terminera le lendemain à %1 (%2). Est-ce bien ce que vous "
                 "voulez ?")
                 .arg(end.time().second() == 0 ? shortTimeText(end.time()) : timeText(end.time()),
-                    FormatDuration(std::int32_t(whole)).trimmed()),
+                    formatDuration(std::int32_t(whole)).trimmed()),
             QCoreApplication::translate("qm::ChangeForm", "Oui"),
             QCoreApplication::translate("qm::ChangeForm", "Non")))
         return false;
@@ -208,12 +208,12 @@ bool ChangeForm::confirm()
 
 void ChangeForm::changeTo(const QString &activity, const QString &comment, std::int32_t duration)
 {
-    m_day.CloseRunningActivity();
+    m_day.closeRunningActivity();
     m_state.currentActivity = activity;
     m_state.currentComment = comment;
     m_state.currentStart = m_state.changeTime;
     m_state.currentDuration = duration;
-    m_day.RecordChange();
+    m_day.recordChange();
     if (!m_state.isRunning())
         m_day.addToTotals(m_state.currentDuration, activity);
 }

@@ -24,7 +24,7 @@ namespace {
 // A Durée cell rebuilt from the minutes text of a file: the text is kept as it was read.
 QString durationCellOfText(const QString &minutesText)
 {
-    return FormatDuration(readRoundedNumber(minutesText)) + QStringLiteral(" =") + minutesText;
+    return formatDuration(readRoundedNumber(minutesText)) + QStringLiteral(" =") + minutesText;
 }
 
 // What a close writes of the day's activities: each as a journal record, but the pauses.
@@ -149,7 +149,7 @@ void Day::addToTotals(std::int32_t minutes, const QString &activity, int sign)
         add(m_state.dayTotalWithoutPauseMinutes);
 }
 
-JournalRows Day::LoadDayFromJournal()
+JournalRows Day::loadDayFromJournal()
 {
     bool matched = false;
     const FileRead read
@@ -180,7 +180,7 @@ QList<JournalRecord> Day::journalRecords() const
     return journalRecordsOf(m_state.dayDate, dayLines(m_state.dayActivityCount));
 }
 
-ClosingOutcome Day::WriteDayToJournal()
+ClosingOutcome Day::writeDayToJournal()
 {
     if (m_state.dayActivityCount < 1)
         return ClosingOutcome::Closed;
@@ -238,7 +238,7 @@ bool Day::settleInterruptedClose()
     return settled;
 }
 
-FileRead Day::ReadDayFileDate()
+FileRead Day::readDayFileDate()
 {
     QString date;
     const FileRead read = readDayFileDateLine(m_state.dayFilePath, date);
@@ -256,7 +256,7 @@ FileRead Day::ReadDayFileDate()
     return read;
 }
 
-FileRead Day::LoadDayFile()
+FileRead Day::loadDayFile()
 {
     DayFileContent content;
     const FileRead read = readDayFile(m_state.dayFilePath, content);
@@ -289,18 +289,18 @@ void Day::resumeAfter(const DayLine &line)
     m_state.currentDuration = readRoundedNumber(line.minutesText);
 }
 
-void Day::CloseRunningActivity()
+void Day::closeRunningActivity()
 {
     if (m_state.dayActivityCount < 1 || !m_state.isRunning())
         return;
-    m_state.currentDuration = ElapsedMinutes(m_state.currentStart, m_state.changeTime);
+    m_state.currentDuration = elapsedMinutes(m_state.currentStart, m_state.changeTime);
     m_lines.last().minutesText = numberText(m_state.currentDuration);
     m_history.setCell(
         lastRow(), HistoryModel::DurationColumn, durationCellText(m_state.currentDuration));
     addToTotals(m_state.currentDuration, m_state.currentActivity);
 }
 
-void Day::RecordChange()
+void Day::recordChange()
 {
     ++m_state.dayActivityCount;
     const int row = lastRow();

@@ -35,26 +35,26 @@ public:
     void resetHistory(const QString &layout);
 
     // Shows the journal's records of the day.
-    JournalRows LoadDayFromJournal();
+    JournalRows loadDayFromJournal();
     // Appends the day's activities to the journal, then deletes the day file; the user is told
     // of anything but success. After DayFileKept the program must end: the day file left behind
     // is recognised at the next start only while no new day is written over it.
-    ClosingOutcome WriteDayToJournal();
+    ClosingOutcome writeDayToJournal();
     // Puts right a close of the day that a crash cut short, before the day file is read, and
     // tells the user what was done. False when it could not be done: nothing may be written then.
     bool settleInterruptedClose();
     // Whether a day file exists; takes its date as the day being logged when it can be read and
     // is a date of the journal's form.
-    FileRead ReadDayFileDate();
+    FileRead readDayFileDate();
     // Loads the day file's activities under the journal rows; Unreadable, and nothing loaded,
     // when the file could not be read to its end.
-    FileRead LoadDayFile();
+    FileRead loadDayFile();
 
     bool isHistoryFull() const;
 
-    void CloseRunningActivity();
+    void closeRunningActivity();
     // Adds the current activity as a new row and mirrors the day into the day file.
-    void RecordChange();
+    void recordChange();
     // Takes back the last activity of the day (journal rows are never touched).
     void deleteLastActivity();
 

@@ -49,7 +49,7 @@ std::optional<StockMessage> stockMessage(StockMessage::Code code)
     switch (code) {
     case Code::Recovery:
         return StockMessage {
-            .code = int(code),
+            .code = code,
             .icon = Icon::Question,
             .leftCaption = QCoreApplication::translate("qm::StockMessage", "Abandonner"),
             .rightCaption = QCoreApplication::translate("qm::StockMessage", "Récuperer"),
@@ -72,7 +72,7 @@ std::optional<StockMessage> stockMessage(StockMessage::Code code)
                     QCoreApplication::translate("qm::StockMessage", "faut-il les abandonner ?") })
         };
     case Code::JournalRowsShown:
-        return StockMessage { .code = int(code),
+        return StockMessage { .code = code,
             .icon = Icon::Warning,
             .leftCaption = QString(),
             .rightCaption = QCoreApplication::translate("qm::StockMessage", "Continuer"),
@@ -87,7 +87,7 @@ std::optional<StockMessage> stockMessage(StockMessage::Code code)
                         "qm::StockMessage", "mais elles ne seront pas éditables.") },
                 {}) };
     case Code::QuitWithoutSaving:
-        return StockMessage { .code = int(code),
+        return StockMessage { .code = code,
             .icon = Icon::Question,
             .leftCaption = QCoreApplication::translate("qm::StockMessage", "Ne pas quitter"),
             .rightCaption = QCoreApplication::translate("qm::StockMessage", "Quitter"),
@@ -106,7 +106,7 @@ std::optional<StockMessage> stockMessage(StockMessage::Code code)
                     QCoreApplication::translate(
                         "qm::StockMessage", "ou retourner dans Quillmere ?") }) };
     case Code::CloseDay:
-        return StockMessage { .code = int(code),
+        return StockMessage { .code = code,
             .icon = Icon::Question,
             .leftCaption = QCoreApplication::translate("qm::StockMessage", "Ne pas clôturer"),
             .rightCaption = QCoreApplication::translate("qm::StockMessage", "Clôturer"),
@@ -124,7 +124,7 @@ std::optional<StockMessage> stockMessage(StockMessage::Code code)
                     QCoreApplication::translate(
                         "qm::StockMessage", "ou retourner dans Quillmere ?") }) };
     case Code::NoJournal:
-        return StockMessage { .code = int(code),
+        return StockMessage { .code = code,
             .icon = Icon::Warning,
             .leftCaption = QString(),
             .rightCaption = QCoreApplication::translate("qm::StockMessage", "Fermer"),
@@ -140,7 +140,7 @@ std::optional<StockMessage> stockMessage(StockMessage::Code code)
                         "qm::StockMessage", "matière première pour travailler.") },
                 {}) };
     case Code::NewDay:
-        return StockMessage { .code = int(code),
+        return StockMessage { .code = code,
             .icon = Icon::Question,
             .leftCaption = QCoreApplication::translate("qm::StockMessage", "Ne pas enregistrer"),
             .rightCaption = QCoreApplication::translate("qm::StockMessage", "Enregistrer"),

@@ -20,7 +20,7 @@ struct StockMessage
         NewDay = 8,
     };
 
-    int code = 0;
+    Code code = Code::Recovery;
     Icon icon = Icon::Question;
     QString leftCaption; // empty when the message has a single button
     QString rightCaption;

@@ -85,7 +85,7 @@ void Tracker::start()
         return;
     }
     const FileRead dayFile
-        = settings == FileRead::Read ? m_day.ReadDayFileDate() : FileRead::Missing;
+        = settings == FileRead::Read ? m_day.readDayFileDate() : FileRead::Missing;
     if (settings == FileRead::Unreadable || dayFile == FileRead::Unreadable) {
         refuseUnreadableFile(
             settings == FileRead::Unreadable ? m_state.settingsPath : m_state.dayFilePath);
@@ -97,7 +97,7 @@ void Tracker::start()
         if (!runStartWindow())
             return;
     } else if (dayFile == FileRead::Read) {
-        if (!ShowStockMessage(StockMessage::Code::Recovery)) {
+        if (!showStockMessage(StockMessage::Code::Recovery)) {
             if (!removeDayFile(m_state.dayFilePath)) {
                 // Loading it anyway would log the abandoned day under the date chosen next.
                 m_questions.warn(errorTitle(),
@@ -120,19 +120,19 @@ void Tracker::start()
     if (!m_state.firstRunPending) {
         // What was read before a read error is only part of the day: going on with it would
         // write a shorter day file over the whole one.
-        const JournalRows rows = m_day.LoadDayFromJournal();
+        const JournalRows rows = m_day.loadDayFromJournal();
         if (rows == JournalRows::Unreadable) {
             refuseUnreadableFile(m_state.journalPath);
             return;
         }
         if (rows == JournalRows::Shown)
-            ShowStockMessage(StockMessage::Code::JournalRowsShown);
-        if (!abandonedDayKept && m_day.LoadDayFile() == FileRead::Unreadable) {
+            showStockMessage(StockMessage::Code::JournalRowsShown);
+        if (!abandonedDayKept && m_day.loadDayFile() == FileRead::Unreadable) {
             refuseUnreadableFile(m_state.dayFilePath);
             return;
         }
     } else {
-        OpenEditor();
+        openEditor();
     }
     if (m_screens.isEditorVisible())
         return;
@@ -185,7 +185,7 @@ void Tracker::checkStartDate(const QString &text)
     m_state.currentStart = makeDateTime(*date, m_clock.now().time());
 }
 
-void Tracker::RefreshMainWindow()
+void Tracker::refreshMainWindow()
 {
     if (m_ended)
         return;
@@ -201,13 +201,13 @@ void Tracker::RefreshMainWindow()
     m_state.changeEnabled = true;
     if (reachesNextDay()) {
         m_screens.updateMainWindow();
-        const bool save = ShowStockMessage(StockMessage::Code::NewDay);
+        const bool save = showStockMessage(StockMessage::Code::NewDay);
         // The day may have been closed from the icon's menu while the question was up: it is in
         // the journal then, and must not go there a second time.
         if (m_ended)
             return;
         if (save)
-            m_state.changeEnabled = StartNewDay();
+            m_state.changeEnabled = startNewDay();
         else
             keepDayOpen();
     }
@@ -239,7 +239,7 @@ void Tracker::keepDayOpen()
         m_state.changeTime = lastSecond;
 }
 
-bool Tracker::ShowStockMessage(StockMessage::Code code)
+bool Tracker::showStockMessage(StockMessage::Code code)
 {
     const auto message = stockMessage(code);
     const int number = int(code);
@@ -253,12 +253,12 @@ bool Tracker::ShowStockMessage(StockMessage::Code code)
     return answer;
 }
 
-bool Tracker::StartNewDay()
+bool Tracker::startNewDay()
 {
     if (m_ended)
         return false;
-    m_day.CloseRunningActivity();
-    switch (m_day.WriteDayToJournal()) {
+    m_day.closeRunningActivity();
+    switch (m_day.writeDayToJournal()) {
     case ClosingOutcome::Closed:
         break;
     case ClosingOutcome::DayFileKept:
@@ -278,14 +278,14 @@ bool Tracker::StartNewDay()
     m_state.dayTotalWithoutPauseMinutes = 0;
     m_state.dayDate = dateText(m_state.changeTime.date());
     m_day.resetHistory(kNewDayLayout);
-    const JournalRows rows = m_day.LoadDayFromJournal();
+    const JournalRows rows = m_day.loadDayFromJournal();
     if (rows == JournalRows::Unreadable) {
         // The old day is safe in the journal; the new one would start on partial totals.
         refuseUnreadableFile(m_state.journalPath);
         return false;
     }
     if (rows == JournalRows::Shown)
-        ShowStockMessage(StockMessage::Code::JournalRowsShown);
+        showStockMessage(StockMessage::Code::JournalRowsShown);
     return true;
 }
 
@@ -299,7 +299,7 @@ bool Tracker::showMainWindow()
 
 void Tracker::refreshAndShowMainWindow()
 {
-    RefreshMainWindow();
+    refreshMainWindow();
     // The refresh's question about the new day leaves time to end the program from the icon.
     if (!m_ended)
         m_screens.showMainWindow();
@@ -317,7 +317,7 @@ void Tracker::openChangeDialog()
     // The change of day was put off, and the current activity ends after its day: no change
     // fits in this day any more, so the question comes again.
     if (reachesNextDay()) {
-        RefreshMainWindow();
+        refreshMainWindow();
         if (m_ended || !m_state.changeEnabled || reachesNextDay())
             return;
     }
@@ -364,7 +364,7 @@ bool Tracker::confirmChange()
         m_screens.updateMainWindow();
         m_screens.hideMainWindow();
     } else {
-        RefreshMainWindow();
+        refreshMainWindow();
     }
     return true;
 }
@@ -401,12 +401,12 @@ void Tracker::changeDialogKeyPressed()
     saveSettingsIfChanged(false);
 }
 
-void Tracker::OpenEditor()
+void Tracker::openEditor()
 {
     // A second opening would take the lists being edited as the copy Abandonner goes back to.
     if (m_screens.isEditorVisible())
         return;
-    m_editor.BackupActivityLists();
+    m_editor.backupActivityLists();
     m_screens.showEditor();
 }
 
@@ -432,7 +432,7 @@ void Tracker::cancelEditor()
         return;
     }
     m_screens.hideEditor();
-    m_editor.RestoreActivityLists();
+    m_editor.restoreActivityLists();
     refreshAndShowMainWindow();
 }
 
@@ -447,7 +447,7 @@ void Tracker::deleteLastActivity()
             QCoreApplication::translate("qm::Tracker", "Annuler")))
         return;
     m_day.deleteLastActivity();
-    RefreshMainWindow();
+    refreshMainWindow();
 }
 
 QString Tracker::helpFile() const
@@ -486,7 +486,7 @@ void Tracker::openWeb()
 void Tracker::startStats()
 {
     if (!QFile::exists(m_state.journalPath)) {
-        ShowStockMessage(StockMessage::Code::NoJournal);
+        showStockMessage(StockMessage::Code::NoJournal);
         return;
     }
     m_screens.hideMainWindow();
@@ -498,10 +498,10 @@ void Tracker::closeDay()
 {
     if (m_ended)
         return;
-    if (!ShowStockMessage(StockMessage::Code::CloseDay) || m_ended)
+    if (!showStockMessage(StockMessage::Code::CloseDay) || m_ended)
         return;
-    m_day.CloseRunningActivity();
-    const ClosingOutcome outcome = m_day.WriteDayToJournal();
+    m_day.closeRunningActivity();
+    const ClosingOutcome outcome = m_day.writeDayToJournal();
     if (outcome == ClosingOutcome::JournalUnchanged || outcome == ClosingOutcome::JournalDamaged) {
         m_day.saveDayFile();
         m_screens.updateMainWindow();
@@ -516,7 +516,7 @@ void Tracker::quitWithoutSaving()
 {
     if (m_ended)
         return;
-    if (!ShowStockMessage(StockMessage::Code::QuitWithoutSaving) || m_ended)
+    if (!showStockMessage(StockMessage::Code::QuitWithoutSaving) || m_ended)
         return;
     saveSettingsIfChanged();
     endProgram();
@@ -527,7 +527,7 @@ bool Tracker::saveSettingsIfChanged(bool repeatWarning)
     const QByteArray bytes = formatSettings(m_state.settings);
     if (bytes == m_savedSettings && QFile::exists(m_state.settingsPath))
         return true;
-    if (!SaveSettings(m_state.settingsPath, m_state.settings)) {
+    if (!saveSettings(m_state.settingsPath, m_state.settings)) {
         if (repeatWarning || bytes != m_failedSettings) {
             m_failedSettings = bytes;
             m_questions.warn(errorTitle(),
@@ -544,7 +544,7 @@ bool Tracker::saveSettingsIfChanged(bool repeatWarning)
 
 FileRead Tracker::reloadSettings()
 {
-    return LoadSettings(m_state.settingsPath, m_state.settings);
+    return loadSettings(m_state.settingsPath, m_state.settings);
 }
 
 } // namespace qm

@@ -58,20 +58,20 @@ public:
     // before.
     void checkStartDate(const QString &text);
 
-    void RefreshMainWindow();
+    void refreshMainWindow();
     // The day being logged is before today: each of its activities needs a duration.
     bool isPastDay() const;
     // The user's answer: true for the right-hand button, and true without asking when the
     // message is switched off.
-    bool ShowStockMessage(StockMessage::Code code);
-    bool StartNewDay();
+    bool showStockMessage(StockMessage::Code code);
+    bool startNewDay();
 
     // Main window and notification area. The window is not shown (false) while one of the
     // other windows is on screen or once the program has ended.
     bool showMainWindow();
     void hideMainWindow();
     void openChangeDialog();
-    void OpenEditor();
+    void openEditor();
     void deleteLastActivity();
     void openHelp();
     // The help document to open follows the language of the windows ("fr", "en"): an English

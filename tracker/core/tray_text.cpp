@@ -27,7 +27,7 @@ QString trayToolTip(const AppState &state, const QDateTime &now)
     const qint64 minutes = std::max<qint64>(0, state.currentStart.secsTo(now) / 60);
     const auto shown
         = std::int32_t(std::min<qint64>(minutes, std::numeric_limits<std::int32_t>::max()));
-    return since + QStringLiteral(" (") + FormatDuration(shown).trimmed() + u')';
+    return since + QStringLiteral(" (") + formatDuration(shown).trimmed() + u')';
 }
 
 } // namespace qm

@@ -1,20 +1,9 @@
 #include "tracker/ui/form_keys.h"
 
 #include <QKeyEvent>
-#include <QVariant>
 #include <QWidget>
 
 namespace qm {
-
-void setTag(QWidget *widget, const QString &tag)
-{
-    widget->setProperty("tag", tag);
-}
-
-QString tagOf(const QObject *widget)
-{
-    return widget ? widget->property("tag").toString() : QString();
-}
 
 bool isEnterKey(const QKeyEvent *event)
 {

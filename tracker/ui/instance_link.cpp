@@ -1,7 +1,7 @@
 #include "tracker/ui/instance_link.h"
 
 #include "tracker/core/tracker.h"
-#include "tracker/ui/frm_edit.h"
+#include "tracker/ui/editor_window.h"
 #include "tracker/ui/window_set.h"
 
 #include <QApplication>

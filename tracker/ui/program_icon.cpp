@@ -3,11 +3,11 @@
 // The pictures sit in a static library: its resources must be registered by hand.
 static void registerPictures()
 {
-    static const bool registered = [] {
+    static const bool kRegistered = [] {
         Q_INIT_RESOURCE(tracker);
         return true;
     }();
-    Q_UNUSED(registered);
+    Q_UNUSED(kRegistered);
 }
 
 namespace qm {

@@ -23,13 +23,13 @@ TrayIcon::TrayIcon(Tracker &tracker, QMenu *menu, QObject *parent)
     connect(m_minute, &QTimer::timeout, this, &TrayIcon::refreshToolTip);
 }
 
-void TrayIcon::AddTrayIcon()
+void TrayIcon::addTrayIcon()
 {
     m_icon->show();
     m_minute->start();
 }
 
-void TrayIcon::RemoveTrayIcon()
+void TrayIcon::removeTrayIcon()
 {
     m_minute->stop();
     m_icon->hide();

@@ -19,8 +19,8 @@ class TrayIcon : public QObject
 public:
     TrayIcon(Tracker &tracker, QMenu *menu, QObject *parent = nullptr);
 
-    void AddTrayIcon();
-    void RemoveTrayIcon();
+    void addTrayIcon();
+    void removeTrayIcon();
     bool isShown() const;
     // The tooltip follows the day: on each change, and every minute while the icon is shown.
     void refreshToolTip();

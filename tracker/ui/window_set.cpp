@@ -1,13 +1,13 @@
 #include "tracker/ui/window_set.h"
 
-#include "tracker/ui/frm_about.h"
-#include "tracker/ui/frm_absence.h"
-#include "tracker/ui/frm_absences.h"
-#include "tracker/ui/frm_edit.h"
-#include "tracker/ui/frm_first_exe.h"
-#include "tracker/ui/frm_message.h"
-#include "tracker/ui/frm_quillmere_main.h"
-#include "tracker/ui/frm_select.h"
+#include "tracker/ui/absence_dialog.h"
+#include "tracker/ui/absence_settings_dialog.h"
+#include "tracker/ui/change_dialog.h"
+#include "tracker/ui/editor_window.h"
+#include "tracker/ui/first_run_dialog.h"
+#include "tracker/ui/main_window.h"
+#include "tracker/ui/message_dialog.h"
+#include "tracker/ui/start_window.h"
 #include "tracker/ui/tray_icon.h"
 #include "tracker/ui/window_focus.h"
 
@@ -56,20 +56,20 @@ WindowSet::~WindowSet() = default;
 
 void WindowSet::attach(Tracker &tracker)
 {
-    m_main = std::make_unique<frmQuillmereMain>(tracker, m_trayAvailable);
-    m_select = std::make_unique<frmSelect>(tracker);
+    m_main = std::make_unique<MainWindow>(tracker, m_trayAvailable);
+    m_select = std::make_unique<ChangeDialog>(tracker);
     // Without a window manager nobody gives the main window back its keys.
-    QObject::connect(m_select.get(), &frmSelect::hidden, m_main.get(), [this] {
+    QObject::connect(m_select.get(), &ChangeDialog::hidden, m_main.get(), [this] {
         if (m_main->isVisible() && !m_main->isMinimized())
             bringToFront(m_main.get(), nullptr);
     });
-    m_edit = std::make_unique<frmEdit>(tracker);
-    m_about = std::make_unique<frmAbout>(tracker);
-    m_firstExe = std::make_unique<frmFirstExe>();
-    m_message = std::make_unique<frmMessage>();
+    m_edit = std::make_unique<EditorWindow>(tracker);
+    m_about = std::make_unique<StartWindow>(tracker);
+    m_firstExe = std::make_unique<FirstRunDialog>();
+    m_message = std::make_unique<MessageDialog>();
     m_tray = std::make_unique<TrayIcon>(tracker, m_main->trayMenu());
-    m_absence = std::make_unique<frmAbsence>();
-    m_absences = std::make_unique<frmAbsences>(tracker);
+    m_absence = std::make_unique<AbsenceDialog>();
+    m_absences = std::make_unique<AbsenceSettingsDialog>(tracker);
 }
 
 void WindowSet::showWelcome()
@@ -141,12 +141,12 @@ void WindowSet::runAbsenceSettings()
 
 void WindowSet::addTrayIcon()
 {
-    m_tray->AddTrayIcon();
+    m_tray->addTrayIcon();
 }
 
 void WindowSet::removeTrayIcon()
 {
-    m_tray->RemoveTrayIcon();
+    m_tray->removeTrayIcon();
 }
 
 void WindowSet::endProgram()

@@ -10,14 +10,14 @@ namespace qm {
 
 class Tracker;
 class TrayIcon;
-class frmAbout;
-class frmAbsence;
-class frmAbsences;
-class frmEdit;
-class frmFirstExe;
-class frmMessage;
-class frmQuillmereMain;
-class frmSelect;
+class StartWindow;
+class AbsenceDialog;
+class AbsenceSettingsDialog;
+class EditorWindow;
+class FirstRunDialog;
+class MessageDialog;
+class MainWindow;
+class ChangeDialog;
 
 // The program's windows, created once and then only shown and hidden, as the core asks.
 class WindowSet final : public Screens, public Questions
@@ -30,15 +30,15 @@ public:
     // Creates the windows over the core; called once, before the core starts.
     void attach(Tracker &tracker);
 
-    frmQuillmereMain *mainWindow() const { return m_main.get(); }
-    frmSelect *changeDialog() const { return m_select.get(); }
-    frmEdit *editor() const { return m_edit.get(); }
-    frmAbout *startWindow() const { return m_about.get(); }
-    frmFirstExe *welcomeWindow() const { return m_firstExe.get(); }
-    frmMessage *messageWindow() const { return m_message.get(); }
+    MainWindow *mainWindow() const { return m_main.get(); }
+    ChangeDialog *changeDialog() const { return m_select.get(); }
+    EditorWindow *editor() const { return m_edit.get(); }
+    StartWindow *startWindow() const { return m_about.get(); }
+    FirstRunDialog *welcomeWindow() const { return m_firstExe.get(); }
+    MessageDialog *messageWindow() const { return m_message.get(); }
     TrayIcon *trayIcon() const { return m_tray.get(); }
-    frmAbsence *absenceWindow() const { return m_absence.get(); }
-    frmAbsences *absenceSettingsWindow() const { return m_absences.get(); }
+    AbsenceDialog *absenceWindow() const { return m_absence.get(); }
+    AbsenceSettingsDialog *absenceSettingsWindow() const { return m_absences.get(); }
 
     void showWelcome() override;
     bool runStartWindow() override;
@@ -68,15 +68,15 @@ public:
 private:
     bool m_trayAvailable;
     std::function<void()> m_onEnd;
-    std::unique_ptr<frmQuillmereMain> m_main;
-    std::unique_ptr<frmSelect> m_select;
-    std::unique_ptr<frmEdit> m_edit;
-    std::unique_ptr<frmAbout> m_about;
-    std::unique_ptr<frmFirstExe> m_firstExe;
-    std::unique_ptr<frmMessage> m_message;
+    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<ChangeDialog> m_select;
+    std::unique_ptr<EditorWindow> m_edit;
+    std::unique_ptr<StartWindow> m_about;
+    std::unique_ptr<FirstRunDialog> m_firstExe;
+    std::unique_ptr<MessageDialog> m_message;
     std::unique_ptr<TrayIcon> m_tray;
-    std::unique_ptr<frmAbsence> m_absence;
-    std::unique_ptr<frmAbsences> m_absences;
+    std::unique_ptr<AbsenceDialog> m_absence;
+    std::unique_ptr<AbsenceSettingsDialog> m_absences;
 };
 
 } // namespace qm

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "stats/ui/report_window.h"
+
+#include <cstdint>
+
+namespace qm::stats {
+
+class BarSurface;
+
+class ByActivityWindow : public ReportWindow
+{
+    Q_OBJECT
+public:
+    ByActivityWindow(const Statistics &stats, const Clock &clock, UserNotice &notice);
+
+    void showReportByActivity(std::int32_t activityIndex);
+
+private:
+    QByteArray spreadsheet() const override;
+    QString exportName() const override;
+
+    std::int32_t m_activityIndex = 0;
+    BarSurface *m_bars;
+    QLabel *m_firstDate;
+    QLabel *m_lastDate;
+    QLabel *m_recordedDays;
+    QLabel *m_concernedDays;
+    QLabel *m_spanDuration;
+    QLabel *m_activityDuration;
+    QLabel *m_percent;
+    QLabel *m_yMax;
+    QLabel *m_xAxis;
+};
+
+} // namespace qm::stats

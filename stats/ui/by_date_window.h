@@ -1,0 +1,39 @@
+#pragma once
+
+#include "stats/ui/report_window.h"
+
+#include <QDate>
+
+#include <array>
+
+namespace qm::stats {
+
+class PieSurface;
+struct ReportByDate;
+
+class ByDateWindow : public ReportWindow
+{
+    Q_OBJECT
+public:
+    ByDateWindow(const Statistics &stats, const Clock &clock, UserNotice &notice);
+
+    void showReportByDate(QDate from, QDate to);
+
+private:
+    QByteArray spreadsheet() const override;
+    QString exportName() const override;
+    void showLegend(const ReportByDate &report);
+
+    QDate m_from;
+    QDate m_to;
+
+    PieSurface *m_pie;
+    std::array<QLabel *, 27> m_legendShares {};
+    std::array<QLabel *, 27> m_legendDurations {};
+    std::array<QLabel *, 27> m_legendNames {};
+    QLabel *m_entryCount;
+    QLabel *m_totalDuration;
+    QLabel *m_activityCount;
+};
+
+} // namespace qm::stats
