@@ -316,7 +316,7 @@ private slots:
             "home/Programs/", "home/Startup/" };
         for (const QString &file : rig.platform.allFiles()) {
             const bool inside = std::any_of(allowed.begin(), allowed.end(),
-                [&file](const QString &folder) { return file.startsWith(folder); });
+                [&file](const QString &place) { return file.startsWith(place); });
             QVERIFY2(inside || before.contains(file), qPrintable(file));
         }
         for (const QString &target : std::as_const(rig.platform.copyTargets))

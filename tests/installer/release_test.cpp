@@ -179,9 +179,9 @@ private slots:
         QCOMPARE(program.state(), QProcess::Running);
         QVERIFY(!QFileInfo::exists(installed("Quillmere.ini")));
         // Neither a new installation nor the uninstaller takes its files from under it.
-        for (const QString &program : { m_release + "/Install", installed("Uninstall") }) {
+        for (const QString &other : { m_release + "/Install", installed("Uninstall") }) {
             QByteArray errors;
-            QCOMPARE(runUnattended(program, m_release, m_installPath, &errors), 1);
+            QCOMPARE(runUnattended(other, m_release, m_installPath, &errors), 1);
             QVERIFY2(errors.contains("Quillmere est en cours d'exécution"), errors.constData());
         }
         QVERIFY(QFileInfo::exists(installed("Quillmere")));

@@ -64,8 +64,8 @@ struct WizardRig
     QMap<QString, QByteArray> files() const
     {
         QMap<QString, QByteArray> files = snapshot(platform.root.path());
-        for (QByteArray &state : files)
-            state.replace(platform.root.path().toUtf8(), "<root>");
+        for (QByteArray &bytes : files)
+            bytes.replace(platform.root.path().toUtf8(), "<root>");
         return files;
     }
 

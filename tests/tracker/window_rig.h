@@ -58,8 +58,8 @@ inline void paste(QLineEdit *edit, const QString &text)
 // The real windows over a program folder.
 struct Program
 {
-    explicit Program(const QString &folder = {}, bool trayAvailable = true)
-        : folder(folder.isEmpty() ? own.path() : folder)
+    explicit Program(const QString &otherFolder = {}, bool trayAvailable = true)
+        : folder(otherFolder.isEmpty() ? own.path() : otherFolder)
         , windows(trayAvailable, [this] { ended = true; })
         , tracker(this->folder, clock, windows, windows, desktop)
     {
