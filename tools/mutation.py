@@ -103,20 +103,29 @@ def mutants_of(path, text):
     return found
 
 
+# One test's status line in ctest's output, as in "  3/12 Test  #7: journal_test ....   Passed
+# 0.41 sec"; with --output-on-failure a failed test's output follows its line as one block.
+STATUS = re.compile(r"^\s*\d+/\d+ Test\s+#\d+: (\S+) \.*\s*(\S.*?)\s+([\d.]+) sec$", re.M)
+
+
 class Run:
     def __init__(self, source, build, timeout_factor=3):
         self.source = source
         self.build = build
         self.results = build / "mutation-results.jsonl"
         self.backup = build / "mutation-original"
+        self.times = build / "mutation-baseline.json"
         self.timeout_factor = timeout_factor
         self.tests = {}  # ctest name -> (executable, seconds at baseline)
+        self.loads = {}  # executable -> the shared libraries it loads
+        self.users = {}  # source file -> the tests that use its library
 
     # -- the build tree --------------------------------------------------------------------
     def configure(self):
-        if not (self.build / "build.ninja").exists():
-            subprocess.run(["cmake", "--preset", "dev", "-B", str(self.build),
-                            "-DQM_BENCH=OFF"], cwd=self.source, check=True, stdout=sys.stderr)
+        # The libraries shared: a mutant rebuilds one of them and relinks no test executable.
+        subprocess.run(["cmake", "--preset", "dev", "-B", str(self.build), "-DQM_BENCH=OFF",
+                        "-DQM_SHARED_LIBS=ON", "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON"],
+                       cwd=self.source, check=True, stdout=sys.stderr)
 
     def compile(self, timeout=1800):
         try:
@@ -140,40 +149,96 @@ class Run:
     def baseline(self):
         listing = subprocess.run(["ctest", "--test-dir", str(self.build), "--show-only=json-v1"],
                                  stdout=subprocess.PIPE, check=True, text=True)
+        listed = {}
         for test in json.loads(listing.stdout)["tests"]:
             command = test.get("command") or []
             if command:
-                self.tests[test["name"]] = (Path(command[0]), 0.0)
-        for name in list(self.tests):
-            started = time.monotonic()
-            passed, _ = self.run_tests([name], timeout=600)
-            if not passed:
-                print(f"leaving out {name}: it fails without any mutant", file=sys.stderr)
-                del self.tests[name]
-            else:
-                self.tests[name] = (self.tests[name][0], time.monotonic() - started)
+                listed[test["name"]] = command[0]
+        kept = json.loads(self.times.read_text()) if self.times.exists() else {}
+        if kept.get("listed") == listed:
+            self.tests = {n: (Path(listed[n]), s) for n, s in kept["passed"].items()}
+        else:
+            self.tests = {n: (Path(e), 0.0) for n, e in listed.items()}
+            _, _, seconds = self.run_tests(list(listed), timeout=600)
+            for name in listed:
+                if name not in seconds:
+                    print(f"leaving out {name}: it fails without any mutant", file=sys.stderr)
+                    del self.tests[name]
+                else:
+                    self.tests[name] = (self.tests[name][0], seconds[name])
+            passed = {n: s for n, (_, s) in self.tests.items()}
+            self.times.write_text(json.dumps({"listed": listed, "passed": passed}))
+        for exe in {exe for exe, _ in self.tests.values()}:
+            self.loads[exe] = self.libraries(exe)
+
+    @staticmethod
+    def libraries(exe):
+        """The shared libraries an executable loads, as ldd resolves them."""
+        try:
+            out = subprocess.run(["ldd", str(exe)], stdout=subprocess.PIPE, text=True).stdout
+        except OSError:
+            return set()
+        return {os.path.realpath(m.group(1)) for m in re.finditer(r"=> (/\S+)", out)}
+
+    def using(self, path):
+        """The tests whose executable links the object of path, or loads a library built from
+        it, as ninja's graph and ldd tell."""
+        if path in self.users:
+            return self.users[path]
+        if not hasattr(self, "objects"):
+            commands = json.loads((self.build / "compile_commands.json").read_text())
+            self.objects = {os.path.realpath(c["file"]): m.group(1) for c in commands
+                            if (m := re.search(r" -o (\S+)", c["command"]))}
+        built, seen = set(), set()
+        todo = [self.objects.get(os.path.realpath(self.source / path))]
+        while todo:
+            node = todo.pop()
+            if node is None or node in seen:
+                continue
+            seen.add(node)
+            query = subprocess.run(["ninja", "-C", str(self.build), "-t", "query", node],
+                                   stdout=subprocess.PIPE, text=True).stdout
+            outputs = query.split("  outputs:\n", 1)[1] if "  outputs:\n" in query else ""
+            for line in outputs.splitlines():
+                if line.startswith("    "):
+                    out = line.strip()
+                    built.add(os.path.realpath(self.build / out))
+                    todo.append(out)
+        self.users[path] = sorted(n for n, (exe, _) in self.tests.items()
+                                  if os.path.realpath(exe) in built or self.loads.get(exe, set()) & built)
+        return self.users[path]
 
     def run_tests(self, names, timeout=None):
-        """Runs the named ctest tests; returns (all passed, the failures seen)."""
-        failures = set()
-        allPassed = True
-        for name in names:
-            limit = timeout or (self.tests[name][1] * self.timeout_factor + 10)
-            try:
-                done = subprocess.run(
-                    ["ctest", "--test-dir", str(self.build), "-R", "^" + re.escape(name) + "$",
-                     "--output-on-failure", "--timeout", str(int(limit))],
-                    stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
-                    errors="replace", timeout=limit + 30)
-                output, failed = done.stdout, done.returncode != 0
-            except subprocess.TimeoutExpired:
-                output, failed = "", True
-            if failed:
-                allPassed = False
-                functions = {f"{name}::{m.group(2)}" for m in FAIL.finditer(output)}
-                # A crash or a time-out names no function: the executable caught it.
-                failures |= functions or {name}
-        return allPassed, failures
+        """Runs the named ctest tests, two at a time; returns (all passed, the failures seen,
+        the seconds each passing test took)."""
+        if not names:
+            return True, set(), {}
+        limits = [timeout or (self.tests[n][1] * self.timeout_factor + 10) for n in names]
+        pattern = "^(" + "|".join(re.escape(n) for n in names) + ")$"
+        try:
+            done = subprocess.run(
+                ["ctest", "--test-dir", str(self.build), "-j", "2", "-R", pattern,
+                 "--output-on-failure", "--timeout", str(int(max(limits)))],
+                stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                errors="replace", timeout=sum(limits) / 2 + max(limits) + 30)
+            output = done.stdout
+        except subprocess.TimeoutExpired:
+            output = ""
+        failures, seconds = set(), {}
+        lines = list(STATUS.finditer(output))
+        for i, line in enumerate(lines):
+            name = line.group(1)
+            if line.group(2) == "Passed":
+                seconds[name] = float(line.group(3))
+                continue
+            block = output[line.end() : lines[i + 1].start() if i + 1 < len(lines) else None]
+            functions = {f"{name}::{m.group(2)}" for m in FAIL.finditer(block)}
+            # A crash or a time-out names no function: the executable caught it.
+            failures |= functions or {name}
+        # A test that left no status line (the whole run timed out) failed.
+        failures |= {n for n in names if n not in seconds and not any(
+            f == n or f.startswith(n + "::") for f in failures)}
+        return not failures, failures, seconds
 
     # -- one mutant ------------------------------------------------------------------------
     def try_mutant(self, path, body):
@@ -181,29 +246,19 @@ class Run:
         saved = self.backup / path
         saved.parent.mkdir(parents=True, exist_ok=True)
         shutil.copy2(target, saved)
-        stamps = {name: self.stamp(exe) for name, (exe, _) in self.tests.items()}
         try:
+            # The build takes the mutant with the file of the one before, put back.
             target.write_text(body)
             if not self.compile(timeout=900):
                 return {"status": "stillborn"}
-            relinked = [n for n, (exe, _) in self.tests.items() if self.stamp(exe) != stamps[n]]
-            _, failures = self.run_tests(relinked)
+            ran = self.using(path)
+            _, failures, _ = self.run_tests(ran)
             status = "killed" if failures else "survived"
-            return {"status": status, "ran": sorted(relinked), "by": sorted(failures)}
+            return {"status": status, "ran": ran, "by": sorted(failures)}
         finally:
-            # A fresh time stamp, so that the build takes the file back; built at once, so
-            # that the next mutant relinks only what uses its own file.
+            # A fresh time stamp, so that the next build takes the file back.
             shutil.copyfile(saved, target)
             saved.unlink()
-            if not self.compile():
-                sys.exit(f"the build fails with {path} put back")
-
-    @staticmethod
-    def stamp(path):
-        try:
-            return path.stat().st_mtime_ns
-        except FileNotFoundError:
-            return None
 
     def done(self):
         if not self.results.exists():
@@ -294,7 +349,8 @@ def main():
             results.write(json.dumps(outcome) + "\n")
             results.flush()
             print(f"[{count}/{len(todo)}] {outcome['status']:9} {ident}", file=sys.stderr)
-    run.compile()
+    if not run.compile():
+        sys.exit("the build fails with every file put back")
     report([r for i, r in run.done().items() if i in ids], sys.stdout)
 
 
