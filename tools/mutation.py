@@ -1,15 +1,16 @@
 #!/usr/bin/env python3
 """Mutation runs: which tests catch which faults.
 
-Plants one small fault (a mutant) at a time in the chosen C++ files, rebuilds what changed,
-runs the test executables that were relinked, and records which test functions failed. The
+Plants one small fault (a mutant) at a time in the chosen C++ files, rebuilds what changed (the
+tree's libraries are shared, so that is one library and no executable), runs the tests whose
+executable uses that library, two at a time, and records which test functions failed. The
 results go, one line per mutant, to a JSON-lines file in the build folder, so that a run can be
 stopped and resumed; the report is computed from that file.
 
   tools/mutation.sh [--build DIR] [--sample N] [--seed S] [--report] PATH...
 
 PATH is a file or a folder of .cpp files, relative to the source folder. Kept out of CI: a
-mutant costs a compile, a link and the tests that use it.
+mutant costs a compile, a library's link and the tests that use it.
 """
 
 import argparse
@@ -119,6 +120,7 @@ class Run:
         self.tests = {}  # ctest name -> (executable, seconds at baseline)
         self.loads = {}  # executable -> the shared libraries it loads
         self.users = {}  # source file -> the tests that use its library
+        self.objects = None  # source file -> its objects in the build tree
 
     # -- the build tree --------------------------------------------------------------------
     def configure(self):
@@ -181,32 +183,33 @@ class Run:
         return {os.path.realpath(m.group(1)) for m in re.finditer(r"=> (/\S+)", out)}
 
     def using(self, path):
-        """The tests whose executable links the object of path, or loads a library built from
-        it, as ninja's graph and ldd tell."""
-        if path in self.users:
-            return self.users[path]
-        if not hasattr(self, "objects"):
-            commands = json.loads((self.build / "compile_commands.json").read_text())
-            self.objects = {os.path.realpath(c["file"]): m.group(1) for c in commands
-                            if (m := re.search(r" -o (\S+)", c["command"]))}
-        built, seen = set(), set()
-        todo = [self.objects.get(os.path.realpath(self.source / path))]
-        while todo:
-            node = todo.pop()
-            if node is None or node in seen:
-                continue
-            seen.add(node)
-            query = subprocess.run(["ninja", "-C", str(self.build), "-t", "query", node],
-                                   stdout=subprocess.PIPE, text=True).stdout
-            outputs = query.split("  outputs:\n", 1)[1] if "  outputs:\n" in query else ""
-            for line in outputs.splitlines():
-                if line.startswith("    "):
+        """The tests whose executable links path's object, through static libraries or not, or
+        loads a shared library built from it, as ninja's graph and ldd tell."""
+        if path not in self.users:
+            built, todo = set(), list(self.objects_of(path))
+            while todo:
+                query = subprocess.run(["ninja", "-C", str(self.build), "-t", "query",
+                                        todo.pop()], stdout=subprocess.PIPE, text=True).stdout
+                for line in query.partition("  outputs:\n")[2].splitlines():
                     out = line.strip()
                     built.add(os.path.realpath(self.build / out))
-                    todo.append(out)
-        self.users[path] = sorted(n for n, (exe, _) in self.tests.items()
-                                  if os.path.realpath(exe) in built or self.loads.get(exe, set()) & built)
+                    # An executable or a shared library ends the chain; what loads the
+                    # library, ldd tells.
+                    if out.endswith((".o", ".a")):
+                        todo.append(out)
+            self.users[path] = sorted(
+                n for n, (exe, _) in self.tests.items()
+                if os.path.realpath(exe) in built or self.loads.get(exe, set()) & built)
         return self.users[path]
+
+    def objects_of(self, path):
+        if self.objects is None:
+            self.objects = defaultdict(list)
+            commands = json.loads((self.build / "compile_commands.json").read_text())
+            for c in commands:
+                if m := re.search(r" -o (\S+)", c["command"]):
+                    self.objects[os.path.realpath(c["file"])].append(m.group(1))
+        return self.objects[os.path.realpath(self.source / path)]
 
     def run_tests(self, names, timeout=None):
         """Runs the named ctest tests, two at a time; returns (all passed, the failures seen,
