@@ -24,6 +24,7 @@ import subprocess
 import sys
 import time
 from collections import defaultdict
+from concurrent.futures import ThreadPoolExecutor
 from pathlib import Path
 
 # Binary operators are only taken with a blank on each side, as the code is formatted: that
@@ -102,11 +103,6 @@ def mutants_of(path, text):
             body = "\n".join(lines[: number - 1] + [mutated] + lines[number:])
             found.append((f"{path}:{number}:{column + 1}:{what}", number, what, body))
     return found
-
-
-# One test's status line in ctest's output, as in "  3/12 Test  #7: journal_test ....   Passed
-# 0.41 sec"; with --output-on-failure a failed test's output follows its line as one block.
-STATUS = re.compile(r"^\s*\d+/\d+ Test\s+#\d+: (\S+) \.*\s*(\S.*?)\s+([\d.]+) sec$", re.M)
 
 
 class Run:
@@ -212,36 +208,32 @@ class Run:
         return self.objects[os.path.realpath(self.source / path)]
 
     def run_tests(self, names, timeout=None):
-        """Runs the named ctest tests, two at a time; returns (all passed, the failures seen,
-        the seconds each passing test took)."""
-        if not names:
-            return True, set(), {}
-        limits = [timeout or (self.tests[n][1] * self.timeout_factor + 10) for n in names]
-        pattern = "^(" + "|".join(re.escape(n) for n in names) + ")$"
+        """Runs the named ctest tests, two at a time, each with its own time limit; returns
+        (all passed, the failures seen, the seconds each passing test took)."""
+        with ThreadPoolExecutor(2) as pool:
+            outcomes = list(pool.map(lambda name: self.run_test(name, timeout), names))
+        failures = set().union(*(failed for failed, _ in outcomes))
+        seconds = {n: s for n, (failed, s) in zip(names, outcomes) if not failed}
+        return not failures, failures, seconds
+
+    def run_test(self, name, timeout):
+        """One ctest test: (the failures seen, the seconds it took)."""
+        limit = timeout or (self.tests[name][1] * self.timeout_factor + 10)
+        started = time.monotonic()
         try:
             done = subprocess.run(
-                ["ctest", "--test-dir", str(self.build), "-j", "2", "-R", pattern,
-                 "--output-on-failure", "--timeout", str(int(max(limits)))],
+                ["ctest", "--test-dir", str(self.build), "-R", "^" + re.escape(name) + "$",
+                 "--output-on-failure", "--timeout", str(int(limit))],
                 stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
-                errors="replace", timeout=sum(limits) / 2 + max(limits) + 30)
-            output = done.stdout
+                errors="replace", timeout=limit + 30)
+            output, failed = done.stdout, done.returncode != 0
         except subprocess.TimeoutExpired:
-            output = ""
-        failures, seconds = set(), {}
-        lines = list(STATUS.finditer(output))
-        for i, line in enumerate(lines):
-            name = line.group(1)
-            if line.group(2) == "Passed":
-                seconds[name] = float(line.group(3))
-                continue
-            block = output[line.end() : lines[i + 1].start() if i + 1 < len(lines) else None]
-            functions = {f"{name}::{m.group(2)}" for m in FAIL.finditer(block)}
-            # A crash or a time-out names no function: the executable caught it.
-            failures |= functions or {name}
-        # A test that left no status line (the whole run timed out) failed.
-        failures |= {n for n in names if n not in seconds and not any(
-            f == n or f.startswith(n + "::") for f in failures)}
-        return not failures, failures, seconds
+            output, failed = "", True
+        if not failed:
+            return set(), time.monotonic() - started
+        functions = {f"{name}::{m.group(2)}" for m in FAIL.finditer(output)}
+        # A crash or a time-out names no function: the executable caught it.
+        return functions or {name}, None
 
     # -- one mutant ------------------------------------------------------------------------
     def try_mutant(self, path, body):
