@@ -1,5 +1,19 @@
 # Shared helpers for the project's targets.
 
+# qm_add_library(<name> [sources...])
+# One of the project's libraries: static, or shared with QM_SHARED_LIBS (the mutation tool's
+# tree, where a mutant then rebuilds one library and relinks no executable). Shared, it gets
+# no <name>_EXPORTS define and no -fPIC of its own (Qt gives it), so that its objects compile
+# as in the static build and ccache shares them.
+function(qm_add_library name)
+    if(QM_SHARED_LIBS)
+        add_library(${name} SHARED ${ARGN})
+        set_target_properties(${name} PROPERTIES DEFINE_SYMBOL "" POSITION_INDEPENDENT_CODE OFF)
+    else()
+        add_library(${name} STATIC ${ARGN})
+    endif()
+endfunction()
+
 # A program of the release: its executable goes to the program folder.
 function(qm_add_program target)
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${QM_PROGRAM_DIR}")

@@ -1,15 +1,16 @@
 #!/usr/bin/env python3
 """Mutation runs: which tests catch which faults.
 
-Plants one small fault (a mutant) at a time in the chosen C++ files, rebuilds what changed,
-runs the test executables that were relinked, and records which test functions failed. The
+Plants one small fault (a mutant) at a time in the chosen C++ files, rebuilds what changed (the
+tree's libraries are shared, so that is one library and no executable), runs the tests whose
+executable uses that library, two at a time, and records which test functions failed. The
 results go, one line per mutant, to a JSON-lines file in the build folder, so that a run can be
 stopped and resumed; the report is computed from that file.
 
   tools/mutation.sh [--build DIR] [--sample N] [--seed S] [--report] PATH...
 
 PATH is a file or a folder of .cpp files, relative to the source folder. Kept out of CI: a
-mutant costs a compile, a link and the tests that use it.
+mutant costs a compile, a library's link and the tests that use it.
 """
 
 import argparse
@@ -23,6 +24,7 @@ import subprocess
 import sys
 import time
 from collections import defaultdict
+from concurrent.futures import ThreadPoolExecutor
 from pathlib import Path
 
 # Binary operators are only taken with a blank on each side, as the code is formatted: that
@@ -109,14 +111,19 @@ class Run:
         self.build = build
         self.results = build / "mutation-results.jsonl"
         self.backup = build / "mutation-original"
+        self.times = build / "mutation-baseline.json"
         self.timeout_factor = timeout_factor
         self.tests = {}  # ctest name -> (executable, seconds at baseline)
+        self.loads = {}  # executable -> the shared libraries it loads
+        self.users = {}  # source file -> the tests that use its library
+        self.objects = None  # source file -> its objects in the build tree
 
     # -- the build tree --------------------------------------------------------------------
     def configure(self):
-        if not (self.build / "build.ninja").exists():
-            subprocess.run(["cmake", "--preset", "dev", "-B", str(self.build),
-                            "-DQM_BENCH=OFF"], cwd=self.source, check=True, stdout=sys.stderr)
+        # The libraries shared: a mutant rebuilds one of them and relinks no test executable.
+        subprocess.run(["cmake", "--preset", "dev", "-B", str(self.build), "-DQM_BENCH=OFF",
+                        "-DQM_SHARED_LIBS=ON", "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON"],
+                       cwd=self.source, check=True, stdout=sys.stderr)
 
     def compile(self, timeout=1800):
         try:
@@ -140,40 +147,93 @@ class Run:
     def baseline(self):
         listing = subprocess.run(["ctest", "--test-dir", str(self.build), "--show-only=json-v1"],
                                  stdout=subprocess.PIPE, check=True, text=True)
+        listed = {}
         for test in json.loads(listing.stdout)["tests"]:
             command = test.get("command") or []
             if command:
-                self.tests[test["name"]] = (Path(command[0]), 0.0)
-        for name in list(self.tests):
-            started = time.monotonic()
-            passed, _ = self.run_tests([name], timeout=600)
-            if not passed:
-                print(f"leaving out {name}: it fails without any mutant", file=sys.stderr)
-                del self.tests[name]
-            else:
-                self.tests[name] = (self.tests[name][0], time.monotonic() - started)
+                listed[test["name"]] = command[0]
+        kept = json.loads(self.times.read_text()) if self.times.exists() else {}
+        if kept.get("listed") == listed:
+            self.tests = {n: (Path(listed[n]), s) for n, s in kept["passed"].items()}
+        else:
+            self.tests = {n: (Path(e), 0.0) for n, e in listed.items()}
+            _, _, seconds = self.run_tests(list(listed), timeout=600)
+            for name in listed:
+                if name not in seconds:
+                    print(f"leaving out {name}: it fails without any mutant", file=sys.stderr)
+                    del self.tests[name]
+                else:
+                    self.tests[name] = (self.tests[name][0], seconds[name])
+            passed = {n: s for n, (_, s) in self.tests.items()}
+            self.times.write_text(json.dumps({"listed": listed, "passed": passed}))
+        for exe in {exe for exe, _ in self.tests.values()}:
+            self.loads[exe] = self.libraries(exe)
+
+    @staticmethod
+    def libraries(exe):
+        """The shared libraries an executable loads, as ldd resolves them."""
+        try:
+            out = subprocess.run(["ldd", str(exe)], stdout=subprocess.PIPE, text=True).stdout
+        except OSError:
+            return set()
+        return {os.path.realpath(m.group(1)) for m in re.finditer(r"=> (/\S+)", out)}
+
+    def using(self, path):
+        """The tests whose executable links path's object, through static libraries or not, or
+        loads a shared library built from it, as ninja's graph and ldd tell."""
+        if path not in self.users:
+            built, todo = set(), list(self.objects_of(path))
+            while todo:
+                query = subprocess.run(["ninja", "-C", str(self.build), "-t", "query",
+                                        todo.pop()], stdout=subprocess.PIPE, text=True).stdout
+                for line in query.partition("  outputs:\n")[2].splitlines():
+                    out = line.strip()
+                    built.add(os.path.realpath(self.build / out))
+                    # An executable or a shared library ends the chain; what loads the
+                    # library, ldd tells.
+                    if out.endswith((".o", ".a")):
+                        todo.append(out)
+            self.users[path] = sorted(
+                n for n, (exe, _) in self.tests.items()
+                if os.path.realpath(exe) in built or self.loads.get(exe, set()) & built)
+        return self.users[path]
+
+    def objects_of(self, path):
+        if self.objects is None:
+            self.objects = defaultdict(list)
+            commands = json.loads((self.build / "compile_commands.json").read_text())
+            for c in commands:
+                if m := re.search(r" -o (\S+)", c["command"]):
+                    self.objects[os.path.realpath(c["file"])].append(m.group(1))
+        return self.objects[os.path.realpath(self.source / path)]
 
     def run_tests(self, names, timeout=None):
-        """Runs the named ctest tests; returns (all passed, the failures seen)."""
-        failures = set()
-        allPassed = True
-        for name in names:
-            limit = timeout or (self.tests[name][1] * self.timeout_factor + 10)
-            try:
-                done = subprocess.run(
-                    ["ctest", "--test-dir", str(self.build), "-R", "^" + re.escape(name) + "$",
-                     "--output-on-failure", "--timeout", str(int(limit))],
-                    stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
-                    errors="replace", timeout=limit + 30)
-                output, failed = done.stdout, done.returncode != 0
-            except subprocess.TimeoutExpired:
-                output, failed = "", True
-            if failed:
-                allPassed = False
-                functions = {f"{name}::{m.group(2)}" for m in FAIL.finditer(output)}
-                # A crash or a time-out names no function: the executable caught it.
-                failures |= functions or {name}
-        return allPassed, failures
+        """Runs the named ctest tests, two at a time, each with its own time limit; returns
+        (all passed, the failures seen, the seconds each passing test took)."""
+        with ThreadPoolExecutor(2) as pool:
+            outcomes = list(pool.map(lambda name: self.run_test(name, timeout), names))
+        failures = set().union(*(failed for failed, _ in outcomes))
+        seconds = {n: s for n, (failed, s) in zip(names, outcomes) if not failed}
+        return not failures, failures, seconds
+
+    def run_test(self, name, timeout):
+        """One ctest test: (the failures seen, the seconds it took)."""
+        limit = timeout or (self.tests[name][1] * self.timeout_factor + 10)
+        started = time.monotonic()
+        try:
+            done = subprocess.run(
+                ["ctest", "--test-dir", str(self.build), "-R", "^" + re.escape(name) + "$",
+                 "--output-on-failure", "--timeout", str(int(limit))],
+                stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                errors="replace", timeout=limit + 30)
+            output, failed = done.stdout, done.returncode != 0
+        except subprocess.TimeoutExpired:
+            output, failed = "", True
+        if not failed:
+            return set(), time.monotonic() - started
+        functions = {f"{name}::{m.group(2)}" for m in FAIL.finditer(output)}
+        # A crash or a time-out names no function: the executable caught it.
+        return functions or {name}, None
 
     # -- one mutant ------------------------------------------------------------------------
     def try_mutant(self, path, body):
@@ -181,29 +241,19 @@ class Run:
         saved = self.backup / path
         saved.parent.mkdir(parents=True, exist_ok=True)
         shutil.copy2(target, saved)
-        stamps = {name: self.stamp(exe) for name, (exe, _) in self.tests.items()}
         try:
+            # The build takes the mutant with the file of the one before, put back.
             target.write_text(body)
             if not self.compile(timeout=900):
                 return {"status": "stillborn"}
-            relinked = [n for n, (exe, _) in self.tests.items() if self.stamp(exe) != stamps[n]]
-            _, failures = self.run_tests(relinked)
+            ran = self.using(path)
+            _, failures, _ = self.run_tests(ran)
             status = "killed" if failures else "survived"
-            return {"status": status, "ran": sorted(relinked), "by": sorted(failures)}
+            return {"status": status, "ran": ran, "by": sorted(failures)}
         finally:
-            # A fresh time stamp, so that the build takes the file back; built at once, so
-            # that the next mutant relinks only what uses its own file.
+            # A fresh time stamp, so that the next build takes the file back.
             shutil.copyfile(saved, target)
             saved.unlink()
-            if not self.compile():
-                sys.exit(f"the build fails with {path} put back")
-
-    @staticmethod
-    def stamp(path):
-        try:
-            return path.stat().st_mtime_ns
-        except FileNotFoundError:
-            return None
 
     def done(self):
         if not self.results.exists():
@@ -294,7 +344,8 @@ def main():
             results.write(json.dumps(outcome) + "\n")
             results.flush()
             print(f"[{count}/{len(todo)}] {outcome['status']:9} {ident}", file=sys.stderr)
-    run.compile()
+    if not run.compile():
+        sys.exit("the build fails with every file put back")
     report([r for i, r in run.done().items() if i in ids], sys.stdout)
 
 
