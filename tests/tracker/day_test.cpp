@@ -48,9 +48,8 @@ private slots:
         if (!dayLine.isEmpty())
             writeBytes(rig.file(kDayFileName), "05/12/2026\r\n" + dayLine + "\r\n");
         rig.startDay();
-        QTEST((QList<int> {
-                  rig.state().dayTotalMinutes(), rig.state().dayTotalWithoutPauseMinutes() }),
-            "totals");
+        const DayState &s = rig.state();
+        QTEST((QList<int> { s.dayTotalMinutes(), s.dayTotalWithoutPauseMinutes() }), "totals");
         rig.tracker.deleteLastActivity();
         QTEST(rig.state().dayTotalMinutes(), "afterDeletion");
     }
@@ -78,8 +77,8 @@ private slots:
         // The running activity goes first: the finished ones and the total stay.
         rig.tracker.deleteLastActivity();
         QCOMPARE(rig.state().dayTotalMinutes(), 55);
-        QCOMPARE(
-            rig.state().currentActivity() + numberText(rig.state().currentDuration()), "pause 10");
+        const DayState &s = rig.state();
+        QCOMPARE(s.currentActivity() + numberText(s.currentDuration()), "pause 10");
         QCOMPARE(rig.fields().invokeTime, "09:40:00");
         QCOMPARE(rig.bytes(kDayFileName), day);
         rig.tracker.deleteLastActivity();
@@ -87,8 +86,7 @@ private slots:
         QCOMPARE(rig.state().dayTotalWithoutPauseMinutes(), 45);
         QCOMPARE(rig.bytes(kDayFileName), "05/12/2026\r\n09:00:00, 30,Dossiers,\r\n");
         rig.tracker.deleteLastActivity();
-        QCOMPARE(
-            rig.state().currentActivity() + numberText(rig.state().currentDuration()), "start-1");
+        QCOMPARE(s.currentActivity() + numberText(s.currentDuration()), "start-1");
         QCOMPARE(rig.state().dayTotalMinutes(), 15);
         QCOMPARE(rig.tracker.history().gridRowCount(), 2);
         QVERIFY(!QFile::exists(rig.file(kDayFileName)));
