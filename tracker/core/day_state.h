@@ -1,6 +1,7 @@
 #pragma once
 
 #include "journal/datetime.h"
+#include "tracker/core/app_state.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -9,8 +10,6 @@
 #include <cstdint>
 
 namespace qm {
-
-inline constexpr QStringView kStartActivity = u"start";
 
 // The day being logged: its date, the current activity, the change time proposed and the
 // day's counters. Only Day changes it, through its operations; everyone else reads it.

@@ -17,6 +17,15 @@
 
 namespace qm {
 
+ProgramFiles::ProgramFiles(const QString &programFolder)
+    : journalPath(programFile(programFolder, kJournalFileName))
+    , settingsPath(programFile(programFolder, kSettingsFileName))
+    , dayFilePath(programFile(programFolder, kDayFileName))
+    , closingFilePath(programFile(programFolder, kClosingFileName))
+    , helpFilePath(programFile(programFolder, kHelpFileName))
+    , statsProgramPath(programFile(programFolder, executableName(u"QMStat")))
+{ }
+
 Tracker::Tracker(const QString &programFolder, const Clock &clock, Questions &questions,
     Screens &screens, Desktop &desktop)
     : m_files(programFolder)
