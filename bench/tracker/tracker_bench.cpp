@@ -111,15 +111,17 @@ void BM_LoadDayFromJournal(benchmark::State &state)
     BigJournal &journal = bigJournal();
     FixedClock clock;
     Silent silent;
-    Tracker tracker(journal.dir.path(), clock, silent, silent, silent);
-    tracker.state().dayDate = QStringLiteral("04/12/2026");
+    const ProgramFiles files(journal.dir.path());
+    HistoryModel history;
+    Day day(files, history, clock, silent);
+    day.chooseDay(makeDateTime(QDate(2026, 12, 4), QTime(8, 0)));
     for (auto _ : state) {
-        tracker.day().resetHistory(kStartupLayout);
-        if (tracker.day().loadDayFromJournal() != JournalRows::Shown)
+        day.resetHistory(kStartupLayout);
+        if (day.loadDayFromJournal() != JournalRows::Shown)
             state.SkipWithError("no record of the day");
     }
-    state.counters["rows"] = tracker.state().historyRowOffset;
-    state.counters["bytes"] = double(QFileInfo(tracker.state().journalPath).size());
+    state.counters["rows"] = day.state().historyRowOffset();
+    state.counters["bytes"] = double(QFileInfo(files.journalPath).size());
 }
 BENCHMARK(BM_LoadDayFromJournal)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
@@ -150,7 +152,7 @@ void BM_ChangeWith300Rows(benchmark::State &state)
         tracker.deleteLastActivity();
         state.ResumeTiming();
     }
-    state.counters["rows"] = tracker.state().dayActivityCount + 1;
+    state.counters["rows"] = tracker.state().dayActivityCount() + 1;
 }
 BENCHMARK(BM_ChangeWith300Rows)->Unit(benchmark::kMillisecond);
 

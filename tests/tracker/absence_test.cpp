@@ -67,8 +67,8 @@ struct AbsenceRig : Rig
         for (int row = 0; row <= tracker.history().rowCount(); ++row)
             for (int column = 0; column < HistoryModel::ColumnCount; ++column)
                 cells.append(cell(row, column));
-        return cells << QString::number(state().dayTotalMinutes)
-                     << QString::number(state().dayTotalWithoutPauseMinutes)
+        return cells << QString::number(state().dayTotalMinutes())
+                     << QString::number(state().dayTotalWithoutPauseMinutes())
                      << QString::fromUtf8(bytes(kDayFileName));
     }
 
@@ -277,7 +277,7 @@ private slots:
         QCOMPARE(
             rig.questions.absenceOffers, offer.isEmpty() ? QStringList() : QStringList { offer });
         // The pause counted and the activity resumed, never after now.
-        QVERIFY(rig.state().currentStart <= rig.clock.current);
+        QVERIFY(rig.state().currentStart() <= rig.clock.current);
     }
 
     // While the user works, the desktop is asked once per threshold; while they are away,

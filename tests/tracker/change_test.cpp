@@ -63,7 +63,7 @@ private slots:
         rig.clock.set(2026, 12, 5, 10, 30);
         rig.startDay();
         QVERIFY(rig.change(1, "06:00"));
-        QCOMPARE(rig.state().currentStart, makeDateTime(QDate(2026, 12, 5), QTime(6, 0)));
+        QCOMPARE(rig.state().currentStart(), makeDateTime(QDate(2026, 12, 5), QTime(6, 0)));
     }
 
     // The end time the duration writes, then an end time typed over it, with the change time
@@ -125,7 +125,7 @@ private slots:
         // A whole day ends tomorrow: keep today open to look at it.
         rig.questions.answers[Code::NewDay] = { false };
         QVERIFY(rig.tracker.confirmChange());
-        QCOMPARE(rig.state().currentDuration, recorded);
+        QCOMPARE(rig.state().currentDuration(), recorded);
         QCOMPARE(rig.cell(2, 1), recorded == -1 ? "EN COURS" : durationCellText(recorded));
         QCOMPARE(rig.screens.mainVisible, recorded != -1);
         QCOMPARE(rig.questions.confirmations, QStringList {});
@@ -167,8 +167,8 @@ private slots:
             rig.fields().endTime = endTime;
         rig.fields().activityIndex = 2;
         QVERIFY(rig.tracker.confirmChange());
-        QTEST(rig.state().currentStart.time(), "start");
-        QTEST(rig.state().currentDuration, "recorded");
+        QTEST(rig.state().currentStart().time(), "start");
+        QTEST(rig.state().currentDuration(), "recorded");
     }
 
     // An end before the change time is on the next day, once the user has said so.
@@ -263,14 +263,14 @@ private slots:
         rig.fields().commentIndex = commentIndex;
         rig.fields().activityIndex = 1;
         QVERIFY(rig.tracker.confirmChange());
-        QTEST(rig.state().currentComment, "recorded");
+        QTEST(rig.state().currentComment(), "recorded");
         QTEST(rig.cell(1, 3), "recorded");
         // A one-off comment stays in its field, replaced commas included.
         QCOMPARE(rig.fields().comment, storableText(comment));
         QStringList types { "(Aucun commentaire)", "client" };
         if (!newType.isEmpty())
             types.append(newType);
-        QCOMPARE(rig.state().settings.commentChoices, types);
+        QCOMPARE(rig.tracker.settings().commentChoices, types);
         QCOMPARE(rig.bytes(kSettingsFileName).count("Comment="), types.size() - 1);
     }
 
@@ -313,7 +313,8 @@ private slots:
         for (int key = 0; key < 3; ++key)
             rig.tracker.changeDialogKeyPressed();
         QCOMPARE(rig.questions.warnings.size(), 1);
-        rig.state().settings.messageEnabled[3] = false;
+        rig.questions.suppressCodes = { Code::QuitWithoutSaving };
+        rig.tracker.showStockMessage(Code::QuitWithoutSaving);
         rig.tracker.changeDialogKeyPressed();
         rig.tracker.changeDialogKeyPressed();
         QCOMPARE(rig.questions.warnings.size(), 2);

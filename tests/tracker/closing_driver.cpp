@@ -33,10 +33,10 @@ int main(int argc, char **argv)
         clock.set(2026, 12, 5, 10, 30);
         tracker.showMainWindow();
         tracker.closeDay();
-    } else if (!tracker.hasEnded() && tracker.state().dayActivityCount > 0) {
+    } else if (!tracker.hasEnded() && tracker.state().dayActivityCount() > 0) {
         tracker.closeDay();
     }
-    std::printf("rows: %d\n", tracker.state().dayActivityCount);
+    std::printf("rows: %d\n", tracker.state().dayActivityCount());
     for (const QString &warning : questions.warnings)
         std::printf("warning: %s\n", qPrintable(warning));
     std::printf("%s\n", tracker.hasEnded() ? "ended" : "still open");

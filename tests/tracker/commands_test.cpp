@@ -42,7 +42,7 @@ private slots:
         QVERIFY(rig.bytes(kSettingsFileName)
                     .endsWith("Activity=Courrier\r\nActivity=Dossiers\r\nOldActivity=Réunion\r\n"
                               "Comment=client\r\n"));
-        QCOMPARE(rig.state().settings.activityChoices,
+        QCOMPARE(rig.tracker.settings().activityChoices,
             (QStringList { "pause (activité pré-définie)", "Courrier", "Dossiers" }));
     }
 

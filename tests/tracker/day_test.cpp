@@ -48,10 +48,10 @@ private slots:
         if (!dayLine.isEmpty())
             writeBytes(rig.file(kDayFileName), "05/12/2026\r\n" + dayLine + "\r\n");
         rig.startDay();
-        QTEST((QList<int> { rig.state().dayTotalMinutes, rig.state().dayTotalWithoutPauseMinutes }),
-            "totals");
+        const DayState &s = rig.state();
+        QTEST((QList<int> { s.dayTotalMinutes(), s.dayTotalWithoutPauseMinutes() }), "totals");
         rig.tracker.deleteLastActivity();
-        QTEST(rig.state().dayTotalMinutes, "afterDeletion");
+        QTEST(rig.state().dayTotalMinutes(), "afterDeletion");
     }
 
     void deletionDownToStart()
@@ -71,22 +71,23 @@ private slots:
         QCOMPARE(rig.questions.confirmations,
             QStringList {
                 "Quillmere - Effacer|Effacer la dernière activité « Réunion » ?|Effacer|Annuler" });
-        QCOMPARE(rig.state().currentActivity, "Réunion");
+        QCOMPARE(rig.state().currentActivity(), "Réunion");
         QCOMPARE(rig.bytes(kDayFileName), day);
         rig.questions.confirmAnswer = true;
         // The running activity goes first: the finished ones and the total stay.
         rig.tracker.deleteLastActivity();
-        QCOMPARE(rig.state().dayTotalMinutes, 55);
-        QCOMPARE(rig.state().currentActivity + numberText(rig.state().currentDuration), "pause 10");
+        QCOMPARE(rig.state().dayTotalMinutes(), 55);
+        const DayState &s = rig.state();
+        QCOMPARE(s.currentActivity() + numberText(s.currentDuration()), "pause 10");
         QCOMPARE(rig.fields().invokeTime, "09:40:00");
         QCOMPARE(rig.bytes(kDayFileName), day);
         rig.tracker.deleteLastActivity();
-        QCOMPARE(rig.state().dayTotalMinutes, 45);
-        QCOMPARE(rig.state().dayTotalWithoutPauseMinutes, 45);
+        QCOMPARE(rig.state().dayTotalMinutes(), 45);
+        QCOMPARE(rig.state().dayTotalWithoutPauseMinutes(), 45);
         QCOMPARE(rig.bytes(kDayFileName), "05/12/2026\r\n09:00:00, 30,Dossiers,\r\n");
         rig.tracker.deleteLastActivity();
-        QCOMPARE(rig.state().currentActivity + numberText(rig.state().currentDuration), "start-1");
-        QCOMPARE(rig.state().dayTotalMinutes, 15);
+        QCOMPARE(s.currentActivity() + numberText(s.currentDuration()), "start-1");
+        QCOMPARE(rig.state().dayTotalMinutes(), 15);
         QCOMPARE(rig.tracker.history().gridRowCount(), 2);
         QVERIFY(!QFile::exists(rig.file(kDayFileName)));
         rig.tracker.openChangeDialog();
@@ -94,7 +95,7 @@ private slots:
         // Nothing left to delete: the journal's rows stay.
         rig.tracker.deleteLastActivity();
         QCOMPARE(rig.tracker.history().gridRowCount(), 2);
-        QCOMPARE(rig.state().dayTotalMinutes, 15);
+        QCOMPARE(rig.state().dayTotalMinutes(), 15);
     }
 
     void fixedActivityEndingTomorrow_data()
@@ -115,7 +116,7 @@ private slots:
         if (declinedFirst) {
             rig.questions.answers[Code::NewDay] = { false, false };
             QVERIFY(rig.change(2, "23:30:00", {}, "00:15"));
-            QVERIFY(rig.state().changeEnabled);
+            QVERIFY(rig.tracker.isChangeEnabled());
             const qsizetype opened = rig.screens.log.count("change");
             rig.tracker.openChangeDialog();
             QCOMPARE(rig.screens.log.count("change"), opened);
@@ -129,7 +130,7 @@ private slots:
         QVERIFY(rig.change(2, "23:30:00", {}, "00:15"));
         // The refresh after the change finds the next day and closes this one.
         QCOMPARE(rig.questions.asked, (QList<Code> { Code::NewDay }));
-        QCOMPARE(rig.state().dayDate, "06/12/2026");
+        QCOMPARE(rig.state().dayDate(), "06/12/2026");
         QCOMPARE(
             rig.bytes(kJournalFileName), "05/12/2026, 30,Dossiers,\r\n05/12/2026, 45,Réunion,\r\n");
         QVERIFY(!QFile::exists(rig.file(kDayFileName)));
@@ -160,8 +161,8 @@ private slots:
             rig.questions.answers[Code::NewDay] = { false };
             rig.questions.suppressCodes = { Code::NewDay };
             rig.showAt(0, 5, 0, 6);
-            QVERIFY(rig.state().settings.messageEnabled[8]);
-            QCOMPARE(rig.state().dayDate, "05/12/2026");
+            QVERIFY(rig.tracker.settings().messageEnabled[8]);
+            QCOMPARE(rig.state().dayDate(), "05/12/2026");
             const qsizetype opened = rig.screens.log.count("change");
             rig.tracker.openChangeDialog();
             QCOMPARE(rig.screens.log.count("change"), opened + 1);
@@ -175,13 +176,13 @@ private slots:
             "06/12/2026, 20,Courrier,tôt\r\n05/12/2026, 60,Dossiers,\r\n05/12/2026, "
             "70,Réunion,\r\n");
         QVERIFY(!QFile::exists(rig.file(kDayFileName)));
-        const AppState &s = rig.state();
-        QCOMPARE(s.dayDate + u'|' + s.currentActivity, "06/12/2026|start");
-        QCOMPARE(s.currentStart, makeDateTime(QDate(2026, 12, 6), QTime(0, 10)));
-        QCOMPARE(s.dayActivityCount, 0);
-        QCOMPARE(s.historyRowOffset, 1);
-        QCOMPARE(s.dayTotalMinutes, 20);
-        QVERIFY(s.changeEnabled);
+        const DayState &s = rig.state();
+        QCOMPARE(s.dayDate() + u'|' + s.currentActivity(), "06/12/2026|start");
+        QCOMPARE(s.currentStart(), makeDateTime(QDate(2026, 12, 6), QTime(0, 10)));
+        QCOMPARE(s.dayActivityCount(), 0);
+        QCOMPARE(s.historyRowOffset(), 1);
+        QCOMPARE(s.dayTotalMinutes(), 20);
+        QVERIFY(rig.tracker.isChangeEnabled());
         QCOMPARE(rig.tracker.history().layout(), kNewDayLayout);
         QCOMPARE(rig.cell(1, 0), "(dans log)");
         QCOMPARE(rig.fields().invokeTime, "00:10:00");
@@ -259,8 +260,8 @@ private slots:
         QCOMPARE(QFile::exists(rig.file(kDayFileName)), activities.isEmpty());
         QCOMPARE(rig.screens.log.mid(rig.screens.log.size() - 2).join(u' '), "removeTray end");
         if (activities == QList<int> { 0, 0 })
-            QCOMPARE(QList<int>(
-                         { rig.state().dayTotalMinutes, rig.state().dayTotalWithoutPauseMinutes }),
+            QCOMPARE(QList<int>({ rig.state().dayTotalMinutes(),
+                         rig.state().dayTotalWithoutPauseMinutes() }),
                 QList<int>({ 60, 0 }));
     }
 

@@ -132,7 +132,7 @@ private slots:
             "shown");
         QCOMPARE(d.rig.fields().invokeTime, d.edit("txtInvokeTime")->text());
         const QTime accepted = QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm:ss");
-        QCOMPARE(d.rig.state().changeTime.time(),
+        QCOMPARE(d.rig.state().changeTime().time(),
             accepted.isValid() ? accepted
                                : QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm"));
         if (focusAfter.isEmpty())
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(d.dialog.focusWidget()->objectName(), focusAfter);
         click(&d.dialog, "cmdCancel");
         QVERIFY(!d.dialog.isVisible());
-        QCOMPARE(d.rig.state().dayActivityCount, 1);
+        QCOMPARE(d.rig.state().dayActivityCount(), 1);
     }
 
     void deleteInTheCommentTypes()
@@ -313,7 +313,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&d.dialog));
         QCOMPARE(edit->text(), typed);
         click(&d.dialog, "cmdOK");
-        QCOMPARE(d.rig.state().dayActivityCount, 2);
+        QCOMPARE(d.rig.state().dayActivityCount(), 2);
         QTEST(d.rig.cell(2, 1), "durationCell");
     }
 
@@ -335,12 +335,12 @@ private slots:
         QVERIFY(activities->currentRow() == 0);
         QVERIFY(activities->selectedItems().isEmpty());
         click(&d.dialog, "cmdOK");
-        QCOMPARE(d.rig.state().dayActivityCount, 1);
+        QCOMPARE(d.rig.state().dayActivityCount(), 1);
         // Highlighted again, the activity is recorded, without the comment type that is not.
         QTest::mouseClick(activities->viewport(), Qt::LeftButton, {},
             activities->visualItemRect(activities->item(1)).center());
         click(&d.dialog, "cmdOK");
-        QCOMPARE(d.rig.state().dayActivityCount, 2);
+        QCOMPARE(d.rig.state().dayActivityCount(), 2);
         QCOMPARE(d.rig.cell(2, 2) + u'|' + d.rig.cell(2, 3), "Dossiers|");
     }
 };

@@ -61,7 +61,7 @@ private slots:
         if (shown) {
             QTRY_VERIFY(program.main()->isVisible());
             // Shown as from the icon: the change time proposed is the moment it came back.
-            QCOMPARE(program.tracker.state().changeTime.time(), QTime(9, 40));
+            QCOMPARE(program.tracker.state().changeTime().time(), QTime(9, 40));
         } else {
             QTest::qWait(200);
             QVERIFY(!program.main()->isVisible());
@@ -89,7 +89,7 @@ private slots:
         program.clock.set(2026, 12, 5, 10, 0);
         click(program.main(), "cmdChange");
         QVERIFY(stillUp);
-        QCOMPARE(invokeTime, program.tracker.state().changeTime.toString("hh:mm:ss"));
+        QCOMPARE(invokeTime, program.tracker.state().changeTime().toString("hh:mm:ss"));
     }
 
     // The name lies in a folder only its user may enter.

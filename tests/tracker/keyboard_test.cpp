@@ -84,8 +84,8 @@ private slots:
         click(program.main(), "cmdChange");
         QVERIFY(hidden);
         QCOMPARE(readBytes(program.file("Quillmere.day")), dayFile);
-        QCOMPARE(program.tracker.state().dayActivityCount, 2);
-        QCOMPARE(program.tracker.state().currentActivity, "Réunion");
+        QCOMPARE(program.tracker.state().dayActivityCount(), 2);
+        QCOMPARE(program.tracker.state().currentActivity(), "Réunion");
         QVERIFY(program.main()->isVisible());
     }
 
@@ -120,7 +120,7 @@ private slots:
         QWidget *focused = child<QWidget>(&d.dialog, focus.constData());
         focused->setFocus();
         QTest::keyClick(focused, Qt::Key_Return);
-        QCOMPARE(d.rig.state().dayActivityCount, focusAfter.isEmpty() ? 2 : 1);
+        QCOMPARE(d.rig.state().dayActivityCount(), focusAfter.isEmpty() ? 2 : 1);
         if (!focusAfter.isEmpty())
             QCOMPARE(QApplication::focusWidget()->objectName(), QString(focusAfter));
     }

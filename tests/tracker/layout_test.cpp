@@ -2,6 +2,7 @@
 #include "window_rig.h"
 
 #include "journal/text_formats.h"
+#include "tracker/ui/start_window.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -53,10 +54,11 @@ private slots:
     {
         QFETCH(int, total);
         Program program;
+        writeBytes(program.file("Quillmere.log"),
+            "05/12/2026, " + QByteArray::number(total) + ",Dossiers,\r\n");
+        clickInNextModal("cmdCont", program.windows.startWindow());
         program.startNormally();
         MainWindow *main = program.main();
-        program.tracker.state().dayTotalMinutes = total;
-        program.tracker.state().dayTotalWithoutPauseMinutes = total;
         main->updateFromState();
         // At once, before the layout could take the new texts into account.
         main->resize(1, 1);

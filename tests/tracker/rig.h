@@ -179,7 +179,7 @@ struct Rig
 
     QString file(QStringView name) const { return dir.filePath(name.toString()); }
     QByteArray bytes(QStringView name) const { return readBytes(file(name)); }
-    AppState &state() { return tracker.state(); }
+    const DayState &state() const { return tracker.state(); }
     ChangeFields &fields() { return tracker.changeForm().fields(); }
     QString cell(int row, int column) { return tracker.history().cell(row, column); }
 

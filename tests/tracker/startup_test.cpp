@@ -62,18 +62,18 @@ private slots:
         rig.tracker.start();
         QTEST(rig.screens.log.join(u' '), "log");
         QCOMPARE(rig.questions.asked, asked);
-        QTEST(rig.state().dayDate, "dayDate");
-        QCOMPARE(rig.state().firstRunPending, settings.isEmpty());
+        QTEST(rig.state().dayDate(), "dayDate");
+        QCOMPARE(rig.tracker.isFirstRunPending(), settings.isEmpty());
         const bool resumed = dayFile && (recover || !asked.contains(Code::Recovery));
-        const AppState &s = rig.state();
-        QCOMPARE(s.dayActivityCount, resumed ? 2 : 0);
+        const DayState &s = rig.state();
+        QCOMPARE(s.dayActivityCount(), resumed ? 2 : 0);
         QCOMPARE(QFile::exists(rig.file(kDayFileName)), resumed);
         if (!resumed)
             return;
         QCOMPARE(rig.bytes(kDayFileName), day);
-        QCOMPARE(s.currentActivity + u'|' + s.currentComment + numberText(s.currentDuration),
+        QCOMPARE(s.currentActivity() + u'|' + s.currentComment() + numberText(s.currentDuration()),
             "pause|café 30");
-        QCOMPARE(QList<int>({ s.dayTotalMinutes, s.dayTotalWithoutPauseMinutes }),
+        QCOMPARE(QList<int>({ s.dayTotalMinutes(), s.dayTotalWithoutPauseMinutes() }),
             QList<int>({ 75, 45 }));
         QCOMPARE(QStringList({ rig.cell(1, 0), rig.cell(1, 1), rig.cell(2, 2) }),
             QStringList({ "08:30:00", " 0 h 45 = 45", "pause" }));
@@ -131,8 +131,8 @@ private slots:
         rig.clock.set(2026, 12, 7, 14, 0);
         writeBytes(rig.file(kDayFileName), line + "\r\n08:30:00, 45,Dossiers,\r\n");
         rig.startDay();
-        QTEST(rig.state().dayDate, "dayDate");
-        QCOMPARE(rig.state().dayActivityCount, 1);
+        QTEST(rig.state().dayDate(), "dayDate");
+        QCOMPARE(rig.state().dayActivityCount(), 1);
     }
 
     // The start window's date: an earlier day or today is taken, a later one refused.
@@ -159,7 +159,7 @@ private slots:
         rig.clock.set(2026, 12, 7, 23, 59);
         rig.startDay();
         rig.tracker.checkStartDate(typed);
-        QTEST(rig.state().dayDate, "dayDate");
+        QTEST(rig.state().dayDate(), "dayDate");
         QFETCH(bool, warned);
         QCOMPARE(rig.questions.warnings,
             warned ? QStringList { "Quillmere - Date future|La journée à saisir ne peut pas être "
@@ -181,9 +181,9 @@ private slots:
         writeBytes(rig.file(kJournalFileName), journal);
         rig.startDay();
         QCOMPARE(rig.questions.asked, (QList<Code> { Code::JournalRowsShown }));
-        QCOMPARE(rig.state().historyRowOffset, 20);
-        QCOMPARE(rig.state().dayTotalMinutes, 90);
-        QCOMPARE(rig.state().dayTotalWithoutPauseMinutes, 70);
+        QCOMPARE(rig.state().historyRowOffset(), 20);
+        QCOMPARE(rig.state().dayTotalMinutes(), 90);
+        QCOMPARE(rig.state().dayTotalWithoutPauseMinutes(), 70);
         QCOMPARE(QStringList({ rig.cell(1, 1), rig.cell(2, 1), rig.cell(3, 1), rig.cell(4, 3) }),
             QStringList({ " 1 h 05 = 65", " 0 h 00 =abc", " 0 h 20 =20", "a" }));
         const HistoryModel &grid = rig.tracker.history();
@@ -193,7 +193,7 @@ private slots:
         QCOMPARE(grid.firstVisibleRow(), 5);
         QVERIFY(rig.change(1, "09:00", "15"));
         QCOMPARE(grid.firstVisibleRow(), 6);
-        QCOMPARE(rig.state().dayTotalMinutes, 105);
+        QCOMPARE(rig.state().dayTotalMinutes(), 105);
         rig.tracker.closeDay();
         QVERIFY(rig.bytes(kJournalFileName).endsWith(journal + "05/12/2026, 15,Dossiers,\r\n"));
     }
@@ -225,16 +225,16 @@ private slots:
         writeBytes(rig.file(kDayFileName), dayFile);
         writeBytes(rig.file(kJournalFileName), journal);
         rig.startDay(settings);
-        QCOMPARE(rig.state().dayActivityCount, dayRows);
+        QCOMPARE(rig.state().dayActivityCount(), dayRows);
         QVERIFY(rig.screens.mainVisible);
-        QVERIFY(parseUserDate(rig.state().dayDate).has_value());
+        QVERIFY(parseUserDate(rig.state().dayDate()).has_value());
         QCOMPARE(rig.bytes(kSettingsFileName), settings);
         QCOMPARE(rig.bytes(kDayFileName), dayFile);
         QCOMPARE(rig.bytes(kJournalFileName), journal);
         // The day goes on: a change can be recorded on top of what was read.
         rig.showAt(18, 0);
         QVERIFY(rig.change(0, rig.fields().invokeTime, "5"));
-        QCOMPARE(rig.state().dayActivityCount, dayRows + 1);
+        QCOMPARE(rig.state().dayActivityCount(), dayRows + 1);
     }
 
     void firstRunEditor_data()
@@ -268,13 +268,13 @@ private slots:
         QCOMPARE(rig.questions.warnings.size(), 1);
         QVERIFY(rig.screens.editorVisible);
         QVERIFY(!rig.screens.mainVisible);
-        QVERIFY(rig.state().firstRunPending);
+        QVERIFY(rig.tracker.isFirstRunPending());
         QVERIFY(QDir(rig.dir.path()).rmdir(kSettingsFileName.toString()));
         rig.tracker.saveEditor();
-        QVERIFY(!rig.state().firstRunPending);
+        QVERIFY(!rig.tracker.isFirstRunPending());
         QVERIFY(rig.screens.mainVisible);
         QVERIFY(!rig.screens.editorVisible);
-        QCOMPARE(rig.state().settings.activityChoices,
+        QCOMPARE(rig.tracker.settings().activityChoices,
             (QStringList { "pause (activité pré-définie)", "Réunion; client", "Dossiers" }));
         QCOMPARE(rig.bytes(kSettingsFileName),
             "User=-\r\nMessage=0=Vrai\r\nMessage=1=Vrai\r\nMessage=2=Vrai\r\nMessage=3=Vrai\r\n"

@@ -1,7 +1,7 @@
 #include "tests/support/locale.h"
 
 #include "journal/datetime.h"
-#include "tracker/core/app_state.h"
+#include "tracker/core/day_state.h"
 #include "tracker/core/tray_text.h"
 
 #include <QTest>
@@ -25,7 +25,7 @@ private slots:
         const auto at = [](int day, int h, int mi, int s = 0) {
             return makeDateTime(QDate(2026, 12, day), QTime(h, mi, s));
         };
-        const int running = AppState::kRunning;
+        const int running = DayState::kRunning;
         QTest::newRow("nothing recorded yet")
             << "start" << at(5, 9, 0) << running << at(5, 9, 40) << "Quillmere";
         QTest::newRow("running, minutes cut down")
@@ -55,11 +55,7 @@ private slots:
         QFETCH(QDateTime, start);
         QFETCH(int, duration);
         QFETCH(QDateTime, now);
-        AppState state;
-        state.currentActivity = activity;
-        state.currentStart = start;
-        state.currentDuration = duration;
-        QTEST(trayToolTip(state, now), "expected");
+        QTEST(trayToolTip(activity, start, duration == DayState::kRunning, now), "expected");
     }
 };
 

@@ -107,11 +107,11 @@ private slots:
             else
                 modal->close();
         });
-        program.tracker.state().dayDate = "05/12/2026";
+        program.tracker.checkStartDate("05/12/2026");
         QVERIFY(start->run());
         QCOMPARE(shown, "05/12/2026|05/12/2026");
         QCOMPARE(focusAfterEnter, "cmdStart");
-        QCOMPARE(program.tracker.state().dayDate, "03/12/2026");
+        QCOMPARE(program.tracker.state().dayDate(), "03/12/2026");
     }
 
     void startWindowCloseBoxQuits()
@@ -154,8 +154,16 @@ private slots:
         }
         click(main, "cmdContinuer");
         QVERIFY(!main->isVisible());
-        program.tracker.state().changeEnabled = false;
-        program.windows.updateMainWindow();
+        // A new day whose journal cannot be written: the old day stays open, Changer waits.
+        program.tracker.recordChangeAt(program.clock.current, "Dossiers");
+        QVERIFY(QFile::remove(program.file("Quillmere.log")));
+        QVERIFY(QDir(program.folder).mkdir("Quillmere.log"));
+        program.clock.set(2026, 12, 6, 0, 10);
+        onNextModal([](QWidget *question) {
+            onNextModal([](QWidget *warning) { warning->close(); }, question);
+            click(question, "cmdCont");
+        });
+        program.tracker.showMainWindow();
         QVERIFY(!child(main, "cmdChange")->isEnabled());
     }
 
@@ -194,7 +202,7 @@ private slots:
         program.tracker.changeForm().open();
         program.tracker.changeForm().fields().activityIndex = 2;
         QVERIFY(program.tracker.confirmChange());
-        const int total = program.tracker.state().dayTotalMinutes;
+        const int total = program.tracker.state().dayTotalMinutes();
         QVERIFY(total > 0);
         const QString shown = child<QLabel>(main, "lblDayDuration")->text();
         QVERIFY2(shown.endsWith(QStringLiteral("(= %1 min.)").arg(total)), qPrintable(shown));

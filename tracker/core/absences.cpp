@@ -1,10 +1,12 @@
 #include "tracker/core/absences.h"
 
 #include "journal/datetime.h"
+#include "journal/settings.h"
 #include "journal/text_formats.h"
+#include "tracker/core/day_state.h"
+#include "tracker/core/history_model.h"
 #include "tracker/core/questions.h"
 #include "tracker/core/screens.h"
-#include "tracker/core/tracker.h"
 
 #include <QCoreApplication>
 #include <QScopeGuard>
@@ -13,8 +15,12 @@
 
 namespace qm {
 
-Absences::Absences(Tracker &tracker, const Clock &clock, Questions &questions, Screens &screens)
-    : m_tracker(tracker)
+Absences::Absences(AbsenceCommands &program, const DayState &day, const HistoryModel &history,
+    SettingsModel &settings, const Clock &clock, Questions &questions, Screens &screens)
+    : m_program(program)
+    , m_day(day)
+    , m_history(history)
+    , m_settings(settings)
     , m_clock(clock)
     , m_questions(questions)
     , m_screens(screens)
@@ -29,14 +35,14 @@ void Absences::setIdleSource(IdleSource *source, const SteadyClocks *steady)
 {
     m_watch.reset();
     m_waiting.clear();
-    disconnect(&m_tracker.history(), nullptr, this, nullptr);
+    disconnect(&m_history, nullptr, this, nullptr);
     if (!source)
         return;
     m_watch = std::make_unique<AbsenceWatch>(*source, m_clock, steady ? *steady : m_systemSteady,
         [this](const Absence &absence) { found(absence); });
     // The running activity only ever changes with a row of the history. The commands are
     // followed once they are done, not half-way through their changes.
-    HistoryModel *history = &m_tracker.history();
+    const HistoryModel *history = &m_history;
     connect(history, &QAbstractItemModel::rowsInserted, this, &Absences::followSoon);
     connect(history, &QAbstractItemModel::rowsRemoved, this, &Absences::followSoon);
     connect(history, &QAbstractItemModel::modelReset, this, &Absences::followSoon);
@@ -57,13 +63,13 @@ void Absences::wokeUp()
 
 int Absences::minutes() const
 {
-    return m_tracker.state().settings.absenceMinutes;
+    return m_settings.absenceMinutes;
 }
 
 void Absences::setMinutes(int minutes)
 {
-    m_tracker.state().settings.absenceMinutes = std::clamp(minutes, 0, kMaxAbsenceMinutes);
-    m_tracker.saveSettingsIfChanged();
+    m_settings.absenceMinutes = std::clamp(minutes, 0, kMaxAbsenceMinutes);
+    m_program.saveSettingsIfChanged(true);
     follow();
 }
 
@@ -94,27 +100,25 @@ void Absences::followSoon()
 
 bool Absences::isWatched() const
 {
-    const AppState &state = m_tracker.state();
-    return minutes() > 0 && !m_tracker.hasEnded() && state.isRunning()
-        && state.currentActivity != kStartActivity && state.currentActivity != kPauseActivity;
+    return minutes() > 0 && !m_program.hasEnded() && m_day.isRunning()
+        && m_day.currentActivity() != kStartActivity && m_day.currentActivity() != kPauseActivity;
 }
 
 bool Absences::isLoggedDayToday() const
 {
-    const auto day = parseUserDate(m_tracker.state().dayDate);
-    return day && m_clock.now().date() == *day;
+    const QDate day = m_day.loggedDay();
+    return day.isValid() && m_clock.now().date() == day;
 }
 
 std::optional<Absence> Absences::offerable(Absence absence) const
 {
     if (!isWatched() || !isLoggedDayToday())
         return std::nullopt;
-    const AppState &state = m_tracker.state();
     // The change dialog takes no change within the first minute of the running activity.
-    absence.start = std::max(absence.start, addMinutes(state.currentStart, 1));
+    absence.start = std::max(absence.start, addMinutes(m_day.currentStart(), 1));
     // An absence over midnight is the change of day's business, which comes first.
-    const auto day = parseUserDate(state.dayDate);
-    if (!day || absence.start.date() != *day || absence.end.date() != *day)
+    const QDate day = m_day.loggedDay();
+    if (absence.start.date() != day || absence.end.date() != day)
         return std::nullopt;
     // A wall clock set back since: no change is recorded after now.
     if (absence.end > m_clock.now() || absence.start.secsTo(absence.end) < qint64(minutes()) * 60)
@@ -146,7 +150,7 @@ void Absences::offerWaiting()
     // What waited over the change of day belongs to a day the user has yet to settle.
     if (!isLoggedDayToday())
         m_waiting.clear();
-    while (!m_waiting.isEmpty() && !m_tracker.hasEnded()) {
+    while (!m_waiting.isEmpty() && !m_program.hasEnded()) {
         if (m_screens.isModalWindowOpen()) {
             if (!m_retry.isActive())
                 m_retry.start();
@@ -156,7 +160,7 @@ void Absences::offerWaiting()
         if (!offer)
             continue;
         const AbsenceAnswer reply = m_questions.askAbsence(offerText(*offer));
-        if (!m_tracker.hasEnded() && offerable(*offer) == offer)
+        if (!m_program.hasEnded() && offerable(*offer) == offer)
             answer(*offer, reply);
     }
     m_retry.stop();
@@ -166,13 +170,13 @@ void Absences::answer(const Absence &absence, AbsenceAnswer answer)
 {
     switch (answer) {
     case AbsenceAnswer::CountPause: {
-        const QString activity = m_tracker.state().currentActivity;
-        if (m_tracker.recordChangeAt(absence.start, kPauseActivity.toString()))
-            m_tracker.recordChangeAt(absence.end, activity);
+        const QString activity = m_day.currentActivity();
+        if (m_program.recordChangeAt(absence.start, kPauseActivity.toString()))
+            m_program.recordChangeAt(absence.end, activity);
         break;
     }
     case AbsenceAnswer::ChangeActivity:
-        m_tracker.openChangeDialogAt(absence.start);
+        m_program.openChangeDialogAt(absence.start);
         break;
     case AbsenceAnswer::Ignore:
         break;

@@ -14,10 +14,24 @@
 namespace qm {
 
 class Clock;
+class DayState;
+class HistoryModel;
 class Questions;
 class Screens;
-class Tracker;
+struct SettingsModel;
 enum class AbsenceAnswer;
+
+// What the absences need of the program: whether it still runs, and the commands an answer
+// gives, as the windows would call them.
+class AbsenceCommands
+{
+public:
+    virtual ~AbsenceCommands() = default;
+    virtual bool hasEnded() const = 0;
+    virtual bool recordChangeAt(const QDateTime &time, const QString &activity) = 0;
+    virtual void openChangeDialogAt(const QDateTime &time) = 0;
+    virtual bool saveSettingsIfChanged(bool repeatWarning) = 0;
+};
 
 // The absences of the running activity: when the desktop is watched, which absence is offered
 // to the user and what the answer records.
@@ -28,7 +42,10 @@ enum class AbsenceAnswer;
 class Absences : public QObject
 {
 public:
-    Absences(Tracker &tracker, const Clock &clock, Questions &questions, Screens &screens);
+    // The day is read, never changed: the running activity only changes through `program`.
+    // The rows of `history` tell when it changed; the threshold is that of `settings`.
+    Absences(AbsenceCommands &program, const DayState &day, const HistoryModel &history,
+        SettingsModel &settings, const Clock &clock, Questions &questions, Screens &screens);
     ~Absences() override;
 
     // The desktop's idle time; without it, absences are never watched. Not owned, nor are the
@@ -65,7 +82,10 @@ private:
     void offerWaiting();
     void answer(const Absence &absence, AbsenceAnswer answer);
 
-    Tracker &m_tracker;
+    AbsenceCommands &m_program;
+    const DayState &m_day;
+    const HistoryModel &m_history;
+    SettingsModel &m_settings;
     const Clock &m_clock;
     Questions &m_questions;
     Screens &m_screens;

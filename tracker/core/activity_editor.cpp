@@ -2,7 +2,7 @@
 
 #include "journal/settings.h"
 #include "journal/text_formats.h"
-#include "tracker/core/app_state.h"
+#include "tracker/core/day_state.h"
 #include "tracker/core/questions.h"
 
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 
 #include "journal/datetime.h"
 #include "journal/number_reading.h"
+#include "journal/settings.h"
 #include "journal/text_formats.h"
-#include "tracker/core/app_state.h"
 #include "tracker/core/day.h"
 #include "tracker/core/questions.h"
 
@@ -38,29 +38,34 @@ TypedDuration typedDuration(const QString &text)
 
 } // namespace
 
-ChangeForm::ChangeForm(AppState &state, Day &day, Questions &questions)
-    : m_state(state)
-    , m_day(day)
+ChangeForm::ChangeForm(Day &day, SettingsModel &settings, Questions &questions)
+    : m_day(day)
+    , m_settings(settings)
     , m_questions(questions)
 { }
 
+const DayState &ChangeForm::day() const
+{
+    return m_day.state();
+}
+
 void ChangeForm::open()
 {
-    m_state.newCommentTypePending = false;
+    m_newCommentType = false;
     m_fieldToFix = Field::None;
     m_fields.comment.clear();
     m_fields.addComment.clear();
-    m_fields.activityIndex = m_state.settings.activityChoices.isEmpty() ? -1 : 0;
-    m_fields.commentIndex = m_state.settings.commentChoices.isEmpty() ? -1 : 0;
-    m_fields.current = m_state.currentActivity == kStartActivity
+    m_fields.activityIndex = m_settings.activityChoices.isEmpty() ? -1 : 0;
+    m_fields.commentIndex = m_settings.commentChoices.isEmpty() ? -1 : 0;
+    m_fields.current = day().currentActivity() == kStartActivity
         //: Shown in place of the current activity before the first change of the day.
         ? QCoreApplication::translate("qm::ChangeForm", "   --- aucune ---")
-        : m_state.currentActivity;
+        : day().currentActivity();
 }
 
 void ChangeForm::proposeChangeTime()
 {
-    m_fields.invokeTime = timeText(m_state.changeTime.time());
+    m_fields.invokeTime = timeText(day().changeTime().time());
     m_fields.duration.clear();
     m_fields.endTime.clear();
     m_checked = { m_fields.invokeTime, m_fields.duration, m_fields.endTime };
@@ -71,22 +76,22 @@ void ChangeForm::checkChangeTime()
 {
     const auto checked = qScopeGuard([this] { m_checked.invokeTime = m_fields.invokeTime; });
     const QDateTime typed = m_fields.invokeTime.contains(u':')
-        ? dateTimeOfDay(m_state.dayDate, m_fields.invokeTime)
+        ? dateTimeOfDay(day().dayDate(), m_fields.invokeTime)
         : QDateTime();
     if (!typed.isValid()) {
-        m_fields.invokeTime = timeText(m_state.changeTime.time());
+        m_fields.invokeTime = timeText(day().changeTime().time());
         return;
     }
-    if (m_state.currentActivity == kStartActivity) {
-        m_state.changeTime = typed;
+    if (day().currentActivity() == kStartActivity) {
+        m_day.setChangeTime(typed);
         return;
     }
-    const std::int64_t gap = !m_state.isRunning() ? m_state.currentDuration + 1 : 1;
-    if (typed < addMinutes(m_state.currentStart, gap)) {
-        m_fields.invokeTime = timeText(m_state.changeTime.time());
+    const std::int64_t gap = !day().isRunning() ? day().currentDuration() + 1 : 1;
+    if (typed < addMinutes(day().currentStart(), gap)) {
+        m_fields.invokeTime = timeText(day().changeTime().time());
         return;
     }
-    m_state.changeTime = typed;
+    m_day.setChangeTime(typed);
 }
 
 void ChangeForm::checkDuration()
@@ -98,7 +103,7 @@ void ChangeForm::checkDuration()
         m_endFromDuration.clear();
         return;
     }
-    m_fields.endTime = shortTimeText(m_state.changeTime.addSecs(duration.seconds).time());
+    m_fields.endTime = shortTimeText(day().changeTime().addSecs(duration.seconds).time());
     m_checked.duration = m_fields.duration;
     m_checked.endTime = m_fields.endTime;
     m_endFromDuration = m_fields.endTime;
@@ -112,14 +117,14 @@ bool ChangeForm::checkEndTime()
         return true;
     m_endFromDuration.clear();
     const QDateTime end = m_fields.endTime.contains(u':')
-        ? dateTimeOfDay(m_state.dayDate, m_fields.endTime)
+        ? dateTimeOfDay(day().dayDate(), m_fields.endTime)
         : QDateTime();
-    if (!end.isValid() || !m_state.changeTime.isValid()) {
+    if (!end.isValid() || !day().changeTime().isValid()) {
         m_fields.endTime.clear();
         m_checked.endTime.clear();
         return true;
     }
-    double minutes = double(m_state.changeTime.msecsTo(end)) / 60000.0;
+    double minutes = double(day().changeTime().msecsTo(end)) / 60000.0;
     const bool nextDay = minutes < 0;
     if (nextDay)
         minutes += kMinutesPerDay;
@@ -159,7 +164,7 @@ bool ChangeForm::checkEditedTimes()
 
 bool ChangeForm::removeSelectedCommentType()
 {
-    QStringList &choices = m_state.settings.commentChoices;
+    QStringList &choices = m_settings.commentChoices;
     const int index = m_fields.commentIndex;
     if (index < 1 || index >= choices.size())
         return false;
@@ -170,7 +175,7 @@ bool ChangeForm::removeSelectedCommentType()
 
 bool ChangeForm::confirm()
 {
-    const QStringList &activities = m_state.settings.activityChoices;
+    const QStringList &activities = m_settings.activityChoices;
     const int chosen = m_fields.activityIndex;
     m_fieldToFix = Field::None;
     if (chosen < 0 || chosen >= activities.size())
@@ -187,7 +192,7 @@ bool ChangeForm::confirm()
 
     const QString activity = chosen == 0 ? kPauseActivity.toString() : activities.at(chosen);
     QString comment;
-    const QStringList &comments = m_state.settings.commentChoices;
+    const QStringList &comments = m_settings.commentChoices;
     // A comment made only of pasted line breaks is no comment.
     m_fields.comment = storableText(m_fields.comment);
     if (m_fields.comment.isEmpty())
@@ -196,26 +201,15 @@ bool ChangeForm::confirm()
         comment = m_fields.comment;
     } else if (!m_fields.addComment.isEmpty()) {
         comment = m_fields.addComment;
-        m_state.newCommentTypePending = true;
+        m_newCommentType = true;
     } else if (m_fields.commentIndex >= 1 && m_fields.commentIndex < comments.size()) {
         comment = comments.at(m_fields.commentIndex);
     }
 
     // A fraction of a minute is a fixed duration, even when it rounds to 0.
-    changeTo(activity, comment, fixed ? readRoundedNumber(m_fields.duration) : AppState::kRunning);
+    m_day.changeTo(
+        activity, comment, fixed ? readRoundedNumber(m_fields.duration) : DayState::kRunning);
     return true;
-}
-
-void ChangeForm::changeTo(const QString &activity, const QString &comment, std::int32_t duration)
-{
-    m_day.closeRunningActivity();
-    m_state.currentActivity = activity;
-    m_state.currentComment = comment;
-    m_state.currentStart = m_state.changeTime;
-    m_state.currentDuration = duration;
-    m_day.recordChange();
-    if (!m_state.isRunning())
-        m_day.addToTotals(m_state.currentDuration, activity);
 }
 
 } // namespace qm

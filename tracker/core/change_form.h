@@ -3,12 +3,14 @@
 #include <QString>
 
 #include <cstdint>
+#include <utility>
 
 namespace qm {
 
-struct AppState;
 class Day;
+class DayState;
 class Questions;
+struct SettingsModel;
 
 // What the change dialog's fields hold. The dialog keeps them between two openings.
 struct ChangeFields
@@ -29,7 +31,9 @@ struct ChangeFields
 class ChangeForm
 {
 public:
-    ChangeForm(AppState &state, Day &day, Questions &questions);
+    // The form reads the day and records its changes through `day`; it edits the comment types
+    // of `settings`.
+    ChangeForm(Day &day, SettingsModel &settings, Questions &questions);
 
     // The field the user must put right before the change can be recorded.
     enum class Field { None, Duration, EndTime };
@@ -56,17 +60,19 @@ public:
     // or when fieldToFix() names a field to put right first (the dialog then stays open).
     bool confirm();
     Field fieldToFix() const { return m_fieldToFix; }
-    // The change itself, once the fields have given the activity, its comment and its duration
-    // (AppState::kRunning while it runs): the running activity ends at the change time.
-    void changeTo(const QString &activity, const QString &comment, std::int32_t duration);
+    // Whether the comment of the change confirmed was typed as a new comment type, to be added
+    // to the list; true once per such change.
+    bool takeNewCommentType() { return std::exchange(m_newCommentType, false); }
 
 private:
+    const DayState &day() const;
     bool checkEditedTimes();
 
-    AppState &m_state;
     Day &m_day;
+    SettingsModel &m_settings;
     Questions &m_questions;
     Field m_fieldToFix = Field::None;
+    bool m_newCommentType = false;
     ChangeFields m_fields;
     // The three time fields as their checks last left them.
     struct

@@ -4,10 +4,11 @@
 #include "journal/file_reading.h"
 #include "journal/journal_file.h"
 #include "journal/number_reading.h"
+#include "journal/settings.h"
 #include "journal/text_codec.h"
 #include "journal/text_formats.h"
-#include "tracker/core/app_state.h"
 #include "tracker/core/history_model.h"
+#include "tracker/core/program_files.h"
 #include "tracker/core/questions.h"
 
 #include <QCoreApplication>
@@ -65,7 +66,7 @@ QString closingWarning(ClosingOutcome outcome)
 }
 
 // What the user is told of a close that a crash had cut short.
-QString settlementNotice(const InterruptedClose &close, const AppState &state)
+QString settlementNotice(const InterruptedClose &close, const ProgramFiles &files)
 {
     switch (close.settlement) {
     case Settlement::NothingPending:
@@ -89,14 +90,14 @@ QString settlementNotice(const InterruptedClose &close, const AppState &state)
             "La clôture de la journée du %1 a été interrompue, et le log %2 a "
             "changé depuis.\nLe log n'a pas été modifié : vérifiez qu'il ne "
             "contient pas cette journée deux fois.")
-            .arg(close.dayDate, state.journalPath);
+            .arg(close.dayDate, files.journalPath);
     case Settlement::Failed:
         return QCoreApplication::translate("qm::Day",
             "Une clôture de journée interrompue n'a pas pu être terminée "
             "(fichiers %1, %2 et %3).\nQuillmere s'arrête sans rien écrire : "
             "vérifiez que ces fichiers peuvent être lus et que leur dossier est "
             "accessible en écriture, puis relancez Quillmere.")
-            .arg(state.closingFilePath, state.journalPath, state.dayFilePath);
+            .arg(files.closingFilePath, files.journalPath, files.dayFilePath);
     }
     return {};
 }
@@ -117,24 +118,58 @@ QDateTime dateTimeOfDay(const QString &dayDate, QStringView time)
     return makeDateTime(*date, *clock);
 }
 
-Day::Day(AppState &state, HistoryModel &history, const Clock &clock, Questions &questions)
-    : m_state(state)
+Day::Day(const ProgramFiles &files, HistoryModel &history, const Clock &clock, Questions &questions)
+    : m_files(files)
     , m_history(history)
     , m_clock(clock)
     , m_questions(questions)
 { }
 
+void Day::begin(const QDateTime &start, const QString &layout)
+{
+    m_state.m_currentActivity = kStartActivity.toString();
+    m_state.m_currentComment.clear();
+    m_state.m_currentDuration = DayState::kRunning;
+    m_state.m_dayTotalMinutes = 0;
+    m_state.m_dayTotalWithoutPauseMinutes = 0;
+    chooseDay(start);
+    resetHistory(layout);
+}
+
+void Day::chooseDay(const QDateTime &start)
+{
+    m_state.m_dayDate = dateText(start.date());
+    m_state.m_currentStart = start;
+}
+
+void Day::setChangeTime(const QDateTime &time)
+{
+    m_state.m_changeTime = time;
+}
+
+void Day::changeTo(const QString &activity, const QString &comment, std::int32_t duration)
+{
+    closeRunningActivity();
+    m_state.m_currentActivity = activity;
+    m_state.m_currentComment = comment;
+    m_state.m_currentStart = m_state.m_changeTime;
+    m_state.m_currentDuration = duration;
+    recordChange();
+    if (!m_state.isRunning())
+        addToTotals(m_state.m_currentDuration, activity);
+}
+
 void Day::resetHistory(const QString &layout)
 {
-    m_state.dayActivityCount = 0;
-    m_state.historyRowOffset = 0;
+    m_state.m_dayActivityCount = 0;
+    m_state.m_historyRowOffset = 0;
     m_lines.clear();
     m_history.reset(layout);
 }
 
 int Day::lastRow() const
 {
-    return m_state.historyRowOffset + m_state.dayActivityCount;
+    return m_state.m_historyRowOffset + m_state.m_dayActivityCount;
 }
 
 void Day::addToTotals(std::int32_t minutes, const QString &activity, int sign)
@@ -144,27 +179,27 @@ void Day::addToTotals(std::int32_t minutes, const QString &activity, int sign)
         total = std::int32_t(std::clamp<std::int64_t>(total + change,
             std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
     };
-    add(m_state.dayTotalMinutes);
+    add(m_state.m_dayTotalMinutes);
     if (activity != kPauseActivity)
-        add(m_state.dayTotalWithoutPauseMinutes);
+        add(m_state.m_dayTotalWithoutPauseMinutes);
 }
 
 JournalRows Day::loadDayFromJournal()
 {
     bool matched = false;
-    const FileRead read
-        = readJournalOfDate(m_state.journalPath, m_state.dayDate, [&](const JournalRecord &record) {
-              if (lastRow() >= kMaxDayRows)
-                  return;
-              matched = true;
-              ++m_state.historyRowOffset;
-              const int row = lastRow();
-              m_history.appendRow({ inLogCellText(), durationCellOfText(record.minutesText),
-                                      record.activity, record.comment },
-                  true);
-              m_history.showAsLastVisible(row);
-              addToTotals(readRoundedNumber(record.minutesText), record.activity);
-          });
+    const FileRead read = readJournalOfDate(
+        m_files.journalPath, m_state.m_dayDate, [&](const JournalRecord &record) {
+            if (lastRow() >= kMaxDayRows)
+                return;
+            matched = true;
+            ++m_state.m_historyRowOffset;
+            const int row = lastRow();
+            m_history.appendRow({ inLogCellText(), durationCellOfText(record.minutesText),
+                                    record.activity, record.comment },
+                true);
+            m_history.showAsLastVisible(row);
+            addToTotals(readRoundedNumber(record.minutesText), record.activity);
+        });
     if (read == FileRead::Unreadable)
         return JournalRows::Unreadable;
     return matched ? JournalRows::Shown : JournalRows::None;
@@ -172,17 +207,17 @@ JournalRows Day::loadDayFromJournal()
 
 ClosingFiles Day::closingFiles() const
 {
-    return { m_state.journalPath, m_state.dayFilePath, m_state.closingFilePath };
+    return { m_files.journalPath, m_files.dayFilePath, m_files.closingFilePath };
 }
 
 QList<JournalRecord> Day::journalRecords() const
 {
-    return journalRecordsOf(m_state.dayDate, dayLines(m_state.dayActivityCount));
+    return journalRecordsOf(m_state.m_dayDate, dayLines(m_state.m_dayActivityCount));
 }
 
 ClosingOutcome Day::writeDayToJournal()
 {
-    if (m_state.dayActivityCount < 1)
+    if (m_state.m_dayActivityCount < 1)
         return ClosingOutcome::Closed;
     const QList<JournalRecord> records = journalRecords();
     // An earlier close of this run may have left part of the day in the journal.
@@ -195,7 +230,7 @@ ClosingOutcome Day::writeDayToJournal()
                 "Le log %1 n'a pas pu être remis en ordre après l'échec de la "
                 "clôture précédente.\nLa journée reste enregistrée dans le fichier "
                 "%2.")
-                .arg(m_state.journalPath, m_state.dayFilePath));
+                .arg(m_files.journalPath, m_files.dayFilePath));
         return ClosingOutcome::JournalDamaged;
     case Settlement::NothingPending:
     case Settlement::TakenBack:
@@ -204,19 +239,19 @@ ClosingOutcome Day::writeDayToJournal()
     }
     const ClosingOutcome outcome = closeDayIntoJournal(closingFiles(), records);
     if (const QString warning = closingWarning(outcome); !warning.isEmpty())
-        m_questions.warn(errorTitle(), warning.arg(m_state.journalPath, m_state.dayFilePath));
+        m_questions.warn(errorTitle(), warning.arg(m_files.journalPath, m_files.dayFilePath));
     return outcome;
 }
 
 bool Day::settleInterruptedClose()
 {
     // Only a record the system says is not there means no close is pending.
-    if (sizeOrAbsent(m_state.closingFilePath) == -1)
+    if (sizeOrAbsent(m_files.closingFilePath) == -1)
         return true;
     std::optional<QList<JournalRecord>> day;
     DayFileContent content;
     InterruptedClose close { Settlement::Failed, {} };
-    switch (readDayFile(m_state.dayFilePath, content)) {
+    switch (readDayFile(m_files.dayFilePath, content)) {
     case FileRead::Missing:
         close = qm::settleInterruptedClose(closingFiles(), day);
         break;
@@ -230,7 +265,7 @@ bool Day::settleInterruptedClose()
     if (close.settlement == Settlement::NothingPending)
         return true;
     const bool settled = close.settlement != Settlement::Failed;
-    const QString notice = settlementNotice(close, m_state);
+    const QString notice = settlementNotice(close, m_files);
     if (close.settlement == Settlement::Finished || close.settlement == Settlement::TakenBack)
         m_questions.inform(QStringLiteral("Quillmere"), notice);
     else
@@ -241,7 +276,7 @@ bool Day::settleInterruptedClose()
 FileRead Day::readDayFileDate()
 {
     QString date;
-    const FileRead read = readDayFileDateLine(m_state.dayFilePath, date);
+    const FileRead read = readDayFileDateLine(m_files.dayFilePath, date);
     if (read != FileRead::Read)
         return read;
     // The date goes into every journal record of the day: it must be one that the journal's
@@ -250,8 +285,8 @@ FileRead Day::readDayFileDate()
     // offered.
     const QDate parsed = parseJournalDate(encodeText(date));
     if (parsed.isValid()) {
-        m_state.dayDate = date;
-        m_state.currentStart = makeDateTime(parsed, m_clock.now().time());
+        m_state.m_dayDate = date;
+        m_state.m_currentStart = makeDateTime(parsed, m_clock.now().time());
     }
     return read;
 }
@@ -259,13 +294,13 @@ FileRead Day::readDayFileDate()
 FileRead Day::loadDayFile()
 {
     DayFileContent content;
-    const FileRead read = readDayFile(m_state.dayFilePath, content);
+    const FileRead read = readDayFile(m_files.dayFilePath, content);
     if (read != FileRead::Read)
         return read;
     for (const DayLine &line : content.lines) {
         if (lastRow() >= kMaxDayRows)
             break;
-        ++m_state.dayActivityCount;
+        ++m_state.m_dayActivityCount;
         m_lines.append(line);
         const int row = lastRow();
         m_history.appendRow(
@@ -281,75 +316,77 @@ FileRead Day::loadDayFile()
 
 void Day::resumeAfter(const DayLine &line)
 {
-    m_state.currentActivity = line.activity;
-    m_state.currentComment = line.comment;
-    const QDateTime start = dateTimeOfDay(m_state.dayDate, line.start);
+    m_state.m_currentActivity = line.activity;
+    m_state.m_currentComment = line.comment;
+    const QDateTime start = dateTimeOfDay(m_state.m_dayDate, line.start);
     if (start.isValid())
-        m_state.currentStart = start;
-    m_state.currentDuration = readRoundedNumber(line.minutesText);
+        m_state.m_currentStart = start;
+    m_state.m_currentDuration = readRoundedNumber(line.minutesText);
 }
 
 void Day::closeRunningActivity()
 {
-    if (m_state.dayActivityCount < 1 || !m_state.isRunning())
+    if (m_state.m_dayActivityCount < 1 || !m_state.isRunning())
         return;
-    m_state.currentDuration = elapsedMinutes(m_state.currentStart, m_state.changeTime);
-    m_lines.last().minutesText = numberText(m_state.currentDuration);
+    m_state.m_currentDuration = elapsedMinutes(m_state.m_currentStart, m_state.m_changeTime);
+    m_lines.last().minutesText = numberText(m_state.m_currentDuration);
     m_history.setCell(
-        lastRow(), HistoryModel::DurationColumn, durationCellText(m_state.currentDuration));
-    addToTotals(m_state.currentDuration, m_state.currentActivity);
+        lastRow(), HistoryModel::DurationColumn, durationCellText(m_state.m_currentDuration));
+    addToTotals(m_state.m_currentDuration, m_state.m_currentActivity);
 }
 
 void Day::recordChange()
 {
-    ++m_state.dayActivityCount;
+    ++m_state.m_dayActivityCount;
     const int row = lastRow();
     const bool running = m_state.isRunning();
-    m_lines.append({ timeText(m_state.changeTime.time()),
-        running ? QString() : numberText(m_state.currentDuration), m_state.currentActivity,
-        m_state.currentComment });
-    m_history.appendRow({ timeText(m_state.changeTime.time()),
-                            running ? runningCellText() : durationCellText(m_state.currentDuration),
-                            m_state.currentActivity, m_state.currentComment },
+    m_lines.append({ timeText(m_state.m_changeTime.time()),
+        running ? QString() : numberText(m_state.m_currentDuration), m_state.m_currentActivity,
+        m_state.m_currentComment });
+    m_history.appendRow(
+        { timeText(m_state.m_changeTime.time()),
+            running ? runningCellText() : durationCellText(m_state.m_currentDuration),
+            m_state.m_currentActivity, m_state.m_currentComment },
         false);
     m_history.showAsLastVisible(row);
-    if (m_state.dayActivityCount < 2 && running)
+    if (m_state.m_dayActivityCount < 2 && running)
         return;
-    writeDayLines(running ? m_state.dayActivityCount - 1 : m_state.dayActivityCount);
+    writeDayLines(running ? m_state.m_dayActivityCount - 1 : m_state.m_dayActivityCount);
 }
 
 void Day::deleteLastActivity()
 {
-    if (m_state.dayActivityCount < 1)
+    if (m_state.m_dayActivityCount < 1)
         return;
     if (!m_state.isRunning())
-        addToTotals(m_state.currentDuration, m_lines.last().activity, -1);
+        addToTotals(m_state.m_currentDuration, m_lines.last().activity, -1);
     m_history.removeLastRow();
-    --m_state.dayActivityCount;
+    --m_state.m_dayActivityCount;
     const QString deletedStart = m_lines.takeLast().start;
     if (!m_lines.isEmpty()) {
         resumeAfter(m_lines.last());
     } else {
         // The day starts again where the activity taken back began: the change time may lie
         // in the next day, and the day would then ask to be closed with nothing in it.
-        const QDateTime start = dateTimeOfDay(m_state.dayDate, deletedStart);
-        m_state.currentActivity = kStartActivity.toString();
-        m_state.currentComment.clear();
-        m_state.currentStart = start.isValid() ? start : m_state.changeTime;
-        m_state.currentDuration = AppState::kRunning;
+        const QDateTime start = dateTimeOfDay(m_state.m_dayDate, deletedStart);
+        m_state.m_currentActivity = kStartActivity.toString();
+        m_state.m_currentComment.clear();
+        m_state.m_currentStart = start.isValid() ? start : m_state.m_changeTime;
+        m_state.m_currentDuration = DayState::kRunning;
     }
-    if (m_state.dayActivityCount != 0) {
-        writeDayLines(m_state.dayActivityCount);
-    } else if (!removeDayFile(m_state.dayFilePath)) {
+    if (m_state.m_dayActivityCount != 0) {
+        writeDayLines(m_state.m_dayActivityCount);
+    } else if (!removeDayFile(m_files.dayFilePath)) {
         m_questions.warn(errorTitle(),
             QCoreApplication::translate("qm::Day", "Le fichier %1 n'a pas pu être supprimé.")
-                .arg(m_state.dayFilePath));
+                .arg(m_files.dayFilePath));
     }
 }
 
 bool Day::saveDayFile()
 {
-    const int count = m_state.isRunning() ? m_state.dayActivityCount - 1 : m_state.dayActivityCount;
+    const int count
+        = m_state.isRunning() ? m_state.m_dayActivityCount - 1 : m_state.m_dayActivityCount;
     return count < 1 || writeDayLines(count);
 }
 
@@ -360,14 +397,14 @@ QList<DayLine> Day::dayLines(int count) const
 
 bool Day::writeDayLines(int count)
 {
-    if (writeDayFile(m_state.dayFilePath, m_state.dayDate, dayLines(count)))
+    if (writeDayFile(m_files.dayFilePath, m_state.m_dayDate, dayLines(count)))
         return true;
     m_questions.warn(errorTitle(),
         QCoreApplication::translate("qm::Day",
             "Le fichier de la journée %1 n'a pas pu être écrit.\nLes "
             "dernières activités ne pourront pas être récupérées si "
             "Quillmere s'arrête avant la clôture de la journée.")
-            .arg(m_state.dayFilePath));
+            .arg(m_files.dayFilePath));
     return false;
 }
 

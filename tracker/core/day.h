@@ -2,6 +2,7 @@
 
 #include "journal/day_closing.h"
 #include "journal/day_file.h"
+#include "tracker/core/day_state.h"
 
 #include <QDateTime>
 #include <QList>
@@ -9,10 +10,10 @@
 
 namespace qm {
 
-struct AppState;
 class Clock;
 class HistoryModel;
 class Questions;
+struct ProgramFiles;
 
 // The grid counts its rows on 16 bits.
 inline constexpr int kMaxDayRows = 32767;
@@ -26,10 +27,24 @@ enum class JournalRows { None, Shown, Unreadable };
 QDateTime dateTimeOfDay(const QString &dayDate, QStringView time);
 
 // The day being logged: its activities, their rows in the history, its totals and its two files.
+// Its state changes only through the operations here.
 class Day
 {
 public:
-    Day(AppState &state, HistoryModel &history, const Clock &clock, Questions &questions);
+    Day(const ProgramFiles &files, HistoryModel &history, const Clock &clock, Questions &questions);
+
+    const DayState &state() const { return m_state; }
+
+    // A day with nothing recorded yet, whose start activity begins at `start`, on an empty
+    // history of the given column layout.
+    void begin(const QDateTime &start, const QString &layout);
+    // The day to log becomes that of `start`, its start activity beginning then.
+    void chooseDay(const QDateTime &start);
+    // The time a change would take place, as proposed or typed.
+    void setChangeTime(const QDateTime &time);
+    // The running activity ends at the change time, and the given one follows it (with its
+    // duration, or DayState::kRunning while it runs).
+    void changeTo(const QString &activity, const QString &comment, std::int32_t duration);
 
     // Empties the history and the day's counters, for the given column layout.
     void resetHistory(const QString &layout);
@@ -53,18 +68,12 @@ public:
     bool isHistoryFull() const;
 
     void closeRunningActivity();
-    // Adds the current activity as a new row and mirrors the day into the day file.
-    void recordChange();
     // Takes back the last activity of the day (journal rows are never touched).
     void deleteLastActivity();
 
     // Rewrites the day file with every finished row, the last one included when it is
     // finished. Tells the user when it fails.
     bool saveDayFile();
-
-    // Adds (or with sign -1 takes back) an activity's minutes in the day totals, which stop at
-    // the ends of their 32-bit range instead of wrapping round.
-    void addToTotals(std::int32_t minutes, const QString &activity, int sign = 1);
 
 private:
     int lastRow() const;
@@ -75,8 +84,14 @@ private:
     // The activity of `line` becomes the current one again, as the last finished one.
     void resumeAfter(const DayLine &line);
     bool writeDayLines(int count);
+    // Adds the current activity as a new row and mirrors the day into the day file.
+    void recordChange();
+    // Adds (or with sign -1 takes back) an activity's minutes in the day totals, which stop at
+    // the ends of their 32-bit range instead of wrapping round.
+    void addToTotals(std::int32_t minutes, const QString &activity, int sign = 1);
 
-    AppState &m_state;
+    const ProgramFiles &m_files;
+    DayState m_state;
     HistoryModel &m_history;
     const Clock &m_clock;
     Questions &m_questions;

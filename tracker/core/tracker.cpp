@@ -17,24 +17,27 @@
 
 namespace qm {
 
+ProgramFiles::ProgramFiles(const QString &programFolder)
+    : journalPath(programFile(programFolder, kJournalFileName))
+    , settingsPath(programFile(programFolder, kSettingsFileName))
+    , dayFilePath(programFile(programFolder, kDayFileName))
+    , closingFilePath(programFile(programFolder, kClosingFileName))
+    , helpFilePath(programFile(programFolder, kHelpFileName))
+    , statsProgramPath(programFile(programFolder, executableName(u"QMStat")))
+{ }
+
 Tracker::Tracker(const QString &programFolder, const Clock &clock, Questions &questions,
     Screens &screens, Desktop &desktop)
-    : m_clock(clock)
+    : m_files(programFolder)
+    , m_clock(clock)
     , m_questions(questions)
     , m_screens(screens)
     , m_desktop(desktop)
-    , m_day(m_state, m_history, clock, questions)
-    , m_changeForm(m_state, m_day, questions)
-    , m_editor(m_state.settings, questions)
-    , m_absences(*this, clock, questions, screens)
-{
-    m_state.journalPath = programFile(programFolder, kJournalFileName);
-    m_state.settingsPath = programFile(programFolder, kSettingsFileName);
-    m_state.dayFilePath = programFile(programFolder, kDayFileName);
-    m_state.closingFilePath = programFile(programFolder, kClosingFileName);
-    m_state.helpFilePath = programFile(programFolder, kHelpFileName);
-    m_state.statsProgramPath = programFile(programFolder, executableName(u"QMStat"));
-}
+    , m_day(m_files, m_history, clock, questions)
+    , m_changeForm(m_day, m_settings, questions)
+    , m_editor(m_settings, questions)
+    , m_absences(*this, m_day.state(), m_history, m_settings, clock, questions, screens)
+{ }
 
 QString Tracker::mainWindowTitle() const
 {
@@ -51,33 +54,27 @@ QString Tracker::webToolTip() const
 
 QString Tracker::trayToolTip() const
 {
-    return qm::trayToolTip(m_state, m_clock.now());
+    const DayState &day = m_day.state();
+    return qm::trayToolTip(
+        day.currentActivity(), day.currentStart(), day.isRunning(), m_clock.now());
 }
 
 void Tracker::initialise()
 {
     m_screens.addTrayIcon();
-    m_state.firstRunPending = false;
-    m_state.settings.userName = QStringLiteral("-");
-    m_state.settings.messageEnabled.fill(true);
-    const QDateTime now = m_clock.now();
-    m_state.dayDate = dateText(now.date());
-    m_state.currentActivity = kStartActivity.toString();
-    m_state.currentComment.clear();
-    m_state.currentStart = now;
-    m_state.currentDuration = AppState::kRunning;
-    m_state.dayTotalMinutes = 0;
-    m_state.dayTotalWithoutPauseMinutes = 0;
-    m_day.resetHistory(kStartupLayout);
-    m_state.settings.commentChoices = QStringList { kNoCommentChoice.toString() };
+    m_firstRunPending = false;
+    m_settings.userName = QStringLiteral("-");
+    m_settings.messageEnabled.fill(true);
+    m_day.begin(m_clock.now(), kStartupLayout);
+    m_settings.commentChoices = QStringList { kNoCommentChoice.toString() };
 }
 
 void Tracker::start()
 {
     initialise();
     // A crash in the middle of a replacement leaves its temporary file behind.
-    removeReplacementLeftovers(m_state.settingsPath);
-    removeReplacementLeftovers(m_state.dayFilePath);
+    removeReplacementLeftovers(m_files.settingsPath);
+    removeReplacementLeftovers(m_files.dayFilePath);
     bool abandonedDayKept = false;
     const FileRead settings = reloadSettings();
     if (settings == FileRead::Read && !m_day.settleInterruptedClose()) {
@@ -88,28 +85,27 @@ void Tracker::start()
         = settings == FileRead::Read ? m_day.readDayFileDate() : FileRead::Missing;
     if (settings == FileRead::Unreadable || dayFile == FileRead::Unreadable) {
         refuseUnreadableFile(
-            settings == FileRead::Unreadable ? m_state.settingsPath : m_state.dayFilePath);
+            settings == FileRead::Unreadable ? m_files.settingsPath : m_files.dayFilePath);
         return;
     }
     if (settings == FileRead::Missing) {
-        m_state.firstRunPending = true;
+        m_firstRunPending = true;
         m_screens.showWelcome();
         if (!runStartWindow())
             return;
     } else if (dayFile == FileRead::Read) {
         if (!showStockMessage(StockMessage::Code::Recovery)) {
-            if (!removeDayFile(m_state.dayFilePath)) {
+            if (!removeDayFile(m_files.dayFilePath)) {
                 // Loading it anyway would log the abandoned day under the date chosen next.
                 m_questions.warn(errorTitle(),
                     QCoreApplication::translate("qm::Tracker",
                         "Le fichier %1 n'a pas pu être supprimé : la journée "
                         "abandonnée n'est pas reprise.\nElle vous sera proposée à "
                         "nouveau au prochain démarrage.")
-                        .arg(m_state.dayFilePath));
+                        .arg(m_files.dayFilePath));
                 abandonedDayKept = true;
             }
-            m_state.dayDate = dateText(m_clock.now().date());
-            m_state.currentStart = m_clock.now();
+            m_day.chooseDay(m_clock.now());
             if (!runStartWindow())
                 return;
         }
@@ -117,18 +113,18 @@ void Tracker::start()
         return;
     }
 
-    if (!m_state.firstRunPending) {
+    if (!m_firstRunPending) {
         // What was read before a read error is only part of the day: going on with it would
         // write a shorter day file over the whole one.
         const JournalRows rows = m_day.loadDayFromJournal();
         if (rows == JournalRows::Unreadable) {
-            refuseUnreadableFile(m_state.journalPath);
+            refuseUnreadableFile(m_files.journalPath);
             return;
         }
         if (rows == JournalRows::Shown)
             showStockMessage(StockMessage::Code::JournalRowsShown);
         if (!abandonedDayKept && m_day.loadDayFile() == FileRead::Unreadable) {
-            refuseUnreadableFile(m_state.dayFilePath);
+            refuseUnreadableFile(m_files.dayFilePath);
             return;
         }
     } else {
@@ -181,33 +177,33 @@ void Tracker::checkStartDate(const QString &text)
                 .arg(dateText(today)));
         return;
     }
-    m_state.dayDate = dateText(*date);
-    m_state.currentStart = makeDateTime(*date, m_clock.now().time());
+    m_day.chooseDay(makeDateTime(*date, m_clock.now().time()));
 }
 
 void Tracker::refreshMainWindow()
 {
-    if (m_ended)
+    if (hasEnded())
         return;
-    if (m_state.currentActivity == kStartActivity) {
-        m_state.changeTime = m_state.currentStart;
-    } else if (!m_state.isRunning()) {
-        m_state.changeTime = addMinutes(m_state.currentStart, m_state.currentDuration);
+    const DayState &day = m_day.state();
+    if (day.currentActivity() == kStartActivity) {
+        m_day.setChangeTime(day.currentStart());
+    } else if (!day.isRunning()) {
+        m_day.setChangeTime(addMinutes(day.currentStart(), day.currentDuration()));
     } else {
         const QDateTime now = m_clock.now();
-        m_state.changeTime = now > m_state.currentStart ? now : addMinutes(m_state.currentStart, 1);
+        m_day.setChangeTime(now > day.currentStart() ? now : addMinutes(day.currentStart(), 1));
     }
 
-    m_state.changeEnabled = true;
+    m_changeEnabled = true;
     if (reachesNextDay()) {
         m_screens.updateMainWindow();
-        const bool save = showStockMessage(StockMessage::Code::NewDay);
         // The day may have been closed from the icon's menu while the question was up: it is in
         // the journal then, and must not go there a second time.
-        if (m_ended)
+        const std::optional<bool> save = ask(StockMessage::Code::NewDay);
+        if (!save)
             return;
-        if (save)
-            m_state.changeEnabled = startNewDay();
+        if (*save)
+            m_changeEnabled = startNewDay();
         else
             keepDayOpen();
     }
@@ -217,26 +213,26 @@ void Tracker::refreshMainWindow()
 
 bool Tracker::reachesNextDay() const
 {
-    const auto day = parseUserDate(m_state.dayDate);
-    return day && m_state.changeTime.date() > *day;
+    const QDate day = m_day.state().loggedDay();
+    return day.isValid() && m_day.state().changeTime().date() > day;
 }
 
 bool Tracker::isPastDay() const
 {
-    const auto day = parseUserDate(m_state.dayDate);
-    return day && *day < m_clock.now().date();
+    const QDate day = m_day.state().loggedDay();
+    return day.isValid() && day < m_clock.now().date();
 }
 
 void Tracker::keepDayOpen()
 {
     // The day stays as it is, to be put right or closed: a running activity is then taken to
     // end with its day at the latest, so that Changer and Terminer keep it within that day.
-    if (!m_state.isRunning() || m_state.currentActivity == kStartActivity)
+    const DayState &day = m_day.state();
+    if (!day.isRunning() || day.currentActivity() == kStartActivity)
         return;
-    const auto day = parseUserDate(m_state.dayDate);
-    const QDateTime lastSecond = makeDateTime(*day, QTime(23, 59, 59));
-    if (addMinutes(m_state.currentStart, 1) <= lastSecond)
-        m_state.changeTime = lastSecond;
+    const QDateTime lastSecond = makeDateTime(day.loggedDay(), QTime(23, 59, 59));
+    if (addMinutes(day.currentStart(), 1) <= lastSecond)
+        m_day.setChangeTime(lastSecond);
 }
 
 bool Tracker::showStockMessage(StockMessage::Code code)
@@ -244,18 +240,28 @@ bool Tracker::showStockMessage(StockMessage::Code code)
     const auto message = stockMessage(code);
     const int number = int(code);
     if (!message || number < 0 || number >= kMessageCount
-        || !m_state.settings.messageEnabled[size_t(number)])
+        || !m_settings.messageEnabled[size_t(number)])
         return true;
     bool suppress = false;
     const bool answer = m_questions.askStockMessage(*message, suppress);
     if (suppress && message->offersSuppression)
-        m_state.settings.messageEnabled[size_t(number)] = false;
+        m_settings.messageEnabled[size_t(number)] = false;
+    return answer;
+}
+
+std::optional<bool> Tracker::ask(StockMessage::Code code)
+{
+    if (hasEnded())
+        return std::nullopt;
+    const bool answer = showStockMessage(code);
+    if (hasEnded())
+        return std::nullopt;
     return answer;
 }
 
 bool Tracker::startNewDay()
 {
-    if (m_ended)
+    if (hasEnded())
         return false;
     m_day.closeRunningActivity();
     switch (m_day.writeDayToJournal()) {
@@ -270,18 +276,11 @@ bool Tracker::startNewDay()
         m_day.saveDayFile();
         return false;
     }
-    m_state.currentActivity = kStartActivity.toString();
-    m_state.currentComment.clear();
-    m_state.currentStart = m_state.changeTime;
-    m_state.currentDuration = AppState::kRunning;
-    m_state.dayTotalMinutes = 0;
-    m_state.dayTotalWithoutPauseMinutes = 0;
-    m_state.dayDate = dateText(m_state.changeTime.date());
-    m_day.resetHistory(kNewDayLayout);
+    m_day.begin(m_day.state().changeTime(), kNewDayLayout);
     const JournalRows rows = m_day.loadDayFromJournal();
     if (rows == JournalRows::Unreadable) {
         // The old day is safe in the journal; the new one would start on partial totals.
-        refuseUnreadableFile(m_state.journalPath);
+        refuseUnreadableFile(m_files.journalPath);
         return false;
     }
     if (rows == JournalRows::Shown)
@@ -291,17 +290,17 @@ bool Tracker::startNewDay()
 
 bool Tracker::showMainWindow()
 {
-    if (m_ended || m_screens.isOtherWindowVisible())
+    if (hasEnded() || m_screens.isOtherWindowVisible())
         return false;
     refreshAndShowMainWindow();
-    return !m_ended;
+    return !hasEnded();
 }
 
 void Tracker::refreshAndShowMainWindow()
 {
     refreshMainWindow();
     // The refresh's question about the new day leaves time to end the program from the icon.
-    if (!m_ended)
+    if (!hasEnded())
         m_screens.showMainWindow();
 }
 
@@ -312,13 +311,13 @@ void Tracker::hideMainWindow()
 
 void Tracker::openChangeDialog()
 {
-    if (m_ended || !m_state.changeEnabled)
+    if (hasEnded() || !m_changeEnabled)
         return;
     // The change of day was put off, and the current activity ends after its day: no change
     // fits in this day any more, so the question comes again.
     if (reachesNextDay()) {
         refreshMainWindow();
-        if (m_ended || !m_state.changeEnabled || reachesNextDay())
+        if (hasEnded() || !m_changeEnabled || reachesNextDay())
             return;
     }
     m_changeForm.open();
@@ -349,17 +348,16 @@ bool Tracker::confirmChange()
                 QCoreApplication::translate("qm::Tracker",
                     "Le %1 est une journée passée : chaque activité y a une durée ou une heure "
                     "de fin.\nIndiquez la durée ou l'heure de fin de la nouvelle activité.")
-                    .arg(m_state.dayDate));
+                    .arg(m_day.state().dayDate()));
         return false;
     }
     m_screens.hideChangeDialog();
-    if (m_state.newCommentTypePending) {
-        m_state.newCommentTypePending = false;
-        m_state.settings.commentChoices.append(m_changeForm.fields().addComment);
+    if (m_changeForm.takeNewCommentType()) {
+        m_settings.commentChoices.append(m_changeForm.fields().addComment);
         if (saveSettingsIfChanged())
             reloadSettings();
     }
-    if (m_state.isRunning()) {
+    if (m_day.state().isRunning()) {
         // Where the window can only be minimised, it stays in sight with the day's totals.
         m_screens.updateMainWindow();
         m_screens.hideMainWindow();
@@ -371,26 +369,26 @@ bool Tracker::confirmChange()
 
 bool Tracker::recordChangeAt(const QDateTime &time, const QString &activity)
 {
-    if (m_ended || !hasRoomForChange())
+    if (hasEnded() || !hasRoomForChange())
         return false;
-    m_state.changeTime = time;
-    m_changeForm.changeTo(activity, QString(), AppState::kRunning);
+    m_day.setChangeTime(time);
+    m_day.changeTo(activity, QString(), DayState::kRunning);
     m_screens.updateMainWindow();
     return true;
 }
 
 void Tracker::openChangeDialogAt(const QDateTime &time)
 {
-    if (m_ended || !m_state.changeEnabled)
+    if (hasEnded() || !m_changeEnabled)
         return;
-    m_state.changeTime = time;
+    m_day.setChangeTime(time);
     m_changeForm.proposeChangeTime();
     openChangeDialog();
 }
 
 void Tracker::openAbsenceSettings()
 {
-    if (!m_ended)
+    if (!hasEnded())
         m_screens.runAbsenceSettings();
 }
 
@@ -419,7 +417,7 @@ void Tracker::saveEditor()
 {
     if (!saveSettingsIfChanged())
         return;
-    m_state.firstRunPending = false;
+    m_firstRunPending = false;
     reloadSettings();
     m_screens.hideEditor();
     refreshAndShowMainWindow();
@@ -427,7 +425,7 @@ void Tracker::saveEditor()
 
 void Tracker::cancelEditor()
 {
-    if (m_state.firstRunPending) {
+    if (m_firstRunPending) {
         endProgram();
         return;
     }
@@ -438,11 +436,11 @@ void Tracker::cancelEditor()
 
 void Tracker::deleteLastActivity()
 {
-    if (m_state.dayActivityCount < 1)
+    if (m_day.state().dayActivityCount() < 1)
         return;
     if (!m_questions.confirm(QCoreApplication::translate("qm::Tracker", "Quillmere - Effacer"),
             QCoreApplication::translate("qm::Tracker", "Effacer la dernière activité « %1 » ?")
-                .arg(m_state.currentActivity),
+                .arg(m_day.state().currentActivity()),
             QCoreApplication::translate("qm::Tracker", "Effacer"),
             QCoreApplication::translate("qm::Tracker", "Annuler")))
         return;
@@ -453,11 +451,11 @@ void Tracker::deleteLastActivity()
 QString Tracker::helpFile() const
 {
     if (m_language == kEnglish) {
-        const QString english = documentEdition(m_state.helpFilePath, kEnglish);
+        const QString english = documentEdition(m_files.helpFilePath, kEnglish);
         if (QFileInfo::exists(english))
             return english;
     }
-    return m_state.helpFilePath;
+    return m_files.helpFilePath;
 }
 
 void Tracker::openHelp()
@@ -485,20 +483,18 @@ void Tracker::openWeb()
 
 void Tracker::startStats()
 {
-    if (!QFile::exists(m_state.journalPath)) {
+    if (!QFile::exists(m_files.journalPath)) {
         showStockMessage(StockMessage::Code::NoJournal);
         return;
     }
     m_screens.hideMainWindow();
-    if (!m_desktop.startProgram(m_state.statsProgramPath))
+    if (!m_desktop.startProgram(m_files.statsProgramPath))
         m_screens.showMainWindow();
 }
 
 void Tracker::closeDay()
 {
-    if (m_ended)
-        return;
-    if (!showStockMessage(StockMessage::Code::CloseDay) || m_ended)
+    if (!ask(StockMessage::Code::CloseDay).value_or(false))
         return;
     m_day.closeRunningActivity();
     const ClosingOutcome outcome = m_day.writeDayToJournal();
@@ -514,9 +510,7 @@ void Tracker::closeDay()
 
 void Tracker::quitWithoutSaving()
 {
-    if (m_ended)
-        return;
-    if (!showStockMessage(StockMessage::Code::QuitWithoutSaving) || m_ended)
+    if (!ask(StockMessage::Code::QuitWithoutSaving).value_or(false))
         return;
     saveSettingsIfChanged();
     endProgram();
@@ -524,16 +518,16 @@ void Tracker::quitWithoutSaving()
 
 bool Tracker::saveSettingsIfChanged(bool repeatWarning)
 {
-    const QByteArray bytes = formatSettings(m_state.settings);
-    if (bytes == m_savedSettings && QFile::exists(m_state.settingsPath))
+    const QByteArray bytes = formatSettings(m_settings);
+    if (bytes == m_savedSettings && QFile::exists(m_files.settingsPath))
         return true;
-    if (!saveSettings(m_state.settingsPath, m_state.settings)) {
+    if (!saveSettings(m_files.settingsPath, m_settings)) {
         if (repeatWarning || bytes != m_failedSettings) {
             m_failedSettings = bytes;
             m_questions.warn(errorTitle(),
                 QCoreApplication::translate(
                     "qm::Tracker", "Les réglages n'ont pas pu être enregistrés dans %1.")
-                    .arg(m_state.settingsPath));
+                    .arg(m_files.settingsPath));
         }
         return false;
     }
@@ -544,7 +538,7 @@ bool Tracker::saveSettingsIfChanged(bool repeatWarning)
 
 FileRead Tracker::reloadSettings()
 {
-    return loadSettings(m_state.settingsPath, m_state.settings);
+    return loadSettings(m_files.settingsPath, m_settings);
 }
 
 } // namespace qm

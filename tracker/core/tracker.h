@@ -1,15 +1,18 @@
 #pragma once
 
+#include "journal/settings.h"
 #include "tracker/core/absences.h"
 #include "tracker/core/activity_editor.h"
-#include "tracker/core/app_state.h"
 #include "tracker/core/change_form.h"
 #include "tracker/core/day.h"
 #include "tracker/core/history_model.h"
+#include "tracker/core/program_files.h"
 #include "tracker/core/stock_message.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 namespace qm {
 
@@ -27,27 +30,34 @@ inline constexpr QStringView kWebAddress = u"https://quillmere.example.org/";
 // in which the notification area's menu can still be used (the ui's unlessModal guard stops
 // the menu while a modal window is active, but not every desktop lets it know in time). So
 // during such a call any public command may run, closeDay() and quitWithoutSaving() included,
-// and the program may end. After such a call, code checks m_ended before it touches the day or
-// the files again, so that a day closed from the menu is never written a second time; a
-// command called once the program has ended does nothing.
-class Tracker
+// and the program may end. One guard stands for all of it, hasEnded(): a command called once
+// the program has ended does nothing, and after such a call nothing touches the day or the
+// files again once it is true (stock messages are asked through ask(), which gives no answer
+// then), so that a day closed from the menu is never written a second time.
+class Tracker : private AbsenceCommands
 {
 public:
     Tracker(const QString &programFolder, const Clock &clock, Questions &questions,
         Screens &screens, Desktop &desktop);
 
-    AppState &state() { return m_state; }
-    const AppState &state() const { return m_state; }
+    // The day being logged, as the windows show it; only the commands here change it.
+    const DayState &state() const { return m_day.state(); }
+    const ProgramFiles &files() const { return m_files; }
+    const SettingsModel &settings() const { return m_settings; }
+    // The grid's rows, for the grid to show.
     HistoryModel &history() { return m_history; }
-    Day &day() { return m_day; }
     ChangeForm &changeForm() { return m_changeForm; }
     ActivityEditor &editor() { return m_editor; }
     Absences &absences() { return m_absences; }
+    // The activity lists are the editor's to fill first: there is no day to log before.
+    bool isFirstRunPending() const { return m_firstRunPending; }
+    // The main window's Changer button; disabled while a change of day waits for the user.
+    bool isChangeEnabled() const { return m_changeEnabled; }
 
     // From initialisation to the main window (or the editor on a first run).
     void start();
     // Whether the program has been ended by one of its ways out.
-    bool hasEnded() const { return m_ended; }
+    bool hasEnded() const override { return m_ended; }
 
     QString mainWindowTitle() const;
     QString webToolTip() const;
@@ -90,9 +100,9 @@ public:
 
     // A change at the given time, as the change dialog records it, with no comment and no
     // duration; false when the history has no room left.
-    bool recordChangeAt(const QDateTime &time, const QString &activity);
+    bool recordChangeAt(const QDateTime &time, const QString &activity) override;
     // The change dialog with the given time proposed.
-    void openChangeDialogAt(const QDateTime &time);
+    void openChangeDialogAt(const QDateTime &time) override;
 
     // Activity editor.
     void addActivity();
@@ -102,10 +112,13 @@ public:
     // Writes the settings when they differ from what was last written; tells the user when
     // the file could not be written, unless `repeatWarning` is false and the same content failed
     // before.
-    bool saveSettingsIfChanged(bool repeatWarning = true);
+    bool saveSettingsIfChanged(bool repeatWarning = true) override;
     FileRead reloadSettings();
 
 private:
+    // The user's answer to a stock message, as showStockMessage() gives it; none when the
+    // program has ended, before the question or while it was up.
+    std::optional<bool> ask(StockMessage::Code code);
     QString helpFile() const;
     void initialise();
     bool runStartWindow();
@@ -121,7 +134,9 @@ private:
     void endProgram();
 
     QString m_language;
-    AppState m_state;
+    const ProgramFiles m_files;
+    // User name, message switches, activity lists and comment types.
+    SettingsModel m_settings;
     HistoryModel m_history;
     const Clock &m_clock;
     Questions &m_questions;
@@ -133,6 +148,8 @@ private:
     Absences m_absences;
     QByteArray m_savedSettings;
     QByteArray m_failedSettings;
+    bool m_firstRunPending = false;
+    bool m_changeEnabled = true;
     bool m_ended = false;
 };
 

@@ -210,7 +210,7 @@ void ChangeDialog::hideEvent(QHideEvent *event)
 void ChangeDialog::showFields()
 {
     const ChangeFields &fields = m_tracker.changeForm().fields();
-    const SettingsModel &settings = m_tracker.state().settings;
+    const SettingsModel &settings = m_tracker.settings();
     QSignalBlocker blockActivities(m_activities);
     QSignalBlocker blockComments(m_comments);
     setText(m_invokeTime, fields.invokeTime);

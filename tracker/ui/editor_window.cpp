@@ -99,7 +99,7 @@ EditorWindow::EditorWindow(Tracker &tracker, QWidget *parent)
     connect(escape, &QShortcut::activated, this, [this] {
         // On the first run Abandonner ends the program: a key pressed by mistake must not
         // lose the list being made, only the button does that.
-        if (!m_tracker.state().firstRunPending)
+        if (!m_tracker.isFirstRunPending())
             m_tracker.cancelEditor();
     });
 }

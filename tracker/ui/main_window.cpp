@@ -213,11 +213,11 @@ void MainWindow::scrollToRow(int gridRow)
 
 void MainWindow::updateFromState()
 {
-    const AppState &state = m_tracker.state();
-    m_today->setText(state.dayDate);
-    m_dayDuration->setText(dayTotalText(state.dayTotalMinutes));
-    m_dayDurationWP->setText(dayTotalText(state.dayTotalWithoutPauseMinutes));
-    m_change->setEnabled(state.changeEnabled);
+    const DayState &day = m_tracker.state();
+    m_today->setText(day.dayDate());
+    m_dayDuration->setText(dayTotalText(day.dayTotalMinutes()));
+    m_dayDurationWP->setText(dayTotalText(day.dayTotalWithoutPauseMinutes()));
+    m_change->setEnabled(m_tracker.isChangeEnabled());
     scrollToRow(m_tracker.history().firstVisibleRow());
 }
 

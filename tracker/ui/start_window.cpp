@@ -93,7 +93,7 @@ void StartWindow::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     raise();
     activateWindow();
-    m_today->setText(m_tracker.state().dayDate);
+    m_today->setText(m_tracker.state().dayDate());
     m_today->setFocus();
     m_today->selectAll();
 }
@@ -101,7 +101,7 @@ void StartWindow::showEvent(QShowEvent *event)
 void StartWindow::checkDate()
 {
     m_tracker.checkStartDate(m_today->text());
-    m_today->setText(m_tracker.state().dayDate);
+    m_today->setText(m_tracker.state().dayDate());
 }
 
 bool StartWindow::eventFilter(QObject *watched, QEvent *event)
