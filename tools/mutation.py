@@ -168,6 +168,28 @@ class Run:
             self.times.write_text(json.dumps({"listed": listed, "passed": passed}))
         for exe in {exe for exe, _ in self.tests.values()}:
             self.loads[exe] = self.libraries(exe)
+            # A test may run what it checks in a program of its own (a driver it starts as a
+            # child): the driver, and what the driver loads, count as the test's.
+            for helper in self.helpers(exe):
+                self.loads[exe] |= {helper} | self.libraries(helper)
+
+    def helpers(self, exe):
+        """The executables that the build makes before exe for it (add_dependencies)."""
+        try:
+            target = os.path.relpath(os.path.realpath(exe), os.path.realpath(self.build))
+        except ValueError:
+            return set()
+        query = subprocess.run(["ninja", "-C", str(self.build), "-t", "query", target],
+                               stdout=subprocess.PIPE, text=True).stdout
+        found = set()
+        for line in query.partition("  outputs:\n")[0].splitlines():
+            line = line.strip()
+            if not line.startswith("|| "):
+                continue
+            path = os.path.realpath(self.build / line[3:])
+            if os.path.isfile(path) and os.access(path, os.X_OK) and ".so" not in path:
+                found.add(path)
+        return found
 
     @staticmethod
     def libraries(exe):
