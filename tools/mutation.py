@@ -36,7 +36,8 @@ SPACED = [
 WORDS = [("true", "false"), ("false", "true")]
 NUMBER = re.compile(r"(?<![\w.'])(\d+)(?![\w.'])")
 NOT = re.compile(r"!(?=[\w(])")
-FAIL = re.compile(r"^FAIL!\s+:\s+(\w+)::(\w+)\(", re.M)
+# "FAIL!  : Class::function(row) ...": the row is empty for a function without a table.
+FAIL = re.compile(r"^FAIL!\s+:\s+(\w+)::(\w+)\((.*?)\)\s", re.M)
 
 
 def blank_literals(line):
@@ -256,7 +257,9 @@ class Run:
             output, failed = "", True
         if not failed:
             return set(), time.monotonic() - started
-        functions = {f"{name}::{m.group(2)}" for m in FAIL.finditer(output)}
+        # A failing row is kept as function(row), so that a table's rows can be judged too.
+        functions = {f"{name}::{m.group(2)}" + (f"({m.group(3)})" if m.group(3) else "")
+                     for m in FAIL.finditer(output)}
         # A crash or a time-out names no function: the executable caught it.
         return functions or {name}, None
 
@@ -274,7 +277,8 @@ class Run:
             ran = self.using(path)
             _, failures, _ = self.run_tests(ran)
             status = "killed" if failures else "survived"
-            return {"status": status, "ran": ran, "by": sorted(failures)}
+            by = sorted({f.partition("(")[0] for f in failures})
+            return {"status": status, "ran": ran, "by": by, "rows": sorted(failures)}
         finally:
             # A fresh time stamp, so that the next build takes the file back.
             shutil.copyfile(saved, target)
