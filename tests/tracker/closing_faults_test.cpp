@@ -90,7 +90,7 @@ QByteArray ClosingFaultsTest::run(
     const Folder &folder, const char *mode, const QStringList &strace, const QString &trace)
 {
     QProcess process;
-    QStringList args { QStringLiteral(QM_CLOSING_DRIVER), folder.dir.path(), mode };
+    QStringList args { QStringLiteral(QM_CORE_DRIVER), folder.dir.path(), mode };
     QString program = args.takeFirst();
     if (!strace.isEmpty()) {
         args = QStringList { "-qq", "-y", "-o", trace.isEmpty() ? "/dev/null" : trace } + strace

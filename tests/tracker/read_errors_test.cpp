@@ -100,7 +100,7 @@ private slots:
         driver.start(strace,
             { "-qq", "-o", "/dev/null", "-P", dir.filePath(failing), "-e", "trace=read", "-e",
                 "inject=read:error=EIO:when=" + QString::number(failingRead),
-                QStringLiteral(QM_READ_FAULT_DRIVER), dir.path() });
+                QStringLiteral(QM_CORE_DRIVER), dir.path(), "quit" });
         QVERIFY(driver.waitForFinished(60'000));
         const QString output = QString::fromUtf8(driver.readAllStandardOutput());
         const QByteArray errors = driver.readAllStandardError();
@@ -147,7 +147,7 @@ private slots:
         env.insert("QM_SHORT_READ_FILE", "/" + kClosingFileName.toString());
         env.insert("QM_SHORT_READ_MODE", mode);
         driver.setProcessEnvironment(env);
-        driver.start(QM_READ_FAULT_DRIVER, { dir.path() });
+        driver.start(QM_CORE_DRIVER, { dir.path(), "quit" });
         QVERIFY(driver.waitForFinished(60'000));
         const QString output = QString::fromUtf8(driver.readAllStandardOutput());
         QVERIFY2(output.contains("n'a pas pu être terminée"), qPrintable(output));
@@ -156,7 +156,7 @@ private slots:
 
         // Read whole, the record finishes the close: the day is in the journal once.
         driver.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-        driver.start(QM_READ_FAULT_DRIVER, { dir.path() });
+        driver.start(QM_CORE_DRIVER, { dir.path(), "quit" });
         QVERIFY(driver.waitForFinished(60'000));
         QCOMPARE(readBytes(dir.filePath(kJournalFileName.toString())), log + day);
         QVERIFY(!QFile::exists(dir.filePath(kClosingFileName.toString())));
