@@ -36,18 +36,14 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("edition");
-        QTest::newRow("English") << "Quillmere.pdf"
-                                 << "en"
-                                 << "Quillmere-en.pdf";
-        QTest::newRow("French") << "Quillmere.pdf"
-                                << "fr"
-                                << "Quillmere.pdf";
-        QTest::newRow("dotted folder") << "/opt/q.3/Quillmere.pdf"
-                                       << "en"
-                                       << "/opt/q.3/Quillmere-en.pdf";
-        QTest::newRow("no suffix") << "/opt/q.3/Quillmere"
-                                   << "en"
-                                   << "/opt/q.3/Quillmere-en";
+        const auto row
+            = [](const char *name, const char *file, const char *language, const char *edition) {
+                  QTest::newRow(name) << QString(file) << QString(language) << QString(edition);
+              };
+        row("English", "Quillmere.pdf", "en", "Quillmere-en.pdf");
+        row("French", "Quillmere.pdf", "fr", "Quillmere.pdf");
+        row("dotted folder", "/opt/q.3/Quillmere.pdf", "en", "/opt/q.3/Quillmere-en.pdf");
+        row("no suffix", "/opt/q.3/Quillmere", "en", "/opt/q.3/Quillmere-en");
     }
     void documentEdition()
     {

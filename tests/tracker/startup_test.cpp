@@ -141,16 +141,14 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("dayDate");
         QTest::addColumn<bool>("warned");
-        QTest::newRow("an earlier day") << "3/12/2026"
-                                        << "03/12/2026" << false;
-        QTest::newRow("today") << "07/12/2026"
-                               << "07/12/2026" << false;
-        QTest::newRow("tomorrow") << "08/12/2026"
-                                  << "07/12/2026" << true;
-        QTest::newRow("next year") << "02/01/2027"
-                                   << "07/12/2026" << true;
-        QTest::newRow("not a date") << "demain"
-                                    << "07/12/2026" << false;
+        const auto row = [](const char *typed, const char *dayDate, bool warned) {
+            QTest::newRow(typed) << QString(typed) << QString(dayDate) << warned;
+        };
+        row("3/12/2026", "03/12/2026", false);
+        row("07/12/2026", "07/12/2026", false);
+        row("08/12/2026", "07/12/2026", true);
+        row("02/01/2027", "07/12/2026", true);
+        row("demain", "07/12/2026", false);
     }
     void startDate()
     {
