@@ -143,23 +143,6 @@ private slots:
         QCOMPARE(d.rig.state().dayActivityCount(), 1);
     }
 
-    void deleteInTheCommentTypes()
-    {
-        OpenChangeDialog d;
-        auto *comments = child<QListWidget>(&d.dialog, "lstComments");
-        QCOMPARE(comments->count(), 2);
-        comments->setFocus();
-        comments->setCurrentRow(0);
-        QTest::keyClick(comments, Qt::Key_Delete);
-        QCOMPARE(comments->count(), 2);
-        comments->setCurrentRow(1);
-        QTest::keyClick(comments, Qt::Key_Delete);
-        QCOMPARE(comments->count(), 1);
-        QCOMPARE(comments->currentRow(), 0);
-        QCOMPARE(comments->item(0)->text(), "(Aucun commentaire)");
-        QVERIFY(!d.rig.bytes(kSettingsFileName).contains("Comment="));
-    }
-
     // A list that was tabbed into has a current row that is not highlighted, and so has one
     // whose highlight Ctrl+Space took off: the images leave both lists alone.
     void editorImagesNeedAHighlightedEntry_data()
@@ -250,7 +233,9 @@ private slots:
                 + "\r\n05/12/2026, 5,Dossiers," + stored.toUtf8() + "\r\n");
     }
 
-    // The day's markers are refused exactly as the day compares them, and so are blank names.
+    // The day's markers are refused exactly as the day compares them, and so are blank names and
+    // those of either list once their commas are replaced. A refusal changes nothing else: the
+    // move made before it stays and the editor stays open.
     void refusedNames_data()
     {
         QTest::addColumn<QString>("typed");
@@ -262,12 +247,24 @@ private slots:
         };
         const QString blank = "Quillmere - Intitulé vide|L'intitulé d'une activité ne peut pas "
                               "être vide.\nSaisissez un intitulé.";
+        const auto existing = [](const char *name, const char *list) {
+            return "Quillmere - Activité existante|L'activité \"" + QString(name)
+                + "\" existe déjà dans la liste des activités " + list
+                + ".\nSaisissez un autre intitulé.";
+        };
         QTest::newRow("start") << "start" << reserved("start");
         QTest::newRow("pause") << "pause" << reserved("pause");
         QTest::newRow("pause with its line break") << "pause\r\n" << reserved("pause");
         QTest::newRow("nothing") << "" << blank;
         QTest::newRow("three blanks") << "   " << blank;
-        for (const char *name : { "Pause", "START", " start", "pauses", "pause client" })
+        QTest::newRow("a current activity")
+            << "Courrier" << existing("Courrier", "actuellement en cours");
+        QTest::newRow("a retired activity")
+            << "Ancien" << existing("Ancien", "définitivement terminées");
+        QTest::newRow("the same once its comma is replaced")
+            << "Réunion, client" << existing("Réunion; client", "actuellement en cours");
+        for (const char *name :
+            { "Pause", "START", " start", "pauses", "pause client", "courrier", "Ancien " })
             QTest::newRow(name) << QString(name) << QString();
     }
     void refusedNames()
@@ -276,17 +273,23 @@ private slots:
         QFETCH(QString, refusal);
         const bool refused = !refusal.isEmpty();
         Program program;
-        program.startNormally();
+        program.startNormally("User=-\r\nActivity=Dossiers\r\nActivity=Réunion; client\r\n"
+                              "Activity=Courrier\r\nOldActivity=Ancien\r\n");
         program.tracker.openEditor();
+        program.tracker.editor().moveDown(0);
         QString warning;
         addPasted(program, typed, refused ? &warning : nullptr);
-        QStringList expected { "Dossiers", "Réunion", "Courrier" };
+        QStringList expected { "Réunion; client", "Dossiers", "Courrier" };
         if (!refused)
             expected.append(typed);
         QCOMPARE(program.tracker.editor().currentList(), expected);
+        QCOMPARE(program.tracker.editor().retiredList(), QStringList { "Ancien" });
         QCOMPARE(
             program.windows.editor()->findChild<QListWidget *>("lstAct")->count(), expected.size());
         QCOMPARE(warning, refusal);
+        QVERIFY(program.windows.editor()->isVisible());
+        addPasted(program, "Nouveau");
+        QCOMPARE(program.tracker.editor().currentList().last(), "Nouveau");
     }
 
     // The close box leaves without the check of the field being typed in, and the next opening
@@ -317,12 +320,17 @@ private slots:
         QTEST(d.rig.cell(2, 1), "durationCell");
     }
 
-    // Ctrl+Space takes the highlight off a list's entry; its row stays current.
+    // Ctrl+Space takes the highlight off a list's entry; its row stays current, and is not acted
+    // on. Delete retires the highlighted comment type, never the fixed first entry.
     void changeListsActOnTheHighlightedEntry()
     {
         OpenChangeDialog d;
         auto *comments = child<QListWidget>(&d.dialog, "lstComments");
+        QCOMPARE(comments->count(), 2);
         comments->setFocus();
+        comments->setCurrentRow(0);
+        QTest::keyClick(comments, Qt::Key_Delete);
+        QCOMPARE(comments->count(), 2);
         QTest::keyClick(comments, Qt::Key_Down);
         QTest::keyClick(comments, Qt::Key_Space, Qt::ControlModifier);
         QVERIFY(comments->currentRow() == 1);
@@ -342,6 +350,13 @@ private slots:
         click(&d.dialog, "cmdOK");
         QCOMPARE(d.rig.state().dayActivityCount(), 2);
         QCOMPARE(d.rig.cell(2, 2) + u'|' + d.rig.cell(2, 3), "Dossiers|");
+        d.rig.tracker.openChangeDialog();
+        comments->setFocus();
+        comments->setCurrentRow(1);
+        QTest::keyClick(comments, Qt::Key_Delete);
+        QCOMPARE(comments->count(), 1);
+        QCOMPARE(comments->currentRow(), 0);
+        QVERIFY(!d.rig.bytes(kSettingsFileName).contains("Comment="));
     }
 };
 
