@@ -73,10 +73,9 @@ private slots:
     {
         QFETCH(QString, how);
         AwayProgram program;
-        QString title, text, proposed;
+        QString text, proposed;
         bool pauseIsDefault = false;
         onNextModal([&](QWidget *window) {
-            title = window->windowTitle();
             text = child<QLabel>(window, "lblAbsence")->text();
             pauseIsDefault = child(window, "cmdPause")->isDefault();
             if (how == "cmdChange") {
@@ -97,7 +96,6 @@ private slots:
                 click(window, how.toLatin1().constData());
         });
         program.comeBack();
-        QCOMPARE(title, "Quillmere - Absence");
         QCOMPARE(text, "Aucune activité de votre part depuis 09:10:00 (21 min).");
         QVERIFY(pauseIsDefault);
         QCOMPARE(proposed, how == "cmdChange" ? "09:10:00" : "");
@@ -147,7 +145,6 @@ private slots:
         });
         auto *entry = menu->findChild<QAction *>("mnuAbsences");
         QVERIFY(entry);
-        QCOMPARE(entry->text(), "Absences…");
         entry->trigger();
         QCOMPARE(noticeShown, !withIdleTime);
         QCOMPARE(offerEnabled, withIdleTime);

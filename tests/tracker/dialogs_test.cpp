@@ -48,45 +48,6 @@ class DialogsTest : public QObject
 private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
-    // The images move and retire entries; leaving without Enregistrer, by the close box or by
-    // Escape, drops those changes, as Abandonner does.
-    void editorThroughItsImages_data()
-    {
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("close box") << false;
-        QTest::newRow("Escape") << true;
-    }
-    void editorThroughItsImages()
-    {
-        Program program;
-        program.startNormally();
-        EditorWindow *editor = program.windows.editor();
-        click(program.main(), "cmdEdit");
-        QVERIFY(QTest::qWaitForWindowActive(editor));
-        QCOMPARE(editor->focusWidget()->objectName(), "cmdAdd");
-        auto *current = child<QListWidget>(editor, "lstAct");
-        current->setCurrentRow(0);
-        QTest::mouseClick(child<QToolButton>(editor, "imgDown"), Qt::LeftButton);
-        QCOMPARE(current->item(1)->text() + QString::number(current->currentRow()), "Dossiers1");
-        QTest::mouseClick(child<QToolButton>(editor, "imgUp"), Qt::LeftButton);
-        QCOMPARE(current->currentRow(), 0);
-        QTest::mouseClick(child<QToolButton>(editor, "imgGoObs"), Qt::LeftButton);
-        QCOMPARE(current->count(), 2);
-        QCOMPARE(child<QListWidget>(editor, "lstObs")->item(0)->text(), "Dossiers");
-        QFETCH(bool, escape);
-        if (escape) {
-            current->setFocus();
-            QTest::keyClick(current, Qt::Key_Escape);
-        } else {
-            editor->close();
-        }
-        QVERIFY(!editor->isVisible());
-        QCOMPARE(program.tracker.editor().currentList(),
-            (QStringList { "Dossiers", "Réunion", "Courrier" }));
-        QVERIFY(program.main()->isVisible());
-        QVERIFY(!program.ended);
-    }
-
     // A field is checked when it is left, by Tab or by Enter; Enter never confirms the change,
     // not even in the list.
     void changeFieldsCheckedOnLeaving_data()
@@ -143,45 +104,33 @@ private slots:
         QCOMPARE(d.rig.state().dayActivityCount(), 1);
     }
 
-    void deleteInTheCommentTypes()
-    {
-        OpenChangeDialog d;
-        auto *comments = child<QListWidget>(&d.dialog, "lstComments");
-        QCOMPARE(comments->count(), 2);
-        comments->setFocus();
-        comments->setCurrentRow(0);
-        QTest::keyClick(comments, Qt::Key_Delete);
-        QCOMPARE(comments->count(), 2);
-        comments->setCurrentRow(1);
-        QTest::keyClick(comments, Qt::Key_Delete);
-        QCOMPARE(comments->count(), 1);
-        QCOMPARE(comments->currentRow(), 0);
-        QCOMPARE(comments->item(0)->text(), "(Aucun commentaire)");
-        QVERIFY(!d.rig.bytes(kSettingsFileName).contains("Comment="));
-    }
-
-    // A list that was tabbed into has a current row that is not highlighted, and so has one
-    // whose highlight Ctrl+Space took off: the images leave both lists alone.
-    void editorImagesNeedAHighlightedEntry_data()
+    // The images leave a list alone whose current row is not highlighted: one that was tabbed
+    // into, or whose highlight Ctrl+Space took off. Highlighted, the entries move and retire;
+    // leaving without Enregistrer, by the close box or by Escape, drops those changes, as
+    // Abandonner does.
+    void editorImages_data()
     {
         QTest::addColumn<QByteArray>("list");
         QTest::addColumn<bool>("unhighlighted"); // else only tabbed into
         QTest::addColumn<QByteArray>("image");
-        const auto row = [](const char *name, const char *list, bool off, const char *image) {
-            QTest::newRow(name) << QByteArray(list) << off << QByteArray(image);
-        };
-        row("tabbed in, retire", "lstAct", false, "imgGoObs");
-        row("tabbed in, down", "lstAct", false, "imgDown");
-        row("highlight taken off, up", "lstAct", true, "imgUp");
-        row("tabbed in, bring back", "lstObs", false, "imgGoAct");
+        QTest::addColumn<bool>("escape"); // else the close box
+        const auto row
+            = [](const char *name, const char *list, bool off, const char *image, bool escape) {
+                  QTest::newRow(name) << QByteArray(list) << off << QByteArray(image) << escape;
+              };
+        row("tabbed in, retire; close box", "lstAct", false, "imgGoObs", false);
+        row("tabbed in, down; Escape", "lstAct", false, "imgDown", true);
+        row("highlight taken off, up; close box", "lstAct", true, "imgUp", false);
+        row("tabbed in, bring back; Escape", "lstObs", false, "imgGoAct", true);
     }
-    void editorImagesNeedAHighlightedEntry()
+    void editorImages()
     {
         Program program;
         program.startNormally(kThreeActivities + "OldActivity=Archives\r\nOldActivity=Vieux\r\n");
-        program.tracker.openEditor();
         EditorWindow *editor = program.windows.editor();
+        click(program.main(), "cmdEdit");
         QVERIFY(QTest::qWaitForWindowActive(editor));
+        QCOMPARE(editor->focusWidget()->objectName(), "cmdAdd");
         QFETCH(QByteArray, list);
         auto *shown = child<QListWidget>(editor, list.constData());
         shown->setFocus(Qt::TabFocusReason);
@@ -194,10 +143,35 @@ private slots:
         QVERIFY(shown->currentItem());
         QVERIFY(shown->selectedItems().isEmpty());
         QFETCH(QByteArray, image);
-        QTest::mouseClick(child<QToolButton>(editor, image.constData()), Qt::LeftButton);
-        QCOMPARE(program.tracker.editor().currentList(),
-            (QStringList { "Dossiers", "Réunion", "Courrier" }));
+        const auto press = [editor](const char *name) {
+            QTest::mouseClick(child<QToolButton>(editor, name), Qt::LeftButton);
+        };
+        press(image.constData());
+        const QStringList current { "Dossiers", "Réunion", "Courrier" };
+        QCOMPARE(program.tracker.editor().currentList(), current);
         QCOMPARE(program.tracker.editor().retiredList(), (QStringList { "Archives", "Vieux" }));
+
+        auto *currentList = child<QListWidget>(editor, "lstAct");
+        currentList->setCurrentRow(0);
+        press("imgDown");
+        QCOMPARE(
+            currentList->item(1)->text() + QString::number(currentList->currentRow()), "Dossiers1");
+        press("imgUp");
+        QCOMPARE(currentList->currentRow(), 0);
+        press("imgGoObs");
+        QCOMPARE(currentList->count(), 2);
+        QCOMPARE(child<QListWidget>(editor, "lstObs")->findItems("Dossiers", {}).size(), 1);
+        QFETCH(bool, escape);
+        if (escape) {
+            currentList->setFocus();
+            QTest::keyClick(currentList, Qt::Key_Escape);
+        } else {
+            editor->close();
+        }
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(program.tracker.editor().currentList(), current);
+        QVERIFY(program.main()->isVisible());
+        QVERIFY(!program.ended);
     }
 
     // Pasted into the editor's input box and into the dialog's comment fields, a text reaches
@@ -250,7 +224,9 @@ private slots:
                 + "\r\n05/12/2026, 5,Dossiers," + stored.toUtf8() + "\r\n");
     }
 
-    // The day's markers are refused exactly as the day compares them, and so are blank names.
+    // The day's markers are refused exactly as the day compares them, and so are blank names and
+    // those of either list once their commas are replaced. A refusal changes nothing else: the
+    // move made before it stays and the editor stays open.
     void refusedNames_data()
     {
         QTest::addColumn<QString>("typed");
@@ -262,12 +238,24 @@ private slots:
         };
         const QString blank = "Quillmere - Intitulé vide|L'intitulé d'une activité ne peut pas "
                               "être vide.\nSaisissez un intitulé.";
+        const auto existing = [](const char *name, const char *list) {
+            return "Quillmere - Activité existante|L'activité \"" + QString(name)
+                + "\" existe déjà dans la liste des activités " + list
+                + ".\nSaisissez un autre intitulé.";
+        };
         QTest::newRow("start") << "start" << reserved("start");
         QTest::newRow("pause") << "pause" << reserved("pause");
         QTest::newRow("pause with its line break") << "pause\r\n" << reserved("pause");
         QTest::newRow("nothing") << "" << blank;
         QTest::newRow("three blanks") << "   " << blank;
-        for (const char *name : { "Pause", "START", " start", "pauses", "pause client" })
+        QTest::newRow("a current activity")
+            << "Courrier" << existing("Courrier", "actuellement en cours");
+        QTest::newRow("a retired activity")
+            << "Ancien" << existing("Ancien", "définitivement terminées");
+        QTest::newRow("the same once its comma is replaced")
+            << "Réunion, client" << existing("Réunion; client", "actuellement en cours");
+        for (const char *name :
+            { "Pause", "START", " start", "pauses", "pause client", "courrier", "Ancien " })
             QTest::newRow(name) << QString(name) << QString();
     }
     void refusedNames()
@@ -276,17 +264,23 @@ private slots:
         QFETCH(QString, refusal);
         const bool refused = !refusal.isEmpty();
         Program program;
-        program.startNormally();
+        program.startNormally("User=-\r\nActivity=Dossiers\r\nActivity=Réunion; client\r\n"
+                              "Activity=Courrier\r\nOldActivity=Ancien\r\n");
         program.tracker.openEditor();
+        program.tracker.editor().moveDown(0);
         QString warning;
         addPasted(program, typed, refused ? &warning : nullptr);
-        QStringList expected { "Dossiers", "Réunion", "Courrier" };
+        QStringList expected { "Réunion; client", "Dossiers", "Courrier" };
         if (!refused)
             expected.append(typed);
         QCOMPARE(program.tracker.editor().currentList(), expected);
+        QCOMPARE(program.tracker.editor().retiredList(), QStringList { "Ancien" });
         QCOMPARE(
             program.windows.editor()->findChild<QListWidget *>("lstAct")->count(), expected.size());
         QCOMPARE(warning, refusal);
+        QVERIFY(program.windows.editor()->isVisible());
+        addPasted(program, "Nouveau");
+        QCOMPARE(program.tracker.editor().currentList().last(), "Nouveau");
     }
 
     // The close box leaves without the check of the field being typed in, and the next opening
@@ -317,12 +311,17 @@ private slots:
         QTEST(d.rig.cell(2, 1), "durationCell");
     }
 
-    // Ctrl+Space takes the highlight off a list's entry; its row stays current.
+    // Ctrl+Space takes the highlight off a list's entry; its row stays current, and is not acted
+    // on. Delete retires the highlighted comment type, never the fixed first entry.
     void changeListsActOnTheHighlightedEntry()
     {
         OpenChangeDialog d;
         auto *comments = child<QListWidget>(&d.dialog, "lstComments");
+        QCOMPARE(comments->count(), 2);
         comments->setFocus();
+        comments->setCurrentRow(0);
+        QTest::keyClick(comments, Qt::Key_Delete);
+        QCOMPARE(comments->count(), 2);
         QTest::keyClick(comments, Qt::Key_Down);
         QTest::keyClick(comments, Qt::Key_Space, Qt::ControlModifier);
         QVERIFY(comments->currentRow() == 1);
@@ -342,6 +341,13 @@ private slots:
         click(&d.dialog, "cmdOK");
         QCOMPARE(d.rig.state().dayActivityCount(), 2);
         QCOMPARE(d.rig.cell(2, 2) + u'|' + d.rig.cell(2, 3), "Dossiers|");
+        d.rig.tracker.openChangeDialog();
+        comments->setFocus();
+        comments->setCurrentRow(1);
+        QTest::keyClick(comments, Qt::Key_Delete);
+        QCOMPARE(comments->count(), 1);
+        QCOMPARE(comments->currentRow(), 0);
+        QVERIFY(!d.rig.bytes(kSettingsFileName).contains("Comment="));
     }
 };
 

@@ -7,13 +7,34 @@
 #include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
+#include <QProcess>
 
 #include <unistd.h>
 
 using namespace qm;
 using namespace qm::test;
 
-// A second start's request, taken by the running program's windows in this process.
+namespace {
+
+bool answers(const QString &name)
+{
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    return socket.waitForConnected(200);
+}
+
+// The program itself, copied into the folder.
+QString copyOfTheProgram(const QTemporaryDir &dir)
+{
+    const QString program = dir.filePath(QStringLiteral("Quillmere"));
+    return QFile::copy(QStringLiteral(QM_TRACKER_PROGRAM), program) ? program : QString();
+}
+
+} // namespace
+
+// A second start's request, taken by the running program's windows in this process or by the
+// program itself.
 class InstanceLinkTest : public QObject
 {
     Q_OBJECT
@@ -21,12 +42,38 @@ class InstanceLinkTest : public QObject
 private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
-    void namedAfterTheFolder()
+    // The name follows the folder. What a crash leaves on it is taken over; a running program's
+    // is kept, and that program still gets the requests.
+    void nameOfTheFolder_data()
     {
-        QTemporaryDir a, b;
-        QCOMPARE(instanceName(a.path()), instanceName(a.path() + "/."));
-        QVERIFY(instanceName(a.path()) != instanceName(b.path()));
-        QVERIFY(!askRunningInstanceToShow(a.path()));
+        QTest::addColumn<bool>("running");
+        QTest::newRow("left over by a crash") << false;
+        QTest::newRow("a running program's") << true;
+    }
+    void nameOfTheFolder()
+    {
+        QFETCH(bool, running);
+        QTemporaryDir dir, other;
+        const QString name = instanceName(dir.path());
+        QCOMPARE(instanceName(dir.path() + "/."), name);
+        QVERIFY(instanceName(other.path()) != name);
+        QVERIFY(!askRunningInstanceToShow(dir.path()));
+        QLocalServer server;
+        if (running) {
+            QVERIFY(server.listen(name));
+        } else {
+            // The socket's file, with nobody behind it.
+            QFile leftOver(QDir::temp().filePath(name));
+            QVERIFY(leftOver.open(QIODevice::WriteOnly));
+            leftOver.close();
+            QVERIFY(!server.listen(name));
+        }
+        Program program(dir.path());
+        InstanceLink link(program.tracker, program.windows);
+        QCOMPARE(link.listen(dir.path()), !running);
+        QVERIFY(askRunningInstanceToShow(dir.path()));
+        if (running)
+            QVERIFY(server.hasPendingConnections() || server.waitForNewConnection(1000));
     }
 
     void requestShowsTheHiddenWindow_data()
@@ -37,13 +84,24 @@ private slots:
         QTest::newRow("the editor keeps it away") << "editor" << false;
         QTest::newRow("the program has ended") << "end" << false;
     }
+    // Neither another user's process on the name /tmp used to hold nor a client that never
+    // finishes its request keeps the second start from reaching this program.
     void requestShowsTheHiddenWindow()
     {
         QFETCH(QString, before);
         Program program;
         program.startNormally();
+        const QByteArray hash = QCryptographicHash::hash(
+            QFileInfo(program.folder).canonicalFilePath().toUtf8(), QCryptographicHash::Sha1)
+                                    .toHex();
+        QLocalServer squatter;
+        QVERIFY(squatter.listen("/tmp/Quillmere-" + QString::fromLatin1(hash)));
         InstanceLink link(program.tracker, program.windows);
         QVERIFY(link.listen(program.folder));
+        QLocalSocket idle;
+        idle.connectToServer(instanceName(program.folder));
+        QVERIFY(idle.waitForConnected(1000));
+        idle.write("sho");
         // Dossiers runs: the window went back to the notification area.
         program.change(1, {}, {}, {});
         program.clock.set(2026, 12, 5, 9, 40);
@@ -67,6 +125,9 @@ private slots:
             QVERIFY(!program.main()->isVisible());
         }
         QCOMPARE(program.windows.editor()->isVisible(), before == "editor");
+        QVERIFY(!squatter.hasPendingConnections());
+        if (shown)
+            QTRY_COMPARE_WITH_TIMEOUT(idle.state(), QLocalSocket::UnconnectedState, 8000);
     }
 
     void requestWhileADialogIsUp()
@@ -124,61 +185,60 @@ private slots:
         QCOMPARE(int(folder.permissions() & 0x7077), 0x7000);
     }
 
-    // Another user's process on the name /tmp used to hold, and a client that never finishes its
-    // request: neither keeps the second start from reaching this program.
-    void squatterAndIdleClient()
+    // The first start waits in its welcome window; a second one ends at once and writes nothing.
+    // Killed, as by a crash, the first leaves no name that blocks the next start.
+    void secondStartEndsAtOnce()
     {
         QTemporaryDir dir;
-        const QByteArray hash = QCryptographicHash::hash(
-            QFileInfo(dir.path()).canonicalFilePath().toUtf8(), QCryptographicHash::Sha1)
-                                    .toHex();
-        QLocalServer squatter;
-        QVERIFY(squatter.listen("/tmp/Quillmere-" + QString::fromLatin1(hash)));
-        Program program(dir.path());
-        program.startNormally();
-        InstanceLink link(program.tracker, program.windows);
-        QVERIFY(link.listen(dir.path()));
-        QLocalSocket idle;
-        idle.connectToServer(instanceName(dir.path()));
-        QVERIFY(idle.waitForConnected(1000));
-        idle.write("sho");
-        program.change(1, {}, {}, {});
-        QVERIFY(!program.main()->isVisible());
-        QVERIFY(askRunningInstanceToShow(dir.path()));
-        QTRY_VERIFY(program.main()->isVisible());
-        QVERIFY(!squatter.hasPendingConnections());
-        QTRY_COMPARE_WITH_TIMEOUT(idle.state(), QLocalSocket::UnconnectedState, 8000);
-    }
-
-    void staleNameIsTakenOver()
-    {
-        QTemporaryDir dir;
+        const QString program = copyOfTheProgram(dir);
+        QVERIFY(!program.isEmpty());
         const QString name = instanceName(dir.path());
-        // What a crash leaves: the socket's file, with nobody behind it.
-        {
-            QFile leftOver(QDir::temp().filePath(name));
-            QVERIFY(leftOver.open(QIODevice::WriteOnly));
-        }
-        QLocalServer blocked;
-        QVERIFY(!blocked.listen(name));
-
-        Program program(dir.path());
-        InstanceLink link(program.tracker, program.windows);
-        QVERIFY(link.listen(dir.path()));
-        QVERIFY(askRunningInstanceToShow(dir.path()));
+        QProcess first;
+        first.start(program, {});
+        QVERIFY(first.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(answers(name), 10000);
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Quillmere.lock"))));
+        const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
+        QProcess second;
+        second.start(program, {});
+        QVERIFY(second.waitForFinished(5000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), filesBefore);
+        QCOMPARE(first.state(), QProcess::Running);
+        first.kill();
+        QVERIFY(first.waitForFinished());
+        QVERIFY(!answers(name));
+        QProcess next;
+        next.start(program, {});
+        QVERIFY(next.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(answers(name), 10000);
+        next.kill();
+        next.waitForFinished();
+        QLocalServer::removeServer(name);
     }
 
-    void liveNameIsKept()
+    // This test stands for the running program: it holds the folder's lock and listens.
+    void secondStartAsksTheRunningOne()
     {
         QTemporaryDir dir;
+        const QString program = copyOfTheProgram(dir);
+        QVERIFY(!program.isEmpty());
+        QLockFile lock(dir.filePath(QStringLiteral("Quillmere.lock")));
+        QVERIFY(lock.tryLock(0));
         QLocalServer running;
         QVERIFY(running.listen(instanceName(dir.path())));
-        Program program(dir.path());
-        InstanceLink link(program.tracker, program.windows);
-        QVERIFY(!link.listen(dir.path()));
-        // The running one still gets the requests.
-        QVERIFY(askRunningInstanceToShow(dir.path()));
-        QVERIFY(running.hasPendingConnections() || running.waitForNewConnection(1000));
+        const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
+        QProcess second;
+        second.start(program, {});
+        QVERIFY(running.waitForNewConnection(5000));
+        QLocalSocket *request = running.nextPendingConnection();
+        QVERIFY(request);
+        while (request->bytesAvailable() < 5 && request->waitForReadyRead(2000)) { }
+        QCOMPARE(request->readAll(), "show\n");
+        QVERIFY(second.waitForFinished(5000));
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), filesBefore);
     }
 };
 

@@ -47,81 +47,51 @@ class KeyboardTest : public QObject
 private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
-    void escapeAbandonsTheChange_data()
+    // Enter in the change dialog: the time fields move on (see DialogsTest), the rest act as
+    // Confirmer, the default button. Escape abandons the change from anywhere, with what was
+    // typed. The dialog opens active, in the change time.
+    void keysInTheChangeDialog_data()
     {
         QTest::addColumn<QByteArray>("focus");
-        QTest::newRow("change time") << QByteArray("txtInvokeTime");
-        QTest::newRow("duration") << QByteArray("txtDuration");
-        QTest::newRow("activity list") << QByteArray("lstActivities");
-        QTest::newRow("comment") << QByteArray("txtComment");
-        QTest::newRow("comment types") << QByteArray("lstComments");
-        QTest::newRow("Confirmer") << QByteArray("cmdOK");
-    }
-    void escapeAbandonsTheChange()
-    {
-        QFETCH(QByteArray, focus);
-        Program program;
-        program.startNormally();
-        program.change(1, {}, {}, {});
-        program.clock.set(2026, 12, 5, 9, 30);
-        program.tracker.showMainWindow();
-        program.change(2, "15", {}, "suivi");
-        const QByteArray dayFile = readBytes(program.file("Quillmere.day"));
-        QVERIFY(dayFile.contains("suivi"));
-
-        bool hidden = false;
-        onNextModal([&](QWidget *dialog) {
-            QTest::keyClicks(child<QLineEdit>(dialog, "txtDuration"), "20");
-            QTest::keyClicks(child<QLineEdit>(dialog, "txtComment"), "oubli");
-            child<QListWidget>(dialog, "lstActivities")->setCurrentRow(3);
-            QWidget *focused = child<QWidget>(dialog, focus.constData());
-            focused->setFocus();
-            QTest::keyClick(focused, Qt::Key_Escape);
-            hidden = !dialog->isVisible();
-            if (!hidden)
-                click(dialog, "cmdCancel");
-        });
-        click(program.main(), "cmdChange");
-        QVERIFY(hidden);
-        QCOMPARE(readBytes(program.file("Quillmere.day")), dayFile);
-        QCOMPARE(program.tracker.state().dayActivityCount(), 2);
-        QCOMPARE(program.tracker.state().currentActivity(), "Réunion");
-        QVERIFY(program.main()->isVisible());
-    }
-
-    // Enter in the change dialog: the time fields move on, the rest act as Confirmer, the
-    // default button; the dialog opens active, in the change time.
-    void enterInTheChangeDialog_data()
-    {
-        QTest::addColumn<QByteArray>("focus");
+        QTest::addColumn<int>("key");
         QTest::addColumn<int>("activity"); // -1: none chosen
-        QTest::addColumn<QByteArray>("focusAfter"); // empty: the change is recorded
-        const auto row = [](const char *name, const char *focus, int activity, const char *after) {
-            QTest::newRow(name) << QByteArray(focus) << activity << QByteArray(after);
-        };
-        row("change time", "txtInvokeTime", 2, "txtDuration");
-        row("duration", "txtDuration", 2, "lstActivities");
-        row("end time", "txtEndTime", 2, "lstActivities");
-        row("activity list", "lstActivities", 2, "");
-        row("activity list, nothing chosen", "lstActivities", -1, "lstActivities");
-        row("comment", "txtComment", 2, "");
-        row("comment types", "lstComments", 2, "");
-        row("Confirmer", "cmdOK", 2, "");
+        QTest::addColumn<QByteArray>("focusAfter"); // empty: the change is recorded; -: abandoned
+        const auto row
+            = [](const char *name, const char *focus, int key, int activity, const char *after) {
+                  QTest::newRow(name) << QByteArray(focus) << key << activity << QByteArray(after);
+              };
+        row("Enter, activity list", "lstActivities", Qt::Key_Return, 2, "");
+        row("Enter, nothing chosen", "lstActivities", Qt::Key_Return, -1, "lstActivities");
+        row("Enter, comment", "txtComment", Qt::Key_Return, 2, "");
+        row("Enter, comment types", "lstComments", Qt::Key_Return, 2, "");
+        row("Enter, Confirmer", "cmdOK", Qt::Key_Return, 2, "");
+        for (const char *focus : { "txtInvokeTime", "txtDuration", "lstActivities", "txtComment",
+                 "lstComments", "cmdOK" })
+            row(focus, focus, Qt::Key_Escape, 3, "-");
     }
-    void enterInTheChangeDialog()
+    void keysInTheChangeDialog()
     {
         QFETCH(QByteArray, focus);
+        QFETCH(int, key);
         QFETCH(int, activity);
         QFETCH(QByteArray, focusAfter);
         OpenChangeDialog d;
         QCOMPARE(QApplication::focusWidget(), d.edit("txtInvokeTime"));
         QVERIFY(child(&d.dialog, "cmdOK")->isDefault());
+        const QByteArray dayFile = d.rig.bytes(kDayFileName);
+        d.type("txtDuration", "20");
+        d.type("txtComment", "oubli");
         child<QListWidget>(&d.dialog, "lstActivities")->setCurrentRow(activity);
         QWidget *focused = child<QWidget>(&d.dialog, focus.constData());
         focused->setFocus();
-        QTest::keyClick(focused, Qt::Key_Return);
+        QTest::keyClick(focused, Qt::Key(key));
+        if (focusAfter == "-") {
+            QVERIFY(!d.dialog.isVisible());
+            QCOMPARE(d.rig.bytes(kDayFileName), dayFile);
+            QCOMPARE(d.rig.state().currentActivity(), "Dossiers");
+        }
         QCOMPARE(d.rig.state().dayActivityCount(), focusAfter.isEmpty() ? 2 : 1);
-        if (!focusAfter.isEmpty())
+        if (!focusAfter.isEmpty() && focusAfter != "-")
             QCOMPARE(QApplication::focusWidget()->objectName(), QString(focusAfter));
     }
 
@@ -156,24 +126,7 @@ private slots:
         QVERIFY(closed);
     }
 
-    // On the first run Abandonner would end the program with the list being made: Escape
-    // leaves the editor alone there. The welcome window closes on Escape.
-    void escapeOnTheFirstRun()
-    {
-        Program program;
-        onNextModal([](QWidget *welcome) {
-            QCOMPARE(welcome->objectName(), "frmFirstExe");
-            clickInNextModal("cmdStart", welcome);
-            QTest::keyClick(welcome, Qt::Key_Escape);
-        });
-        program.tracker.start();
-        EditorWindow *editor = program.windows.editor();
-        QVERIFY(QTest::qWaitForWindowActive(editor));
-        QTest::keyClick(child(editor, "cmdAdd"), Qt::Key_Escape);
-        QVERIFY(editor->isVisible());
-        QVERIFY(!program.ended);
-    }
-
+    // Each window's captions have their Alt letters, and an Alt letter presses its button.
     void mnemonicsOfEachWindow()
     {
         Program program;
@@ -183,6 +136,10 @@ private slots:
                  program.windows.startWindow(), program.windows.welcomeWindow(),
                  program.windows.absenceWindow(), program.windows.absenceSettingsWindow() })
             checkMnemonics(window);
+        QVERIFY(QTest::qWaitForWindowActive(program.main()));
+        QTest::keyClick(program.main(), Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(program.windows.editor()->isVisible());
+        QVERIFY(!program.main()->isVisible());
         MessageDialog *messages = program.windows.messageWindow();
         for (auto code : { StockMessage::Code::Recovery, StockMessage::Code::JournalRowsShown,
                  StockMessage::Code::QuitWithoutSaving, StockMessage::Code::CloseDay,
@@ -194,16 +151,6 @@ private slots:
             bool suppress = false;
             messages->ask(*stockMessage(code), suppress);
         }
-    }
-
-    void altLetterPressesTheButton()
-    {
-        Program program;
-        program.startNormally();
-        QVERIFY(QTest::qWaitForWindowActive(program.main()));
-        QTest::keyClick(program.main(), Qt::Key_E, Qt::AltModifier);
-        QTRY_VERIFY(program.windows.editor()->isVisible());
-        QVERIFY(!program.main()->isVisible());
     }
 };
 

@@ -1,5 +1,6 @@
 #include "rig.h"
 #include "tests/support/locale.h"
+#include "tracker/core/tray_text.h"
 
 #include <QDir>
 #include <QTest>
@@ -7,7 +8,8 @@
 using namespace qm;
 using namespace qm::test;
 
-// What the program tells the user when it refuses or cannot do what was asked.
+// What the program tells the user in its icon's tooltip, and when the desktop cannot do what was
+// asked.
 class UserNoticeTest : public QObject
 {
     Q_OBJECT
@@ -15,58 +17,49 @@ class UserNoticeTest : public QObject
 private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
-    void duplicateActivity_data()
+    // The notification-area icon's tooltip.
+    void toolTip_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("warning");
-        QTest::addColumn<QStringList>("current");
-        const QStringList unchanged { "Dossiers", "Réunion; client", "Courrier" };
-        QTest::newRow("a current activity")
-            << "Courrier"
-            << "Quillmere - Activité existante|L'activité \"Courrier\" existe déjà dans la liste "
-               "des activités actuellement en cours.\nSaisissez un autre intitulé."
-            << unchanged;
-        QTest::newRow("a retired activity")
-            << "Ancien"
-            << "Quillmere - Activité existante|L'activité \"Ancien\" existe déjà dans la liste "
-               "des activités définitivement terminées.\nSaisissez un autre intitulé."
-            << unchanged;
-        QTest::newRow("the same once its comma is replaced")
-            << "Réunion, client"
-            << "Quillmere - Activité existante|L'activité \"Réunion; client\" existe déjà dans "
-               "la liste des activités actuellement en cours.\nSaisissez un autre intitulé."
-            << unchanged;
-        QTest::newRow("another case is another name")
-            << "courrier" << QString() << unchanged + QStringList { "courrier" };
-        QTest::newRow("a trailing blank is another name")
-            << "Ancien " << QString() << unchanged + QStringList { "Ancien " };
+        QTest::addColumn<QString>("activity");
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<int>("duration");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("expected");
+        const auto at = [](int day, int h, int mi, int s = 0) {
+            return makeDateTime(QDate(2026, 12, day), QTime(h, mi, s));
+        };
+        const int running = DayState::kRunning;
+        QTest::newRow("nothing recorded yet")
+            << "start" << at(5, 9, 0) << running << at(5, 9, 40) << "Quillmere";
+        QTest::newRow("running, minutes cut down")
+            << "Dossiers" << at(5, 10, 0) << running << at(5, 10, 30, 59)
+            << "Quillmere - Dossiers depuis 10:00 (0 h 30)";
+        QTest::newRow("running, started within a minute")
+            << "Réunion; client" << at(5, 9, 55, 30) << running << at(5, 11, 0, 29)
+            << "Quillmere - Réunion; client depuis 09:55 (1 h 04)";
+        QTest::newRow("pause has no duration") << "pause" << at(5, 12, 5) << running << at(5, 13, 0)
+                                               << "Quillmere - pause depuis 12:05";
+        QTest::newRow("fixed duration has ended")
+            << "Dossiers" << at(5, 10, 0) << 45 << at(5, 10, 20) << "Quillmere";
+        QTest::newRow("fixed pause has ended")
+            << "pause" << at(5, 10, 0) << 15 << at(5, 10, 5) << "Quillmere";
+        QTest::newRow("more than a day") << "Dossiers" << at(5, 22, 15) << running << at(7, 8, 20)
+                                         << "Quillmere - Dossiers depuis 22:15 (34 h 05)";
+        QTest::newRow("past 99 hours only the hours")
+            << "Dossiers" << at(1, 8, 0) << running << at(5, 12, 30)
+            << "Quillmere - Dossiers depuis 08:00 (100 h)";
+        QTest::newRow("clock set back before the start")
+            << "Dossiers" << at(5, 10, 0) << running << at(5, 9, 58)
+            << "Quillmere - Dossiers depuis 10:00 (0 h 00)";
     }
-    void duplicateActivity()
+    void toolTip()
     {
-        QFETCH(QString, typed);
-        QFETCH(QString, warning);
-        QFETCH(QStringList, current);
-        Rig rig;
-        rig.startDay("User=-\r\nActivity=Dossiers\r\nActivity=Réunion; client\r\n"
-                     "Activity=Courrier\r\nOldActivity=Ancien\r\n");
-        rig.tracker.openEditor();
-        rig.tracker.editor().moveDown(0);
-        rig.questions.texts = { typed };
-        rig.tracker.addActivity();
-        QCOMPARE(
-            rig.questions.warnings, warning.isEmpty() ? QStringList() : QStringList { warning });
-        // A refusal changes nothing else: the move made before it stays, the editor stays open,
-        // and the next name is taken.
-        QStringList expected = current;
-        expected.swapItemsAt(0, 1);
-        QCOMPARE(rig.tracker.editor().currentList(), expected);
-        QCOMPARE(rig.tracker.editor().retiredList(), QStringList { "Ancien" });
-        QVERIFY(rig.screens.editorVisible);
-        rig.questions.texts = { "Nouveau" };
-        rig.tracker.addActivity();
-        QCOMPARE(rig.tracker.editor().currentList().last(), "Nouveau");
+        QFETCH(QString, activity);
+        QFETCH(QDateTime, start);
+        QFETCH(int, duration);
+        QFETCH(QDateTime, now);
+        QTEST(trayToolTip(activity, start, duration == DayState::kRunning, now), "expected");
     }
-
     void desktopCannotOpen_data()
     {
         QTest::addColumn<bool>("help");
