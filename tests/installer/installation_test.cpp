@@ -27,7 +27,7 @@ struct Rig
         writeBytes(component("regsvr32.exe"), "x");
         state = prepareInstallState(platform, platform.programFiles() + u'/');
     }
-    FinishButton run(const ShortcutChoice &choice = ShortcutChoice())
+    FinishButton run()
     {
         return InstallationRun(platform, questions, log, payload, state).runInstallation(choice);
     }
@@ -44,6 +44,7 @@ struct Rig
     TextLog log;
     PayloadTable payload = standardPayload();
     InstallState state;
+    ShortcutChoice choice;
 };
 
 using Setup = std::function<void(Rig &)>;
@@ -60,7 +61,6 @@ const UninstallData kSample { "Quillmere", "/home/zoé/Applications/Quillmere", 
 } // namespace
 
 Q_DECLARE_METATYPE(Setup)
-Q_DECLARE_METATYPE(qm::install::ShortcutChoice)
 
 class InstallationTest : public QObject
 {
@@ -77,6 +77,7 @@ private slots:
         QTest::addColumn<int>("programFiles");
         QTest::addColumn<int>("registrations");
         QTest::addColumn<bool>("uninstallData");
+        QTest::addColumn<QStringList>("links");
 
         const QString missing
             = QStringLiteral("    Certains fichiers sont absents - voir le log    ");
@@ -87,25 +88,30 @@ private slots:
         const QString firstCopy = QStringLiteral("Copie des fichiers...\r\n  - Quillmere") + inUse;
         const QString done
             = QStringLiteral("Création des raccourcis...  terminé\r\n\r\nINSTALLATION TERMINEE");
+        const QStringList group { "Programs/Quillmere/Quillmere.lnk", "Programs/Quillmere/Aide.lnk",
+            "Programs/Quillmere/Uninstall.lnk" };
+        const QStringList desktop { "Desktop/Quillmere.lnk" };
+        const QStringList ticked = group + QStringList { "Startup/Quillmere.lnk" };
+        const QStringList none;
 
-        QTest::newRow("clean machine") << Setup() << done << QString() << 7 << 3 << true;
+        QTest::newRow("clean machine") << Setup() << done << QString() << 7 << 3 << true << ticked;
         QTest::newRow("Quillmere quit after the first question") << Setup([](Rig &rig) {
             rig.platform.trackerRunningChecks = 1;
             rig.questions.answer = true;
-        }) << done << QString() << 7 << 3 << true;
+        }) << done << QString() << 7 << 3 << true << ticked;
         QTest::newRow("Quillmere left running")
             << Setup([](Rig &rig) { rig.platform.trackerRunningChecks = 100; })
             << QStringLiteral("\r\n  ERREUR : Quillmere est en cours d'exécution, rien n'a été "
                               "remplacé")
             << QStringLiteral("    Quillmere est en cours d'exécution - voir le log    ") << 0 << 0
-            << false;
+            << false << none;
         QTest::newRow("earlier installation in place") << Setup([](Rig &rig) {
             QDir().mkpath(rig.state.installPath);
             writeBytes(rig.installed(kUninstallDataFileName), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
             writeBytes(rig.installed("Quillmere"), "newer copy");
             rig.platform.dates[rig.installed("Quillmere")]
                 = QDateTime(QDate(2030, 1, 1), QTime(0, 0));
-        }) << done << QString() << 7 << 3 << true;
+        }) << done << QString() << 7 << 3 << true << ticked;
         QTest::newRow("two payload files missing")
             << Setup([](Rig &rig) {
                    QFile::remove(rig.platform.source() + QStringLiteral("/Quillmere.pdf"));
@@ -113,13 +119,13 @@ private slots:
                })
             << QStringLiteral("\r\n\r\nVérification des fichiers nécessaires...\r\n  ERREUR : "
                               "Quillmere.pdf est absent\r\n  ERREUR : QM2.dat est absent")
-            << missing << 0 << 0 << false;
+            << missing << 0 << 0 << false << none;
         QTest::newRow("installation folder cannot be created") << Setup([](Rig &rig) {
             rig.state.installPath = rig.platform.path("absent/Quillmere");
-        }) << firstCopy << copy << 0 << 3 << false;
+        }) << firstCopy << copy << 0 << 3 << false << none;
         QTest::newRow("relative installation folder")
             << Setup([](Rig &rig) { rig.state.installPath = QStringLiteral("Quillmere"); })
-            << firstCopy << copy << 0 << 3 << false;
+            << firstCopy << copy << 0 << 3 << false << none;
         QTest::newRow("absent component cannot be placed")
             << Setup([](Rig &rig) {
                    rig.platform.failingTargets.insert(rig.component("MSFLXGRD.OCX"));
@@ -127,35 +133,67 @@ private slots:
             << QStringLiteral(
                    "Enregistrement des composants...\r\n  - MSFLXGRD.OCX : ERREUR, copie "
                    "impossible\r\n  - RICHTX32.OCX : enregistré")
-            << QString() << 7 << 2 << true;
+            << QString() << 7 << 2 << true << ticked;
         QTest::newRow("forced component in use") << Setup([](Rig &rig) {
             const QString installed = rig.component("MSFLXGRD.OCX");
             writeBytes(installed, "old");
             rig.platform.dates[installed] = QDateTime(QDate(2019, 3, 1), QTime(8, 0));
             rig.platform.failingTargets.insert(installed);
         }) << QStringLiteral("Enregistrement des composants...\r\n  - MSFLXGRD.OCX") + inUse
-                                                 << copy << 0 << 0 << false;
+                                                 << copy << 0 << 0 << false << none;
         QTest::newRow("no registering program")
             << Setup([](Rig &rig) { QFile::remove(rig.component("regsvr32.exe")); })
             << QStringLiteral("  - MSSTDFMT.DLL : enregistré\r\n\r\nCopie des fichiers...  terminé")
-            << QString() << 7 << 0 << true;
+            << QString() << 7 << 0 << true << ticked;
         QTest::newRow("program file in use")
             << Setup([](Rig &rig) { rig.platform.failingTargets.insert(rig.installed("QMStat")); })
             << QStringLiteral("Copie des fichiers...\r\n  - QMStat") + inUse << copy << 4 << 3
-            << false;
+            << false << none;
         QTest::newRow("uninstall data cannot be written")
             << Setup([](Rig &rig) {
                    rig.platform.failingTargets.insert(rig.installed(kUninstallDataFileName));
                })
             << QStringLiteral("Création des raccourcis...  terminé\r\n  - uninstall.dat")
                 + notWritten
-            << write << 7 << 3 << false;
+            << write << 7 << 3 << false << ticked;
         // The others are still made, and the uninstall data names them all.
         QTest::newRow("shortcut cannot be written") << Setup([](Rig &rig) {
             rig.platform.failingTargets.insert(
                 rig.platform.path("home/Programs/Quillmere/Aide.lnk"));
         }) << QStringLiteral("/home/Programs/Quillmere/Aide.desktop") + notWritten
-                                                    << write << 7 << 3 << true;
+                                                    << write << 7 << 3 << true << ticked;
+        QTest::newRow("all ticked") << Setup([](Rig &rig) {
+            rig.choice = { true, true, true };
+        }) << done << QString() << 7 << 3
+                                    << true << desktop + ticked;
+        QTest::newRow("desktop only") << Setup([](Rig &rig) {
+            rig.choice = { false, false, true };
+        }) << done << QString() << 7 << 3
+                                      << true << desktop;
+        QTest::newRow("none ticked") << Setup([](Rig &rig) {
+            rig.choice = { false, false, false };
+        }) << done << QString() << 7 << 3
+                                     << true << none;
+        QTest::newRow("shell folders unknown") << Setup([](Rig &rig) {
+            rig.choice = { true, true, true };
+            rig.platform.special.clear();
+        }) << done << QString() << 7 << 3 << true
+                                               << none;
+        QTest::newRow("folder typed with trailing separators") << Setup([](Rig &rig) {
+            rig.choice = { false, false, true };
+            rig.state.installPath += QStringLiteral("//");
+        }) << done << QString() << 7 << 3 << true << desktop;
+        // The help shortcut opens the edition in the language the installer speaks.
+        QTest::newRow("installer in French") << Setup([](Rig &rig) {
+            rig.state.helpFile = helpFileFor(QStringLiteral("fr"));
+            QCOMPARE(rig.state.helpFile, QStringLiteral("Quillmere.pdf"));
+        }) << done << QString() << 7 << 3 << true
+                                             << ticked;
+        QTest::newRow("installer in English") << Setup([](Rig &rig) {
+            rig.state.helpFile = helpFileFor(QStringLiteral("en"));
+            QCOMPARE(rig.state.helpFile, QStringLiteral("Quillmere-en.pdf"));
+        }) << done << QString() << 7 << 3 << true
+                                              << ticked;
     }
 
     void runs()
@@ -169,6 +207,7 @@ private slots:
 
         Rig rig;
         QCOMPARE(rig.state.winDir, rig.platform.path("windows"));
+        QCOMPARE(rig.state.helpFile, QStringLiteral("Quillmere.pdf"));
         if (setup)
             setup(rig);
         const QStringList before = rig.platform.allFiles();
@@ -182,7 +221,6 @@ private slots:
         QCOMPARE(rig.questions.errors,
             message.isEmpty() ? QStringList()
                               : QStringList { QStringLiteral("Erreur|") + message });
-        QCOMPARE(rig.platform.shortcuts.size(), programFiles == kProgramFiles.size() ? 4 : 0);
         for (qsizetype i = 0; i < kProgramFiles.size(); ++i)
             QVERIFY2((readBytes(rig.installed(kProgramFiles[i])) == kSources[i].toUtf8())
                     == (i < programFiles),
@@ -193,10 +231,51 @@ private slots:
                 ? QStringList { "Quillmere|Quillmere est en cours d'exécution : quittez-le avant "
                                 "de continuer.\n\nRéessayer ?" }
                 : QStringList());
-        // Written whole each time, never added to an earlier file.
-        QCOMPARE(rig.uninstallData().count("\r\n"), uninstallData ? 5 : 0);
         if (programFiles == 0 && registrations == 0)
             QCOMPARE(rig.platform.allFiles(), before);
+        // Nothing is written outside the installation, system and shell folders.
+        const QStringList allowed { "programs/Quillmere/", "windows/system32/", "home/Desktop/",
+            "home/Programs/", "home/Startup/" };
+        for (const QString &file : rig.platform.allFiles()) {
+            const bool inside = std::any_of(allowed.begin(), allowed.end(),
+                [&file](const QString &place) { return file.startsWith(place); });
+            QVERIFY2(inside || before.contains(file), qPrintable(file));
+        }
+        for (const QString &target : std::as_const(rig.platform.copyTargets))
+            QVERIFY2(target.startsWith(rig.platform.root.path() + u'/'), qPrintable(target));
+
+        // The shortcuts point into the folder, whatever separators it was typed with.
+        QString folder = rig.state.installPath;
+        while (folder.endsWith(u'/'))
+            folder.chop(1);
+        QStringList made;
+        for (const Shortcut &shortcut : std::as_const(rig.platform.shortcuts)) {
+            made.append(QDir(rig.platform.path("home")).relativeFilePath(shortcut.linkPath));
+            const QString link = QFileInfo(shortcut.linkPath).fileName();
+            const QString target = folder + u'/'
+                + QString(link == u"Aide.lnk"      ? rig.state.helpFile
+                        : link == u"Uninstall.lnk" ? "Uninstall"
+                                                   : "Quillmere");
+            QCOMPARE(shortcut.targetPath, target);
+            QCOMPARE(shortcut.workingDirectory, folder);
+            QCOMPARE(shortcut.windowStyle, 4);
+            QCOMPARE(shortcut.iconLocation, target + QStringLiteral(", 0"));
+        }
+        QTEST(made, "links");
+        const QString group = rig.platform.path("home/Programs/Quillmere");
+        QCOMPARE(QFileInfo(group).isDir(), made.contains("Programs/Quillmere/Quillmere.lnk"));
+        // Written whole each time, never added to an earlier file: the folder as it was typed,
+        // and every shortcut folder, ticked or not, for the uninstaller.
+        const QStringList folders = rig.platform.special.isEmpty()
+            ? QStringList { QString(), QString(), QString() }
+            : QStringList { rig.platform.path("home/Desktop"), group,
+                  rig.platform.path("home/Startup") };
+        QCOMPARE(rig.uninstallData(),
+            uninstallData ? (QStringList { "Quillmere", rig.state.installPath } + folders
+                + QStringList { QString() })
+                                .join(QStringLiteral("\r\n"))
+                                .toUtf8()
+                          : QByteArray());
         if (!setup) {
             QCOMPARE(
                 log.toUtf8(), readBytes(QFINDTESTDATA("../data/installer/successful_run.log")));
@@ -254,101 +333,6 @@ private slots:
             readBytes(rig.component(name)), replaced ? name.toUtf8() : QByteArray("installed"));
         QCOMPARE(rig.platform.started.contains(rig.registration(name)), replaced);
         QCOMPARE(rig.platform.started.size(), replaced ? 3 : 2);
-    }
-
-    void shortcuts_data()
-    {
-        QTest::addColumn<ShortcutChoice>("choice");
-        QTest::addColumn<bool>("shell");
-        QTest::addColumn<QStringList>("links");
-        QTest::addColumn<QString>("typedEnd");
-        // The language the installer speaks, when it has told the run; the help shortcut
-        // opens the edition in that language.
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("help");
-
-        const QStringList group { "Programs/Quillmere/Quillmere.lnk", "Programs/Quillmere/Aide.lnk",
-            "Programs/Quillmere/Uninstall.lnk" };
-        const QStringList desktop { "Desktop/Quillmere.lnk" };
-        const QStringList startup { "Startup/Quillmere.lnk" };
-        const QString untold;
-        const QString french = QStringLiteral("Quillmere.pdf");
-        const QString english = QStringLiteral("Quillmere-en.pdf");
-        QTest::newRow("all ticked") << ShortcutChoice { true, true, true } << true
-                                    << desktop + group + startup << "" << untold << french;
-        QTest::newRow("defaults") << ShortcutChoice() << true << group + startup << "" << untold
-                                  << french;
-        QTest::newRow("desktop only")
-            << ShortcutChoice { false, false, true } << true << desktop << "" << untold << french;
-        QTest::newRow("none ticked") << ShortcutChoice { false, false, false } << true
-                                     << QStringList() << "" << untold << french;
-        QTest::newRow("shell folders unknown") << ShortcutChoice { true, true, true } << false
-                                               << QStringList() << "" << untold << french;
-        QTest::newRow("folder typed with trailing separators")
-            << ShortcutChoice { false, false, true } << true << desktop << "//" << untold << french;
-        QTest::newRow("installer in French")
-            << ShortcutChoice() << true << group + startup << "" << QStringLiteral("fr") << french;
-        QTest::newRow("installer in English")
-            << ShortcutChoice() << true << group + startup << "" << QStringLiteral("en") << english;
-    }
-
-    void shortcuts()
-    {
-        QFETCH(ShortcutChoice, choice);
-        QFETCH(bool, shell);
-        QFETCH(QStringList, links);
-        QFETCH(QString, typedEnd);
-        QFETCH(QString, language);
-        QFETCH(QString, help);
-
-        Rig rig;
-        if (!language.isEmpty())
-            rig.state.helpFile = helpFileFor(language);
-        if (!shell)
-            rig.platform.special.clear();
-        const QString folder = rig.state.installPath;
-        rig.state.installPath += typedEnd;
-        const QStringList before = rig.platform.allFiles();
-        rig.run(choice);
-
-        // Nothing is written outside the installation, system and shell folders.
-        const QStringList allowed { "programs/Quillmere/", "windows/system32/", "home/Desktop/",
-            "home/Programs/", "home/Startup/" };
-        for (const QString &file : rig.platform.allFiles()) {
-            const bool inside = std::any_of(allowed.begin(), allowed.end(),
-                [&file](const QString &place) { return file.startsWith(place); });
-            QVERIFY2(inside || before.contains(file), qPrintable(file));
-        }
-        for (const QString &target : std::as_const(rig.platform.copyTargets))
-            QVERIFY2(target.startsWith(rig.platform.root.path() + u'/'), qPrintable(target));
-
-        QStringList made;
-        for (const Shortcut &shortcut : std::as_const(rig.platform.shortcuts)) {
-            made.append(QDir(rig.platform.path("home")).relativeFilePath(shortcut.linkPath));
-            const QString link = QFileInfo(shortcut.linkPath).fileName();
-            const QString target = folder + u'/'
-                + QString(link == u"Aide.lnk"      ? help
-                        : link == u"Uninstall.lnk" ? "Uninstall"
-                                                   : "Quillmere");
-            QCOMPARE(shortcut.targetPath, target);
-            QCOMPARE(shortcut.workingDirectory, folder);
-            QCOMPARE(shortcut.windowStyle, 4);
-            QCOMPARE(shortcut.iconLocation, target + QStringLiteral(", 0"));
-        }
-        QCOMPARE(made, links);
-        const QString group = rig.platform.path("home/Programs/Quillmere");
-        QCOMPARE(QFileInfo(group).isDir(), choice.start && shell);
-
-        // The file names every folder, ticked or not, for the uninstaller.
-        const QStringList folders = shell ? QStringList { rig.platform.path("home/Desktop"), group,
-            rig.platform.path("home/Startup") }
-                                          : QStringList { QString(), QString(), QString() };
-        // The folder as it was typed.
-        QCOMPARE(readBytes(folder + u'/' + kUninstallDataFileName),
-            (QStringList { "Quillmere", rig.state.installPath } + folders
-                + QStringList { QString() })
-                .join(QStringLiteral("\r\n"))
-                .toUtf8());
     }
 
     void uninstallDataBytes()

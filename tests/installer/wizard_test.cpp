@@ -20,8 +20,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
-
 using namespace qm::install;
 using namespace qm::install::test;
 
@@ -29,42 +27,7 @@ namespace {
 
 const QString kConfirmation = QStringLiteral("Confirmez|   Abandonner l'installation ?   ");
 
-using Reply = std::function<void(QMessageBox *)>;
-
-// Acts on the message box that the next question opens, from inside that box's own loop, the
-// way a user at the keyboard would; keeps the text of the box it acted on.
-class NextMessageBox
-{
-public:
-    explicit NextMessageBox(Reply act)
-    {
-        m_timer.setSingleShot(true);
-        m_timer.callOnTimeout([this, act] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                seen = box->text();
-                act(box);
-            }
-        });
-        m_timer.start(0);
-    }
-
-    QString seen;
-
-private:
-    QTimer m_timer;
-};
-
-void clickButton(QMessageBox *box, const QString &caption)
-{
-    for (QAbstractButton *button : box->buttons()) {
-        if (button->text() == caption)
-            button->click();
-    }
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(Reply)
 
 class WizardTest : public QObject
 {
@@ -174,15 +137,23 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("proposed");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("refused");
         QTest::newRow("root") << "/"
-                              << "/Quillmere" << QString();
+                              << "/Quillmere" << QString() << false;
         QTest::newRow("release folder") << "release"
-                                        << "release/Quillmere" << QString();
+                                        << "release/Quillmere" << QString() << false;
         QTest::newRow("subfolder") << "release/Mes programmes"
-                                   << "release/Mes programmes/Quillmere" << QString();
+                                   << "release/Mes programmes/Quillmere" << QString() << false;
         QTest::newRow("typed path wins") << "/"
                                          << "/Quillmere"
-                                         << "/srv/mon choix";
+                                         << "/srv/mon choix" << false;
+        // Such a folder would break the uninstall data's lines: the window says why and stays,
+        // and a corrected path then goes on.
+        for (const auto &[name, typed] :
+            { std::pair { "line feed", "/srv/a\nb" }, { "carriage return", "/srv/a\rb" },
+                { "tab", "/srv/a\tb" }, { "delete", "/srv/a\x7f" } })
+            QTest::newRow(name) << "/"
+                                << "/Quillmere" << QString(typed) << true;
     }
 
     void folderChoice()
@@ -190,6 +161,7 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QString, proposed);
         QFETCH(QString, typed);
+        QFETCH(bool, refused);
 
         WizardRig rig;
         QVERIFY(QDir(rig.platform.source()).mkpath(QStringLiteral("Mes programmes")));
@@ -209,52 +181,19 @@ private slots:
         rig.clickFolder(full(entry));
         QCOMPARE(path->text(), full(proposed));
         QCOMPARE(rig.state.installPath, full(proposed));
-        if (typed.isEmpty()) {
+        if (!typed.isEmpty())
+            path->setText(typed);
+        QTest::keyClick(path, Qt::Key_Return);
+        if (refused) {
+            QCOMPARE(rig.windowName(), QStringLiteral("frmInstall"));
+            QCOMPARE(rig.state.installPath, proposed);
+            QVERIFY(rig.find<QLabel>("lblPathError")->isVisible());
+            QVERIFY(!rig.text("lblPathError").isEmpty());
+            path->setText(typed = QStringLiteral("/srv/a b"));
             rig.click("cmdInstall");
-        } else {
-            path->selectAll();
-            QTest::keyClicks(path, typed);
-            QTest::keyClick(path, Qt::Key_Return);
         }
         QCOMPARE(rig.windowName(), QStringLiteral("frmShort"));
         QCOMPARE(rig.state.installPath, typed.isEmpty() ? full(proposed) : typed);
-    }
-
-    void controlCharactersAreRefused_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::newRow("line feed") << "/srv/a\nb";
-        QTest::newRow("carriage return") << "/srv/a\rb";
-        QTest::newRow("tab") << "/srv/a\tb";
-        QTest::newRow("delete") << "/srv/a\x7f";
-    }
-
-    // Such a folder would break the uninstall data's lines: the folder window says why and stays,
-    // and a corrected path then goes on.
-    void controlCharactersAreRefused()
-    {
-        QFETCH(QString, typed);
-
-        WizardRig rig;
-        rig.click("cmdInstall");
-        const QString proposed = rig.state.installPath;
-        auto *path = rig.find<QLineEdit>("txtInstallPath");
-        path->setText(typed);
-        QCOMPARE(path->text(), typed);
-        rig.click("cmdInstall");
-
-        QCOMPARE(rig.windowName(), QStringLiteral("frmInstall"));
-        QCOMPARE(rig.state.installPath, proposed);
-        auto *message = rig.find<QLabel>("lblPathError");
-        QVERIFY(message);
-        QVERIFY(message->isVisible());
-        QCOMPARE(message->text(),
-            QStringLiteral("Le dossier d'installation ne peut contenir ni retour à la ligne ni "
-                           "autre caractère de contrôle."));
-        path->setText(QStringLiteral("/srv/a b"));
-        rig.click("cmdInstall");
-        QCOMPARE(rig.windowName(), QStringLiteral("frmShort"));
-        QCOMPARE(rig.state.installPath, QStringLiteral("/srv/a b"));
     }
 
     void folderKeys_data()
@@ -371,7 +310,10 @@ private slots:
     {
         QFETCH(int, defaultAnswer);
         int seen = 0;
-        NextMessageBox enter([&seen](QMessageBox *box) {
+        // Acts from inside the box's own loop, the way a user at the keyboard would.
+        QTimer::singleShot(0, [&seen] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
             if (!QTest::qWaitForWindowActive(box) || !box->defaultButton()
                 || QApplication::focusWidget() != box->defaultButton())
                 return box->reject();
@@ -390,29 +332,23 @@ private slots:
     void uninstallerQuestion_data()
     {
         QTest::addColumn<bool>("journal");
-        QTest::addColumn<Reply>("reply");
-        QTest::addColumn<bool>("folderKept");
+        QTest::addColumn<bool>("answer");
         QTest::addColumn<QStringList>("groupFiles");
         QTest::addColumn<bool>("groupListed");
-        const Reply enter = [](QMessageBox *box) {
-            QTest::keyClick(box, Qt::Key_Return);
-        };
-        QTest::newRow("Enter keeps the journal; a group of shortcuts")
-            << true << enter << true
+        QTest::newRow("journal kept; a group of shortcuts")
+            << true << false
             << QStringList { "Quillmere.desktop", "Aide.desktop", "Uninstall.desktop" } << true;
-        QTest::newRow("Oui removes it; a group with an entry of the user's")
-            << true << Reply([](QMessageBox *box) { clickButton(box, "Oui"); }) << false
-            << QStringList { "Quillmere.desktop", "Notes.desktop" } << false;
+        QTest::newRow("journal removed; a group with an entry of the user's")
+            << true << true << QStringList { "Quillmere.desktop", "Notes.desktop" } << false;
         QTest::newRow("nothing of the user's; no group")
-            << false << enter << false << QStringList() << false;
+            << false << false << QStringList() << false;
     }
-    // The folder and the program group are listed for removal only when they will go without a
-    // question.
+    // Asked only when there is a journal, kept unless the user says otherwise; the folder and the
+    // program group are listed for removal only when they will go without a question.
     void uninstallerQuestion()
     {
         QFETCH(bool, journal);
-        QFETCH(Reply, reply);
-        QFETCH(bool, folderKept);
+        QFETCH(bool, answer);
         QFETCH(QStringList, groupFiles);
         QFETCH(bool, groupListed);
 
@@ -429,7 +365,8 @@ private slots:
         for (const char *name : { "Quillmere", "Uninstall", "uninstall.dat" })
             QVERIFY(writeBytes(app + u'/' + QLatin1String(name), "x"));
         QVERIFY(!journal || writeBytes(app + "/Quillmere.log", "x"));
-        MessageQuestions questions;
+        AnsweringQuestions questions;
+        questions.answer = answer;
         SystemPlatform platform;
         UninstallDialog window(platform,
             planUninstall(platform, app, UninstallData { kProductName, app, {}, group, {} }),
@@ -442,11 +379,11 @@ private slots:
         };
         QCOMPARE(listed(app), !journal);
         QCOMPARE(listed(group), groupListed);
-        NextMessageBox answer(reply);
         QTest::mouseClick(window.findChild<QPushButton *>("cmdUninstall"), Qt::LeftButton);
 
-        QCOMPARE(answer.seen.startsWith("Supprimer aussi votre journal"), journal);
+        QCOMPARE(questions.defaults, journal ? QList<Answer> { Answer::No } : QList<Answer>());
         QCOMPARE(window.result().failed, QStringList());
+        const bool folderKept = journal && !answer;
         QCOMPARE(QFileInfo::exists(app + "/Quillmere.log"), folderKept);
         QCOMPARE(QFileInfo::exists(app), folderKept);
         QVERIFY(!QFileInfo::exists(app + "/Quillmere"));
