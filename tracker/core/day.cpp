@@ -125,6 +125,11 @@ Day::Day(const ProgramFiles &files, HistoryModel &history, const Clock &clock, Q
     , m_questions(questions)
 { }
 
+QDateTime Day::now() const
+{
+    return wallClock(m_clock.now());
+}
+
 void Day::begin(const QDateTime &start, const QString &layout)
 {
     m_state.m_currentActivity = kStartActivity.toString();

@@ -34,6 +34,8 @@ public:
     Day(const ProgramFiles &files, HistoryModel &history, const Clock &clock, Questions &questions);
 
     const DayState &state() const { return m_state; }
+    // The present moment, on the clock the day is logged by.
+    QDateTime now() const;
 
     // A day with nothing recorded yet, whose start activity begins at `start`, on an empty
     // history of the given column layout.

@@ -187,6 +187,10 @@ Type a name.</translation>
         <source>(Aucun commentaire)</source>
         <translation>(No comment)</translation>
     </message>
+    <message>
+        <source>hh:mm ou hh:mm:ss ; ou -N pour N minutes avant maintenant (par exemple -20)</source>
+        <translation>hh:mm or hh:mm:ss; or -N for N minutes before now (for example -20)</translation>
+    </message>
 </context>
 <context>
     <name>qm::ChangeForm</name>
