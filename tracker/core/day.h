@@ -2,6 +2,7 @@
 
 #include "journal/day_closing.h"
 #include "journal/day_file.h"
+#include "tracker/core/day_correction.h"
 #include "tracker/core/day_state.h"
 
 #include <QDateTime>
@@ -70,6 +71,10 @@ public:
     bool isHistoryFull() const;
 
     void closeRunningActivity();
+    // The day's finished rows as they may be corrected, and the day once corrected: the rows,
+    // the totals and the day file become those of `lines`, the running activity going on.
+    DayCorrection correction() const { return { m_lines, m_state.m_dayDate }; }
+    void replaceLines(const QList<DayLine> &lines);
     // Takes back the last activity of the day (journal rows are never touched).
     void deleteLastActivity();
 
