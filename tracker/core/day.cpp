@@ -127,7 +127,7 @@ Day::Day(const ProgramFiles &files, HistoryModel &history, const Clock &clock, Q
 
 QDateTime Day::now() const
 {
-    return wallClock(m_clock.now());
+    return m_clock.now();
 }
 
 void Day::begin(const QDateTime &start, const QString &layout)
