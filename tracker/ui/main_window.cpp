@@ -117,7 +117,7 @@ MainWindow::MainWindow(Tracker &tracker, bool trayAvailable, QWidget *parent)
         command("cmdInternet", QStringLiteral("Web"), tracker.webToolTip()),
     };
     for (int i = 0; i < int(std::size(buttons)); ++i)
-        controlLayout->addWidget(buttons[i], i / 3, i % 3);
+        controlLayout->addWidget(buttons[i], i / 5, i % 5);
     giveMnemonics({ buttons[0], buttons[1], buttons[2], buttons[3], buttons[4], buttons[5],
         buttons[6], buttons[7], buttons[8], buttons[9] });
     connect(buttons[0], &QPushButton::clicked, this, [this] { m_tracker.openChangeDialog(); });
