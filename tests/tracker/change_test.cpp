@@ -57,6 +57,39 @@ private slots:
         QTEST(rig.cell(1, 1), "closed");
     }
 
+    // "-N" is N minutes before now, checked as a typed time and then shown as one; Dossiers runs
+    // since 10:00 and it is 10:30, or nothing is recorded yet.
+    void minutesAgo_data()
+    {
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown"); // the proposal when refused
+        const auto row = [](const char *typed, const char *shown, bool running = true) {
+            QTest::newRow(typed) << running << QString(typed) << QString(shown);
+        };
+        row("-20", "10:10:00");
+        row(" -29 ", "10:01:00");
+        row("-30", "10:30:00"); // not a minute after the running activity's start
+        for (const char *refused : { "-0", "-1000", "- 5", "-5x", "20" })
+            row(refused, "10:30:00");
+        row("-600", "00:30:00", false);
+        row("-631", "10:00:00", false); // yesterday: the day's start stays proposed
+    }
+    void minutesAgo()
+    {
+        QFETCH(bool, running);
+        Rig rig;
+        rig.clock.set(2026, 12, 5, 10, 0);
+        rig.startDay();
+        if (running)
+            QVERIFY(rig.change(1, "10:00"));
+        rig.showAt(10, 30);
+        QFETCH(QString, typed);
+        QVERIFY(rig.change(2, typed));
+        QTEST(rig.state().currentStart().time().toString(u"HH:mm:ss"), "shown");
+        QTEST(rig.fields().invokeTime, "shown");
+    }
+
     void firstChangeTakesAnyTime()
     {
         Rig rig;

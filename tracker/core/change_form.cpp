@@ -8,6 +8,7 @@
 #include "tracker/core/questions.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QScopeGuard>
 
 #include <cmath>
@@ -72,26 +73,39 @@ void ChangeForm::proposeChangeTime()
     m_endFromDuration.clear();
 }
 
+QDateTime ChangeForm::typedChangeTime() const
+{
+    const QString &text = m_fields.invokeTime;
+    if (text.contains(u':'))
+        return dateTimeOfDay(day().dayDate(), text);
+    // "-20": twenty minutes ago, within the day being logged.
+    static const QRegularExpression kMinutesAgo(QStringLiteral("^\\s*-([1-9][0-9]{0,2})\\s*$"));
+    const QRegularExpressionMatch ago = kMinutesAgo.match(text);
+    if (!ago.hasMatch())
+        return {};
+    const QDateTime then = addMinutes(m_day.now(), -ago.captured(1).toInt());
+    return then.date() == day().loggedDay() ? then : QDateTime();
+}
+
 void ChangeForm::checkChangeTime()
 {
     const auto checked = qScopeGuard([this] { m_checked.invokeTime = m_fields.invokeTime; });
-    const QDateTime typed = m_fields.invokeTime.contains(u':')
-        ? dateTimeOfDay(day().dayDate(), m_fields.invokeTime)
-        : QDateTime();
+    const QDateTime typed = typedChangeTime();
     if (!typed.isValid()) {
         m_fields.invokeTime = timeText(day().changeTime().time());
         return;
     }
-    if (day().currentActivity() == kStartActivity) {
-        m_day.setChangeTime(typed);
-        return;
-    }
+    // Before the first change of the day, any time of the day is taken.
     const std::int64_t gap = !day().isRunning() ? day().currentDuration() + 1 : 1;
-    if (typed < addMinutes(day().currentStart(), gap)) {
+    if (day().currentActivity() != kStartActivity
+        && typed < addMinutes(day().currentStart(), gap)) {
         m_fields.invokeTime = timeText(day().changeTime().time());
         return;
     }
     m_day.setChangeTime(typed);
+    // "-20" would mean another time at the next check: the field shows the time it gave.
+    if (!m_fields.invokeTime.contains(u':'))
+        m_fields.invokeTime = timeText(typed.time());
 }
 
 void ChangeForm::checkDuration()

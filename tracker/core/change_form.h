@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include <cstdint>
@@ -46,7 +47,8 @@ public:
     // The proposal of the main window: the change time, no duration, no end.
     void proposeChangeTime();
 
-    // The checks never complain: a bad value is put back or emptied.
+    // The checks never complain: a bad value is put back or emptied. The change time is a time
+    // of the day being logged, or "-N", N minutes before now (1 to 999).
     void checkChangeTime();
     void checkDuration();
     // An end time before the change time ends on the next day: the user says whether that is
@@ -66,6 +68,8 @@ public:
 
 private:
     const DayState &day() const;
+    // The change time typed, invalid when it is none.
+    QDateTime typedChangeTime() const;
     bool checkEditedTimes();
 
     Day &m_day;

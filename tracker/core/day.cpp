@@ -125,6 +125,11 @@ Day::Day(const ProgramFiles &files, HistoryModel &history, const Clock &clock, Q
     , m_questions(questions)
 { }
 
+QDateTime Day::now() const
+{
+    return m_clock.now();
+}
+
 void Day::begin(const QDateTime &start, const QString &layout)
 {
     m_state.m_currentActivity = kStartActivity.toString();
@@ -381,6 +386,34 @@ void Day::deleteLastActivity()
             QCoreApplication::translate("qm::Day", "Le fichier %1 n'a pas pu être supprimé.")
                 .arg(m_files.dayFilePath));
     }
+}
+
+void Day::replaceLines(const QList<DayLine> &lines)
+{
+    const bool running = m_state.isRunning() && m_state.m_dayActivityCount > 0;
+    // A correction keeps the running activity where it is, the last of the day.
+    if (lines.isEmpty() || (running && lines.last() != m_lines.last()))
+        return;
+    for (const DayLine &line : std::as_const(m_lines)) {
+        if (!line.minutesText.isEmpty())
+            addToTotals(readRoundedNumber(line.minutesText), line.activity, -1);
+        m_history.removeLastRow();
+    }
+    m_lines = lines;
+    for (const DayLine &line : std::as_const(m_lines)) {
+        const bool finished = !line.minutesText.isEmpty();
+        m_history.appendRow(
+            { line.start, finished ? durationCellOfText(line.minutesText) : runningCellText(),
+                line.activity, line.comment },
+            false);
+        if (finished)
+            addToTotals(readRoundedNumber(line.minutesText), line.activity);
+    }
+    m_state.m_dayActivityCount = std::int16_t(m_lines.size());
+    m_history.showAsLastVisible(lastRow());
+    if (!running)
+        resumeAfter(m_lines.last());
+    saveDayFile();
 }
 
 bool Day::saveDayFile()

@@ -2,6 +2,7 @@
 
 #include "journal/day_closing.h"
 #include "journal/day_file.h"
+#include "tracker/core/day_correction.h"
 #include "tracker/core/day_state.h"
 
 #include <QDateTime>
@@ -34,6 +35,8 @@ public:
     Day(const ProgramFiles &files, HistoryModel &history, const Clock &clock, Questions &questions);
 
     const DayState &state() const { return m_state; }
+    // The present moment, on the clock the day is logged by.
+    QDateTime now() const;
 
     // A day with nothing recorded yet, whose start activity begins at `start`, on an empty
     // history of the given column layout.
@@ -68,6 +71,10 @@ public:
     bool isHistoryFull() const;
 
     void closeRunningActivity();
+    // The day's finished rows as they may be corrected, and the day once corrected: the rows,
+    // the totals and the day file become those of `lines`, the running activity going on.
+    DayCorrection correction() const { return { m_lines, m_state.m_dayDate }; }
+    void replaceLines(const QList<DayLine> &lines);
     // Takes back the last activity of the day (journal rows are never touched).
     void deleteLastActivity();
 

@@ -35,6 +35,7 @@ Tracker::Tracker(const QString &programFolder, const Clock &clock, Questions &qu
     , m_desktop(desktop)
     , m_day(m_files, m_history, clock, questions)
     , m_changeForm(m_day, m_settings, questions)
+    , m_corrections(m_day, m_settings, questions)
     , m_editor(m_settings, questions)
     , m_absences(*this, m_day.state(), m_history, m_settings, clock, questions, screens)
 { }
@@ -445,6 +446,22 @@ void Tracker::deleteLastActivity()
             QCoreApplication::translate("qm::Tracker", "Annuler")))
         return;
     m_day.deleteLastActivity();
+    refreshMainWindow();
+}
+
+bool Tracker::saveCorrection(int gridRow, const CorrectionFields &fields)
+{
+    if (hasEnded() || !m_corrections.save(gridRow, fields))
+        return false;
+    refreshMainWindow();
+    return true;
+}
+
+void Tracker::removeRow(int gridRow)
+{
+    if (hasEnded())
+        return;
+    m_corrections.remove(gridRow);
     refreshMainWindow();
 }
 

@@ -4,6 +4,7 @@
 #include "tracker/core/absences.h"
 #include "tracker/core/activity_editor.h"
 #include "tracker/core/change_form.h"
+#include "tracker/core/corrections.h"
 #include "tracker/core/day.h"
 #include "tracker/core/history_model.h"
 #include "tracker/core/program_files.h"
@@ -104,6 +105,11 @@ public:
     // The change dialog with the given time proposed.
     void openChangeDialogAt(const QDateTime &time) override;
 
+    // Correction window, over a grid row.
+    const Corrections &corrections() const { return m_corrections; }
+    bool saveCorrection(int gridRow, const CorrectionFields &fields);
+    void removeRow(int gridRow);
+
     // Activity editor.
     void addActivity();
     void saveEditor();
@@ -144,6 +150,7 @@ private:
     Desktop &m_desktop;
     Day m_day;
     ChangeForm m_changeForm;
+    Corrections m_corrections;
     ActivityEditor m_editor;
     Absences m_absences;
     QByteArray m_savedSettings;

@@ -187,6 +187,10 @@ Type a name.</translation>
         <source>(Aucun commentaire)</source>
         <translation>(No comment)</translation>
     </message>
+    <message>
+        <source>hh:mm ou hh:mm:ss ; ou -N pour N minutes avant maintenant (par exemple -20)</source>
+        <translation>hh:mm or hh:mm:ss; or -N for N minutes before now (for example -20)</translation>
+    </message>
 </context>
 <context>
     <name>qm::ChangeForm</name>
@@ -210,6 +214,56 @@ Type a name.</translation>
     <message>
         <source>Non</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>qm::CorrectionDialog</name>
+    <message>
+        <source>Supprimer</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Quillmere - Correction</source>
+        <translation>Quillmere - Correction</translation>
+    </message>
+    <message>
+        <source>hh:mm ou hh:mm:ss</source>
+        <translation>hh:mm or hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Supprimer cette activité : son temps va à l&apos;activité d&apos;avant</source>
+        <translation>Remove this activity: its time goes to the activity before it</translation>
+    </message>
+    <message>
+        <source>Abandonner</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Début :</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>Activité :</source>
+        <translation>Activity:</translation>
+    </message>
+    <message>
+        <source>Commentaire :</source>
+        <translation>Comment:</translation>
+    </message>
+</context>
+<context>
+    <name>qm::Corrections</name>
+    <message>
+        <source>Quillmere - Correction</source>
+        <translation>Quillmere - Correction</translation>
+    </message>
+    <message>
+        <source>Le début de cette activité doit être une heure comprise entre %1 et %2.</source>
+        <translation>The start of this activity must be a time between %1 and %2.</translation>
     </message>
 </context>
 <context>
@@ -489,6 +543,14 @@ It is now finished: the day is recorded once in the log.</translation>
     <message>
         <source>Historique de la journée</source>
         <translation>The day&apos;s history</translation>
+    </message>
+    <message>
+        <source>Corriger</source>
+        <translation>Correct</translation>
+    </message>
+    <message>
+        <source>Corriger l&apos;activité choisie dans l&apos;historique (ou double-cliquez dessus)</source>
+        <translation>Correct the activity chosen in the history (or double-click it)</translation>
     </message>
 </context>
 <context>

@@ -111,6 +111,8 @@ ChangeDialog::ChangeDialog(Tracker &tracker, QWidget *parent)
     bold.setBold(true);
     m_pastDay->setFont(bold);
     m_pastDay->hide();
+    m_invokeTime->setToolTip(tr("hh:mm ou hh:mm:ss ; ou -N pour N minutes avant maintenant "
+                                "(par exemple -20)"));
     // Confirmer shows as the default: Enter confirms from the list and the comments, and the
     // time fields keep their own use of it.
     for (QPushButton *button : { m_ok, m_cancel })

@@ -2,6 +2,7 @@
 
 #include "journal/text_formats.h"
 #include "tracker/core/tracker.h"
+#include "tracker/ui/correction_dialog.h"
 #include "tracker/ui/mnemonic_buttons.h"
 #include "tracker/ui/program_icon.h"
 
@@ -11,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -39,6 +41,8 @@ template<typename Act> auto unlessModal(Act act)
 
 } // namespace
 
+MainWindow::~MainWindow() = default;
+
 MainWindow::MainWindow(Tracker &tracker, bool trayAvailable, QWidget *parent)
     : QMainWindow(parent)
     , m_tracker(tracker)
@@ -48,6 +52,7 @@ MainWindow::MainWindow(Tracker &tracker, bool trayAvailable, QWidget *parent)
     , m_dayDuration(new QLabel(this))
     , m_dayDurationWP(new QLabel(this))
     , m_today(new QLabel(QStringLiteral("xx/xx/xxxx"), this))
+    , m_correction(std::make_unique<CorrectionDialog>(tracker))
 {
     setObjectName(QStringLiteral("frmQuillmereMain"));
     setWindowTitle(tracker.mainWindowTitle());
@@ -97,6 +102,8 @@ MainWindow::MainWindow(Tracker &tracker, bool trayAvailable, QWidget *parent)
     auto *controls = new QGroupBox(tr(" Contrôle "), this);
     auto *controlLayout = new QGridLayout(controls);
     m_change = command("cmdChange", tr("Changer"), tr("Changer d'activité"));
+    m_correct = command("cmdCorrect", tr("Corriger"),
+        tr("Corriger l'activité choisie dans l'historique (ou double-cliquez dessus)"));
     QPushButton *buttons[] = {
         m_change,
         command("cmdHelp", tr("Aide"), tr("Afficher le fichier d'aide")),
@@ -104,14 +111,15 @@ MainWindow::MainWindow(Tracker &tracker, bool trayAvailable, QWidget *parent)
         command("cmdEdit", tr("Editer"), tr("Editer votre liste d'activités")),
         command("cmdHardQuit", tr("Quitter"), tr("Quitter sans sauvegarder le log")),
         command("cmdDelete", tr("Effacer"), tr("Effacer la dernière activité enregistrée")),
+        m_correct,
         command("cmdStats", tr("Stats"), tr("Afficher des statistiques")),
         command("cmdQuit", tr("Terminer"), tr("Terminer la journée (Enregistrer le log)")),
         command("cmdInternet", QStringLiteral("Web"), tracker.webToolTip()),
     };
     for (int i = 0; i < int(std::size(buttons)); ++i)
-        controlLayout->addWidget(buttons[i], i / 3, i % 3);
+        controlLayout->addWidget(buttons[i], i / 5, i % 5);
     giveMnemonics({ buttons[0], buttons[1], buttons[2], buttons[3], buttons[4], buttons[5],
-        buttons[6], buttons[7], buttons[8] });
+        buttons[6], buttons[7], buttons[8], buttons[9] });
     connect(buttons[0], &QPushButton::clicked, this, [this] { m_tracker.openChangeDialog(); });
     connect(buttons[1], &QPushButton::clicked, this, [this] { m_tracker.openHelp(); });
     connect(buttons[2], &QPushButton::clicked, this, [this] { m_tracker.hideMainWindow(); });
@@ -121,9 +129,11 @@ MainWindow::MainWindow(Tracker &tracker, bool trayAvailable, QWidget *parent)
     });
     connect(buttons[4], &QPushButton::clicked, this, [this] { m_tracker.quitWithoutSaving(); });
     connect(buttons[5], &QPushButton::clicked, this, [this] { m_tracker.deleteLastActivity(); });
-    connect(buttons[6], &QPushButton::clicked, this, [this] { m_tracker.startStats(); });
-    connect(buttons[7], &QPushButton::clicked, this, [this] { m_tracker.closeDay(); });
-    connect(buttons[8], &QPushButton::clicked, this, [this] { m_tracker.openWeb(); });
+    connect(m_correct, &QPushButton::clicked, this,
+        [this] { correctRow(m_grid->currentIndex().row() + 1); });
+    connect(buttons[7], &QPushButton::clicked, this, [this] { m_tracker.startStats(); });
+    connect(buttons[8], &QPushButton::clicked, this, [this] { m_tracker.closeDay(); });
+    connect(buttons[9], &QPushButton::clicked, this, [this] { m_tracker.openWeb(); });
 
     auto *day = new QGroupBox(tr(" Journée "), this);
     auto *dayLayout = new QGridLayout(day);
@@ -164,7 +174,15 @@ MainWindow::MainWindow(Tracker &tracker, bool trayAvailable, QWidget *parent)
         std::max(header->minimumSizeHint().height(), header->sizeHint().height())
         + kVisibleRows * m_grid->verticalHeader()->defaultSectionSize()
         + m_grid->horizontalScrollBar()->sizeHint().height() + 2 * m_grid->frameWidth());
-    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
+    // A finished row of the day is corrected from here: chosen, then Corriger or Enter, or
+    // double-clicked.
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->installEventFilter(this);
+    connect(m_grid, &QAbstractItemView::doubleClicked, this,
+        [this](const QModelIndex &index) { correctRow(index.row() + 1); });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        &MainWindow::updateCorrectButton);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setWordWrap(false);
     m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -211,6 +229,30 @@ void MainWindow::scrollToRow(int gridRow)
         m_grid->scrollTo(newest, QAbstractItemView::EnsureVisible);
 }
 
+void MainWindow::correctRow(int gridRow)
+{
+    if (!m_tracker.hasEnded() && m_tracker.corrections().fieldsOf(gridRow))
+        m_correction->run(gridRow);
+}
+
+void MainWindow::updateCorrectButton()
+{
+    m_correct->setEnabled(
+        m_tracker.corrections().fieldsOf(m_grid->currentIndex().row() + 1).has_value());
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            correctRow(m_grid->currentIndex().row() + 1);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::updateFromState()
 {
     const DayState &day = m_tracker.state();
@@ -218,6 +260,7 @@ void MainWindow::updateFromState()
     m_dayDuration->setText(dayTotalText(day.dayTotalMinutes()));
     m_dayDurationWP->setText(dayTotalText(day.dayTotalWithoutPauseMinutes()));
     m_change->setEnabled(m_tracker.isChangeEnabled());
+    updateCorrectButton();
     scrollToRow(m_tracker.history().firstVisibleRow());
 }
 

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -9,6 +11,7 @@ class QTableView;
 
 namespace qm {
 
+class CorrectionDialog;
 class Tracker;
 
 // The main window: the day's history, its totals and the commands.
@@ -18,6 +21,7 @@ class MainWindow : public QMainWindow
 
 public:
     MainWindow(Tracker &tracker, bool trayAvailable, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The pop-up menu of the notification-area icon.
     QMenu *trayMenu() const { return m_trayMenu; }
@@ -30,11 +34,16 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Enter in the history corrects the chosen row.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
     QPushButton *command(const char *name, const QString &caption, const QString &toolTip);
     void scrollToRow(int gridRow);
+    // Opens the correction window over a finished row of the day; other rows are left alone.
+    void correctRow(int gridRow);
+    void updateCorrectButton();
 
     Tracker &m_tracker;
     bool m_trayAvailable;
@@ -43,9 +52,12 @@ private:
     QMenu *m_trayMenu;
     QTableView *m_grid;
     QPushButton *m_change;
+    QPushButton *m_correct;
     QLabel *m_dayDuration;
     QLabel *m_dayDurationWP;
     QLabel *m_today;
+    // A window of its own, as the program's other dialogs are.
+    std::unique_ptr<CorrectionDialog> m_correction;
 };
 
 } // namespace qm
