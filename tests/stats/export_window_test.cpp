@@ -32,34 +32,8 @@ class ExportWindowTest : public QObject
 private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
-    // The spreadsheet file holds the report's figures; the dialog proposes the report's name.
-    void spreadsheet_data()
-    {
-        QTest::addColumn<bool>("byActivity");
-        QTest::addColumn<QString>("proposedName");
-        QTest::addColumn<QString>("golden");
-        QTest::newRow("by date") << false << "Quillmere du 02-03-2026 au 05-03-2026.csv"
-                                 << "export_by_date.csv";
-        QTest::newRow("by activity") << true << "Quillmere - Réunion.csv"
-                                     << "export_by_activity.csv";
-    }
-    void spreadsheet()
-    {
-        QFETCH(bool, byActivity);
-        QFETCH(QString, golden);
-        ShownReports s;
-        const QString path = s.folder.file("figures.csv");
-        s.exportTo(byActivity, path, false);
-        QCOMPARE(s.notice.proposed.size(), 1);
-        QTEST(QFileInfo(s.notice.proposed.first()).fileName(), "proposedName");
-        QCOMPARE(readBytes(path), qm::stats::test::golden(golden));
-        QCOMPARE(s.notice.informed.size(), 1);
-        QVERIFY(s.notice.informed.first().contains(path));
-        QVERIFY(s.notice.warned.isEmpty());
-    }
-
     // Exporter's PDF and Imprimer's are the same page: one landscape page of the surface alone, put
-    // in place whole.
+    // in place whole. The spreadsheets the window writes are those of english_test's reports.
     void pdf_data()
     {
         QTest::addColumn<bool>("byActivity");
