@@ -52,9 +52,7 @@ private slots:
         QFETCH(QDate, from);
         QFETCH(QDate, to);
         QFETCH(QString, golden);
-        ProgramFolder folder;
-        QVERIFY(folder.writeJournal(journal));
-        const Statistics stats = folder.load();
+        const Statistics stats = loaded(journal);
         const QByteArray expected = qm::stats::test::golden(golden);
         QVERIFY(!expected.isEmpty());
         QCOMPARE(activity.isEmpty() ? exportByDate(stats, from, to)

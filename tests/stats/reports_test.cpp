@@ -16,11 +16,10 @@ namespace {
 
 const QDate kToday(2026, 12, 7);
 
-Statistics loaded(const ProgramFolder &folder, const QList<Entry> &entries)
+// One activity's name as sharesOf() gives it, as the legend shows it.
+QString shareName(int i)
 {
-    if (!folder.writeJournal(journalOf(entries)))
-        qFatal("cannot write the test journal");
-    return folder.load();
+    return QStringLiteral(" act%1").arg(i, 2, 10, QChar(u'0'));
 }
 
 // One day's entries, one activity per element, named act01, act02... in that order.
@@ -28,17 +27,8 @@ QList<Entry> sharesOf(const std::vector<int> &minutes)
 {
     QList<Entry> entries;
     for (std::size_t i = 0; i < minutes.size(); ++i)
-        entries.append(
-            { march(1), minutes[i], QStringLiteral("act%1").arg(i + 1, 2, 10, QChar(u'0')) });
+        entries.append({ march(1), minutes[i], shareName(int(i + 1)).trimmed() });
     return entries;
-}
-
-QStringList legendColumn(const ReportByDate &report, QString LegendRow::*column)
-{
-    QStringList texts;
-    for (const LegendRow &row : report.legend)
-        texts.append(row.*column);
-    return texts;
 }
 
 std::vector<std::int32_t> plainSelectionSort(std::vector<float> keys)
@@ -92,87 +82,80 @@ private slots:
 
     void activityList()
     {
-        ProgramFolder folder;
-        const Statistics stats = loaded(folder,
+        const Statistics stats = loaded(journalOf(
             { { march(1), 1, "réunion" }, { march(1), 1, "Achat" }, { march(1), 1, "Zèbre" },
-                { march(1), 1, "achat" }, { march(1), 1, "Étude" }, { march(1), 1, "Zebre" } });
+                { march(1), 1, "achat" }, { march(1), 1, "Étude" }, { march(1), 1, "Zebre" } }));
         QStringList names;
         for (std::int32_t i : activityListOrder(stats))
             names.append(stats.activities()[std::size_t(i)].name);
         QCOMPARE(names, QStringList({ "Achat", "Zebre", "Zèbre", "achat", "réunion", "Étude" }));
     }
 
-    // The legend, in selection-sort order, and the slices that must follow one another
-    // counter-clockwise from 12 o'clock.
+    // The legend (percent|time|name), in selection-sort order, its colours going round the
+    // palette, and the slices that must follow one another counter-clockwise from 12 o'clock.
     void legendAndSlices_data()
     {
         QTest::addColumn<std::vector<int>>("minutes");
-        QTest::addColumn<QStringList>("percents");
-        QTest::addColumn<QStringList>("times");
-        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("legend");
         QTest::addColumn<int>("totalDegrees");
-        const QString others = QStringLiteral(".....Autres (toutes < 4%)");
+        const QString others = QStringLiteral("4 %||.....Autres (toutes < 4%)");
         QTest::newRow("small ones share a slice")
-            << std::vector<int> { 60, 30, 6, 3, 1 } << QStringList { "60 %", "30 %", "6 %", "4 %" }
-            << QStringList { "1 h 00", "0 h 30", "0 h 06", "" }
-            << QStringList { " act01", " act02", " act03", others } << 360;
+            << std::vector<int> { 60, 30, 6, 3, 1 }
+            << QStringList { "60 %|1 h 00| act01", "30 %|0 h 30| act02", "6 %|0 h 06| act03",
+                   others }
+            << 360;
         QTest::newRow("exactly 4 % has its own row")
-            << std::vector<int> { 96, 4 } << QStringList { "96 %", "4 %" }
-            << QStringList { "1 h 36", "0 h 04" } << QStringList { " act01", " act02" } << 360;
+            << std::vector<int> { 96, 4 }
+            << QStringList { "96 %|1 h 36| act01", "4 %|0 h 04| act02" } << 360;
         QTest::newRow("halves to even")
-            << std::vector<int> { 125, 740, 135 } << QStringList { "74 %", "14 %", "12 %" }
-            << QStringList { "12 h 20", "2 h 15", "2 h 05" }
-            << QStringList { " act02", " act03", " act01" } << 360;
-        QTest::newRow("all below 4 %") << std::vector<int>(30, 1) << QStringList { "100 %" }
-                                       << QStringList { "" } << QStringList { others } << 360;
+            << std::vector<int> { 125, 740, 135 }
+            << QStringList { "74 %|12 h 20| act02", "14 %|2 h 15| act03", "12 %|2 h 05| act01" }
+            << 360;
+        QTest::newRow("all below 4 %")
+            << std::vector<int>(30, 1) << QStringList { QString(others).replace(0, 1, "100") }
+            << 360;
         // Selection sort swaps only for a larger share, so equal ones can change places.
         QTest::newRow("equal shares, an inactive activity not listed")
             << std::vector<int> { 10, 20, 0, 10, 20 }
-            << QStringList { "33 %", "33 %", "17 %", "17 %" }
-            << QStringList { "0 h 20", "0 h 20", "0 h 10", "0 h 10" }
-            << QStringList { " act02", " act05", " act04", " act01" } << 360;
+            << QStringList { "33 %|0 h 20| act02", "33 %|0 h 20| act05", "17 %|0 h 10| act04",
+                   "17 %|0 h 10| act01" }
+            << 360;
         // Each sweep is rounded on its own: seven shares of 14.29 % end three degrees short.
-        QTest::newRow("seven sevenths")
-            << std::vector<int>(7, 1) << QStringList(7, "14 %") << QStringList(7, "0 h 01")
-            << QStringList { " act01", " act02", " act03", " act04", " act05", " act06", " act07" }
-            << 357;
+        QStringList sevenths;
+        QStringList quarters;
+        for (int i = 1; i <= 25; ++i) {
+            if (i <= 7)
+                sevenths.append("14 %|0 h 01|" + shareName(i));
+            quarters.append("4 %|0 h 03|" + shareName(i));
+        }
+        QTest::newRow("seven sevenths") << std::vector<int>(7, 1) << sevenths << 357;
+        QTest::newRow("more activities than colours") << std::vector<int>(25, 3) << quarters << 350;
     }
     void legendAndSlices()
     {
         QFETCH(std::vector<int>, minutes);
-        ProgramFolder folder;
         const ReportByDate report
-            = reportByDate(loaded(folder, sharesOf(minutes)), march(1), march(1), kToday);
-        QTEST(legendColumn(report, &LegendRow::percentText), "percents");
-        QTEST(legendColumn(report, &LegendRow::timeText), "times");
-        QTEST(legendColumn(report, &LegendRow::activityText), "names");
+            = reportByDate(loaded(journalOf(sharesOf(minutes))), march(1), march(1), kToday);
+        QStringList legend;
+        for (const LegendRow &row : report.legend)
+            legend.append(row.percentText + u'|' + row.timeText + u'|' + row.activityText);
+        QTEST(legend, "legend");
         QCOMPARE(report.activityCountText,
             QString::number(
                 std::count_if(minutes.begin(), minutes.end(), [](int m) { return m; })));
         QCOMPARE(report.slices.size(), report.legend.size());
         int total = 0;
         int start = 90;
-        for (const PieSlice &slice : report.slices) {
+        for (std::size_t k = 0; k < report.slices.size(); ++k) {
+            const PieSlice &slice = report.slices[k];
             QCOMPARE(slice.startAngle, start);
             QVERIFY(slice.spanAngle > 0);
+            QCOMPARE(slice.colourIndex, int((k + 1) % 20));
+            QCOMPARE(report.legend[k].colourIndex, slice.colourIndex);
             start = (slice.startAngle + slice.spanAngle) % 360;
             total += slice.spanAngle;
         }
         QTEST(total, "totalDegrees");
-    }
-
-    void coloursCycle()
-    {
-        ProgramFolder folder;
-        const Statistics stats = loaded(folder, sharesOf(std::vector<int>(25, 3)));
-        const ReportByDate report = reportByDate(stats, march(1), march(1), kToday);
-        QCOMPARE(report.legend.size(), 25u);
-        QCOMPARE(report.slices.size(), 25u);
-        for (std::size_t k = 0; k < report.legend.size(); ++k) {
-            QCOMPARE(report.legend[k].percentText, "4 %");
-            QCOMPARE(report.legend[k].colourIndex, int((k + 1) % 20));
-            QCOMPARE(report.slices[k].colourIndex, int((k + 1) % 20));
-        }
         QCOMPARE(sliceColours()[0], QColor(255, 255, 225));
         QCOMPARE(sliceColours()[13], QColor(255, 0, 0));
     }
@@ -280,8 +263,7 @@ private slots:
     void activityReport()
     {
         QFETCH(QList<Entry>, entries);
-        ProgramFolder folder;
-        const ReportByActivity r = reportByActivity(loaded(folder, entries), 0, kToday);
+        const ReportByActivity r = reportByActivity(loaded(journalOf(entries)), 0, kToday);
         QStringList bars;
         const std::size_t n = r.bars.size();
         for (std::size_t i = 0; i < n; ++i) {

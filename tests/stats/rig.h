@@ -40,6 +40,15 @@ private:
     QTemporaryDir m_dir;
 };
 
+// The statistics of a program folder that holds only that journal.
+inline Statistics loaded(const QByteArray &journal)
+{
+    ProgramFolder folder;
+    if (!folder.writeJournal(journal))
+        qFatal("cannot write the test journal");
+    return folder.load();
+}
+
 // A file of tests/data/stats.
 inline QByteArray golden(const QString &name)
 {
