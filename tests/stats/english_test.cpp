@@ -1,9 +1,6 @@
 #include "language/ui_language.h"
-#include "rig.h"
-#include "stats/ui/stats_window.h"
 #include "tests/support/clipping.h"
 #include "tests/support/locale.h"
-#include "tests/support/widgets.h"
 #include "window_rig.h"
 
 #include <QLabel>

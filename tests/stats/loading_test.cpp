@@ -4,7 +4,6 @@
 #include "tests/support/failing_io.h"
 #include "tests/support/locale.h"
 
-#include <QLocale>
 #include <QtTest>
 
 #include <algorithm>

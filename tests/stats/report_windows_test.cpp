@@ -1,8 +1,6 @@
-#include "rig.h"
 #include "stats/core/by_date.h"
 #include "stats/ui/report_printer.h"
 #include "tests/support/failing_io.h"
-#include "tests/support/files.h"
 #include "tests/support/locale.h"
 #include "tests/support/small_disk.h"
 #include "tests/support/test_conditions.h"

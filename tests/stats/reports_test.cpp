@@ -6,8 +6,6 @@
 #include "stats/core/selection_order.h"
 #include "stats/core/spreadsheet.h"
 
-#include <QLocale>
-#include <QRandomGenerator>
 #include <QtTest>
 #include <numeric>
 

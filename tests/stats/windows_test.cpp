@@ -1,10 +1,5 @@
-#include "rig.h"
-#include "stats/ui/by_activity_window.h"
-#include "stats/ui/by_date_window.h"
-#include "stats/ui/stats_window.h"
 #include "tests/support/clipping.h"
 #include "tests/support/locale.h"
-#include "tests/support/widgets.h"
 #include "window_rig.h"
 
 #include <QAbstractButton>
@@ -14,9 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QSet>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include <functional>
@@ -26,16 +18,16 @@ using namespace qm::stats::test;
 
 namespace {
 
-const QList<Entry> kTenEntries { { march(2), 100, "réunion" }, { march(2), 50, "Zèbre" },
+const QByteArray kTenEntries = journalOf({ { march(2), 100, "réunion" }, { march(2), 50, "Zèbre" },
     { march(2), 30, "réunion" }, { march(3), 70, "Achat" }, { march(3), 40, "réunion" },
     { march(5), 60, "Zèbre" }, { march(5), 60, "Zèbre" }, { march(5), 40, "réunion" },
-    { march(4), 50, "Achat" }, { march(4), 50, "réunion" } };
+    { march(4), 50, "Achat" }, { march(4), 50, "réunion" } });
 
-// The main window over a journal (none without entries), filled and shown as at start-up.
+// The main window over a journal (none when null), filled and shown as at start-up.
 struct Session : ReportWindows
 {
-    explicit Session(const QList<Entry> &entries)
-        : ReportWindows(journalOf(entries), "User=Dupont\r\n")
+    explicit Session(const QByteArray &journal)
+        : ReportWindows(journal, "User=Dupont\r\n")
     {
         main().fillActivityList();
         main().showOverallFigures();
@@ -93,75 +85,61 @@ private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
     // Every caption and figure shows whole in the window's one size, those of a journal of over a
-    // thousand hours included.
+    // thousand hours included. A duration without any number counts for 0 minutes, as always,
+    // and a line under the figures says how many there are and where the first one is ("0" and
+    // "65abc" are numbers); without such a line the window keeps its size.
     void overallFigures_data()
     {
-        QTest::addColumn<QList<Entry>>("entries");
+        QTest::addColumn<QByteArray>("journal");
         QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("notice");
         QTest::newRow("ten entries over four days")
             << kTenEntries
             << QStringList { " 10", "02/03/2026", "05/03/2026", " 3", " 4", " 2,5", "9 h 10",
-                   "2 h 18", "0 h 55" };
+                   "2 h 18", "0 h 55" }
+            << QString();
         QTest::newRow("no journal")
-            << QList<Entry>()
-            << QStringList { " 0", "", "", " 0", " 0", " 0", "0 h 00", "0 h 00", "0 h 00" };
-        QTest::newRow("over a thousand hours")
-            << QList<Entry> { { march(2), 100000, "Achat" }, { march(3), 50, "Zèbre" },
-                   { QDate(2026, 12, 28), 30, "Achat" } }
-            << QStringList { " 3", "02/03/2026", "28/12/2026", " 2", " 3", " 1", "1668 h", "556 h",
-                   "556 h" };
+            << QByteArray()
+            << QStringList { " 0", "", "", " 0", " 0", " 0", "0 h 00", "0 h 00", "0 h 00" }
+            << QString();
+        QTest::newRow("over a thousand hours") << journalOf({ { march(2), 100000, "Achat" },
+            { march(3), 50, "Zèbre" }, { QDate(2026, 12, 28), 30, "Achat" } })
+                                               << QStringList { " 3", "02/03/2026", "28/12/2026",
+                                                      " 2", " 3", " 1", "1668 h", "556 h", "556 h" }
+                                               << QString();
+        QTest::newRow("durations that are numbers")
+            << QByteArray("12/11/2026, 0,a,\r\n12/11/2026,65abc,b,\r\n")
+            << QStringList { " 2", "12/11/2026", "12/11/2026", " 2", " 1", " 2", "1 h 05", "1 h 05",
+                   "0 h 32" }
+            << QString();
+        QTest::newRow("one unreadable duration")
+            << QByteArray("12/11/2026, 30,a,\r\n12/11/2026,quarante-cinq,b,\r\n")
+            << QStringList { " 2", "12/11/2026", "12/11/2026", " 2", " 1", " 2", "0 h 30", "0 h 30",
+                   "0 h 15" }
+            << "1 ligne du journal a une durée illisible (ligne 2) : elle compte pour 0 min.";
+        QTest::newRow("three, empty and skipped lines counted")
+            << QByteArray("\r\n12/11/2026,,a,\r\n12/11/2026, 5,b,\r\nno record\r\n"
+                          "12/11/2026,-,c,\r\n12/11/2026, abc,c,\r\n")
+            << QStringList { " 4", "12/11/2026", "12/11/2026", " 3", " 1", " 4", "0 h 05", "0 h 05",
+                   "0 h 01" }
+            << "3 lignes du journal ont une durée illisible (première : ligne 2) : elles comptent "
+               "pour 0 min.";
     }
     void overallFigures()
     {
-        QFETCH(QList<Entry>, entries);
-        Session s(entries);
+        QFETCH(QByteArray, journal);
+        QFETCH(QString, notice);
+        Session s(journal);
         QVERIFY(QTest::qWaitForWindowExposed(&s.main()));
         QTEST(s.texts({ "lblNE", "lblDmin", "lblDmax", "lblNA", "lblNJ", "lblAJ", "lblDU", "lblDJ",
                   "lblDE" }),
             "values");
-        QCOMPARE(qm::test::clippedTexts(&s.main()), QStringList());
-    }
-
-    // A duration without any number counts for 0 minutes, as always, and the line under the
-    // figures says how many there are and where the first one is; "0" and "65abc" are numbers.
-    // Without such a line the window keeps its size.
-    void unreadableDurations_data()
-    {
-        QTest::addColumn<QByteArray>("journal");
-        QTest::addColumn<QString>("notice");
-        QTest::addColumn<QStringList>("figures");
-        QTest::newRow("none") << QByteArray("12/11/2026, 0,a,\r\n12/11/2026,65abc,b,\r\n")
-                              << QString() << QStringList { " 2", "1 h 05" };
-        QTest::newRow("one") << QByteArray("12/11/2026, 30,a,\r\n12/11/2026,quarante-cinq,b,\r\n")
-                             << "1 ligne du journal a une durée illisible (ligne 2) : elle compte "
-                                "pour 0 min."
-                             << QStringList { " 2", "0 h 30" };
-        QTest::newRow("three, empty and skipped lines counted")
-            << QByteArray("\r\n12/11/2026,,a,\r\n12/11/2026, 5,b,\r\nno record\r\n"
-                          "12/11/2026,-,c,\r\n12/11/2026, abc,c,\r\n")
-            << "3 lignes du journal ont une durée illisible (première : ligne 2) : elles comptent "
-               "pour 0 min."
-            << QStringList { " 4", "0 h 05" };
-    }
-    void unreadableDurations()
-    {
-        QFETCH(QByteArray, journal);
-        QFETCH(QString, notice);
-        ReportWindows r(journal);
-        StatsWindow &window = r.main();
-        const QSize drawn = window.size();
-        window.showOverallFigures();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTEST(QStringList({ window.findChild<QLabel *>("lblNE")->text(),
-                  window.findChild<QLabel *>("lblDU")->text() }),
-            "figures");
-        auto *line = qm::test::findWidget<QLabel>(&window, "lblUnreadableDurations");
+        auto *line = s.child<QLabel>("lblUnreadableDurations");
         QCOMPARE(line->isVisible() ? line->text() : QString(), notice);
-        QCOMPARE(window.size() == drawn, notice.isEmpty());
-        QVERIFY(line->geometry().bottom()
-            < qm::test::findWidget<QWidget>(&window, "Frame2")->geometry().top());
-        QCOMPARE(qm::test::clippedTexts(&window), QStringList());
+        QCOMPARE(
+            s.main().size() == StatsWindow(s.stats, s.clock, s.notice).size(), notice.isEmpty());
+        QVERIFY(line->geometry().bottom() < s.child<QWidget>("Frame2")->geometry().top());
+        QCOMPARE(qm::test::clippedTexts(&s.main()), QStringList());
     }
 
     // Figures of part of the journal would pass for the whole: none are shown, and the user is
@@ -205,7 +183,7 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(bool, leaveByClick);
         QFETCH(QStringList, shown);
-        Session s(journal ? kTenEntries : QList<Entry>());
+        Session s(journal ? kTenEntries : QByteArray());
         QVERIFY(QTest::qWaitForWindowActive(&s.main()));
         s.type("txtToDate", typed[1]);
         s.type("txtFromDate", typed[0]);
