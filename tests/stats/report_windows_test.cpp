@@ -62,15 +62,11 @@ void checkProbes(const QImage &image, const QList<Probe> &probes)
 
 } // namespace
 
-Q_DECLARE_METATYPE(QList<Probe>)
-
 // The disk an export goes to: as it is, one with room for the earlier file's size only, a small
 // real one nearly full, or one where "<target>.part" is a link to another file.
 enum class Disk { Plain, Limited, Tmpfs, PartLink };
 Q_DECLARE_METATYPE(Disk)
 
-// The files the report windows write: the spreadsheet and the PDF of Exporter, the PDF that
-// Imprimer writes on a machine without a printer.
 // The report windows: what their surfaces draw, and the files they write (the spreadsheet and the
 // PDF of Exporter, the PDF that Imprimer writes on a machine without a printer).
 class ReportWindowsTest : public QObject
@@ -80,30 +76,20 @@ class ReportWindowsTest : public QObject
 private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
-    void pie_data()
-    {
-        QTest::addColumn<QDate>("from");
-        QTest::addColumn<QList<Probe>>("probes");
-        const QPoint centre(590, 320);
-        // Half, then two quarters, counter-clockwise from 12 o'clock.
-        QTest::newRow("three slices")
-            << march(1)
-            << QList<Probe> { { centre + QPoint(-70, -20), slice(1) },
-                   { centre + QPoint(-70, 20), slice(1) }, { centre + QPoint(50, 50), slice(2) },
-                   { centre + QPoint(50, -50), slice(3) }, { centre + QPoint(150, 0), kWhite } };
-        // One activity only: a full disc, with nothing left of the pie drawn before.
-        QTest::newRow("one activity") << march(0)
-                                      << QList<Probe> { { centre + QPoint(50, 50), slice(1) },
-                                             { centre + QPoint(50, -50), slice(1) } };
-    }
+    // Half, then two quarters, counter-clockwise from 12 o'clock; then one activity only: a full
+    // disc, with nothing left of the pie drawn before.
     void pie()
     {
-        QFETCH(QDate, from);
-        QFETCH(QList<Probe>, probes);
         ReportWindows w(journalOf({ { march(0), 10, "z" }, { march(1), 50, "a" },
             { march(1), 25, "b" }, { march(1), 25, "c" } }));
+        const QPoint centre(590, 320);
         pieChart(w, march(0), march(1));
-        checkProbes(pieChart(w, from, from), probes);
+        checkProbes(pieChart(w, march(1), march(1)),
+            { { centre + QPoint(-70, -20), slice(1) }, { centre + QPoint(-70, 20), slice(1) },
+                { centre + QPoint(50, 50), slice(2) }, { centre + QPoint(50, -50), slice(3) },
+                { centre + QPoint(150, 0), kWhite } });
+        checkProbes(pieChart(w, march(0), march(0)),
+            { { centre + QPoint(50, 50), slice(1) }, { centre + QPoint(50, -50), slice(1) } });
     }
 
     void legendShowsSliceColours()
@@ -125,29 +111,18 @@ private slots:
         QCOMPARE(image.pixelColor(590 + 40, 320 - 120), slice(3));
     }
 
-    void bars_data()
-    {
-        QTest::addColumn<QList<Entry>>("entries");
-        QTest::addColumn<QList<Probe>>("probes");
-        QTest::newRow("ten days") << QList<Entry> { { march(1), 60, "a" }, { march(5), 120, "b" },
-            { march(10), 30, "b" }, { march(10), 30, "a" } }
-                                  << QList<Probe> { { { 80 + 29, 519 }, kRed },
-                                         { { 80 + 29, 520 - 149 }, kRed },
-                                         { { 80 + 29, 520 - 152 }, kWhite }, { { 138, 510 }, kRed },
-                                         { { 139, 510 }, kWhite },
-                                         { { 80 + 240 + 29, 221 }, kGrey },
-                                         { { 80 + 240 + 29, 218 }, kWhite },
-                                         { { 80 + 540 + 29, 520 - 100 }, kGrey },
-                                         { { 78, 300 }, kBlack }, { { 300, 522 }, kBlack } };
-    }
     void bars()
     {
-        QFETCH(QList<Entry>, entries);
-        QFETCH(QList<Probe>, probes);
-        ReportWindows w(journalOf(entries));
+        ReportWindows w(journalOf({ { march(1), 60, "a" }, { march(5), 120, "b" },
+            { march(10), 30, "b" }, { march(10), 30, "a" } }));
         // A report on another activity first: it must leave nothing behind.
         barChart(w, 1);
-        checkProbes(barChart(w, 0), probes);
+        checkProbes(barChart(w, 0),
+            { { { 80 + 29, 519 }, kRed }, { { 80 + 29, 520 - 149 }, kRed },
+                { { 80 + 29, 520 - 152 }, kWhite }, { { 138, 510 }, kRed },
+                { { 139, 510 }, kWhite }, { { 80 + 240 + 29, 221 }, kGrey },
+                { { 80 + 240 + 29, 218 }, kWhite }, { { 80 + 540 + 29, 520 - 100 }, kGrey },
+                { { 78, 300 }, kBlack }, { { 300, 522 }, kBlack } });
     }
 
     // Exporter's PDF and Imprimer's are the same page: one landscape page of the surface alone, put

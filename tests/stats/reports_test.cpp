@@ -56,27 +56,49 @@ class ReportsTest : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void twoDecimals_data()
+    // Quotients as text, halves to even: the overall figures' with up to two decimals, and the
+    // spreadsheets' shares in percent with one.
+    void quotients_data()
     {
+        QTest::addColumn<bool>("share");
         QTest::addColumn<qint64>("numerator");
         QTest::addColumn<qint64>("denominator");
-        QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("english");
-        QTest::newRow("whole") << 9LL << 3LL << "3" << false;
-        QTest::newRow("rounded up") << 2LL << 3LL << "0,67" << false;
-        QTest::newRow("half to even, down") << 1LL << 8LL << "0,12" << false;
-        QTest::newRow("half to even, up") << 3LL << 8LL << "0,38" << false;
-        QTest::newRow("zero tenth kept") << 21LL << 20LL << "1,05" << false;
-        QTest::newRow("rounds to whole") << 2999LL << 1000LL << "3" << false;
-        QTest::newRow("large") << 5'000'000LL << 3LL << "1666666,67" << false;
-        QTest::newRow("english tenth") << 5LL << 2LL << "2.5" << true;
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char *name, bool share, qint64 numerator, qint64 denominator,
+                             const char *text, bool english = false) {
+            QTest::newRow(name) << share << numerator << denominator << english << QString(text);
+        };
+        row("whole", false, 9, 3, "3");
+        row("rounded up", false, 2, 3, "0,67");
+        row("half to even, down", false, 1, 8, "0,12");
+        row("half to even, up", false, 3, 8, "0,38");
+        row("zero tenth kept", false, 21, 20, "1,05");
+        row("rounds to whole", false, 2999, 1000, "3");
+        row("large", false, 5'000'000, 3, "1666666,67");
+        row("english tenth", false, 5, 2, "2.5", true);
+        row("share, whole", true, 7, 7, "100,0");
+        row("share, third", true, 1, 3, "33,3");
+        row("share, two thirds", true, 2, 3, "66,7");
+        row("share, half to even, down", true, 1, 16, "6,2"); // 6.25
+        row("share, half to even, up", true, 3, 16, "18,8"); // 18.75
+        row("share, nothing", true, 0, 5, "0,0");
+        row("share, no time at all", true, 0, 0, "0,0");
+        row("share, negative minutes", true, -1, 16, "-6,2");
+        row("share, large totals", true, 1'000'000'000'000, 2'000'000'000'000, "50,0");
+        row("share, english half to even", true, 3, 16, "18.8", true);
+        row("share, english no time", true, 0, 0, "0.0", true);
+        row("share, english negative", true, -1, 16, "-6.2", true);
     }
-    void twoDecimals()
+    void quotients()
     {
+        QFETCH(bool, share);
         QFETCH(qint64, numerator);
         QFETCH(qint64, denominator);
         QFETCH(bool, english);
-        QTEST(twoDecimalQuotientText(numerator, denominator, english ? u'.' : u','), "text");
+        QTEST(share ? shareText(numerator, denominator, english ? kEnglishNumbers : kFrenchNumbers)
+                    : twoDecimalQuotientText(numerator, denominator, english ? u'.' : u','),
+            "text");
     }
 
     void activityList()
@@ -417,34 +439,6 @@ private slots:
     {
         QFETCH(QString, text);
         QTEST(textCell(text), "cell");
-    }
-
-    void shares_data()
-    {
-        QTest::addColumn<qint64>("part");
-        QTest::addColumn<qint64>("whole");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("english");
-        QTest::newRow("whole") << qint64(7) << qint64(7) << "100,0" << false;
-        QTest::newRow("third") << qint64(1) << qint64(3) << "33,3" << false;
-        QTest::newRow("two thirds") << qint64(2) << qint64(3) << "66,7" << false;
-        QTest::newRow("half to even, down") << qint64(1) << qint64(16) << "6,2" << false; // 6.25
-        QTest::newRow("half to even, up") << qint64(3) << qint64(16) << "18,8" << false; // 18.75
-        QTest::newRow("nothing") << qint64(0) << qint64(5) << "0,0" << false;
-        QTest::newRow("no time at all") << qint64(0) << qint64(0) << "0,0" << false;
-        QTest::newRow("negative minutes") << qint64(-1) << qint64(16) << "-6,2" << false;
-        QTest::newRow("large totals")
-            << qint64(1'000'000'000'000) << qint64(2'000'000'000'000) << "50,0" << false;
-        QTest::newRow("english half to even") << qint64(3) << qint64(16) << "18.8" << true;
-        QTest::newRow("english no time") << qint64(0) << qint64(0) << "0.0" << true;
-        QTest::newRow("english negative") << qint64(-1) << qint64(16) << "-6.2" << true;
-    }
-    void shares()
-    {
-        QFETCH(qint64, part);
-        QFETCH(qint64, whole);
-        QFETCH(bool, english);
-        QTEST(shareText(part, whole, english ? kEnglishNumbers : kFrenchNumbers), "text");
     }
 };
 
