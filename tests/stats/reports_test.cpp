@@ -2,10 +2,10 @@
 #include "stats/core/by_activity.h"
 #include "stats/core/by_date.h"
 #include "stats/core/overall_figures.h"
+#include "stats/core/report_export.h"
 #include "stats/core/selection_order.h"
+#include "stats/core/spreadsheet.h"
 
-#include <QLocale>
-#include <QRandomGenerator>
 #include <QtTest>
 #include <numeric>
 
@@ -16,11 +16,10 @@ namespace {
 
 const QDate kToday(2026, 12, 7);
 
-Statistics loaded(const ProgramFolder &folder, const QList<Entry> &entries)
+// One activity's name as sharesOf() gives it, as the legend shows it.
+QString shareName(int i)
 {
-    if (!folder.writeJournal(journalOf(entries)))
-        qFatal("cannot write the test journal");
-    return folder.load();
+    return QStringLiteral(" act%1").arg(i, 2, 10, QChar(u'0'));
 }
 
 // One day's entries, one activity per element, named act01, act02... in that order.
@@ -28,17 +27,8 @@ QList<Entry> sharesOf(const std::vector<int> &minutes)
 {
     QList<Entry> entries;
     for (std::size_t i = 0; i < minutes.size(); ++i)
-        entries.append(
-            { march(1), minutes[i], QStringLiteral("act%1").arg(i + 1, 2, 10, QChar(u'0')) });
+        entries.append({ march(1), minutes[i], shareName(int(i + 1)).trimmed() });
     return entries;
-}
-
-QStringList legendColumn(const ReportByDate &report, QString LegendRow::*column)
-{
-    QStringList texts;
-    for (const LegendRow &row : report.legend)
-        texts.append(row.*column);
-    return texts;
 }
 
 std::vector<std::int32_t> plainSelectionSort(std::vector<float> keys)
@@ -66,113 +56,127 @@ class ReportsTest : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void twoDecimals_data()
+    // Quotients as text, halves to even: the overall figures' with up to two decimals, and the
+    // spreadsheets' shares in percent with one.
+    void quotients_data()
     {
+        QTest::addColumn<bool>("share");
         QTest::addColumn<qint64>("numerator");
         QTest::addColumn<qint64>("denominator");
-        QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("english");
-        QTest::newRow("whole") << 9LL << 3LL << "3" << false;
-        QTest::newRow("rounded up") << 2LL << 3LL << "0,67" << false;
-        QTest::newRow("half to even, down") << 1LL << 8LL << "0,12" << false;
-        QTest::newRow("half to even, up") << 3LL << 8LL << "0,38" << false;
-        QTest::newRow("zero tenth kept") << 21LL << 20LL << "1,05" << false;
-        QTest::newRow("rounds to whole") << 2999LL << 1000LL << "3" << false;
-        QTest::newRow("large") << 5'000'000LL << 3LL << "1666666,67" << false;
-        QTest::newRow("english") << 57LL << 7LL << "8.14" << true;
-        QTest::newRow("english tenth") << 5LL << 2LL << "2.5" << true;
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char *name, bool share, qint64 numerator, qint64 denominator,
+                             const char *text, bool english = false) {
+            QTest::newRow(name) << share << numerator << denominator << english << QString(text);
+        };
+        row("whole", false, 9, 3, "3");
+        row("rounded up", false, 2, 3, "0,67");
+        row("half to even, down", false, 1, 8, "0,12");
+        row("half to even, up", false, 3, 8, "0,38");
+        row("zero tenth kept", false, 21, 20, "1,05");
+        row("rounds to whole", false, 2999, 1000, "3");
+        row("large", false, 5'000'000, 3, "1666666,67");
+        row("english tenth", false, 5, 2, "2.5", true);
+        row("share, whole", true, 7, 7, "100,0");
+        row("share, third", true, 1, 3, "33,3");
+        row("share, two thirds", true, 2, 3, "66,7");
+        row("share, half to even, down", true, 1, 16, "6,2"); // 6.25
+        row("share, half to even, up", true, 3, 16, "18,8"); // 18.75
+        row("share, nothing", true, 0, 5, "0,0");
+        row("share, no time at all", true, 0, 0, "0,0");
+        row("share, negative minutes", true, -1, 16, "-6,2");
+        row("share, large totals", true, 1'000'000'000'000, 2'000'000'000'000, "50,0");
+        row("share, english half to even", true, 3, 16, "18.8", true);
+        row("share, english no time", true, 0, 0, "0.0", true);
+        row("share, english negative", true, -1, 16, "-6.2", true);
     }
-    void twoDecimals()
+    void quotients()
     {
+        QFETCH(bool, share);
         QFETCH(qint64, numerator);
         QFETCH(qint64, denominator);
         QFETCH(bool, english);
-        QTEST(twoDecimalQuotientText(numerator, denominator, english ? u'.' : u','), "text");
+        QTEST(share ? shareText(numerator, denominator, english ? kEnglishNumbers : kFrenchNumbers)
+                    : twoDecimalQuotientText(numerator, denominator, english ? u'.' : u','),
+            "text");
     }
 
     void activityList()
     {
-        ProgramFolder folder;
-        const Statistics stats = loaded(folder,
+        const Statistics stats = loaded(journalOf(
             { { march(1), 1, "réunion" }, { march(1), 1, "Achat" }, { march(1), 1, "Zèbre" },
-                { march(1), 1, "achat" }, { march(1), 1, "Étude" }, { march(1), 1, "Zebre" } });
+                { march(1), 1, "achat" }, { march(1), 1, "Étude" }, { march(1), 1, "Zebre" } }));
         QStringList names;
         for (std::int32_t i : activityListOrder(stats))
             names.append(stats.activities()[std::size_t(i)].name);
         QCOMPARE(names, QStringList({ "Achat", "Zebre", "Zèbre", "achat", "réunion", "Étude" }));
     }
 
-    // The legend, in selection-sort order, and the slices that must follow one another
-    // counter-clockwise from 12 o'clock.
+    // The legend (percent|time|name), in selection-sort order, its colours going round the
+    // palette, and the slices that must follow one another counter-clockwise from 12 o'clock.
     void legendAndSlices_data()
     {
         QTest::addColumn<std::vector<int>>("minutes");
-        QTest::addColumn<QStringList>("percents");
-        QTest::addColumn<QStringList>("times");
-        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("legend");
         QTest::addColumn<int>("totalDegrees");
-        const QString others = QStringLiteral(".....Autres (toutes < 4%)");
+        const QString others = QStringLiteral("4 %||.....Autres (toutes < 4%)");
         QTest::newRow("small ones share a slice")
-            << std::vector<int> { 60, 30, 6, 3, 1 } << QStringList { "60 %", "30 %", "6 %", "4 %" }
-            << QStringList { "1 h 00", "0 h 30", "0 h 06", "" }
-            << QStringList { " act01", " act02", " act03", others } << 360;
+            << std::vector<int> { 60, 30, 6, 3, 1 }
+            << QStringList { "60 %|1 h 00| act01", "30 %|0 h 30| act02", "6 %|0 h 06| act03",
+                   others }
+            << 360;
         QTest::newRow("exactly 4 % has its own row")
-            << std::vector<int> { 96, 4 } << QStringList { "96 %", "4 %" }
-            << QStringList { "1 h 36", "0 h 04" } << QStringList { " act01", " act02" } << 360;
+            << std::vector<int> { 96, 4 }
+            << QStringList { "96 %|1 h 36| act01", "4 %|0 h 04| act02" } << 360;
         QTest::newRow("halves to even")
-            << std::vector<int> { 125, 740, 135 } << QStringList { "74 %", "14 %", "12 %" }
-            << QStringList { "12 h 20", "2 h 15", "2 h 05" }
-            << QStringList { " act02", " act03", " act01" } << 360;
-        QTest::newRow("all below 4 %") << std::vector<int>(30, 1) << QStringList { "100 %" }
-                                       << QStringList { "" } << QStringList { others } << 360;
+            << std::vector<int> { 125, 740, 135 }
+            << QStringList { "74 %|12 h 20| act02", "14 %|2 h 15| act03", "12 %|2 h 05| act01" }
+            << 360;
+        QTest::newRow("all below 4 %")
+            << std::vector<int>(30, 1) << QStringList { QString(others).replace(0, 1, "100") }
+            << 360;
         // Selection sort swaps only for a larger share, so equal ones can change places.
         QTest::newRow("equal shares, an inactive activity not listed")
             << std::vector<int> { 10, 20, 0, 10, 20 }
-            << QStringList { "33 %", "33 %", "17 %", "17 %" }
-            << QStringList { "0 h 20", "0 h 20", "0 h 10", "0 h 10" }
-            << QStringList { " act02", " act05", " act04", " act01" } << 360;
+            << QStringList { "33 %|0 h 20| act02", "33 %|0 h 20| act05", "17 %|0 h 10| act04",
+                   "17 %|0 h 10| act01" }
+            << 360;
         // Each sweep is rounded on its own: seven shares of 14.29 % end three degrees short.
-        QTest::newRow("seven sevenths")
-            << std::vector<int>(7, 1) << QStringList(7, "14 %") << QStringList(7, "0 h 01")
-            << QStringList { " act01", " act02", " act03", " act04", " act05", " act06", " act07" }
-            << 357;
+        QStringList sevenths;
+        QStringList quarters;
+        for (int i = 1; i <= 25; ++i) {
+            if (i <= 7)
+                sevenths.append("14 %|0 h 01|" + shareName(i));
+            quarters.append("4 %|0 h 03|" + shareName(i));
+        }
+        QTest::newRow("seven sevenths") << std::vector<int>(7, 1) << sevenths << 357;
+        QTest::newRow("more activities than colours") << std::vector<int>(25, 3) << quarters << 350;
     }
     void legendAndSlices()
     {
         QFETCH(std::vector<int>, minutes);
-        ProgramFolder folder;
         const ReportByDate report
-            = reportByDate(loaded(folder, sharesOf(minutes)), march(1), march(1), kToday);
-        QTEST(legendColumn(report, &LegendRow::percentText), "percents");
-        QTEST(legendColumn(report, &LegendRow::timeText), "times");
-        QTEST(legendColumn(report, &LegendRow::activityText), "names");
+            = reportByDate(loaded(journalOf(sharesOf(minutes))), march(1), march(1), kToday);
+        QStringList legend;
+        for (const LegendRow &row : report.legend)
+            legend.append(row.percentText + u'|' + row.timeText + u'|' + row.activityText);
+        QTEST(legend, "legend");
         QCOMPARE(report.activityCountText,
             QString::number(
                 std::count_if(minutes.begin(), minutes.end(), [](int m) { return m; })));
         QCOMPARE(report.slices.size(), report.legend.size());
         int total = 0;
         int start = 90;
-        for (const PieSlice &slice : report.slices) {
+        for (std::size_t k = 0; k < report.slices.size(); ++k) {
+            const PieSlice &slice = report.slices[k];
             QCOMPARE(slice.startAngle, start);
             QVERIFY(slice.spanAngle > 0);
+            QCOMPARE(slice.colourIndex, int((k + 1) % 20));
+            QCOMPARE(report.legend[k].colourIndex, slice.colourIndex);
             start = (slice.startAngle + slice.spanAngle) % 360;
             total += slice.spanAngle;
         }
         QTEST(total, "totalDegrees");
-    }
-
-    void coloursCycle()
-    {
-        ProgramFolder folder;
-        const Statistics stats = loaded(folder, sharesOf(std::vector<int>(25, 3)));
-        const ReportByDate report = reportByDate(stats, march(1), march(1), kToday);
-        QCOMPARE(report.legend.size(), 25u);
-        QCOMPARE(report.slices.size(), 25u);
-        for (std::size_t k = 0; k < report.legend.size(); ++k) {
-            QCOMPARE(report.legend[k].percentText, "4 %");
-            QCOMPARE(report.legend[k].colourIndex, int((k + 1) % 20));
-            QCOMPARE(report.slices[k].colourIndex, int((k + 1) % 20));
-        }
         QCOMPARE(sliceColours()[0], QColor(255, 255, 225));
         QCOMPARE(sliceColours()[13], QColor(255, 0, 0));
     }
@@ -280,8 +284,7 @@ private slots:
     void activityReport()
     {
         QFETCH(QList<Entry>, entries);
-        ProgramFolder folder;
-        const ReportByActivity r = reportByActivity(loaded(folder, entries), 0, kToday);
+        const ReportByActivity r = reportByActivity(loaded(journalOf(entries)), 0, kToday);
         QStringList bars;
         const std::size_t n = r.bars.size();
         for (std::size_t i = 0; i < n; ++i) {
@@ -304,6 +307,138 @@ private slots:
                     .arg(r.percentText, r.yMax)
                 + QStringLiteral(", span ") + r.spanDuration,
             "summary");
+    }
+
+    // Names with ";" and a quote, equal totals in the order they first appear, an activity first
+    // seen on a later day, a single day, a period without entries; by activity, every day of the
+    // activity's span is a line, those without it at 0. An activity logged several times in a day
+    // adds them all; a name that spreadsheets would run is written as text, while the figures,
+    // negative ones too, stay numbers.
+    void spreadsheets_data()
+    {
+        QTest::addColumn<QByteArray>("journal");
+        QTest::addColumn<QString>("activity"); // empty: the report by date
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<QString>("golden");
+        const QByteArray log = golden("export.log");
+        const QByteArray severalTimes(
+            "02/03/2026, 30,Réunion,\r\n02/03/2026, 15,Dossiers,\r\n"
+            "02/03/2026, 20,Réunion,suite\r\n03/03/2026, 10,Réunion,\r\n");
+        QTest::newRow("whole span") << log << "" << march(2) << march(5) << "export_by_date.csv";
+        QTest::newRow("single day") << log << "" << march(3) << march(3) << "export_single_day.csv";
+        QTest::newRow("empty period")
+            << log << "" << march(10) << march(12) << "export_empty_period.csv";
+        QTest::newRow("by activity")
+            << log << "Réunion" << QDate() << QDate() << "export_by_activity.csv";
+        QTest::newRow("several times a day, by date")
+            << severalTimes << "" << march(2) << march(3) << "export_several_times_by_date.csv";
+        QTest::newRow("several times a day, by activity")
+            << severalTimes << "Réunion" << QDate() << QDate()
+            << "export_several_times_by_activity.csv";
+        QTest::newRow("formula names")
+            << QByteArray("02/03/2026, 30,=HYPERLINK(\"http://x\";\"y\"),"
+                          "\r\n02/03/2026, -10,-1+1,\r\n")
+            << "" << march(2) << march(2) << "export_formula_names.csv";
+    }
+    void spreadsheets()
+    {
+        QFETCH(QByteArray, journal);
+        QFETCH(QString, activity);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        QFETCH(QString, golden);
+        const Statistics stats = loaded(journal);
+        const QByteArray expected = qm::stats::test::golden(golden);
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(activity.isEmpty() ? exportByDate(stats, from, to)
+                                    : exportByActivity(stats, activityIndex(stats, activity)),
+            expected);
+    }
+
+    // A proposed name fits in a file name with its suffix (255 bytes of UTF-8), cut after a whole
+    // character.
+    void names_data()
+    {
+        QTest::addColumn<QString>("activity");
+        QTest::addColumn<QString>("name");
+        const QString caption = QStringLiteral("Quillmere - ");
+        QTest::newRow("300 \"é\"") << QString(300, u'é') << caption + QString(119, u'é');
+        QTest::newRow("just fits") << QString(239, u'a') << caption + QString(239, u'a');
+        QTest::newRow("emoji not split")
+            << QString(60, u'a') + QString::fromUtf8("👍").repeated(50)
+            << caption + QString(60, u'a') + QString::fromUtf8("👍").repeated(44);
+        QTest::newRow("accent not split")
+            << QString(238, u'a') + QString::fromUtf8("e\u0301") << caption + QString(238, u'a');
+        QTest::newRow("plain") << "Réunion"
+                               << "Quillmere - Réunion";
+        QTest::newRow("path characters") << "a/b\\c:d*e?f\"g<h>i|j"
+                                         << "Quillmere - a_b_c_d_e_f_g_h_i_j";
+        QTest::newRow("control character") << "a\tb"
+                                           << "Quillmere - a_b";
+    }
+    void names()
+    {
+        QFETCH(QString, activity);
+        QTEST(byActivityExportName(activity), "name");
+        QCOMPARE(byDateExportName(march(2), march(31)), "Quillmere du 02-03-2026 au 31-03-2026");
+    }
+
+    // The document starts with its byte order mark, then one CR LF line per row; French fields
+    // are parted by ";", English ones by ",".
+    void fields_data()
+    {
+        QTest::addColumn<QList<QStringList>>("lines");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("english");
+        using Lines = QList<QStringList>;
+        QTest::newRow("no line") << Lines() << QByteArray() << false;
+        QTest::newRow("two lines")
+            << Lines { { "a" }, { "b" } } << QByteArray("a\r\nb\r\n") << false;
+        QTest::newRow("plain") << Lines { { "Réunion", "65", "1 h 05" } }
+                               << QByteArray("Réunion;65;1 h 05\r\n") << false;
+        QTest::newRow("semicolon")
+            << Lines { { "client;devis", "5" } } << QByteArray("\"client;devis\";5\r\n") << false;
+        QTest::newRow("quote") << Lines { { "le \"gros\" dossier" } }
+                               << QByteArray("\"le \"\"gros\"\" dossier\"\r\n") << false;
+        QTest::newRow("line breaks")
+            << Lines { { "a\nb", "c\rd" } } << QByteArray("\"a\nb\";\"c\rd\"\r\n") << false;
+        QTest::newRow("comma stays bare")
+            << Lines { { "1,5", "" } } << QByteArray("1,5;\r\n") << false;
+        QTest::newRow("english plain") << Lines { { "Réunion", "65", "1 h 05" } }
+                                       << QByteArray("Réunion,65,1 h 05\r\n") << true;
+        QTest::newRow("english comma") << Lines { { "client,devis", "1.5" } }
+                                       << QByteArray("\"client,devis\",1.5\r\n") << true;
+        QTest::newRow("english semicolon stays bare")
+            << Lines { { "client;devis", "" } } << QByteArray("client;devis,\r\n") << true;
+    }
+    void fields()
+    {
+        QFETCH(QList<QStringList>, lines);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, english);
+        QCOMPARE(spreadsheetBytes(lines, english ? kEnglishNumbers : kFrenchNumbers),
+            "\xEF\xBB\xBF" + bytes);
+    }
+
+    // What spreadsheets would run as a formula gets an apostrophe before it; other text is kept.
+    void textCells_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("cell");
+        for (const char *formula : { "=HYPERLINK(\"x\")", "+1", "-1", "@SUM(A1)", "\tx", "\rx" })
+            QTest::newRow(formula) << formula << QString(u'\'' + QString(formula));
+        QTest::newRow("plain") << "Réunion"
+                               << "Réunion";
+        QTest::newRow("sign inside") << "a=b-c"
+                                     << "a=b-c";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void textCells()
+    {
+        QFETCH(QString, text);
+        QTEST(textCell(text), "cell");
     }
 };
 

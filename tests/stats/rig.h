@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace qm::stats::test {
@@ -40,6 +41,15 @@ private:
     QTemporaryDir m_dir;
 };
 
+// The statistics of a program folder that holds only that journal.
+inline Statistics loaded(const QByteArray &journal)
+{
+    ProgramFolder folder;
+    if (!folder.writeJournal(journal))
+        qFatal("cannot write the test journal");
+    return folder.load();
+}
+
 // A file of tests/data/stats.
 inline QByteArray golden(const QString &name)
 {
@@ -49,11 +59,10 @@ inline QByteArray golden(const QString &name)
 // The activity of that name in the loaded journal, -1 when there is none.
 inline std::int32_t activityIndex(const Statistics &stats, const QString &name)
 {
-    for (std::size_t i = 0; i < stats.activities().size(); ++i) {
-        if (stats.activities()[i].name == name)
-            return std::int32_t(i);
-    }
-    return -1;
+    const auto &all = stats.activities();
+    const auto found = std::find_if(
+        all.begin(), all.end(), [&](const ActivitySummary &a) { return a.name == name; });
+    return found == all.end() ? -1 : std::int32_t(found - all.begin());
 }
 
 // Day d of March 2026; 0 is the last day of February.

@@ -4,6 +4,7 @@
 #include "stats/core/statistics.h"
 #include "stats/ui/by_activity_window.h"
 #include "stats/ui/by_date_window.h"
+#include "stats/ui/stats_window.h"
 #include "stats/ui/user_notice.h"
 #include "tests/support/widgets.h"
 
@@ -40,13 +41,14 @@ public:
     bool replace = true;
 };
 
-// The two report windows over the journal a test writes, each made when first asked for.
+// The main window and the two report windows over the journal a test writes (none when null),
+// each made when first asked for.
 class ReportWindows
 {
 public:
     explicit ReportWindows(const QByteArray &journal, const QByteArray &settings = {})
     {
-        if (!folder.writeJournal(journal)
+        if ((!journal.isNull() && !folder.writeJournal(journal))
             || (!settings.isEmpty() && !folder.writeSettings(settings)))
             QTest::qFail("the test's program folder cannot be written", __FILE__, __LINE__);
         stats = folder.load();
@@ -64,6 +66,12 @@ public:
             m_byActivity = std::make_unique<ByActivityWindow>(stats, clock, notice);
         return *m_byActivity;
     }
+    StatsWindow &main()
+    {
+        if (!m_main)
+            m_main = std::make_unique<StatsWindow>(stats, clock, notice);
+        return *m_main;
+    }
 
     ProgramFolder folder;
     Statistics stats;
@@ -73,6 +81,7 @@ public:
 private:
     std::unique_ptr<ByDateWindow> m_byDate;
     std::unique_ptr<ByActivityWindow> m_byActivity;
+    std::unique_ptr<StatsWindow> m_main;
 };
 
 // Both reports over tests/data/stats/export.log as a user first sees them: by date over its whole

@@ -1,10 +1,5 @@
-#include "rig.h"
-#include "stats/ui/by_activity_window.h"
-#include "stats/ui/by_date_window.h"
-#include "stats/ui/stats_window.h"
 #include "tests/support/clipping.h"
 #include "tests/support/locale.h"
-#include "tests/support/widgets.h"
 #include "window_rig.h"
 
 #include <QAbstractButton>
@@ -14,58 +9,46 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QSet>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include <functional>
-#include <memory>
 
 using namespace qm::stats;
 using namespace qm::stats::test;
 
 namespace {
 
-const QList<Entry> kTenEntries { { march(2), 100, "réunion" }, { march(2), 50, "Zèbre" },
+const QByteArray kTenEntries = journalOf({ { march(2), 100, "réunion" }, { march(2), 50, "Zèbre" },
     { march(2), 30, "réunion" }, { march(3), 70, "Achat" }, { march(3), 40, "réunion" },
     { march(5), 60, "Zèbre" }, { march(5), 60, "Zèbre" }, { march(5), 40, "réunion" },
-    { march(4), 50, "Achat" }, { march(4), 50, "réunion" } };
+    { march(4), 50, "Achat" }, { march(4), 50, "réunion" } });
 
-// The main window over a journal, filled as at start-up.
-struct Session
+// The main window over a journal (none when null), filled and shown as at start-up.
+struct Session : ReportWindows
 {
-    explicit Session(const QList<Entry> &entries)
+    explicit Session(const QByteArray &journal)
+        : ReportWindows(journal, "User=Dupont\r\n")
     {
-        folder.writeSettings("User=Dupont\r\n");
-        if (!entries.isEmpty())
-            folder.writeJournal(journalOf(entries));
-        stats = folder.load();
-        window = std::make_unique<StatsWindow>(stats, clock, notice);
-        window->fillActivityList();
-        window->showOverallFigures();
-        window->show();
-        window->activateWindow();
+        main().fillActivityList();
+        main().showOverallFigures();
+        main().show();
+        main().activateWindow();
     }
 
     // A child of the main window, or of `parent`.
-    template<typename T> T *child(const QString &name, QObject *parent = nullptr) const
+    template<typename T> T *child(const QString &name, QObject *parent = nullptr)
     {
-        return qm::test::findWidget<T>(parent ? parent : window.get(), name);
+        return qm::test::findWidget<T>(parent ? parent : &main(), name);
     }
-    QString text(const QString &label, QObject *parent = nullptr) const
-    {
-        return child<QLabel>(label, parent)->text();
-    }
-    QStringList texts(const QStringList &labels, QObject *parent = nullptr) const
+    QStringList texts(const QStringList &labels, QObject *parent = nullptr)
     {
         QStringList shown;
         for (const QString &label : labels)
-            shown.append(text(label, parent));
+            shown.append(child<QLabel>(label, parent)->text());
         return shown;
     }
 
-    void type(const QString &box, const QString &text) const
+    void type(const QString &box, const QString &text)
     {
         auto *edit = child<QLineEdit>(box);
         edit->setFocus();
@@ -73,28 +56,22 @@ struct Session
         QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, text);
     }
-    void click(const QString &button, QObject *parent = nullptr) const
+    void click(const QString &button, QObject *parent = nullptr)
     {
         QTest::mouseClick(child<QPushButton>(button, parent), Qt::LeftButton);
     }
     // Picks an item of the activity list the way the keyboard does.
-    void chooseActivity(int item) const
+    void chooseActivity(int item)
     {
         auto *combo = child<QComboBox>("cmbActivities");
         combo->setFocus();
         combo->setCurrentIndex(item == 0 ? 1 : item - 1);
         QTest::keyClick(combo, item == 0 ? Qt::Key_Up : Qt::Key_Down);
     }
-
-    ProgramFolder folder;
-    Statistics stats;
-    FixedClock clock;
-    RecordingNotice notice;
-    std::unique_ptr<StatsWindow> window;
 };
 
 // Opens one of the program's windows or messages over the shown reports and the main window.
-using Opener = std::function<QWidget *(ShownReports &, StatsWindow &)>;
+using Opener = std::function<QWidget *(ShownReports &)>;
 
 } // namespace
 
@@ -107,170 +84,129 @@ class WindowsTest : public QObject
 private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
+    // Every caption and figure shows whole in the window's one size, those of a journal of over a
+    // thousand hours included. A duration without any number counts for 0 minutes, as always,
+    // and a line under the figures says how many there are and where the first one is ("0" and
+    // "65abc" are numbers); without such a line the window keeps its size.
     void overallFigures_data()
     {
-        QTest::addColumn<QList<Entry>>("entries");
+        QTest::addColumn<QByteArray>("journal");
         QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("notice");
         QTest::newRow("ten entries over four days")
             << kTenEntries
             << QStringList { " 10", "02/03/2026", "05/03/2026", " 3", " 4", " 2,5", "9 h 10",
-                   "2 h 18", "0 h 55" };
+                   "2 h 18", "0 h 55" }
+            << QString();
         QTest::newRow("no journal")
-            << QList<Entry>()
-            << QStringList { " 0", "", "", " 0", " 0", " 0", "0 h 00", "0 h 00", "0 h 00" };
-    }
-    void overallFigures()
-    {
-        QFETCH(QList<Entry>, entries);
-        const Session s(entries);
-        QTEST(s.texts({ "lblNE", "lblDmin", "lblDmax", "lblNA", "lblNJ", "lblAJ", "lblDU", "lblDJ",
-                  "lblDE" }),
-            "values");
-    }
-
-    // A duration without any number counts for 0 minutes, as always, and the line under the
-    // figures says how many there are and where the first one is; "0" and "65abc" are numbers.
-    // Without such a line the window keeps its size.
-    void unreadableDurations_data()
-    {
-        QTest::addColumn<QByteArray>("journal");
-        QTest::addColumn<QString>("notice");
-        QTest::addColumn<QStringList>("figures");
-        QTest::newRow("none") << QByteArray("12/11/2026, 0,a,\r\n12/11/2026,65abc,b,\r\n")
-                              << QString() << QStringList { " 2", "1 h 05" };
-        QTest::newRow("one") << QByteArray("12/11/2026, 30,a,\r\n12/11/2026,quarante-cinq,b,\r\n")
-                             << "1 ligne du journal a une durée illisible (ligne 2) : elle compte "
-                                "pour 0 min."
-                             << QStringList { " 2", "0 h 30" };
+            << QByteArray()
+            << QStringList { " 0", "", "", " 0", " 0", " 0", "0 h 00", "0 h 00", "0 h 00" }
+            << QString();
+        QTest::newRow("over a thousand hours") << journalOf({ { march(2), 100000, "Achat" },
+            { march(3), 50, "Zèbre" }, { QDate(2026, 12, 28), 30, "Achat" } })
+                                               << QStringList { " 3", "02/03/2026", "28/12/2026",
+                                                      " 2", " 3", " 1", "1668 h", "556 h", "556 h" }
+                                               << QString();
+        QTest::newRow("durations that are numbers")
+            << QByteArray("12/11/2026, 0,a,\r\n12/11/2026,65abc,b,\r\n")
+            << QStringList { " 2", "12/11/2026", "12/11/2026", " 2", " 1", " 2", "1 h 05", "1 h 05",
+                   "0 h 32" }
+            << QString();
+        QTest::newRow("one unreadable duration")
+            << QByteArray("12/11/2026, 30,a,\r\n12/11/2026,quarante-cinq,b,\r\n")
+            << QStringList { " 2", "12/11/2026", "12/11/2026", " 2", " 1", " 2", "0 h 30", "0 h 30",
+                   "0 h 15" }
+            << "1 ligne du journal a une durée illisible (ligne 2) : elle compte pour 0 min.";
         QTest::newRow("three, empty and skipped lines counted")
             << QByteArray("\r\n12/11/2026,,a,\r\n12/11/2026, 5,b,\r\nno record\r\n"
                           "12/11/2026,-,c,\r\n12/11/2026, abc,c,\r\n")
+            << QStringList { " 4", "12/11/2026", "12/11/2026", " 3", " 1", " 4", "0 h 05", "0 h 05",
+                   "0 h 01" }
             << "3 lignes du journal ont une durée illisible (première : ligne 2) : elles comptent "
-               "pour 0 min."
-            << QStringList { " 4", "0 h 05" };
+               "pour 0 min.";
     }
-    void unreadableDurations()
+    void overallFigures()
     {
         QFETCH(QByteArray, journal);
         QFETCH(QString, notice);
-        ProgramFolder folder;
-        QVERIFY(folder.writeJournal(journal));
-        const Statistics stats = folder.load();
-        FixedClock clock;
-        RecordingNotice notices;
-        StatsWindow window(stats, clock, notices);
-        const QSize drawn = window.size();
-        window.showOverallFigures();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTEST(QStringList({ window.findChild<QLabel *>("lblNE")->text(),
-                  window.findChild<QLabel *>("lblDU")->text() }),
-            "figures");
-        auto *line = qm::test::findWidget<QLabel>(&window, "lblUnreadableDurations");
+        Session s(journal);
+        QVERIFY(QTest::qWaitForWindowExposed(&s.main()));
+        QTEST(s.texts({ "lblNE", "lblDmin", "lblDmax", "lblNA", "lblNJ", "lblAJ", "lblDU", "lblDJ",
+                  "lblDE" }),
+            "values");
+        auto *line = s.child<QLabel>("lblUnreadableDurations");
         QCOMPARE(line->isVisible() ? line->text() : QString(), notice);
-        QCOMPARE(window.size() == drawn, notice.isEmpty());
-        QVERIFY(line->geometry().bottom()
-            < qm::test::findWidget<QWidget>(&window, "Frame2")->geometry().top());
-        QCOMPARE(qm::test::clippedTexts(&window), QStringList());
+        QCOMPARE(
+            s.main().size() == StatsWindow(s.stats, s.clock, s.notice).size(), notice.isEmpty());
+        QVERIFY(line->geometry().bottom() < s.child<QWidget>("Frame2")->geometry().top());
+        QCOMPARE(qm::test::clippedTexts(&s.main()), QStringList());
     }
 
     // Figures of part of the journal would pass for the whole: none are shown, and the user is
     // told why.
     void unreadableJournalShowsNoFigures()
     {
-        ProgramFolder folder;
-        QVERIFY(QDir().mkdir(folder.file("Quillmere.log")));
-        const Statistics stats = folder.load();
-        FixedClock clock;
-        RecordingNotice notice;
-        StatsWindow window(stats, clock, notice);
-        window.showOverallFigures();
-        QCOMPARE(notice.warned,
-            QStringList { "Le fichier " + QDir::toNativeSeparators(folder.file("Quillmere.log"))
+        ReportWindows r({});
+        QVERIFY(QDir().mkdir(r.folder.file("Quillmere.log")));
+        r.stats = r.folder.load();
+        r.main().showOverallFigures();
+        QCOMPARE(r.notice.warned,
+            QStringList { "Le fichier " + QDir::toNativeSeparators(r.folder.file("Quillmere.log"))
                 + " n'a pas pu être lu en entier.\nLes statistiques ne sont pas affichées, car "
                   "elles seraient incomplètes." });
         for (const char *name : { "lblNE", "lblDU", "lblDJ" })
-            QCOMPARE(window.findChild<QLabel *>(name)->text(), QString());
+            QCOMPARE(r.main().findChild<QLabel *>(name)->text(), QString());
     }
 
-    void accessibility()
+    // What the date boxes show once left, by Tab or by Afficher: a date they can read, in full,
+    // or back to the journal's; a report only for a period of two dates.
+    void dateBoxes_data()
     {
-        const Session s({});
-        QCOMPARE(s.window->windowTitle(), "Quillmere 3 - Statistiques");
-        QCOMPARE(s.child<QLabel>("Label10")->buddy(), s.child<QLineEdit>("txtFromDate"));
-        QCOMPARE(s.child<QLabel>("Label11")->buddy(), s.child<QLineEdit>("txtToDate"));
-        QCOMPARE(
-            s.child<QComboBox>("cmbActivities")->accessibleName(), "Statistiques par activité");
-    }
-
-    // What a date box shows once left: a date it can read, in full, or back to the journal's.
-    void dateBoxValidation_data()
-    {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("journal");
+        QTest::addColumn<QStringList>("typed"); // from, to
         QTest::addColumn<bool>("leaveByClick");
-        QTest::addColumn<QString>("shown");
-        const auto row = [](const char *name, const char *box, const char *typed, const char *shown,
-                             bool leaveByClick = false) {
-            QTest::newRow(name) << QString(box) << QString(typed) << leaveByClick << QString(shown);
+        QTest::addColumn<QStringList>("shown");
+        const auto row = [](const char *name, QStringList typed, QStringList shown,
+                             bool leaveByClick = false, bool journal = true) {
+            QTest::newRow(name) << journal << typed << leaveByClick << shown;
         };
-        row("not a date, from", "txtFromDate", "abc", "02/03/2026");
-        row("impossible date, to", "txtToDate", "31/02/2026", "05/03/2026");
-        row("short form", "txtToDate", "5/12/2026", "05/12/2026");
-        row("two-digit year", "txtFromDate", "1/3/26", "01/03/2026");
-        row("empty stays empty", "txtFromDate", "", "");
-        row("left by Afficher", "txtFromDate", "xyz", "02/03/2026", true);
+        row("not a date, impossible date", { "abc", "31/02/2026" }, { "02/03/2026", "05/03/2026" });
+        row("short forms", { "1/3/26", "5/12/2026" }, { "01/03/2026", "05/12/2026" });
+        row("left by Afficher", { "xyz", "4/3/2026" }, { "02/03/2026", "04/03/2026" }, true);
+        row("from empty", { "", "05/03/2026" }, { "", "05/03/2026" }, true);
+        row("to empty", { "02/03/2026", "" }, { "02/03/2026", "" }, true);
+        row("no journal to fall back on", { "abc", "abc" }, { "", "" }, true, false);
     }
-    void dateBoxValidation()
+    void dateBoxes()
     {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
+        QFETCH(bool, journal);
+        QFETCH(QStringList, typed);
         QFETCH(bool, leaveByClick);
-        const Session s(kTenEntries);
-        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
-        s.type(box, typed);
+        QFETCH(QStringList, shown);
+        Session s(journal ? kTenEntries : QByteArray());
+        QVERIFY(QTest::qWaitForWindowActive(&s.main()));
+        s.type("txtToDate", typed[1]);
+        s.type("txtFromDate", typed[0]);
         if (leaveByClick)
             s.click("cmdGoByDate");
         else
-            QTest::keyClick(s.child<QLineEdit>(box), Qt::Key_Tab);
-        QTEST(s.child<QLineEdit>(box)->text(), "shown");
-    }
-
-    void emptyBoxShowsNothing_data()
-    {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<bool>("hasJournal");
-        QTest::newRow("from empty") << ""
-                                    << "05/03/2026" << true;
-        QTest::newRow("to empty") << "02/03/2026"
-                                  << "" << true;
-        QTest::newRow("no journal to fall back on") << "abc"
-                                                    << "abc" << false;
-    }
-    void emptyBoxShowsNothing()
-    {
-        QFETCH(QString, from);
-        QFETCH(QString, to);
-        QFETCH(bool, hasJournal);
-        const Session s(hasJournal ? kTenEntries : QList<Entry>());
-        s.type("txtFromDate", from);
-        s.type("txtToDate", to);
-        s.click("cmdGoByDate");
-        QVERIFY(!s.window->byDateWindow());
+            QTest::keyClick(s.child<QLineEdit>("txtFromDate"), Qt::Key_Tab);
+        QCOMPARE(QStringList({ s.child<QLineEdit>("txtFromDate")->text(),
+                     s.child<QLineEdit>("txtToDate")->text() }),
+            shown);
+        QCOMPARE(bool(s.main().byDateWindow()), leaveByClick && !shown.contains(QString()));
     }
 
     void reportByDateWindow()
     {
-        const Session s(kTenEntries);
+        Session s(kTenEntries);
         s.type("txtFromDate", "3/3/2026");
         s.type("txtToDate", "4/3/2026");
         s.click("cmdGoByDate");
-        ByDateWindow *report = s.window->byDateWindow();
+        ByDateWindow *report = s.main().byDateWindow();
         QVERIFY(report);
         QVERIFY(report->isVisible());
         QVERIFY(!report->isModal());
-        QCOMPARE(report->windowTitle(), "Quillmere 3 - Statistiques par dates");
         QCOMPARE(s.texts({ "lblNE", "lblDU", "lblNA", "lblTitle", "lblFlxPercent_0", "lblFlxTime_0",
                              "lblFlxAct_0", "lblFlxAct_1" },
                      report),
@@ -285,9 +221,8 @@ private slots:
         // The main window stays usable: a second period redraws the same report.
         s.type("txtToDate", "2/3/2026");
         s.click("cmdGoByDate");
-        QCOMPARE(s.window->byDateWindow(), report);
-        QCOMPARE(s.text("lblNE", report), "0");
-        QCOMPARE(s.text("lblDU", report), "0 h 00");
+        QCOMPARE(s.main().byDateWindow(), report);
+        QCOMPARE(s.texts({ "lblNE", "lblDU" }, report), QStringList({ "0", "0 h 00" }));
         QVERIFY(!s.child<QLabel>("lblFlxAct_0", report)->isVisibleTo(report));
 
         s.click("cmdClose", report);
@@ -296,36 +231,32 @@ private slots:
         QVERIFY(report->isVisible());
     }
 
-    void typedActivitySelectsNothing()
+    // Only an item chosen from the list opens the report by activity, never a typed name; it then
+    // shows another activity; closing the main window ends the program, its reports with it.
+    void reportByActivityWindow()
     {
-        const Session s(kTenEntries);
+        Session s(kTenEntries);
         auto *combo = s.child<QComboBox>("cmbActivities");
         QCOMPARE(combo->currentIndex(), -1);
         combo->setFocus();
         QTest::keyClicks(combo->lineEdit(), "Achat");
         s.click("cmdGoByActivity");
-        QVERIFY(!s.window->byActivityWindow());
+        QVERIFY(!s.main().byActivityWindow());
         // Enter looks the typed name up in the list: that must not count as a choice either.
         QTest::keyClick(combo, Qt::Key_Return);
         QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
         s.click("cmdGoByActivity");
-        QVERIFY(!s.window->byActivityWindow());
-
+        QVERIFY(!s.main().byActivityWindow());
         s.chooseActivity(1);
         QTest::keyClicks(combo->lineEdit(), "x");
         s.click("cmdGoByActivity");
-        QVERIFY(!s.window->byActivityWindow());
-    }
+        QVERIFY(!s.main().byActivityWindow());
 
-    void reportByActivityWindow()
-    {
-        const Session s(kTenEntries);
         s.chooseActivity(0);
         s.click("cmdGoByActivity");
-        ByActivityWindow *report = s.window->byActivityWindow();
+        ByActivityWindow *report = s.main().byActivityWindow();
         QVERIFY(report);
         QVERIFY(report->isVisible());
-        QCOMPARE(report->windowTitle(), "Quillmere 3 - Statistiques par activités");
         QCOMPARE(s.texts({ "lblTitle", "lblDMIN", "lblDMAX", "lblNJ", "lblNJC", "lblDU", "lblDA",
                              "lblPC", "lblYMAX", "lblXaxis" },
                      report),
@@ -334,91 +265,53 @@ private slots:
 
         s.chooseActivity(1);
         s.click("cmdGoByActivity");
-        QCOMPARE(s.window->byActivityWindow(), report);
-        QCOMPARE(s.text("lblTitle", report), "Activité : Zèbre");
-        QCOMPARE(s.text("lblYMAX", report), "3 h 00");
-        QCOMPARE(s.text("lblNJ", report), " 4");
-    }
+        QCOMPARE(s.main().byActivityWindow(), report);
+        QCOMPARE(s.texts({ "lblTitle", "lblYMAX", "lblNJ" }, report),
+            QStringList({ "Activité : Zèbre", "3 h 00", " 4" }));
 
-    void closingEndsTheProgram()
-    {
-        const Session s(kTenEntries);
         s.type("txtFromDate", "2/3/2026");
         s.type("txtToDate", "5/3/2026");
         s.click("cmdGoByDate");
-        s.chooseActivity(2);
-        s.click("cmdGoByActivity");
-        QVERIFY(s.window->byDateWindow());
-        QVERIFY(s.window->byActivityWindow());
-        QSignalSpy closed(s.window.get(), &StatsWindow::closed);
+        QVERIFY(s.main().byDateWindow());
+        QSignalSpy closed(&s.main(), &StatsWindow::closed);
         s.click("cmdClose");
         QCOMPARE(closed.count(), 1);
-        QVERIFY(!s.window->isVisible());
-        QVERIFY(!s.window->byDateWindow());
-        QVERIFY(!s.window->byActivityWindow());
-    }
-
-    // The main window has one size: every caption and figure shows whole in it, those of a journal
-    // of over a thousand hours included.
-    void nothingClipped()
-    {
-        const Session s({ { march(2), 100000, "Achat" }, { march(3), 50, "Zèbre" },
-            { QDate(2026, 12, 28), 30, "Achat" } });
-        QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
-        QCOMPARE(qm::test::clippedTexts(s.window.get()), QStringList());
-    }
-
-    void escapeClosesTheReport_data()
-    {
-        QTest::addColumn<bool>("byActivity");
-        QTest::newRow("by date") << false;
-        QTest::newRow("by activity") << true;
-    }
-    void escapeClosesTheReport()
-    {
-        QFETCH(bool, byActivity);
-        ShownReports s;
-        ReportWindow &report = s.report(byActivity);
-        report.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&report));
-        QTest::keyClick(report.findChild<QAbstractButton *>("cmdPrint"), Qt::Key_Escape);
-        QVERIFY(!report.isVisible());
-        QVERIFY(s.notice.warned.isEmpty());
+        QVERIFY(!s.main().isVisible());
+        QVERIFY(!s.main().byDateWindow());
+        QVERIFY(!s.main().byActivityWindow());
     }
 
     // Each window and message comes up in front and active, so that keys reach it without a
     // click, even when another window had the focus: a window with the focus in its first field,
-    // a message on its default button, which Enter presses.
+    // a message on its default button, which Enter presses. Escape closes a report.
     void comesUpActive_data()
     {
         QTest::addColumn<Opener>("open");
         QTest::addColumn<QString>("focus"); // a window's widget; empty for a message
         QTest::addColumn<int>("defaultButton"); // a message's
-        QTest::newRow("main window") << Opener([](ShownReports &, StatsWindow &main) -> QWidget * {
-            main.present();
-            return &main;
+        QTest::newRow("main window") << Opener([](ShownReports &s) -> QWidget * {
+            s.main().present();
+            return &s.main();
         }) << "txtFromDate" << 0;
-        QTest::newRow("report by date") << Opener([](ShownReports &s, StatsWindow &) -> QWidget * {
+        QTest::newRow("report by date") << Opener([](ShownReports &s) -> QWidget * {
             s.byDate().showReportByDate(march(2), march(4));
             return &s.byDate();
         }) << "cmdExport" << 0;
-        QTest::newRow("report by activity") << Opener(
-            [](ShownReports &s, StatsWindow &) -> QWidget * {
-                s.byActivity().showReportByActivity(0);
-                return &s.byActivity();
-            }) << "cmdExport" << 0;
-        QTest::newRow("information") << Opener([](ShownReports &, StatsWindow &main) -> QWidget * {
-            MessageBoxNotice().inform(&main, "Le rapport a été exporté.");
+        QTest::newRow("report by activity") << Opener([](ShownReports &s) -> QWidget * {
+            s.byActivity().showReportByActivity(0);
+            return &s.byActivity();
+        }) << "cmdExport" << 0;
+        QTest::newRow("information") << Opener([](ShownReports &s) -> QWidget * {
+            MessageBoxNotice().inform(&s.main(), "Le rapport a été exporté.");
             return nullptr;
         }) << "" << int(QMessageBox::Ok);
-        QTest::newRow("warning") << Opener([](ShownReports &, StatsWindow &main) -> QWidget * {
-            MessageBoxNotice().warn(&main, "L'export a échoué.");
+        QTest::newRow("warning") << Opener([](ShownReports &s) -> QWidget * {
+            MessageBoxNotice().warn(&s.main(), "L'export a échoué.");
             return nullptr;
         }) << "" << int(QMessageBox::Ok);
-        QTest::newRow("replace question") << Opener(
-            [](ShownReports &, StatsWindow &main) -> QWidget * {
-                return MessageBoxNotice().askReplace(&main, "/tmp/x.csv") ? &main : nullptr;
-            }) << "" << int(QMessageBox::No);
+        QTest::newRow("replace question") << Opener([](ShownReports &s) -> QWidget * {
+            return MessageBoxNotice().askReplace(&s.main(), "/tmp/x.csv") ? &s.main() : nullptr;
+        }) << "" << int(QMessageBox::No);
     }
     void comesUpActive()
     {
@@ -426,8 +319,7 @@ private slots:
         QFETCH(QString, focus);
         QFETCH(int, defaultButton);
         ShownReports s;
-        StatsWindow main(s.stats, s.clock, s.notice);
-        main.show();
+        s.main().show();
         QWidget elsewhere;
         elsewhere.show();
         elsewhere.activateWindow();
@@ -442,7 +334,7 @@ private slots:
                 seenDefault = box->standardButton(box->defaultButton());
             QTest::keyClick(box, Qt::Key_Return);
         });
-        QWidget *window = open(s, main);
+        QWidget *window = open(s);
         QCOMPARE(seenDefault, defaultButton);
         if (defaultButton != 0) {
             QVERIFY(!window); // Enter gave the default answer
@@ -451,15 +343,20 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window));
         QVERIFY(QApplication::focusWidget());
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        if (window != &s.main()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY(!window->isVisible());
+            QVERIFY(s.notice.proposed.isEmpty() && s.notice.warned.isEmpty());
+        }
     }
 
-    // Each button of each window has an Alt letter of its own, and is named by its caption.
-    void mnemonicsOfEachWindow()
+    // Each button of each window has an Alt letter of its own, and is named by its caption; the
+    // date boxes by their labels, the activity list by its frame.
+    void accessibility()
     {
         ShownReports s;
-        StatsWindow main(s.stats, s.clock, s.notice);
         for (QWidget *window :
-            std::initializer_list<QWidget *> { &main, &s.byDate(), &s.byActivity() }) {
+            std::initializer_list<QWidget *> { &s.main(), &s.byDate(), &s.byActivity() }) {
             QSet<QKeySequence> taken;
             const auto buttons = window->findChildren<QAbstractButton *>();
             QVERIFY(!buttons.isEmpty());
@@ -472,6 +369,13 @@ private slots:
                     QString(button->text()).remove(u'&'));
             }
         }
+        using qm::test::findWidget;
+        QCOMPARE(findWidget<QLabel>(&s.main(), "Label10")->buddy(),
+            findWidget<QLineEdit>(&s.main(), "txtFromDate"));
+        QCOMPARE(findWidget<QLabel>(&s.main(), "Label11")->buddy(),
+            findWidget<QLineEdit>(&s.main(), "txtToDate"));
+        QCOMPARE(findWidget<QComboBox>(&s.main(), "cmbActivities")->accessibleName(),
+            findWidget<QGroupBox>(&s.main(), "Frame3")->title());
     }
 };
 

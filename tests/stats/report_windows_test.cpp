@@ -1,12 +1,12 @@
-#include "rig.h"
+#include "stats/core/by_date.h"
 #include "stats/ui/report_printer.h"
 #include "tests/support/failing_io.h"
-#include "tests/support/files.h"
 #include "tests/support/locale.h"
 #include "tests/support/small_disk.h"
 #include "tests/support/test_conditions.h"
 #include "window_rig.h"
 
+#include <QLabel>
 #include <QPrinterInfo>
 #include <QtTest>
 
@@ -18,48 +18,108 @@ using namespace qm::stats;
 using namespace qm::stats::test;
 using qm::test::readBytes;
 
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kGrey(210, 210, 210);
+const QColor kRed(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+
+QColor slice(int index)
+{
+    return sliceColours()[std::size_t(index)];
+}
+
+struct Probe
+{
+    QPoint at;
+    QColor colour;
+};
+
+// The surface of each report as drawn.
+QImage pieChart(ReportWindows &w, QDate from, QDate to)
+{
+    w.byDate().showReportByDate(from, to);
+    return w.byDate().surface()->grab().toImage();
+}
+QImage barChart(ReportWindows &w, std::int32_t activity)
+{
+    w.byActivity().showReportByActivity(activity);
+    return w.byActivity().surface()->grab().toImage();
+}
+
+void checkProbes(const QImage &image, const QList<Probe> &probes)
+{
+    for (const Probe &p : probes) {
+        const QColor seen = image.pixelColor(p.at);
+        if (seen != p.colour)
+            QFAIL(qPrintable(QStringLiteral("(%1, %2) is %3, not %4")
+                                 .arg(p.at.x())
+                                 .arg(p.at.y())
+                                 .arg(seen.name(), p.colour.name())));
+    }
+}
+
+} // namespace
+
 // The disk an export goes to: as it is, one with room for the earlier file's size only, a small
 // real one nearly full, or one where "<target>.part" is a link to another file.
 enum class Disk { Plain, Limited, Tmpfs, PartLink };
 Q_DECLARE_METATYPE(Disk)
 
-// The files the report windows write: the spreadsheet and the PDF of Exporter, the PDF that
-// Imprimer writes on a machine without a printer.
-class ExportWindowTest : public QObject
+// The report windows: what their surfaces draw, and the files they write (the spreadsheet and the
+// PDF of Exporter, the PDF that Imprimer writes on a machine without a printer).
+class ReportWindowsTest : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
-    // The spreadsheet file holds the report's figures; the dialog proposes the report's name.
-    void spreadsheet_data()
+    // The slices counter-clockwise from 12 o'clock, the others slice closing the circle just before
+    // it, each legend row in its slice's colour; then one activity only: a full disc, with nothing
+    // left of the pie drawn before.
+    void pie()
     {
-        QTest::addColumn<bool>("byActivity");
-        QTest::addColumn<QString>("proposedName");
-        QTest::addColumn<QString>("golden");
-        QTest::newRow("by date") << false << "Quillmere du 02-03-2026 au 05-03-2026.csv"
-                                 << "export_by_date.csv";
-        QTest::newRow("by activity") << true << "Quillmere - Réunion.csv"
-                                     << "export_by_activity.csv";
+        ReportWindows w(
+            journalOf({ { march(0), 10, "z" }, { march(1), 60, "a" }, { march(1), 30, "b" },
+                { march(1), 6, "c" }, { march(1), 3, "d" }, { march(1), 1, "e" } }));
+        const QPoint centre(590, 320);
+        pieChart(w, march(0), march(1));
+        const QImage image = pieChart(w, march(1), march(1));
+        checkProbes(image,
+            { { centre + QPoint(-70, -20), slice(1) }, { centre + QPoint(-70, 20), slice(1) },
+                { centre + QPoint(50, 50), slice(2) }, { centre + QPoint(50, -50), slice(2) },
+                { centre + QPoint(150, 0), kWhite }, { centre + QPoint(40, -120), slice(3) },
+                { centre + QPoint(8, -120), slice(4) }, { centre + QPoint(-8, -120), slice(1) } });
+        for (int k = 0; k < 5; ++k) {
+            auto *label = w.byDate().findChild<QLabel *>(QStringLiteral("lblFlxPercent_%1").arg(k));
+            QVERIFY(label);
+            const QRect at = label->geometry();
+            // Inside the border, clear of the centred text.
+            QCOMPARE(
+                image.pixelColor(at.left() + 3, at.center().y()), k < 4 ? slice(k + 1) : kWhite);
+        }
+        checkProbes(pieChart(w, march(0), march(0)),
+            { { centre + QPoint(50, 50), slice(1) }, { centre + QPoint(50, -50), slice(1) } });
     }
-    void spreadsheet()
+
+    void bars()
     {
-        QFETCH(bool, byActivity);
-        QFETCH(QString, golden);
-        ShownReports s;
-        const QString path = s.folder.file("figures.csv");
-        s.exportTo(byActivity, path, false);
-        QCOMPARE(s.notice.proposed.size(), 1);
-        QTEST(QFileInfo(s.notice.proposed.first()).fileName(), "proposedName");
-        QCOMPARE(readBytes(path), qm::stats::test::golden(golden));
-        QCOMPARE(s.notice.informed.size(), 1);
-        QVERIFY(s.notice.informed.first().contains(path));
-        QVERIFY(s.notice.warned.isEmpty());
+        ReportWindows w(journalOf({ { march(1), 60, "a" }, { march(5), 120, "b" },
+            { march(10), 30, "b" }, { march(10), 30, "a" } }));
+        // A report on another activity first: it must leave nothing behind.
+        barChart(w, 1);
+        checkProbes(barChart(w, 0),
+            { { { 80 + 29, 519 }, kRed }, { { 80 + 29, 520 - 149 }, kRed },
+                { { 80 + 29, 520 - 152 }, kWhite }, { { 138, 510 }, kRed },
+                { { 139, 510 }, kWhite }, { { 80 + 240 + 29, 221 }, kGrey },
+                { { 80 + 240 + 29, 218 }, kWhite }, { { 80 + 540 + 29, 520 - 100 }, kGrey },
+                { { 78, 300 }, kBlack }, { { 300, 522 }, kBlack } });
     }
 
     // Exporter's PDF and Imprimer's are the same page: one landscape page of the surface alone, put
-    // in place whole.
+    // in place whole. The spreadsheets the window writes are those of english_test's reports.
     void pdf_data()
     {
         QTest::addColumn<bool>("byActivity");
@@ -220,5 +280,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ExportWindowTest)
-#include "export_window_test.moc"
+QTEST_MAIN(ReportWindowsTest)
+#include "report_windows_test.moc"
