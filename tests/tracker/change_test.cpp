@@ -57,9 +57,10 @@ private slots:
         QTEST(rig.cell(1, 1), "closed");
     }
 
-    // "-N" is N minutes before now, checked as a typed time and then shown as one; Dossiers runs
-    // since 10:00 and it is 10:30, or nothing is recorded yet.
-    void minutesAgo_data()
+    // A typed change time, or "-N", N minutes before now, checked as a typed time and then shown
+    // as one; Dossiers runs since 10:00 and it is 10:30, or nothing is recorded yet and any time
+    // of the day is taken.
+    void typedChangeTime_data()
     {
         QTest::addColumn<bool>("running");
         QTest::addColumn<QString>("typed");
@@ -72,10 +73,11 @@ private slots:
         row("-30", "10:30:00"); // not a minute after the running activity's start
         for (const char *refused : { "-0", "-1000", "- 5", "-5x", "20" })
             row(refused, "10:30:00");
+        row("06:00:00", "06:00:00", false);
         row("-600", "00:30:00", false);
         row("-631", "10:00:00", false); // yesterday: the day's start stays proposed
     }
-    void minutesAgo()
+    void typedChangeTime()
     {
         QFETCH(bool, running);
         Rig rig;
@@ -88,15 +90,6 @@ private slots:
         QVERIFY(rig.change(2, typed));
         QTEST(rig.state().currentStart().time().toString(u"HH:mm:ss"), "shown");
         QTEST(rig.fields().invokeTime, "shown");
-    }
-
-    void firstChangeTakesAnyTime()
-    {
-        Rig rig;
-        rig.clock.set(2026, 12, 5, 10, 30);
-        rig.startDay();
-        QVERIFY(rig.change(1, "06:00"));
-        QCOMPARE(rig.state().currentStart(), makeDateTime(QDate(2026, 12, 5), QTime(6, 0)));
     }
 
     // The end time the duration writes, then an end time typed over it, with the change time

@@ -8,9 +8,9 @@
 #include "tracker/core/questions.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qm {
@@ -79,11 +79,12 @@ QDateTime ChangeForm::typedChangeTime() const
     if (text.contains(u':'))
         return dateTimeOfDay(day().dayDate(), text);
     // "-20": twenty minutes ago, within the day being logged.
-    static const QRegularExpression kMinutesAgo(QStringLiteral("^\\s*-([1-9][0-9]{0,2})\\s*$"));
-    const QRegularExpressionMatch ago = kMinutesAgo.match(text);
-    if (!ago.hasMatch())
+    const QStringView minutes = QStringView(text).trimmed();
+    if (!minutes.startsWith(u'-') || minutes.size() < 2 || minutes.size() > 4 || minutes[1] == u'0'
+        || !std::all_of(
+            minutes.begin() + 1, minutes.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return {};
-    const QDateTime then = addMinutes(m_day.now(), -ago.captured(1).toInt());
+    const QDateTime then = addMinutes(m_day.now(), -minutes.sliced(1).toInt());
     return then.date() == day().loggedDay() ? then : QDateTime();
 }
 
