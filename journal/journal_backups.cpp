@@ -1,0 +1,112 @@
+#include "journal/journal_backups.h"
+
+#include "journal/file_reading.h"
+#include "storage/durable_write.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace qm {
+
+namespace {
+
+QString copyName(const QDateTime &at)
+{
+    return QStringLiteral("Quillmere-") + at.toString(QStringLiteral("yyyyMMdd-HHmmss"))
+        + QStringLiteral(".log");
+}
+
+std::optional<QByteArray> bytesOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace
+
+JournalBackups::JournalBackups(const QString &journalPath, const QString &folder)
+    : m_journalPath(journalPath)
+    , m_folder(folder)
+{ }
+
+QStringList JournalBackups::copies() const
+{
+    static const QRegularExpression kCopy(QStringLiteral("^Quillmere-\\d{8}-\\d{6}\\.log$"));
+    QStringList names = QDir(m_folder).entryList(
+        { QStringLiteral("Quillmere-*.log") }, QDir::Files, QDir::Name | QDir::Reversed);
+    names = names.filter(kCopy);
+    for (QString &name : names)
+        name = QDir(m_folder).filePath(name);
+    return names;
+}
+
+bool JournalBackups::keepCopy(const QByteArray &bytes, const QDateTime &now, QString *why)
+{
+    if (!QDir().mkpath(m_folder)) {
+        if (why)
+            *why = QStringLiteral("the folder %1 could not be made").arg(m_folder);
+        return false;
+    }
+    // Names only ever grow, so that the newest copy is the last by name, even for two
+    // rewrites within a second.
+    const QStringList existing = copies();
+    QDateTime at = now;
+    while (!existing.isEmpty() && QDir(m_folder).filePath(copyName(at)) <= existing.first())
+        at = at.addSecs(1);
+    const QString path = QDir(m_folder).filePath(copyName(at));
+    if (!writeFileAtomically(path, bytes, FileStamp {}, why))
+        return false;
+    if (bytesOf(path) != bytes) {
+        if (why)
+            *why = QStringLiteral("the copy %1 does not read back as written").arg(path);
+        return false;
+    }
+    removeOldCopies();
+    return true;
+}
+
+void JournalBackups::removeOldCopies() const
+{
+    const QStringList all = copies();
+    for (qsizetype i = kKept; i < all.size(); ++i)
+        removeFileDurably(all.at(i));
+}
+
+JournalRewrite JournalBackups::rewrite(
+    const QByteArray &read, const QByteArray &rewritten, const QDateTime &now, QString *why)
+{
+    const std::optional<QByteArray> current = bytesOf(m_journalPath);
+    if (!current) {
+        if (why)
+            *why = QStringLiteral("%1 could not be read").arg(m_journalPath);
+        return JournalRewrite::Failed;
+    }
+    if (*current != read)
+        return JournalRewrite::Changed;
+    if (!keepCopy(read, now, why) || !writeFileAtomically(m_journalPath, rewritten, why))
+        return JournalRewrite::Failed;
+    return JournalRewrite::Done;
+}
+
+JournalRewrite JournalBackups::restoreNewest(const QDateTime &now, QString *why)
+{
+    const QStringList all = copies();
+    const std::optional<QByteArray> newest = all.isEmpty() ? std::nullopt : bytesOf(all.first());
+    const std::optional<QByteArray> current = bytesOf(m_journalPath);
+    if (!newest || !current) {
+        if (why)
+            *why = QStringLiteral("no copy of the journal to put back");
+        return JournalRewrite::Failed;
+    }
+    if (!keepCopy(*current, now, why) || !writeFileAtomically(m_journalPath, *newest, why))
+        return JournalRewrite::Failed;
+    return JournalRewrite::Done;
+}
+
+} // namespace qm
