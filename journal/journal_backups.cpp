@@ -1,11 +1,13 @@
 #include "journal/journal_backups.h"
 
-#include "journal/file_reading.h"
 #include "storage/durable_write.h"
+#include "storage/program_log.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+
+#include <optional>
 
 namespace qm {
 
@@ -28,6 +30,15 @@ std::optional<QByteArray> bytesOf(const QString &path)
     return bytes;
 }
 
+// Logs a failure of the backups' own, as the storage layer logs its own, and gives its reason.
+bool failed(const QString &reason, QString *why)
+{
+    qCWarning(programLog(), "%s", qUtf8Printable(reason));
+    if (why)
+        *why = reason;
+    return false;
+}
+
 } // namespace
 
 JournalBackups::JournalBackups(const QString &journalPath, const QString &folder)
@@ -48,11 +59,8 @@ QStringList JournalBackups::copies() const
 
 bool JournalBackups::keepCopy(const QByteArray &bytes, const QDateTime &now, QString *why)
 {
-    if (!QDir().mkpath(m_folder)) {
-        if (why)
-            *why = QStringLiteral("the folder %1 could not be made").arg(m_folder);
-        return false;
-    }
+    if (!QDir().mkpath(m_folder))
+        return failed(QStringLiteral("cannot create the folder %1").arg(m_folder), why);
     // Names only ever grow, so that the newest copy is the last by name, even for two
     // rewrites within a second.
     const QStringList existing = copies();
@@ -62,11 +70,8 @@ bool JournalBackups::keepCopy(const QByteArray &bytes, const QDateTime &now, QSt
     const QString path = QDir(m_folder).filePath(copyName(at));
     if (!writeFileAtomically(path, bytes, FileStamp {}, why))
         return false;
-    if (bytesOf(path) != bytes) {
-        if (why)
-            *why = QStringLiteral("the copy %1 does not read back as written").arg(path);
-        return false;
-    }
+    if (bytesOf(path) != bytes)
+        return failed(QStringLiteral("the copy %1 does not read back as written").arg(path), why);
     removeOldCopies();
     return true;
 }
@@ -83,8 +88,7 @@ JournalRewrite JournalBackups::rewrite(
 {
     const std::optional<QByteArray> current = bytesOf(m_journalPath);
     if (!current) {
-        if (why)
-            *why = QStringLiteral("%1 could not be read").arg(m_journalPath);
+        failed(QStringLiteral("cannot read %1").arg(m_journalPath), why);
         return JournalRewrite::Failed;
     }
     if (*current != read)
@@ -100,8 +104,7 @@ JournalRewrite JournalBackups::restoreNewest(const QDateTime &now, QString *why)
     const std::optional<QByteArray> newest = all.isEmpty() ? std::nullopt : bytesOf(all.first());
     const std::optional<QByteArray> current = bytesOf(m_journalPath);
     if (!newest || !current) {
-        if (why)
-            *why = QStringLiteral("no copy of the journal to put back");
+        failed(QStringLiteral("no copy of %1 to put back").arg(m_journalPath), why);
         return JournalRewrite::Failed;
     }
     if (!keepCopy(*current, now, why) || !writeFileAtomically(m_journalPath, *newest, why))

@@ -33,6 +33,7 @@ private slots:
         QCOMPARE(editor.moveUp(0), 0);
         QCOMPARE(editor.moveDown(2), 2);
         QCOMPARE(editor.retire(-1), -1);
+        QCOMPARE(editor.retire(3), 3);
         QCOMPARE(editor.bringBack(0), 0);
         QCOMPARE(editor.currentList(), (QStringList { "Dossiers", "Réunion", "Courrier" }));
         editor.retire(1);

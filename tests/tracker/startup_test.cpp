@@ -3,6 +3,7 @@
 
 #include "journal/text_formats.h"
 
+#include <QColor>
 #include <QDir>
 #include <QLocale>
 #include <QTest>
@@ -187,6 +188,9 @@ private slots:
         const HistoryModel &grid = rig.tracker.history();
         for (int row = 1; row <= 20; ++row)
             QCOMPARE(grid.cell(row, 0), "(dans log)");
+        // Only the journal's start cells stand out, in light yellow.
+        QCOMPARE(grid.data(grid.index(0, 0), Qt::BackgroundRole), QVariant(QColor(255, 255, 192)));
+        QCOMPARE(grid.data(grid.index(0, 1), Qt::BackgroundRole), QVariant());
         // The last row stays in sight.
         QCOMPARE(grid.firstVisibleRow(), 5);
         QVERIFY(rig.change(1, "09:00", "15"));
