@@ -1,10 +1,10 @@
 #include "journal/journal_backups.h"
 
+#include "journal/file_reading.h"
 #include "storage/durable_write.h"
 #include "storage/program_log.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 
 #include <optional>
@@ -21,11 +21,8 @@ QString copyName(const QDateTime &at)
 
 std::optional<QByteArray> bytesOf(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    QByteArray bytes;
+    if (readWholeFile(path, bytes) != FileRead::Read)
         return std::nullopt;
     return bytes;
 }
