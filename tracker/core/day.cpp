@@ -305,18 +305,24 @@ FileRead Day::loadDayFile()
     for (const DayLine &line : content.lines) {
         if (lastRow() >= kMaxDayRows)
             break;
-        ++m_state.m_dayActivityCount;
-        m_lines.append(line);
-        const int row = lastRow();
-        m_history.appendRow(
-            { line.start, durationCellOfText(line.minutesText), line.activity, line.comment },
-            false);
-        m_history.showAsLastVisible(row);
-        addToTotals(readRoundedNumber(line.minutesText), line.activity);
+        appendLine(line, false);
+        m_history.showAsLastVisible(lastRow());
     }
     if (!m_lines.isEmpty())
         resumeAfter(m_lines.last());
     return read;
+}
+
+void Day::appendLine(const DayLine &line, bool running)
+{
+    ++m_state.m_dayActivityCount;
+    m_lines.append(line);
+    m_history.appendRow(
+        { line.start, running ? runningCellText() : durationCellOfText(line.minutesText),
+            line.activity, line.comment },
+        false);
+    if (!running)
+        addToTotals(readRoundedNumber(line.minutesText), line.activity);
 }
 
 void Day::resumeAfter(const DayLine &line)
@@ -388,28 +394,22 @@ void Day::deleteLastActivity()
     }
 }
 
-void Day::replaceLines(const QList<DayLine> &lines)
+void Day::replaceLines(QList<DayLine> lines)
 {
     const bool running = m_state.isRunning() && m_state.m_dayActivityCount > 0;
     // A correction keeps the running activity where it is, the last of the day.
     if (lines.isEmpty() || (running && lines.last() != m_lines.last()))
         return;
-    for (const DayLine &line : std::as_const(m_lines)) {
-        if (!line.minutesText.isEmpty())
-            addToTotals(readRoundedNumber(line.minutesText), line.activity, -1);
+    // The day's rows go, the journal's stay; the running activity has no minutes in the totals.
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        if (!running || i + 1 < m_lines.size())
+            addToTotals(readRoundedNumber(m_lines.at(i).minutesText), m_lines.at(i).activity, -1);
         m_history.removeLastRow();
     }
-    m_lines = lines;
-    for (const DayLine &line : std::as_const(m_lines)) {
-        const bool finished = !line.minutesText.isEmpty();
-        m_history.appendRow(
-            { line.start, finished ? durationCellOfText(line.minutesText) : runningCellText(),
-                line.activity, line.comment },
-            false);
-        if (finished)
-            addToTotals(readRoundedNumber(line.minutesText), line.activity);
-    }
-    m_state.m_dayActivityCount = std::int16_t(m_lines.size());
+    m_lines.clear();
+    m_state.m_dayActivityCount = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        appendLine(lines.at(i), running && i + 1 == lines.size());
     m_history.showAsLastVisible(lastRow());
     if (!running)
         resumeAfter(m_lines.last());

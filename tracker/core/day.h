@@ -74,7 +74,7 @@ public:
     // The day's finished rows as they may be corrected, and the day once corrected: the rows,
     // the totals and the day file become those of `lines`, the running activity going on.
     DayCorrection correction() const { return { m_lines, m_state.m_dayDate }; }
-    void replaceLines(const QList<DayLine> &lines);
+    void replaceLines(QList<DayLine> lines);
     // Takes back the last activity of the day (journal rows are never touched).
     void deleteLastActivity();
 
@@ -88,6 +88,9 @@ private:
     QList<JournalRecord> journalRecords() const;
     // The first `count` activities of the day, as the day file holds them.
     QList<DayLine> dayLines(int count) const;
+    // Adds an activity of the day as a row of the history, and its minutes to the totals unless
+    // it is still running.
+    void appendLine(const DayLine &line, bool running);
     // The activity of `line` becomes the current one again, as the last finished one.
     void resumeAfter(const DayLine &line);
     bool writeDayLines(int count);
