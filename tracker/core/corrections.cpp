@@ -69,9 +69,10 @@ bool Corrections::save(int gridRow, const CorrectionFields &fields)
 
 void Corrections::remove(int gridRow)
 {
+    const DayCorrection correction = m_day.correction();
     const int index = indexOf(gridRow);
-    if (index >= 0 && m_day.correction().isRemovable(index))
-        m_day.replaceLines(m_day.correction().removed(index));
+    if (index >= 0 && correction.isRemovable(index))
+        m_day.replaceLines(correction.removed(index));
 }
 
 } // namespace qm

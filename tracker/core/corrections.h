@@ -28,8 +28,10 @@ class Corrections
 public:
     Corrections(Day &day, const SettingsModel &settings, Questions &questions);
 
-    // Nullopt for a row that is not one of the day's finished rows (the journal's, the one
-    // running, the header).
+    // Whether the row is one of the day's finished rows (not the journal's, the one running or
+    // the header).
+    bool isCorrectable(int gridRow) const { return indexOf(gridRow) >= 0; }
+    // Nullopt for a row that is not correctable.
     std::optional<CorrectionFields> fieldsOf(int gridRow) const;
     // False, the user told the allowed range and nothing changed, when the start does not fit
     // between the previous row's start and the row's end.

@@ -66,12 +66,13 @@ bool CorrectionDialog::run(int gridRow)
     if (!fields)
         return false;
     m_gridRow = gridRow;
-    m_start->setText(fields->start);
+    m_fields = *fields;
+    m_start->setText(m_fields.start);
     m_activity->clear();
-    m_activity->addItems(fields->activities);
-    m_activity->setCurrentIndex(fields->activityIndex);
-    m_comment->setText(fields->comment);
-    m_remove->setEnabled(fields->removable);
+    m_activity->addItems(m_fields.activities);
+    m_activity->setCurrentIndex(m_fields.activityIndex);
+    m_comment->setText(m_fields.comment);
+    m_remove->setEnabled(m_fields.removable);
     m_start->selectAll();
     m_start->setFocus();
     exec();
@@ -80,16 +81,12 @@ bool CorrectionDialog::run(int gridRow)
 
 void CorrectionDialog::save()
 {
-    std::optional<CorrectionFields> fields = m_tracker.corrections().fieldsOf(m_gridRow);
-    if (!fields) {
-        reject();
-        return;
-    }
-    fields->start = m_start->text();
-    fields->activityIndex = m_activity->currentIndex();
-    fields->comment = m_comment->text();
+    CorrectionFields fields = m_fields;
+    fields.start = m_start->text();
+    fields.activityIndex = m_activity->currentIndex();
+    fields.comment = m_comment->text();
     // Out of range, the user was told, and the start is there to be put right.
-    if (m_tracker.saveCorrection(m_gridRow, *fields))
+    if (m_tracker.saveCorrection(m_gridRow, fields))
         accept();
     else
         m_start->setFocus();

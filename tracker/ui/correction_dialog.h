@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tracker/core/corrections.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -26,6 +28,8 @@ private:
 
     Tracker &m_tracker;
     int m_gridRow = -1;
+    // The row as it was shown: the list the activity is chosen from.
+    CorrectionFields m_fields;
     QLineEdit *m_start;
     QComboBox *m_activity;
     QLineEdit *m_comment;

@@ -231,14 +231,13 @@ void MainWindow::scrollToRow(int gridRow)
 
 void MainWindow::correctRow(int gridRow)
 {
-    if (!m_tracker.hasEnded() && m_tracker.corrections().fieldsOf(gridRow))
+    if (!m_tracker.hasEnded())
         m_correction->run(gridRow);
 }
 
 void MainWindow::updateCorrectButton()
 {
-    m_correct->setEnabled(
-        m_tracker.corrections().fieldsOf(m_grid->currentIndex().row() + 1).has_value());
+    m_correct->setEnabled(m_tracker.corrections().isCorrectable(m_grid->currentIndex().row() + 1));
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
