@@ -41,6 +41,7 @@ public:
     bool isOtherWindowVisible() const override { return false; }
     bool isModalWindowOpen() const override { return false; }
     void runAbsenceSettings() override { }
+    void runJournal() override { }
     void addTrayIcon() override { }
     void removeTrayIcon() override { }
     void endProgram() override { }

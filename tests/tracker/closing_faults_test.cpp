@@ -73,6 +73,7 @@ private slots:
     void everySystemCall_data();
     void everySystemCall();
     void abandonedDayThatCannotBeDeleted();
+    void correctionAtEverySystemCall();
 
 private:
     // The driver's output; strace's own record of the run goes to `trace` when it is given.
@@ -261,6 +262,58 @@ void ClosingFaultsTest::abandonedDayThatCannotBeDeleted()
     QVERIFY2(output.contains("rows: 0"), output.constData());
     QCOMPARE(folder.bytes("Quillmere.day"), kDayFile);
     QCOMPARE(folder.bytes("Quillmere.log"), kOldJournal);
+}
+
+// A closed day corrected in the journal window, killed or failed at each system call on the
+// journal and its copies: the journal holds its old bytes or the corrected ones, never anything
+// else, a failure is told, and a corrected journal always has its old bytes kept as a copy.
+void ClosingFaultsTest::correctionAtEverySystemCall()
+{
+    const QByteArray corrected = "04/12/2026, 60,R\xC3\xA9union,\r\n";
+    const QStringList traced { "-e", "trace=" + kSyscalls.join(u',') };
+    QList<Call> calls;
+    {
+        Folder folder;
+        const QString trace = folder.dir.filePath("trace");
+        QVERIFY(run(folder, "correct", traced, trace).contains("saved: 1"));
+        QCOMPARE(folder.bytes("Quillmere.log"), corrected);
+        const QRegularExpression call(QStringLiteral("^(\\w+)\\("));
+        QMap<QString, int> seen;
+        for (const QByteArray &line : readBytes(trace).split('\n')) {
+            const auto match = call.match(QString::fromUtf8(line));
+            if (!match.hasMatch())
+                continue;
+            const int ordinal = ++seen[match.captured(1)];
+            if (line.contains("Quillmere.log") || line.contains("/Sauvegardes"))
+                calls.append({ match.captured(1), ordinal, line });
+        }
+    }
+    // Reading the journal, writing and reading back its copy, replacing it.
+    QVERIFY2(calls.size() > 15, qPrintable(QString::number(calls.size())));
+    for (const Call &call : std::as_const(calls)) {
+        QStringList faults { "signal=KILL", call.name == u"write" ? "error=ENOSPC" : "error=EIO" };
+        for (const QString &fault : faults) {
+            const QString name
+                = QStringLiteral("%1 #%2, %3").arg(call.name).arg(call.ordinal).arg(fault);
+            Folder folder;
+            const QByteArray output = run(folder, "correct",
+                traced
+                    + QStringList { "-e",
+                        QStringLiteral("inject=%1:%2:when=%3")
+                            .arg(call.name, fault)
+                            .arg(call.ordinal) });
+            const QByteArray journal = folder.bytes("Quillmere.log");
+            QVERIFY2(journal == kOldJournal || journal == corrected, qPrintable(name));
+            if (!fault.contains("KILL") && journal == kOldJournal)
+                QVERIFY2(output.contains("warning: "), qPrintable(name + ": " + output));
+            const QDir copies(folder.file("Sauvegardes"));
+            const QStringList kept = copies.entryList({ "Quillmere-*.log" }, QDir::Files);
+            for (const QString &copy : kept)
+                QVERIFY2(readBytes(copies.filePath(copy)) == kOldJournal, qPrintable(name));
+            if (journal == corrected)
+                QVERIFY2(kept.size() == 1, qPrintable(name));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(ClosingFaultsTest)

@@ -5,7 +5,9 @@
 // - "recover": closes whatever was recovered;
 // - "abandon": abandons the day left behind;
 // - "quit": changes to an activity of a fixed duration, which puts it into the day file at
-//   once, then quits without closing the day.
+//   once, then quits without closing the day;
+// - "correct": in the journal window, makes the first record of 04/12/2026 a Réunion and
+//   saves it.
 // Prints what the user would be told and how many rows the day took.
 
 #include "rig.h"
@@ -47,6 +49,15 @@ int main(int argc, char **argv)
             clock.set(2026, 12, 5, 10, 30);
             tracker.showMainWindow();
             tracker.closeDay();
+        }
+    } else if (!tracker.hasEnded() && mode == u"correct") {
+        tracker.openJournal();
+        JournalEditor &journal = tracker.journal();
+        journal.choose(QStringLiteral("04/12/2026"));
+        if (std::optional<RecordFields> fields = journal.fieldsOf(0)) {
+            fields->activityIndex = int(fields->activities.indexOf(QStringLiteral("Réunion")));
+            journal.modify(0, *fields);
+            std::printf("saved: %d\n", int(journal.save()));
         }
     } else if (!tracker.hasEnded() && mode == u"recover"
         && tracker.state().dayActivityCount() > 0) {

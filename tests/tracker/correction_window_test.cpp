@@ -2,6 +2,9 @@
 #include "window_rig.h"
 
 #include <QComboBox>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTreeWidget>
 
 using namespace qm;
 using namespace qm::test;
@@ -76,6 +79,66 @@ private slots:
         grid->setCurrentIndex(grid->model()->index(1, 0));
         QVERIFY(!child(program.main(), "cmdCorrect")->isEnabled());
         QTest::keyClick(grid, Qt::Key_Return);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // A closed day, opened from the main window: one record's activity changed through the
+    // record window and saved changes that line alone and keeps the old journal; the undo puts
+    // it back byte for byte. Leaving with an edit not saved asks first.
+    void correctingAClosedDay()
+    {
+        Program program;
+        const QByteArray journal = "03/12/2026, 60,Dossiers,client\r\n"
+                                   "03/12/2026, 30,R\xC3\xA9union,\n"
+                                   "04/12/2026, 90,Courrier,\r\n";
+        writeBytes(program.file("Quillmere.log"), journal);
+        program.clock.set(2026, 12, 5, 9, 0);
+        program.startNormally();
+        program.tracker.showMainWindow();
+
+        QStringList shown;
+        QByteArray saved;
+        onNextModal([&](QWidget *window) {
+            auto *days = child<QTreeWidget>(window, "lstDays");
+            shown << window->windowTitle() << days->topLevelItem(0)->text(0)
+                  << days->topLevelItem(0)->text(1);
+            days->setCurrentItem(days->topLevelItem(1));
+            auto *grid = child<QTableWidget>(window, "grdRecords");
+            shown << grid->item(1, 0)->text() + u',' + grid->item(1, 1)->text();
+            QVERIFY(!child(window, "cmdSave")->isEnabled());
+            grid->selectRow(1);
+            onNextModal(
+                [&](QWidget *record) {
+                    shown << record->windowTitle()
+                          << QString::number(child<QSpinBox>(record, "txtMinutes")->value());
+                    child<QComboBox>(record, "cboActivity")->setCurrentText("Courrier");
+                    click(record, "cmdSave");
+                },
+                window);
+            click(window, "cmdModify");
+            shown << grid->item(1, 1)->text();
+            click(window, "cmdSave");
+            saved = readBytes(program.file("Quillmere.log"));
+            clickInNextModal("cmdYes", window);
+            click(window, "cmdUndo");
+            // An edit not saved: Escape asks, and "Annuler" keeps the window.
+            grid->selectRow(0);
+            click(window, "cmdRemove");
+            clickInNextModal("cmdNo", window);
+            QTest::keyClick(window, Qt::Key_Escape);
+            shown << QString::number(window->isVisible());
+            clickInNextModal("cmdYes", window);
+            click(window, "cmdClose");
+        });
+        click(program.main(), "cmdJournal");
+        QCOMPARE(shown,
+            QStringList({ "Quillmere - Journal", "04/12/2026", "1 h 30", "30,Réunion",
+                "Quillmere - Correction", "30", "Courrier", "1" }));
+        QCOMPARE(saved, QByteArray(journal).replace("30,R\xC3\xA9union,\n", "30,Courrier,\n"));
+        QCOMPARE(readBytes(program.file("Quillmere.log")), journal);
+        const QStringList copies = QDir(program.file("Sauvegardes")).entryList(QDir::Files);
+        QCOMPARE(copies.size(), 2);
+        QCOMPARE(readBytes(program.file("Sauvegardes") + u'/' + copies.first()), journal);
         QVERIFY(!QApplication::activeModalWidget());
     }
 };

@@ -134,6 +134,7 @@ public:
     bool isOtherWindowVisible() const override { return editorVisible; }
     bool isModalWindowOpen() const override { return editorVisible || modalOpen; }
     void runAbsenceSettings() override { log.append("absences"); }
+    void runJournal() override { log.append("journal"); }
     void addTrayIcon() override { log.append("addTray"); }
     void removeTrayIcon() override { log.append("removeTray"); }
     void endProgram() override { log.append("end"); }

@@ -18,6 +18,8 @@ struct ProgramFiles
     QString closingFilePath;
     QString helpFilePath;
     QString statsProgramPath;
+    // The copies the journal window keeps of the journal before each rewrite.
+    QString backupFolderPath;
 };
 
 } // namespace qm

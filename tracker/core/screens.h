@@ -35,6 +35,8 @@ public:
 
     // The absences settings window, modal: returns when it is closed.
     virtual void runAbsenceSettings() = 0;
+    // The journal window, modal: returns when it is closed.
+    virtual void runJournal() = 0;
 
     virtual void addTrayIcon() = 0;
     virtual void removeTrayIcon() = 0;

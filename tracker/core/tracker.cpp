@@ -24,6 +24,7 @@ ProgramFiles::ProgramFiles(const QString &programFolder)
     , closingFilePath(programFile(programFolder, kClosingFileName))
     , helpFilePath(programFile(programFolder, kHelpFileName))
     , statsProgramPath(programFile(programFolder, executableName(u"QMStat")))
+    , backupFolderPath(programFile(programFolder, u"Sauvegardes"))
 { }
 
 Tracker::Tracker(const QString &programFolder, const Clock &clock, Questions &questions,
@@ -36,6 +37,7 @@ Tracker::Tracker(const QString &programFolder, const Clock &clock, Questions &qu
     , m_day(m_files, m_history, clock, questions)
     , m_changeForm(m_day, m_settings, questions)
     , m_corrections(m_day, m_settings, questions)
+    , m_journal(m_files, m_settings, questions, clock)
     , m_editor(m_settings, questions)
     , m_absences(*this, m_day.state(), m_history, m_settings, clock, questions, screens)
 { }
@@ -385,6 +387,12 @@ void Tracker::openChangeDialogAt(const QDateTime &time)
     m_day.setChangeTime(time);
     m_changeForm.proposeChangeTime();
     openChangeDialog();
+}
+
+void Tracker::openJournal()
+{
+    if (!hasEnded() && m_journal.load(m_day.state().dayDate()))
+        m_screens.runJournal();
 }
 
 void Tracker::openAbsenceSettings()

@@ -7,6 +7,7 @@
 #include "tracker/core/corrections.h"
 #include "tracker/core/day.h"
 #include "tracker/core/history_model.h"
+#include "tracker/core/journal_editor.h"
 #include "tracker/core/program_files.h"
 #include "tracker/core/stock_message.h"
 
@@ -110,6 +111,11 @@ public:
     bool saveCorrection(int gridRow, const CorrectionFields &fields);
     void removeRow(int gridRow);
 
+    // Journal window: the closed days of the journal. Not opened when the journal cannot be
+    // read, or once the program has ended.
+    void openJournal();
+    JournalEditor &journal() { return m_journal; }
+
     // Activity editor.
     void addActivity();
     void saveEditor();
@@ -151,6 +157,7 @@ private:
     Day m_day;
     ChangeForm m_changeForm;
     Corrections m_corrections;
+    JournalEditor m_journal;
     ActivityEditor m_editor;
     Absences m_absences;
     QByteArray m_savedSettings;

@@ -431,6 +431,120 @@ It is now finished: the day is recorded once in the log.</translation>
     </message>
 </context>
 <context>
+    <name>qm::JournalEditor</name>
+    <message>
+        <source>Quillmere - Journal</source>
+        <translation>Quillmere - Journal</translation>
+    </message>
+    <message>
+        <source>Le journal %1 ne peut pas être lu.</source>
+        <translation>The journal %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Les corrections du %1 ne sont pas enregistrées. Les abandonner ?</source>
+        <translation>The corrections of %1 are not saved. Drop them?</translation>
+    </message>
+    <message>
+        <source>Abandonner</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Les activités d&apos;une journée ne peuvent pas dépasser 24 h en tout (ici %1).</source>
+        <translation>The activities of a day cannot come to more than 24 h in all (here %1).</translation>
+    </message>
+    <message>
+        <source>Le journal n&apos;a pas été modifié : %1</source>
+        <translation>The journal has not been changed: %1</translation>
+    </message>
+    <message>
+        <source>Le journal a changé depuis qu&apos;il a été lu : il vient d&apos;être relu. Refaites les corrections du %1.</source>
+        <translation>The journal has changed since it was read: it has just been read again. Make the corrections of %1 again.</translation>
+    </message>
+    <message>
+        <source>Le journal va être remis tel qu&apos;il était avant la dernière correction, et les corrections du %1 qui ne sont pas enregistrées seront abandonnées. Ce qui a été enregistré depuis cette correction en sera retiré ; le journal actuel est gardé dans le dossier Sauvegardes. Continuer ?</source>
+        <translation>The journal will be put back as it was before the last correction, and the corrections of %1 that are not saved will be dropped. What was recorded since that correction will be taken out of it; the current journal is kept in the Sauvegardes folder. Go on?</translation>
+    </message>
+    <message>
+        <source>Le journal va être remis tel qu&apos;il était avant la dernière correction. Ce qui a été enregistré depuis cette correction en sera retiré ; le journal actuel est gardé dans le dossier Sauvegardes. Continuer ?</source>
+        <translation>The journal will be put back as it was before the last correction. What was recorded since that correction will be taken out of it; the current journal is kept in the Sauvegardes folder. Go on?</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>qm::JournalWindow</name>
+    <message>
+        <source>Modifier</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Annuler la dernière correction</source>
+        <translation>Undo the last correction</translation>
+    </message>
+    <message>
+        <source>Quillmere - Journal</source>
+        <translation>Quillmere - Journal</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>&amp;Jours</source>
+        <translation>&amp;Days</translation>
+    </message>
+    <message>
+        <source>Durée</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Activité</source>
+        <translation>Activity</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Écrire les corrections de ce jour dans le journal ; l&apos;ancien journal est gardé dans le dossier Sauvegardes</source>
+        <translation>Write this day&apos;s corrections into the journal; the old journal is kept in the Sauvegardes folder</translation>
+    </message>
+    <message>
+        <source>Remettre le journal tel qu&apos;il était avant la dernière correction</source>
+        <translation>Put the journal back as it was before the last correction</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>qm::MainWindow</name>
     <message>
         <source>Menu Déroulant</source>
@@ -552,6 +666,18 @@ It is now finished: the day is recorded once in the log.</translation>
         <source>Corriger l&apos;activité choisie dans l&apos;historique (ou double-cliquez dessus)</source>
         <translation>Correct the activity chosen in the history (or double-click it)</translation>
     </message>
+    <message>
+        <source>Journal…</source>
+        <translation>Journal…</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Corriger les journées déjà enregistrées dans le journal</source>
+        <translation>Correct the days already recorded in the journal</translation>
+    </message>
 </context>
 <context>
     <name>qm::MessageDialog</name>
@@ -562,6 +688,33 @@ It is now finished: the day is recorded once in the log.</translation>
     <message>
         <source>Quillmere - Message</source>
         <translation>Quillmere - Message</translation>
+    </message>
+</context>
+<context>
+    <name>qm::RecordDialog</name>
+    <message>
+        <source>Quillmere - Correction</source>
+        <translation>Quillmere - Correction</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Abandonner</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Durée (min) :</source>
+        <translation>Length (min):</translation>
+    </message>
+    <message>
+        <source>Activité :</source>
+        <translation>Activity:</translation>
+    </message>
+    <message>
+        <source>Commentaire :</source>
+        <translation>Comment:</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,10 @@ MainWindow::MainWindow(Tracker &tracker, bool trayAvailable, QWidget *parent)
     absences->setObjectName(QStringLiteral("mnuAbsences"));
     connect(absences, &QAction::triggered, this,
         unlessModal([this] { m_tracker.openAbsenceSettings(); }));
+    QAction *journalEntry = m_trayMenu->addAction(tr("Journal…"));
+    journalEntry->setObjectName(QStringLiteral("mnuJournal"));
+    connect(
+        journalEntry, &QAction::triggered, this, unlessModal([this] { m_tracker.openJournal(); }));
     // Without a notification area, its menu is the window's own context menu.
     if (!m_trayAvailable) {
         setContextMenuPolicy(Qt::CustomContextMenu);
@@ -118,7 +122,11 @@ MainWindow::MainWindow(Tracker &tracker, bool trayAvailable, QWidget *parent)
     };
     for (int i = 0; i < int(std::size(buttons)); ++i)
         controlLayout->addWidget(buttons[i], i / 5, i % 5);
-    giveMnemonics({ buttons[0], buttons[1], buttons[2], buttons[3], buttons[4], buttons[5],
+    // The closed days' corrections, at the end of the first row: the others keep their places.
+    QPushButton *journal = command(
+        "cmdJournal", tr("Journal"), tr("Corriger les journées déjà enregistrées dans le journal"));
+    controlLayout->addWidget(journal, 0, 5);
+    giveMnemonics({ buttons[0], buttons[1], buttons[2], buttons[3], buttons[4], journal, buttons[5],
         buttons[6], buttons[7], buttons[8], buttons[9] });
     connect(buttons[0], &QPushButton::clicked, this, [this] { m_tracker.openChangeDialog(); });
     connect(buttons[1], &QPushButton::clicked, this, [this] { m_tracker.openHelp(); });
@@ -134,6 +142,7 @@ MainWindow::MainWindow(Tracker &tracker, bool trayAvailable, QWidget *parent)
     connect(buttons[7], &QPushButton::clicked, this, [this] { m_tracker.startStats(); });
     connect(buttons[8], &QPushButton::clicked, this, [this] { m_tracker.closeDay(); });
     connect(buttons[9], &QPushButton::clicked, this, [this] { m_tracker.openWeb(); });
+    connect(journal, &QPushButton::clicked, this, [this] { m_tracker.openJournal(); });
 
     auto *day = new QGroupBox(tr(" Journée "), this);
     auto *dayLayout = new QGridLayout(day);

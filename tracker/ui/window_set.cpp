@@ -1,10 +1,12 @@
 #include "tracker/ui/window_set.h"
 
+#include "tracker/core/tracker.h"
 #include "tracker/ui/absence_dialog.h"
 #include "tracker/ui/absence_settings_dialog.h"
 #include "tracker/ui/change_dialog.h"
 #include "tracker/ui/editor_window.h"
 #include "tracker/ui/first_run_dialog.h"
+#include "tracker/ui/journal_window.h"
 #include "tracker/ui/main_window.h"
 #include "tracker/ui/message_dialog.h"
 #include "tracker/ui/start_window.h"
@@ -70,6 +72,7 @@ void WindowSet::attach(Tracker &tracker)
     m_tray = std::make_unique<TrayIcon>(tracker, m_main->trayMenu());
     m_absence = std::make_unique<AbsenceDialog>();
     m_absences = std::make_unique<AbsenceSettingsDialog>(tracker);
+    m_journal = std::make_unique<JournalWindow>(tracker.journal());
 }
 
 void WindowSet::showWelcome()
@@ -139,6 +142,11 @@ void WindowSet::runAbsenceSettings()
     m_absences->run();
 }
 
+void WindowSet::runJournal()
+{
+    m_journal->run();
+}
+
 void WindowSet::addTrayIcon()
 {
     m_tray->addTrayIcon();
@@ -152,7 +160,7 @@ void WindowSet::removeTrayIcon()
 void WindowSet::endProgram()
 {
     const QList<QWidget *> windows { m_main.get(), m_select.get(), m_edit.get(), m_about.get(),
-        m_firstExe.get(), m_message.get(), m_absence.get(), m_absences.get() };
+        m_firstExe.get(), m_message.get(), m_absence.get(), m_absences.get(), m_journal.get() };
     for (QWidget *window : windows)
         window->hide();
     if (m_onEnd)

@@ -18,6 +18,7 @@ class FirstRunDialog;
 class MessageDialog;
 class MainWindow;
 class ChangeDialog;
+class JournalWindow;
 
 // The program's windows, created once and then only shown and hidden, as the core asks.
 class WindowSet final : public Screens, public Questions
@@ -39,6 +40,7 @@ public:
     TrayIcon *trayIcon() const { return m_tray.get(); }
     AbsenceDialog *absenceWindow() const { return m_absence.get(); }
     AbsenceSettingsDialog *absenceSettingsWindow() const { return m_absences.get(); }
+    JournalWindow *journalWindow() const { return m_journal.get(); }
 
     void showWelcome() override;
     bool runStartWindow() override;
@@ -53,6 +55,7 @@ public:
     bool isOtherWindowVisible() const override;
     bool isModalWindowOpen() const override;
     void runAbsenceSettings() override;
+    void runJournal() override;
     void addTrayIcon() override;
     void removeTrayIcon() override;
     void endProgram() override;
@@ -77,6 +80,7 @@ private:
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<AbsenceDialog> m_absence;
     std::unique_ptr<AbsenceSettingsDialog> m_absences;
+    std::unique_ptr<JournalWindow> m_journal;
 };
 
 } // namespace qm
