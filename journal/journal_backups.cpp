@@ -5,6 +5,7 @@
 #include "storage/program_log.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <optional>
@@ -13,10 +14,12 @@ namespace qm {
 
 namespace {
 
+const QString kTimeFormat = QStringLiteral("yyyyMMdd-HHmmss");
+const QString kPrefix = QStringLiteral("Quillmere-");
+
 QString copyName(const QDateTime &at)
 {
-    return QStringLiteral("Quillmere-") + at.toString(QStringLiteral("yyyyMMdd-HHmmss"))
-        + QStringLiteral(".log");
+    return kPrefix + at.toString(kTimeFormat) + QStringLiteral(".log");
 }
 
 std::optional<QByteArray> bytesOf(const QString &path)
@@ -52,6 +55,15 @@ QStringList JournalBackups::copies() const
     for (QString &name : names)
         name = QDir(m_folder).filePath(name);
     return names;
+}
+
+QDateTime JournalBackups::newestCopyTime() const
+{
+    const QStringList all = copies();
+    if (all.isEmpty())
+        return {};
+    const QString name = QFileInfo(all.first()).completeBaseName();
+    return QDateTime::fromString(name.sliced(kPrefix.size()), kTimeFormat);
 }
 
 bool JournalBackups::keepCopy(const QByteArray &bytes, const QDateTime &now, QString *why)

@@ -28,6 +28,8 @@ public:
 
     // The copies, newest first.
     QStringList copies() const;
+    // When the newest copy was made, as its name tells; invalid when there is none.
+    QDateTime newestCopyTime() const;
 
     // Replaces the journal, which must still hold `read`, by `rewritten`. The copy of `read`
     // comes first and is read back before the journal is touched; the replace is atomic.

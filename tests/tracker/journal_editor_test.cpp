@@ -213,6 +213,9 @@ private slots:
         QCOMPARE(folder.journal(), corrected);
         folder.questions.confirmAnswer = true;
         QVERIFY(editor.undoLastCorrection());
+        QVERIFY2(folder.questions.confirmations.last().contains(
+                     "tel qu'il était le 05/12/2026 à 09:00:00"),
+            qPrintable(folder.questions.confirmations.last()));
         QCOMPARE(folder.journal(), kJournal);
         QCOMPARE(editor.days().first().minutes, 90);
         QVERIFY(editor.undoLastCorrection());

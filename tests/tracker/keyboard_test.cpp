@@ -1,6 +1,8 @@
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
+#include "tracker/ui/journal_window.h"
+
 #include "tracker/ui/absence_dialog.h"
 #include "tracker/ui/absence_settings_dialog.h"
 #include "tracker/ui/editor_window.h"
@@ -134,7 +136,8 @@ private slots:
         for (QWidget *window : std::initializer_list<QWidget *> { program.main(),
                  program.windows.changeDialog(), program.windows.editor(),
                  program.windows.startWindow(), program.windows.welcomeWindow(),
-                 program.windows.absenceWindow(), program.windows.absenceSettingsWindow() })
+                 program.windows.absenceWindow(), program.windows.absenceSettingsWindow(),
+                 program.windows.journalWindow() })
             checkMnemonics(window);
         QVERIFY(QTest::qWaitForWindowActive(program.main()));
         QTest::keyClick(program.main(), Qt::Key_E, Qt::AltModifier);

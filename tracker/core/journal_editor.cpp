@@ -225,15 +225,17 @@ bool JournalEditor::undoLastCorrection()
 {
     if (!canUndo())
         return false;
-    const QString text = isModified()
-        ? tr("Le journal va être remis tel qu'il était avant la dernière correction, et les "
-             "corrections du %1 qui ne sont pas enregistrées seront abandonnées. Ce qui a été "
-             "enregistré depuis cette correction en sera retiré ; le journal actuel est gardé "
-             "dans le dossier Sauvegardes. Continuer ?")
-              .arg(m_chosen)
-        : tr("Le journal va être remis tel qu'il était avant la dernière correction. Ce qui a "
-             "été enregistré depuis cette correction en sera retiré ; le journal actuel est "
-             "gardé dans le dossier Sauvegardes. Continuer ?");
+    const QDateTime made = m_backups.newestCopyTime();
+    QString text = tr("Le journal va être remis tel qu'il était le %1 à %2, avant la dernière "
+                      "correction. Ce qui y a été écrit depuis (une correction, une journée "
+                      "clôturée) en sera retiré ; le journal actuel est gardé dans le dossier "
+                      "Sauvegardes.")
+                       .arg(dateText(made.date()), timeText(made.time()));
+    if (isModified())
+        text += u' '
+            + tr("Les corrections du %1 qui ne sont pas enregistrées seront abandonnées.")
+                  .arg(m_chosen);
+    text += u' ' + tr("Continuer ?");
     if (!m_questions.confirm(tr("Quillmere - Journal"), text, tr("Oui"), tr("Non")))
         return false;
     QString why;

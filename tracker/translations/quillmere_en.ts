@@ -465,20 +465,24 @@ It is now finished: the day is recorded once in the log.</translation>
         <translation>The journal has changed since it was read: it has just been read again. Make the corrections of %1 again.</translation>
     </message>
     <message>
-        <source>Le journal va être remis tel qu&apos;il était avant la dernière correction, et les corrections du %1 qui ne sont pas enregistrées seront abandonnées. Ce qui a été enregistré depuis cette correction en sera retiré ; le journal actuel est gardé dans le dossier Sauvegardes. Continuer ?</source>
-        <translation>The journal will be put back as it was before the last correction, and the corrections of %1 that are not saved will be dropped. What was recorded since that correction will be taken out of it; the current journal is kept in the Sauvegardes folder. Go on?</translation>
-    </message>
-    <message>
-        <source>Le journal va être remis tel qu&apos;il était avant la dernière correction. Ce qui a été enregistré depuis cette correction en sera retiré ; le journal actuel est gardé dans le dossier Sauvegardes. Continuer ?</source>
-        <translation>The journal will be put back as it was before the last correction. What was recorded since that correction will be taken out of it; the current journal is kept in the Sauvegardes folder. Go on?</translation>
-    </message>
-    <message>
         <source>Oui</source>
         <translation>Yes</translation>
     </message>
     <message>
         <source>Non</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>Le journal va être remis tel qu&apos;il était le %1 à %2, avant la dernière correction. Ce qui y a été écrit depuis (une correction, une journée clôturée) en sera retiré ; le journal actuel est gardé dans le dossier Sauvegardes.</source>
+        <translation>The journal will be put back as it was on %1 at %2, before the last correction. What was written to it since (a correction, a closed day) will be taken out; the current journal is kept in the Sauvegardes folder.</translation>
+    </message>
+    <message>
+        <source>Les corrections du %1 qui ne sont pas enregistrées seront abandonnées.</source>
+        <translation>The corrections of %1 that are not saved will be dropped.</translation>
+    </message>
+    <message>
+        <source>Continuer ?</source>
+        <translation>Go on?</translation>
     </message>
 </context>
 <context>

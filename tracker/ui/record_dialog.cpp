@@ -27,6 +27,7 @@ RecordDialog::RecordDialog(QWidget *parent)
     m_minutes->setRange(1, RecordFields::kMaxMinutes);
     m_activity->setObjectName(QStringLiteral("cboActivity"));
     m_comment->setObjectName(QStringLiteral("txtComment"));
+    m_comment->setMinimumWidth(m_comment->fontMetrics().averageCharWidth() * 40);
     auto *save = new QPushButton(tr("Enregistrer"), this);
     save->setObjectName(QStringLiteral("cmdSave"));
     save->setDefault(true);
