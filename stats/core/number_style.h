@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QString>
 
 namespace qm::stats {
 
@@ -19,5 +20,7 @@ inline constexpr NumberStyle kEnglishNumbers { u'.', u',' };
 
 // The style of the translation the windows speak; French when none is installed.
 NumberStyle uiNumberStyle();
+// The language of the windows' texts, "fr" or "en".
+QString uiLanguageCode();
 
 } // namespace qm::stats

@@ -2,6 +2,7 @@
 
 #include "journal/text_formats.h"
 #include "stats/core/number_style.h"
+#include "stats/core/period_totals.h"
 #include "stats/core/spreadsheet.h"
 #include "stats/core/statistics.h"
 
@@ -59,42 +60,17 @@ QStringList figuresLine(const QString &caption, std::int64_t minutes)
 
 QByteArray exportByDate(const Statistics &stats, QDate from, QDate to)
 {
-    const auto first = DayNumber(from.toJulianDay());
-    const auto last = DayNumber(to.toJulianDay());
-    const auto count = std::size_t(stats.activityCount());
-    std::vector<std::int64_t> minutes(count, 0);
-    // Where each activity first appears in the period: the order of equal totals.
-    std::vector<std::size_t> firstSeen(count, SIZE_MAX);
-    std::int64_t total = 0;
-    const auto &dates = stats.entryDates();
-    const auto &entryMinutes = stats.entryMinutes();
-    const auto &activity = stats.entryActivityIndices();
-    std::size_t seen = 0;
-    for (const std::int64_t e : stats.entriesByDate()) {
-        const auto entry = std::size_t(e);
-        if (dates[entry] < first || dates[entry] > last)
-            continue;
-        const auto a = std::size_t(activity[entry]);
-        minutes[a] += entryMinutes[entry];
-        total += entryMinutes[entry];
-        if (firstSeen[a] == SIZE_MAX)
-            firstSeen[a] = seen++;
-    }
-    std::vector<std::size_t> order;
-    for (std::size_t a = 0; a < count; ++a) {
-        if (minutes[a] != 0)
-            order.push_back(a);
-    }
-    std::sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
-        return minutes[x] != minutes[y] ? minutes[x] > minutes[y] : firstSeen[x] < firstSeen[y];
-    });
+    const PeriodTotals totals
+        = periodTotals(stats, DayNumber(from.toJulianDay()), DayNumber(to.toJulianDay()));
+    const std::vector<std::int64_t> &minutes = totals.minutes;
+    const std::int64_t total = totals.total;
 
     const NumberStyle style = uiNumberStyle();
     QList<QStringList> lines { { heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Activité")),
         heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Minutes")),
         heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Durée")),
         heading(QT_TRANSLATE_NOOP("qm::stats::Export", "Part (%)")) } };
-    for (const std::size_t a : order) {
+    for (const std::size_t a : totals.order) {
         lines.append(figuresLine(textCell(stats.activities()[a].name), minutes[a])
             << shareText(minutes[a], total, style));
     }

@@ -5,6 +5,7 @@
 #include "stats/core/report_export.h"
 #include "stats/core/selection_order.h"
 #include "stats/core/spreadsheet.h"
+#include "stats/core/time_sheet.h"
 
 #include <QtTest>
 #include <numeric>
@@ -354,6 +355,71 @@ private slots:
         QCOMPARE(activity.isEmpty() ? exportByDate(stats, from, to)
                                     : exportByActivity(stats, activityIndex(stats, activity)),
             expected);
+    }
+
+    // The time sheet of a period: the export's lines and order, every day a column whether it
+    // has entries or not, a day's entries of one activity added up, over a change of year and a
+    // long period. Cells: "day=minutes" for each day with time, then the line's total.
+    void timeSheets_data()
+    {
+        QTest::addColumn<QByteArray>("journal");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<QString>("cells");
+        QTest::addColumn<QString>("golden"); // the spreadsheet file, when there is one
+        const QByteArray log = golden("export.log");
+        QTest::newRow("ties, a day without entries")
+            << log << march(2) << march(5)
+            << "4 days; le \"gros\" dossier: 0=30 3=45 =75; Réunion: 0=45 3=30 =75; "
+               "Dossiers: 1=45 =45; client;devis: 0=15 =15; Total: 0=90 1=45 3=75 =210"
+            << "timesheet.csv";
+        QTest::newRow("empty period") << log << march(10) << march(11) << "2 days; Total: =0"
+                                      << "timesheet_empty_period.csv";
+        QTest::newRow("single day")
+            << log << march(3) << march(3) << "1 days; Dossiers: 0=45 =45; Total: 0=45 =45"
+            << "";
+        QTest::newRow("several times a day")
+            << QByteArray("02/03/2026, 30,Réunion,\r\n02/03/2026, 15,Dossiers,\r\n"
+                          "02/03/2026, 20,Réunion,suite\r\n03/03/2026, 10,Réunion,\r\n")
+            << march(2) << march(3)
+            << "2 days; Réunion: 0=50 1=10 =60; Dossiers: 0=15 =15; Total: 0=65 1=10 =75"
+            << "";
+        QTest::newRow("change of year")
+            << QByteArray("01/01/2027, 30,B,\r\n31/12/2026, 60,A,\r\n02/01/2027, 30,A,\r\n"
+                          "30/12/2026, 5,C,\r\n")
+            << QDate(2026, 12, 31) << QDate(2027, 1, 1)
+            << "2 days; A: 0=60 =60; B: 1=30 =30; Total: 0=60 1=30 =90"
+            << "";
+        QTest::newRow("400 days")
+            << QByteArray("04/02/2027, 20,A,\r\n15/06/2026, 5,B,\r\n01/01/2026, 10,A,\r\n"
+                          "05/02/2027, 20,A,\r\n")
+            << QDate(2026, 1, 1) << QDate(2027, 2, 4)
+            << "400 days; A: 0=10 399=20 =30; B: 165=5 =5; Total: 0=10 165=5 399=20 =35"
+            << "";
+    }
+    void timeSheets()
+    {
+        QFETCH(QByteArray, journal);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        const TimeSheet sheet = timeSheet(loaded(journal), from, to);
+        const auto cellsOf
+            = [](const QString &name, const std::vector<std::int64_t> &days, std::int64_t total) {
+                  QStringList cells;
+                  for (std::size_t d = 0; d < days.size(); ++d)
+                      if (days[d] != 0)
+                          cells << QStringLiteral("%1=%2").arg(d).arg(days[d]);
+                  return name + QStringLiteral(": ") + cells.join(u' ')
+                      + (cells.isEmpty() ? "=" : " =") + QString::number(total);
+              };
+        QStringList lines { QStringLiteral("%1 days").arg(sheet.dayCount()) };
+        for (const TimeSheetRow &row : sheet.rows)
+            lines << cellsOf(row.activity, row.days, row.total);
+        lines << cellsOf("Total", sheet.dayTotals, sheet.total);
+        QTEST(lines.join(u"; "), "cells");
+        QFETCH(QString, golden);
+        if (!golden.isEmpty())
+            QCOMPARE(exportTimeSheet(sheet), qm::stats::test::golden(golden));
     }
 
     // A proposed name fits in a file name with its suffix (255 bytes of UTF-8), cut after a whole

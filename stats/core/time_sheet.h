@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace qm::stats {
+
+class Statistics;
+
+struct TimeSheetRow
+{
+    QString activity;
+    std::vector<std::int64_t> days; // minutes on each day of the period
+    std::int64_t total = 0;
+};
+
+// One line per activity with time in a period, one column per day of it: the grid of a weekly
+// time sheet.
+struct TimeSheet
+{
+    QDate from;
+    QDate to;
+    // In the exports' order: most minutes first, equal ones as they first appear.
+    std::vector<TimeSheetRow> rows;
+    std::vector<std::int64_t> dayTotals;
+    std::int64_t total = 0;
+
+    int dayCount() const { return int(dayTotals.size()); }
+    QDate day(int column) const { return from.addDays(column); }
+};
+
+TimeSheet timeSheet(const Statistics &stats, QDate from, QDate to);
+
+// The sheet as a spreadsheet file with the exports' conventions: the activity, whole minutes on
+// each day (0 where there are none) and the total, then a line of totals.
+QByteArray exportTimeSheet(const TimeSheet &sheet);
+// "Quillmere feuille de temps du 01-12-2026 au 07-12-2026", without folder and suffix.
+QString timeSheetExportName(QDate from, QDate to);
+// "Quillmere 3 - Feuille de temps du 01/12/2026 au 07/12/2026".
+QString timeSheetTitle(QDate from, QDate to);
+// A day's column heading, "lun. 01/12", the weekday in the windows' language.
+QString dayHeading(QDate date);
+
+// The columns of each printed page, [first, end) of the days: at most `perPage` days a page.
+std::vector<std::pair<int, int>> sheetPages(int dayCount, int perPage);
+
+} // namespace qm::stats
