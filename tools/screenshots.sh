@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the real windows again: docs/main-window.png,
-# docs/change-dialog.png and docs/report-by-date.png.
+# docs/change-dialog.png, docs/report-by-date.png and docs/time-sheet.png.
 # Usage: tools/screenshots.sh [build folder]   (default: build/dev, built beforehand)
 #
 # The programs run from a temporary program folder on their own virtual X display, with a
@@ -141,3 +141,7 @@ xdotool type --delay 60 "$(tail -n 1 "$folder/Quillmere.log" | cut -c 1-10)"
 click "$stats" 161 339
 report=$(window "Quillmere 3 - Statistiques par dates")
 shot "$report" report-by-date.png
+# Feuille de temps stands just before Exporter, the button the report opens on.
+keys shift+Tab space
+sheet=$(window "Quillmere 3 - Feuille de temps du .*")
+shot "$sheet" time-sheet.png

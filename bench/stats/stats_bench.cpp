@@ -4,6 +4,7 @@
 #include "stats/core/by_date.h"
 #include "stats/core/report_export.h"
 #include "stats/core/statistics.h"
+#include "stats/core/time_sheet.h"
 
 #include <QDir>
 #include <QFile>
@@ -229,6 +230,28 @@ void BM_ExportByActivity(benchmark::State &state)
     }
 }
 
+// A year's time sheet, the last of the journal, and its spreadsheet file.
+void BM_TimeSheetYear(benchmark::State &state)
+{
+    const auto &stats = loaded(state.range(0));
+    for (auto _ : state) {
+        const auto sheet
+            = qm::stats::timeSheet(stats, stats.latestDate().addDays(-364), stats.latestDate());
+        benchmark::DoNotOptimize(sheet.total);
+    }
+}
+
+void BM_ExportTimeSheetYear(benchmark::State &state)
+{
+    const auto &stats = loaded(state.range(0));
+    const auto sheet
+        = qm::stats::timeSheet(stats, stats.latestDate().addDays(-364), stats.latestDate());
+    for (auto _ : state) {
+        const QByteArray bytes = qm::stats::exportTimeSheet(sheet);
+        benchmark::DoNotOptimize(bytes.size());
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_LoadJournal)
@@ -246,5 +269,7 @@ BENCHMARK(BM_ReportByDate)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReportByActivity)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportByDate)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportByActivity)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TimeSheetYear)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportTimeSheetYear)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
+
 namespace qm::stats {
 
 TimeSheet timeSheet(const Statistics &stats, QDate from, QDate to)
@@ -89,13 +91,19 @@ QString dayHeading(QDate date)
         + date.toString(QStringLiteral("dd/MM"));
 }
 
-std::vector<std::pair<int, int>> sheetPages(int dayCount, int perPage)
+std::vector<SheetPage> sheetPages(const TimeSheet &sheet, int daysPerPage, int rowsPerPage)
 {
-    std::vector<std::pair<int, int>> pages;
-    for (int first = 0; first < dayCount; first += perPage)
-        pages.emplace_back(first, std::min(first + perPage, dayCount));
-    if (pages.empty())
-        pages.emplace_back(0, 0);
+    const int days = sheet.dayCount();
+    const int rows = int(sheet.rows.size()) + 1;
+    daysPerPage = std::max(daysPerPage, 1);
+    rowsPerPage = std::max(rowsPerPage, 1);
+    std::vector<SheetPage> pages;
+    for (int firstDay = 0; firstDay == 0 || firstDay < days; firstDay += daysPerPage) {
+        const int endDay = std::min(firstDay + daysPerPage, days);
+        for (int firstRow = 0; firstRow < rows; firstRow += rowsPerPage)
+            pages.push_back({ firstDay, endDay, firstRow, std::min(firstRow + rowsPerPage, rows),
+                endDay == days });
+    }
     return pages;
 }
 

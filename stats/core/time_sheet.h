@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 namespace qm::stats {
@@ -46,7 +45,19 @@ QString timeSheetTitle(QDate from, QDate to);
 // A day's column heading, "lun. 01/12", the weekday in the windows' language.
 QString dayHeading(QDate date);
 
-// The columns of each printed page, [first, end) of the days: at most `perPage` days a page.
-std::vector<std::pair<int, int>> sheetPages(int dayCount, int perPage);
+// One printed page of a sheet: the days [firstDay, endDay) and the lines [firstRow, endRow), the
+// line of totals being the one after the activities. Every page repeats the activity column and
+// the headings; the total column comes with the last days.
+struct SheetPage
+{
+    int firstDay = 0;
+    int endDay = 0;
+    int firstRow = 0;
+    int endRow = 0;
+    bool totalColumn = false;
+};
+
+// The pages, days first: at most `daysPerPage` days and `rowsPerPage` lines on each.
+std::vector<SheetPage> sheetPages(const TimeSheet &sheet, int daysPerPage, int rowsPerPage);
 
 } // namespace qm::stats

@@ -88,6 +88,10 @@
         <source>Activités uniques sur la période :</source>
         <translation>Distinct activities in the period:</translation>
     </message>
+    <message>
+        <source>Feuille de temps</source>
+        <translation>Time sheet</translation>
+    </message>
 </context>
 <context>
     <name>qm::stats::Export</name>
@@ -119,6 +123,11 @@
         <source>Quillmere du %1 au %2</source>
         <extracomment>The proposed name of the exported file; the dates are day-month-year.</extracomment>
         <translation>Quillmere from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Quillmere feuille de temps du %1 au %2</source>
+        <extracomment>The proposed name of the exported time sheet; the dates are day-month-year.</extracomment>
+        <translation>Quillmere time sheet from %1 to %2</translation>
     </message>
 </context>
 <context>
@@ -300,6 +309,39 @@ Do you want to replace it?</translation>
 Les statistiques ne sont pas affichées, car elles seraient incomplètes.</source>
         <translation>The file %1 could not be read in full.
 The statistics are not shown, as they would be incomplete.</translation>
+    </message>
+</context>
+<context>
+    <name>qm::stats::TimeSheet</name>
+    <message>
+        <source>Quillmere 3 - Feuille de temps du %1 au %2</source>
+        <translation>Quillmere 3 - Time sheet from %1 to %2</translation>
+    </message>
+</context>
+<context>
+    <name>qm::stats::TimeSheetModel</name>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Activité</source>
+        <translation>Activity</translation>
+    </message>
+</context>
+<context>
+    <name>qm::stats::TimeSheetWindow</name>
+    <message>
+        <source>Exporter</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
     </message>
 </context>
 </TS>

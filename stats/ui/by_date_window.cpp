@@ -5,9 +5,11 @@
 #include "stats/core/report_export.h"
 #include "stats/ui/form_controls.h"
 #include "stats/ui/pie_surface.h"
+#include "stats/ui/time_sheet_window.h"
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -68,6 +70,18 @@ ByDateWindow::ByDateWindow(const Statistics &stats, const Clock &clock, UserNoti
     m_activityCount = addFigure(
         figures, tr("Activités uniques sur la période :"), QStringLiteral("lblNA"), 1215);
     createButtons(7335, 7830);
+    auto *sheet = button(this, QStringLiteral("cmdTimeSheet"), tr("Feuille de temps"), 1305, 435);
+    addButtonAbove(sheet);
+    connect(sheet, &QPushButton::clicked, this, &ByDateWindow::showTimeSheet);
+}
+
+ByDateWindow::~ByDateWindow() = default;
+
+void ByDateWindow::showTimeSheet()
+{
+    if (!m_timeSheet)
+        m_timeSheet = std::make_unique<TimeSheetWindow>(m_stats, notice());
+    m_timeSheet->showTimeSheet(m_from, m_to);
 }
 
 QByteArray ByDateWindow::spreadsheet() const

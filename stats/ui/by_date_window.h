@@ -5,10 +5,12 @@
 #include <QDate>
 
 #include <array>
+#include <memory>
 
 namespace qm::stats {
 
 class PieSurface;
+class TimeSheetWindow;
 struct ReportByDate;
 
 class ByDateWindow : public ReportWindow
@@ -16,6 +18,7 @@ class ByDateWindow : public ReportWindow
     Q_OBJECT
 public:
     ByDateWindow(const Statistics &stats, const Clock &clock, UserNotice &notice);
+    ~ByDateWindow() override;
 
     void showReportByDate(QDate from, QDate to);
 
@@ -23,6 +26,7 @@ private:
     QByteArray spreadsheet() const override;
     QString exportName() const override;
     void showLegend(const ReportByDate &report);
+    void showTimeSheet();
 
     QDate m_from;
     QDate m_to;
@@ -34,6 +38,7 @@ private:
     QLabel *m_entryCount;
     QLabel *m_totalDuration;
     QLabel *m_activityCount;
+    std::unique_ptr<TimeSheetWindow> m_timeSheet;
 };
 
 } // namespace qm::stats

@@ -19,13 +19,13 @@ namespace {
 
 // The page that Imprimer prints, made whole in memory: Qt's PDF engine says nothing of a write
 // that fails, so the file itself is written where every failure counts.
-bool writePdf(QWidget *surface, const QString &path, QString *why)
+bool writePdf(const PageDrawing &draw, const QString &path, QString *why)
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&pdf);
-        if (!printCapture(surface->grab(), writer)) {
+        if (!draw(writer)) {
             *why = QCoreApplication::translate(
                 "qm::stats::ReportExporter", "la page n'a pas pu être dessinée");
             return false;
@@ -59,7 +59,15 @@ QString exportFolder(const QString &programFolder)
 void exportReport(QWidget *surface, const QByteArray &spreadsheet, const QString &proposedPath,
     UserNotice &notice)
 {
-    QWidget *window = surface->window();
+    exportReport(
+        surface->window(), spreadsheet, proposedPath,
+        [surface](QPagedPaintDevice &device) { return printCapture(surface->grab(), device); },
+        notice);
+}
+
+void exportReport(QWidget *window, const QByteArray &spreadsheet, const QString &proposedPath,
+    const PageDrawing &draw, UserNotice &notice)
+{
     const auto choice = notice.askExport(window, proposedPath);
     if (!choice)
         return;
@@ -68,8 +76,8 @@ void exportReport(QWidget *surface, const QByteArray &spreadsheet, const QString
         return;
     const QString shown = QDir::toNativeSeparators(*path);
     QString why;
-    const bool written = choice->pdf ? writePdf(surface, *path, &why)
-                                     : writeFileAtomically(*path, spreadsheet, &why);
+    const bool written
+        = choice->pdf ? writePdf(draw, *path, &why) : writeFileAtomically(*path, spreadsheet, &why);
     if (written)
         notice.inform(window,
             QCoreApplication::translate(

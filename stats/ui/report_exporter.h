@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
+class QPagedPaintDevice;
+
 class QWidget;
 
 namespace qm::stats {
@@ -18,5 +22,8 @@ QString exportFolder(const QString &programFolder);
 // final name, suffix included.
 void exportReport(QWidget *surface, const QByteArray &spreadsheet, const QString &proposedPath,
     UserNotice &notice);
+// The same with the pages drawn by `draw`, as Imprimer prints them.
+void exportReport(QWidget *window, const QByteArray &spreadsheet, const QString &proposedPath,
+    const std::function<bool(QPagedPaintDevice &)> &draw, UserNotice &notice);
 
 } // namespace qm::stats

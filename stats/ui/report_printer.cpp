@@ -55,21 +55,27 @@ void printSurface(QWidget *surface, const QString &pdfFallbackPath, UserNotice &
 void printSurface(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice,
     const QPrinterInfo &target)
 {
+    printPages(
+        surface->window(),
+        [surface](QPagedPaintDevice &printer) { return printCapture(surface->grab(), printer); },
+        pdfFallbackPath, notice, target);
+}
+
+void printPages(QWidget *window, const PageDrawing &draw, const QString &pdfFallbackPath,
+    UserNotice &notice, const QPrinterInfo &target)
+{
     bool printed = false;
-    bool toPdf = false;
+    const bool toPdf = target.isNull();
     {
         BusyCursor busy;
-        const QPixmap capture = surface->grab();
-        toPdf = target.isNull();
         auto printer = toPdf ? std::make_unique<QPrinter>(QPrinter::HighResolution)
                              : std::make_unique<QPrinter>(target, QPrinter::HighResolution);
         if (toPdf) {
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(pdfFallbackPath);
         }
-        printed = printCapture(capture, *printer);
+        printed = draw(*printer);
     }
-    QWidget *window = surface->window();
     if (!printed)
         notice.warn(window,
             QCoreApplication::translate(

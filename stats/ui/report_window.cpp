@@ -73,7 +73,9 @@ void ReportWindow::createButtons(int printTopTwips, int closeTopTwips)
     static_cast<QGridLayout *>(layout())->addLayout(column, 0, 0, Qt::AlignRight | Qt::AlignBottom);
     // The window is as large as the surface: the size it has always had, or a little more.
     setFixedSize(QSize(px(11760), px(8355)).expandedTo(minimumSizeHint()));
-    setMnemonics({ close, print, exporter });
+    m_mnemonicOrder = { close, print, exporter };
+    setMnemonics(m_mnemonicOrder);
+    m_buttons = column;
     // The keyboard goes through them from the top, as the eye does.
     setTabOrder(exporter, print);
     setTabOrder(print, close);
@@ -86,6 +88,15 @@ void ReportWindow::createButtons(int printTopTwips, int closeTopTwips)
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::hide);
+}
+
+void ReportWindow::addButtonAbove(QPushButton *button)
+{
+    m_buttons->insertWidget(0, button, 0, Qt::AlignRight);
+    m_mnemonicOrder.append(button);
+    setMnemonics(m_mnemonicOrder);
+    setTabOrder(button, m_firstButton);
+    button->raise();
 }
 
 void ReportWindow::present()

@@ -4,7 +4,9 @@
 
 class QGroupBox;
 class QLabel;
+class QAbstractButton;
 class QPushButton;
+class QVBoxLayout;
 
 namespace qm {
 class Clock;
@@ -32,6 +34,9 @@ protected:
     void createTitle(const QRect &frame);
     void setTitles(const QString &frameTitle, const QString &labelTitle);
     void createButtons(int printTopTwips, int closeTopTwips);
+    // A button above Exporter, the others staying where they are.
+    void addButtonAbove(QPushButton *button);
+    UserNotice &notice() const { return m_notice; }
     // Brings the one window up again at its place, without blocking the main window.
     void present();
 
@@ -50,6 +55,8 @@ private:
     QWidget *m_surface;
     QString m_pdfName;
     QPushButton *m_firstButton = nullptr;
+    QVBoxLayout *m_buttons = nullptr;
+    QList<QAbstractButton *> m_mnemonicOrder;
     QGroupBox *m_titleFrame = nullptr;
     QLabel *m_title = nullptr;
 };

@@ -133,11 +133,11 @@ private slots:
     {
         Program program;
         program.startNormally();
-        for (QWidget *window : std::initializer_list<QWidget *> { program.main(),
-                 program.windows.changeDialog(), program.windows.editor(),
-                 program.windows.startWindow(), program.windows.welcomeWindow(),
-                 program.windows.absenceWindow(), program.windows.absenceSettingsWindow(),
-                 program.windows.journalWindow() })
+        for (QWidget *window :
+            std::initializer_list<QWidget *> { program.main(), program.windows.changeDialog(),
+                program.windows.editor(), program.windows.startWindow(),
+                program.windows.welcomeWindow(), program.windows.absenceWindow(),
+                program.windows.absenceSettingsWindow(), program.windows.journalWindow() })
             checkMnemonics(window);
         QVERIFY(QTest::qWaitForWindowActive(program.main()));
         QTest::keyClick(program.main(), Qt::Key_E, Qt::AltModifier);
