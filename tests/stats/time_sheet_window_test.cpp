@@ -41,6 +41,32 @@ struct OpenSheet
     FrozenColumnView *grid = nullptr;
 };
 
+// The drawings of a PDF's pages, inflated: the streams that start with a graphics state.
+QList<QByteArray> pageStreams(const QByteArray &pdf)
+{
+    QList<QByteArray> streams;
+    for (qsizetype at = pdf.indexOf(">>\nstream\n"); at >= 0;
+         at = pdf.indexOf(">>\nstream\n", at)) {
+        at += 10;
+        qsizetype end = pdf.indexOf("endstream", at);
+        if (end < 0)
+            break;
+        const qsizetype object = pdf.lastIndexOf(" obj", at);
+        if (!pdf.sliced(object, at - object).contains("/FlateDecode")) {
+            at = end;
+            continue;
+        }
+        // qUncompress takes the size first, as a hint it grows from.
+        QByteArray packed("\x00\x10\x00\x00", 4);
+        packed += pdf.sliced(at, end - at).trimmed();
+        const QByteArray drawing = qUncompress(packed);
+        if (drawing.startsWith("/GSa"))
+            streams.append(drawing);
+        at = end;
+    }
+    return streams;
+}
+
 } // namespace
 
 // The time sheet window over the report by date, in both languages, and its printed pages.
@@ -109,6 +135,14 @@ private slots:
         }
         static const QRegularExpression page(QStringLiteral("/Type /Page\\b(?!s)"));
         QCOMPARE(QString::fromLatin1(pdf.data()).count(page), 3);
+        // Each page's drawing fills the headings' cells with their colour.
+        static const QRegularExpression heading(
+            QStringLiteral("0\\.78\\d* 0\\.84\\d* 0\\.90\\d* scn"));
+        QList<int> headingsPerPage;
+        for (const QByteArray &stream : pageStreams(pdf.data()))
+            headingsPerPage.append(int(QString::fromLatin1(stream).count(heading)));
+        // The activity, the weekdays of the page (its weekend days are shaded), the total.
+        QCOMPARE(headingsPerPage, QList<int>({ 11, 11, 3 }));
         static const QRegularExpression box(
             QStringLiteral("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"));
         const auto media = box.match(QString::fromLatin1(pdf.data()));
