@@ -1,6 +1,7 @@
 #include "journal/datetime.h"
 #include "language/ui_language.h"
 #include "stats/core/statistics.h"
+#include "stats/ui/command_export.h"
 #include "stats/ui/stats_window.h"
 #include "stats/ui/user_notice.h"
 #include "storage/program_log.h"
@@ -29,6 +30,16 @@ void reportStartUp(const QElapsedTimer &sinceStart)
         static_cast<long long>(sinceStart.elapsed()), peak.constData());
 }
 
+// Options ask for the command line, which shows no window.
+bool hasOptions(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] == '-')
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -36,9 +47,21 @@ int main(int argc, char *argv[])
     QElapsedTimer sinceStart;
     sinceStart.start();
     qm::nameProgramLog("qm.stats");
+    const bool commandLine = hasOptions(argc, argv);
+    // An export runs in a shell with no display at all.
+    if (commandLine && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("QMStat"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QM_VERSION));
     app.setQuitOnLastWindowClosed(false);
     qm::installUiLanguage(QStringLiteral("qmstat"));
+    if (commandLine) {
+        qm::SystemClock clock;
+        return qm::stats::runCommandLine(
+            QCoreApplication::arguments(), QCoreApplication::applicationDirPath(), clock);
+    }
 
     qm::stats::Statistics stats;
     stats.initPaths(QCoreApplication::applicationDirPath());

@@ -80,6 +80,12 @@ QString ByActivityWindow::exportName() const
 
 void ByActivityWindow::showReportByActivity(std::int32_t activityIndex)
 {
+    fillReportByActivity(activityIndex);
+    present();
+}
+
+void ByActivityWindow::fillReportByActivity(std::int32_t activityIndex)
+{
     m_activityIndex = activityIndex;
     const ReportByActivity report = reportByActivity(m_stats, activityIndex, m_clock.now().date());
     m_bars->setChart(report.bars, report.chartWidth);
@@ -93,7 +99,6 @@ void ByActivityWindow::showReportByActivity(std::int32_t activityIndex)
     m_percent->setText(report.percentText);
     m_concernedDays->setText(report.concernedDaysText);
     m_xAxis->setText(report.xAxis);
-    present();
 }
 
 } // namespace qm::stats

@@ -15,6 +15,8 @@ public:
     ByActivityWindow(const Statistics &stats, const Clock &clock, UserNotice &notice);
 
     void showReportByActivity(std::int32_t activityIndex);
+    // The same report drawn, the window left as it is.
+    void fillReportByActivity(std::int32_t activityIndex);
 
 private:
     QByteArray spreadsheet() const override;

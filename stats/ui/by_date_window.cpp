@@ -96,6 +96,12 @@ QString ByDateWindow::exportName() const
 
 void ByDateWindow::showReportByDate(QDate from, QDate to)
 {
+    fillReportByDate(from, to);
+    present();
+}
+
+void ByDateWindow::fillReportByDate(QDate from, QDate to)
+{
     m_from = from;
     m_to = to;
     const ReportByDate report = reportByDate(m_stats, from, to, m_clock.now().date());
@@ -105,7 +111,6 @@ void ByDateWindow::showReportByDate(QDate from, QDate to)
     m_entryCount->setText(report.entryCountText);
     m_totalDuration->setText(report.durationText);
     m_activityCount->setText(report.activityCountText);
-    present();
 }
 
 void ByDateWindow::showLegend(const ReportByDate &report)

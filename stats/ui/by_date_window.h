@@ -21,6 +21,8 @@ public:
     ~ByDateWindow() override;
 
     void showReportByDate(QDate from, QDate to);
+    // The same report drawn, the window left as it is.
+    void fillReportByDate(QDate from, QDate to);
 
 private:
     QByteArray spreadsheet() const override;

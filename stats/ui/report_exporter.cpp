@@ -17,23 +17,6 @@ namespace qm::stats {
 
 namespace {
 
-// The page that Imprimer prints, made whole in memory: Qt's PDF engine says nothing of a write
-// that fails, so the file itself is written where every failure counts.
-bool writePdf(const PageDrawing &draw, const QString &path, QString *why)
-{
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        if (!draw(writer)) {
-            *why = QCoreApplication::translate(
-                "qm::stats::ReportExporter", "la page n'a pas pu être dessinée");
-            return false;
-        }
-    }
-    return writeFileAtomically(path, pdf.data(), why);
-}
-
 // The path the user chose with its form's suffix; when the suffix had to be added, a file already
 // there under the final name is replaced only if the user says so.
 std::optional<QString> finalPath(QWidget *window, const ExportChoice &choice, UserNotice &notice)
@@ -49,6 +32,23 @@ std::optional<QString> finalPath(QWidget *window, const ExportChoice &choice, Us
 }
 
 } // namespace
+
+// Qt's PDF engine says nothing of a write
+// that fails, so the file itself is written where every failure counts.
+bool writeReportPdf(const PageDrawing &draw, const QString &path, QString *why)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        if (!draw(writer)) {
+            *why = QCoreApplication::translate(
+                "qm::stats::ReportExporter", "la page n'a pas pu être dessinée");
+            return false;
+        }
+    }
+    return writeFileAtomically(path, pdf.data(), why);
+}
 
 QString exportFolder(const QString &programFolder)
 {
@@ -76,8 +76,8 @@ void exportReport(QWidget *window, const QByteArray &spreadsheet, const QString 
         return;
     const QString shown = QDir::toNativeSeparators(*path);
     QString why;
-    const bool written
-        = choice->pdf ? writePdf(draw, *path, &why) : writeFileAtomically(*path, spreadsheet, &why);
+    const bool written = choice->pdf ? writeReportPdf(draw, *path, &why)
+                                     : writeFileAtomically(*path, spreadsheet, &why);
     if (written)
         notice.inform(window,
             QCoreApplication::translate(

@@ -22,6 +22,11 @@ QString exportFolder(const QString &programFolder);
 // final name, suffix included.
 void exportReport(QWidget *surface, const QByteArray &spreadsheet, const QString &proposedPath,
     UserNotice &notice);
+// Writes the pages into a PDF, made whole in memory first, through the checked replace; false,
+// with the reason in `why`, when the file could not be written.
+bool writeReportPdf(
+    const std::function<bool(QPagedPaintDevice &)> &draw, const QString &path, QString *why);
+
 // The same with the pages drawn by `draw`, as Imprimer prints them.
 void exportReport(QWidget *window, const QByteArray &spreadsheet, const QString &proposedPath,
     const std::function<bool(QPagedPaintDevice &)> &draw, UserNotice &notice);

@@ -2,11 +2,11 @@
 
 #include <QWidget>
 
+class QAbstractButton;
+class QBoxLayout;
 class QGroupBox;
 class QLabel;
-class QAbstractButton;
 class QPushButton;
-class QVBoxLayout;
 
 namespace qm {
 class Clock;
@@ -55,7 +55,7 @@ private:
     QWidget *m_surface;
     QString m_pdfName;
     QPushButton *m_firstButton = nullptr;
-    QVBoxLayout *m_buttons = nullptr;
+    QBoxLayout *m_buttons = nullptr;
     QList<QAbstractButton *> m_mnemonicOrder;
     QGroupBox *m_titleFrame = nullptr;
     QLabel *m_title = nullptr;

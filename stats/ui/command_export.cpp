@@ -1,0 +1,162 @@
+#include "stats/ui/command_export.h"
+
+#include "stats/core/export_request.h"
+#include "stats/core/report_export.h"
+#include "stats/core/statistics.h"
+#include "stats/core/time_sheet.h"
+#include "stats/ui/by_activity_window.h"
+#include "stats/ui/by_date_window.h"
+#include "stats/ui/report_exporter.h"
+#include "stats/ui/report_printer.h"
+#include "stats/ui/time_sheet_printer.h"
+#include "stats/ui/user_notice.h"
+#include "storage/durable_write.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+#include <memory>
+
+namespace qm::stats {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("qm::stats::CommandLine", text);
+}
+
+// The report windows drawn for a PDF tell nothing: the command line says what happened.
+class SilentNotice final : public UserNotice
+{
+public:
+    void inform(QWidget *, const QString &) override { }
+    void warn(QWidget *, const QString &) override { }
+    std::optional<ExportChoice> askExport(QWidget *, const QString &) override { return {}; }
+    bool askReplace(QWidget *, const QString &) override { return false; }
+};
+
+void printLine(std::FILE *stream, const QString &text)
+{
+    std::fprintf(stream, "%s\n", text.toUtf8().constData());
+}
+
+} // namespace
+
+ExportOutcome runExport(
+    const Statistics &stats, const ExportRequest &request, const Clock &clock, QString *message)
+{
+    if (stats.journalRead() == FileRead::Unreadable) {
+        *message = tr("Le fichier %1 n'a pas pu être lu en entier : rien n'a été exporté.")
+                       .arg(QDir::toNativeSeparators(stats.journalPath()));
+        return ExportOutcome::Refused;
+    }
+    const int activity = request.kind == ExportRequest::Kind::ByActivity
+        ? activityNamed(stats, request.activity)
+        : -1;
+    if (request.kind == ExportRequest::Kind::ByActivity && activity < 0) {
+        *message = tr("L'activité « %1 » n'est pas dans le journal.").arg(request.activity);
+        return ExportOutcome::Refused;
+    }
+    SilentNotice notice;
+    QString why;
+    bool written = false;
+    if (!request.pdf) {
+        QByteArray bytes;
+        switch (request.kind) {
+        case ExportRequest::Kind::ByDate:
+            bytes = exportByDate(stats, request.from, request.to);
+            break;
+        case ExportRequest::Kind::ByActivity:
+            bytes = exportByActivity(stats, activity);
+            break;
+        case ExportRequest::Kind::TimeSheet:
+            bytes = exportTimeSheet(timeSheet(stats, request.from, request.to));
+            break;
+        }
+        written = writeFileAtomically(request.output, bytes, &why);
+    } else if (request.kind == ExportRequest::Kind::TimeSheet) {
+        const TimeSheet sheet = timeSheet(stats, request.from, request.to);
+        written = writeReportPdf(
+            [&sheet](QPagedPaintDevice &device) { return printTimeSheet(sheet, device); },
+            request.output, &why);
+    } else {
+        // The page of the report, drawn by its window as Exporter draws it, never shown.
+        std::unique_ptr<ReportWindow> report;
+        if (request.kind == ExportRequest::Kind::ByDate) {
+            auto byDate = std::make_unique<ByDateWindow>(stats, clock, notice);
+            byDate->fillReportByDate(request.from, request.to);
+            report = std::move(byDate);
+        } else {
+            auto byActivity = std::make_unique<ByActivityWindow>(stats, clock, notice);
+            byActivity->fillReportByActivity(activity);
+            report = std::move(byActivity);
+        }
+        QWidget *surface = report->surface();
+        written = writeReportPdf(
+            [surface](QPagedPaintDevice &device) { return printCapture(surface->grab(), device); },
+            request.output, &why);
+    }
+    if (written)
+        return ExportOutcome::Written;
+    *message = tr("Le fichier %1 n'a pas pu être écrit (%2).")
+                   .arg(QDir::toNativeSeparators(request.output), why);
+    return ExportOutcome::NotWritten;
+}
+
+int runCommandLine(const QStringList &arguments, const QString &programFolder, const Clock &clock)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(tr("Les statistiques du journal de Quillmere."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption kind(QStringLiteral("export"),
+        tr("Écrit l'export sans ouvrir de fenêtre : by-date, by-activity ou timesheet."),
+        tr("type"));
+    const QCommandLineOption from(
+        QStringLiteral("from"), tr("Premier jour de la période."), tr("jj/mm/aaaa"));
+    const QCommandLineOption to(
+        QStringLiteral("to"), tr("Dernier jour de la période."), tr("jj/mm/aaaa"));
+    const QCommandLineOption activity(
+        QStringLiteral("activity"), tr("L'activité du rapport."), tr("nom"));
+    const QCommandLineOption output(QStringLiteral("output"),
+        tr("Le fichier à écrire ; .csv ou .pdf choisit le format."), tr("fichier"));
+    parser.addOptions({ kind, from, to, activity, output });
+    const auto usage = [&parser](const QString &error) {
+        printLine(stderr, error);
+        std::fprintf(stderr, "%s", parser.helpText().toUtf8().constData());
+        return 64;
+    };
+    if (!parser.parse(arguments))
+        return usage(parser.errorText());
+    if (parser.isSet(help)) {
+        std::fprintf(stdout, "%s", parser.helpText().toUtf8().constData());
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        printLine(stdout,
+            QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion());
+        return 0;
+    }
+    if (!parser.isSet(kind) || !parser.positionalArguments().isEmpty())
+        return usage(tr("L'option --export est nécessaire."));
+    if (!parser.isSet(output))
+        return usage(tr("L'option --output est nécessaire."));
+    QString why;
+    const std::optional<ExportRequest> request = exportRequest(parser.value(kind),
+        parser.value(from), parser.value(to), parser.value(activity), parser.value(output), &why);
+    if (!request) {
+        printLine(stderr, why);
+        return int(ExportOutcome::Refused);
+    }
+    Statistics stats;
+    stats.load(programFolder);
+    const ExportOutcome outcome = runExport(stats, *request, clock, &why);
+    if (outcome != ExportOutcome::Written)
+        printLine(stderr, why);
+    return int(outcome);
+}
+
+} // namespace qm::stats
