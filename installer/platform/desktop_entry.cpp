@@ -98,8 +98,21 @@ QByteArray formatDesktopEntry(const Shortcut &shortcut, bool isProgram, const QS
                 QUrl::fromLocalFile(shortcut.targetPath).toEncoded(QUrl::FullyEncoded)))
             + u'\n';
     }
+    // Quillmere's own entries offer the change of activity, for a key of the desktop to run.
+    const bool switches = isProgram && !isLink(link, kUninstallLinkName);
+    if (switches)
+        text += QStringLiteral("Actions=switch;\n");
     text += QStringLiteral("Icon=") + escapeValue(icon) + u'\n';
     text += kInstallationKey + u'=' + escapeValue(shortcut.workingDirectory) + u'\n';
+    if (switches) {
+        text += QStringLiteral("\n[Desktop Action switch]\n");
+        text += QStringLiteral("Name=")
+            + escapeValue(
+                translated(QT_TRANSLATE_NOOP("qm::install::DesktopEntry", "Changer d'activité")))
+            + u'\n';
+        text += QStringLiteral("Exec=") + desktopExecArgument(shortcut.targetPath)
+            + QStringLiteral(" --switch\n");
+    }
     return text.toUtf8();
 }
 

@@ -173,6 +173,10 @@ Shortcuts kept, as they do not come from this installation:
         <source>Tenir le journal du temps passé à chaque activité</source>
         <translation>Keep a journal of the time spent on each activity</translation>
     </message>
+    <message>
+        <source>Changer d&apos;activité</source>
+        <translation>Change activity</translation>
+    </message>
 </context>
 <context>
     <name>qm::install::EndPage</name>

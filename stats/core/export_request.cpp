@@ -11,11 +11,6 @@ namespace qm::stats {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("qm::stats::CommandLine", text);
-}
-
 bool refused(const QString &reason, QString *why)
 {
     if (why)
@@ -27,10 +22,16 @@ bool refused(const QString &reason, QString *why)
 bool readDate(const QString &option, const QString &text, QDate &date, QString *why)
 {
     if (text.isEmpty())
-        return refused(tr("L'option --%1 manque (jj/mm/aaaa).").arg(option), why);
+        return refused(QCoreApplication::translate(
+                           "qm::stats::CommandLine", "L'option --%1 manque (jj/mm/aaaa).")
+                           .arg(option),
+            why);
     const std::optional<QDate> read = parseUserDate(text);
     if (!read)
-        return refused(tr("« %1 » n'est pas une date (jj/mm/aaaa).").arg(text), why);
+        return refused(QCoreApplication::translate(
+                           "qm::stats::CommandLine", "« %1 » n'est pas une date (jj/mm/aaaa).")
+                           .arg(text),
+            why);
     date = *read;
     return true;
 }
@@ -48,13 +49,17 @@ std::optional<ExportRequest> exportRequest(const QString &kind, const QString &f
     else if (kind == u"timesheet")
         request.kind = ExportRequest::Kind::TimeSheet;
     else {
-        refused(
-            tr("L'export « %1 » n'existe pas : by-date, by-activity ou timesheet.").arg(kind), why);
+        refused(QCoreApplication::translate("qm::stats::CommandLine",
+                    "L'export « %1 » n'existe pas : by-date, by-activity ou timesheet.")
+                    .arg(kind),
+            why);
         return std::nullopt;
     }
     if (request.kind == ExportRequest::Kind::ByActivity) {
         if (activity.isEmpty()) {
-            refused(tr("L'option --activity manque."), why);
+            refused(QCoreApplication::translate(
+                        "qm::stats::CommandLine", "L'option --activity manque."),
+                why);
             return std::nullopt;
         }
         request.activity = activity;
@@ -63,13 +68,17 @@ std::optional<ExportRequest> exportRequest(const QString &kind, const QString &f
             || !readDate(QStringLiteral("to"), to, request.to, why))
             return std::nullopt;
         if (request.to < request.from) {
-            refused(tr("La période se termine avant de commencer."), why);
+            refused(QCoreApplication::translate(
+                        "qm::stats::CommandLine", "La période se termine avant de commencer."),
+                why);
             return std::nullopt;
         }
     }
     request.pdf = output.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
     if (!request.pdf && !output.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
-        refused(tr("Le fichier de l'option --output doit finir par .csv ou .pdf."), why);
+        refused(QCoreApplication::translate("qm::stats::CommandLine",
+                    "Le fichier de l'option --output doit finir par .csv ou .pdf."),
+            why);
         return std::nullopt;
     }
     request.output = output;

@@ -2,77 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
-    <name>qm::stats</name>
-    <message>
-        <source>L&apos;option --%1 manque (jj/mm/aaaa).</source>
-        <translation>The option --%1 is missing (dd/mm/yyyy).</translation>
-    </message>
-    <message>
-        <source>« %1 » n&apos;est pas une date (jj/mm/aaaa).</source>
-        <translation>&quot;%1&quot; is not a date (dd/mm/yyyy).</translation>
-    </message>
-    <message>
-        <source>L&apos;export « %1 » n&apos;existe pas : by-date, by-activity ou timesheet.</source>
-        <translation>There is no export &quot;%1&quot;: by-date, by-activity or timesheet.</translation>
-    </message>
-    <message>
-        <source>L&apos;option --activity manque.</source>
-        <translation>The option --activity is missing.</translation>
-    </message>
-    <message>
-        <source>La période se termine avant de commencer.</source>
-        <translation>The period ends before it starts.</translation>
-    </message>
-    <message>
-        <source>Le fichier de l&apos;option --output doit finir par .csv ou .pdf.</source>
-        <translation>The file of the option --output must end in .csv or .pdf.</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 n&apos;a pas pu être lu en entier : rien n&apos;a été exporté.</source>
-        <translation>The file %1 could not be read to its end: nothing was exported.</translation>
-    </message>
-    <message>
-        <source>L&apos;activité « %1 » n&apos;est pas dans le journal.</source>
-        <translation>The activity &quot;%1&quot; is not in the journal.</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 n&apos;a pas pu être écrit (%2).</source>
-        <translation>The file %1 could not be written (%2).</translation>
-    </message>
-    <message>
-        <source>Les statistiques du journal de Quillmere.</source>
-        <translation>The statistics of the Quillmere journal.</translation>
-    </message>
-    <message>
-        <source>Écrit l&apos;export sans ouvrir de fenêtre : by-date, by-activity ou timesheet.</source>
-        <translation>Writes the export without opening a window: by-date, by-activity or timesheet.</translation>
-    </message>
-    <message>
-        <source>Premier jour de la période.</source>
-        <translation>First day of the period.</translation>
-    </message>
-    <message>
-        <source>Dernier jour de la période.</source>
-        <translation>Last day of the period.</translation>
-    </message>
-    <message>
-        <source>L&apos;activité du rapport.</source>
-        <translation>The activity of the report.</translation>
-    </message>
-    <message>
-        <source>Le fichier à écrire ; .csv ou .pdf choisit le format.</source>
-        <translation>The file to write; .csv or .pdf chooses the format.</translation>
-    </message>
-    <message>
-        <source>L&apos;option --export est nécessaire.</source>
-        <translation>The option --export is needed.</translation>
-    </message>
-    <message>
-        <source>L&apos;option --output est nécessaire.</source>
-        <translation>The option --output is needed.</translation>
-    </message>
-</context>
-<context>
     <name>qm::stats::ByActivityWindow</name>
     <message>
         <source>Quillmere 3 - Statistiques par activités</source>
@@ -162,6 +91,93 @@
     <message>
         <source>Feuille de temps</source>
         <translation>Time sheet</translation>
+    </message>
+</context>
+<context>
+    <name>qm::stats::CommandLine</name>
+    <message>
+        <source>L&apos;option --%1 manque (jj/mm/aaaa).</source>
+        <translation>The option --%1 is missing (dd/mm/yyyy).</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas une date (jj/mm/aaaa).</source>
+        <translation>&quot;%1&quot; is not a date (dd/mm/yyyy).</translation>
+    </message>
+    <message>
+        <source>L&apos;export « %1 » n&apos;existe pas : by-date, by-activity ou timesheet.</source>
+        <translation>There is no export &quot;%1&quot;: by-date, by-activity or timesheet.</translation>
+    </message>
+    <message>
+        <source>L&apos;option --activity manque.</source>
+        <translation>The option --activity is missing.</translation>
+    </message>
+    <message>
+        <source>La période se termine avant de commencer.</source>
+        <translation>The period ends before it starts.</translation>
+    </message>
+    <message>
+        <source>Le fichier de l&apos;option --output doit finir par .csv ou .pdf.</source>
+        <translation>The file of the option --output must end in .csv or .pdf.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu être lu en entier : rien n&apos;a été exporté.</source>
+        <translation>The file %1 could not be read to its end: nothing was exported.</translation>
+    </message>
+    <message>
+        <source>L&apos;activité « %1 » n&apos;est pas dans le journal.</source>
+        <translation>The activity &quot;%1&quot; is not in the journal.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu être écrit (%2).</source>
+        <translation>The file %1 could not be written (%2).</translation>
+    </message>
+    <message>
+        <source>Les statistiques du journal de Quillmere.</source>
+        <translation>The statistics of the Quillmere journal.</translation>
+    </message>
+    <message>
+        <source>Écrit l&apos;export sans ouvrir de fenêtre : by-date, by-activity ou timesheet.</source>
+        <translation>Writes the export without opening a window: by-date, by-activity or timesheet.</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>kind</translation>
+    </message>
+    <message>
+        <source>Premier jour de la période.</source>
+        <translation>First day of the period.</translation>
+    </message>
+    <message>
+        <source>jj/mm/aaaa</source>
+        <translation>dd/mm/yyyy</translation>
+    </message>
+    <message>
+        <source>Dernier jour de la période.</source>
+        <translation>Last day of the period.</translation>
+    </message>
+    <message>
+        <source>L&apos;activité du rapport.</source>
+        <translation>The activity of the report.</translation>
+    </message>
+    <message>
+        <source>nom</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>Le fichier à écrire ; .csv ou .pdf choisit le format.</source>
+        <translation>The file to write; .csv or .pdf chooses the format.</translation>
+    </message>
+    <message>
+        <source>fichier</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>L&apos;option --export est nécessaire.</source>
+        <translation>The option --export is needed.</translation>
+    </message>
+    <message>
+        <source>L&apos;option --output est nécessaire.</source>
+        <translation>The option --output is needed.</translation>
     </message>
 </context>
 <context>

@@ -23,11 +23,6 @@ namespace qm::stats {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("qm::stats::CommandLine", text);
-}
-
 // The report windows drawn for a PDF tell nothing: the command line says what happened.
 class SilentNotice final : public UserNotice
 {
@@ -49,7 +44,8 @@ ExportOutcome runExport(
     const Statistics &stats, const ExportRequest &request, const Clock &clock, QString *message)
 {
     if (stats.journalRead() == FileRead::Unreadable) {
-        *message = tr("Le fichier %1 n'a pas pu être lu en entier : rien n'a été exporté.")
+        *message = QCoreApplication::translate("qm::stats::CommandLine",
+            "Le fichier %1 n'a pas pu être lu en entier : rien n'a été exporté.")
                        .arg(QDir::toNativeSeparators(stats.journalPath()));
         return ExportOutcome::Refused;
     }
@@ -57,7 +53,9 @@ ExportOutcome runExport(
         ? activityNamed(stats, request.activity)
         : -1;
     if (request.kind == ExportRequest::Kind::ByActivity && activity < 0) {
-        *message = tr("L'activité « %1 » n'est pas dans le journal.").arg(request.activity);
+        *message = QCoreApplication::translate(
+            "qm::stats::CommandLine", "L'activité « %1 » n'est pas dans le journal.")
+                       .arg(request.activity);
         return ExportOutcome::Refused;
     }
     SilentNotice notice;
@@ -101,7 +99,8 @@ ExportOutcome runExport(
     }
     if (written)
         return ExportOutcome::Written;
-    *message = tr("Le fichier %1 n'a pas pu être écrit (%2).")
+    *message = QCoreApplication::translate(
+        "qm::stats::CommandLine", "Le fichier %1 n'a pas pu être écrit (%2).")
                    .arg(QDir::toNativeSeparators(request.output), why);
     return ExportOutcome::NotWritten;
 }
@@ -109,20 +108,27 @@ ExportOutcome runExport(
 int runCommandLine(const QStringList &arguments, const QString &programFolder, const Clock &clock)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(tr("Les statistiques du journal de Quillmere."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "qm::stats::CommandLine", "Les statistiques du journal de Quillmere."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption kind(QStringLiteral("export"),
-        tr("Écrit l'export sans ouvrir de fenêtre : by-date, by-activity ou timesheet."),
-        tr("type"));
-    const QCommandLineOption from(
-        QStringLiteral("from"), tr("Premier jour de la période."), tr("jj/mm/aaaa"));
-    const QCommandLineOption to(
-        QStringLiteral("to"), tr("Dernier jour de la période."), tr("jj/mm/aaaa"));
-    const QCommandLineOption activity(
-        QStringLiteral("activity"), tr("L'activité du rapport."), tr("nom"));
+        QCoreApplication::translate("qm::stats::CommandLine",
+            "Écrit l'export sans ouvrir de fenêtre : by-date, by-activity ou timesheet."),
+        QCoreApplication::translate("qm::stats::CommandLine", "type"));
+    const QCommandLineOption from(QStringLiteral("from"),
+        QCoreApplication::translate("qm::stats::CommandLine", "Premier jour de la période."),
+        QCoreApplication::translate("qm::stats::CommandLine", "jj/mm/aaaa"));
+    const QCommandLineOption to(QStringLiteral("to"),
+        QCoreApplication::translate("qm::stats::CommandLine", "Dernier jour de la période."),
+        QCoreApplication::translate("qm::stats::CommandLine", "jj/mm/aaaa"));
+    const QCommandLineOption activity(QStringLiteral("activity"),
+        QCoreApplication::translate("qm::stats::CommandLine", "L'activité du rapport."),
+        QCoreApplication::translate("qm::stats::CommandLine", "nom"));
     const QCommandLineOption output(QStringLiteral("output"),
-        tr("Le fichier à écrire ; .csv ou .pdf choisit le format."), tr("fichier"));
+        QCoreApplication::translate(
+            "qm::stats::CommandLine", "Le fichier à écrire ; .csv ou .pdf choisit le format."),
+        QCoreApplication::translate("qm::stats::CommandLine", "fichier"));
     parser.addOptions({ kind, from, to, activity, output });
     const auto usage = [&parser](const QString &error) {
         printLine(stderr, error);
@@ -141,9 +147,11 @@ int runCommandLine(const QStringList &arguments, const QString &programFolder, c
         return 0;
     }
     if (!parser.isSet(kind) || !parser.positionalArguments().isEmpty())
-        return usage(tr("L'option --export est nécessaire."));
+        return usage(QCoreApplication::translate(
+            "qm::stats::CommandLine", "L'option --export est nécessaire."));
     if (!parser.isSet(output))
-        return usage(tr("L'option --output est nécessaire."));
+        return usage(QCoreApplication::translate(
+            "qm::stats::CommandLine", "L'option --output est nécessaire."));
     QString why;
     const std::optional<ExportRequest> request = exportRequest(parser.value(kind),
         parser.value(from), parser.value(to), parser.value(activity), parser.value(output), &why);

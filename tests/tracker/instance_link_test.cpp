@@ -5,6 +5,7 @@
 #include "tracker/ui/instance_link.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -69,7 +70,7 @@ private slots:
             QVERIFY(!server.listen(name));
         }
         Program program(dir.path());
-        InstanceLink link(program.tracker, program.windows);
+        InstanceLink link(program.tracker, program.windows, program.clock);
         QCOMPARE(link.listen(dir.path()), !running);
         QVERIFY(askRunningInstanceToShow(dir.path()));
         if (running)
@@ -96,7 +97,7 @@ private slots:
                                     .toHex();
         QLocalServer squatter;
         QVERIFY(squatter.listen("/tmp/Quillmere-" + QString::fromLatin1(hash)));
-        InstanceLink link(program.tracker, program.windows);
+        InstanceLink link(program.tracker, program.windows, program.clock);
         QVERIFY(link.listen(program.folder));
         QLocalSocket idle;
         idle.connectToServer(instanceName(program.folder));
@@ -134,7 +135,7 @@ private slots:
     {
         Program program;
         program.startNormally();
-        InstanceLink link(program.tracker, program.windows);
+        InstanceLink link(program.tracker, program.windows, program.clock);
         QVERIFY(link.listen(program.folder));
         QString invokeTime;
         bool stillUp = false;
@@ -151,6 +152,53 @@ private slots:
         click(program.main(), "cmdChange");
         QVERIFY(stillUp);
         QCOMPARE(invokeTime, program.tracker.state().changeTime().toString("hh:mm:ss"));
+    }
+
+    // The real command line against the program running here: a switch whose day file is on
+    // disk when it ends, a refusal, the status, and nobody to answer for another folder.
+    void commandLine()
+    {
+        Program program;
+        program.clock.set(2026, 12, 5, 9, 0);
+        program.startNormally();
+        InstanceLink link(program.tracker, program.windows, program.clock);
+        QVERIFY(link.listen(program.folder));
+        program.change(1, {}, {}, {});
+        program.clock.set(2026, 12, 5, 9, 40);
+        QTemporaryDir other;
+        const QString client = copyOfTheProgram(program.own);
+        const QString stranger = copyOfTheProgram(other);
+        QVERIFY(!client.isEmpty() && !stranger.isEmpty());
+        const auto run = [](const QString &path, const QStringList &arguments) {
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.remove(QStringLiteral("DISPLAY"));
+            environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+            process.setProcessEnvironment(environment);
+            process.start(path, arguments);
+            // The answer comes from this process's event loop.
+            QDeadlineTimer deadline(20000);
+            while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
+                QTest::qWait(10);
+            return QStringList { QString::number(process.exitCode()),
+                QString::fromUtf8(process.readAllStandardOutput()).trimmed(),
+                QString::fromUtf8(process.readAllStandardError()).trimmed() };
+        };
+        QCOMPARE(run(client, { "--switch", "Courrier", "--comment", "lu, répondu" }).mid(0, 2),
+            QStringList({ "0", "" }));
+        QCOMPARE(readBytes(program.file("Quillmere.day")),
+            QByteArray("05/12/2026\r\n09:00:00, 40,Dossiers,\r\n"));
+        QCOMPARE(program.tracker.state().currentComment(), "lu; répondu");
+        QCOMPARE(run(client, { "--status" }).mid(0, 2),
+            QStringList({ "0", "Courrier depuis 09:40 (0 h 00)" }));
+        const QStringList refused = run(client, { "--switch", "Inconnu" });
+        QCOMPARE(refused.first(), "1");
+        QVERIFY2(refused.last().contains("L'activité « Inconnu » n'est pas dans la liste"),
+            qPrintable(refused.last()));
+        QCOMPARE(run(stranger, { "--status" }).first(), "2");
+        QCOMPARE(
+            run(client, { "--switch", "Réunion", "--at", "9:50", "--ago", "5" }).first(), "64");
+        QVERIFY(!program.main()->isVisible());
     }
 
     // The name lies in a folder only its user may enter.

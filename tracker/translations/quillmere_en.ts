@@ -217,6 +217,61 @@ Type a name.</translation>
     </message>
 </context>
 <context>
+    <name>qm::CommandLine</name>
+    <message>
+        <source>Le journal de temps Quillmere.</source>
+        <translation>The Quillmere time journal.</translation>
+    </message>
+    <message>
+        <source>Passe à l&apos;activité donnée ; sans activité, ouvre la fenêtre de changement.</source>
+        <translation>Switches to the given activity; without one, opens the change dialog.</translation>
+    </message>
+    <message>
+        <source>L&apos;heure du changement.</source>
+        <translation>The time of the change.</translation>
+    </message>
+    <message>
+        <source>hh:mm[:ss]</source>
+        <translation>hh:mm[:ss]</translation>
+    </message>
+    <message>
+        <source>Le changement a eu lieu il y a tant de minutes.</source>
+        <translation>The change happened that many minutes ago.</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Le commentaire de la nouvelle activité.</source>
+        <translation>The comment of the new activity.</translation>
+    </message>
+    <message>
+        <source>texte</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>Affiche l&apos;activité en cours.</source>
+        <translation>Prints the activity under way.</translation>
+    </message>
+    <message>
+        <source>activité</source>
+        <translation>activity</translation>
+    </message>
+    <message>
+        <source>L&apos;activité de --switch.</source>
+        <translation>The activity of --switch.</translation>
+    </message>
+    <message>
+        <source>Une seule demande à la fois : --switch [activité] ou --status.</source>
+        <translation>One request at a time: --switch [activity] or --status.</translation>
+    </message>
+    <message>
+        <source>Quillmere ne fonctionne pas pour le dossier %1.</source>
+        <translation>Quillmere is not running for the folder %1.</translation>
+    </message>
+</context>
+<context>
     <name>qm::CorrectionDialog</name>
     <message>
         <source>Supprimer</source>
@@ -719,6 +774,45 @@ It is now finished: the day is recorded once in the log.</translation>
     <message>
         <source>Commentaire :</source>
         <translation>Comment:</translation>
+    </message>
+</context>
+<context>
+    <name>qm::RemoteCommands</name>
+    <message>
+        <source>Quillmere ne connaît pas cette demande.</source>
+        <translation>Quillmere does not know this request.</translation>
+    </message>
+    <message>
+        <source>Quillmere s&apos;arrête.</source>
+        <translation>Quillmere is stopping.</translation>
+    </message>
+    <message>
+        <source>Quillmere attend une réponse dans une de ses fenêtres : le changement n&apos;a pas été fait.</source>
+        <translation>Quillmere is waiting for an answer in one of its windows: the change was not made.</translation>
+    </message>
+    <message>
+        <source>Le %1 est une journée passée : chaque activité y a une durée, à indiquer dans la fenêtre de changement.</source>
+        <translation>%1 is a past day: each activity of it has a length, to be given in the change dialog.</translation>
+    </message>
+    <message>
+        <source>L&apos;activité « %1 » n&apos;est pas dans la liste des activités actuelles.</source>
+        <translation>The activity &quot;%1&quot; is not in the list of current activities.</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas une heure (hh:mm ou hh:mm:ss).</source>
+        <translation>&quot;%1&quot; is not a time (hh:mm or hh:mm:ss).</translation>
+    </message>
+    <message>
+        <source>--ago prend un nombre de minutes de 1 à 999.</source>
+        <translation>--ago takes a number of minutes from 1 to 999.</translation>
+    </message>
+    <message>
+        <source>L&apos;heure %1 ne convient pas : le changement vient au moins une minute après le début de l&apos;activité en cours (%2), et pas après maintenant (%3).</source>
+        <translation>The time %1 does not fit: the change comes at least a minute after the start of the activity under way (%2), and not after now (%3).</translation>
+    </message>
+    <message>
+        <source>Quillmere n&apos;a pas pu faire le changement : sa fenêtre dit pourquoi.</source>
+        <translation>Quillmere could not make the change: its window says why.</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
@@ -24,6 +25,10 @@ namespace qm {
 namespace {
 
 constexpr QByteArrayView kShowRequest = "show\n";
+// A request is one line; anything longer is no request of ours.
+constexpr qint64 kMaxRequestBytes = 64 * 1024;
+// A change writes the day file before its answer: time enough for a slow disk.
+constexpr int kAnswerMs = 10000;
 constexpr int kWaitMs = 1000;
 // A client that has not sent its whole request by then is dropped: it holds a descriptor.
 constexpr int kRequestMs = 5000;
@@ -83,10 +88,32 @@ bool askRunningInstanceToShow(const QString &programFolder)
     return sent;
 }
 
-InstanceLink::InstanceLink(Tracker &tracker, WindowSet &windows, QObject *parent)
+std::optional<RemoteAnswer> askRunningInstance(
+    const QString &programFolder, const QJsonObject &request)
+{
+    const QString name = instanceName(programFolder);
+    if (name.isEmpty())
+        return std::nullopt;
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    if (!socket.waitForConnected(kWaitMs))
+        return std::nullopt;
+    socket.write(QJsonDocument(request).toJson(QJsonDocument::Compact) + '\n');
+    if (!socket.waitForBytesWritten(kWaitMs))
+        return std::nullopt;
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(kAnswerMs))
+            return std::nullopt;
+    }
+    return RemoteAnswer::fromLine(socket.readLine());
+}
+
+InstanceLink::InstanceLink(
+    Tracker &tracker, WindowSet &windows, const Clock &clock, QObject *parent)
     : QObject(parent)
     , m_tracker(tracker)
     , m_windows(windows)
+    , m_commands(tracker, windows, clock)
     , m_server(new QLocalServer(this))
 {
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -118,18 +145,49 @@ void InstanceLink::takeConnection()
             socket->deleteLater();
         });
         const auto read = [this, socket] {
-            if (socket->bytesAvailable() < kShowRequest.size())
-                return;
-            const bool request = socket->read(kShowRequest.size()) == kShowRequest;
-            socket->disconnectFromServer();
-            // Later, from the event loop: showing the window may ask a question, and the
-            // socket's own handling ends first.
-            if (request)
+            // The second start's request has no JSON: "show" alone.
+            if (socket->bytesAvailable() >= kShowRequest.size()
+                && socket->peek(kShowRequest.size()) == kShowRequest) {
+                socket->read(kShowRequest.size());
+                socket->disconnectFromServer();
+                // Later, from the event loop: showing the window may ask a question, and the
+                // socket's own handling ends first.
                 QTimer::singleShot(0, this, &InstanceLink::bringForward);
+                return;
+            }
+            if (!socket->canReadLine()) {
+                if (socket->bytesAvailable() > kMaxRequestBytes)
+                    socket->abort();
+                return;
+            }
+            const QByteArray line = socket->readLine(kMaxRequestBytes + 1);
+            if (!line.endsWith('\n')) {
+                socket->abort();
+                return;
+            }
+            const QString command
+                = QJsonDocument::fromJson(line).object().value(remote::kCommand).toString();
+            if (command == remote::kChangeDialog) {
+                const bool busy = QApplication::activeModalWidget() || m_tracker.hasEnded();
+                socket->write(
+                    RemoteAnswer { busy ? RemoteAnswer::Busy : RemoteAnswer::Done, {} }.toLine());
+                socket->disconnectFromServer();
+                if (!busy)
+                    QTimer::singleShot(0, this, &InstanceLink::openChangeDialog);
+                return;
+            }
+            socket->write(m_commands.answer(line));
+            socket->disconnectFromServer();
         };
         connect(socket, &QLocalSocket::readyRead, this, read);
         read();
     }
+}
+
+void InstanceLink::openChangeDialog()
+{
+    if (!QApplication::activeModalWidget() && m_tracker.showMainWindow())
+        m_tracker.openChangeDialog();
 }
 
 void InstanceLink::bringForward()

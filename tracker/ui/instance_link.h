@@ -1,12 +1,18 @@
 #pragma once
 
+#include "tracker/core/remote_commands.h"
+
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 class QLocalServer;
 
 namespace qm {
 
+class Clock;
 class Tracker;
 class WindowSet;
 
@@ -19,14 +25,20 @@ QString instanceName(const QString &programFolder);
 // to be taken; false when no program answered.
 bool askRunningInstanceToShow(const QString &programFolder);
 
+// Sends a command to the running program and waits for its answer; nothing when no program
+// of that folder answered.
+std::optional<RemoteAnswer> askRunningInstance(
+    const QString &programFolder, const QJsonObject &request);
+
 // The running program's side: a request from a second start brings it forward as a click on
-// the notification-area icon would.
+// the notification-area icon would; a command line's request gets its answer.
 class InstanceLink : public QObject
 {
     Q_OBJECT
 
 public:
-    InstanceLink(Tracker &tracker, WindowSet &windows, QObject *parent = nullptr);
+    InstanceLink(
+        Tracker &tracker, WindowSet &windows, const Clock &clock, QObject *parent = nullptr);
 
     // False when the name could not be had; the program then runs without it.
     bool listen(const QString &programFolder);
@@ -36,9 +48,12 @@ public:
 
 private:
     void takeConnection();
+    // The change dialog over the main window, as the notification area's entry opens it.
+    void openChangeDialog();
 
     Tracker &m_tracker;
     WindowSet &m_windows;
+    RemoteCommands m_commands;
     QLocalServer *m_server;
 };
 
