@@ -198,6 +198,14 @@ private slots:
         QCOMPARE(run(stranger, { "--status" }).first(), "2");
         QCOMPARE(
             run(client, { "--switch", "Réunion", "--at", "9:50", "--ago", "5" }).first(), "64");
+        // A request is one line of at most 64 KiB: a longer one gets no answer.
+        QLocalSocket flood;
+        flood.connectToServer(instanceName(program.folder));
+        QVERIFY(flood.waitForConnected(1000));
+        flood.write(QByteArray(70 * 1024, 'x') + '\n');
+        QTRY_COMPARE(flood.state(), QLocalSocket::UnconnectedState);
+        QVERIFY(flood.readAll().isEmpty());
+        QCOMPARE(program.tracker.state().currentActivity(), "Courrier");
         QVERIFY(!program.main()->isVisible());
     }
 
