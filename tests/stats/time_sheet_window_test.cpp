@@ -2,6 +2,7 @@
 #include "stats/core/time_sheet.h"
 #include "stats/ui/frozen_column_view.h"
 #include "stats/ui/time_sheet_printer.h"
+#include "tests/support/clipping.h"
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
@@ -161,6 +162,9 @@ private slots:
             "Time sheet");
         QCOMPARE(QStringList({ s.heading(0), s.heading(1), s.heading(8) }),
             QStringList({ "Activity", "Mon 02/03", "Total" }));
+        QVERIFY(QTest::qWaitForWindowExposed(s.window));
+        QCOMPARE(qm::test::clippedTexts(s.window), QStringList());
+        QCOMPARE(qm::test::clippedTexts(&s.windows.byDate()), QStringList());
     }
 };
 

@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QTableWidget>
 
 using namespace qm;
 using namespace qm::test;
@@ -164,6 +165,24 @@ private slots:
         click(program.main(), "cmdChange");
         QCOMPARE(shown,
             QStringList({ "   --- none ---", "pause (predefined activity)", "(No comment)" }));
+        // The journal window, over a closed day, and its record window.
+        writeBytes(program.file("Quillmere.log"), "03/12/2026, 60,Dossiers,client\r\n");
+        onNextModal([&](QWidget *journal) {
+            clipped += clippedTexts(journal);
+            shown << journal->windowTitle();
+            child<QTableWidget>(journal, "grdRecords")->selectRow(0);
+            onNextModal(
+                [&](QWidget *record) {
+                    clipped += clippedTexts(record);
+                    shown << record->windowTitle();
+                    click(record, "cmdCancel");
+                },
+                journal);
+            click(journal, "cmdModify");
+            click(journal, "cmdClose");
+        });
+        click(program.main(), "cmdJournal");
+        QCOMPARE(shown.mid(3), QStringList({ "Quillmere - Journal", "Quillmere - Correction" }));
         QCOMPARE(clipped, QStringList {});
     }
 
