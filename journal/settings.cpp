@@ -59,11 +59,11 @@ bool forEachEntry(QIODevice &device, const std::function<void(const Entry &)> &o
 
 // Only whole minutes within the window's range: a lenient reading would take a damaged line
 // for 0 and turn the offer off.
-std::optional<int> absenceMinutes(QStringView value)
+std::optional<int> wholeMinutes(QStringView value, int most)
 {
     bool ok = false;
     const int minutes = value.toInt(&ok);
-    if (!ok || minutes < 0 || minutes > kMaxAbsenceMinutes)
+    if (!ok || minutes < 0 || minutes > most)
         return std::nullopt;
     return minutes;
 }
@@ -85,6 +85,7 @@ bool readSettings(QIODevice &device, SettingsModel &model)
     read.activityChoices = QStringList { kPauseChoice.toString() };
     read.commentChoices = QStringList { kNoCommentChoice.toString() };
     read.absenceMinutes = kDefaultAbsenceMinutes;
+    read.reminderMinutes = 0;
     const bool whole = forEachEntry(device, [&read](const Entry &entry) {
         const QString value = entry.value.toString();
         if (entry.name == u"Comment") {
@@ -103,8 +104,11 @@ bool readSettings(QIODevice &device, SettingsModel &model)
                 return;
             read.messageEnabled[size_t(n)] = *entry.third != u"Faux" && *entry.third != u"False";
         } else if (entry.name == u"Absence") {
-            if (const auto minutes = absenceMinutes(entry.value))
+            if (const auto minutes = wholeMinutes(entry.value, kMaxAbsenceMinutes))
                 read.absenceMinutes = *minutes;
+        } else if (entry.name == u"Rappel") {
+            if (const auto minutes = wholeMinutes(entry.value, kMaxReminderMinutes))
+                read.reminderMinutes = *minutes;
         }
     });
     if (whole)
@@ -148,6 +152,10 @@ QByteArray formatSettings(const SettingsModel &model)
         text += QStringLiteral("Comment=") + model.commentChoices.at(i) + QStringLiteral("\r\n");
     if (model.absenceMinutes != kDefaultAbsenceMinutes)
         text += QStringLiteral("Absence=") + QString::number(model.absenceMinutes)
+            + QStringLiteral("\r\n");
+    // A file that never had a reminder keeps its bytes.
+    if (model.reminderMinutes > 0)
+        text += QStringLiteral("Rappel=") + QString::number(model.reminderMinutes)
             + QStringLiteral("\r\n");
     return encodeText(text);
 }

@@ -25,6 +25,10 @@ inline constexpr int kMessageCount = 10;
 // stays as it always was.
 inline constexpr int kDefaultAbsenceMinutes = 15;
 inline constexpr int kMaxAbsenceMinutes = 240;
+// How long one activity may run before the user is asked whether it still does; 0, the default,
+// turns the reminder off and writes no line.
+inline constexpr int kMaxReminderMinutes = 480;
+inline constexpr int kProposedReminderMinutes = 120;
 
 // What the settings file holds, in memory.
 struct SettingsModel
@@ -39,13 +43,14 @@ struct SettingsModel
     QStringList activityChoices;
     QStringList commentChoices;
     int absenceMinutes = kDefaultAbsenceMinutes;
+    int reminderMinutes = 0;
 };
 
 // Reads the file into the model. Both activity counts are reset when the file is missing; then
 // nothing else changes. A file that exists but cannot be read, or whose reading fails before
 // its end, changes nothing at all. Lines with unknown names, without "=", with a message number
-// outside 0..9 or without its third field, beyond a full list, or with an absence that is no
-// whole number of minutes from 0 to 240 are ignored.
+// outside 0..9 or without its third field, beyond a full list, with an absence that is no
+// whole number of minutes from 0 to 240, or a reminder that is none from 0 to 480 are ignored.
 FileRead loadSettings(const QString &path, SettingsModel &model);
 
 // The reading of LoadSettings from an open device that holds the file's bytes; false, and the

@@ -327,30 +327,40 @@ private slots:
     }
 
     // The absence threshold has a line only when it is not the default, and a damaged line is
-    // read as the default, never as the offer turned off.
-    void absenceSetting_data()
+    // read as the default, never as the offer turned off. The reminder has one only when it is
+    // on, after the absence's.
+    void timingSettings_data()
     {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<int>("minutes");
+        QTest::addColumn<int>("reminder");
         QTest::addColumn<QByteArray>("saved");
-        const auto row = [](const char *name, const char *line, int minutes, const char *saved) {
-            QTest::newRow(name) << QByteArray(line) << minutes << QByteArray(saved);
+        const auto row = [](const char *name, const char *line, int minutes, int reminder,
+                             const char *saved) {
+            QTest::newRow(name) << QByteArray(line) << minutes << reminder << QByteArray(saved);
         };
-        row("none: the default", "", 15, "");
-        row("off", "Absence=0\r\n", 0, "Absence=0\r\n");
-        row("shortest", "Absence=1\n", 1, "Absence=1\r\n");
-        row("longest", "Absence=240\r\n", 240, "Absence=240\r\n");
-        row("the default is not written", "Absence=15\r\n", 15, "");
-        row("beyond the longest", "Absence=241\r\n", 15, "");
-        row("negative", "Absence=-5\r\n", 15, "");
-        row("no number", "Absence=abc\r\n", 15, "");
-        row("number and text", "Absence=20 min\r\n", 15, "");
-        row("fraction", "Absence=2.5\r\n", 15, "");
-        row("empty", "Absence=\r\n", 15, "");
-        row("the last good line wins", "Absence=30\r\nAbsence=45\r\nAbsence=x\r\n", 45,
+        row("none: the default", "", 15, 0, "");
+        row("off", "Absence=0\r\n", 0, 0, "Absence=0\r\n");
+        row("shortest", "Absence=1\n", 1, 0, "Absence=1\r\n");
+        row("longest", "Absence=240\r\n", 240, 0, "Absence=240\r\n");
+        row("the default is not written", "Absence=15\r\n", 15, 0, "");
+        row("beyond the longest", "Absence=241\r\n", 15, 0, "");
+        row("negative", "Absence=-5\r\n", 15, 0, "");
+        row("no number", "Absence=abc\r\n", 15, 0, "");
+        row("number and text", "Absence=20 min\r\n", 15, 0, "");
+        row("fraction", "Absence=2.5\r\n", 15, 0, "");
+        row("empty", "Absence=\r\n", 15, 0, "");
+        row("the last good line wins", "Absence=30\r\nAbsence=45\r\nAbsence=x\r\n", 45, 0,
             "Absence=45\r\n");
+        row("reminder", "Rappel=120\r\n", 15, 120, "Rappel=120\r\n");
+        row("reminder after the absence", "Rappel=1\r\nAbsence=30\r\n", 30, 1,
+            "Absence=30\r\nRappel=1\r\n");
+        row("longest reminder", "Rappel=480\n", 15, 480, "Rappel=480\r\n");
+        row("reminder off is not written", "Rappel=0\r\n", 15, 0, "");
+        row("reminder beyond the longest", "Rappel=481\r\n", 15, 0, "");
+        row("reminder with no number", "Rappel=deux\r\n", 15, 0, "");
     }
-    void absenceSetting()
+    void timingSettings()
     {
         QFETCH(QByteArray, line);
         QTemporaryDir dir;
@@ -358,8 +368,10 @@ private slots:
         QVERIFY(writeBytes(path, "User=-\r\n" + line + "Activity=a\r\nComment=c\r\n"));
         SettingsModel model;
         model.absenceMinutes = 99;
+        model.reminderMinutes = 99;
         QCOMPARE(loadSettings(path, model), FileRead::Read);
         QTEST(model.absenceMinutes, "minutes");
+        QTEST(model.reminderMinutes, "reminder");
         QVERIFY(saveSettings(path, model));
         QFETCH(QByteArray, saved);
         QCOMPARE(readBytes(path), defaultSettings("Activity=a\r\nComment=c\r\n") + saved);
