@@ -3,9 +3,12 @@
 #include "storage/program_log.h"
 #include "tracker/core/tracker.h"
 #include "tracker/platform/desktop_idle.h"
+#include "tracker/platform/desktop_notifications.h"
 #include "tracker/platform/logind_sleep.h"
 #include "tracker/ui/instance_link.h"
+#include "tracker/ui/reminders.h"
 #include "tracker/ui/system_desktop.h"
+#include "tracker/ui/tray_icon.h"
 #include "tracker/ui/window_set.h"
 
 #include <QApplication>
@@ -154,6 +157,23 @@ int main(int argc, char *argv[])
     });
     tracker.setLanguage(language);
     windows.attach(tracker);
+    // Reminders go through the desktop's notifications, or else the icon's messages.
+    qm::DesktopNotifications notifications(QDBusConnection::sessionBus());
+    qm::Reminders reminders(tracker, windows, clock);
+    if (notifications.isAvailable()) {
+        reminders.setSender([&notifications](const qm::ReminderNotice &notice) {
+            return notifications.show(notice.summary, notice.body);
+        });
+        QObject::connect(&notifications, &qm::DesktopNotifications::changeRequested, &reminders,
+            &qm::Reminders::openChangeDialog);
+    } else if (QSystemTrayIcon::isSystemTrayAvailable() && QSystemTrayIcon::supportsMessages()) {
+        qm::TrayIcon *tray = windows.trayIcon();
+        reminders.setSender([tray](const qm::ReminderNotice &notice) {
+            return tray->showMessage(notice.summary, notice.body);
+        });
+        QObject::connect(
+            tray, &qm::TrayIcon::messageClicked, &reminders, &qm::Reminders::openChangeDialog);
+    }
     // Listening before the first window: a second start during the start-up raises that window.
     qm::InstanceLink instances(tracker, windows, clock);
     instances.listen(folder);

@@ -107,15 +107,18 @@ private slots:
         QVERIFY(!program.windows.absenceWindow()->isVisible());
     }
 
-    // The setting from the icon's menu, or from the window's own menu where there is no icon;
-    // where the desktop does not give its idle time, the window says so and changes nothing.
+    // The setting from the icon's menu, or from the window's own menu where there is no icon,
+    // with the reminder's, off until turned on; where the desktop gives neither its idle time
+    // nor notifications, the window says so and changes nothing.
     void settingWindow_data()
     {
         QTest::addColumn<bool>("withIdleTime");
         QTest::addColumn<bool>("trayAvailable");
         QTest::addColumn<QByteArray>("saved"); // the settings file's end
-        QTest::newRow("icon's menu") << true << true << QByteArray("client\r\nAbsence=0\r\n");
-        QTest::newRow("window's menu") << true << false << QByteArray("client\r\nAbsence=0\r\n");
+        QTest::newRow("icon's menu")
+            << true << true << QByteArray("client\r\nAbsence=0\r\nRappel=30\r\n");
+        QTest::newRow("window's menu")
+            << true << false << QByteArray("client\r\nAbsence=0\r\nRappel=30\r\n");
         QTest::newRow("no idle time") << false << true << QByteArray("client\r\n");
     }
     void settingWindow()
@@ -123,6 +126,7 @@ private slots:
         QFETCH(bool, withIdleTime);
         QFETCH(bool, trayAvailable);
         AwayProgram program(withIdleTime, trayAvailable);
+        program.tracker.setRemindersPossible(withIdleTime);
         QMenu *menu = program.main()->trayMenu();
         if (!trayAvailable) {
             program.main()->showOnScreen();
@@ -141,6 +145,14 @@ private slots:
             QVERIFY(offer->isChecked());
             QCOMPARE(child<QSpinBox>(window, "txtAbsenceMinutes")->value(), 15);
             QTest::mouseClick(offer, Qt::LeftButton);
+            auto *remind = child<QCheckBox>(window, "chkReminder");
+            auto *minutes = child<QSpinBox>(window, "txtReminderMinutes");
+            QCOMPARE(child<QLabel>(window, "lblNoReminders")->isVisible(), !withIdleTime);
+            QVERIFY(!remind->isChecked() && !minutes->isEnabled());
+            QCOMPARE(minutes->value(), 120);
+            QCOMPARE(remind->isEnabled(), withIdleTime);
+            QTest::mouseClick(remind, Qt::LeftButton);
+            minutes->setValue(30);
             click(window, "cmdOK");
         });
         auto *entry = menu->findChild<QAction *>("mnuAbsences");

@@ -79,9 +79,19 @@ public:
     }
     void emitSignal(const QString &name, const QVariant &value)
     {
+        emitSignal(name, QVariantList { value });
+    }
+    void emitSignal(const QString &name, const QVariantList &values)
+    {
         QDBusMessage signal = QDBusMessage::createSignal(m_path, m_interface, name);
-        signal << value;
+        signal.setArguments(values);
         m_bus.send(signal);
+    }
+    // The calls answered so far, in order.
+    QList<QDBusMessage> calls() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_calls;
     }
 
     QString introspect(const QString &) const override { return {}; }
@@ -91,6 +101,7 @@ public:
         if (message.interface() != m_interface || !m_answers.contains(message.member()))
             return false;
         const QVariant value = m_answers.value(message.member());
+        m_calls.append(message);
         connection.send(value.isValid()
                 ? message.createReply(value)
                 : message.createErrorReply(QDBusError::Failed, QStringLiteral("not now")));
@@ -101,7 +112,8 @@ private:
     QThread m_thread;
     QDBusConnection m_bus;
     QString m_service, m_path, m_interface;
-    QMutex m_mutex;
+    mutable QMutex m_mutex;
+    QList<QDBusMessage> m_calls;
     // An invalid value answers an error.
     QMap<QString, QVariant> m_answers;
 };

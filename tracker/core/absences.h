@@ -55,6 +55,8 @@ public:
     void sleeping();
     void wokeUp();
     bool canWatch() const { return m_watch != nullptr; }
+    // An absence waits to be offered, or is being offered.
+    bool isOfferPending() const { return !m_waiting.isEmpty(); }
     bool isWatching() const { return m_watch && m_watch->isWatching(); }
     // The watch itself, for those who drive it without its timer.
     AbsenceWatch *watch() const { return m_watch.get(); }

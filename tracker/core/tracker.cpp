@@ -395,6 +395,12 @@ void Tracker::openJournal()
         m_screens.runJournal();
 }
 
+void Tracker::setReminderMinutes(int minutes)
+{
+    m_settings.reminderMinutes = std::clamp(minutes, 0, kMaxReminderMinutes);
+    saveSettingsIfChanged(true);
+}
+
 void Tracker::openAbsenceSettings()
 {
     if (!hasEnded())

@@ -96,6 +96,13 @@ public:
 
     void openAbsenceSettings();
 
+    // Reminders of an activity that runs long: whether the desktop can show them, and after
+    // how long (0: off, the default, which the settings file does not write).
+    void setRemindersPossible(bool possible) { m_remindersPossible = possible; }
+    bool areRemindersPossible() const { return m_remindersPossible; }
+    int reminderMinutes() const { return m_settings.reminderMinutes; }
+    void setReminderMinutes(int minutes);
+
     // Change dialog.
     bool confirmChange();
     void changeDialogKeyPressed();
@@ -165,6 +172,7 @@ private:
     bool m_firstRunPending = false;
     bool m_changeEnabled = true;
     bool m_ended = false;
+    bool m_remindersPossible = false;
 };
 
 } // namespace qm

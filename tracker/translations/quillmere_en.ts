@@ -46,6 +46,18 @@
         <source>Annuler</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Me rappeler l&apos;activité en cours après</source>
+        <translation>Remind me of the current activity after</translation>
+    </message>
+    <message>
+        <source>Votre bureau n&apos;affiche pas de notifications : les rappels ne sont pas possibles.</source>
+        <translation>Your desktop does not show notifications: reminders are not possible.</translation>
+    </message>
+    <message>
+        <source>Durée avant le rappel, en minutes</source>
+        <translation>Time before the reminder, in minutes</translation>
+    </message>
 </context>
 <context>
     <name>qm::Absences</name>
@@ -380,6 +392,17 @@ The latest activities cannot be recovered if Quillmere stops before the day is c
 Elle est maintenant terminée : la journée est enregistrée une seule fois dans le log.</source>
         <translation>The closing of the day of %1 could not be completed (a stop of Quillmere or of the computer, or a file error reported then).
 It is now finished: the day is recorded once in the log.</translation>
+    </message>
+</context>
+<context>
+    <name>qm::DesktopNotifications</name>
+    <message>
+        <source>Changer d&apos;activité</source>
+        <translation>Change activity</translation>
+    </message>
+    <message>
+        <source>Continuer</source>
+        <translation>Continue</translation>
     </message>
 </context>
 <context>
@@ -774,6 +797,17 @@ It is now finished: the day is recorded once in the log.</translation>
     <message>
         <source>Commentaire :</source>
         <translation>Comment:</translation>
+    </message>
+</context>
+<context>
+    <name>qm::Reminder</name>
+    <message>
+        <source>Toujours « %1 » ?</source>
+        <translation>Still on &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Depuis %1 (%2).</source>
+        <translation>Since %1 (%2).</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,11 @@ AbsenceSettingsDialog::AbsenceSettingsDialog(Tracker &tracker, QWidget *parent)
     , m_noIdleTime(new QLabel(tr("Votre bureau n'indique pas le temps d'inactivité : "
                                  "les absences ne peuvent pas être détectées."),
           this))
+    , m_remind(new QCheckBox(tr("Me rappeler l'activité en cours après"), this))
+    , m_reminderMinutes(new QSpinBox(this))
+    , m_noReminders(new QLabel(tr("Votre bureau n'affiche pas de notifications : les rappels "
+                                  "ne sont pas possibles."),
+          this))
 {
     setObjectName(QStringLiteral("frmAbsences"));
     setWindowTitle(tr("Quillmere - Absences"));
@@ -42,13 +47,28 @@ AbsenceSettingsDialog::AbsenceSettingsDialog(Tracker &tracker, QWidget *parent)
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     cancel->setAutoDefault(false);
 
-    giveMnemonics({ ok, cancel, m_offer });
+    m_remind->setObjectName(QStringLiteral("chkReminder"));
+    m_reminderMinutes->setObjectName(QStringLiteral("txtReminderMinutes"));
+    m_reminderMinutes->setRange(1, kMaxReminderMinutes);
+    m_reminderMinutes->setAccessibleName(tr("Durée avant le rappel, en minutes"));
+    auto *reminderUnit = new QLabel(tr("minutes"), this);
+    reminderUnit->setObjectName(QStringLiteral("lblReminderMinutes"));
+    reminderUnit->setBuddy(m_reminderMinutes);
+    m_noReminders->setObjectName(QStringLiteral("lblNoReminders"));
+    m_noReminders->setWordWrap(true);
+
+    giveMnemonics({ ok, cancel, m_offer, m_remind });
 
     auto *setting = new QHBoxLayout;
     setting->addWidget(m_offer);
     setting->addWidget(m_minutes);
     setting->addWidget(unit);
     setting->addStretch(1);
+    auto *reminder = new QHBoxLayout;
+    reminder->addWidget(m_remind);
+    reminder->addWidget(m_reminderMinutes);
+    reminder->addWidget(reminderUnit);
+    reminder->addStretch(1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);
@@ -56,9 +76,12 @@ AbsenceSettingsDialog::AbsenceSettingsDialog(Tracker &tracker, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_noIdleTime);
     layout->addLayout(setting);
+    layout->addWidget(m_noReminders);
+    layout->addLayout(reminder);
     layout->addLayout(buttons);
 
     connect(m_offer, &QCheckBox::toggled, m_minutes, &QWidget::setEnabled);
+    connect(m_remind, &QCheckBox::toggled, m_reminderMinutes, &QWidget::setEnabled);
     connect(ok, &QPushButton::clicked, this, &AbsenceSettingsDialog::save);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -75,6 +98,13 @@ void AbsenceSettingsDialog::run()
     m_offer->setEnabled(absences.canWatch());
     if (!absences.canWatch())
         m_minutes->setEnabled(false);
+    const int reminder = m_tracker.reminderMinutes();
+    const bool possible = m_tracker.areRemindersPossible();
+    m_remind->setChecked(reminder > 0);
+    m_reminderMinutes->setValue(reminder > 0 ? reminder : kProposedReminderMinutes);
+    m_remind->setEnabled(possible);
+    m_reminderMinutes->setEnabled(possible && reminder > 0);
+    m_noReminders->setVisible(!possible);
     exec();
 }
 
@@ -82,6 +112,8 @@ void AbsenceSettingsDialog::save()
 {
     if (m_tracker.absences().canWatch())
         m_tracker.absences().setMinutes(m_offer->isChecked() ? m_minutes->value() : 0);
+    if (m_tracker.areRemindersPossible())
+        m_tracker.setReminderMinutes(m_remind->isChecked() ? m_reminderMinutes->value() : 0);
     accept();
 }
 

@@ -28,6 +28,9 @@ private:
     QCheckBox *m_offer;
     QSpinBox *m_minutes;
     QLabel *m_noIdleTime;
+    QCheckBox *m_remind;
+    QSpinBox *m_reminderMinutes;
+    QLabel *m_noReminders;
 };
 
 } // namespace qm

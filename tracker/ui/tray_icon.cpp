@@ -18,6 +18,7 @@ TrayIcon::TrayIcon(Tracker &tracker, QMenu *menu, QObject *parent)
     m_icon->setObjectName(QStringLiteral("trayIcon"));
     m_icon->setToolTip(QStringLiteral("Quillmere"));
     m_icon->setContextMenu(menu);
+    connect(m_icon, &QSystemTrayIcon::messageClicked, this, &TrayIcon::messageClicked);
     connect(m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::activate);
     m_minute->setInterval(60 * 1000);
     connect(m_minute, &QTimer::timeout, this, &TrayIcon::refreshToolTip);
@@ -60,6 +61,14 @@ void TrayIcon::activate(QSystemTrayIcon::ActivationReason reason)
     if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
         m_tracker.showMainWindow();
     m_busy = false;
+}
+
+bool TrayIcon::showMessage(const QString &summary, const QString &body)
+{
+    if (!m_icon->isVisible() || !QSystemTrayIcon::supportsMessages())
+        return false;
+    m_icon->showMessage(summary, body, programIcon());
+    return true;
 }
 
 } // namespace qm

@@ -28,6 +28,13 @@ public:
     // What a mouse action on the icon does.
     void activate(QSystemTrayIcon::ActivationReason reason);
 
+    // A message from the icon, where the desktop has no notifications of its own; false when
+    // the icon cannot show one.
+    bool showMessage(const QString &summary, const QString &body);
+
+signals:
+    void messageClicked();
+
 private:
     Tracker &m_tracker;
     QSystemTrayIcon *m_icon;
