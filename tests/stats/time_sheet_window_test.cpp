@@ -134,19 +134,19 @@ private slots:
             QPdfWriter writer(&pdf);
             QVERIFY(printTimeSheet(sheet, writer));
         }
-        static const QRegularExpression page(QStringLiteral("/Type /Page\\b(?!s)"));
-        QCOMPARE(QString::fromLatin1(pdf.data()).count(page), 3);
+        static const QRegularExpression kPage(QStringLiteral("/Type /Page\\b(?!s)"));
+        QCOMPARE(QString::fromLatin1(pdf.data()).count(kPage), 3);
         // Each page's drawing fills the headings' cells with their colour.
-        static const QRegularExpression heading(
+        static const QRegularExpression kHeading(
             QStringLiteral("0\\.78\\d* 0\\.84\\d* 0\\.90\\d* scn"));
         QList<int> headingsPerPage;
         for (const QByteArray &stream : pageStreams(pdf.data()))
-            headingsPerPage.append(int(QString::fromLatin1(stream).count(heading)));
+            headingsPerPage.append(int(QString::fromLatin1(stream).count(kHeading)));
         // The activity, the weekdays of the page (its weekend days are shaded), the total.
         QCOMPARE(headingsPerPage, QList<int>({ 11, 11, 3 }));
-        static const QRegularExpression box(
+        static const QRegularExpression kBox(
             QStringLiteral("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"));
-        const auto media = box.match(QString::fromLatin1(pdf.data()));
+        const auto media = kBox.match(QString::fromLatin1(pdf.data()));
         QVERIFY(media.hasMatch());
         QVERIFY(media.captured(1).toDouble() > media.captured(2).toDouble());
     }
