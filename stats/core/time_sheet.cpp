@@ -46,6 +46,28 @@ TimeSheet timeSheet(const Statistics &stats, QDate from, QDate to)
     return sheet;
 }
 
+QString TimeSheet::heading(int column) const
+{
+    if (column == 0)
+        return QCoreApplication::translate("qm::stats::TimeSheet", "Activité");
+    if (isTotalColumn(column))
+        return QCoreApplication::translate("qm::stats::TimeSheet", "Total");
+    return dayHeading(day(column - 1));
+}
+
+QString TimeSheet::cell(int line, int column) const
+{
+    const bool totals = isTotalLine(line);
+    if (column == 0)
+        return totals ? QCoreApplication::translate("qm::stats::TimeSheet", "Total")
+                      : rows[std::size_t(line)].activity;
+    if (isTotalColumn(column))
+        return durationText(totals ? total : rows[std::size_t(line)].total);
+    const std::int64_t minutes
+        = (totals ? dayTotals : rows[std::size_t(line)].days)[std::size_t(column - 1)];
+    return minutes == 0 ? QString() : durationText(minutes);
+}
+
 QByteArray exportTimeSheet(const TimeSheet &sheet)
 {
     const QString dateFormat = QStringLiteral("dd/MM/yyyy");

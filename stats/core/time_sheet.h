@@ -31,6 +31,22 @@ struct TimeSheet
 
     int dayCount() const { return int(dayTotals.size()); }
     QDate day(int column) const { return from.addDays(column); }
+
+    // The sheet as it is shown and printed. Columns: 0 the activity, 1 to dayCount() the days,
+    // then the total; lines: the activities, then the totals.
+    int columnCount() const { return dayCount() + 2; }
+    int lineCount() const { return int(rows.size()) + 1; }
+    bool isTotalColumn(int column) const { return column == dayCount() + 1; }
+    bool isTotalLine(int line) const { return line == int(rows.size()); }
+    bool isWeekend(int column) const
+    {
+        return column > 0 && column <= dayCount() && day(column - 1).dayOfWeek() >= Qt::Saturday;
+    }
+    // "Activité", "lun. 01/12", "Total", in the windows' language.
+    QString heading(int column) const;
+    // The activity or "Total", then durations as the reports write them; a day without time is
+    // empty.
+    QString cell(int line, int column) const;
 };
 
 TimeSheet timeSheet(const Statistics &stats, QDate from, QDate to);

@@ -404,16 +404,13 @@ The statistics are not shown, as they would be incomplete.</translation>
         <source>Quillmere 3 - Feuille de temps du %1 au %2</source>
         <translation>Quillmere 3 - Time sheet from %1 to %2</translation>
     </message>
-</context>
-<context>
-    <name>qm::stats::TimeSheetModel</name>
-    <message>
-        <source>Total</source>
-        <translation>Total</translation>
-    </message>
     <message>
         <source>Activité</source>
         <translation>Activity</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
     </message>
 </context>
 <context>

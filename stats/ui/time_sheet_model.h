@@ -24,10 +24,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    // The minutes of a cell, nothing in the activity column.
-    std::optional<std::int64_t> minutesAt(int row, int column) const;
-    bool isWeekend(int column) const;
-
     TimeSheet m_sheet;
 };
 

@@ -1,9 +1,7 @@
 #include "stats/ui/time_sheet_printer.h"
 
-#include "journal/text_formats.h"
 #include "stats/core/time_sheet.h"
 
-#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -44,11 +42,6 @@ void drawCell(QPainter &painter, const QRect &rect, const QString &text, Qt::Ali
         painter.fontMetrics().elidedText(text, Qt::ElideRight, inside.width()));
 }
 
-bool isWeekend(QDate date)
-{
-    return date.dayOfWeek() >= Qt::Saturday;
-}
-
 } // namespace
 
 bool printTimeSheet(const TimeSheet &sheet, QPagedPaintDevice &device)
@@ -75,10 +68,7 @@ bool printTimeSheet(const TimeSheet &sheet, QPagedPaintDevice &device)
     grid.nameWidth = page.width() / 4;
     grid.cellWidth = (page.width() - grid.nameWidth) / (kSheetDaysPerPage + 1);
     const int rowsPerPage = std::max(1, (page.height() - titleHeight) / grid.lineHeight - 1);
-    const int totalsRow = int(sheet.rows.size());
     const QString title = timeSheetTitle(sheet.from, sheet.to);
-    const QString activity = QCoreApplication::translate("qm::stats::TimeSheetModel", "Activité");
-    const QString total = QCoreApplication::translate("qm::stats::TimeSheetModel", "Total");
 
     bool first = true;
     for (const SheetPage &sheetPage : sheetPages(sheet, kSheetDaysPerPage, rowsPerPage)) {
@@ -88,35 +78,26 @@ bool printTimeSheet(const TimeSheet &sheet, QPagedPaintDevice &device)
         painter.setFont(titleFont);
         painter.drawText(QRect(page.left(), page.top(), page.width(), titleHeight),
             Qt::AlignLeft | Qt::AlignTop, title);
-        painter.setFont(bold);
-        drawCell(painter, grid.cell(0, 0), activity, Qt::AlignLeft, kHeading);
-        const int days = sheetPage.endDay - sheetPage.firstDay;
-        for (int d = 0; d < days; ++d) {
-            const QDate date = sheet.day(sheetPage.firstDay + d);
-            drawCell(painter, grid.cell(d + 1, 0), dayHeading(date), Qt::AlignHCenter,
-                isWeekend(date) ? kWeekend : kHeading);
-        }
+        // The sheet's columns on this page, from the activity's on.
+        QList<int> columns { 0 };
+        for (int day = sheetPage.firstDay; day < sheetPage.endDay; ++day)
+            columns.append(day + 1);
         if (sheetPage.totalColumn)
-            drawCell(painter, grid.cell(days + 1, 0), total, Qt::AlignHCenter, kHeading);
-        for (int row = sheetPage.firstRow; row < sheetPage.endRow; ++row) {
-            const bool totals = row == totalsRow;
-            const int line = row - sheetPage.firstRow + 1;
-            painter.setFont(totals ? bold : font);
-            const std::vector<std::int64_t> &minutes
-                = totals ? sheet.dayTotals : sheet.rows[std::size_t(row)].days;
-            drawCell(painter, grid.cell(0, line),
-                totals ? total : sheet.rows[std::size_t(row)].activity, Qt::AlignLeft);
-            for (int d = 0; d < days; ++d) {
-                const int day = sheetPage.firstDay + d;
-                const std::int64_t m = minutes[std::size_t(day)];
-                drawCell(painter, grid.cell(d + 1, line), m == 0 ? QString() : durationText(m),
-                    Qt::AlignRight, isWeekend(sheet.day(day)) ? kWeekend : QColor());
-            }
-            if (sheetPage.totalColumn) {
-                painter.setFont(bold);
-                drawCell(painter, grid.cell(days + 1, line),
-                    durationText(totals ? sheet.total : sheet.rows[std::size_t(row)].total),
-                    Qt::AlignRight);
+            columns.append(sheet.columnCount() - 1);
+        painter.setFont(bold);
+        for (int c = 0; c < columns.size(); ++c) {
+            drawCell(painter, grid.cell(c, 0), sheet.heading(columns[c]),
+                c == 0 ? Qt::AlignLeft : Qt::AlignHCenter,
+                sheet.isWeekend(columns[c]) ? kWeekend : kHeading);
+        }
+        for (int line = sheetPage.firstRow; line < sheetPage.endRow; ++line) {
+            for (int c = 0; c < columns.size(); ++c) {
+                const int column = columns[c];
+                painter.setFont(
+                    sheet.isTotalLine(line) || sheet.isTotalColumn(column) ? bold : font);
+                drawCell(painter, grid.cell(c, line - sheetPage.firstRow + 1),
+                    sheet.cell(line, column), c == 0 ? Qt::AlignLeft : Qt::AlignRight,
+                    sheet.isWeekend(column) ? kWeekend : QColor());
             }
         }
     }
