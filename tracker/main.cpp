@@ -6,6 +6,7 @@
 #include "tracker/platform/desktop_notifications.h"
 #include "tracker/platform/logind_sleep.h"
 #include "tracker/ui/instance_link.h"
+#include "tracker/ui/main_window.h"
 #include "tracker/ui/reminders.h"
 #include "tracker/ui/system_desktop.h"
 #include "tracker/ui/tray_icon.h"
@@ -164,15 +165,15 @@ int main(int argc, char *argv[])
         reminders.setSender([&notifications](const qm::ReminderNotice &notice) {
             return notifications.show(notice.summary, notice.body);
         });
-        QObject::connect(&notifications, &qm::DesktopNotifications::changeRequested, &reminders,
-            &qm::Reminders::openChangeDialog);
+        QObject::connect(&notifications, &qm::DesktopNotifications::changeRequested,
+            windows.mainWindow(), &qm::MainWindow::changeActivity);
     } else if (QSystemTrayIcon::isSystemTrayAvailable() && QSystemTrayIcon::supportsMessages()) {
         qm::TrayIcon *tray = windows.trayIcon();
         reminders.setSender([tray](const qm::ReminderNotice &notice) {
             return tray->showMessage(notice.summary, notice.body);
         });
-        QObject::connect(
-            tray, &qm::TrayIcon::messageClicked, &reminders, &qm::Reminders::openChangeDialog);
+        QObject::connect(tray, &qm::TrayIcon::messageClicked, windows.mainWindow(),
+            &qm::MainWindow::changeActivity);
     }
     // Listening before the first window: a second start during the start-up raises that window.
     qm::InstanceLink instances(tracker, windows, clock);

@@ -63,8 +63,8 @@ private slots:
         reminders.setSender([&notifications](const ReminderNotice &notice) {
             return notifications.show(notice.summary, notice.body);
         });
-        connect(&notifications, &DesktopNotifications::changeRequested, &reminders,
-            &Reminders::openChangeDialog);
+        connect(&notifications, &DesktopNotifications::changeRequested, program.main(),
+            &MainWindow::changeActivity);
         program.change(1, {}, {}, {});
         QVERIFY(!program.main()->isVisible());
         program.clock.set(2026, 12, 5, 9, 0, 59);

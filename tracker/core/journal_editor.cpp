@@ -142,10 +142,11 @@ std::optional<JournalRecord> JournalEditor::recordOf(const RecordFields &fields)
 
 bool JournalEditor::fitsInADay(const QList<JournalRecord> &records) const
 {
-    if (minutesOf(records) <= RecordFields::kMaxMinutes)
+    const std::int64_t minutes = minutesOf(records);
+    if (minutes <= RecordFields::kMaxMinutes)
         return true;
     warn(tr("Les activités d'une journée ne peuvent pas dépasser 24 h en tout (ici %1).")
-             .arg(durationText(minutesOf(records))));
+             .arg(durationText(minutes)));
     return false;
 }
 

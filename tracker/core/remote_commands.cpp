@@ -52,18 +52,17 @@ bool RemoteCommands::isBusy() const
 
 QByteArray RemoteCommands::answer(QByteArrayView request)
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(request.toByteArray(), &error);
-    const QJsonObject object = document.object();
-    const QString command = object.value(remote::kCommand).toString();
-    RemoteAnswer answer;
+    return answer(QJsonDocument::fromJson(request.toByteArray()).object()).toLine();
+}
+
+RemoteAnswer RemoteCommands::answer(const QJsonObject &request)
+{
+    const QString command = request.value(remote::kCommand).toString();
     if (command == remote::kSwitch)
-        answer = switchTo(object);
-    else if (command == remote::kStatus)
-        answer = status();
-    else
-        answer = refused(tr("Quillmere ne connaît pas cette demande."));
-    return answer.toLine();
+        return switchTo(request);
+    if (command == remote::kStatus)
+        return status();
+    return refused(tr("Quillmere ne connaît pas cette demande."));
 }
 
 RemoteAnswer RemoteCommands::status() const

@@ -49,6 +49,8 @@ public:
 
     // The answer to a request line, as a line of JSON: {"exit":0,"text":"…"}.
     QByteArray answer(QByteArrayView request);
+    // The same for a request already read.
+    RemoteAnswer answer(const QJsonObject &request);
 
     RemoteAnswer switchTo(const QJsonObject &request);
     RemoteAnswer status() const;

@@ -2,6 +2,7 @@
 
 #include "tracker/core/tracker.h"
 #include "tracker/ui/editor_window.h"
+#include "tracker/ui/main_window.h"
 #include "tracker/ui/window_set.h"
 
 #include <QApplication>
@@ -165,29 +166,22 @@ void InstanceLink::takeConnection()
                 socket->abort();
                 return;
             }
-            const QString command
-                = QJsonDocument::fromJson(line).object().value(remote::kCommand).toString();
-            if (command == remote::kChangeDialog) {
+            const QJsonObject request = QJsonDocument::fromJson(line).object();
+            if (request.value(remote::kCommand).toString() == remote::kChangeDialog) {
                 const bool busy = QApplication::activeModalWidget() || m_tracker.hasEnded();
                 socket->write(
                     RemoteAnswer { busy ? RemoteAnswer::Busy : RemoteAnswer::Done, {} }.toLine());
                 socket->disconnectFromServer();
                 if (!busy)
-                    QTimer::singleShot(0, this, &InstanceLink::openChangeDialog);
+                    QTimer::singleShot(0, m_windows.mainWindow(), &MainWindow::changeActivity);
                 return;
             }
-            socket->write(m_commands.answer(line));
+            socket->write(m_commands.answer(request).toLine());
             socket->disconnectFromServer();
         };
         connect(socket, &QLocalSocket::readyRead, this, read);
         read();
     }
-}
-
-void InstanceLink::openChangeDialog()
-{
-    if (!QApplication::activeModalWidget() && m_tracker.showMainWindow())
-        m_tracker.openChangeDialog();
 }
 
 void InstanceLink::bringForward()

@@ -48,8 +48,6 @@ public:
 
 private:
     void takeConnection();
-    // The change dialog over the main window, as the notification area's entry opens it.
-    void openChangeDialog();
 
     Tracker &m_tracker;
     WindowSet &m_windows;

@@ -89,10 +89,7 @@ MainWindow::MainWindow(Tracker &tracker, bool trayAvailable, QWidget *parent)
     menuBar()->hide();
     // The change dialog over the window that Changer belongs to, with the change time that
     // showing the window proposes.
-    connect(change, &QAction::triggered, this, unlessModal([this] {
-        if (m_tracker.showMainWindow())
-            m_tracker.openChangeDialog();
-    }));
+    connect(change, &QAction::triggered, this, &MainWindow::changeActivity);
     connect(show, &QAction::triggered, this, unlessModal([this] { m_tracker.showMainWindow(); }));
     connect(quit, &QAction::triggered, this, unlessModal([this] { m_tracker.closeDay(); }));
     connect(hardQuit, &QAction::triggered, this,
@@ -242,6 +239,12 @@ void MainWindow::correctRow(int gridRow)
 {
     if (!m_tracker.hasEnded())
         m_correction->run(gridRow);
+}
+
+void MainWindow::changeActivity()
+{
+    if (!QApplication::activeModalWidget() && m_tracker.showMainWindow())
+        m_tracker.openChangeDialog();
 }
 
 void MainWindow::updateCorrectButton()

@@ -31,6 +31,9 @@ public:
     void showOnScreen();
     // Hides the window, or minimises it when there is no notification area to come back from.
     void hideToTray();
+    // The change dialog over this window, as the notification area's "Changer d'activité…"
+    // opens it, for every way in from outside; nothing while a modal window waits.
+    void changeActivity();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

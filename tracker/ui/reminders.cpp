@@ -5,7 +5,6 @@
 #include "tracker/ui/main_window.h"
 #include "tracker/ui/window_set.h"
 
-#include <QApplication>
 #include <QTimer>
 
 namespace qm {
@@ -52,12 +51,6 @@ void Reminders::check()
     situation.watched = main && main->isVisible() && !main->isMinimized();
     if (const std::optional<ReminderNotice> notice = m_reminder.check(situation, m_clock.now()))
         m_send(*notice);
-}
-
-void Reminders::openChangeDialog()
-{
-    if (!QApplication::activeModalWidget() && m_tracker.showMainWindow())
-        m_tracker.openChangeDialog();
 }
 
 } // namespace qm

@@ -29,9 +29,6 @@ public:
     // Without a way to send them, reminders are off.
     void setSender(Send send);
     void check();
-    // What the notice's "Changer d'activité" does: the change dialog over the main window, as
-    // the notification area's entry opens it.
-    void openChangeDialog();
 
 private:
     Tracker &m_tracker;
