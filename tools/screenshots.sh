@@ -132,16 +132,16 @@ shot "$main" main-window.png
 
 "$folder/QMStat" &
 pids+=($!)
-stats=$(window "Quillmere 3 - Statistiques")
+stats=$(window "Quillmere - Statistiques")
 # The period's boxes and Afficher sit at fixed places in the window.
 click "$stats" 111 303
 xdotool type --delay 60 "$(head -n 1 "$folder/Quillmere.log" | cut -c 1-10)"
 click "$stats" 248 303
 xdotool type --delay 60 "$(tail -n 1 "$folder/Quillmere.log" | cut -c 1-10)"
 click "$stats" 161 339
-report=$(window "Quillmere 3 - Statistiques par dates")
+report=$(window "Quillmere - Statistiques par dates")
 shot "$report" report-by-date.png
 # Feuille de temps stands just before Exporter, the button the report opens on.
 keys shift+Tab space
-sheet=$(window "Quillmere 3 - Feuille de temps du .*")
+sheet=$(window "Quillmere - Feuille de temps du .*")
 shot "$sheet" time-sheet.png

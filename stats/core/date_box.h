@@ -10,4 +10,11 @@ namespace qm::stats {
 // date, empty for an empty journal).
 QString validateDateBox(const QString &text, QDate fallback);
 
+enum class PeriodEnd { First, Last };
+
+// Why the period's box, showing `shown` once left, gives no report: it holds no date (nothing
+// was typed, or what was typed is no date and the journal has none to put in its place). Empty
+// when the box holds a date.
+QString periodBoxProblem(PeriodEnd end, const QString &shown);
+
 } // namespace qm::stats

@@ -102,7 +102,7 @@ QString timeSheetExportName(QDate from, QDate to)
 QString timeSheetTitle(QDate from, QDate to)
 {
     return QCoreApplication::translate(
-        "qm::stats::TimeSheet", "Quillmere 3 - Feuille de temps du %1 au %2")
+        "qm::stats::TimeSheet", "Quillmere - Feuille de temps du %1 au %2")
         .arg(dateText(from), dateText(to));
 }
 

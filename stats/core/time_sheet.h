@@ -56,7 +56,7 @@ TimeSheet timeSheet(const Statistics &stats, QDate from, QDate to);
 QByteArray exportTimeSheet(const TimeSheet &sheet);
 // "Quillmere feuille de temps du 01-12-2026 au 07-12-2026", without folder and suffix.
 QString timeSheetExportName(QDate from, QDate to);
-// "Quillmere 3 - Feuille de temps du 01/12/2026 au 07/12/2026".
+// "Quillmere - Feuille de temps du 01/12/2026 au 07/12/2026".
 QString timeSheetTitle(QDate from, QDate to);
 // A day's column heading, "lun. 01/12", the weekday in the windows' language.
 QString dayHeading(QDate date);

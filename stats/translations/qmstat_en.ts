@@ -4,8 +4,8 @@
 <context>
     <name>qm::stats::ByActivityWindow</name>
     <message>
-        <source>Quillmere 3 - Statistiques par activités</source>
-        <translation>Quillmere 3 - Statistics by activity</translation>
+        <source>Quillmere - Statistiques par activités</source>
+        <translation>Quillmere - Statistics by activity</translation>
     </message>
     <message>
         <source> Utilisateur - xx/xx/xxxx </source>
@@ -63,8 +63,8 @@
 <context>
     <name>qm::stats::ByDateWindow</name>
     <message>
-        <source>Quillmere 3 - Statistiques par dates</source>
-        <translation>Quillmere 3 - Statistics by date</translation>
+        <source>Quillmere - Statistiques par dates</source>
+        <translation>Quillmere - Statistics by date</translation>
     </message>
     <message>
         <source> Utilisateur - xx/xx/xxxx </source>
@@ -181,6 +181,17 @@
     </message>
 </context>
 <context>
+    <name>qm::stats::DateBox</name>
+    <message>
+        <source>Saisissez le premier jour de la période, sous la forme jj/mm/aaaa.</source>
+        <translation>Enter the first day of the period, as dd/mm/yyyy.</translation>
+    </message>
+    <message>
+        <source>Saisissez le dernier jour de la période, sous la forme jj/mm/aaaa.</source>
+        <translation>Enter the last day of the period, as dd/mm/yyyy.</translation>
+    </message>
+</context>
+<context>
     <name>qm::stats::Export</name>
     <message>
         <source>Total</source>
@@ -220,8 +231,8 @@
 <context>
     <name>qm::stats::MessageBoxNotice</name>
     <message>
-        <source>Quillmere 3 - Statistiques</source>
-        <translation>Quillmere 3 - Statistics</translation>
+        <source>Quillmere - Statistiques</source>
+        <translation>Quillmere - Statistics</translation>
     </message>
     <message>
         <source>Tableur (*.csv)</source>
@@ -358,8 +369,8 @@ Do you want to replace it?</translation>
         <translation>Average time per event:</translation>
     </message>
     <message>
-        <source>Quillmere 3 - Statistiques</source>
-        <translation>Quillmere 3 - Statistics</translation>
+        <source>Quillmere - Statistiques</source>
+        <translation>Quillmere - Statistics</translation>
     </message>
     <message>
         <source>Fermer</source>
@@ -401,8 +412,8 @@ The statistics are not shown, as they would be incomplete.</translation>
 <context>
     <name>qm::stats::TimeSheet</name>
     <message>
-        <source>Quillmere 3 - Feuille de temps du %1 au %2</source>
-        <translation>Quillmere 3 - Time sheet from %1 to %2</translation>
+        <source>Quillmere - Feuille de temps du %1 au %2</source>
+        <translation>Quillmere - Time sheet from %1 to %2</translation>
     </message>
     <message>
         <source>Activité</source>

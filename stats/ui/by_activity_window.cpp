@@ -34,7 +34,7 @@ ByActivityWindow::ByActivityWindow(const Statistics &stats, const Clock &clock, 
     , m_bars(static_cast<BarSurface *>(surface()))
 {
     setObjectName(QStringLiteral("frmByActivity"));
-    setWindowTitle(tr("Quillmere 3 - Statistiques par activités"));
+    setWindowTitle(tr("Quillmere - Statistiques par activités"));
     createTitle(twipsRect(120, 120, 8385, 840));
     setTitles(
         tr(" Utilisateur - xx/xx/xxxx ", "placeholder until a report is shown"), tr("Activité : "));

@@ -48,7 +48,7 @@ ByDateWindow::ByDateWindow(const Statistics &stats, const Clock &clock, UserNoti
     , m_pie(static_cast<PieSurface *>(surface()))
 {
     setObjectName(QStringLiteral("frmByDate"));
-    setWindowTitle(tr("Quillmere 3 - Statistiques par dates"));
+    setWindowTitle(tr("Quillmere - Statistiques par dates"));
     createTitle(twipsRect(120, 120, 8370, 870));
     setTitles(tr(" Utilisateur - xx/xx/xxxx ", "placeholder until a report is shown"),
         tr("Période du xx/xx/xxxx au xx/xx/xxxx", "placeholder until a report is shown"));

@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 namespace qm::stats {
 
@@ -64,10 +65,13 @@ void finishFrame(QGroupBox *box, int heightTwips)
     box->setMinimumHeight(std::max(px(heightTwips), box->sizeHint().height()));
 }
 
+// A caption before its field, a little apart from it: "Du :" has a blank before its colon,
+// "From:" none, and both keep the same gap after it.
 QLabel *buddyLabel(QWidget *parent, const QString &caption, QWidget *buddy)
 {
     auto *label = new QLabel(caption, parent);
     label->setBuddy(buddy);
+    label->setContentsMargins(0, 0, px(60), 0);
     return label;
 }
 
@@ -93,7 +97,7 @@ StatsWindow::StatsWindow(const Statistics &stats, const Clock &clock, UserNotice
     , m_notice(notice)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(tr("Quillmere 3 - Statistiques"));
+    setWindowTitle(tr("Quillmere - Statistiques"));
     setFont(formFont());
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(px(60), px(60), px(60), px(60));
@@ -275,8 +279,18 @@ void StatsWindow::openReportByDate()
 {
     validateFromDate();
     validateToDate();
-    if (m_fromDate->text().isEmpty() || m_toDate->text().isEmpty())
+    // A box without a date says so, and gets the keyboard back.
+    const std::pair<QLineEdit *, QString> problems[] = {
+        { m_fromDate, periodBoxProblem(PeriodEnd::First, m_fromDate->text()) },
+        { m_toDate, periodBoxProblem(PeriodEnd::Last, m_toDate->text()) },
+    };
+    for (const auto &[box, problem] : problems) {
+        if (problem.isEmpty())
+            continue;
+        m_notice.warn(this, problem);
+        box->setFocus();
         return;
+    }
     const auto from = parseUserDate(m_fromDate->text());
     const auto to = parseUserDate(m_toDate->text());
     if (!from || !to)

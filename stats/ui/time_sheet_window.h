@@ -9,7 +9,7 @@ class Statistics;
 class TimeSheetModel;
 class UserNotice;
 
-// "Quillmere 3 - Feuille de temps du … au …": the period of the report by date, activities by
+// "Quillmere - Feuille de temps du … au …": the period of the report by date, activities by
 // day, exported and printed as they are shown.
 class TimeSheetWindow : public QWidget
 {

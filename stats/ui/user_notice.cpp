@@ -11,7 +11,7 @@ namespace {
 // Looked up when shown: the translation is installed after these are defined.
 const char *const kContext = "qm::stats::MessageBoxNotice";
 const char *const kCaption
-    = QT_TRANSLATE_NOOP("qm::stats::MessageBoxNotice", "Quillmere 3 - Statistiques");
+    = QT_TRANSLATE_NOOP("qm::stats::MessageBoxNotice", "Quillmere - Statistiques");
 const char *const kSpreadsheetFilter
     = QT_TRANSLATE_NOOP("qm::stats::MessageBoxNotice", "Tableur (*.csv)");
 const char *const kPdfFilter

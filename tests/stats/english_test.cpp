@@ -50,6 +50,14 @@ private slots:
         QTEST(findWidget<QLabel>(&window, "lblAJ")->text(), "entriesPerDay");
         QTEST(findWidget<QLabel>(&window, "lblUnreadableDurations")->text(), "notice");
         QCOMPARE(qm::test::clippedTexts(&window), QStringList());
+        // "From:" and "To:" end in no blank, yet stand apart from their fields: by more than the
+        // layout's own 6 pixels.
+        for (const char *name : { "Label10", "Label11" }) {
+            const auto *label = findWidget<QLabel>(&window, name);
+            const int textEnd = label->x() + label->contentsRect().x()
+                + label->fontMetrics().horizontalAdvance(label->text());
+            QVERIFY2(label->buddy()->x() - textEnd >= 8, name);
+        }
     }
 
     // The spreadsheet is an English one: English headings, "," between fields and "." before

@@ -85,7 +85,7 @@ private slots:
         OpenSheet s;
         QVERIFY(s.window);
         QCOMPARE(
-            s.window->windowTitle(), "Quillmere 3 - Feuille de temps du 02/03/2026 au 08/03/2026");
+            s.window->windowTitle(), "Quillmere - Feuille de temps du 02/03/2026 au 08/03/2026");
         QCOMPARE(QStringList({ s.heading(0), s.heading(1), s.heading(7), s.heading(8) }),
             QStringList({ "Activité", "lun. 02/03", "dim. 08/03", "Total" }));
         const QAbstractItemModel *model = s.grid->model();
@@ -157,7 +157,7 @@ private slots:
         QVERIFY(qm::installTranslations(QStringLiteral("qmstat"), QStringLiteral("en")));
         OpenSheet s;
         QVERIFY(s.window);
-        QCOMPARE(s.window->windowTitle(), "Quillmere 3 - Time sheet from 02/03/2026 to 08/03/2026");
+        QCOMPARE(s.window->windowTitle(), "Quillmere - Time sheet from 02/03/2026 to 08/03/2026");
         QCOMPARE(findWidget<QPushButton>(&s.windows.byDate(), "cmdTimeSheet")->text().remove(u'&'),
             "Time sheet");
         QCOMPARE(QStringList({ s.heading(0), s.heading(1), s.heading(8) }),

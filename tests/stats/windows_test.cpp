@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -159,23 +160,29 @@ private slots:
     }
 
     // What the date boxes show once left, by Tab or by Afficher: a date they can read, in full,
-    // or back to the journal's; a report only for a period of two dates.
+    // or back to the journal's; a report only for a period of two dates, and otherwise Afficher
+    // says which date is missing.
     void dateBoxes_data()
     {
         QTest::addColumn<bool>("journal");
         QTest::addColumn<QStringList>("typed"); // from, to
         QTest::addColumn<bool>("leaveByClick");
         QTest::addColumn<QStringList>("shown");
-        const auto row = [](const char *name, QStringList typed, QStringList shown,
-                             bool leaveByClick = false, bool journal = true) {
-            QTest::newRow(name) << journal << typed << leaveByClick << shown;
-        };
+        QTest::addColumn<QString>("warned");
+        const auto row
+            = [](const char *name, QStringList typed, QStringList shown, bool leaveByClick = false,
+                  const QString &warned = {}, bool journal = true) {
+                  QTest::newRow(name) << journal << typed << leaveByClick << shown << warned;
+              };
         row("not a date, impossible date", { "abc", "31/02/2026" }, { "02/03/2026", "05/03/2026" });
         row("short forms", { "1/3/26", "5/12/2026" }, { "01/03/2026", "05/12/2026" });
         row("left by Afficher", { "xyz", "4/3/2026" }, { "02/03/2026", "04/03/2026" }, true);
-        row("from empty", { "", "05/03/2026" }, { "", "05/03/2026" }, true);
-        row("to empty", { "02/03/2026", "" }, { "02/03/2026", "" }, true);
-        row("no journal to fall back on", { "abc", "abc" }, { "", "" }, true, false);
+        row("from empty", { "", "05/03/2026" }, { "", "05/03/2026" }, true,
+            "Saisissez le premier jour de la période, sous la forme jj/mm/aaaa.");
+        row("to empty", { "02/03/2026", "" }, { "02/03/2026", "" }, true,
+            "Saisissez le dernier jour de la période, sous la forme jj/mm/aaaa.");
+        row("no journal to fall back on", { "abc", "abc" }, { "", "" }, true,
+            "Saisissez le premier jour de la période, sous la forme jj/mm/aaaa.", false);
     }
     void dateBoxes()
     {
@@ -183,6 +190,7 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(bool, leaveByClick);
         QFETCH(QStringList, shown);
+        QFETCH(QString, warned);
         Session s(journal ? kTenEntries : QByteArray());
         QVERIFY(QTest::qWaitForWindowActive(&s.main()));
         s.type("txtToDate", typed[1]);
@@ -195,6 +203,10 @@ private slots:
                      s.child<QLineEdit>("txtToDate")->text() }),
             shown);
         QCOMPARE(bool(s.main().byDateWindow()), leaveByClick && !shown.contains(QString()));
+        QCOMPARE(s.notice.warned, warned.isEmpty() ? QStringList() : QStringList { warned });
+        if (!warned.isEmpty())
+            QCOMPARE(QApplication::focusWidget(),
+                s.child<QLineEdit>(shown[0].isEmpty() ? "txtFromDate" : "txtToDate"));
     }
 
     void reportByDateWindow()
