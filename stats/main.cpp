@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QIcon>
 #include <QTimer>
 
 #include <cstdio>
@@ -56,6 +57,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("QMStat"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QM_VERSION));
     app.setQuitOnLastWindowClosed(false);
+    // Every window and message of the program carries its picture, not the desktop's generic one.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/qmstat/quillmere.png")));
     qm::installUiLanguage(QStringLiteral("qmstat"));
     if (commandLine) {
         qm::SystemClock clock;
