@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the real windows again: docs/main-window.png,
-# docs/change-dialog.png, docs/report-by-date.png and docs/time-sheet.png.
+# docs/change-dialog.png, docs/report-by-date.png, docs/time-sheet.png,
+# docs/report-by-activity.png and docs/install-shortcuts.png.
 # Usage: tools/screenshots.sh [build folder]   (default: build/dev, built beforehand)
 #
 # The programs run from a temporary program folder on their own virtual X display, with a
 # sample journal of the last four weeks, a settings file and a day in progress to resume; the
 # script then drives them with xdotool as a user would. Nothing of the build's own program
-# folder is read or written but the two programs.
+# folder is read or written but the two programs; the installer runs from the build's release
+# set, with a temporary home, and is abandoned on its shortcuts page.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/dev}
@@ -15,8 +17,8 @@ out=docs
 for tool in Xvfb xdotool import; do
     command -v "$tool" >/dev/null || { echo "$tool is missing: run tools/setup.sh" >&2; exit 1; }
 done
-for program in Quillmere QMStat; do
-    [ -x "$build/program/$program" ] || { echo "$build/program/$program is not built" >&2; exit 1; }
+for program in program/Quillmere program/QMStat release/Quillmere/Install; do
+    [ -x "$build/$program" ] || { echo "$build/$program is not built" >&2; exit 1; }
 done
 
 folder=$(mktemp -d)
@@ -145,3 +147,27 @@ shot "$report" report-by-date.png
 keys shift+Tab space
 sheet=$(window "Quillmere - Feuille de temps du .*")
 shot "$sheet" time-sheet.png
+xdotool windowunmap "$sheet" "$report"
+
+# The report by activity, for the activity first in the list.
+click "$stats" 150 424
+keys Down
+click "$stats" 172 458
+activity=$(window "Quillmere - Statistiques par activités")
+shot "$activity" report-by-activity.png
+xdotool windowunmap "$activity"
+
+# The installer's shortcuts page: the welcome page and the folder page go on with Enter.
+home=$folder/home
+mkdir -p "$home"
+env -C "$build/release/Quillmere" HOME="$home" XDG_DATA_HOME="$home/.local/share" \
+    XDG_CONFIG_HOME="$home/.config" ./Install &
+pids+=($!)
+window "Quillmere - installation" >/dev/null
+keys Return
+sleep 0.5
+keys Return
+sleep 1
+# The pages are windows of the one title, only the current one shown.
+shortcuts=$(window "Quillmere - installation")
+shot "$shortcuts" install-shortcuts.png
