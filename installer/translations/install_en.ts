@@ -177,6 +177,14 @@ Shortcuts kept, as they do not come from this installation:
         <source>Changer d&apos;activité</source>
         <translation>Change activity</translation>
     </message>
+    <message>
+        <source>%1 - Statistiques</source>
+        <translation>%1 - Statistics</translation>
+    </message>
+    <message>
+        <source>Voir le temps passé à chaque activité, par date et par activité</source>
+        <translation>See the time spent on each activity, by date and by activity</translation>
+    </message>
 </context>
 <context>
     <name>qm::install::EndPage</name>

@@ -114,7 +114,7 @@ private slots:
         QVERIFY(rig.find<QPlainTextEdit>("txtLog")->toPlainText().endsWith(logEnd));
         QCOMPARE(rig.questions.errors.size(), complete ? 0 : 1);
         // The desktop ticked and the start-up folder unticked: the desktop and the group.
-        QCOMPARE(rig.platform.shortcuts.size(), complete ? 4 : 0);
+        QCOMPARE(rig.platform.shortcuts.size(), complete ? 5 : 0);
         QVERIFY(!complete
             || rig.platform.shortcuts.first().linkPath.contains(QStringLiteral("Desktop")));
         if (closeBox)
@@ -337,7 +337,9 @@ private slots:
         QTest::addColumn<bool>("groupListed");
         QTest::newRow("journal kept; a group of shortcuts")
             << true << false
-            << QStringList { "Quillmere.desktop", "Aide.desktop", "Uninstall.desktop" } << true;
+            << QStringList { "Quillmere.desktop", "QMStat.desktop", "Aide.desktop",
+                   "Uninstall.desktop" }
+            << true;
         QTest::newRow("journal removed; a group with an entry of the user's")
             << true << true << QStringList { "Quillmere.desktop", "Notes.desktop" } << false;
         QTest::newRow("nothing of the user's; no group")
