@@ -35,6 +35,11 @@ QString uninstallExeName()
     return QStringLiteral("Uninstall") + kExeSuffix;
 }
 
+QString statsExeName()
+{
+    return QStringLiteral("QMStat") + kExeSuffix;
+}
+
 QString iconImageName()
 {
     return kProductName + QStringLiteral(".png");
@@ -42,7 +47,7 @@ QString iconImageName()
 
 PayloadTable standardPayload()
 {
-    const QString statsExe = QStringLiteral("QMStat") + kExeSuffix;
+    const QString statsExe = statsExeName();
     PayloadTable table;
     table.entries = {
         { QStringLiteral("MSFLXGRD.OCX"), kForcedMode },

@@ -8,6 +8,7 @@ namespace qm::install {
 inline const QString kProductName = QStringLiteral("Quillmere");
 inline const QString kHelpLinkName = QStringLiteral("Aide.lnk");
 inline const QString kUninstallLinkName = QStringLiteral("Uninstall.lnk");
+inline const QString kStatsLinkName = QStringLiteral("QMStat.lnk");
 inline const QString kForcedMode = QStringLiteral("forced");
 // The key by which a shortcut names the installation folder it was made for: the uninstaller
 // removes only the shortcuts of its own installation.
@@ -22,6 +23,7 @@ QString englishHelpFileName();
 // the English one for English, the programs' own French one for any other.
 QString helpFileFor(const QString &language);
 QString uninstallExeName();
+QString statsExeName();
 // The product's picture, written beside the programs where shortcuts cannot show a program's own.
 QString iconImageName();
 

@@ -197,6 +197,7 @@ bool InstallationRun::createShortcuts(const ShortcutChoice &choice)
         if (!m_platform.folderExists(m_state.programsFolder))
             m_platform.createFolder(m_state.programsFolder);
         made &= makeShortcut(m_state.programsFolder, linkName(), exeName());
+        made &= makeShortcut(m_state.programsFolder, kStatsLinkName, statsExeName());
         made &= makeShortcut(m_state.programsFolder, kHelpLinkName, m_state.helpFile);
         made &= makeShortcut(m_state.programsFolder, kUninstallLinkName, uninstallExeName());
     }

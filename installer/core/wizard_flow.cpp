@@ -79,7 +79,7 @@ bool WizardFlow::cancel()
         return false;
     // A plain Yes/No box answers Yes to Enter; the wizard's confirmation keeps that.
     if (!m_questions.askYesNo(tr("   Abandonner l'installation ?   "),
-            tr("Confirmez", "title of a yes/no question"), Answer::Yes))
+            tr("%1 - Confirmation", "title of a yes/no question").arg(kProductName), Answer::Yes))
         return false;
     quit();
     return true;

@@ -46,6 +46,9 @@ QString nameOf(const QString &link)
         return translated(QT_TRANSLATE_NOOP("qm::install::DesktopEntry", "Désinstaller"));
     if (isLink(link, kHelpLinkName))
         return translated(QT_TRANSLATE_NOOP("qm::install::DesktopEntry", "Aide"));
+    if (isLink(link, kStatsLinkName))
+        return translated(QT_TRANSLATE_NOOP("qm::install::DesktopEntry", "%1 - Statistiques"))
+            .arg(kProductName);
     return QFileInfo(link).completeBaseName();
 }
 
@@ -57,6 +60,10 @@ QString commentOf(const QString &link)
     if (isLink(link, kHelpLinkName))
         return translated(QT_TRANSLATE_NOOP("qm::install::DesktopEntry", "Lire l'aide de %1"))
             .arg(kProductName);
+    if (isLink(link, kStatsLinkName))
+        return translated(QT_TRANSLATE_NOOP("qm::install::DesktopEntry",
+            "Voir le temps passé à chaque activité, par date et par "
+            "activité"));
     return translated(QT_TRANSLATE_NOOP(
         "qm::install::DesktopEntry", "Tenir le journal du temps passé à chaque activité"));
 }
@@ -99,7 +106,7 @@ QByteArray formatDesktopEntry(const Shortcut &shortcut, bool isProgram, const QS
             + u'\n';
     }
     // Quillmere's own entries offer the change of activity, for a key of the desktop to run.
-    const bool switches = isProgram && !isLink(link, kUninstallLinkName);
+    const bool switches = isProgram && isLink(link, linkName());
     if (switches)
         text += QStringLiteral("Actions=switch;\n");
     text += QStringLiteral("Icon=") + escapeValue(icon) + u'\n';

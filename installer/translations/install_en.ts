@@ -177,6 +177,14 @@ Shortcuts kept, as they do not come from this installation:
         <source>Changer d&apos;activité</source>
         <translation>Change activity</translation>
     </message>
+    <message>
+        <source>%1 - Statistiques</source>
+        <translation>%1 - Statistics</translation>
+    </message>
+    <message>
+        <source>Voir le temps passé à chaque activité, par date et par activité</source>
+        <translation>See the time spent on each activity, by date and by activity</translation>
+    </message>
 </context>
 <context>
     <name>qm::install::EndPage</name>
@@ -244,16 +252,6 @@ Try again?</translation>
         <translation>Which shortcuts should be created?</translation>
     </message>
     <message>
-        <source> groupe dans Démarrer/Programmes</source>
-        <comment>a shortcut</comment>
-        <translation> group in Start/Programs</translation>
-    </message>
-    <message>
-        <source> au démarrage de Windows</source>
-        <comment>a shortcut</comment>
-        <translation> when Windows starts</translation>
-    </message>
-    <message>
         <source> sur le bureau</source>
         <comment>a shortcut</comment>
         <translation> on the desktop</translation>
@@ -265,6 +263,16 @@ Try again?</translation>
     <message>
         <source>Abandon</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source> groupe dans le menu des applications</source>
+        <comment>a shortcut</comment>
+        <translation> group in the applications menu</translation>
+    </message>
+    <message>
+        <source> au démarrage de la session</source>
+        <comment>a shortcut</comment>
+        <translation> when the session starts</translation>
     </message>
 </context>
 <context>
@@ -296,9 +304,9 @@ unless you ask to remove them.</translation>
         <translation>Remove your journal, your settings and the current day as well?</translation>
     </message>
     <message>
-        <source>Confirmez</source>
+        <source>%1 - Confirmation</source>
         <comment>title of a yes/no question</comment>
-        <translation>Please confirm</translation>
+        <translation>%1 - Confirmation</translation>
     </message>
 </context>
 <context>
@@ -309,17 +317,17 @@ unless you ask to remove them.</translation>
         <translation>This wizard will install</translation>
     </message>
     <message>
-        <source>sur votre PC.</source>
-        <comment>after the product name</comment>
-        <translation>on your PC.</translation>
-    </message>
-    <message>
         <source>Suivant &gt;</source>
         <translation>Next &gt;</translation>
     </message>
     <message>
         <source>Abandon</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>sur cet ordinateur.</source>
+        <comment>after the product name</comment>
+        <translation>on this computer.</translation>
     </message>
 </context>
 <context>
@@ -337,9 +345,9 @@ unless you ask to remove them.</translation>
         <translation>   Cancel the installation?   </translation>
     </message>
     <message>
-        <source>Confirmez</source>
+        <source>%1 - Confirmation</source>
         <comment>title of a yes/no question</comment>
-        <translation>Please confirm</translation>
+        <translation>%1 - Confirmation</translation>
     </message>
 </context>
 </TS>

@@ -73,7 +73,6 @@ FolderPage::FolderPage(WizardFlow &flow, const WizardPictures &stock, const QStr
     connect(m_dirList, &QListWidget::currentItemChanged, this, &FolderPage::folderChosen);
     connect(m_dirList, &QListWidget::itemClicked, this, &FolderPage::folderChosen);
     connect(m_dirList, &QListWidget::itemActivated, this, [this] { openChosenFolder(); });
-    resize(560, 420);
 }
 
 bool FolderPage::eventFilter(QObject *watched, QEvent *event)

@@ -34,7 +34,6 @@ LogPage::LogPage(WizardFlow &flow, const WizardPictures &stock)
     setFirstField(m_log);
     connect(m_finish, &QPushButton::clicked, this, [this] { this->flow().logFinish(); });
     connect(&flow, &WizardFlow::finishButtonChanged, this, &LogPage::showFinishButton);
-    resize(560, 360);
 }
 
 void LogPage::append(const QString &text)

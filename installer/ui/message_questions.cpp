@@ -1,5 +1,7 @@
 #include "installer/ui/message_questions.h"
 
+#include "installer/ui/program_icon.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -10,6 +12,7 @@ bool MessageQuestions::askYesNo(const QString &text, const QString &title, Answe
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No,
         QApplication::activeWindow());
+    box.setWindowIcon(programIcon());
     box.button(QMessageBox::Yes)
         ->setText(QCoreApplication::translate("qm::install::MessageQuestions", "Oui"));
     box.button(QMessageBox::No)
@@ -22,6 +25,7 @@ bool MessageQuestions::askYesNo(const QString &text, const QString &title, Answe
 void MessageQuestions::showError(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+    box.setWindowIcon(programIcon());
     // Marked as the default, so that it shows as the one Enter presses.
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();

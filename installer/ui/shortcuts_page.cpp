@@ -33,9 +33,9 @@ ShortcutsPage::ShortcutsPage(WizardFlow &flow, const WizardPictures &stock, LogS
     frame->setObjectName(QStringLiteral("Frame1"));
     new QVBoxLayout(frame);
     m_start = addCheckBox(frame, QStringLiteral("chkStart"),
-        tr(" groupe dans Démarrer/Programmes", "a shortcut"), true);
+        tr(" groupe dans le menu des applications", "a shortcut"), true);
     m_startup = addCheckBox(
-        frame, QStringLiteral("chkStartup"), tr(" au démarrage de Windows", "a shortcut"), true);
+        frame, QStringLiteral("chkStartup"), tr(" au démarrage de la session", "a shortcut"), true);
     m_desktop = addCheckBox(
         frame, QStringLiteral("chkDesktop"), tr(" sur le bureau", "a shortcut"), false);
     content()->addWidget(label5);

@@ -21,7 +21,7 @@ WelcomePage::WelcomePage(WizardFlow &flow, const WizardPictures &stock)
     big.setPointSizeF(big.pointSizeF() * 1.8);
     big.setBold(true);
     label2->setFont(big);
-    auto *label3 = new QLabel(tr("sur votre PC.", "after the product name"), this);
+    auto *label3 = new QLabel(tr("sur cet ordinateur.", "after the product name"), this);
     label3->setObjectName(QStringLiteral("Label3"));
     content()->addStretch();
     for (QLabel *label : { label1, label2, label3 }) {

@@ -6,6 +6,8 @@
 #include "installer/ui/shortcuts_page.h"
 #include "installer/ui/welcome_page.h"
 
+#include <QScreen>
+
 namespace qm::install {
 
 Wizard::Wizard(
@@ -57,20 +59,40 @@ QWidget *Wizard::currentWindow() const
     return nullptr;
 }
 
+std::array<QWidget *, 5> Wizard::windows() const
+{
+    return { m_about.get(), m_end.get(), m_install.get(), m_log.get(), m_short.get() };
+}
+
 void Wizard::showPage(WizardPage)
 {
     QWidget *shown = currentWindow();
     // Shown before the others are hidden, so that the application never sees a moment with no
     // window and quits on its own.
-    if (shown)
+    if (shown) {
+        if (!shown->isVisible())
+            place(shown);
         static_cast<WizardWindow *>(shown)->present();
-    for (QWidget *window : std::initializer_list<QWidget *> {
-             m_about.get(), m_end.get(), m_install.get(), m_log.get(), m_short.get() }) {
+    }
+    for (QWidget *window : windows()) {
         if (window != shown)
             window->hide();
     }
     if (!shown)
         emit finished();
+}
+
+void Wizard::place(QWidget *window) const
+{
+    // Where the window before it stands, moved by the user or not: the wizard stays in one place.
+    for (const QWidget *before : windows()) {
+        if (before != window && before->isVisible()) {
+            window->move(before->pos());
+            return;
+        }
+    }
+    const QRect screen = window->screen()->availableGeometry();
+    window->move(screen.center() - window->rect().center());
 }
 
 } // namespace qm::install

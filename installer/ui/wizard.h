@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <array>
 #include <memory>
 
 namespace qm::install {
@@ -38,7 +39,11 @@ signals:
     void finished();
 
 private:
+    std::array<QWidget *, 5> windows() const;
     void showPage(WizardPage page);
+    // The first window opens in the middle of its screen, each other one where the window
+    // before it stands.
+    void place(QWidget *window) const;
 
     WizardFlow m_flow;
     WizardPictures m_stock;

@@ -1,6 +1,7 @@
 #include "installer/ui/wizard_window.h"
 
 #include "installer/core/wizard_flow.h"
+#include "installer/ui/program_icon.h"
 #include "installer/ui/wizard_pictures.h"
 
 #include <QBoxLayout>
@@ -17,6 +18,7 @@ WizardWindow::WizardWindow(WizardFlow &flow, const WizardPictures &stock, const 
 {
     setObjectName(objectName);
     setWindowTitle(flow.windowTitle());
+    setWindowIcon(programIcon());
     auto *outer = new QHBoxLayout(this);
     auto *pictures = new QVBoxLayout;
     auto *image1 = new QLabel(this);
@@ -41,6 +43,8 @@ WizardWindow::WizardWindow(WizardFlow &flow, const WizardPictures &stock, const 
     right->addLayout(m_buttons);
     outer->addLayout(right, 1);
     setMinimumSize(460, 260);
+    // One size for all, so that going on changes the window's content and nothing else.
+    resize(560, 420);
 }
 
 QPushButton *WizardWindow::addButton(const QString &objectName, const QString &caption)

@@ -2,6 +2,7 @@
 #include "installer/core/install_values.h"
 #include "installer/platform/system_platform.h"
 #include "installer/ui/message_questions.h"
+#include "installer/ui/program_icon.h"
 #include "installer/uninstaller/uninstall_dialog.h"
 #include "language/ui_language.h"
 #include "storage/program_log.h"
@@ -22,10 +23,13 @@ int main(int argc, char *argv[])
     const QString title = QCoreApplication::translate("Uninstall", "%1 - désinstallation")
                               .arg(qm::install::kProductName);
     auto report = [&title, unattended](QMessageBox::Icon icon, const QString &text) {
-        if (unattended)
+        if (unattended) {
             std::fprintf(stderr, "%s\n", qPrintable(text));
-        else
-            QMessageBox(icon, title, text, QMessageBox::Ok).exec();
+            return;
+        }
+        QMessageBox box(icon, title, text, QMessageBox::Ok);
+        box.setWindowIcon(qm::install::programIcon());
+        box.exec();
     };
     const QString folder = QCoreApplication::applicationDirPath();
     const auto data = qm::install::readUninstallData(

@@ -4,6 +4,7 @@
 #include "installer/core/questions.h"
 #include "installer/core/running_tracker.h"
 #include "installer/core/uninstall_platform.h"
+#include "installer/ui/program_icon.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -20,6 +21,7 @@ UninstallDialog::UninstallDialog(
 {
     setObjectName(QStringLiteral("frmUninstall"));
     setWindowTitle(tr("%1 - désinstallation").arg(kProductName));
+    setWindowIcon(programIcon());
     auto *layout = new QVBoxLayout(this);
     auto *label = new QLabel(tr("Les éléments suivants vont être supprimés :"), this);
     auto *list = new QListWidget(this);
@@ -67,7 +69,7 @@ void UninstallDialog::uninstall()
     const bool removeUserFiles = !m_plan.userFiles.isEmpty()
         && m_questions.askYesNo(
             tr("Supprimer aussi votre journal, vos réglages et la journée en cours ?"),
-            tr("Confirmez", "title of a yes/no question"), Answer::No);
+            tr("%1 - Confirmation", "title of a yes/no question").arg(kProductName), Answer::No);
     m_result = carryOut(m_platform, m_plan, removeUserFiles);
     accept();
 }

@@ -72,6 +72,7 @@ UninstallPlan planUninstall(
     plan.installFolder = installFolder;
     addShortcut(platform, plan, data.desktopFolder, linkName());
     addShortcut(platform, plan, data.programsFolder, linkName());
+    addShortcut(platform, plan, data.programsFolder, kStatsLinkName);
     addShortcut(platform, plan, data.programsFolder, kHelpLinkName);
     addShortcut(platform, plan, data.programsFolder, kUninstallLinkName);
     addShortcut(platform, plan, data.startupFolder, linkName());

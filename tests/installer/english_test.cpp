@@ -46,6 +46,10 @@ private slots:
                 run.click(step < 4 ? "cmdInstall" : "cmdFinish");
             QVERIFY(QTest::qWaitForWindowExposed(run.window()));
             QCOMPARE(qm::test::clippedTexts(run.window()), QStringList());
+            if (step == 0)
+                QCOMPARE(run.text("Label3"), "on this computer.");
+            if (step == 2)
+                QCOMPARE(run.text("chkStartup"), " when the session starts");
         }
         QCOMPARE(run.window()->objectName(), "frmEnd");
         // The help shortcut alone follows the language, to the English edition of the help.

@@ -88,7 +88,8 @@ private slots:
         const QString firstCopy = QStringLiteral("Copie des fichiers...\r\n  - Quillmere") + inUse;
         const QString done
             = QStringLiteral("Création des raccourcis...  terminé\r\n\r\nINSTALLATION TERMINEE");
-        const QStringList group { "Programs/Quillmere/Quillmere.lnk", "Programs/Quillmere/Aide.lnk",
+        const QStringList group { "Programs/Quillmere/Quillmere.lnk",
+            "Programs/Quillmere/QMStat.lnk", "Programs/Quillmere/Aide.lnk",
             "Programs/Quillmere/Uninstall.lnk" };
         const QStringList desktop { "Desktop/Quillmere.lnk" };
         const QStringList ticked = group + QStringList { "Startup/Quillmere.lnk" };
@@ -159,8 +160,8 @@ private slots:
         // The others are still made, and the uninstall data names them all.
         QTest::newRow("shortcut cannot be written") << Setup([](Rig &rig) {
             rig.platform.failingTargets.insert(
-                rig.platform.path("home/Programs/Quillmere/Aide.lnk"));
-        }) << QStringLiteral("/home/Programs/Quillmere/Aide.desktop") + notWritten
+                rig.platform.path("home/Programs/Quillmere/QMStat.lnk"));
+        }) << QStringLiteral("/home/Programs/Quillmere/QMStat.desktop") + notWritten
                                                     << write << 7 << 3 << true << ticked;
         QTest::newRow("all ticked") << Setup([](Rig &rig) {
             rig.choice = { true, true, true };
@@ -255,6 +256,7 @@ private slots:
             const QString target = folder + u'/'
                 + QString(link == u"Aide.lnk"      ? rig.state.helpFile
                         : link == u"Uninstall.lnk" ? "Uninstall"
+                        : link == u"QMStat.lnk"    ? "QMStat"
                                                    : "Quillmere");
             QCOMPARE(shortcut.targetPath, target);
             QCOMPARE(shortcut.workingDirectory, folder);

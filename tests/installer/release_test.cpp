@@ -143,8 +143,8 @@ private slots:
         QCOMPARE(iconOf(group + "/Aide.desktop"), QStringLiteral("application-pdf"));
         QVERIFY(readBytes(group + "/Aide.desktop").contains("/Quillmere.pdf\n"));
         QVERIFY(!QImage(installed("Quillmere.png")).isNull());
-        for (const QString &entry : { group + "/Quillmere.desktop", group + "/Uninstall.desktop",
-                 home(".config/autostart/Quillmere.desktop") })
+        for (const QString &entry : { group + "/Quillmere.desktop", group + "/QMStat.desktop",
+                 group + "/Uninstall.desktop", home(".config/autostart/Quillmere.desktop") })
             QCOMPARE(iconOf(entry), installed("Quillmere.png"));
         QVERIFY(readBytes(group + "/Uninstall.desktop").contains("/Uninstall\"\n"));
         QVERIFY(

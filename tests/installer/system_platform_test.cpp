@@ -97,7 +97,8 @@ struct Account
             { "Quillmere", "Quillmere.pdf", "Quillmere.manifest", "Uninstall", "QMStat",
                 "QMStat.manifest", "Quillmere-en.pdf", "Quillmere.png", "uninstall.dat" })
             files.append(home("Applications/Quillmere/") + QLatin1String(name));
-        for (const char *name : { "Quillmere.desktop", "Aide.desktop", "Uninstall.desktop" })
+        for (const char *name :
+            { "Quillmere.desktop", "QMStat.desktop", "Aide.desktop", "Uninstall.desktop" })
             files.append(home(data + "/applications/Quillmere/") + QLatin1String(name));
         files.append(home("Desktop/Quillmere.desktop"));
         files.append(home(".config/autostart/Quillmere.desktop"));
@@ -179,6 +180,10 @@ private slots:
             << "Uninstall.lnk"
             << "/opt/Quillmere/Uninstall" << true << "/opt/Quillmere/Quillmere.png"
             << "uninstaller.desktop";
+        QTest::newRow("statistics")
+            << "QMStat.lnk"
+            << "/opt/Quillmere/QMStat" << true << "/opt/Quillmere/Quillmere.png"
+            << "statistics.desktop";
     }
 
     void desktopEntries()
@@ -466,7 +471,7 @@ private slots:
             QVERIFY2(check.exitCode() == 0 && output.isEmpty(), output.constData());
             QVERIFY2(readBytes(entry).endsWith('\n'), qPrintable(entry));
         }
-        QCOMPARE(checked, 5);
+        QCOMPARE(checked, 6);
     }
 
 private:

@@ -22,8 +22,8 @@ using Plant = std::function<void(Installed &)>;
 const QStringList kProductFiles { "app/Quillmere", "app/Quillmere.pdf", "app/Quillmere-en.pdf",
     "app/Quillmere.manifest", "app/Uninstall", "app/QMStat", "app/QMStat.manifest",
     "app/uninstall.dat", "app/Quillmere.lock", "app/Quillmere.png", "desk/Quillmere.desktop",
-    "menu/Quillmere/Quillmere.desktop", "menu/Quillmere/Aide.desktop",
-    "menu/Quillmere/Uninstall.desktop", "auto/Quillmere.desktop" };
+    "menu/Quillmere/Quillmere.desktop", "menu/Quillmere/QMStat.desktop",
+    "menu/Quillmere/Aide.desktop", "menu/Quillmere/Uninstall.desktop", "auto/Quillmere.desktop" };
 const QStringList kUserFiles { "app/Quillmere.log", "app/Quillmere.ini", "app/Quillmere.day",
     "app/Quillmere.closing" };
 
@@ -115,7 +115,8 @@ private slots:
 
         const QString desk = QStringLiteral("desk/Quillmere.desktop");
         const QString startup = QStringLiteral("auto/Quillmere.desktop");
-        const QStringList group { "menu/Quillmere/Quillmere.desktop", "menu/Quillmere/Aide.desktop",
+        const QStringList group { "menu/Quillmere/Quillmere.desktop",
+            "menu/Quillmere/QMStat.desktop", "menu/Quillmere/Aide.desktop",
             "menu/Quillmere/Uninstall.desktop" };
         QTest::newRow("the user's own entry on the desktop") << Plant([=](Installed &tree) {
             writeBytes(tree.path(desk),
@@ -124,7 +125,7 @@ private slots:
         QTest::newRow("a second installation's entries") << Plant([=](Installed &tree) {
             for (const QString &name : group.mid(0, 2) + QStringList { startup })
                 tree.touch(name, QStringLiteral("other/Quillmere"));
-        }) << group.mid(0, 2) + QStringList { startup } << QStringList { desk, group.at(2) };
+        }) << group.mid(0, 2) + QStringList { startup } << QStringList { desk } + group.mid(2);
         QTest::newRow("the key outside the entry's group") << Plant([=](Installed &tree) {
             writeBytes(tree.path(startup),
                 "[Desktop Entry]\nType=Application\n[X-Other]\nX-Quillmere-Installation="

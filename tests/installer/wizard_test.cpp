@@ -5,6 +5,7 @@
 #include "installer/core/install_paths.h"
 #include "installer/core/start_up.h"
 #include "installer/ui/message_questions.h"
+#include "installer/ui/program_icon.h"
 #include "installer/ui/wizard.h"
 #include "installer/uninstaller/uninstall_dialog.h"
 
@@ -16,6 +17,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -25,7 +27,15 @@ using namespace qm::install::test;
 
 namespace {
 
-const QString kConfirmation = QStringLiteral("Confirmez|   Abandonner l'installation ?   ");
+const QString kConfirmation
+    = QStringLiteral("Quillmere - Confirmation|   Abandonner l'installation ?   ");
+
+// The program's picture, not the generic one a window has without it.
+bool carriesProgramIcon(const QWidget *window)
+{
+    return !window->windowIcon().isNull()
+        && window->windowIcon().pixmap(32).toImage() == programIcon().pixmap(32).toImage();
+}
 
 } // namespace
 
@@ -114,7 +124,7 @@ private slots:
         QVERIFY(rig.find<QPlainTextEdit>("txtLog")->toPlainText().endsWith(logEnd));
         QCOMPARE(rig.questions.errors.size(), complete ? 0 : 1);
         // The desktop ticked and the start-up folder unticked: the desktop and the group.
-        QCOMPARE(rig.platform.shortcuts.size(), complete ? 4 : 0);
+        QCOMPARE(rig.platform.shortcuts.size(), complete ? 5 : 0);
         QVERIFY(!complete
             || rig.platform.shortcuts.first().linkPath.contains(QStringLiteral("Desktop")));
         if (closeBox)
@@ -240,6 +250,26 @@ private slots:
         QCOMPARE(list->currentItem()->data(Qt::UserRole).toString(), chosen);
     }
 
+    // Each window opens where the one before it stands, the first in the middle of its screen;
+    // one the user moved is where the next one opens.
+    void pagesOpenInPlace()
+    {
+        WizardRig rig;
+        const QRect screen = rig.window()->screen()->availableGeometry();
+        // Give or take the frame, which the system adds only once the window is shown.
+        QVERIFY((rig.window()->frameGeometry().center() - screen.center()).manhattanLength() <= 8);
+        QPoint place = rig.window()->pos();
+        for (int step = 1; step < 5; ++step) {
+            QVERIFY(carriesProgramIcon(rig.window()));
+            if (step % 2 == 0)
+                rig.window()->move(place += QPoint(30, 20));
+            rig.click(step < 4 ? "cmdInstall" : "cmdFinish");
+            QCOMPARE(rig.window()->pos(), place);
+        }
+        QCOMPARE(rig.windowName(), QStringLiteral("frmEnd"));
+        QVERIFY(carriesProgramIcon(rig.window()));
+    }
+
     void unusableDriveIsUndone()
     {
         WizardRig rig({ QStringLiteral("/"), QStringLiteral("/nonexistent-medium") });
@@ -315,7 +345,7 @@ private slots:
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             QVERIFY(box);
             if (!QTest::qWaitForWindowActive(box) || !box->defaultButton()
-                || QApplication::focusWidget() != box->defaultButton())
+                || QApplication::focusWidget() != box->defaultButton() || !carriesProgramIcon(box))
                 return box->reject();
             seen = box->standardButton(box->defaultButton());
             QTest::keyClick(box, Qt::Key_Return);
@@ -337,7 +367,9 @@ private slots:
         QTest::addColumn<bool>("groupListed");
         QTest::newRow("journal kept; a group of shortcuts")
             << true << false
-            << QStringList { "Quillmere.desktop", "Aide.desktop", "Uninstall.desktop" } << true;
+            << QStringList { "Quillmere.desktop", "QMStat.desktop", "Aide.desktop",
+                   "Uninstall.desktop" }
+            << true;
         QTest::newRow("journal removed; a group with an entry of the user's")
             << true << true << QStringList { "Quillmere.desktop", "Notes.desktop" } << false;
         QTest::newRow("nothing of the user's; no group")
@@ -372,6 +404,7 @@ private slots:
             planUninstall(platform, app, UninstallData { kProductName, app, {}, group, {} }),
             questions);
         window.show();
+        QVERIFY(carriesProgramIcon(&window));
         const auto listed = [&window](const QString &path) {
             return !window.findChild<QListWidget *>("lstFiles")
                         ->findItems(path, Qt::MatchExactly)
@@ -382,6 +415,10 @@ private slots:
         QTest::mouseClick(window.findChild<QPushButton *>("cmdUninstall"), Qt::LeftButton);
 
         QCOMPARE(questions.defaults, journal ? QList<Answer> { Answer::No } : QList<Answer>());
+        QCOMPARE(questions.asked,
+            journal ? QStringList { "Quillmere - Confirmation|Supprimer aussi votre journal, vos "
+                                    "réglages et la journée en cours ?" }
+                    : QStringList());
         QCOMPARE(window.result().failed, QStringList());
         const bool folderKept = journal && !answer;
         QCOMPARE(QFileInfo::exists(app + "/Quillmere.log"), folderKept);
