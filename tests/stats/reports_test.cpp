@@ -1,6 +1,7 @@
 #include "rig.h"
 #include "stats/core/by_activity.h"
 #include "stats/core/by_date.h"
+#include "stats/core/chart_geometry.h"
 #include "stats/core/overall_figures.h"
 #include "stats/core/report_export.h"
 #include "stats/core/selection_order.h"
@@ -120,7 +121,7 @@ private slots:
         QTest::addColumn<std::vector<int>>("minutes");
         QTest::addColumn<QStringList>("legend");
         QTest::addColumn<int>("totalDegrees");
-        const QString others = QStringLiteral("4 %||.....Autres (toutes < 4%)");
+        const QString others = QStringLiteral("4 %|0 h 04|.....Autres (toutes < 4%)");
         QTest::newRow("small ones share a slice")
             << std::vector<int> { 60, 30, 6, 3, 1 }
             << QStringList { "60 %|1 h 00| act01", "30 %|0 h 30| act02", "6 %|0 h 06| act03",
@@ -134,7 +135,13 @@ private slots:
             << QStringList { "74 %|12 h 20| act02", "14 %|2 h 15| act03", "12 %|2 h 05| act01" }
             << 360;
         QTest::newRow("all below 4 %")
-            << std::vector<int>(30, 1) << QStringList { QString(others).replace(0, 1, "100") }
+            << std::vector<int>(30, 1) << QStringList { "100 %|0 h 30|.....Autres (toutes < 4%)" }
+            << 360;
+        // 2.4 % is 2 %, whatever the rounding of the shares before it left.
+        QTest::newRow("others rounded as the others")
+            << std::vector<int> { 503, 473, 12, 12 }
+            << QStringList { "50 %|8 h 23| act01", "47 %|7 h 53| act02",
+                   "2 %|0 h 24|.....Autres (toutes < 4%)" }
             << 360;
         // Selection sort swaps only for a larger share, so equal ones can change places.
         QTest::newRow("equal shares, an inactive activity not listed")
@@ -178,8 +185,11 @@ private slots:
             total += slice.spanAngle;
         }
         QTEST(total, "totalDegrees");
-        QCOMPARE(sliceColours()[0], QColor(255, 255, 225));
-        QCOMPARE(sliceColours()[13], QColor(255, 0, 0));
+        // Neighbouring colours stay apart in grey, round the palette.
+        const auto &colours = sliceColours();
+        for (std::size_t k = 0; k < colours.size(); ++k)
+            QVERIFY(std::abs(qGray(colours[k].rgb()) - qGray(colours[(k + 1) % 20].rgb())) >= 32);
+        QCOMPARE(colours[1], QColor(255, 0, 0));
     }
 
     void placeSlice_data()
@@ -215,6 +225,99 @@ private slots:
                 k = random.bounded(3) == 0 ? -1.0f : float(random.bounded(6)) * 2.5f;
             QCOMPARE(selectionSortOrder(keys), plainSelectionSort(keys));
         }
+    }
+
+    // Under the bars, every date when each fits under its bar, else the Mondays (marked "!"),
+    // written every week or every few weeks, as "dd/MM@x"; never two dates of 30 pixels touching.
+    // Beside the axis, a line every hour or every few, labelled "h@y" but for the top one.
+    void chartLabels_data()
+    {
+        QTest::addColumn<QList<Entry>>("entries");
+        QTest::addColumn<QString>("labels");
+        const QDate year = march(1).addDays(365);
+        QTest::newRow("1 day") << QList<Entry> { { march(1), 90, "a" } }
+                               << "1 ticks | 01/03@129.5 | 1 lines: 1 h@320 … 1 h@320";
+        QTest::newRow("7 days")
+            << QList<Entry> { { march(1), 480, "a" }, { march(7), 60, "a" } }
+            << "7 ticks | 01/03@109.5 02/03!@169.5 03/03@229.5 04/03@289.5 05/03@349.5 "
+               "06/03@409.5 07/03@469.5 | 8 lines: 1 h@482.5 … 7 h@257.5";
+        QTest::newRow("31 days") << QList<Entry> {
+            { march(1), 30, "a" }, { march(31), 30, "a" }
+        } << "5 ticks | 02/03!@102 09/03!@207 16/03!@312 23/03!@417 30/03!@522 | 0 lines";
+        QTest::newRow("366 days")
+            << QList<Entry> { { march(1), 1440, "a" }, { year, 60, "a" } }
+            << "53 ticks | 02/03!@81.5 13/04!@123.5 25/05!@165.5 06/07!@207.5 17/08!@249.5 "
+               "28/09!@291.5 09/11!@333.5 21/12!@375.5 01/02!@417.5 | 12 lines: 2 h@495 … 22 h@245";
+    }
+    void chartLabels()
+    {
+        QFETCH(QList<Entry>, entries);
+        const ReportByActivity r = reportByActivity(loaded(journalOf(entries)), 0, kToday);
+        const std::vector<DateTick> ticks = dateTicks(r, 30);
+        QStringList dates;
+        double previous = -1000;
+        for (const DateTick &t : ticks) {
+            if (!t.labelled)
+                continue;
+            QVERIFY(t.x - previous >= 30);
+            previous = t.x;
+            dates.append(t.date.toString("dd/MM") + (t.monday ? "!@" : "@") + QString::number(t.x));
+        }
+        QStringList hours;
+        const std::vector<HourLine> lines = hourLines(r.maxDayMinutes, 15);
+        for (const HourLine &l : lines) {
+            if (l.labelled)
+                hours.append(hourText(l.hours) + u'@' + QString::number(l.y));
+        }
+        QString summary = QStringLiteral("%1 ticks | %2 | %3 lines")
+                              .arg(ticks.size())
+                              .arg(dates.join(u' '))
+                              .arg(lines.size());
+        if (!hours.isEmpty())
+            summary += QStringLiteral(": %1 … %2").arg(hours.front(), hours.back());
+        QTEST(summary, "labels");
+    }
+
+    // The shares written in the pie, "text@x,y" in hundredths of the radius, y down: in the
+    // middle of their slice, none below 5 %; crowded ones each inside its own slice, none touching.
+    void pieLabels_data()
+    {
+        QTest::addColumn<std::vector<int>>("minutes");
+        QTest::addColumn<QStringList>("labels"); // the first ones
+        QTest::addColumn<int>("count");
+        QTest::newRow("halves") << std::vector<int> { 1, 1 }
+                                << QStringList { "50 %@-62,0", "50 %@62,0" } << 2;
+        QTest::newRow("whole disc") << std::vector<int> { 1 } << QStringList { "100 %@0,0" } << 1;
+        QTest::newRow("4 % unlabelled")
+            << std::vector<int> { 90, 6, 4 } << QStringList { "90 %@-19,59", "6 %@26,-56" } << 2;
+        // The second one nearer the point, the third nearer the rim; two of them fit nowhere.
+        QTest::newRow("crowded") << std::vector<int>(20, 1)
+                                 << QStringList { "5 %@-10,-61", "5 %@-19,-37", "5 %@-57,-57" }
+                                 << 18;
+    }
+    void pieLabels()
+    {
+        QFETCH(std::vector<int>, minutes);
+        QFETCH(QStringList, labels);
+        const ReportByDate report
+            = reportByDate(loaded(journalOf(sharesOf(minutes))), march(1), march(1), kToday);
+        const QSizeF size(0.3, 0.12);
+        QStringList placed;
+        std::vector<QRectF> rects;
+        for (const PieLabel &l : qm::stats::pieLabels(report, size)) {
+            placed.append(QStringLiteral("%1@%2,%3")
+                              .arg(l.text)
+                              .arg(qRound(l.centre.x() * 100))
+                              .arg(qRound(l.centre.y() * 100)));
+            QCOMPARE(sliceAt(report, l.centre), l.slice);
+            QRectF rect(QPointF(), size);
+            rect.moveCenter(l.centre);
+            for (const QRectF &other : rects)
+                QVERIFY(!other.intersects(rect));
+            rects.push_back(rect);
+        }
+        QCOMPARE(placed.mid(0, labels.size()), labels);
+        QTEST(int(placed.size()), "count");
     }
 
     void barLayout_data()
