@@ -6,7 +6,6 @@
 #include "stats/core/statistics.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <algorithm>
 
@@ -100,11 +99,10 @@ int barAt(const ReportByActivity &report, double x)
 QString barToolTip(const ReportByActivity &report, int bar)
 {
     const Bar &b = report.bars.at(std::size_t(bar));
-    const QString day
-        = QLocale().toString(b.firstDay, QStringLiteral("ddd ")) + dateText(b.firstDay);
     if (report.layout.daysPerBar == 1)
         return QCoreApplication::translate("qm::stats::Report", "%1 : %2 (journée : %3)")
-            .arg(day, durationText(b.activityMinutes), durationText(b.totalMinutes));
+            .arg(dateText(b.firstDay), durationText(b.activityMinutes),
+                durationText(b.totalMinutes));
     const QDate last = b.firstDay.addDays(report.layout.daysPerBar - 1);
     return QCoreApplication::translate("qm::stats::Report", "Du %1 au %2 : %3 (en tout : %4)")
         .arg(dateText(b.firstDay), dateText(last), durationText(b.activityMinutes),

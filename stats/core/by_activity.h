@@ -67,7 +67,7 @@ BarLayout barLayoutFor(std::int64_t spanDays);
 
 // The bar drawn at the surface's column x, or -1 when x is beside the bars.
 int barAt(const ReportByActivity &report, double x);
-// "lun. 02/03/2026 : 1 h 30 (journée : 7 h 00)": what the bar stands for, its days and minutes.
+// "02/03/2026 : 1 h 30 (journée : 7 h 00)": what the bar stands for, its days and minutes.
 QString barToolTip(const ReportByActivity &report, int bar);
 
 // The activity's time on each day of its span beside the day's whole time.

@@ -1,5 +1,6 @@
 #include "stats/ui/chart_drawing.h"
 
+#include "journal/text_formats.h"
 #include "stats/core/by_activity.h"
 #include "stats/core/by_date.h"
 #include "stats/core/chart_geometry.h"
@@ -19,6 +20,7 @@ constexpr double kBorderPerRadius = 1.5 / kPieRadius;
 const QColor kHourLine(0xC8, 0xC8, 0xC8);
 const QColor kGrey(210, 210, 210);
 const QColor kRed(255, 0, 0);
+constexpr int kDayAndMonth = 5; // "dd/mm" of "dd/mm/yyyy"
 constexpr double kTick = 3; // pixels of the surface under the axis; a Monday's twice as long
 
 // Maps the chart's pixels of the surface into `plot`.
@@ -82,7 +84,7 @@ void drawDates(
         painter.setFont(tick.monday ? monday : font);
         const QRectF text(x - width, axis + 2 * kTick * map.sy(), 2 * width, metrics.height());
         painter.drawText(
-            text, Qt::AlignHCenter | Qt::AlignTop, tick.date.toString(QStringLiteral("dd/MM")));
+            text, Qt::AlignHCenter | Qt::AlignTop, dateText(tick.date).left(kDayAndMonth));
     }
     painter.setFont(font);
 }

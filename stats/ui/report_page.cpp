@@ -1,5 +1,6 @@
 #include "stats/ui/report_page.h"
 
+#include "journal/text_formats.h"
 #include "stats/core/by_activity.h"
 #include "stats/core/by_date.h"
 #include "stats/ui/chart_drawing.h"
@@ -18,6 +19,9 @@ namespace qm::stats {
 namespace {
 
 constexpr double kMarginMillimetres = 15;
+// The durations the columns are made wide enough for: "9999 h 00", and "99 h 00" beside the axis.
+constexpr std::int64_t kWidestMinutes = 9999 * 60;
+constexpr std::int64_t kHourLabelMinutes = 99 * 60;
 const QColor kFigure(0xFF, 0xFF, 0xE1);
 
 // One page with its fonts, its titles drawn; `body` is what is left under them.
@@ -86,7 +90,7 @@ public:
     // Captions right-aligned against their values, one line each, from `top` down.
     int figures(int left, int top, int width, const std::vector<std::pair<QString, QString>> &rows)
     {
-        const int value = textWidth(QStringLiteral("0000 h 00")) * 3 / 2;
+        const int value = textWidth(durationText(kWidestMinutes)) * 3 / 2;
         const int line = lineHeight();
         for (const auto &[caption, text] : rows) {
             painter.setFont(m_font);
@@ -141,7 +145,7 @@ bool printReportByDate(const ReportByDate &report, QPagedPaintDevice &device)
                 report.activityCountText } });
 
     const int shareWidth = page.textWidth(QStringLiteral("100 %")) * 2;
-    const int timeWidth = page.textWidth(QStringLiteral("0000 h 00")) * 3 / 2;
+    const int timeWidth = page.textWidth(durationText(kWidestMinutes)) * 3 / 2;
     const int x = body.left() + left;
     const int nameWidth = body.right() - x - shareWidth - timeWidth;
     int top = body.top();
@@ -170,36 +174,44 @@ bool printReportByActivity(const ReportByActivity &report, QPagedPaintDevice &de
     page.drawTitles(report.activityTitle, report.xAxis, report.title);
     const QRect body = page.body;
     const int line = page.lineHeight();
-    const auto figure = [](const char *caption) {
-        return QCoreApplication::translate("qm::stats::ByActivityWindow", caption);
-    };
+    static constexpr const char *kWindow = "qm::stats::ByActivityWindow";
     const int half = body.width() / 3;
     page.figures(body.left(), body.top(), half,
-        { { figure("Date de début :"), report.firstDate },
-            { figure("Date de fin :"), report.lastDate } });
+        { { QCoreApplication::translate(kWindow, "Date de début :"), report.firstDate },
+            { QCoreApplication::translate(kWindow, "Date de fin :"), report.lastDate } });
     const int bottom = page.figures(body.left() + half, body.top(), body.width() - half,
-        { { figure("Nombre de journées enregistrées sur la période :"), report.recordedDaysText },
-            { figure("Nombre de journées concernées par l'activité :"), report.concernedDaysText },
-            { figure("Durée totale enregistrée sur la période :"), report.spanDuration },
-            { figure("Durée totale de l'activité :"), report.activityDuration },
-            { figure("Pourcentage représenté par l'activité sur la période :"),
+        { { QCoreApplication::translate(
+                kWindow, "Nombre de journées enregistrées sur la période :"),
+              report.recordedDaysText },
+            { QCoreApplication::translate(
+                  kWindow, "Nombre de journées concernées par l'activité :"),
+                report.concernedDaysText },
+            { QCoreApplication::translate(kWindow, "Durée totale enregistrée sur la période :"),
+                report.spanDuration },
+            { QCoreApplication::translate(kWindow, "Durée totale de l'activité :"),
+                report.activityDuration },
+            { QCoreApplication::translate(
+                  kWindow, "Pourcentage représenté par l'activité sur la période :"),
                 report.percentText } });
     // The legend's two squares, as the window shows them.
     int top = body.top() + 3 * line;
-    const auto legend = [&](const QColor &colour, const char *text) {
+    const auto legend = [&](const QColor &colour, const QString &text) {
         page.painter.setPen(Qt::black);
         page.painter.setBrush(colour);
         page.painter.drawRect(QRect(body.left(), top, line * 2 / 3, line * 2 / 3));
         page.painter.drawText(QRect(body.left() + line, top - line / 6, half * 2, line),
-            int(Qt::AlignLeft | Qt::AlignVCenter),
-            QCoreApplication::translate("qm::stats::ByActivityWindow", text, "chart legend"));
+            int(Qt::AlignLeft | Qt::AlignVCenter), text);
         top += line;
     };
-    legend(QColor(255, 0, 0), "durée de l'activité sur la journée");
-    legend(QColor(210, 210, 210), "durée totale enregistrée pour la journée");
+    legend(QColor(255, 0, 0),
+        QCoreApplication::translate(
+            "qm::stats::ByActivityWindow", "durée de l'activité sur la journée", "chart legend"));
+    legend(QColor(210, 210, 210),
+        QCoreApplication::translate("qm::stats::ByActivityWindow",
+            "durée totale enregistrée pour la journée", "chart legend"));
 
     // The chart under the figures, the axis's labels to its left and the dates under it.
-    const int axisRoom = page.textWidth(QStringLiteral("00 h 00")) + line;
+    const int axisRoom = page.textWidth(durationText(kHourLabelMinutes)) + line;
     // The bars take the whole width, however many pixels they take on the screen.
     const double width = body.width() - axisRoom - line;
     const QRectF plot(body.left() + axisRoom, bottom + 2 * line,

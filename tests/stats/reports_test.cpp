@@ -229,25 +229,31 @@ private slots:
 
     // Under the bars, every date when each fits under its bar, else the Mondays (marked "!"),
     // written every week or every few weeks, as "dd/MM@x"; never two dates of 30 pixels touching.
-    // Beside the axis, a line every hour or every few, labelled "h@y" but for the top one.
+    // Beside the axis, a line every hour or every few, labelled "h@y" but for the top one. The
+    // tooltip of the bar under the first date.
     void chartLabels_data()
     {
         QTest::addColumn<QList<Entry>>("entries");
         QTest::addColumn<QString>("labels");
+        QTest::addColumn<QString>("tip");
         const QDate year = march(1).addDays(365);
         QTest::newRow("1 day") << QList<Entry> { { march(1), 90, "a" } }
-                               << "1 ticks | 01/03@129.5 | 1 lines: 1 h@320 … 1 h@320";
+                               << "1 ticks | 01/03@129.5 | 1 lines: 1 h@320 … 1 h@320"
+                               << "01/03/2026 : 1 h 30 (journée : 1 h 30)";
         QTest::newRow("7 days")
             << QList<Entry> { { march(1), 480, "a" }, { march(7), 60, "a" } }
             << "7 ticks | 01/03@109.5 02/03!@169.5 03/03@229.5 04/03@289.5 05/03@349.5 "
-               "06/03@409.5 07/03@469.5 | 8 lines: 1 h@482.5 … 7 h@257.5";
-        QTest::newRow("31 days") << QList<Entry> {
-            { march(1), 30, "a" }, { march(31), 30, "a" }
-        } << "5 ticks | 02/03!@102 09/03!@207 16/03!@312 23/03!@417 30/03!@522 | 0 lines";
+               "06/03@409.5 07/03@469.5 | 8 lines: 1 h@482.5 … 7 h@257.5"
+            << "01/03/2026 : 8 h 00 (journée : 8 h 00)";
+        QTest::newRow("31 days")
+            << QList<Entry> { { march(1), 30, "a" }, { march(31), 30, "a" } }
+            << "5 ticks | 02/03!@102 09/03!@207 16/03!@312 23/03!@417 30/03!@522 | 0 lines"
+            << "02/03/2026 : 0 h 00 (journée : 0 h 00)";
         QTest::newRow("366 days")
             << QList<Entry> { { march(1), 1440, "a" }, { year, 60, "a" } }
             << "53 ticks | 02/03!@81.5 13/04!@123.5 25/05!@165.5 06/07!@207.5 17/08!@249.5 "
-               "28/09!@291.5 09/11!@333.5 21/12!@375.5 01/02!@417.5 | 12 lines: 2 h@495 … 22 h@245";
+               "28/09!@291.5 09/11!@333.5 21/12!@375.5 01/02!@417.5 | 12 lines: 2 h@495 … 22 h@245"
+            << "02/03/2026 : 0 h 00 (journée : 0 h 00)";
     }
     void chartLabels()
     {
@@ -276,6 +282,7 @@ private slots:
         if (!hours.isEmpty())
             summary += QStringLiteral(": %1 … %2").arg(hours.front(), hours.back());
         QTEST(summary, "labels");
+        QTEST(barToolTip(r, barAt(r, ticks.front().x)), "tip");
     }
 
     // The shares written in the pie, "text@x,y" in hundredths of the radius, y down: in the
