@@ -38,6 +38,8 @@ public:
         return m_plot.top() + (surfaceY - (kChartBase - kChartHeight)) * m_sy;
     }
     QPointF at(double surfaceX, double surfaceY) const { return { x(surfaceX), y(surfaceY) }; }
+    // The axis stands two pixels left of the bars, however wide they are drawn.
+    double axisX() const { return x(kChartLeft) - (kChartLeft - kAxisX) * m_sy; }
     double sx() const { return m_sx; }
     double sy() const { return m_sy; }
 
@@ -55,12 +57,12 @@ void drawHourLines(QPainter &painter, const ChartMap &map, const ReportByActivit
         hourLines(report.maxDayMinutes, metrics.height() * 1.2 / map.sy())) {
         const double y = map.y(line.y);
         painter.setPen(QPen(kHourLine, 0));
-        painter.drawLine(QPointF(map.x(kAxisX), y), QPointF(right, y));
+        painter.drawLine(QPointF(map.axisX(), y), QPointF(right, y));
         if (!line.labelled)
             continue;
         painter.setPen(Qt::black);
         const QRectF text(
-            0, y - metrics.height(), map.x(kAxisX) - 4 * map.sx(), 2 * metrics.height());
+            0, y - metrics.height(), map.axisX() - 4 * map.sy(), 2 * metrics.height());
         painter.drawText(text, Qt::AlignRight | Qt::AlignVCenter, hourText(line.hours));
     }
 }
@@ -136,9 +138,10 @@ void drawBarChart(
         }
     }
     painter.setPen(QPen(Qt::black, 0));
-    painter.drawLine(map.at(kAxisX, kAxisTop), map.at(kAxisX, kAxisBottom));
     painter.drawLine(
-        map.at(kAxisX, kAxisBottom), map.at(kChartLeft + report.chartWidth, kAxisBottom));
+        QPointF(map.axisX(), map.y(kAxisTop)), QPointF(map.axisX(), map.y(kAxisBottom)));
+    painter.drawLine(QPointF(map.axisX(), map.y(kAxisBottom)),
+        map.at(kChartLeft + report.chartWidth, kAxisBottom));
     drawDates(painter, map, report, font);
     painter.restore();
 }

@@ -90,7 +90,11 @@ public:
     // Captions right-aligned against their values, one line each, from `top` down.
     int figures(int left, int top, int width, const std::vector<std::pair<QString, QString>> &rows)
     {
-        const int value = textWidth(durationText(kWidestMinutes)) * 3 / 2;
+        // As wide as the widest duration or the widest of the values, in bold.
+        int value = textWidth(durationText(kWidestMinutes), true);
+        for (const auto &row : rows)
+            value = std::max(value, textWidth(row.second, true));
+        value += lineHeight();
         const int line = lineHeight();
         for (const auto &[caption, text] : rows) {
             painter.setFont(m_font);
