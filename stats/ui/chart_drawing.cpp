@@ -91,7 +91,14 @@ void drawDates(
     painter.setFont(font);
 }
 
+constexpr int kDarkGrey = 128;
+
 } // namespace
+
+QColor inkOn(const QColor &fill)
+{
+    return qGray(fill.rgb()) < kDarkGrey ? Qt::white : Qt::black;
+}
 
 void drawPie(QPainter &painter, const QRectF &disc, const ReportByDate &report, const QFont &font)
 {
@@ -108,13 +115,14 @@ void drawPie(QPainter &painter, const QRectF &disc, const ReportByDate &report, 
                 slice.spanAngle * kAngleUnitsPerDegree);
     }
     painter.setFont(font);
-    painter.setPen(Qt::black);
     const QFontMetricsF metrics(font, painter.device());
     const QSizeF label(
         metrics.horizontalAdvance(QStringLiteral("100 %")) / radius, metrics.height() / radius);
     for (const PieLabel &l : pieLabels(report, label)) {
         QRectF text(QPointF(), label * radius);
         text.moveCenter(disc.center() + l.centre * radius);
+        const PieSlice &slice = report.slices[std::size_t(l.slice)];
+        painter.setPen(inkOn(sliceColours()[std::size_t(slice.colourIndex)]));
         painter.drawText(text, Qt::AlignCenter, l.text);
     }
     painter.restore();

@@ -1,5 +1,6 @@
 #pragma once
 
+class QColor;
 class QFont;
 class QPainter;
 class QRectF;
@@ -10,6 +11,9 @@ struct ReportByActivity;
 struct ReportByDate;
 
 // The charts of both reports, drawn by the windows' surfaces and on the printed page alike.
+
+// The text colour that reads on `fill`, in colour and in grey: white on the dark ones.
+QColor inkOn(const QColor &fill);
 
 // The pie in `disc`: the slices with a thin white border between them, and the shares of the
 // large ones written inside in `font`.

@@ -84,7 +84,9 @@ public:
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect);
         const int pad = lineHeight() / 5;
+        painter.setPen(inkOn(fill.isValid() ? fill : QColor(Qt::white)));
         painter.drawText(rect.adjusted(pad, 0, -pad, 0), int(alignment | Qt::AlignVCenter), text);
+        painter.setPen(Qt::black);
     }
 
     // Captions right-aligned against their values, one line each, from `top` down.
