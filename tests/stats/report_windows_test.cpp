@@ -11,6 +11,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QToolTip>
 #include <QtTest>
 
 #include <cerrno>
@@ -49,6 +50,14 @@ QImage barChart(ReportWindows &w, std::int32_t activity)
 {
     w.byActivity().showReportByActivity(activity);
     return w.byActivity().surface()->grab().toImage();
+}
+
+// What the surface's tooltip says at the point.
+QString toolTipAt(QWidget *surface, QPoint at)
+{
+    QHelpEvent help(QEvent::ToolTip, at, surface->mapToGlobal(at));
+    QCoreApplication::sendEvent(surface, &help);
+    return QToolTip::text();
 }
 
 void checkProbes(const QImage &image, const QList<Probe> &probes)
@@ -103,6 +112,7 @@ private slots:
             QCOMPARE(
                 image.pixelColor(at.left() + 3, at.center().y()), k < 4 ? slice(k + 1) : kWhite);
         }
+        QCOMPARE(toolTipAt(w.byDate().surface(), centre + QPoint(-70, -20)), "a : 1 h 00 (60 %)");
         checkProbes(pieChart(w, march(0), march(0)),
             { { centre + QPoint(50, 50), slice(1) }, { centre + QPoint(50, -50), slice(1) } });
     }
@@ -119,6 +129,8 @@ private slots:
                 { { 139, 510 }, kWhite }, { { 80 + 240 + 29, 221 }, kGrey },
                 { { 80 + 240 + 29, 218 }, kWhite }, { { 80 + 540 + 29, 520 - 100 }, kGrey },
                 { { 78, 300 }, kBlack }, { { 300, 522 }, kBlack } });
+        QCOMPARE(toolTipAt(w.byActivity().surface(), { 80 + 29, 500 }),
+            "01/03/2026 : 1 h 00 (journée : 1 h 00)");
     }
 
     // Exporter's PDF and Imprimer's are the same page: one landscape page, its text the title,
