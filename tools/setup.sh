@@ -10,7 +10,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl
           fontconfig fonts-dejavu-core fonts-liberation2 fonts-urw-base35 fonts-noto-core # font runs
           qt6-translations-l10n strace desktop-file-utils clang-format clang-tidy
           qt6-tools-dev qt6-l10n-tools python3
-          imagemagick) # imagemagick: its import takes the README's pictures (tools/screenshots.sh)
+          imagemagick # its import takes the README's pictures (tools/screenshots.sh)
+          poppler-utils) # pdftotext reads the text of the reports' PDF in the tests
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -75,6 +75,9 @@ void buildBars(const Statistics &stats, const std::vector<std::int64_t> &activit
         if (report.maxDayMinutes <= 0)
             continue;
         Bar bar;
+        bar.firstDay = QDate::fromJulianDay(firstDate + k);
+        bar.activityMinutes = o;
+        bar.totalMinutes = m;
         bar.x1 = kChartLeft + int(v) * layout.barWidth;
         bar.x2 = std::max(bar.x1, kChartLeft + int(v + 1) * layout.barWidth - layout.barGap);
         bar.greyHeight = heightOf(m, layout.daysPerBar, report.maxDayMinutes);
@@ -84,6 +87,27 @@ void buildBars(const Statistics &stats, const std::vector<std::int64_t> &activit
 }
 
 } // namespace
+
+int barAt(const ReportByActivity &report, double x)
+{
+    if (report.layout.barWidth <= 0 || x < kChartLeft)
+        return -1;
+    const auto bar = std::int64_t((x - kChartLeft) / report.layout.barWidth);
+    return bar < std::int64_t(report.bars.size()) ? int(bar) : -1;
+}
+
+QString barToolTip(const ReportByActivity &report, int bar)
+{
+    const Bar &b = report.bars.at(std::size_t(bar));
+    if (report.layout.daysPerBar == 1)
+        return QCoreApplication::translate("qm::stats::Report", "%1 : %2 (journée : %3)")
+            .arg(dateText(b.firstDay), durationText(b.activityMinutes),
+                durationText(b.totalMinutes));
+    const QDate last = b.firstDay.addDays(report.layout.daysPerBar - 1);
+    return QCoreApplication::translate("qm::stats::Report", "Du %1 au %2 : %3 (en tout : %4)")
+        .arg(dateText(b.firstDay), dateText(last), durationText(b.activityMinutes),
+            durationText(b.totalMinutes));
+}
 
 ReportByActivity reportByActivity(const Statistics &stats, std::int32_t activityIndex, QDate today)
 {
@@ -108,6 +132,7 @@ ReportByActivity reportByActivity(const Statistics &stats, std::int32_t activity
 
     report.spanDays = std::int64_t(a.lastDate) - a.firstDate + 1;
     report.layout = barLayoutFor(report.spanDays);
+    report.firstDay = QDate::fromJulianDay(a.firstDate);
     report.chartWidth = int(
         roundHalfEven(double(report.spanDays) / report.layout.daysPerBar * report.layout.barWidth));
     buildBars(stats, activityMinutes, a.firstDate, report);

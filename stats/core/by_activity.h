@@ -25,6 +25,9 @@ struct Bar
     int x2 = 0;
     int greyHeight = 0;
     int redHeight = 0;
+    QDate firstDay; // of the days it stands for
+    std::int64_t activityMinutes = 0; // over all its days
+    std::int64_t totalMinutes = 0;
 };
 
 struct ReportByActivity
@@ -35,6 +38,7 @@ struct ReportByActivity
     std::int64_t recordedDays = 0;
     std::int64_t concernedDays = 0;
     BarLayout layout;
+    QDate firstDay; // of the span
     int chartWidth = 0;
     std::vector<Bar> bars;
     QString title; // frmTitle
@@ -60,6 +64,11 @@ inline constexpr int kAxisBottom = 522;
 
 // Bars of one or more days, so that any span fits in kChartMaxWidth pixels.
 BarLayout barLayoutFor(std::int64_t spanDays);
+
+// The bar drawn at the surface's column x, or -1 when x is beside the bars.
+int barAt(const ReportByActivity &report, double x);
+// "02/03/2026 : 1 h 30 (journée : 7 h 00)": what the bar stands for, its days and minutes.
+QString barToolTip(const ReportByActivity &report, int bar);
 
 // The activity's time on each day of its span beside the day's whole time.
 ReportByActivity reportByActivity(const Statistics &stats, std::int32_t activityIndex, QDate today);

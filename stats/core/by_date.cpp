@@ -18,27 +18,30 @@ QString othersCaption()
 
 const std::array<QColor, 20> &sliceColours()
 {
+    // The program's twenty colours, in an order where each one's grey differs from the next
+    // one's by 32 levels or more, so that neighbouring slices stay apart on a black and white
+    // printer; the first slice, red, is the darkest of all, as the last slice touches it.
     static const std::array<QColor, 20> kColours = {
         QColor(255, 255, 225),
-        QColor(204, 204, 255),
-        QColor(255, 204, 153),
-        QColor(255, 255, 153),
-        QColor(204, 153, 255),
-        QColor(220, 220, 220),
-        QColor(255, 153, 51),
-        QColor(168, 228, 0),
-        QColor(179, 179, 255),
-        QColor(255, 204, 0),
-        QColor(255, 255, 204),
-        QColor(192, 192, 192),
-        QColor(153, 153, 255),
         QColor(255, 0, 0),
-        QColor(153, 204, 0),
-        QColor(221, 221, 221),
         QColor(255, 153, 255),
-        QColor(255, 183, 111),
+        QColor(153, 204, 0),
+        QColor(204, 204, 255),
+        QColor(153, 153, 255),
+        QColor(255, 204, 153),
+        QColor(168, 228, 0),
         QColor(204, 255, 103),
+        QColor(255, 153, 51),
+        QColor(220, 220, 220),
+        QColor(204, 153, 255),
+        QColor(221, 221, 221),
+        QColor(255, 204, 0),
         QColor(234, 234, 234),
+        QColor(179, 179, 255),
+        QColor(255, 255, 153),
+        QColor(192, 192, 192),
+        QColor(255, 255, 204),
+        QColor(255, 183, 111),
     };
     return kColours;
 }
@@ -91,33 +94,47 @@ std::vector<PeriodRow> sortedRows(const Statistics &stats, const std::vector<std
     return rows;
 }
 
+QString legendTip(const QString &name, std::int64_t minutes, const QString &percentText)
+{
+    return QCoreApplication::translate("qm::stats::Report", "%1 : %2 (%3)")
+        .arg(name, durationText(minutes), percentText);
+}
+
 void buildSlicesAndLegend(ReportByDate &report)
 {
     if (report.periodTotalMinutes <= 0)
         return;
     const auto &colours = sliceColours();
     int colourIndex = 0;
-    std::int64_t cumulative = 0;
     double start = 0;
     int covered = 0; // degrees already drawn, so that the others slice never overlaps them
     for (std::int64_t j = 0; j < report.periodActivityCount && j < kLegendRows; ++j) {
         const PeriodRow &row = report.periodRows[std::size_t(j)];
         colourIndex = (colourIndex + 1) % int(colours.size());
         PieSlice slice;
+        slice.legendRow = int(report.legend.size());
         LegendRow legend;
         legend.colourIndex = colourIndex;
+        QString name = row.name;
+        std::int64_t minutes = row.minutes;
         if (row.percent >= kOwnSliceThreshold) {
-            cumulative = roundHalfEven(double(cumulative) + double(row.percent));
+            legend.share = double(row.percent);
             start = placeSlice(start, double(row.percent) * kFullTurn / 100, colourIndex, slice);
-            legend.percentText = QString::number(roundHalfEven(row.percent)) + QStringLiteral(" %");
-            legend.timeText = durationText(row.minutes);
             legend.activityText = u' ' + row.name;
         } else {
             placeSlice(start, kFullTurn - start, colourIndex, slice);
             slice.spanAngle = std::min(slice.spanAngle, kFullTurn - covered);
-            legend.percentText = QString::number(100 - cumulative) + QStringLiteral(" %");
-            legend.activityText = othersCaption();
+            // The small ones' minutes together, their share rounded as each other share is.
+            minutes = 0;
+            for (std::size_t r = std::size_t(j); r < std::size_t(report.periodActivityCount); ++r)
+                minutes += report.periodRows[r].minutes;
+            legend.share = double(minutes) * 100.0 / double(report.periodTotalMinutes);
+            name = othersCaption();
+            legend.activityText = name;
         }
+        legend.percentText = QString::number(roundHalfEven(legend.share)) + QStringLiteral(" %");
+        legend.timeText = durationText(minutes);
+        legend.toolTip = legendTip(name, minutes, legend.percentText);
         covered += slice.spanAngle;
         if (slice.spanAngle > 0)
             report.slices.push_back(slice);

@@ -25,6 +25,7 @@ struct PieSlice
     int startAngle = 0;
     int spanAngle = 0;
     int colourIndex = 0;
+    int legendRow = 0; // the row of the legend that names it
 };
 
 struct LegendRow
@@ -33,6 +34,8 @@ struct LegendRow
     QString timeText;
     QString activityText;
     int colourIndex = 0;
+    double share = 0; // in percent, unrounded
+    QString toolTip; // the whole name, its duration and its share
 };
 
 struct ReportByDate

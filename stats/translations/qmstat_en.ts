@@ -286,6 +286,22 @@ Do you want to replace it?</translation>
         <source>.....Autres (toutes &lt; 4%)</source>
         <translation>.....Others (each &lt; 4%)</translation>
     </message>
+    <message>
+        <source>%1 : %2 (journée : %3)</source>
+        <translation>%1: %2 (day: %3)</translation>
+    </message>
+    <message>
+        <source>Du %1 au %2 : %3 (en tout : %4)</source>
+        <translation>From %1 to %2: %3 (in all: %4)</translation>
+    </message>
+    <message>
+        <source>%1 : %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
 </context>
 <context>
     <name>qm::stats::ReportExporter</name>
@@ -300,6 +316,13 @@ Do you want to replace it?</translation>
     <message>
         <source>L&apos;export a échoué : le fichier %1 n&apos;a pas pu être écrit (%2).</source>
         <translation>The export failed: the file %1 could not be written (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>qm::stats::ReportPage</name>
+    <message>
+        <source>Statistiques par dates</source>
+        <translation>Statistics by date</translation>
     </message>
 </context>
 <context>

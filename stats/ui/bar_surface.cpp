@@ -1,13 +1,22 @@
 #include "stats/ui/bar_surface.h"
 
+#include "stats/ui/chart_drawing.h"
 #include "stats/ui/form_controls.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace qm::stats {
 
 const QColor BarSurface::kGrey(210, 210, 210);
 const QColor BarSurface::kRed(255, 0, 0);
+
+namespace {
+
+const QRectF kPlot(kChartLeft, kChartBase - kChartHeight, kChartMaxWidth, kChartHeight);
+
+} // namespace
 
 BarSurface::BarSurface(QWidget *parent)
     : QWidget(parent)
@@ -15,10 +24,9 @@ BarSurface::BarSurface(QWidget *parent)
     setObjectName(QStringLiteral("Picture1"));
 }
 
-void BarSurface::setChart(std::vector<Bar> bars, int chartWidth)
+void BarSurface::setReport(ReportByActivity report)
 {
-    m_bars = std::move(bars);
-    m_chartWidth = chartWidth;
+    m_report = std::move(report);
     update();
 }
 
@@ -32,22 +40,25 @@ void BarSurface::paintEvent(QPaintEvent *)
     painter.drawRect(twipsRect(1140, 2070, 300, 300).adjusted(0, 0, -1, -1));
     painter.setBrush(kGrey);
     painter.drawRect(twipsRect(1140, 2400, 300, 300).adjusted(0, 0, -1, -1));
-    if (m_chartWidth < 0)
-        return;
-    painter.setPen(Qt::black);
-    painter.drawLine(kAxisX, kAxisTop, kAxisX, kAxisBottom);
-    painter.drawLine(kAxisX, kAxisBottom, kChartLeft + m_chartWidth, kAxisBottom);
-    // Corners are both included, so that a bar of width 0 is still a one-pixel column.
-    for (const Bar &bar : m_bars) {
-        if (bar.greyHeight > 0)
-            painter.fillRect(
-                QRect(QPoint(bar.x1, kChartBase - bar.greyHeight), QPoint(bar.x2, kChartBase)),
-                kGrey);
-        if (bar.redHeight > 0)
-            painter.fillRect(
-                QRect(QPoint(bar.x1, kChartBase - bar.redHeight), QPoint(bar.x2, kChartBase)),
-                kRed);
+    if (m_report)
+        drawBarChart(painter, kPlot, *m_report, font());
+}
+
+bool BarSurface::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const int bar = m_report && help->pos().y() >= kAxisTop && help->pos().y() <= kAxisBottom
+        ? barAt(*m_report, help->pos().x())
+        : -1;
+    if (bar < 0) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
     }
+    QToolTip::showText(help->globalPos(), barToolTip(*m_report, bar), this);
+    return true;
 }
 
 } // namespace qm::stats

@@ -4,29 +4,29 @@
 
 #include <QWidget>
 
-#include <vector>
+#include <optional>
 
 namespace qm::stats {
 
-// The drawing surface of the report by activity: axes, the legend squares and one grey and
-// one red box per bar; the figures are its child labels.
+// The drawing surface of the report by activity: the legend squares and the chart, whose bars
+// tell their date and durations in their tooltip; the figures are its child labels.
 class BarSurface : public QWidget
 {
     Q_OBJECT
 public:
     explicit BarSurface(QWidget *parent = nullptr);
 
-    void setChart(std::vector<Bar> bars, int chartWidth);
+    void setReport(ReportByActivity report);
 
     static const QColor kGrey;
     static const QColor kRed;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
-    std::vector<Bar> m_bars;
-    int m_chartWidth = -1; // no axes before the first report
+    std::optional<ReportByActivity> m_report; // no chart before the first report
 };
 
 } // namespace qm::stats

@@ -6,6 +6,7 @@
 #include "stats/core/statistics.h"
 #include "stats/ui/bar_surface.h"
 #include "stats/ui/form_controls.h"
+#include "stats/ui/report_page.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -62,9 +63,10 @@ ByActivityWindow::ByActivityWindow(const Statistics &stats, const Clock &clock, 
         ->setGeometry(twipsRect(1500, 2445, 3600, 240));
     m_yMax = axisLabel(
         s, QStringLiteral("lblYMAX"), QStringLiteral("XXX"), twipsRect(360, 3015, 1065, 255));
+    // The period stands a little lower than it used to, under the dates of the bars.
     m_xAxis = axisLabel(s, QStringLiteral("lblXaxis"),
         tr("Période du xx/xx/xxxx au xx/xx/xxxx", "placeholder until a report is shown"),
-        twipsRect(2760, 8040, 4920, 255));
+        twipsRect(2760, 8130, 4920, 255));
     createButtons(7350, 7845);
 }
 
@@ -78,6 +80,13 @@ QString ByActivityWindow::exportName() const
     return byActivityExportName(m_stats.activities().at(std::size_t(m_activityIndex)).name);
 }
 
+PageDrawing ByActivityWindow::page() const
+{
+    return [report = m_report](QPagedPaintDevice &device) {
+        return printReportByActivity(report, device);
+    };
+}
+
 void ByActivityWindow::showReportByActivity(std::int32_t activityIndex)
 {
     fillReportByActivity(activityIndex);
@@ -87,8 +96,9 @@ void ByActivityWindow::showReportByActivity(std::int32_t activityIndex)
 void ByActivityWindow::fillReportByActivity(std::int32_t activityIndex)
 {
     m_activityIndex = activityIndex;
-    const ReportByActivity report = reportByActivity(m_stats, activityIndex, m_clock.now().date());
-    m_bars->setChart(report.bars, report.chartWidth);
+    m_report = reportByActivity(m_stats, activityIndex, m_clock.now().date());
+    const ReportByActivity &report = m_report;
+    m_bars->setReport(report);
     setTitles(report.title, report.activityTitle);
     m_yMax->setText(report.yMax);
     m_activityDuration->setText(report.activityDuration);

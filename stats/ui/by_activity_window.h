@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stats/core/by_activity.h"
 #include "stats/ui/report_window.h"
 
 #include <cstdint>
@@ -21,8 +22,10 @@ public:
 private:
     QByteArray spreadsheet() const override;
     QString exportName() const override;
+    PageDrawing page() const override;
 
     std::int32_t m_activityIndex = 0;
+    ReportByActivity m_report;
     BarSurface *m_bars;
     QLabel *m_firstDate;
     QLabel *m_lastDate;

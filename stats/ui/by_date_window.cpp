@@ -5,6 +5,7 @@
 #include "stats/core/report_export.h"
 #include "stats/ui/form_controls.h"
 #include "stats/ui/pie_surface.h"
+#include "stats/ui/report_page.h"
 #include "stats/ui/time_sheet_window.h"
 
 #include <QGridLayout>
@@ -94,6 +95,13 @@ QString ByDateWindow::exportName() const
     return byDateExportName(m_from, m_to);
 }
 
+PageDrawing ByDateWindow::page() const
+{
+    return [report = m_report](QPagedPaintDevice &device) {
+        return printReportByDate(report, device);
+    };
+}
+
 void ByDateWindow::showReportByDate(QDate from, QDate to)
 {
     fillReportByDate(from, to);
@@ -104,9 +112,10 @@ void ByDateWindow::fillReportByDate(QDate from, QDate to)
 {
     m_from = from;
     m_to = to;
-    const ReportByDate report = reportByDate(m_stats, from, to, m_clock.now().date());
+    m_report = reportByDate(m_stats, from, to, m_clock.now().date());
+    const ReportByDate &report = m_report;
     showLegend(report);
-    m_pie->setSlices(report.slices);
+    m_pie->setReport(report);
     setTitles(report.title, report.periodTitle);
     m_entryCount->setText(report.entryCountText);
     m_totalDuration->setText(report.durationText);
@@ -118,6 +127,7 @@ void ByDateWindow::showLegend(const ReportByDate &report)
     for (int k = 0; k < kLegendRows; ++k) {
         for (QLabel *label : { m_legendShares[k], m_legendDurations[k], m_legendNames[k] }) {
             label->clear();
+            label->setToolTip({});
             setBackground(label, Qt::white);
             label->hide();
         }
@@ -127,9 +137,14 @@ void ByDateWindow::showLegend(const ReportByDate &report)
         setBackground(m_legendShares[k], sliceColours()[std::size_t(row.colourIndex)]);
         m_legendShares[k]->setText(row.percentText);
         m_legendDurations[k]->setText(row.timeText);
-        m_legendNames[k]->setText(row.activityText);
-        for (QLabel *label : { m_legendShares[k], m_legendDurations[k], m_legendNames[k] })
+        // A name too long for its row ends in "…"; the tooltip gives it whole.
+        QLabel *name = m_legendNames[k];
+        const int room = name->contentsRect().width() - name->fontMetrics().horizontalAdvance(u' ');
+        name->setText(name->fontMetrics().elidedText(row.activityText, Qt::ElideRight, room));
+        for (QLabel *label : { m_legendShares[k], m_legendDurations[k], name }) {
+            label->setToolTip(row.toolTip);
             label->show();
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stats/core/by_date.h"
 #include "stats/ui/report_window.h"
 
 #include <QDate>
@@ -11,7 +12,6 @@ namespace qm::stats {
 
 class PieSurface;
 class TimeSheetWindow;
-struct ReportByDate;
 
 class ByDateWindow : public ReportWindow
 {
@@ -27,11 +27,13 @@ public:
 private:
     QByteArray spreadsheet() const override;
     QString exportName() const override;
+    PageDrawing page() const override;
     void showLegend(const ReportByDate &report);
     void showTimeSheet();
 
     QDate m_from;
     QDate m_to;
+    ReportByDate m_report;
 
     PieSurface *m_pie;
     std::array<QLabel *, 27> m_legendShares {};

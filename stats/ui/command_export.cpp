@@ -1,15 +1,16 @@
 #include "stats/ui/command_export.h"
 
+#include "journal/datetime.h"
+#include "stats/core/by_activity.h"
+#include "stats/core/by_date.h"
 #include "stats/core/export_request.h"
 #include "stats/core/report_export.h"
 #include "stats/core/statistics.h"
 #include "stats/core/time_sheet.h"
-#include "stats/ui/by_activity_window.h"
-#include "stats/ui/by_date_window.h"
 #include "stats/ui/report_exporter.h"
+#include "stats/ui/report_page.h"
 #include "stats/ui/report_printer.h"
 #include "stats/ui/time_sheet_printer.h"
-#include "stats/ui/user_notice.h"
 #include "storage/durable_write.h"
 
 #include <QCommandLineParser>
@@ -17,21 +18,10 @@
 #include <QDir>
 
 #include <cstdio>
-#include <memory>
 
 namespace qm::stats {
 
 namespace {
-
-// The report windows drawn for a PDF tell nothing: the command line says what happened.
-class SilentNotice final : public UserNotice
-{
-public:
-    void inform(QWidget *, const QString &) override { }
-    void warn(QWidget *, const QString &) override { }
-    std::optional<ExportChoice> askExport(QWidget *, const QString &) override { return {}; }
-    bool askReplace(QWidget *, const QString &) override { return false; }
-};
 
 void printLine(std::FILE *stream, const QString &text)
 {
@@ -58,7 +48,6 @@ ExportOutcome runExport(
                        .arg(request.activity);
         return ExportOutcome::Refused;
     }
-    SilentNotice notice;
     QString why;
     bool written = false;
     if (!request.pdf) {
@@ -81,21 +70,19 @@ ExportOutcome runExport(
             [&sheet](QPagedPaintDevice &device) { return printTimeSheet(sheet, device); },
             request.output, &why);
     } else {
-        // The page of the report, drawn by its window as Exporter draws it, never shown.
-        std::unique_ptr<ReportWindow> report;
-        if (request.kind == ExportRequest::Kind::ByDate) {
-            auto byDate = std::make_unique<ByDateWindow>(stats, clock, notice);
-            byDate->fillReportByDate(request.from, request.to);
-            report = std::move(byDate);
-        } else {
-            auto byActivity = std::make_unique<ByActivityWindow>(stats, clock, notice);
-            byActivity->fillReportByActivity(activity);
-            report = std::move(byActivity);
-        }
-        QWidget *surface = report->surface();
-        written = writeReportPdf(
-            [surface](QPagedPaintDevice &device) { return printCapture(surface->grab(), device); },
-            request.output, &why);
+        // The page of the report, as Exporter writes it.
+        const QDate today = clock.now().date();
+        PageDrawing draw;
+        if (request.kind == ExportRequest::Kind::ByDate)
+            draw = [report = reportByDate(stats, request.from, request.to, today)](
+                       QPagedPaintDevice &device) {
+                return printReportByDate(report, device);
+            };
+        else
+            draw = [report = reportByActivity(stats, activity, today)](QPagedPaintDevice &device) {
+                return printReportByActivity(report, device);
+            };
+        written = writeReportPdf(draw, request.output, &why);
     }
     if (written)
         return ExportOutcome::Written;

@@ -1,13 +1,17 @@
 #include "stats/ui/pie_surface.h"
 
+#include "stats/core/chart_geometry.h"
+#include "stats/ui/chart_drawing.h"
+
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace qm::stats {
 
 namespace {
 
-// QPainter takes pie angles in sixteenths of a degree.
-constexpr int kAngleUnitsPerDegree = 16;
+const QPointF kCentre(kPieCentreX, kPieCentreY);
 
 } // namespace
 
@@ -17,9 +21,9 @@ PieSurface::PieSurface(QWidget *parent)
     setObjectName(QStringLiteral("Picture1"));
 }
 
-void PieSurface::setSlices(std::vector<PieSlice> slices)
+void PieSurface::setReport(ReportByDate report)
 {
-    m_slices = std::move(slices);
+    m_report = std::move(report);
     update();
 }
 
@@ -27,22 +31,26 @@ void PieSurface::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    const QRectF disc(
-        kPieCentreX - kPieRadius, kPieCentreY - kPieRadius, 2 * kPieRadius, 2 * kPieRadius);
-    for (const PieSlice &slice : m_slices)
-        drawSlice(painter, disc, slice);
+    QRectF disc(0, 0, 2 * kPieRadius, 2 * kPieRadius);
+    disc.moveCenter(kCentre);
+    drawPie(painter, disc, m_report, font());
 }
 
-void PieSurface::drawSlice(QPainter &painter, const QRectF &disc, const PieSlice &slice)
+bool PieSurface::event(QEvent *event)
 {
-    painter.setBrush(sliceColours()[std::size_t(slice.colourIndex)]);
-    if (slice.spanAngle >= 360)
-        painter.drawEllipse(disc);
-    else
-        painter.drawPie(
-            disc, slice.startAngle * kAngleUnitsPerDegree, slice.spanAngle * kAngleUnitsPerDegree);
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const int slice = sliceAt(m_report, (QPointF(help->pos()) - kCentre) / kPieRadius);
+    if (slice < 0) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    const PieSlice &s = m_report.slices[std::size_t(slice)];
+    QToolTip::showText(
+        help->globalPos(), m_report.legend.at(std::size_t(s.legendRow)).toolTip, this);
+    return true;
 }
 
 } // namespace qm::stats

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QPixmap>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -54,15 +53,6 @@ QString exportFolder(const QString &programFolder)
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return documents.isEmpty() || !QDir(documents).exists() ? programFolder : documents;
-}
-
-void exportReport(QWidget *surface, const QByteArray &spreadsheet, const QString &proposedPath,
-    UserNotice &notice)
-{
-    exportReport(
-        surface->window(), spreadsheet, proposedPath,
-        [surface](QPagedPaintDevice &device) { return printCapture(surface->grab(), device); },
-        notice);
 }
 
 void exportReport(QWidget *window, const QByteArray &spreadsheet, const QString &proposedPath,

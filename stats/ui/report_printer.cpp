@@ -5,8 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
-#include <QPainter>
-#include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
@@ -16,10 +14,6 @@
 namespace qm::stats {
 
 namespace {
-
-constexpr int kMarginTwips = 900;
-constexpr int kTwipsPerInch = 1440;
-constexpr int kScreenDpi = 96; // 15 twips per pixel
 
 class BusyCursor
 {
@@ -31,35 +25,6 @@ public:
 };
 
 } // namespace
-
-bool printCapture(const QPixmap &capture, QPagedPaintDevice &printer)
-{
-    printer.setPageOrientation(QPageLayout::Landscape);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const int resolution = printer.logicalDpiX();
-    const int margin = kMarginTwips * resolution / kTwipsPerInch;
-    const QSize logical = capture.deviceIndependentSize().toSize();
-    const QSize size(
-        logical.width() * resolution / kScreenDpi, logical.height() * resolution / kScreenDpi);
-    painter.drawPixmap(QRect(QPoint(margin, margin), size), capture);
-    return painter.end();
-}
-
-void printSurface(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice)
-{
-    printSurface(surface, pdfFallbackPath, notice, QPrinterInfo::defaultPrinter());
-}
-
-void printSurface(QWidget *surface, const QString &pdfFallbackPath, UserNotice &notice,
-    const QPrinterInfo &target)
-{
-    printPages(
-        surface->window(),
-        [surface](QPagedPaintDevice &printer) { return printCapture(surface->grab(), printer); },
-        pdfFallbackPath, notice, target);
-}
 
 void printPages(QWidget *window, const PageDrawing &draw, const QString &pdfFallbackPath,
     UserNotice &notice, const QPrinterInfo &target)

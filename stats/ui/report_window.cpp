@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -108,13 +109,14 @@ void ReportWindow::present()
 void ReportWindow::exportFigures()
 {
     const QString folder = exportFolder(m_stats.programFolder());
-    exportReport(m_surface, spreadsheet(),
-        QDir(folder).filePath(exportName() + QStringLiteral(".csv")), m_notice);
+    exportReport(this, spreadsheet(), QDir(folder).filePath(exportName() + QStringLiteral(".csv")),
+        page(), m_notice);
 }
 
 void ReportWindow::printReport()
 {
-    printSurface(m_surface, programFile(m_stats.programFolder(), m_pdfName), m_notice);
+    printPages(this, page(), programFile(m_stats.programFolder(), m_pdfName), m_notice,
+        QPrinterInfo::defaultPrinter());
 }
 
 } // namespace qm::stats

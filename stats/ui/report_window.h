@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stats/ui/report_printer.h"
+
 #include <QWidget>
 
 class QAbstractButton;
@@ -46,6 +48,8 @@ protected:
     // What Exporter writes: the report's figures, and the name proposed for them.
     virtual QByteArray spreadsheet() const = 0;
     virtual QString exportName() const = 0;
+    // The report's page, as Imprimer prints it and Exporter writes it as a PDF.
+    virtual PageDrawing page() const = 0;
 
 private:
     void printReport();

@@ -43,6 +43,9 @@ private slots:
                                     << "timesheet.csv";
         QTest::newRow("by date as PDF") << QStringList { "--export", "by-date" } + period << 0 << ""
                                         << "%PDF";
+        QTest::newRow("by activity as PDF")
+            << QStringList { "--export", "by-activity", "--activity", "Réunion" } << 0 << ""
+            << "%PDF";
         QTest::newRow("time sheet as PDF")
             << QStringList { "--export", "timesheet" } + period << 0 << ""
             << "%PDF";
@@ -67,6 +70,10 @@ private slots:
         QTest::newRow("no folder to write in")
             << QStringList { "--export", "by-date" } + period << 3 << "n'a pas pu être écrit"
             << "";
+        QTest::newRow("PDF, no folder to write in")
+            << QStringList { "--export", "by-activity", "--activity", "Réunion" } << 3
+            << "n'a pas pu être écrit"
+            << "";
     }
     void exports()
     {
@@ -75,8 +82,8 @@ private slots:
         QFETCH(QString, told);
         const bool pdf = golden == u"%PDF" || QByteArray(QTest::currentDataTag()).contains("PDF");
         QString output = m_folder.filePath(pdf ? "export.pdf" : "export.csv");
-        if (QByteArray(QTest::currentDataTag()) == "no folder to write in")
-            output = m_folder.filePath("missing/export.csv");
+        if (QByteArray(QTest::currentDataTag()).contains("no folder to write in"))
+            output = m_folder.filePath(pdf ? "missing/export.pdf" : "missing/export.csv");
         QFile::remove(output);
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

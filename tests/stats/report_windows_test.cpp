@@ -7,7 +7,11 @@
 #include "window_rig.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QToolTip>
 #include <QtTest>
 
 #include <cerrno>
@@ -46,6 +50,14 @@ QImage barChart(ReportWindows &w, std::int32_t activity)
 {
     w.byActivity().showReportByActivity(activity);
     return w.byActivity().surface()->grab().toImage();
+}
+
+// What the surface's tooltip says at the point.
+QString toolTipAt(QWidget *surface, QPoint at)
+{
+    QHelpEvent help(QEvent::ToolTip, at, surface->mapToGlobal(at));
+    QCoreApplication::sendEvent(surface, &help);
+    return QToolTip::text();
 }
 
 void checkProbes(const QImage &image, const QList<Probe> &probes)
@@ -100,6 +112,7 @@ private slots:
             QCOMPARE(
                 image.pixelColor(at.left() + 3, at.center().y()), k < 4 ? slice(k + 1) : kWhite);
         }
+        QCOMPARE(toolTipAt(w.byDate().surface(), centre + QPoint(-70, -20)), "a : 1 h 00 (60 %)");
         checkProbes(pieChart(w, march(0), march(0)),
             { { centre + QPoint(50, 50), slice(1) }, { centre + QPoint(50, -50), slice(1) } });
     }
@@ -116,10 +129,13 @@ private slots:
                 { { 139, 510 }, kWhite }, { { 80 + 240 + 29, 221 }, kGrey },
                 { { 80 + 240 + 29, 218 }, kWhite }, { { 80 + 540 + 29, 520 - 100 }, kGrey },
                 { { 78, 300 }, kBlack }, { { 300, 522 }, kBlack } });
+        QCOMPARE(toolTipAt(w.byActivity().surface(), { 80 + 29, 500 }),
+            "01/03/2026 : 1 h 00 (journée : 1 h 00)");
     }
 
-    // Exporter's PDF and Imprimer's are the same page: one landscape page of the surface alone, put
-    // in place whole. The spreadsheets the window writes are those of english_test's reports.
+    // Exporter's PDF and Imprimer's are the same page: one landscape page, its text the title,
+    // the figures and the names, a name the window cuts short written whole. The spreadsheets the
+    // window writes are those of english_test's reports.
     void pdf_data()
     {
         QTest::addColumn<bool>("byActivity");
@@ -136,7 +152,17 @@ private slots:
         QFETCH(QString, fileName);
         if (printed && !QPrinterInfo::defaultPrinter().isNull())
             QM_SKIP("a printer is installed: printing would use paper");
-        ShownReports s;
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (program.isEmpty())
+            QM_SKIP("pdftotext is not installed (poppler-utils)");
+        const QString name = QStringLiteral("Réunion de préparation du budget annuel avec le "
+                                            "service comptable et la direction des équipes");
+        ShownReports s(journalOf({ { march(2), 45, name },
+                           { march(2), 30, QStringLiteral("Appel") }, { march(4), 15, name } }),
+            name);
+        auto *shown = qm::test::findWidget<QLabel>(&s.byDate(), QStringLiteral("lblFlxAct_0"));
+        QVERIFY(shown->text().endsWith(u'…'));
+        QVERIFY(shown->toolTip().contains(name));
         const QString path = s.folder.file(fileName);
         if (printed)
             s.press(byActivity, QStringLiteral("cmdPrint"));
@@ -149,10 +175,17 @@ private slots:
         QCOMPARE(s.notice.informed.size(), 1);
         QVERIFY(s.notice.informed.front().contains(QDir::toNativeSeparators(path)));
         QVERIFY(!QGuiApplication::overrideCursor());
-        const QByteArray pdf = readBytes(path);
-        const QSize surface = s.report(byActivity).surface()->size();
-        QVERIFY(pdf.contains(QByteArray("/Width ") + QByteArray::number(surface.width())));
-        QVERIFY(pdf.contains(QByteArray("/Height ") + QByteArray::number(surface.height())));
+        QProcess text;
+        text.start(program, { path, QStringLiteral("-") });
+        QVERIFY(text.waitForFinished());
+        const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        const auto figure = [&](const char *label) {
+            return qm::test::findWidget<QLabel>(&s.report(byActivity), QString(label))->text();
+        };
+        for (const QString &expected : { QStringLiteral("Dupont - 07/12/2026"), name,
+                 figure("lblDU"), figure(byActivity ? "lblPC" : "lblNE") })
+            QVERIFY2(
+                page.contains(expected.simplified()), qPrintable(expected + " not in: " + page));
     }
 
     // Where an export can go wrong: the earlier file keeps its bytes and the message says why,
@@ -269,10 +302,11 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(qm::test::writeBytes(dir.filePath("file"), {}));
         const QString path = dir.filePath("file/report.pdf");
-        QWidget surface;
-        surface.resize(200, 100);
+        QWidget window;
         RecordingNotice notice;
-        printSurface(&surface, path, notice, QPrinterInfo());
+        printPages(
+            &window, [](QPagedPaintDevice &device) { return QPainter(&device).isActive(); }, path,
+            notice, QPrinterInfo());
         QVERIFY(!QFile::exists(path));
         QCOMPARE(notice.warned.size(), 1);
         QVERIFY(notice.informed.isEmpty());

@@ -84,15 +84,16 @@ private:
     std::unique_ptr<StatsWindow> m_main;
 };
 
-// Both reports over tests/data/stats/export.log as a user first sees them: by date over its whole
-// span, by activity on "Réunion".
+// Both reports over tests/data/stats/export.log (or the journal given) as a user first sees them:
+// by date from 2 to 5 March, by activity on "Réunion" (or the activity given).
 struct ShownReports : ReportWindows
 {
-    ShownReports()
-        : ReportWindows(golden("export.log"), "User=Dupont\r\n")
+    explicit ShownReports(const QByteArray &journal = golden("export.log"),
+        const QString &activity = QStringLiteral("Réunion"))
+        : ReportWindows(journal, "User=Dupont\r\n")
     {
         byDate().showReportByDate(march(2), march(5));
-        byActivity().showReportByActivity(activityIndex(stats, QStringLiteral("Réunion")));
+        byActivity().showReportByActivity(activityIndex(stats, activity));
     }
     ReportWindow &report(bool byActivityReport)
     {
