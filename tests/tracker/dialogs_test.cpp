@@ -2,6 +2,7 @@
 #include "window_rig.h"
 
 #include "tracker/ui/editor_window.h"
+#include "tracker/ui/system_desktop.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
@@ -348,6 +349,37 @@ private slots:
         QCOMPARE(comments->count(), 1);
         QCOMPARE(comments->currentRow(), 0);
         QVERIFY(!d.rig.bytes(kSettingsFileName).contains("Comment="));
+    }
+
+    // The desktop's opener starts, then finds no browser: that is told, the address with it.
+    void webOpenerGivesUp_data()
+    {
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("a browser took the page") << 0;
+        QTest::newRow("no browser") << 3;
+    }
+    void webOpenerGivesUp()
+    {
+        QFETCH(int, exitCode);
+        QTemporaryDir bin;
+        const QString opener = bin.filePath("xdg-open");
+        writeBytes(
+            opener, "#!/bin/sh\necho \"$1\" > \"$0.url\"\nexit " + QByteArray::number(exitCode));
+        QVERIFY(QFile::setPermissions(opener, QFile::ReadOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+        Rig rig;
+        SystemDesktop desktop;
+        Tracker tracker(rig.dir.path(), rig.clock, rig.questions, rig.screens, desktop);
+        tracker.openWeb();
+        qputenv("PATH", path);
+        QTRY_COMPARE(readBytes(opener + ".url"), "https://quillmere.example.org/\n");
+        // The opener's end reaches the program within that, once it has written the address.
+        if (exitCode == 0)
+            QTest::qWait(300);
+        QTRY_COMPARE(rig.questions.warnings.size(), exitCode == 0 ? 0 : 1);
+        if (exitCode != 0)
+            QVERIFY(rig.questions.warnings.first().contains("\nhttps://quillmere.example.org/\n"));
     }
 };
 

@@ -10,6 +10,7 @@
 #include "tracker/core/tracker.h"
 
 #include <QMap>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -144,9 +145,11 @@ public:
         opened.append(path);
         return canOpen;
     }
-    bool openUrl(const QString &address) override
+    bool openUrl(const QString &address, std::function<void()> failedLater) override
     {
         opened.append(address);
+        if (openerGivesUp)
+            QTimer::singleShot(0, std::move(failedLater));
         return canOpen;
     }
     bool startProgram(const QString &path) override
@@ -157,7 +160,7 @@ public:
 
     QStringList log, opened;
     bool mainVisible = false, editorVisible = false, canStart = true, canOpen = true,
-         modalOpen = false;
+         modalOpen = false, openerGivesUp = false;
     std::function<void()> onChangeDialog;
 
 private:

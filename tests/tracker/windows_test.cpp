@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTextBrowser>
 
 using namespace qm;
 using namespace qm::test;
@@ -42,29 +43,35 @@ private slots:
 
     // Each button gives its answer and the close box the one that loses nothing, which is also
     // the default button; the left button and the switch show only where the message has them.
+    // The text is plain, beside the style's icon, and speaks of the program.
     void messageWindow_data()
     {
         QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("words");
         QTest::addColumn<QByteArray>("button"); // empty: the close box
         QTest::addColumn<bool>("tick");
         QTest::addColumn<bool>("answer");
         QTest::addColumn<bool>("suppressed");
         QTest::addColumn<QString>("focused");
-        const auto row = [](const char *name, int code, const char *button, bool tick, bool answer,
-                             bool suppressed, const char *focused) {
-            QTest::newRow(name) << code << QByteArray(button) << tick << answer << suppressed
-                                << QString(focused);
+        const auto row = [](const char *name, int code, const char *words, const char *button,
+                             bool tick, bool answer, bool suppressed, const char *focused) {
+            QTest::newRow(name) << code << QString(words) << QByteArray(button) << tick << answer
+                                << suppressed << QString(focused);
         };
-        row("3, Ne pas quitter, ticked", 3, "cmdAbandon", true, false, true, "cmdAbandon");
-        row("4, Clôturer", 4, "cmdCont", false, true, false, "cmdAbandon");
-        row("2, single button", 2, "cmdCont", false, true, false, "cmdCont");
-        row("3, close box", 3, "", false, false, false, "cmdAbandon");
-        row("1, close box keeps the day", 1, "", false, true, false, "cmdCont");
-        row("8, no switch", 8, "cmdAbandon", true, false, false, "cmdAbandon");
+        row("3, Ne pas quitter, ticked", 3, "Quillmere vous proposera", "cmdAbandon", true, false,
+            true, "cmdAbandon");
+        row("4, Clôturer", 4, "Clôturer la journée\n", "cmdCont", false, true, false, "cmdAbandon");
+        row("2, single button", 2, "Quillmere a trouvé des données dans", "cmdCont", false, true,
+            false, "cmdCont");
+        row("3, close box", 3, "Quitter sans sauvegarder\n", "", false, false, false, "cmdAbandon");
+        row("1, close box keeps the day", 1, "Quillmere a trouvé des données non", "", false, true,
+            false, "cmdCont");
+        row("8, no switch", 8, "À défaut", "cmdAbandon", true, false, false, "cmdAbandon");
     }
     void messageWindow()
     {
         QFETCH(int, code);
+        QFETCH(QString, words);
         QFETCH(QByteArray, button);
         QFETCH(bool, tick);
         MessageDialog window;
@@ -72,7 +79,13 @@ private slots:
         QString left;
         bool checkVisible = false;
         QString focused;
+        QString shown;
+        bool plain = false, icon = false;
         onNextModal([&](QWidget *modal) {
+            const auto *text = child<QLabel>(modal, "txtMessage");
+            shown = text->text();
+            plain = text->textFormat() == Qt::PlainText;
+            icon = !child<QLabel>(modal, "Picture1")->pixmap().isNull();
             if (!QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 1000))
                 qWarning("the message took no focus");
             const auto *first = qobject_cast<QPushButton *>(QApplication::focusWidget());
@@ -95,6 +108,10 @@ private slots:
         QCOMPARE(left, message.leftCaption);
         QTEST(focused, "focused");
         QVERIFY(!window.isVisible());
+        QVERIFY(plain && icon);
+        QVERIFY2(shown.contains(words), qPrintable(shown));
+        for (const char *old : { "J'ai", "Je ", "Dois-je", "loturer" })
+            QVERIFY2(!shown.contains(QString::fromUtf8(old)), old);
     }
 
     void startWindowCloseBoxQuits()
@@ -102,7 +119,18 @@ private slots:
         Program program;
         onNextModal([](QWidget *modal) {
             QCOMPARE(modal->objectName(), "frmFirstExe");
-            onNextModal([](QWidget *start) { start->close(); }, modal);
+            const QString welcome = child<QTextBrowser>(modal, "RichTextBox1")->toPlainText();
+            QVERIFY(welcome.contains("à tout moment") && welcome.contains("démarrage de Q"));
+            onNextModal(
+                [](QWidget *start) {
+                    // The program's picture shows once.
+                    const auto labels = start->findChildren<QLabel *>();
+                    QCOMPARE(std::count_if(labels.begin(), labels.end(),
+                                 [](const QLabel *label) { return !label->pixmap().isNull(); }),
+                        1);
+                    start->close();
+                },
+                modal);
             modal->close();
         });
         program.tracker.start();
@@ -128,9 +156,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(main));
         // The grid scrolls sideways only when its columns do not fit.
         const int columns = grid->horizontalHeader()->length();
+        const int comment = grid->columnWidth(3);
         main->resize(columns + 200, 600);
         QTRY_VERIFY(grid->viewport()->width() >= columns);
         QTRY_VERIFY(!grid->horizontalScrollBar()->isVisible());
+        // The comment column takes the width the other columns leave, as maximised.
+        QTRY_COMPARE(grid->horizontalHeader()->length(), grid->viewport()->width());
+        QVERIFY(grid->columnWidth(3) > comment);
         main->resize(1, 600);
         QTRY_VERIFY(grid->horizontalScrollBar()->isVisible());
         QVERIFY(grid->viewport()->width() < columns);
