@@ -55,7 +55,7 @@ public:
     }
     AbsenceAnswer askAbsence(const QString &) override { return AbsenceAnswer::Ignore; }
     bool openFile(const QString &) override { return true; }
-    bool openUrl(const QString &) override { return true; }
+    bool openUrl(const QString &, std::function<void()>) override { return true; }
     bool startProgram(const QString &) override { return true; }
 };
 

@@ -2,6 +2,7 @@
 #include "window_rig.h"
 
 #include "tracker/ui/editor_window.h"
+#include "tracker/ui/system_desktop.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
@@ -348,6 +349,33 @@ private slots:
         QCOMPARE(comments->count(), 1);
         QCOMPARE(comments->currentRow(), 0);
         QVERIFY(!d.rig.bytes(kSettingsFileName).contains("Comment="));
+    }
+
+    // The desktop's opener starts, then finds no browser: that is told, the address with it.
+    void webOpenerGivesUp_data()
+    {
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("a browser took the page") << 0;
+        QTest::newRow("no browser") << 3;
+    }
+    void webOpenerGivesUp()
+    {
+        QFETCH(int, exitCode);
+        QTemporaryDir bin;
+        const QString opener = bin.filePath("xdg-open");
+        writeBytes(opener, "#!/bin/sh\nexit " + QByteArray::number(exitCode));
+        QVERIFY(QFile::setPermissions(opener, QFile::ReadOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+        Rig rig;
+        SystemDesktop desktop;
+        Tracker tracker(rig.dir.path(), rig.clock, rig.questions, rig.screens, desktop);
+        tracker.openWeb();
+        qputenv("PATH", path);
+        if (exitCode == 0) // the opener's end reaches the program well within that
+            QTest::qWait(300);
+        QTRY_COMPARE(rig.questions.warnings.filter("\nhttps://quillmere.example.org/\n").size(),
+            exitCode == 0 ? 0 : 1);
     }
 };
 

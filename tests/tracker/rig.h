@@ -144,8 +144,9 @@ public:
         opened.append(path);
         return canOpen;
     }
-    bool openUrl(const QString &address) override
+    bool openUrl(const QString &address, std::function<void()> failedLater) override
     {
+        Q_UNUSED(failedLater);
         opened.append(address);
         return canOpen;
     }

@@ -5,12 +5,16 @@
 
 #include "tracker/ui/change_dialog.h"
 #include "tracker/ui/main_window.h"
+#include "tracker/ui/program_icon.h"
 #include "tracker/ui/window_set.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -30,15 +34,28 @@ inline void click(QWidget *window, const char *button)
     QTest::mouseClick(child(window, button), Qt::LeftButton);
 }
 
+// Every window of the program carries its icon, and every box its "Quillmere - " title. The
+// test fails without stopping, so that the window is still answered.
+inline void checkProgramWindow(const QWidget *window)
+{
+    const bool box
+        = qobject_cast<const QMessageBox *>(window) || qobject_cast<const QInputDialog *>(window);
+    if (window->windowIcon().pixmap(16).toImage() != programPicture(16).toImage()
+        || (box && !window->windowTitle().startsWith(QStringLiteral("Quillmere - "))))
+        QTest::qFail(qPrintable(window->windowTitle()), __FILE__, __LINE__);
+}
+
 // Runs `act` on the next modal window once it is on screen, from inside its own event loop.
 inline void onNextModal(std::function<void(QWidget *)> act, QWidget *previous = nullptr)
 {
     QTimer::singleShot(10, qApp, [act = std::move(act), previous] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == previous || !modal->isVisible())
+        if (!modal || modal == previous || !modal->isVisible()) {
             onNextModal(act, previous);
-        else
+        } else {
+            checkProgramWindow(modal);
             act(modal);
+        }
     });
 }
 
@@ -64,6 +81,13 @@ struct Program
         , tracker(this->folder, clock, windows, windows, desktop)
     {
         windows.attach(tracker);
+    }
+    ~Program()
+    {
+        for (const QWidget *window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<const QDialog *>(window) || qobject_cast<const QMainWindow *>(window))
+                checkProgramWindow(window);
+        }
     }
 
     // A start with three activities, through the start window.

@@ -4,6 +4,7 @@
 
 #include "journal/text_formats.h"
 #include "tracker/ui/editor_window.h"
+#include "tracker/ui/first_run_dialog.h"
 #include "tracker/ui/message_dialog.h"
 #include "tracker/ui/start_window.h"
 #include "tracker/ui/tray_icon.h"
@@ -17,6 +18,7 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTextBrowser>
 
 using namespace qm;
 using namespace qm::test;
@@ -42,6 +44,7 @@ private slots:
 
     // Each button gives its answer and the close box the one that loses nothing, which is also
     // the default button; the left button and the switch show only where the message has them.
+    // The text is plain, beside the style's icon, and speaks of the program.
     void messageWindow_data()
     {
         QTest::addColumn<int>("code");
@@ -95,6 +98,12 @@ private slots:
         QCOMPARE(left, message.leftCaption);
         QTEST(focused, "focused");
         QVERIFY(!window.isVisible());
+        const auto *text = child<QLabel>(&window, "txtMessage");
+        const QString shown = text->text();
+        QVERIFY(text->textFormat() == Qt::PlainText);
+        QVERIFY(!child<QLabel>(&window, "Picture1")->pixmap().isNull());
+        for (const char *old : { "J'ai", "Je ", "Dois-je", "loturer", "A défaut" })
+            QVERIFY2(!shown.contains(QString::fromUtf8(old)), old);
     }
 
     void startWindowCloseBoxQuits()
@@ -106,6 +115,13 @@ private slots:
             modal->close();
         });
         program.tracker.start();
+        const QString welcome
+            = child<QTextBrowser>(program.windows.welcomeWindow(), "RichTextBox1")->toPlainText();
+        QVERIFY(welcome.contains("à tout moment") && welcome.contains("démarrage de Q"));
+        QCOMPARE(program.windows.startWindow()
+                     ->findChildren<QLabel *>(QRegularExpression("^Image"))
+                     .size(),
+            1);
         QVERIFY(program.ended);
         QVERIFY(program.tracker.hasEnded());
         QVERIFY(!QFile::exists(program.file("Quillmere.ini")));
@@ -131,6 +147,8 @@ private slots:
         main->resize(columns + 200, 600);
         QTRY_VERIFY(grid->viewport()->width() >= columns);
         QTRY_VERIFY(!grid->horizontalScrollBar()->isVisible());
+        // The comment column takes the width the other columns leave, as maximised.
+        QTRY_COMPARE(grid->horizontalHeader()->length(), grid->viewport()->width());
         main->resize(1, 600);
         QTRY_VERIFY(grid->horizontalScrollBar()->isVisible());
         QVERIFY(grid->viewport()->width() < columns);

@@ -97,7 +97,7 @@ bool ActivityEditor::add()
 {
     const auto answer = m_questions.askText(QCoreApplication::translate("qm::ActivityEditor",
                                                 "Saisir l'intitulé de la nouvelle activité..."),
-        QCoreApplication::translate("qm::ActivityEditor", "Nouvelle activité"));
+        QCoreApplication::translate("qm::ActivityEditor", "Quillmere - Nouvelle activité"));
     if (!answer)
         return false;
     const QString name = storableText(*answer);

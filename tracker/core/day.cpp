@@ -272,7 +272,8 @@ bool Day::settleInterruptedClose()
     const bool settled = close.settlement != Settlement::Failed;
     const QString notice = settlementNotice(close, m_files);
     if (close.settlement == Settlement::Finished || close.settlement == Settlement::TakenBack)
-        m_questions.inform(QStringLiteral("Quillmere"), notice);
+        m_questions.inform(
+            QCoreApplication::translate("qm::Day", "Quillmere - Clôture de la journée"), notice);
     else
         m_questions.warn(errorTitle(), notice);
     return settled;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace qm {
 
 // What the program asks of the desktop: documents, web pages and other programs.
@@ -12,7 +14,9 @@ public:
 
     // Each is false when nothing on the desktop took the document or the page.
     virtual bool openFile(const QString &path) = 0;
-    virtual bool openUrl(const QString &address) = 0;
+    // The browser's opener may give up once started, when no browser takes the page: it then
+    // calls `failedLater` from the event loop, as any other event comes.
+    virtual bool openUrl(const QString &address, std::function<void()> failedLater) = 0;
     // Starts the program without waiting for it; false when it could not be started.
     virtual bool startProgram(const QString &path) = 0;
 };

@@ -7,37 +7,16 @@ namespace qm {
 
 namespace {
 
-// Blanks at the start of a line are part of the text (the indented list of message 1).
-QString htmlLine(const QString &text)
-{
-    QString escaped = text.toHtmlEscaped();
-    qsizetype blanks = 0;
-    while (blanks < escaped.size() && escaped.at(blanks) == u' ')
-        ++blanks;
-    return QStringLiteral("&nbsp;").repeated(blanks) + escaped.mid(blanks);
-}
-
-QString htmlLines(const QStringList &lines)
-{
-    QStringList out;
-    for (const QString &line : lines)
-        out.append(htmlLine(line));
-    return out.join(QStringLiteral("<br>"));
-}
-
-QString composeHtml(const QString &title, const QStringList &bold, const QStringList &plain,
+// Paragraphs as the message has always had them: the title, then an empty line, the main
+// sentence and its explanation, and the closing question after another empty line. Blanks at
+// the start of a line are part of the text (the indented list of message 1).
+QString composeText(const QString &title, const QStringList &main, const QStringList &details,
     const QStringList &question)
 {
-    QString html = QStringLiteral("<div style=\"font-family:Arial; font-size:10pt;\">")
-        + QStringLiteral("<span style=\"color:#ff0000; font-weight:bold;\">") + htmlLine(title)
-        + QStringLiteral("</span><br><br><b>") + htmlLines(bold) + QStringLiteral("</b>");
-    if (!plain.isEmpty())
-        html += QStringLiteral("<br>") + htmlLines(plain);
-    if (!question.isEmpty()) {
-        html += QStringLiteral("<br><span style=\"color:#008000; font-weight:bold;\">")
-            + htmlLines(question) + QStringLiteral("</span>");
-    }
-    return html + QStringLiteral("</div>");
+    QString text = title + QStringLiteral("\n\n") + (main + details).join(u'\n');
+    if (!question.isEmpty())
+        text += QStringLiteral("\n\n") + question.join(u'\n');
+    return text;
 }
 
 } // namespace
@@ -48,29 +27,27 @@ std::optional<StockMessage> stockMessage(StockMessage::Code code)
     using Code = StockMessage::Code;
     switch (code) {
     case Code::Recovery:
-        return StockMessage {
-            .code = code,
+        return StockMessage { .code = code,
             .icon = Icon::Question,
             .leftCaption = QCoreApplication::translate("qm::StockMessage", "Abandonner"),
             .rightCaption = QCoreApplication::translate("qm::StockMessage", "Récuperer"),
             .offersSuppression = true,
             // Closing the window must not throw the interrupted day away.
             .closeAnswer = true,
-            .html = composeHtml(QCoreApplication::translate("qm::StockMessage", "ATTENTION"),
-                { QCoreApplication::translate(
-                    "qm::StockMessage", "J'ai détecté des données non sauvegardées dans le log.") },
+            .text = composeText(QCoreApplication::translate("qm::StockMessage", "ATTENTION"),
+                { QCoreApplication::translate("qm::StockMessage",
+                    "Quillmere a trouvé des données non sauvegardées dans le log.") },
                 { QCoreApplication::translate("qm::StockMessage",
                       "Ces données proviennent d'une exécution précédente "
                       "interrompue :"),
                     QCoreApplication::translate(
                         "qm::StockMessage", "   - par accident (plantage système par exemple)"),
                     QCoreApplication::translate("qm::StockMessage",
-                        "   - volontairement (bouton \"quitter sans "
-                        "sauvegarder\")") },
+                        "   - volontairement (commande « Quitter sans "
+                        "sauvegarder »)") },
                 { QCoreApplication::translate(
-                      "qm::StockMessage", "Dois-je démarrer Quillmere en intégrant ces données ou"),
-                    QCoreApplication::translate("qm::StockMessage", "faut-il les abandonner ?") })
-        };
+                      "qm::StockMessage", "Faut-il démarrer Quillmere en reprenant ces données,"),
+                    QCoreApplication::translate("qm::StockMessage", "ou les abandonner ?") }) };
     case Code::JournalRowsShown:
         return StockMessage { .code = code,
             .icon = Icon::Warning,
@@ -78,11 +55,11 @@ std::optional<StockMessage> stockMessage(StockMessage::Code code)
             .rightCaption = QCoreApplication::translate("qm::StockMessage", "Continuer"),
             .offersSuppression = true,
             .closeAnswer = true,
-            .html = composeHtml(QCoreApplication::translate("qm::StockMessage", "ATTENTION"),
+            .text = composeText(QCoreApplication::translate("qm::StockMessage", "ATTENTION"),
                 { QCoreApplication::translate("qm::StockMessage",
-                    "J'ai détecté des données dans le log pour la date choisie.") },
-                { QCoreApplication::translate("qm::StockMessage",
-                      "Je reprends ces données dans l'historique de la journée,"),
+                    "Quillmere a trouvé des données dans le log pour la date choisie.") },
+                { QCoreApplication::translate(
+                      "qm::StockMessage", "Il les reprend dans l'historique de la journée,"),
                     QCoreApplication::translate(
                         "qm::StockMessage", "mais elles ne seront pas éditables.") },
                 {}) };
@@ -93,7 +70,7 @@ std::optional<StockMessage> stockMessage(StockMessage::Code code)
             .rightCaption = QCoreApplication::translate("qm::StockMessage", "Quitter"),
             .offersSuppression = true,
             .closeAnswer = false,
-            .html = composeHtml(
+            .text = composeText(
                 QCoreApplication::translate("qm::StockMessage", "Quitter sans sauvegarder"),
                 { QCoreApplication::translate("qm::StockMessage",
                     "Les données de la journée ne seront pas enregistrées dans le "
@@ -112,15 +89,15 @@ std::optional<StockMessage> stockMessage(StockMessage::Code code)
             .rightCaption = QCoreApplication::translate("qm::StockMessage", "Clôturer"),
             .offersSuppression = true,
             .closeAnswer = false,
-            .html
-            = composeHtml(QCoreApplication::translate("qm::StockMessage", "Cloturer la journée"),
+            .text
+            = composeText(QCoreApplication::translate("qm::StockMessage", "Clôturer la journée"),
                 { QCoreApplication::translate(
                       "qm::StockMessage", "Les données de cette journée seront définitivement"),
                     QCoreApplication::translate("qm::StockMessage", "enregistrées dans le log.") },
                 { QCoreApplication::translate(
                     "qm::StockMessage", "Il ne sera plus possible de les éditer.") },
                 { QCoreApplication::translate(
-                      "qm::StockMessage", "Voulez-vous réellement cloturer la journée"),
+                      "qm::StockMessage", "Voulez-vous réellement clôturer la journée"),
                     QCoreApplication::translate(
                         "qm::StockMessage", "ou retourner dans Quillmere ?") }) };
     case Code::NoJournal:
@@ -130,7 +107,7 @@ std::optional<StockMessage> stockMessage(StockMessage::Code code)
             .rightCaption = QCoreApplication::translate("qm::StockMessage", "Fermer"),
             .offersSuppression = true,
             .closeAnswer = true,
-            .html = composeHtml(
+            .text = composeText(
                 QCoreApplication::translate("qm::StockMessage", "Pas de fichier log présent"),
                 { QCoreApplication::translate(
                     "qm::StockMessage", "Le module de statistiques ne peut être lancé.") },
@@ -146,7 +123,7 @@ std::optional<StockMessage> stockMessage(StockMessage::Code code)
             .rightCaption = QCoreApplication::translate("qm::StockMessage", "Enregistrer"),
             .offersSuppression = false,
             .closeAnswer = false,
-            .html = composeHtml(QCoreApplication::translate("qm::StockMessage", "ATTENTION"),
+            .text = composeText(QCoreApplication::translate("qm::StockMessage", "ATTENTION"),
                 { QCoreApplication::translate("qm::StockMessage",
                     "La dernière activité saisie entraîne un changement de "
                     "journée.") },
@@ -156,7 +133,7 @@ std::optional<StockMessage> stockMessage(StockMessage::Code code)
                     QCoreApplication::translate("qm::StockMessage",
                         "continuer les saisies d'information sur la nouvelle journée."),
                     QCoreApplication::translate("qm::StockMessage",
-                        "A défaut, vous ne pourrez plus continuer les saisies "
+                        "À défaut, vous ne pourrez plus continuer les saisies "
                         "d'information.") },
                 { QCoreApplication::translate(
                     "qm::StockMessage", "Voulez-vous enregistrer le log maintenant ?") }) };

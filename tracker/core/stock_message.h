@@ -9,6 +9,7 @@ namespace qm {
 // The questions and warnings the program asks through its message window.
 struct StockMessage
 {
+    // The icon of the style that goes with the message, as message boxes show it.
     enum class Icon { Question, Warning };
     // The numbers are the messages' own: they index the settings' message switches.
     enum class Code {
@@ -27,7 +28,7 @@ struct StockMessage
     bool offersSuppression = true;
     // What closing the window without a button means: the answer that loses nothing.
     bool closeAnswer = true;
-    QString html;
+    QString text; // plain text, its lines broken as they show
 };
 
 // The message of a code, or nothing for a code that is not used.

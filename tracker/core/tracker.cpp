@@ -503,13 +503,15 @@ void Tracker::openHelp()
 
 void Tracker::openWeb()
 {
-    if (m_desktop.openUrl(kWebAddress.toString()))
-        return;
-    m_questions.warn(errorTitle(),
-        QCoreApplication::translate("qm::Tracker",
-            "La page Internet n'a pas pu être ouverte :\n%1\n\nVérifiez qu'un "
-            "navigateur est installé, ou saisissez cette adresse dans le vôtre.")
-            .arg(kWebAddress.toString()));
+    const auto cannotOpen = [this] {
+        m_questions.warn(errorTitle(),
+            QCoreApplication::translate("qm::Tracker",
+                "La page Internet n'a pas pu être ouverte :\n%1\n\nVérifiez qu'un "
+                "navigateur est installé, ou saisissez cette adresse dans le vôtre.")
+                .arg(kWebAddress.toString()));
+    };
+    if (!m_desktop.openUrl(kWebAddress.toString(), cannotOpen))
+        cannotOpen();
 }
 
 void Tracker::startStats()

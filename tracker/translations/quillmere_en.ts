@@ -111,10 +111,6 @@ Enter another name.</translation>
         <translation>Enter the name of the new activity...</translation>
     </message>
     <message>
-        <source>Nouvelle activité</source>
-        <translation>New activity</translation>
-    </message>
-    <message>
         <source>Quillmere - Intitulé vide</source>
         <translation>Quillmere - Empty name</translation>
     </message>
@@ -123,6 +119,10 @@ Enter another name.</translation>
 Saisissez un intitulé.</source>
         <translation>The name of an activity cannot be empty.
 Type a name.</translation>
+    </message>
+    <message>
+        <source>Quillmere - Nouvelle activité</source>
+        <translation>Quillmere - New activity</translation>
     </message>
 </context>
 <context>
@@ -393,6 +393,10 @@ Elle est maintenant terminée : la journée est enregistrée une seule fois dans
         <translation>The closing of the day of %1 could not be completed (a stop of Quillmere or of the computer, or a file error reported then).
 It is now finished: the day is recorded once in the log.</translation>
     </message>
+    <message>
+        <source>Quillmere - Clôture de la journée</source>
+        <translation>Quillmere - Closing the day</translation>
+    </message>
 </context>
 <context>
     <name>qm::DesktopNotifications</name>
@@ -459,16 +463,8 @@ It is now finished: the day is recorded once in the log.</translation>
         <translation>Thank you for using Quillmere.</translation>
     </message>
     <message>
-        <source>Premier démarrage d&apos;Quillmere.</source>
-        <translation>Quillmere&apos;s first start.</translation>
-    </message>
-    <message>
         <source>La première chose à faire avant d&apos;utiliser Quillmere est de définir une liste (initiale) de vos activités. Lors de la première exécution, le programme démarre directement l&apos;éditeur d&apos;activités.</source>
         <translation>The first thing to do before using Quillmere is to define an (initial) list of your activities. On the first run, the program opens the activity editor straight away.</translation>
-    </message>
-    <message>
-        <source>Par la suite, l&apos;éditeur reste accessible à tous moments, vous permettant de modifier la liste de vos activités au fur et à mesure que de nouvelles apparaissent ou que d&apos;autres se terminent définitivement.</source>
-        <translation>Afterwards, the editor stays available at any time, so that you can change the list of your activities as new ones appear or others finish for good.</translation>
     </message>
     <message>
         <source>Quillmere - Première exécution</source>
@@ -477,6 +473,14 @@ It is now finished: the day is recorded once in the log.</translation>
     <message>
         <source>Fermer</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Premier démarrage de Quillmere.</source>
+        <translation>Quillmere&apos;s first start.</translation>
+    </message>
+    <message>
+        <source>Par la suite, l&apos;éditeur reste accessible à tout moment, vous permettant de modifier la liste de vos activités au fur et à mesure que de nouvelles apparaissent ou que d&apos;autres se terminent définitivement.</source>
+        <translation>Afterwards, the editor stays available at any time, so that you can change the list of your activities as new ones appear or others finish for good.</translation>
     </message>
 </context>
 <context>
@@ -879,10 +883,6 @@ It is now finished: the day is recorded once in the log.</translation>
         <translation>WARNING</translation>
     </message>
     <message>
-        <source>J&apos;ai détecté des données non sauvegardées dans le log.</source>
-        <translation>I found data that was not saved in the log.</translation>
-    </message>
-    <message>
         <source>Ces données proviennent d&apos;une exécution précédente interrompue :</source>
         <translation>This data comes from an earlier run that was interrupted:</translation>
     </message>
@@ -891,28 +891,8 @@ It is now finished: the day is recorded once in the log.</translation>
         <translation>   - by accident (a system crash, for instance)</translation>
     </message>
     <message>
-        <source>   - volontairement (bouton &quot;quitter sans sauvegarder&quot;)</source>
-        <translation>   - on purpose (the &quot;quit without saving&quot; button)</translation>
-    </message>
-    <message>
-        <source>Dois-je démarrer Quillmere en intégrant ces données ou</source>
-        <translation>Shall I start Quillmere with this data</translation>
-    </message>
-    <message>
-        <source>faut-il les abandonner ?</source>
-        <translation>or discard it?</translation>
-    </message>
-    <message>
         <source>Continuer</source>
         <translation>Continue</translation>
-    </message>
-    <message>
-        <source>J&apos;ai détecté des données dans le log pour la date choisie.</source>
-        <translation>I found data in the log for the date chosen.</translation>
-    </message>
-    <message>
-        <source>Je reprends ces données dans l&apos;historique de la journée,</source>
-        <translation>I take this data into the day&apos;s history,</translation>
     </message>
     <message>
         <source>mais elles ne seront pas éditables.</source>
@@ -955,10 +935,6 @@ It is now finished: the day is recorded once in the log.</translation>
         <translation>Close the day</translation>
     </message>
     <message>
-        <source>Cloturer la journée</source>
-        <translation>Close the day</translation>
-    </message>
-    <message>
         <source>Les données de cette journée seront définitivement</source>
         <translation>This day&apos;s data will be recorded in the log</translation>
     </message>
@@ -969,10 +945,6 @@ It is now finished: the day is recorded once in the log.</translation>
     <message>
         <source>Il ne sera plus possible de les éditer.</source>
         <translation>It will no longer be possible to edit it.</translation>
-    </message>
-    <message>
-        <source>Voulez-vous réellement cloturer la journée</source>
-        <translation>Do you really want to close the day</translation>
     </message>
     <message>
         <source>Fermer</source>
@@ -1015,12 +987,44 @@ It is now finished: the day is recorded once in the log.</translation>
         <translation>you can go on entering the new day.</translation>
     </message>
     <message>
-        <source>A défaut, vous ne pourrez plus continuer les saisies d&apos;information.</source>
-        <translation>Otherwise, you will not be able to enter anything more.</translation>
-    </message>
-    <message>
         <source>Voulez-vous enregistrer le log maintenant ?</source>
         <translation>Do you want to save the log now?</translation>
+    </message>
+    <message>
+        <source>Quillmere a trouvé des données non sauvegardées dans le log.</source>
+        <translation>Quillmere found data that was not saved in the log.</translation>
+    </message>
+    <message>
+        <source>   - volontairement (commande « Quitter sans sauvegarder »)</source>
+        <translation>   - on purpose (the &quot;Quit without saving&quot; command)</translation>
+    </message>
+    <message>
+        <source>Faut-il démarrer Quillmere en reprenant ces données,</source>
+        <translation>Should Quillmere start with this data,</translation>
+    </message>
+    <message>
+        <source>ou les abandonner ?</source>
+        <translation>or discard it?</translation>
+    </message>
+    <message>
+        <source>Quillmere a trouvé des données dans le log pour la date choisie.</source>
+        <translation>Quillmere found data in the log for the date chosen.</translation>
+    </message>
+    <message>
+        <source>Il les reprend dans l&apos;historique de la journée,</source>
+        <translation>It takes this data into the day&apos;s history,</translation>
+    </message>
+    <message>
+        <source>Clôturer la journée</source>
+        <translation>Close the day</translation>
+    </message>
+    <message>
+        <source>Voulez-vous réellement clôturer la journée</source>
+        <translation>Do you really want to close the day</translation>
+    </message>
+    <message>
+        <source>À défaut, vous ne pourrez plus continuer les saisies d&apos;information.</source>
+        <translation>Otherwise, you will not be able to enter anything more.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "tracker/ui/form_keys.h"
 #include "tracker/ui/list_selection.h"
 #include "tracker/ui/mnemonic_buttons.h"
+#include "tracker/ui/program_icon.h"
 #include "tracker/ui/window_focus.h"
 
 #include <QFocusEvent>
@@ -102,6 +103,7 @@ ChangeDialog::ChangeDialog(Tracker &tracker, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmSelect"));
     setWindowTitle(tr("Quillmere - Sélection de l'activité"));
+    setWindowIcon(programIcon());
     setModal(true);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));

@@ -3,6 +3,7 @@
 #include "tracker/core/tracker.h"
 #include "tracker/ui/list_selection.h"
 #include "tracker/ui/mnemonic_buttons.h"
+#include "tracker/ui/program_icon.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -38,6 +39,7 @@ EditorWindow::EditorWindow(Tracker &tracker, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmEdit"));
     setWindowTitle(tr("Quillmere - Définition des activités"));
+    setWindowIcon(programIcon());
     m_add->setObjectName(QStringLiteral("cmdAdd"));
     auto *save = new QPushButton(tr("Sauvegarder"), this);
     save->setObjectName(QStringLiteral("cmdSave"));

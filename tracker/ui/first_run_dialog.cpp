@@ -26,7 +26,7 @@ QString welcomeHtml()
             QCoreApplication::translate("qm::FirstRunDialog", "Merci d'utiliser Quillmere.")
                 .toHtmlEscaped())
         + heading.arg(
-            QCoreApplication::translate("qm::FirstRunDialog", "Premier démarrage d'Quillmere.")
+            QCoreApplication::translate("qm::FirstRunDialog", "Premier démarrage de Quillmere.")
                 .toHtmlEscaped())
         + plain.arg(QCoreApplication::translate("qm::FirstRunDialog",
             "La première chose à faire avant d'utiliser Quillmere est de "
@@ -35,7 +35,7 @@ QString welcomeHtml()
             "l'éditeur d'activités.")
                         .toHtmlEscaped())
         + plain.arg(QCoreApplication::translate("qm::FirstRunDialog",
-            "Par la suite, l'éditeur reste accessible à tous moments, vous "
+            "Par la suite, l'éditeur reste accessible à tout moment, vous "
             "permettant de modifier la liste de vos activités au fur et à "
             "mesure que de nouvelles apparaissent ou que d'autres se "
             "terminent définitivement.")
@@ -50,6 +50,7 @@ FirstRunDialog::FirstRunDialog(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmFirstExe"));
     setWindowTitle(tr("Quillmere - Première exécution"));
+    setWindowIcon(programIcon());
     setModal(true);
     auto *text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("RichTextBox1"));

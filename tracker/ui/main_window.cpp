@@ -193,13 +193,9 @@ MainWindow::MainWindow(Tracker &tracker, bool trayAvailable, QWidget *parent)
     m_grid->setWordWrap(false);
     m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     historyLayout->addWidget(m_grid);
-    auto resizeColumns = [this] {
-        const int charWidth = m_grid->fontMetrics().averageCharWidth();
-        for (int column = 0; column < HistoryModel::ColumnCount; ++column)
-            m_grid->setColumnWidth(column, m_tracker.history().columnChars(column) * charWidth);
-    };
-    resizeColumns();
-    connect(&tracker.history(), &QAbstractItemModel::modelReset, this, resizeColumns);
+    m_grid->viewport()->installEventFilter(this);
+    fitColumns();
+    connect(&tracker.history(), &QAbstractItemModel::modelReset, this, &MainWindow::fitColumns);
     connect(
         &tracker.history(), &HistoryModel::firstVisibleRowChanged, this, &MainWindow::scrollToRow);
 
@@ -247,6 +243,19 @@ void MainWindow::changeActivity()
         m_tracker.openChangeDialog();
 }
 
+void MainWindow::fitColumns()
+{
+    const int charWidth = m_grid->fontMetrics().averageCharWidth();
+    int others = 0;
+    for (int column = 0; column < HistoryModel::ColumnCount; ++column) {
+        int width = m_tracker.history().columnChars(column) * charWidth;
+        if (column == HistoryModel::CommentColumn)
+            width = std::max(width, m_grid->viewport()->width() - others);
+        m_grid->setColumnWidth(column, width);
+        others += width;
+    }
+}
+
 void MainWindow::updateCorrectButton()
 {
     m_correct->setEnabled(m_tracker.corrections().isCorrectable(m_grid->currentIndex().row() + 1));
@@ -254,6 +263,8 @@ void MainWindow::updateCorrectButton()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_grid->viewport() && event->type() == QEvent::Resize)
+        fitColumns();
     if (watched == m_grid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

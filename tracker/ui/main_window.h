@@ -47,6 +47,8 @@ private:
     // Opens the correction window over a finished row of the day; other rows are left alone.
     void correctRow(int gridRow);
     void updateCorrectButton();
+    // Each column as wide as its heading; the comment column takes what the grid has over.
+    void fitColumns();
 
     Tracker &m_tracker;
     bool m_trayAvailable;

@@ -1,6 +1,7 @@
 #include "tracker/ui/message_dialog.h"
 
 #include "tracker/ui/mnemonic_buttons.h"
+#include "tracker/ui/program_icon.h"
 #include "tracker/ui/window_focus.h"
 
 #include <QApplication>
@@ -10,14 +11,13 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace qm {
 
 MessageDialog::MessageDialog(QWidget *parent)
     : QDialog(parent)
-    , m_text(new QTextBrowser(this))
+    , m_text(new QLabel(this))
     , m_icon(new QLabel(this))
     , m_abandon(new QPushButton(this))
     , m_continue(new QPushButton(this))
@@ -25,13 +25,14 @@ MessageDialog::MessageDialog(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMessage"));
     setWindowTitle(tr("Quillmere - Message"));
+    setWindowIcon(programIcon());
     setModal(true);
     m_text->setObjectName(QStringLiteral("txtMessage"));
-    m_text->setReadOnly(true);
-    m_text->setOpenLinks(false);
-    m_text->setMinimumSize(440, 180);
+    // Plain text as message boxes show it: its lines are broken where the message breaks them.
+    m_text->setTextFormat(Qt::PlainText);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_icon->setObjectName(QStringLiteral("Picture1"));
-    m_icon->setFixedSize(32, 32);
     m_abandon->setObjectName(QStringLiteral("cmdAbandon"));
     m_continue->setObjectName(QStringLiteral("cmdCont"));
     m_suppress->setObjectName(QStringLiteral("chkSuppr"));
@@ -39,6 +40,7 @@ MessageDialog::MessageDialog(QWidget *parent)
     m_continue->setAutoDefault(false);
 
     auto *top = new QHBoxLayout;
+    top->setSpacing(style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing) * 2);
     top->addWidget(m_icon, 0, Qt::AlignTop);
     top->addWidget(m_text, 1);
     auto *bottom = new QHBoxLayout;
@@ -70,11 +72,13 @@ bool MessageDialog::ask(const StockMessage &message, bool &suppress)
     }
     m_suppress->setVisible(message.offersSuppression);
     m_suppress->setChecked(false);
-    m_text->setHtml(message.html);
+    m_text->setText(message.text);
     const auto standard = message.icon == StockMessage::Icon::Question
         ? QStyle::SP_MessageBoxQuestion
         : QStyle::SP_MessageBoxWarning;
-    m_icon->setPixmap(style()->standardIcon(standard).pixmap(32, 32));
+    // The size message boxes give their icon in this style.
+    const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+    m_icon->setPixmap(style()->standardIcon(standard, nullptr, this).pixmap(size, size));
     m_abandon->setVisible(!message.leftCaption.isEmpty());
     m_abandon->setText(message.leftCaption);
     m_continue->setText(message.rightCaption);

@@ -7,7 +7,6 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QTextBrowser;
 
 namespace qm {
 
@@ -29,7 +28,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QTextBrowser *m_text;
+    QLabel *m_text;
     QLabel *m_icon;
     QPushButton *m_abandon;
     QPushButton *m_continue;

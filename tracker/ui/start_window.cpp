@@ -16,6 +16,12 @@
 
 namespace qm {
 
+namespace {
+
+constexpr int kPictureSize = 96;
+
+} // namespace
+
 StartWindow::StartWindow(Tracker &tracker, QWidget *parent)
     : QDialog(parent)
     , m_tracker(tracker)
@@ -25,16 +31,13 @@ StartWindow::StartWindow(Tracker &tracker, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Quillmere"));
+    setWindowIcon(programIcon());
     setModal(true);
 
-    auto *pictures = new QHBoxLayout;
-    const int sizes[] = { 96, 64, 48 };
-    for (int i = 0; i < 3; ++i) {
-        auto *image = new QLabel(this);
-        image->setObjectName(QStringLiteral("Image%1").arg(i + 1));
-        image->setPixmap(programPicture(sizes[i]));
-        pictures->addWidget(image, 0, Qt::AlignCenter);
-    }
+    // The program's picture, once.
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setPixmap(programPicture(kPictureSize));
     auto *version = new QLabel(kVersionText.toString(), this);
     version->setObjectName(QStringLiteral("lblVers"));
     auto *prompt = new QLabel(tr("Enregistrer un log pour la journée du ( jj/mm/aaaa ) :"), this);
@@ -56,7 +59,7 @@ StartWindow::StartWindow(Tracker &tracker, QWidget *parent)
     buttons->addWidget(m_start);
     buttons->addWidget(m_quit);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(pictures);
+    layout->addWidget(picture, 0, Qt::AlignCenter);
     layout->addWidget(version, 0, Qt::AlignRight);
     layout->addLayout(dateRow);
     layout->addLayout(buttons);

@@ -9,7 +9,7 @@ class SystemDesktop final : public Desktop
 {
 public:
     bool openFile(const QString &path) override;
-    bool openUrl(const QString &address) override;
+    bool openUrl(const QString &address, std::function<void()> failedLater) override;
     bool startProgram(const QString &path) override;
 };
 

@@ -9,6 +9,7 @@
 #include "tracker/ui/journal_window.h"
 #include "tracker/ui/main_window.h"
 #include "tracker/ui/message_dialog.h"
+#include "tracker/ui/program_icon.h"
 #include "tracker/ui/start_window.h"
 #include "tracker/ui/tray_icon.h"
 #include "tracker/ui/window_focus.h"
@@ -25,9 +26,10 @@ namespace qm {
 namespace {
 
 // The box in front and active once on screen, with the keys; once answered, the window that
-// asked takes them back.
+// asked takes them back. It carries the program's icon, as its other windows do.
 void runInFront(QDialog &box, QWidget *field)
 {
+    box.setWindowIcon(programIcon());
     const QPointer<QWidget> asking
         = QApplication::activeWindow() ? QApplication::activeWindow() : box.parentWidget();
     QTimer::singleShot(0, &box, [&box, field] { bringToFront(&box, field); });
