@@ -147,7 +147,8 @@ shot "$report" report-by-date.png
 keys shift+Tab space
 sheet=$(window "Quillmere - Feuille de temps du .*")
 shot "$sheet" time-sheet.png
-xdotool windowunmap "$sheet" "$report"
+xdotool windowunmap "$sheet"
+xdotool windowunmap "$report"
 
 # The report by activity, for the activity first in the list.
 click "$stats" 150 424
