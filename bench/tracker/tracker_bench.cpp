@@ -54,7 +54,7 @@ public:
         return true;
     }
     AbsenceAnswer askAbsence(const QString &) override { return AbsenceAnswer::Ignore; }
-    bool openFile(const QString &) override { return true; }
+    bool openFile(const QString &, std::function<void()>) override { return true; }
     bool openUrl(const QString &, std::function<void()>) override { return true; }
     bool startProgram(const QString &) override { return true; }
 };

@@ -351,15 +351,20 @@ private slots:
         QVERIFY(!d.rig.bytes(kSettingsFileName).contains("Comment="));
     }
 
-    // The desktop's opener starts, then finds no browser: that is told, the address with it.
-    void webOpenerGivesUp_data()
+    // The desktop's opener starts, then finds no browser or no reader: that is told, the address
+    // or the document with it.
+    void openerGivesUp_data()
     {
+        QTest::addColumn<bool>("help");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("a browser took the page") << 0;
-        QTest::newRow("no browser") << 3;
+        QTest::newRow("a browser took the page") << false << 0;
+        QTest::newRow("no browser") << false << 3;
+        QTest::newRow("a reader took the help") << true << 0;
+        QTest::newRow("no reader") << true << 3;
     }
-    void webOpenerGivesUp()
+    void openerGivesUp()
     {
+        QFETCH(bool, help);
         QFETCH(int, exitCode);
         QTemporaryDir bin;
         const QString opener = bin.filePath("xdg-open");
@@ -368,14 +373,18 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
         Rig rig;
+        const QString document = rig.dir.filePath("Quillmere.pdf");
+        writeBytes(document, "%PDF-1.4\n");
         SystemDesktop desktop;
         Tracker tracker(rig.dir.path(), rig.clock, rig.questions, rig.screens, desktop);
-        tracker.openWeb();
+        help ? tracker.openHelp() : tracker.openWeb();
         qputenv("PATH", path);
         if (exitCode == 0) // the opener's end reaches the program well within that
             QTest::qWait(300);
-        QTRY_COMPARE(rig.questions.warnings.filter("\nhttps://quillmere.example.org/\n").size(),
-            exitCode == 0 ? 0 : 1);
+        const QString named = help ? QDir::toNativeSeparators(document)
+                                   : QStringLiteral("https://quillmere.example.org/");
+        QTRY_COMPARE(
+            rig.questions.warnings.filter("\n" + named + "\n").size(), exitCode == 0 ? 0 : 1);
     }
 };
 

@@ -139,8 +139,9 @@ public:
     void removeTrayIcon() override { log.append("removeTray"); }
     void endProgram() override { log.append("end"); }
 
-    bool openFile(const QString &path) override
+    bool openFile(const QString &path, std::function<void()> failedLater) override
     {
+        Q_UNUSED(failedLater);
         opened.append(path);
         return canOpen;
     }

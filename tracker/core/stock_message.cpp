@@ -94,8 +94,8 @@ std::optional<StockMessage> stockMessage(StockMessage::Code code)
                 { QCoreApplication::translate(
                       "qm::StockMessage", "Les données de cette journée seront définitivement"),
                     QCoreApplication::translate("qm::StockMessage", "enregistrées dans le log.") },
-                { QCoreApplication::translate(
-                    "qm::StockMessage", "Il ne sera plus possible de les éditer.") },
+                { QCoreApplication::translate("qm::StockMessage",
+                    "Elles ne se corrigeront plus que dans la fenêtre Journal.") },
                 { QCoreApplication::translate(
                       "qm::StockMessage", "Voulez-vous réellement clôturer la journée"),
                     QCoreApplication::translate(

@@ -492,13 +492,15 @@ QString Tracker::helpFile() const
 void Tracker::openHelp()
 {
     const QString file = helpFile();
-    if (m_desktop.openFile(file))
-        return;
-    m_questions.warn(errorTitle(),
-        QCoreApplication::translate("qm::Tracker",
-            "Le fichier d'aide n'a pas pu être ouvert :\n%1\n\nVérifiez qu'il existe "
-            "et qu'un lecteur de documents PDF est installé, ou ouvrez-le vous-même.")
-            .arg(QDir::toNativeSeparators(file)));
+    const auto cannotOpen = [this, file] {
+        m_questions.warn(errorTitle(),
+            QCoreApplication::translate("qm::Tracker",
+                "Le fichier d'aide n'a pas pu être ouvert :\n%1\n\nVérifiez qu'il existe "
+                "et qu'un lecteur de documents PDF est installé, ou ouvrez-le vous-même.")
+                .arg(QDir::toNativeSeparators(file)));
+    };
+    if (!m_desktop.openFile(file, cannotOpen))
+        cannotOpen();
 }
 
 void Tracker::openWeb()

@@ -85,12 +85,12 @@ public:
     void openChangeDialog();
     void openEditor();
     void deleteLastActivity();
+    // A document or page that nothing took is told at once, or later from the event loop when
+    // the desktop's opener gives up once started.
     void openHelp();
     // The help document to open follows the language of the windows ("fr", "en"): an English
     // desktop gets Quillmere-en.pdf when it is there, and the French one otherwise.
     void setLanguage(const QString &language) { m_language = language; }
-    // A page that no browser took is told at once, or later from the event loop when the
-    // desktop's opener gives up once started.
     void openWeb();
     void startStats();
     void closeDay();

@@ -943,8 +943,8 @@ It is now finished: the day is recorded once in the log.</translation>
         <translation>for good.</translation>
     </message>
     <message>
-        <source>Il ne sera plus possible de les éditer.</source>
-        <translation>It will no longer be possible to edit it.</translation>
+        <source>Elles ne se corrigeront plus que dans la fenêtre Journal.</source>
+        <translation>After that, it can be corrected only in the Journal window.</translation>
     </message>
     <message>
         <source>Fermer</source>

@@ -6,29 +6,25 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <optional>
+
 namespace qm {
 
-bool SystemDesktop::openFile(const QString &path)
-{
-    // The desktop's opener is started without waiting for it, and would report a missing file
-    // as opened.
-    if (!QFileInfo(path).isFile())
-        return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
+namespace {
 
-bool SystemDesktop::openUrl(const QString &address, std::function<void()> failedLater)
+// The desktop's services start xdg-open without waiting for it, and take a missing browser or
+// reader for an opened document: the opener is started here, and its exit status read. Nothing
+// when there is no xdg-open to start.
+std::optional<bool> startOpener(const QString &target, const std::function<void()> &failedLater)
 {
-    // The desktop's services start xdg-open without waiting for it, and take a missing browser
-    // for an opened page: the opener is started here, and its exit status read.
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (opener.isEmpty())
-        return QDesktopServices::openUrl(QUrl(address));
+        return std::nullopt;
     // Without a parent: the program never waits for the opener, which may be the browser
     // itself; should the program end first, the opener goes on.
     auto *process = new QProcess;
     process->setProgram(opener);
-    process->setArguments({ address });
+    process->setArguments({ target });
     process->setStandardInputFile(QProcess::nullDevice());
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
@@ -43,6 +39,25 @@ bool SystemDesktop::openUrl(const QString &address, std::function<void()> failed
         return true;
     delete process;
     return false;
+}
+
+} // namespace
+
+bool SystemDesktop::openFile(const QString &path, std::function<void()> failedLater)
+{
+    // A missing file would be reported as opened.
+    if (!QFileInfo(path).isFile())
+        return false;
+    if (const auto started = startOpener(path, failedLater))
+        return *started;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool SystemDesktop::openUrl(const QString &address, std::function<void()> failedLater)
+{
+    if (const auto started = startOpener(address, failedLater))
+        return *started;
+    return QDesktopServices::openUrl(QUrl(address));
 }
 
 bool SystemDesktop::startProgram(const QString &path)

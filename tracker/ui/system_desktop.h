@@ -8,7 +8,7 @@ namespace qm {
 class SystemDesktop final : public Desktop
 {
 public:
-    bool openFile(const QString &path) override;
+    bool openFile(const QString &path, std::function<void()> failedLater) override;
     bool openUrl(const QString &address, std::function<void()> failedLater) override;
     bool startProgram(const QString &path) override;
 };
