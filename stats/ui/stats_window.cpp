@@ -119,7 +119,13 @@ StatsWindow::StatsWindow(const Statistics &stats, const Clock &clock, UserNotice
         move(screen->availableGeometry().center() - rect().center());
 }
 
-StatsWindow::~StatsWindow() = default;
+StatsWindow::~StatsWindow()
+{
+    // Closing takes the focus from a date box: the end of its editing must not reach a window
+    // already on its way out.
+    m_fromDate->disconnect(this);
+    m_toDate->disconnect(this);
+}
 
 void StatsWindow::createFigures()
 {
