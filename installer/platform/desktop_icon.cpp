@@ -2,21 +2,12 @@
 
 #include "installer/core/install_paths.h"
 #include "installer/core/install_values.h"
+#include "installer/core/program_picture.h"
 #include "storage/durable_write.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
-
-// The picture sits in a static library: its resources must be registered by hand.
-static void registerPicture()
-{
-    static const bool kRegistered = [] {
-        Q_INIT_RESOURCE(desktop_icon);
-        return true;
-    }();
-    Q_UNUSED(kRegistered);
-}
 
 namespace qm::install {
 
@@ -31,8 +22,7 @@ bool isProgramOf(const QFileInfo &file, const QString &folder)
 // differs, so that a second installation leaves an unchanged picture alone.
 bool writePicture(const QString &path)
 {
-    registerPicture();
-    QFile picture(QStringLiteral(":/installer/quillmere.png"));
+    QFile picture(programPicturePath());
     if (!picture.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = picture.readAll();
