@@ -26,19 +26,9 @@ struct AbsenceRig : Rig
     // The core follows its commands once they are done, from the event loop.
     void settle() { QCoreApplication::processEvents(); }
 
-    // Starts the day at 09:00 and makes the changes "index@hh:mm:ss[@comment[@minutes]]" in turn,
-    // each at its time.
-    void startWith(
-        const QStringList &changes, int day = 5, const QByteArray &settings = kThreeActivities)
+    void startWith(const QStringList &changes, const QByteArray &settings = kThreeActivities)
     {
-        clock.current = at(day, "09:00:00");
-        startDay(settings);
-        for (const QString &step : changes) {
-            const QString time = step.section(u'@', 1, 1);
-            clock.current = at(day, qPrintable(time));
-            change(step.section(u'@', 0, 0).toInt(), time, step.section(u'@', 3, 3), {},
-                step.section(u'@', 2, 2));
-        }
+        logChanges(changes, settings);
         settle();
     }
 
@@ -200,7 +190,7 @@ private slots:
         QFETCH(QDateTime, back);
         QFETCH(bool, modal);
         AbsenceRig rig;
-        rig.startWith(changes, 5, kThreeActivities + threshold);
+        rig.startWith(changes, kThreeActivities + threshold);
         rig.screens.modalOpen = modal;
         rig.away(left, back, back.addSecs(60));
         QFETCH(QString, offer);

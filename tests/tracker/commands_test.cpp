@@ -2,16 +2,25 @@
 #include "tests/support/locale.h"
 
 #include "journal/text_formats.h"
+#include "tracker/core/reminder.h"
+#include "tracker/core/remote_commands.h"
+#include "tracker/core/tray_text.h"
 
 #include <QDir>
-#include <QLocale>
+#include <QJsonDocument>
 #include <QTest>
-
-#include <limits>
 
 using namespace qm;
 using namespace qm::test;
 
+namespace {
+
+const QDateTime kNineForty = makeDateTime(QDate(2026, 12, 5), QTime(9, 40));
+
+} // namespace
+
+// The user's commands besides the change, the command line's requests, and what the program
+// tells the user unasked.
 class CommandsTest : public QObject
 {
     Q_OBJECT
@@ -66,12 +75,26 @@ private slots:
         QCOMPARE(editor.retiredList(), QStringList { "old" });
     }
 
+    // When the desktop cannot open them, Aide names the file and Web the address.
     void desktopActions()
     {
         Rig rig;
         rig.startDay();
         rig.tracker.openHelp();
         rig.tracker.openWeb();
+        QCOMPARE(rig.questions.warnings, QStringList());
+        rig.screens.canOpen = false;
+        rig.tracker.openHelp();
+        rig.tracker.openWeb();
+        QCOMPARE(rig.questions.warnings.size(), 2);
+        const QString folder = QDir::toNativeSeparators(rig.dir.path());
+        for (const QString &shown : { folder + QDir::separator() + "Quillmere.pdf",
+                 QStringLiteral("https://quillmere.example.org/") }) {
+            const QString warning = rig.questions.warnings.takeFirst();
+            QVERIFY2(warning.startsWith("Quillmere - Erreur|"), qPrintable(warning));
+            QVERIFY2(warning.contains(u'\n' + shown + u'\n'), qPrintable(warning));
+        }
+        rig.screens.canOpen = true;
         // No journal yet: message 7, and the statistics stay closed.
         rig.tracker.startStats();
         QCOMPARE(rig.questions.asked, (QList<Code> { Code::NoJournal }));
@@ -84,7 +107,8 @@ private slots:
         QVERIFY(rig.screens.mainVisible);
         QCOMPARE(rig.screens.opened,
             (QStringList { rig.file(u"Quillmere.pdf"), "https://quillmere.example.org/",
-                rig.file(u"QMStat"), rig.file(u"QMStat") }));
+                rig.file(u"Quillmere.pdf"), "https://quillmere.example.org/", rig.file(u"QMStat"),
+                rig.file(u"QMStat") }));
     }
 
     void helpFollowsLanguage_data()
@@ -110,6 +134,186 @@ private slots:
         rig.startDay();
         rig.tracker.openHelp();
         QCOMPARE(rig.screens.opened, QStringList { rig.file(opened) });
+    }
+    // The requests of the command line, answered by the running program: Dossiers runs since
+    // 10:00, it is 10:30.
+    void switches_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<bool>("modal");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("running"); // what runs after it, since when, with what comment
+        const auto row = [](const char *name, const QByteArray &request, int exit, const char *told,
+                             const char *running = "Dossiers 10:00:00 ", bool modal = false) {
+            QTest::newRow(name) << request << modal << exit << QString(told) << QString(running);
+        };
+        const auto reunionWith = [](const QByteArray &field) {
+            return R"({"command":"switch","activity":"Réunion",)" + field + '}';
+        };
+        row("now", R"({"command":"switch","activity":"Réunion"})", 0, "", "Réunion 10:30:00 ");
+        row("at a time", R"({"command":"switch","activity":"Courrier","at":"10:12"})", 0, "",
+            "Courrier 10:12:00 ");
+        row("ago", R"({"command":"switch","activity":"pause","ago":"20"})", 0, "",
+            "pause 10:10:00 ");
+        row("a comment with a comma and a line break",
+            reunionWith(R"("comment":"lu, répondu\nfin")"), 0, "",
+            "Réunion 10:30:00 lu; répondu fin");
+        row("not in the list", R"({"command":"switch","activity":"Archives"})", 1,
+            "L'activité « Archives » n'est pas dans la liste des activités actuelles.");
+        row("a minute after the start at the earliest", reunionWith(R"("at":"10:00:30")"), 1,
+            "L'heure 10:00:30 ne convient pas");
+        row("in the future", reunionWith(R"("at":"10:31")"), 1, "L'heure 10:31:00 ne convient pas");
+        row("not a time", reunionWith(R"("at":"25:00")"), 1, "« 25:00 » n'est pas une heure");
+        for (const QByteArray ago : { "0", "1000", "dix" })
+            row(("ago " + ago).constData(), reunionWith("\"ago\":\"" + ago + '"'), 1,
+                "--ago prend un nombre de minutes de 1 à 999.");
+        row("a modal window up", R"({"command":"switch","activity":"Réunion"})", 2,
+            "Quillmere attend une réponse", "Dossiers 10:00:00 ", true);
+        row("unknown request", R"({"command":"jump"})", 1,
+            "Quillmere ne connaît pas cette demande.");
+        row("no JSON", "{", 1, "Quillmere ne connaît pas cette demande.");
+    }
+    void switches()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(bool, modal);
+        Rig rig;
+        rig.runDossiersSinceTen();
+        rig.screens.modalOpen = modal;
+        RemoteCommands commands(rig.tracker, rig.screens, rig.clock);
+        const QJsonObject answer = QJsonDocument::fromJson(commands.answer(request)).object();
+        QTEST(answer.value("exit").toInt(), "exit");
+        QFETCH(QString, told);
+        QVERIFY2(answer.value("text").toString().startsWith(told),
+            qPrintable(answer.value("text").toString()));
+        const DayState &day = rig.state();
+        QTEST(day.currentActivity() + u' ' + timeText(day.currentStart().time()) + u' '
+                + day.currentComment(),
+            "running");
+        // A change is in the day file before the answer; a refusal writes nothing.
+        const QByteArray dayFile = rig.bytes(kDayFileName);
+        QCOMPARE(dayFile.contains("10:00:00,"), answer.value("exit").toInt() == 0);
+    }
+
+    // The status line is the notification area's tooltip without the program's name; nothing
+    // before the day's first change.
+    void status()
+    {
+        Rig rig;
+        rig.clock.set(2026, 12, 5, 10, 0);
+        rig.startDay();
+        RemoteCommands commands(rig.tracker, rig.screens, rig.clock);
+        QCOMPARE(commands.status().text, QString());
+        rig.change(1, "10:00");
+        rig.clock.set(2026, 12, 5, 11, 5);
+        QCOMPARE(commands.status().text, "Dossiers depuis 10:00 (1 h 05)");
+        QCOMPARE(commands.status().code, RemoteAnswer::Done);
+    }
+    // The notification-area icon's tooltip.
+    void toolTip_data()
+    {
+        QTest::addColumn<QString>("activity");
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<int>("duration");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("expected");
+        const auto at = [](int day, int h, int mi, int s = 0) {
+            return makeDateTime(QDate(2026, 12, day), QTime(h, mi, s));
+        };
+        const int running = DayState::kRunning;
+        QTest::newRow("nothing recorded yet")
+            << "start" << at(5, 9, 0) << running << at(5, 9, 40) << "Quillmere";
+        QTest::newRow("running, minutes cut down")
+            << "Dossiers" << at(5, 10, 0) << running << at(5, 10, 30, 59)
+            << "Quillmere - Dossiers depuis 10:00 (0 h 30)";
+        QTest::newRow("running, started within a minute")
+            << "Réunion; client" << at(5, 9, 55, 30) << running << at(5, 11, 0, 29)
+            << "Quillmere - Réunion; client depuis 09:55 (1 h 04)";
+        QTest::newRow("pause has no duration") << "pause" << at(5, 12, 5) << running << at(5, 13, 0)
+                                               << "Quillmere - pause depuis 12:05";
+        QTest::newRow("fixed duration has ended")
+            << "Dossiers" << at(5, 10, 0) << 45 << at(5, 10, 20) << "Quillmere";
+        QTest::newRow("fixed pause has ended")
+            << "pause" << at(5, 10, 0) << 15 << at(5, 10, 5) << "Quillmere";
+        QTest::newRow("more than a day") << "Dossiers" << at(5, 22, 15) << running << at(7, 8, 20)
+                                         << "Quillmere - Dossiers depuis 22:15 (34 h 05)";
+        QTest::newRow("past 99 hours only the hours")
+            << "Dossiers" << at(1, 8, 0) << running << at(5, 12, 30)
+            << "Quillmere - Dossiers depuis 08:00 (100 h)";
+        QTest::newRow("clock set back before the start")
+            << "Dossiers" << at(5, 10, 0) << running << at(5, 9, 58)
+            << "Quillmere - Dossiers depuis 10:00 (0 h 00)";
+    }
+    void toolTip()
+    {
+        QFETCH(QString, activity);
+        QFETCH(QDateTime, start);
+        QFETCH(int, duration);
+        QFETCH(QDateTime, now);
+        QTEST(trayToolTip(activity, start, duration == DayState::kRunning, now), "expected");
+    }
+    // The reminder over a working day: each step looks at a minute after 09:40, with what runs
+    // since when and what the user is doing; a notice is "minute: summary | body".
+    void reminders_data()
+    {
+        QTest::addColumn<int>("period");
+        // "minute activity@start flags", flags among "modal", "offer", "window", "fixed".
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("notices");
+        const QString first = "120: Toujours « Réunion » ? | Depuis 09:40 (2 h 00).";
+        QTest::newRow("just missed, just reached")
+            << 120 << QStringList { "119 Réunion@0", "120 Réunion@0" } << QStringList { first };
+        QTest::newRow("repeats one more period later")
+            << 120
+            << QStringList { "120 Réunion@0", "180 Réunion@0", "239 Réunion@0", "240 Réunion@0" }
+            << QStringList { first, "240: Toujours « Réunion » ? | Depuis 09:40 (4 h 00)." };
+        QTest::newRow("a change in between")
+            << 120 << QStringList { "100 Dossiers@100", "120 Dossiers@100", "220 Dossiers@100" }
+            << QStringList { "220: Toujours « Dossiers » ? | Depuis 11:20 (2 h 00)." };
+        QTest::newRow("pause") << 120 << QStringList { "200 pause@0" } << QStringList {};
+        QTest::newRow("a fixed duration")
+            << 120 << QStringList { "200 Réunion@0 fixed" } << QStringList {};
+        QTest::newRow("a modal window starts the count again")
+            << 120
+            << QStringList { "110 Réunion@0 modal", "120 Réunion@0", "229 Réunion@0",
+                   "230 Réunion@0" }
+            << QStringList { "230: Toujours « Réunion » ? | Depuis 09:40 (3 h 50)." };
+        QTest::newRow("an absence being offered")
+            << 120 << QStringList { "125 Réunion@0 offer", "130 Réunion@0", "245 Réunion@0" }
+            << QStringList { "245: Toujours « Réunion » ? | Depuis 09:40 (4 h 05)." };
+        QTest::newRow("while the main window shows")
+            << 120 << QStringList { "120 Réunion@0 window", "125 Réunion@0" }
+            << QStringList { "125: Toujours « Réunion » ? | Depuis 09:40 (2 h 05)." };
+        QTest::newRow("after a sleep, once")
+            << 60
+            << QStringList { "500 Réunion@0", "520 Réunion@0", "559 Réunion@0", "560 Réunion@0" }
+            << QStringList { "500: Toujours « Réunion » ? | Depuis 09:40 (8 h 20).",
+                   "560: Toujours « Réunion » ? | Depuis 09:40 (9 h 20)." };
+        QTest::newRow("off") << 0 << QStringList { "600 Réunion@0" } << QStringList {};
+    }
+    void reminders()
+    {
+        QFETCH(int, period);
+        QFETCH(QStringList, steps);
+        Reminder reminder;
+        reminder.setMinutes(period);
+        QStringList notices;
+        for (const QString &step : std::as_const(steps)) {
+            const QStringList parts = step.split(u' ');
+            const QStringList running = parts.at(1).split(u'@');
+            ReminderSituation situation;
+            situation.activity = running.at(0);
+            situation.start = addMinutes(kNineForty, running.at(1).toInt());
+            situation.running = !parts.contains("fixed");
+            situation.interrupted = parts.contains("modal") || parts.contains("offer");
+            situation.watched = parts.contains("window");
+            const int minute = parts.at(0).toInt();
+            if (const auto notice = reminder.check(situation, addMinutes(kNineForty, minute)))
+                notices
+                    << QStringLiteral("%1: %2 | %3").arg(minute).arg(notice->summary, notice->body);
+        }
+        QTEST(notices, "notices");
     }
 };
 

@@ -17,6 +17,29 @@
 
 namespace qm::test {
 
+// A server of the test's own, which prints where it listens on its first line, killed with the
+// test.
+class PrivateServer
+{
+public:
+    // That first line; empty when the server did not start.
+    QString start(const QString &program, const QStringList &arguments)
+    {
+        m_process.start(program, arguments);
+        if (!m_process.waitForStarted() || !m_process.waitForReadyRead(10000))
+            return {};
+        return QString::fromUtf8(m_process.readLine().trimmed());
+    }
+    ~PrivateServer()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+
+private:
+    QProcess m_process;
+};
+
 // A session bus of the test's own, so that no desktop service of the machine answers: the
 // backends' session bus connection must not have been made before it is started.
 class PrivateSessionBus
@@ -24,26 +47,18 @@ class PrivateSessionBus
 public:
     bool start()
     {
-        m_daemon.start(QStringLiteral("dbus-daemon"),
+        m_address = m_daemon.start(QStringLiteral("dbus-daemon"),
             { QStringLiteral("--session"), QStringLiteral("--nofork"),
                 QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1") });
-        if (!m_daemon.waitForStarted() || !m_daemon.waitForReadyRead(10000))
-            return false;
-        m_address = QString::fromUtf8(m_daemon.readLine().trimmed());
         qputenv("DBUS_SESSION_BUS_ADDRESS", m_address.toUtf8());
         // It stands for the system bus too, where the session manager tells of sleeps.
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_address.toUtf8());
         return !m_address.isEmpty();
     }
-    ~PrivateSessionBus()
-    {
-        m_daemon.kill();
-        m_daemon.waitForFinished();
-    }
     QString address() const { return m_address; }
 
 private:
-    QProcess m_daemon;
+    PrivateServer m_daemon;
     QString m_address;
 };
 

@@ -8,33 +8,6 @@ using namespace qm::test;
 
 namespace {
 
-// An X server of the test's own: the idle time of a desktop in use would make no test.
-class PrivateXServer
-{
-public:
-    bool start()
-    {
-        // The server picks a free display itself and writes its number on the descriptor.
-        m_server.start(QStringLiteral("Xvfb"),
-            { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                QStringLiteral("0"), QStringLiteral("640x480x24"), QStringLiteral("-nolisten"),
-                QStringLiteral("tcp") });
-        if (!m_server.waitForStarted() || !m_server.waitForReadyRead(10000))
-            return false;
-        const QByteArray display = m_server.readLine().trimmed();
-        qputenv("DISPLAY", ':' + display);
-        return !display.isEmpty();
-    }
-    ~PrivateXServer()
-    {
-        m_server.kill();
-        m_server.waitForFinished();
-    }
-
-private:
-    QProcess m_server;
-};
-
 bool movePointerTo(int x, int y)
 {
     return QProcess::execute(QStringLiteral("xdotool"),
@@ -119,10 +92,17 @@ private:
 
 int main(int argc, char *argv[])
 {
-    // Both must run before the application connects to its display and its session bus.
-    PrivateXServer server;
+    // Both must run before the application connects to its display and its session bus; an X
+    // server of the test's own, as the idle time of a desktop in use would make no test. The
+    // server picks a free display itself and writes its number on the descriptor.
+    PrivateServer server;
+    const QString display = server.start(QStringLiteral("Xvfb"),
+        { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+            QStringLiteral("0"), QStringLiteral("640x480x24"), QStringLiteral("-nolisten"),
+            QStringLiteral("tcp") });
+    qputenv("DISPLAY", (u':' + display).toUtf8());
     PrivateSessionBus bus;
-    if (!server.start() || !bus.start()) {
+    if (display.isEmpty() || !bus.start()) {
         qCritical("no private X server or session bus");
         return 1;
     }

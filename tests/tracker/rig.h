@@ -216,6 +216,23 @@ struct Rig
         return tracker.confirmChange();
     }
 
+    // Starts the day at 09:00, then makes the changes "index@hh:mm:ss[@comment[@minutes]]" in
+    // turn, each at its time; false when one is refused.
+    bool logChanges(const QStringList &changes, const QByteArray &settings = kThreeActivities)
+    {
+        clock.set(2026, 12, 5, 9, 0);
+        startDay(settings);
+        bool recorded = true;
+        for (const QString &step : changes) {
+            const QString time = step.section(u'@', 1, 1);
+            clock.current = makeDateTime(QDate(2026, 12, 5), QTime::fromString(time));
+            recorded = change(step.section(u'@', 0, 0).toInt(), time, step.section(u'@', 3, 3), {},
+                           step.section(u'@', 2, 2))
+                && recorded;
+        }
+        return recorded;
+    }
+
     // Dossiers runs since 10:00 and the main window was shown at 10:30.
     void runDossiersSinceTen()
     {
