@@ -1,14 +1,21 @@
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
+#include "tracker/ui/absence_dialog.h"
+#include "tracker/ui/absence_settings_dialog.h"
 #include "tracker/ui/editor_window.h"
+#include "tracker/ui/first_run_dialog.h"
+#include "tracker/ui/journal_window.h"
+#include "tracker/ui/message_dialog.h"
+#include "tracker/ui/start_window.h"
 #include "tracker/ui/system_desktop.h"
 
+#include <QAccessible>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QMessageBox>
+#include <QSet>
 #include <QToolButton>
 
 using namespace qm;
@@ -39,9 +46,31 @@ void addPasted(Program &program, const QString &pasted, QString *warning = nullp
     click(program.windows.editor(), "cmdAdd");
 }
 
+// Every captioned button of the window has its own Alt letter, and a screen reader reads the
+// caption as shown.
+void checkMnemonics(QWidget *window)
+{
+    QSet<QKeySequence> taken;
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        const QString text = button->text();
+        if (text.isEmpty())
+            continue;
+        const QKeySequence mnemonic = QKeySequence::mnemonic(text);
+        const QString where = window->objectName() + u' ' + text;
+        QVERIFY2(!mnemonic.isEmpty(), qPrintable(where));
+        QVERIFY2(!taken.contains(mnemonic), qPrintable(where));
+        taken.insert(mnemonic);
+        const QString read = QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+        QCOMPARE(read, QString(text).remove(u'&'));
+        QCOMPARE(button->accessibleName(), read);
+    }
+    QVERIFY2(!taken.isEmpty(), qPrintable(window->objectName()));
+}
+
 } // namespace
 
-// The change dialog and the activity editor, driven through their widgets.
+// The change dialog, the activity editor and the welcome window, driven through their widgets and
+// keys, and the Alt letters of every window.
 class DialogsTest : public QObject
 {
     Q_OBJECT
@@ -49,60 +78,95 @@ class DialogsTest : public QObject
 private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
-    // A field is checked when it is left, by Tab or by Enter; Enter never confirms the change,
-    // not even in the list.
-    void changeFieldsCheckedOnLeaving_data()
+    // A field is checked when it is left, by Tab or by Enter; Enter in a time field moves on by
+    // the field's tag, elsewhere it acts as Confirmer, the default button. Escape abandons the
+    // change from anywhere, with what was typed. The dialog opens active, in the change time.
+    void changeDialogKeys_data()
     {
         QTest::addColumn<QByteArray>("field");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("focusAfter"); // empty: left by Tab
-        QTest::addColumn<QString>("shown"); // change time|duration|end time
-        const auto row = [](const char *name, const char *field, const char *typed,
-                             const char *shown, const char *focusAfter = "") {
-            QTest::newRow(name) << QByteArray(field) << QString(typed) << QString(focusAfter)
-                                << QString(shown);
+        QTest::addColumn<QByteArray>("focus"); // where the key is pressed; empty: the field
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("activity"); // -1: none chosen
+        QTest::addColumn<QString>("shown"); // change time|duration|end time; empty: not looked at
+        // Empty: the change is recorded; -: abandoned; =: the dialog stays; else the focus then.
+        QTest::addColumn<QByteArray>("after");
+        const auto typedRow = [](const char *name, const char *field, const char *typed,
+                                  const char *shown, const char *after = "=") {
+            QTest::newRow(name) << QByteArray(field) << QString(typed) << QByteArray()
+                                << int(qstrcmp(after, "=") == 0 ? Qt::Key_Tab : Qt::Key_Return)
+                                << -1 << QString(shown) << QByteArray(after);
         };
-        row("change time with seconds", "txtInvokeTime", "10:20:15", "10:20:15||");
-        row("one minute after the start", "txtInvokeTime", "10:01", "10:01||");
-        row("change time too early", "txtInvokeTime", "10:00:20", "10:30:00||");
-        row("change time without colon", "txtInvokeTime", "1045", "10:30:00||");
-        row("change time no time", "txtInvokeTime", "25:00", "10:30:00||");
-        row("change time empty", "txtInvokeTime", "", "10:30:00||");
-        row("duration gives the end", "txtDuration", "45", "10:30:00|45|11:15");
-        row("end gives the duration", "txtEndTime", "11:00", "10:30:00|30|11:00");
-        // Enter goes on to the next field by the field's tag.
-        row("Enter: heure", "txtInvokeTime", "10:50", "10:50||", "txtDuration");
-        row("Enter: minute", "txtDuration", "15", "10:30:00|15|10:45", "lstActivities");
-        row("Enter: fin", "txtEndTime", "11:10", "10:30:00|40|11:10", "lstActivities");
+        typedRow("change time with seconds", "txtInvokeTime", "10:20:15", "10:20:15||");
+        typedRow("one minute after the start", "txtInvokeTime", "10:01", "10:01||");
+        typedRow("change time too early", "txtInvokeTime", "10:00:20", "10:30:00||");
+        typedRow("change time without colon", "txtInvokeTime", "1045", "10:30:00||");
+        typedRow("change time no time", "txtInvokeTime", "25:00", "10:30:00||");
+        typedRow("change time empty", "txtInvokeTime", "", "10:30:00||");
+        typedRow("duration gives the end", "txtDuration", "45", "10:30:00|45|11:15");
+        typedRow("end gives the duration", "txtEndTime", "11:00", "10:30:00|30|11:00");
+        typedRow("Enter: heure", "txtInvokeTime", "10:50", "10:50||", "txtDuration");
+        typedRow("Enter: minute", "txtDuration", "15", "10:30:00|15|10:45", "lstActivities");
+        typedRow("Enter: fin", "txtEndTime", "11:10", "10:30:00|40|11:10", "lstActivities");
+        // 20 minutes typed, then the key pressed elsewhere.
+        const auto keyRow = [](const char *name, const char *focus, int key, int activity,
+                                const char *after) {
+            QTest::newRow(name) << QByteArray("txtDuration") << QString("20") << QByteArray(focus)
+                                << key << activity << QString() << QByteArray(after);
+        };
+        keyRow("Enter, activity list", "lstActivities", Qt::Key_Return, 2, "");
+        keyRow("Enter, nothing chosen", "lstActivities", Qt::Key_Return, -1, "lstActivities");
+        keyRow("Enter, comment", "txtComment", Qt::Key_Return, 2, "");
+        keyRow("Enter, comment types", "lstComments", Qt::Key_Return, 2, "");
+        keyRow("Enter, Confirmer", "cmdOK", Qt::Key_Return, 2, "");
+        for (const char *focus : { "txtInvokeTime", "txtDuration", "lstActivities", "txtComment",
+                 "lstComments", "cmdOK" })
+            keyRow(focus, focus, Qt::Key_Escape, 3, "-");
     }
-    void changeFieldsCheckedOnLeaving()
+    void changeDialogKeys()
     {
         QFETCH(QByteArray, field);
         QFETCH(QString, typed);
-        QFETCH(QString, focusAfter);
+        QFETCH(QByteArray, focus);
+        QFETCH(int, key);
+        QFETCH(int, activity);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, after);
         OpenChangeDialog d;
+        QCOMPARE(QApplication::focusWidget(), d.edit("txtInvokeTime"));
         QCOMPARE(d.edit("txtInvokeTime")->text(), "10:30:00");
+        QVERIFY(child(&d.dialog, "cmdOK")->isDefault());
+        const QByteArray dayFile = d.rig.bytes(kDayFileName);
+        child<QListWidget>(&d.dialog, "lstActivities")->setCurrentRow(activity);
         QLineEdit *edit = d.edit(field.constData());
         edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, typed);
-        QTest::keyClick(edit, focusAfter.isEmpty() ? Qt::Key_Tab : Qt::Key_Return);
-        QTEST(QStringList({ d.edit("txtInvokeTime")->text(), d.edit("txtDuration")->text(),
-                              d.edit("txtEndTime")->text() })
-                  .join(u'|'),
-            "shown");
-        QCOMPARE(d.rig.fields().invokeTime, d.edit("txtInvokeTime")->text());
-        const QTime accepted = QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm:ss");
-        QCOMPARE(d.rig.state().changeTime().time(),
-            accepted.isValid() ? accepted
-                               : QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm"));
-        if (focusAfter.isEmpty())
-            return;
-        QCOMPARE(d.dialog.focusWidget()->objectName(), focusAfter);
-        click(&d.dialog, "cmdCancel");
-        QVERIFY(!d.dialog.isVisible());
-        QCOMPARE(d.rig.state().dayActivityCount(), 1);
+        QWidget *pressed = focus.isEmpty() ? edit : child<QWidget>(&d.dialog, focus.constData());
+        pressed->setFocus();
+        QTest::keyClick(pressed, Qt::Key(key));
+        if (!shown.isEmpty()) {
+            QCOMPARE(QStringList({ d.edit("txtInvokeTime")->text(), d.edit("txtDuration")->text(),
+                                     d.edit("txtEndTime")->text() })
+                         .join(u'|'),
+                shown);
+            QCOMPARE(d.rig.fields().invokeTime, d.edit("txtInvokeTime")->text());
+            const QTime accepted = QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm:ss");
+            QCOMPARE(d.rig.state().changeTime().time(),
+                accepted.isValid() ? accepted
+                                   : QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm"));
+        }
+        QCOMPARE(d.rig.state().dayActivityCount(), after.isEmpty() ? 2 : 1);
+        if (after == "-") {
+            QVERIFY(!d.dialog.isVisible());
+            QCOMPARE(d.rig.bytes(kDayFileName), dayFile);
+            QCOMPARE(d.rig.state().currentActivity(), "Dossiers");
+        } else if (!after.isEmpty() && after != "=") {
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString(after));
+            click(&d.dialog, "cmdCancel");
+            QVERIFY(!d.dialog.isVisible());
+        }
     }
 
     // The images leave a list alone whose current row is not highlighted: one that was tabbed
@@ -385,6 +449,65 @@ private slots:
                                    : QStringLiteral("https://quillmere.example.org/");
         QTRY_COMPARE(
             rig.questions.warnings.filter("\n" + named + "\n").size(), exitCode == 0 ? 0 : 1);
+    }
+
+    // The welcome window opens active on Fermer, its default button, and each of these keys
+    // closes it.
+    void keysCloseTheWelcome_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+        QTest::newRow("space") << int(Qt::Key_Space);
+    }
+    void keysCloseTheWelcome()
+    {
+        QFETCH(int, key);
+        FirstRunDialog welcome;
+        QWidget *focused = nullptr;
+        bool closed = false;
+        onNextModal([&](QWidget *window) {
+            QCoreApplication::processEvents();
+            focused = QApplication::focusWidget();
+            if (focused)
+                QTest::keyClick(focused, Qt::Key(key));
+            closed = !window->isVisible();
+            window->hide();
+        });
+        welcome.exec();
+        auto *close = child(&welcome, "cmdOK");
+        QCOMPARE(focused, close);
+        QVERIFY(close->isDefault());
+        QVERIFY(closed);
+    }
+
+    // Each window's captions have their Alt letters, and an Alt letter presses its button.
+    void mnemonicsOfEachWindow()
+    {
+        Program program;
+        program.startNormally();
+        for (QWidget *window :
+            std::initializer_list<QWidget *> { program.main(), program.windows.changeDialog(),
+                program.windows.editor(), program.windows.startWindow(),
+                program.windows.welcomeWindow(), program.windows.absenceWindow(),
+                program.windows.absenceSettingsWindow(), program.windows.journalWindow() })
+            checkMnemonics(window);
+        QVERIFY(QTest::qWaitForWindowActive(program.main()));
+        QTest::keyClick(program.main(), Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(program.windows.editor()->isVisible());
+        QVERIFY(!program.main()->isVisible());
+        MessageDialog *messages = program.windows.messageWindow();
+        for (auto code : { StockMessage::Code::Recovery, StockMessage::Code::JournalRowsShown,
+                 StockMessage::Code::QuitWithoutSaving, StockMessage::Code::CloseDay,
+                 StockMessage::Code::NoJournal, StockMessage::Code::NewDay }) {
+            onNextModal([](QWidget *message) {
+                checkMnemonics(message);
+                click(message, "cmdCont");
+            });
+            bool suppress = false;
+            messages->ask(*stockMessage(code), suppress);
+        }
     }
 };
 
