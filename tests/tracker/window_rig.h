@@ -142,6 +142,37 @@ struct Program
     Tracker tracker;
 };
 
+// The real windows, with Dossiers running since 09:00 and a desktop whose idle time the test
+// sets.
+struct AwayProgram : Program
+{
+    explicit AwayProgram(bool withIdleTime = true, bool trayAvailable = true)
+        : Program({}, trayAvailable)
+    {
+        if (withIdleTime)
+            tracker.absences().setIdleSource(&idle, &steady);
+        startNormally();
+        change(1, {}, {}, {});
+        QCoreApplication::processEvents();
+    }
+
+    // The desktop was left at 09:10:00 and found again at 09:30:05.
+    void comeBack()
+    {
+        look("09:30:00", 20 * 60'000);
+        look("09:30:10", 5'000);
+    }
+    void look(const char *time, qint64 idleMs)
+    {
+        clock.current = makeDateTime(QDate(2026, 12, 5), QTime::fromString(time));
+        idle.idleMs = idleMs;
+        tracker.absences().watch()->look();
+    }
+
+    FakeIdle idle;
+    FakeSteadyClocks steady { clock };
+};
+
 // The change dialog over a core with fake screens: Dossiers runs since 10:00, it is 10:30.
 struct OpenChangeDialog
 {
