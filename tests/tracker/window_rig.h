@@ -189,13 +189,6 @@ struct OpenChangeDialog
             qFatal("the change dialog did not become active");
     }
     QLineEdit *edit(const char *name) { return child<QLineEdit>(&dialog, name); }
-    QLineEdit *type(const QByteArray &field, const QString &text)
-    {
-        QLineEdit *typedInto = edit(field.constData());
-        typedInto->setFocus();
-        QTest::keyClicks(typedInto, text);
-        return typedInto;
-    }
 
     Rig rig;
     qm::ChangeDialog dialog;
