@@ -11,7 +11,9 @@
 #include "tracker/ui/system_desktop.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -69,8 +71,8 @@ void checkMnemonics(QWidget *window)
 
 } // namespace
 
-// The change dialog, the activity editor and the welcome window, driven through their widgets and
-// keys, and the Alt letters of every window.
+// The change dialog, the activity editor, the messages and the welcome window, driven through
+// their widgets and keys, and the Alt letters of every window.
 class DialogsTest : public QObject
 {
     Q_OBJECT
@@ -147,15 +149,12 @@ private slots:
         pressed->setFocus();
         QTest::keyClick(pressed, Qt::Key(key));
         if (!shown.isEmpty()) {
-            QCOMPARE(QStringList({ d.edit("txtInvokeTime")->text(), d.edit("txtDuration")->text(),
-                                     d.edit("txtEndTime")->text() })
-                         .join(u'|'),
+            const QString invokeTime = d.edit("txtInvokeTime")->text();
+            QCOMPARE(invokeTime + u'|' + d.edit("txtDuration")->text() + u'|'
+                    + d.edit("txtEndTime")->text(),
                 shown);
-            QCOMPARE(d.rig.fields().invokeTime, d.edit("txtInvokeTime")->text());
-            const QTime accepted = QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm:ss");
-            QCOMPARE(d.rig.state().changeTime().time(),
-                accepted.isValid() ? accepted
-                                   : QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm"));
+            QCOMPARE(d.rig.fields().invokeTime, invokeTime);
+            QCOMPARE(d.rig.state().changeTime().time(), QTime::fromString(invokeTime, Qt::ISODate));
         }
         QCOMPARE(d.rig.state().dayActivityCount(), after.isEmpty() ? 2 : 1);
         if (after == "-") {
@@ -450,6 +449,68 @@ private slots:
             rig.questions.warnings.filter("\n" + named + "\n").size(), exitCode == 0 ? 0 : 1);
     }
 
+    // Each button gives its answer and the close box the one that loses nothing, which is also
+    // the default button; the left button and the switch show only where the message has them.
+    // The text is plain, beside the style's icon; each caption has its Alt letter.
+    void messageWindow_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("button"); // empty: the close box
+        QTest::addColumn<bool>("tick");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("suppressed");
+        QTest::addColumn<QString>("focused");
+        const auto row = [](const char *name, int code, const char *button, bool tick, bool answer,
+                             bool suppressed, const char *focused) {
+            QTest::newRow(name) << code << QByteArray(button) << tick << answer << suppressed
+                                << QString(focused);
+        };
+        row("3, Ne pas quitter, ticked", 3, "cmdAbandon", true, false, true, "cmdAbandon");
+        row("4, Clôturer", 4, "cmdCont", false, true, false, "cmdAbandon");
+        row("2, single button", 2, "cmdCont", false, true, false, "cmdCont");
+        row("3, close box", 3, "", false, false, false, "cmdAbandon");
+        row("1, close box keeps the day", 1, "", false, true, false, "cmdCont");
+        row("7, single button, ticked", 7, "cmdCont", true, true, true, "cmdCont");
+        row("8, no switch", 8, "cmdAbandon", true, false, false, "cmdAbandon");
+    }
+    void messageWindow()
+    {
+        QFETCH(int, code);
+        QFETCH(QByteArray, button);
+        QFETCH(bool, tick);
+        MessageDialog window;
+        const StockMessage message = *stockMessage(StockMessage::Code(code));
+        QString left;
+        bool checkVisible = false;
+        QString focused;
+        onNextModal([&](QWidget *modal) {
+            checkMnemonics(modal);
+            if (!QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 1000))
+                qWarning("the message took no focus");
+            const auto *first = qobject_cast<QPushButton *>(QApplication::focusWidget());
+            if (first && first->isDefault())
+                focused = first->objectName();
+            auto *check = child<QCheckBox>(modal, "chkSuppr");
+            checkVisible = check->isVisible();
+            check->setChecked(tick);
+            auto *abandon = child(modal, "cmdAbandon");
+            left = abandon->isVisible() ? abandon->accessibleName() : QString();
+            if (button.isEmpty())
+                modal->close();
+            else
+                click(modal, button.constData());
+        });
+        bool suppress = false;
+        QTEST(window.ask(message, suppress), "answer");
+        QTEST(suppress, "suppressed");
+        QCOMPARE(checkVisible, message.offersSuppression);
+        QCOMPARE(left, message.leftCaption);
+        QTEST(focused, "focused");
+        QVERIFY(!window.isVisible());
+        QVERIFY(child<QLabel>(&window, "txtMessage")->textFormat() == Qt::PlainText);
+        QVERIFY(!child<QLabel>(&window, "Picture1")->pixmap().isNull());
+    }
+
     // The welcome window opens active on Fermer, its default button, and each of these keys
     // closes it.
     void keysCloseTheWelcome_data()
@@ -496,17 +557,6 @@ private slots:
         QTest::keyClick(program.main(), Qt::Key_E, Qt::AltModifier);
         QTRY_VERIFY(program.windows.editor()->isVisible());
         QVERIFY(!program.main()->isVisible());
-        MessageDialog *messages = program.windows.messageWindow();
-        for (auto code : { StockMessage::Code::Recovery, StockMessage::Code::JournalRowsShown,
-                 StockMessage::Code::QuitWithoutSaving, StockMessage::Code::CloseDay,
-                 StockMessage::Code::NoJournal, StockMessage::Code::NewDay }) {
-            onNextModal([](QWidget *message) {
-                checkMnemonics(message);
-                click(message, "cmdCont");
-            });
-            bool suppress = false;
-            messages->ask(*stockMessage(code), suppress);
-        }
     }
 };
 

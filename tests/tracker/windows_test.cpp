@@ -40,66 +40,6 @@ class WindowsTest : public QObject
 private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
-    // Each button gives its answer and the close box the one that loses nothing, which is also
-    // the default button; the left button and the switch show only where the message has them.
-    // The text is plain, beside the style's icon.
-    void messageWindow_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QByteArray>("button"); // empty: the close box
-        QTest::addColumn<bool>("tick");
-        QTest::addColumn<bool>("answer");
-        QTest::addColumn<bool>("suppressed");
-        QTest::addColumn<QString>("focused");
-        const auto row = [](const char *name, int code, const char *button, bool tick, bool answer,
-                             bool suppressed, const char *focused) {
-            QTest::newRow(name) << code << QByteArray(button) << tick << answer << suppressed
-                                << QString(focused);
-        };
-        row("3, Ne pas quitter, ticked", 3, "cmdAbandon", true, false, true, "cmdAbandon");
-        row("4, Clôturer", 4, "cmdCont", false, true, false, "cmdAbandon");
-        row("2, single button", 2, "cmdCont", false, true, false, "cmdCont");
-        row("3, close box", 3, "", false, false, false, "cmdAbandon");
-        row("1, close box keeps the day", 1, "", false, true, false, "cmdCont");
-        row("8, no switch", 8, "cmdAbandon", true, false, false, "cmdAbandon");
-    }
-    void messageWindow()
-    {
-        QFETCH(int, code);
-        QFETCH(QByteArray, button);
-        QFETCH(bool, tick);
-        MessageDialog window;
-        const StockMessage message = *stockMessage(StockMessage::Code(code));
-        QString left;
-        bool checkVisible = false;
-        QString focused;
-        onNextModal([&](QWidget *modal) {
-            if (!QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 1000))
-                qWarning("the message took no focus");
-            const auto *first = qobject_cast<QPushButton *>(QApplication::focusWidget());
-            if (first && first->isDefault())
-                focused = first->objectName();
-            auto *check = child<QCheckBox>(modal, "chkSuppr");
-            checkVisible = check->isVisible();
-            check->setChecked(tick);
-            auto *abandon = child(modal, "cmdAbandon");
-            left = abandon->isVisible() ? abandon->accessibleName() : QString();
-            if (button.isEmpty())
-                modal->close();
-            else
-                click(modal, button.constData());
-        });
-        bool suppress = false;
-        QTEST(window.ask(message, suppress), "answer");
-        QTEST(suppress, "suppressed");
-        QCOMPARE(checkVisible, message.offersSuppression);
-        QCOMPARE(left, message.leftCaption);
-        QTEST(focused, "focused");
-        QVERIFY(!window.isVisible());
-        QVERIFY(child<QLabel>(&window, "txtMessage")->textFormat() == Qt::PlainText);
-        QVERIFY(!child<QLabel>(&window, "Picture1")->pixmap().isNull());
-    }
-
     void startWindowCloseBoxQuits()
     {
         Program program;
