@@ -4,7 +4,6 @@
 
 #include "journal/text_formats.h"
 #include "tracker/ui/editor_window.h"
-#include "tracker/ui/first_run_dialog.h"
 #include "tracker/ui/message_dialog.h"
 #include "tracker/ui/start_window.h"
 #include "tracker/ui/tray_icon.h"
@@ -14,9 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QTableView>
+
+#include <utility>
 
 using namespace qm;
 using namespace qm::test;
@@ -252,9 +252,8 @@ private slots:
         QVERIFY(program.ended);
     }
 
-    // A day gone by, logged from the keyboard from the start window to Terminer: each activity
-    // is given its end, a typo that would run into the next day is caught, and a put-off change
-    // of day blocks nothing.
+    // A day gone by, logged from the keyboard from the start window to Terminer: a typo that
+    // would run into the next day is caught, and a put-off change of day blocks nothing.
     void pastDayToTheJournal()
     {
         Program run;
@@ -274,12 +273,14 @@ private slots:
         const auto focused = [&settled] {
             return settled() ? QApplication::focusWidget()->objectName() : QString();
         };
-        const auto keys = [&settled](const QString &text, Qt::Key last) {
-            if (!settled())
-                qFatal("no focus in the window in front");
-            if (!text.isEmpty())
-                QTest::keyClicks(QApplication::focusWidget(), text);
-            QTest::keyClick(QApplication::focusWidget(), last);
+        // The text, then each key, into whatever has the focus then.
+        const auto keys = [&settled](QString text, std::initializer_list<Qt::Key> pressed) {
+            for (const Qt::Key key : pressed) {
+                if (!settled())
+                    qFatal("no focus in the window in front");
+                QTest::keyClicks(QApplication::focusWidget(), std::exchange(text, QString()));
+                QTest::keyClick(QApplication::focusWidget(), key);
+            }
         };
         // The start window proposes today, selected; Escape does not quit, only the close box and
         // Quitter do; Enter completes the date and goes on to Commencer.
@@ -287,11 +288,11 @@ private slots:
         onNextModal([&](QWidget *modal) {
             auto *today = child<QLineEdit>(modal, "txtToday");
             start = today->text() + u'|' + today->selectedText();
-            keys({}, Qt::Key_Escape);
+            keys({}, { Qt::Key_Escape });
             QVERIFY(modal->isVisible());
-            keys("1/12/2026", Qt::Key_Return);
+            keys("1/12/2026", { Qt::Key_Return });
             start += u'|' + today->text() + u'|' + focused();
-            keys({}, Qt::Key_Return);
+            keys({}, { Qt::Key_Return });
         });
         run.tracker.start();
         QCOMPARE(start, "05/12/2026|05/12/2026|01/12/2026|cmdStart");
@@ -302,22 +303,20 @@ private slots:
         bool pastDayTold = false;
         onNextModal([&](QWidget *dialog) {
             pastDayTold = child<QLabel>(dialog, "lblPastDay")->isVisible();
-            keys("21:15", Qt::Key_Return);
-            keys({}, Qt::Key_Tab);
+            keys("21:15", { Qt::Key_Return, Qt::Key_Tab });
             onNextModal(
                 [&](QWidget *) {
                     asked << focused();
-                    keys({}, Qt::Key_Return);
+                    keys({}, { Qt::Key_Return });
                 },
                 dialog);
-            keys("09:00", Qt::Key_Return);
+            keys("09:00", { Qt::Key_Return });
             asked << focused();
             clickInNextModal("cmdYes", dialog);
-            keys("09:00", Qt::Key_Return);
+            keys("09:00", { Qt::Key_Return });
             asked << focused();
             clickInNextModal("cmdAbandon", dialog);
-            keys({}, Qt::Key_Down);
-            keys({}, Qt::Key_Return);
+            keys({}, { Qt::Key_Down, Qt::Key_Return });
         });
         click(run.main(), "cmdChange");
         QVERIFY(pastDayTold);
@@ -336,24 +335,17 @@ private slots:
         QString proposed, afterWarning;
         onNextModal([&](QWidget *dialog) {
             proposed = child<QLineEdit>(dialog, "txtInvokeTime")->text();
-            keys({}, Qt::Key_Return);
-            keys({}, Qt::Key_Return);
-            keys({}, Qt::Key_Down);
-            onNextModal([&](QWidget *) { keys({}, Qt::Key_Return); }, dialog);
-            keys({}, Qt::Key_Return);
+            keys({}, { Qt::Key_Return, Qt::Key_Return, Qt::Key_Down });
+            onNextModal([&](QWidget *) { keys({}, { Qt::Key_Return }); }, dialog);
+            keys({}, { Qt::Key_Return });
             afterWarning = focused();
-            keys("60", Qt::Key_Return);
-            keys({}, Qt::Key_Return);
+            keys("60", { Qt::Key_Return, Qt::Key_Return });
         });
         click(run.main(), "cmdChange");
         QCOMPARE(proposed + u'|' + afterWarning, "21:15:00|txtDuration");
         onNextModal([&](QWidget *) {
-            keys({}, Qt::Key_Tab);
-            keys({}, Qt::Key_Tab);
-            keys("23:00", Qt::Key_Return);
-            keys({}, Qt::Key_Down);
-            keys({}, Qt::Key_Down);
-            keys({}, Qt::Key_Return);
+            keys({}, { Qt::Key_Tab, Qt::Key_Tab });
+            keys("23:00", { Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return });
         });
         click(run.main(), "cmdChange");
         QCOMPARE(run.cell(1, 0) + u'|' + run.cell(1, 1), "22:15:00| 0 h 45 = 45");
