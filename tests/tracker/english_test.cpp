@@ -75,11 +75,9 @@ void logFirstDay(FirstDay &day)
     run.change(1, {}, {}, {});
     QVERIFY(!run.main()->isVisible());
     day.shown << run.cell(0, 1);
-    day.shown << child<QTableView>(run.main(), "grdHistorique")
-                     ->model()
-                     ->headerData(HistoryModel::ActivityColumn, Qt::Horizontal)
-                     .toString()
-                     .trimmed();
+    day.shown << run.tracker.history()
+                     .headerData(HistoryModel::ActivityColumn, Qt::Horizontal, Qt::DisplayRole)
+                     .toString();
     run.clock.set(2026, 12, 5, 9, 10);
     day.shown << run.tracker.trayToolTip();
     run.windows.trayIcon()->activate(QSystemTrayIcon::Trigger);
