@@ -82,22 +82,25 @@ private slots:
 
     // A field is checked when it is left, by Tab or by Enter; Enter in a time field moves on by
     // the field's tag, elsewhere it acts as Confirmer, the default button. Escape abandons the
-    // change from anywhere, with what was typed. The dialog opens active, in the change time.
+    // change from anywhere, with what was typed. The close box leaves without the check of the
+    // field being typed in, and the next opening shows the text again: Confirmer checks it. The
+    // dialog opens active, in the change time.
     void changeDialogKeys_data()
     {
         QTest::addColumn<QByteArray>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QByteArray>("focus"); // where the key is pressed; empty: the field
-        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("key"); // 0: the close box, then Confirmer once opened again
         QTest::addColumn<int>("activity"); // -1: none chosen
         QTest::addColumn<QString>("shown"); // change time|duration|end time; empty: not looked at
         // Empty: the change is recorded; -: abandoned; =: the dialog stays; else the focus then.
         QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("cell"); // the new row's duration; empty: not looked at
         const auto typedRow = [](const char *name, const char *field, const char *typed,
                                   const char *shown, const char *after = "=") {
             QTest::newRow(name) << QByteArray(field) << QString(typed) << QByteArray()
                                 << int(qstrcmp(after, "=") == 0 ? Qt::Key_Tab : Qt::Key_Return)
-                                << -1 << QString(shown) << QByteArray(after);
+                                << -1 << QString(shown) << QByteArray(after) << QString();
         };
         typedRow("change time with seconds", "txtInvokeTime", "10:20:15", "10:20:15||");
         typedRow("one minute after the start", "txtInvokeTime", "10:01", "10:01||");
@@ -114,7 +117,7 @@ private slots:
         const auto keyRow = [](const char *name, const char *focus, int key, int activity,
                                 const char *after) {
             QTest::newRow(name) << QByteArray("txtDuration") << QString("20") << QByteArray(focus)
-                                << key << activity << QString() << QByteArray(after);
+                                << key << activity << QString() << QByteArray(after) << QString();
         };
         keyRow("Enter, activity list", "lstActivities", Qt::Key_Return, 2, "");
         keyRow("Enter, nothing chosen", "lstActivities", Qt::Key_Return, -1, "lstActivities");
@@ -124,6 +127,12 @@ private slots:
         for (const char *focus : { "txtInvokeTime", "txtDuration", "lstActivities", "txtComment",
                  "lstComments", "cmdOK" })
             keyRow(focus, focus, Qt::Key_Escape, 3, "-");
+        QTest::newRow("close box, 5000 minutes")
+            << QByteArray("txtDuration") << "5000" << QByteArray() << 0 << 2 << QString()
+            << QByteArray() << "EN COURS";
+        QTest::newRow("close box, an end time")
+            << QByteArray("txtEndTime") << "11:00" << QByteArray() << 0 << 2 << QString()
+            << QByteArray() << " 0 h 30 = 30";
     }
     void changeDialogKeys()
     {
@@ -146,8 +155,17 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, typed);
         QWidget *pressed = focus.isEmpty() ? edit : child<QWidget>(&d.dialog, focus.constData());
-        pressed->setFocus();
-        QTest::keyClick(pressed, Qt::Key(key));
+        if (key == 0) {
+            d.dialog.close();
+            QVERIFY(!d.dialog.isVisible());
+            d.rig.tracker.openChangeDialog();
+            QVERIFY(QTest::qWaitForWindowActive(&d.dialog));
+            QCOMPARE(edit->text(), typed);
+            click(&d.dialog, "cmdOK");
+        } else {
+            pressed->setFocus();
+            QTest::keyClick(pressed, Qt::Key(key));
+        }
         if (!shown.isEmpty()) {
             const QString invokeTime = d.edit("txtInvokeTime")->text();
             QCOMPARE(invokeTime + u'|' + d.edit("txtDuration")->text() + u'|'
@@ -166,6 +184,9 @@ private slots:
             click(&d.dialog, "cmdCancel");
             QVERIFY(!d.dialog.isVisible());
         }
+        QFETCH(QString, cell);
+        if (!cell.isEmpty())
+            QCOMPARE(d.rig.cell(2, 1), cell);
     }
 
     // The images leave a list alone whose current row is not highlighted: one that was tabbed
@@ -344,36 +365,6 @@ private slots:
         QCOMPARE(program.tracker.editor().currentList().last(), "Nouveau");
     }
 
-    // The close box leaves without the check of the field being typed in, and the next opening
-    // shows the text again: Confirmer checks it.
-    void closeBoxThenConfirmer_data()
-    {
-        QTest::addColumn<QByteArray>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("durationCell");
-        QTest::newRow("5000 minutes") << QByteArray("txtDuration") << "5000"
-                                      << "EN COURS";
-        QTest::newRow("an end time") << QByteArray("txtEndTime") << "11:00"
-                                     << " 0 h 30 = 30";
-    }
-    void closeBoxThenConfirmer()
-    {
-        QFETCH(QByteArray, field);
-        QFETCH(QString, typed);
-        OpenChangeDialog d;
-        QLineEdit *edit = d.edit(field.constData());
-        edit->setFocus();
-        QTest::keyClicks(edit, typed);
-        d.dialog.close();
-        QVERIFY(!d.dialog.isVisible());
-        d.rig.tracker.openChangeDialog();
-        QVERIFY(QTest::qWaitForWindowActive(&d.dialog));
-        QCOMPARE(edit->text(), typed);
-        click(&d.dialog, "cmdOK");
-        QCOMPARE(d.rig.state().dayActivityCount(), 2);
-        QTEST(d.rig.cell(2, 1), "durationCell");
-    }
-
     // Ctrl+Space takes the highlight off a list's entry; its row stays current, and is not acted
     // on. Delete retires the highlighted comment type, never the fixed first entry.
     void changeListsActOnTheHighlightedEntry()
@@ -515,7 +506,7 @@ private slots:
     // closes it.
     void keysCloseTheWelcome_data()
     {
-        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("key"); // 0: the close box, then Confirmer once opened again
         QTest::newRow("Enter") << int(Qt::Key_Return);
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
         QTest::newRow("Escape") << int(Qt::Key_Escape);
