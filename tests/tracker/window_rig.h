@@ -21,6 +21,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <utility>
 
 namespace qm::test {
 
@@ -159,14 +160,12 @@ struct AwayProgram : Program
     // The desktop was left at 09:10:00 and found again at 09:30:05.
     void comeBack()
     {
-        look("09:30:00", 20 * 60'000);
-        look("09:30:10", 5'000);
-    }
-    void look(const char *time, qint64 idleMs)
-    {
-        clock.current = makeDateTime(QDate(2026, 12, 5), QTime::fromString(time));
-        idle.idleMs = idleMs;
-        tracker.absences().watch()->look();
+        for (const auto &[time, idleMs] :
+            { std::pair { QTime(9, 30), 20 * 60'000 }, std::pair { QTime(9, 30, 10), 5'000 } }) {
+            clock.current = makeDateTime(QDate(2026, 12, 5), time);
+            idle.idleMs = idleMs;
+            tracker.absences().watch()->look();
+        }
     }
 
     FakeIdle idle;
