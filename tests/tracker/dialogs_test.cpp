@@ -1,14 +1,24 @@
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
+#include "tracker/ui/absence_dialog.h"
+#include "tracker/ui/absence_settings_dialog.h"
 #include "tracker/ui/editor_window.h"
+#include "tracker/ui/first_run_dialog.h"
+#include "tracker/ui/journal_window.h"
+#include "tracker/ui/message_dialog.h"
+#include "tracker/ui/start_window.h"
 #include "tracker/ui/system_desktop.h"
 
+#include <QAccessible>
+#include <QCheckBox>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <QSet>
 #include <QToolButton>
 
 using namespace qm;
@@ -39,9 +49,31 @@ void addPasted(Program &program, const QString &pasted, QString *warning = nullp
     click(program.windows.editor(), "cmdAdd");
 }
 
+// Every captioned button of the window has its own Alt letter, and a screen reader reads the
+// caption as shown.
+void checkMnemonics(QWidget *window)
+{
+    QSet<QKeySequence> taken;
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        const QString text = button->text();
+        if (text.isEmpty())
+            continue;
+        const QKeySequence mnemonic = QKeySequence::mnemonic(text);
+        const QString where = window->objectName() + u' ' + text;
+        QVERIFY2(!mnemonic.isEmpty(), qPrintable(where));
+        QVERIFY2(!taken.contains(mnemonic), qPrintable(where));
+        taken.insert(mnemonic);
+        const QString read = QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+        QCOMPARE(read, QString(text).remove(u'&'));
+        QCOMPARE(button->accessibleName(), read);
+    }
+    QVERIFY2(!taken.isEmpty(), qPrintable(window->objectName()));
+}
+
 } // namespace
 
-// The change dialog and the activity editor, driven through their widgets.
+// The change dialog, the activity editor, the messages and the welcome window, driven through
+// their widgets and keys, and the Alt letters of every window.
 class DialogsTest : public QObject
 {
     Q_OBJECT
@@ -49,60 +81,113 @@ class DialogsTest : public QObject
 private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
-    // A field is checked when it is left, by Tab or by Enter; Enter never confirms the change,
-    // not even in the list.
-    void changeFieldsCheckedOnLeaving_data()
+    // A field is checked when it is left, by Tab or by Enter; Enter in a time field moves on by
+    // the field's tag, elsewhere it acts as Confirmer, the default button. Escape abandons the
+    // change from anywhere, with what was typed. The close box leaves without the check of the
+    // field being typed in, and the next opening shows the text again: Confirmer checks it. The
+    // dialog opens active, in the change time.
+    void changeDialogKeys_data()
     {
         QTest::addColumn<QByteArray>("field");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("focusAfter"); // empty: left by Tab
-        QTest::addColumn<QString>("shown"); // change time|duration|end time
-        const auto row = [](const char *name, const char *field, const char *typed,
-                             const char *shown, const char *focusAfter = "") {
-            QTest::newRow(name) << QByteArray(field) << QString(typed) << QString(focusAfter)
-                                << QString(shown);
+        QTest::addColumn<QByteArray>("focus"); // where the key is pressed; empty: the field
+        QTest::addColumn<int>("key"); // 0: the close box, then Confirmer once opened again
+        QTest::addColumn<int>("activity"); // -1: none chosen
+        QTest::addColumn<QString>("shown"); // change time|duration|end time; empty: not looked at
+        // Empty: the change is recorded; -: abandoned; =: the dialog stays; else the focus then.
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("cell"); // the new row's duration; empty: not looked at
+        const auto typedRow = [](const char *name, const char *field, const char *typed,
+                                  const char *shown, const char *after = "=") {
+            QTest::newRow(name) << QByteArray(field) << QString(typed) << QByteArray()
+                                << int(qstrcmp(after, "=") == 0 ? Qt::Key_Tab : Qt::Key_Return)
+                                << -1 << QString(shown) << QByteArray(after) << QString();
         };
-        row("change time with seconds", "txtInvokeTime", "10:20:15", "10:20:15||");
-        row("one minute after the start", "txtInvokeTime", "10:01", "10:01||");
-        row("change time too early", "txtInvokeTime", "10:00:20", "10:30:00||");
-        row("change time without colon", "txtInvokeTime", "1045", "10:30:00||");
-        row("change time no time", "txtInvokeTime", "25:00", "10:30:00||");
-        row("change time empty", "txtInvokeTime", "", "10:30:00||");
-        row("duration gives the end", "txtDuration", "45", "10:30:00|45|11:15");
-        row("end gives the duration", "txtEndTime", "11:00", "10:30:00|30|11:00");
-        // Enter goes on to the next field by the field's tag.
-        row("Enter: heure", "txtInvokeTime", "10:50", "10:50||", "txtDuration");
-        row("Enter: minute", "txtDuration", "15", "10:30:00|15|10:45", "lstActivities");
-        row("Enter: fin", "txtEndTime", "11:10", "10:30:00|40|11:10", "lstActivities");
+        typedRow("change time with seconds", "txtInvokeTime", "10:20:15", "10:20:15||");
+        typedRow("one minute after the start", "txtInvokeTime", "10:01", "10:01||");
+        typedRow("change time too early", "txtInvokeTime", "10:00:20", "10:30:00||");
+        typedRow("change time without colon", "txtInvokeTime", "1045", "10:30:00||");
+        typedRow("change time no time", "txtInvokeTime", "25:00", "10:30:00||");
+        typedRow("change time empty", "txtInvokeTime", "", "10:30:00||");
+        typedRow("duration gives the end", "txtDuration", "45", "10:30:00|45|11:15");
+        typedRow("end gives the duration", "txtEndTime", "11:00", "10:30:00|30|11:00");
+        typedRow("Enter: heure", "txtInvokeTime", "10:50", "10:50||", "txtDuration");
+        typedRow("Enter: minute", "txtDuration", "15", "10:30:00|15|10:45", "lstActivities");
+        typedRow("Enter: fin", "txtEndTime", "11:10", "10:30:00|40|11:10", "lstActivities");
+        // 20 minutes typed, then the key pressed elsewhere.
+        const auto keyRow = [](const char *name, const char *focus, int key, int activity,
+                                const char *after) {
+            QTest::newRow(name) << QByteArray("txtDuration") << QString("20") << QByteArray(focus)
+                                << key << activity << QString() << QByteArray(after) << QString();
+        };
+        keyRow("Enter, activity list", "lstActivities", Qt::Key_Return, 2, "");
+        keyRow("Enter, nothing chosen", "lstActivities", Qt::Key_Return, -1, "lstActivities");
+        keyRow("Enter, comment", "txtComment", Qt::Key_Return, 2, "");
+        keyRow("Enter, comment types", "lstComments", Qt::Key_Return, 2, "");
+        keyRow("Enter, Confirmer", "cmdOK", Qt::Key_Return, 2, "");
+        for (const char *focus : { "txtInvokeTime", "txtDuration", "lstActivities", "txtComment",
+                 "lstComments", "cmdOK" })
+            keyRow(focus, focus, Qt::Key_Escape, 3, "-");
+        QTest::newRow("close box, 5000 minutes")
+            << QByteArray("txtDuration") << "5000" << QByteArray() << 0 << 2 << QString()
+            << QByteArray() << "EN COURS";
+        QTest::newRow("close box, an end time")
+            << QByteArray("txtEndTime") << "11:00" << QByteArray() << 0 << 2 << QString()
+            << QByteArray() << " 0 h 30 = 30";
     }
-    void changeFieldsCheckedOnLeaving()
+    void changeDialogKeys()
     {
         QFETCH(QByteArray, field);
         QFETCH(QString, typed);
-        QFETCH(QString, focusAfter);
+        QFETCH(QByteArray, focus);
+        QFETCH(int, key);
+        QFETCH(int, activity);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, after);
         OpenChangeDialog d;
+        QCOMPARE(QApplication::focusWidget(), d.edit("txtInvokeTime"));
         QCOMPARE(d.edit("txtInvokeTime")->text(), "10:30:00");
+        QVERIFY(child(&d.dialog, "cmdOK")->isDefault());
+        const QByteArray dayFile = d.rig.bytes(kDayFileName);
+        child<QListWidget>(&d.dialog, "lstActivities")->setCurrentRow(activity);
         QLineEdit *edit = d.edit(field.constData());
         edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, typed);
-        QTest::keyClick(edit, focusAfter.isEmpty() ? Qt::Key_Tab : Qt::Key_Return);
-        QTEST(QStringList({ d.edit("txtInvokeTime")->text(), d.edit("txtDuration")->text(),
-                              d.edit("txtEndTime")->text() })
-                  .join(u'|'),
-            "shown");
-        QCOMPARE(d.rig.fields().invokeTime, d.edit("txtInvokeTime")->text());
-        const QTime accepted = QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm:ss");
-        QCOMPARE(d.rig.state().changeTime().time(),
-            accepted.isValid() ? accepted
-                               : QTime::fromString(d.edit("txtInvokeTime")->text(), u"H:mm"));
-        if (focusAfter.isEmpty())
-            return;
-        QCOMPARE(d.dialog.focusWidget()->objectName(), focusAfter);
-        click(&d.dialog, "cmdCancel");
-        QVERIFY(!d.dialog.isVisible());
-        QCOMPARE(d.rig.state().dayActivityCount(), 1);
+        QWidget *pressed = focus.isEmpty() ? edit : child<QWidget>(&d.dialog, focus.constData());
+        if (key == 0) {
+            d.dialog.close();
+            QVERIFY(!d.dialog.isVisible());
+            d.rig.tracker.openChangeDialog();
+            QVERIFY(QTest::qWaitForWindowActive(&d.dialog));
+            QCOMPARE(edit->text(), typed);
+            click(&d.dialog, "cmdOK");
+        } else {
+            pressed->setFocus();
+            QTest::keyClick(pressed, Qt::Key(key));
+        }
+        if (!shown.isEmpty()) {
+            const QString invokeTime = d.edit("txtInvokeTime")->text();
+            QCOMPARE(invokeTime + u'|' + d.edit("txtDuration")->text() + u'|'
+                    + d.edit("txtEndTime")->text(),
+                shown);
+            QCOMPARE(d.rig.fields().invokeTime, invokeTime);
+            QCOMPARE(d.rig.state().changeTime().time(), QTime::fromString(invokeTime, Qt::ISODate));
+        }
+        QCOMPARE(d.rig.state().dayActivityCount(), after.isEmpty() ? 2 : 1);
+        if (after == "-") {
+            QVERIFY(!d.dialog.isVisible());
+            QCOMPARE(d.rig.bytes(kDayFileName), dayFile);
+            QCOMPARE(d.rig.state().currentActivity(), "Dossiers");
+        } else if (!after.isEmpty() && after != "=") {
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString(after));
+            click(&d.dialog, "cmdCancel");
+            QVERIFY(!d.dialog.isVisible());
+        }
+        QFETCH(QString, cell);
+        if (!cell.isEmpty())
+            QCOMPARE(d.rig.cell(2, 1), cell);
     }
 
     // The images leave a list alone whose current row is not highlighted: one that was tabbed
@@ -111,18 +196,9 @@ private slots:
     // Abandonner does.
     void editorImages_data()
     {
-        QTest::addColumn<QByteArray>("list");
-        QTest::addColumn<bool>("unhighlighted"); // else only tabbed into
-        QTest::addColumn<QByteArray>("image");
         QTest::addColumn<bool>("escape"); // else the close box
-        const auto row
-            = [](const char *name, const char *list, bool off, const char *image, bool escape) {
-                  QTest::newRow(name) << QByteArray(list) << off << QByteArray(image) << escape;
-              };
-        row("tabbed in, retire; close box", "lstAct", false, "imgGoObs", false);
-        row("tabbed in, down; Escape", "lstAct", false, "imgDown", true);
-        row("highlight taken off, up; close box", "lstAct", true, "imgUp", false);
-        row("tabbed in, bring back; Escape", "lstObs", false, "imgGoAct", true);
+        QTest::newRow("close box") << false;
+        QTest::newRow("Escape") << true;
     }
     void editorImages()
     {
@@ -132,27 +208,30 @@ private slots:
         click(program.main(), "cmdEdit");
         QVERIFY(QTest::qWaitForWindowActive(editor));
         QCOMPARE(editor->focusWidget()->objectName(), "cmdAdd");
-        QFETCH(QByteArray, list);
-        auto *shown = child<QListWidget>(editor, list.constData());
-        shown->setFocus(Qt::TabFocusReason);
-        QFETCH(bool, unhighlighted);
-        if (unhighlighted) {
-            QTest::keyClick(shown, Qt::Key_Down);
-            QCOMPARE(shown->selectedItems().size(), 1);
-            QTest::keyClick(shown, Qt::Key_Space, Qt::ControlModifier);
-        }
-        QVERIFY(shown->currentItem());
-        QVERIFY(shown->selectedItems().isEmpty());
-        QFETCH(QByteArray, image);
         const auto press = [editor](const char *name) {
             QTest::mouseClick(child<QToolButton>(editor, name), Qt::LeftButton);
         };
-        press(image.constData());
+        const auto unhighlighted = [](const QListWidget *list) {
+            return list->currentItem() && list->selectedItems().isEmpty();
+        };
+        auto *currentList = child<QListWidget>(editor, "lstAct");
+        currentList->setFocus(Qt::TabFocusReason);
+        QVERIFY(unhighlighted(currentList));
+        press("imgGoObs");
+        press("imgDown");
+        QTest::keyClick(currentList, Qt::Key_Down);
+        QCOMPARE(currentList->selectedItems().size(), 1);
+        QTest::keyClick(currentList, Qt::Key_Space, Qt::ControlModifier);
+        QVERIFY(unhighlighted(currentList));
+        press("imgUp");
+        auto *retiredList = child<QListWidget>(editor, "lstObs");
+        retiredList->setFocus(Qt::TabFocusReason);
+        QVERIFY(unhighlighted(retiredList));
+        press("imgGoAct");
         const QStringList current { "Dossiers", "Réunion", "Courrier" };
         QCOMPARE(program.tracker.editor().currentList(), current);
         QCOMPARE(program.tracker.editor().retiredList(), (QStringList { "Archives", "Vieux" }));
 
-        auto *currentList = child<QListWidget>(editor, "lstAct");
         currentList->setCurrentRow(0);
         press("imgDown");
         QCOMPARE(
@@ -161,7 +240,7 @@ private slots:
         QCOMPARE(currentList->currentRow(), 0);
         press("imgGoObs");
         QCOMPARE(currentList->count(), 2);
-        QCOMPARE(child<QListWidget>(editor, "lstObs")->findItems("Dossiers", {}).size(), 1);
+        QCOMPARE(retiredList->findItems("Dossiers", {}).size(), 1);
         QFETCH(bool, escape);
         if (escape) {
             currentList->setFocus();
@@ -176,19 +255,16 @@ private slots:
     }
 
     // Pasted into the editor's input box and into the dialog's comment fields, a text reaches
-    // the settings, the grid and the journal as one field of one line.
+    // the settings, the grid and the journal as one field of one line (each line break and
+    // control: the journal's TextTest::storableText).
     void pastedTexts_data()
     {
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("stored"); // empty: nothing stored
         QTest::newRow("LF") << "Réunion\nclient"
                             << "Réunion client";
-        QTest::newRow("CR") << "a\rb"
-                            << "a b";
-        QTest::newRow("CR LF, one blank") << "a\r\nb"
-                                          << "a b";
-        QTest::newRow("tab and comma") << "a\tb,c"
-                                       << "a b;c";
+        QTest::newRow("CR LF, tab and comma") << "a\r\nb\tc,d"
+                                              << "a b c;d";
         QTest::newRow("a copied line") << "Suivi\r\n"
                                        << "Suivi";
         QTest::newRow("only a line break") << "\r\n"
@@ -231,33 +307,23 @@ private slots:
     void refusedNames_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("refusal"); // empty: added
-        const auto reserved = [](const char *name) {
-            return "Quillmere - Nom réservé|L'intitulé \"" + QString(name)
-                + "\" est réservé à Quillmere et ne peut pas être celui d'une "
-                  "activité.\nSaisissez un autre intitulé.";
+        // The warning's title, then a pattern of what it names; empty: added.
+        QTest::addColumn<QString>("refusal");
+        const auto row = [](const char *name, const char *typed, const char *refusal) {
+            QTest::newRow(name) << QString(typed) << QString(refusal);
         };
-        const QString blank = "Quillmere - Intitulé vide|L'intitulé d'une activité ne peut pas "
-                              "être vide.\nSaisissez un intitulé.";
-        const auto existing = [](const char *name, const char *list) {
-            return "Quillmere - Activité existante|L'activité \"" + QString(name)
-                + "\" existe déjà dans la liste des activités " + list
-                + ".\nSaisissez un autre intitulé.";
-        };
-        QTest::newRow("start") << "start" << reserved("start");
-        QTest::newRow("pause") << "pause" << reserved("pause");
-        QTest::newRow("pause with its line break") << "pause\r\n" << reserved("pause");
-        QTest::newRow("nothing") << "" << blank;
-        QTest::newRow("three blanks") << "   " << blank;
-        QTest::newRow("a current activity")
-            << "Courrier" << existing("Courrier", "actuellement en cours");
-        QTest::newRow("a retired activity")
-            << "Ancien" << existing("Ancien", "définitivement terminées");
-        QTest::newRow("the same once its comma is replaced")
-            << "Réunion, client" << existing("Réunion; client", "actuellement en cours");
+        row("start", "start", "Nom réservé|\"start\"");
+        row("pause", "pause", "Nom réservé|\"pause\"");
+        row("pause with its line break", "pause\r\n", "Nom réservé|\"pause\"");
+        row("nothing", "", "Intitulé vide|");
+        row("three blanks", "   ", "Intitulé vide|");
+        row("a current activity", "Courrier", "Activité existante|\"Courrier\".* en cours");
+        row("a retired activity", "Ancien", "Activité existante|\"Ancien\".* terminées");
+        row("the same once its comma is replaced", "Réunion, client",
+            "Activité existante|\"Réunion; client\".* en cours");
         for (const char *name :
             { "Pause", "START", " start", "pauses", "pause client", "courrier", "Ancien " })
-            QTest::newRow(name) << QString(name) << QString();
+            row(name, name, "");
     }
     void refusedNames()
     {
@@ -278,38 +344,13 @@ private slots:
         QCOMPARE(program.tracker.editor().retiredList(), QStringList { "Ancien" });
         QCOMPARE(
             program.windows.editor()->findChild<QListWidget *>("lstAct")->count(), expected.size());
-        QCOMPARE(warning, refusal);
+        QCOMPARE(warning.section(u'|', 0, 0),
+            refused ? "Quillmere - " + refusal.section(u'|', 0, 0) : QString());
+        QVERIFY2(
+            warning.contains(QRegularExpression(refusal.section(u'|', 1))), qPrintable(warning));
         QVERIFY(program.windows.editor()->isVisible());
         addPasted(program, "Nouveau");
         QCOMPARE(program.tracker.editor().currentList().last(), "Nouveau");
-    }
-
-    // The close box leaves without the check of the field being typed in, and the next opening
-    // shows the text again: Confirmer checks it.
-    void closeBoxThenConfirmer_data()
-    {
-        QTest::addColumn<QByteArray>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("durationCell");
-        QTest::newRow("5000 minutes") << QByteArray("txtDuration") << "5000"
-                                      << "EN COURS";
-        QTest::newRow("an end time") << QByteArray("txtEndTime") << "11:00"
-                                     << " 0 h 30 = 30";
-    }
-    void closeBoxThenConfirmer()
-    {
-        QFETCH(QByteArray, field);
-        QFETCH(QString, typed);
-        OpenChangeDialog d;
-        QLineEdit *edit = d.type(field, typed);
-        d.dialog.close();
-        QVERIFY(!d.dialog.isVisible());
-        d.rig.tracker.openChangeDialog();
-        QVERIFY(QTest::qWaitForWindowActive(&d.dialog));
-        QCOMPARE(edit->text(), typed);
-        click(&d.dialog, "cmdOK");
-        QCOMPARE(d.rig.state().dayActivityCount(), 2);
-        QTEST(d.rig.cell(2, 1), "durationCell");
     }
 
     // Ctrl+Space takes the highlight off a list's entry; its row stays current, and is not acted
@@ -385,6 +426,116 @@ private slots:
                                    : QStringLiteral("https://quillmere.example.org/");
         QTRY_COMPARE(
             rig.questions.warnings.filter("\n" + named + "\n").size(), exitCode == 0 ? 0 : 1);
+    }
+
+    // Each button gives its answer and the close box the one that loses nothing, which is also
+    // the default button; the left button and the switch show only where the message has them.
+    // The text is plain, beside the style's icon; each caption has its Alt letter.
+    void messageWindow_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("button"); // empty: the close box
+        QTest::addColumn<bool>("tick");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("suppressed");
+        QTest::addColumn<QString>("focused");
+        const auto row = [](const char *name, int code, const char *button, bool tick, bool answer,
+                             bool suppressed, const char *focused) {
+            QTest::newRow(name) << code << QByteArray(button) << tick << answer << suppressed
+                                << QString(focused);
+        };
+        row("3, Ne pas quitter, ticked", 3, "cmdAbandon", true, false, true, "cmdAbandon");
+        row("4, Clôturer", 4, "cmdCont", false, true, false, "cmdAbandon");
+        row("2, single button", 2, "cmdCont", false, true, false, "cmdCont");
+        row("3, close box", 3, "", false, false, false, "cmdAbandon");
+        row("1, close box keeps the day", 1, "", false, true, false, "cmdCont");
+        row("7, single button, ticked", 7, "cmdCont", true, true, true, "cmdCont");
+        row("8, no switch", 8, "cmdAbandon", true, false, false, "cmdAbandon");
+    }
+    void messageWindow()
+    {
+        QFETCH(int, code);
+        QFETCH(QByteArray, button);
+        QFETCH(bool, tick);
+        MessageDialog window;
+        const StockMessage message = *stockMessage(StockMessage::Code(code));
+        QString left;
+        bool checkVisible = false;
+        QString focused;
+        onNextModal([&](QWidget *modal) {
+            checkMnemonics(modal);
+            if (!QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 1000))
+                qWarning("the message took no focus");
+            const auto *first = qobject_cast<QPushButton *>(QApplication::focusWidget());
+            if (first && first->isDefault())
+                focused = first->objectName();
+            auto *check = child<QCheckBox>(modal, "chkSuppr");
+            checkVisible = check->isVisible();
+            check->setChecked(tick);
+            auto *abandon = child(modal, "cmdAbandon");
+            left = abandon->isVisible() ? abandon->accessibleName() : QString();
+            if (button.isEmpty())
+                modal->close();
+            else
+                click(modal, button.constData());
+        });
+        bool suppress = false;
+        QTEST(window.ask(message, suppress), "answer");
+        QTEST(suppress, "suppressed");
+        QCOMPARE(checkVisible, message.offersSuppression);
+        QCOMPARE(left, message.leftCaption);
+        QTEST(focused, "focused");
+        QVERIFY(!window.isVisible());
+        QVERIFY(child<QLabel>(&window, "txtMessage")->textFormat() == Qt::PlainText);
+        QVERIFY(!child<QLabel>(&window, "Picture1")->pixmap().isNull());
+    }
+
+    // The welcome window opens active on Fermer, its default button, and each of these keys
+    // closes it.
+    void keysCloseTheWelcome_data()
+    {
+        QTest::addColumn<int>("key"); // 0: the close box, then Confirmer once opened again
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+        QTest::newRow("space") << int(Qt::Key_Space);
+    }
+    void keysCloseTheWelcome()
+    {
+        QFETCH(int, key);
+        FirstRunDialog welcome;
+        QWidget *focused = nullptr;
+        bool closed = false;
+        onNextModal([&](QWidget *window) {
+            QCoreApplication::processEvents();
+            focused = QApplication::focusWidget();
+            if (focused)
+                QTest::keyClick(focused, Qt::Key(key));
+            closed = !window->isVisible();
+            window->hide();
+        });
+        welcome.exec();
+        auto *close = child(&welcome, "cmdOK");
+        QCOMPARE(focused, close);
+        QVERIFY(close->isDefault());
+        QVERIFY(closed);
+    }
+
+    // Each window's captions have their Alt letters, and an Alt letter presses its button.
+    void mnemonicsOfEachWindow()
+    {
+        Program program;
+        program.startNormally();
+        for (QWidget *window :
+            std::initializer_list<QWidget *> { program.main(), program.windows.changeDialog(),
+                program.windows.editor(), program.windows.startWindow(),
+                program.windows.welcomeWindow(), program.windows.absenceWindow(),
+                program.windows.absenceSettingsWindow(), program.windows.journalWindow() })
+            checkMnemonics(window);
+        QVERIFY(QTest::qWaitForWindowActive(program.main()));
+        QTest::keyClick(program.main(), Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(program.windows.editor()->isVisible());
+        QVERIFY(!program.main()->isVisible());
     }
 };
 

@@ -75,29 +75,6 @@ class JournalEditorTest : public QObject
     Q_OBJECT
 
 private slots:
-    // The closed days, newest first with their totals, and a day's records in file order; the
-    // day in progress and a date that is none are not offered.
-    void daysOfTheJournal()
-    {
-        Folder folder;
-        QCOMPARE(folder.screens.log.count("journal"), 1);
-        QCOMPARE(
-            daysOf(folder.editor()), QStringList({ "04/12/2026 1 h 30", "03/12/2026 2 h 15" }));
-        folder.editor().choose("03/12/2026");
-        QStringList records;
-        for (const JournalRecord &record : folder.editor().records())
-            records.append(record.minutesText + u',' + record.activity);
-        QCOMPARE(records, QStringList({ " 60,Dossiers", " 30,Réunion", " 45,pause" }));
-        // Current and retired activities are on offer, pauses not; a record keeps its own.
-        const RecordFields second = *folder.editor().fieldsOf(1);
-        QCOMPARE(second.activities.at(second.activityIndex), "Réunion");
-        QCOMPARE(folder.editor().fieldsOf(2)->activities,
-            QStringList({ "Dossiers", "Réunion", "Courrier", "Archives", "pause" }));
-        QVERIFY(!folder.editor().fieldsOf(3));
-        folder.editor().choose("05/12/2026");
-        QVERIFY(folder.editor().chosenDate().isEmpty());
-    }
-
     // Each edit of 03/12 saved: only its lines change, and the journal read is kept as a copy.
     void edits_data()
     {
@@ -196,12 +173,28 @@ private slots:
         QVERIFY(QFileInfo(folder.file(u"Sauvegardes")).isFile() || folder.copies().isEmpty());
     }
 
-    // The undo puts the journal read back byte for byte, and can itself be undone; nothing
-    // happens when the user says no.
-    void undo()
+    // The closed days, newest first with their totals, and a day's records in file order; the
+    // day in progress and a date that is none are not offered. The undo puts the journal read
+    // back byte for byte, and can itself be undone; nothing happens when the user says no.
+    void daysAndUndo()
     {
         Folder folder;
         JournalEditor &editor = folder.editor();
+        QCOMPARE(folder.screens.log.count("journal"), 1);
+        QCOMPARE(daysOf(editor), QStringList({ "04/12/2026 1 h 30", "03/12/2026 2 h 15" }));
+        editor.choose("03/12/2026");
+        QStringList records;
+        for (const JournalRecord &record : editor.records())
+            records.append(record.minutesText + u',' + record.activity);
+        QCOMPARE(records, QStringList({ " 60,Dossiers", " 30,Réunion", " 45,pause" }));
+        // Current and retired activities are on offer, pauses not; a record keeps its own.
+        const RecordFields second = *editor.fieldsOf(1);
+        QCOMPARE(second.activities.at(second.activityIndex), "Réunion");
+        QCOMPARE(editor.fieldsOf(2)->activities,
+            QStringList({ "Dossiers", "Réunion", "Courrier", "Archives", "pause" }));
+        QVERIFY(!editor.fieldsOf(3));
+        editor.choose("05/12/2026");
+        QVERIFY(editor.chosenDate().isEmpty());
         QVERIFY(!editor.canUndo());
         editor.choose("04/12/2026");
         editor.modify(0, fields(editor, 0, 80, "Courrier", ""));

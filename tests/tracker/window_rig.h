@@ -21,6 +21,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <utility>
 
 namespace qm::test {
 
@@ -142,6 +143,35 @@ struct Program
     Tracker tracker;
 };
 
+// The real windows, with Dossiers running since 09:00 and a desktop whose idle time the test
+// sets.
+struct AwayProgram : Program
+{
+    explicit AwayProgram(bool withIdleTime = true, bool trayAvailable = true)
+        : Program({}, trayAvailable)
+    {
+        if (withIdleTime)
+            tracker.absences().setIdleSource(&idle, &steady);
+        startNormally();
+        change(1, {}, {}, {});
+        QCoreApplication::processEvents();
+    }
+
+    // The desktop was left at 09:10:00 and found again at 09:30:05.
+    void comeBack()
+    {
+        for (const auto &[time, idleMs] :
+            { std::pair { QTime(9, 30), 20 * 60'000 }, std::pair { QTime(9, 30, 10), 5'000 } }) {
+            clock.current = makeDateTime(QDate(2026, 12, 5), time);
+            idle.idleMs = idleMs;
+            tracker.absences().watch()->look();
+        }
+    }
+
+    FakeIdle idle;
+    FakeSteadyClocks steady { clock };
+};
+
 // The change dialog over a core with fake screens: Dossiers runs since 10:00, it is 10:30.
 struct OpenChangeDialog
 {
@@ -158,13 +188,6 @@ struct OpenChangeDialog
             qFatal("the change dialog did not become active");
     }
     QLineEdit *edit(const char *name) { return child<QLineEdit>(&dialog, name); }
-    QLineEdit *type(const QByteArray &field, const QString &text)
-    {
-        QLineEdit *typedInto = edit(field.constData());
-        typedInto->setFocus();
-        QTest::keyClicks(typedInto, text);
-        return typedInto;
-    }
 
     Rig rig;
     qm::ChangeDialog dialog;

@@ -1,7 +1,14 @@
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
+#include "tracker/ui/absence_dialog.h"
+
+#include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -9,13 +16,123 @@
 using namespace qm;
 using namespace qm::test;
 
-// The correction window over the main window's history, driven through its widgets.
-class CorrectionWindowTest : public QObject
+// The absence window, the absences setting and the correction windows over the main window's
+// history and over the journal, driven through their widgets.
+class SideWindowsTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { useFrenchLocale(); }
+    void initTestCase() { qm::test::useFrenchLocale(); }
+
+    void absenceWindow_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("rows"); // the day's rows after the first: start, activity
+        QTest::newRow("Compter une pause")
+            << "cmdPause" << QStringList { "09:10:00", "pause", "09:30:05", "Dossiers" };
+        QTest::newRow("Entrée") << "Enter"
+                                << QStringList { "09:10:00", "pause", "09:30:05", "Dossiers" };
+        QTest::newRow("Changer d'activité") << "cmdChange" << QStringList();
+        QTest::newRow("Ignorer") << "cmdIgnore" << QStringList();
+        QTest::newRow("Escape") << "Escape" << QStringList();
+        QTest::newRow("close box") << "close" << QStringList();
+    }
+    void absenceWindow()
+    {
+        QFETCH(QString, how);
+        AwayProgram program;
+        QString text, proposed;
+        bool pauseIsDefault = false;
+        onNextModal([&](QWidget *window) {
+            text = child<QLabel>(window, "lblAbsence")->text();
+            pauseIsDefault = child(window, "cmdPause")->isDefault();
+            if (how == "cmdChange") {
+                onNextModal(
+                    [&](QWidget *dialog) {
+                        proposed = child<QLineEdit>(dialog, "txtInvokeTime")->text();
+                        click(dialog, "cmdCancel");
+                    },
+                    window);
+            }
+            if (how == "Escape")
+                QTest::keyClick(window, Qt::Key_Escape);
+            else if (how == "Enter")
+                QTest::keyClick(window, Qt::Key_Return);
+            else if (how == "close")
+                window->close();
+            else
+                click(window, how.toLatin1().constData());
+        });
+        program.comeBack();
+        QCOMPARE(text, "Aucune activité de votre part depuis 09:10:00 (21 min).");
+        QVERIFY(pauseIsDefault);
+        QCOMPARE(proposed, how == "cmdChange" ? "09:10:00" : "");
+        QStringList rows;
+        for (int row = 2; row <= program.tracker.history().rowCount(); ++row)
+            rows << program.tracker.history().cell(row, HistoryModel::StartColumn)
+                 << program.tracker.history().cell(row, HistoryModel::ActivityColumn);
+        QTEST(rows, "rows");
+        QVERIFY(!program.windows.absenceWindow()->isVisible());
+    }
+
+    // The setting from the icon's menu, or from the window's own menu where there is no icon,
+    // with the reminder's, off until turned on; where the desktop gives neither its idle time
+    // nor notifications, the window says so and changes nothing.
+    void settingWindow_data()
+    {
+        QTest::addColumn<bool>("withIdleTime");
+        QTest::addColumn<bool>("trayAvailable");
+        QTest::addColumn<QByteArray>("saved"); // the settings file's end
+        QTest::newRow("icon's menu")
+            << true << true << QByteArray("client\r\nAbsence=0\r\nRappel=30\r\n");
+        QTest::newRow("window's menu")
+            << true << false << QByteArray("client\r\nAbsence=0\r\nRappel=30\r\n");
+        QTest::newRow("no idle time") << false << true << QByteArray("client\r\n");
+    }
+    void settingWindow()
+    {
+        QFETCH(bool, withIdleTime);
+        QFETCH(bool, trayAvailable);
+        AwayProgram program(withIdleTime, trayAvailable);
+        program.tracker.setRemindersPossible(withIdleTime);
+        QMenu *menu = program.main()->trayMenu();
+        if (!trayAvailable) {
+            program.main()->showOnScreen();
+            QWidget *central = program.main()->centralWidget();
+            QContextMenuEvent event(
+                QContextMenuEvent::Mouse, QPoint(5, 5), central->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(central, &event);
+            QVERIFY(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+            menu->hide();
+        }
+        bool noticeShown = true, offerEnabled = false;
+        onNextModal([&](QWidget *window) {
+            noticeShown = child<QLabel>(window, "lblNoIdleTime")->isVisible();
+            auto *offer = child<QCheckBox>(window, "chkAbsence");
+            offerEnabled = offer->isEnabled();
+            QVERIFY(offer->isChecked());
+            QCOMPARE(child<QSpinBox>(window, "txtAbsenceMinutes")->value(), 15);
+            QTest::mouseClick(offer, Qt::LeftButton);
+            auto *remind = child<QCheckBox>(window, "chkReminder");
+            auto *minutes = child<QSpinBox>(window, "txtReminderMinutes");
+            QCOMPARE(child<QLabel>(window, "lblNoReminders")->isVisible(), !withIdleTime);
+            QVERIFY(!remind->isChecked() && !minutes->isEnabled());
+            QCOMPARE(minutes->value(), 120);
+            QCOMPARE(remind->isEnabled(), withIdleTime);
+            QTest::mouseClick(remind, Qt::LeftButton);
+            minutes->setValue(30);
+            click(window, "cmdOK");
+        });
+        auto *entry = menu->findChild<QAction *>("mnuAbsences");
+        QVERIFY(entry);
+        entry->trigger();
+        QCOMPARE(noticeShown, !withIdleTime);
+        QCOMPARE(offerEnabled, withIdleTime);
+        QCOMPARE(program.tracker.absences().isWatching(), false);
+        QFETCH(QByteArray, saved);
+        QVERIFY(readBytes(program.file("Quillmere.ini")).endsWith(saved));
+    }
 
     // Dossiers from 09:00, then Réunion running: the finished row opens by a double click, by
     // Enter and by Corriger; Escape leaves it as it was, Enregistrer saves it. The running row
@@ -135,13 +252,11 @@ private slots:
             QStringList({ "Quillmere - Journal", "04/12/2026", "1 h 30", "30,Réunion",
                 "Quillmere - Correction", "30", "Courrier", "1" }));
         QCOMPARE(saved, QByteArray(journal).replace("30,R\xC3\xA9union,\n", "30,Courrier,\n"));
+        // The copies kept: JournalEditorTest::daysAndUndo.
         QCOMPARE(readBytes(program.file("Quillmere.log")), journal);
-        const QStringList copies = QDir(program.file("Sauvegardes")).entryList(QDir::Files);
-        QCOMPARE(copies.size(), 2);
-        QCOMPARE(readBytes(program.file("Sauvegardes") + u'/' + copies.first()), journal);
         QVERIFY(!QApplication::activeModalWidget());
     }
 };
 
-QTEST_MAIN(CorrectionWindowTest)
-#include "correction_window_test.moc"
+QTEST_MAIN(SideWindowsTest)
+#include "side_windows_test.moc"
