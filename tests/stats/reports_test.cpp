@@ -1,6 +1,7 @@
 #include "rig.h"
 #include "stats/core/by_activity.h"
 #include "stats/core/by_date.h"
+#include "stats/core/chart_geometry.h"
 #include "stats/core/overall_figures.h"
 #include "stats/core/report_export.h"
 #include "stats/core/selection_order.h"
@@ -16,6 +17,9 @@ using namespace qm::stats::test;
 namespace {
 
 const QDate kToday(2026, 12, 7);
+
+// The spreadsheet a test compares with its file.
+enum class Sheet { ByDate, ByActivity, Time };
 
 std::vector<std::int32_t> plainSelectionSort(std::vector<float> keys)
 {
@@ -34,6 +38,8 @@ std::vector<std::int32_t> plainSelectionSort(std::vector<float> keys)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Sheet)
 
 class ReportsTest : public QObject
 {
@@ -176,6 +182,48 @@ private slots:
         QCOMPARE(colours[1], QColor(255, 0, 0));
     }
 
+    // The shares written in the pie, "text@x,y" in hundredths of the radius, y down: in the
+    // middle of their slice, none below 5 %; crowded ones each inside its own slice, none touching.
+    void pieLabels_data()
+    {
+        QTest::addColumn<std::vector<int>>("minutes");
+        QTest::addColumn<QStringList>("labels"); // the first ones
+        QTest::addColumn<int>("count");
+        QTest::newRow("halves") << std::vector<int> { 1, 1 }
+                                << QStringList { "50 %@-62,0", "50 %@62,0" } << 2;
+        QTest::newRow("whole disc") << std::vector<int> { 1 } << QStringList { "100 %@0,0" } << 1;
+        QTest::newRow("4 % unlabelled")
+            << std::vector<int> { 90, 6, 4 } << QStringList { "90 %@-19,59", "6 %@26,-56" } << 2;
+        // The second one nearer the point, the third nearer the rim; two of them fit nowhere.
+        QTest::newRow("crowded") << std::vector<int>(20, 1)
+                                 << QStringList { "5 %@-10,-61", "5 %@-19,-37", "5 %@-57,-57" }
+                                 << 18;
+    }
+    void pieLabels()
+    {
+        QFETCH(std::vector<int>, minutes);
+        QFETCH(QStringList, labels);
+        const ReportByDate report
+            = reportByDate(loaded(journalOf(sharesOf(minutes))), march(1), march(1), kToday);
+        const QSizeF size(0.3, 0.12);
+        QStringList placed;
+        std::vector<QRectF> rects;
+        for (const PieLabel &l : qm::stats::pieLabels(report, size)) {
+            placed.append(QStringLiteral("%1@%2,%3")
+                              .arg(l.text)
+                              .arg(qRound(l.centre.x() * 100))
+                              .arg(qRound(l.centre.y() * 100)));
+            QCOMPARE(sliceAt(report, l.centre), l.slice);
+            QRectF rect(QPointF(), size);
+            rect.moveCenter(l.centre);
+            for (const QRectF &other : rects)
+                QVERIFY(!other.intersects(rect));
+            rects.push_back(rect);
+        }
+        QCOMPARE(placed.mid(0, labels.size()), labels);
+        QTEST(int(placed.size()), "count");
+    }
+
     void placeSlice_data()
     {
         QTest::addColumn<double>("start");
@@ -304,116 +352,129 @@ private slots:
             "summary");
     }
 
+    // Under the bars, every date when each fits under its bar, else the Mondays (marked "!"),
+    // written every week or every few weeks, as "dd/MM@x"; never two dates of 30 pixels touching.
+    // Beside the axis, a line every hour or every few, labelled "h@y" but for the top one. The
+    // tooltip of the bar under the first date.
+    void chartLabels_data()
+    {
+        QTest::addColumn<QList<Entry>>("entries");
+        QTest::addColumn<QString>("labels");
+        QTest::addColumn<QString>("tip");
+        const QDate year = march(1).addDays(365);
+        QTest::newRow("1 day") << QList<Entry> { { march(1), 90, "a" } }
+                               << "1 ticks | 01/03@129.5 | 1 lines: 1 h@320 … 1 h@320"
+                               << "01/03/2026 : 1 h 30 (journée : 1 h 30)";
+        QTest::newRow("7 days")
+            << QList<Entry> { { march(1), 480, "a" }, { march(7), 60, "a" } }
+            << "7 ticks | 01/03@109.5 02/03!@169.5 03/03@229.5 04/03@289.5 05/03@349.5 "
+               "06/03@409.5 07/03@469.5 | 8 lines: 1 h@482.5 … 7 h@257.5"
+            << "01/03/2026 : 8 h 00 (journée : 8 h 00)";
+        QTest::newRow("31 days")
+            << QList<Entry> { { march(1), 30, "a" }, { march(31), 30, "a" } }
+            << "5 ticks | 02/03!@102 09/03!@207 16/03!@312 23/03!@417 30/03!@522 | 0 lines"
+            << "02/03/2026 : 0 h 00 (journée : 0 h 00)";
+        QTest::newRow("366 days")
+            << QList<Entry> { { march(1), 1440, "a" }, { year, 60, "a" } }
+            << "53 ticks | 02/03!@81.5 13/04!@123.5 25/05!@165.5 06/07!@207.5 17/08!@249.5 "
+               "28/09!@291.5 09/11!@333.5 21/12!@375.5 01/02!@417.5 | 12 lines: 2 h@495 … 22 h@245"
+            << "02/03/2026 : 0 h 00 (journée : 0 h 00)";
+    }
+    void chartLabels()
+    {
+        QFETCH(QList<Entry>, entries);
+        const ReportByActivity r = reportByActivity(loaded(journalOf(entries)), 0, kToday);
+        const std::vector<DateTick> ticks = dateTicks(r, 30);
+        QStringList dates;
+        double previous = -1000;
+        for (const DateTick &t : ticks) {
+            if (!t.labelled)
+                continue;
+            QVERIFY(t.x - previous >= 30);
+            previous = t.x;
+            dates.append(t.date.toString("dd/MM") + (t.monday ? "!@" : "@") + QString::number(t.x));
+        }
+        QStringList hours;
+        const std::vector<HourLine> lines = hourLines(r.maxDayMinutes, 15);
+        for (const HourLine &l : lines) {
+            if (l.labelled)
+                hours.append(hourText(l.hours) + u'@' + QString::number(l.y));
+        }
+        QString summary = QStringLiteral("%1 ticks | %2 | %3 lines")
+                              .arg(ticks.size())
+                              .arg(dates.join(u' '))
+                              .arg(lines.size());
+        if (!hours.isEmpty())
+            summary += QStringLiteral(": %1 … %2").arg(hours.front(), hours.back());
+        QTEST(summary, "labels");
+        QTEST(barToolTip(r, barAt(r, ticks.front().x)), "tip");
+    }
+
     // Names with ";" and a quote, equal totals in the order they first appear, an activity first
     // seen on a later day, a single day, a period without entries; by activity, every day of the
     // activity's span is a line, those without it at 0. An activity logged several times in a day
     // adds them all; a name that spreadsheets would run is written as text, while the figures,
-    // negative ones too, stay numbers.
+    // negative ones too, stay numbers. The time sheet has every day a column whether it has
+    // entries or not, over a change of year and a long period too.
     void spreadsheets_data()
     {
         QTest::addColumn<QByteArray>("journal");
-        QTest::addColumn<QString>("activity"); // empty: the report by date
-        QTest::addColumn<QDate>("from");
+        QTest::addColumn<Sheet>("sheet");
+        QTest::addColumn<QDate>("from"); // the report by activity's activity is "Réunion"
         QTest::addColumn<QDate>("to");
         QTest::addColumn<QString>("golden");
+        const auto row = [](const char *name, const QByteArray &journal, Sheet sheet, QDate from,
+                             QDate to, const char *golden) {
+            QTest::newRow(name) << journal << sheet << from << to << QString(golden);
+        };
         const QByteArray log = golden("export.log");
         const QByteArray severalTimes(
             "02/03/2026, 30,Réunion,\r\n02/03/2026, 15,Dossiers,\r\n"
             "02/03/2026, 20,Réunion,suite\r\n03/03/2026, 10,Réunion,\r\n");
-        QTest::newRow("whole span") << log << "" << march(2) << march(5) << "export_by_date.csv";
-        QTest::newRow("single day") << log << "" << march(3) << march(3) << "export_single_day.csv";
-        QTest::newRow("empty period")
-            << log << "" << march(10) << march(12) << "export_empty_period.csv";
-        QTest::newRow("by activity")
-            << log << "Réunion" << QDate() << QDate() << "export_by_activity.csv";
-        QTest::newRow("several times a day, by date")
-            << severalTimes << "" << march(2) << march(3) << "export_several_times_by_date.csv";
-        QTest::newRow("several times a day, by activity")
-            << severalTimes << "Réunion" << QDate() << QDate()
-            << "export_several_times_by_activity.csv";
-        QTest::newRow("formula names")
-            << QByteArray("02/03/2026, 30,=HYPERLINK(\"http://x\";\"y\"),"
-                          "\r\n02/03/2026, -10,-1+1,\r\n")
-            << "" << march(2) << march(2) << "export_formula_names.csv";
+        const QDate none;
+        row("whole span", log, Sheet::ByDate, march(2), march(5), "export_by_date.csv");
+        row("single day", log, Sheet::ByDate, march(3), march(3), "export_single_day.csv");
+        row("empty period", log, Sheet::ByDate, march(10), march(12), "export_empty_period.csv");
+        row("by activity", log, Sheet::ByActivity, none, none, "export_by_activity.csv");
+        row("several times a day, by date", severalTimes, Sheet::ByDate, march(2), march(3),
+            "export_several_times_by_date.csv");
+        row("several times a day, by activity", severalTimes, Sheet::ByActivity, none, none,
+            "export_several_times_by_activity.csv");
+        row("formula names",
+            "02/03/2026, 30,=HYPERLINK(\"http://x\";\"y\"),\r\n02/03/2026, -10,-1+1,\r\n",
+            Sheet::ByDate, march(2), march(2), "export_formula_names.csv");
+        row("time sheet", log, Sheet::Time, march(2), march(5), "timesheet.csv");
+        row("time sheet, empty period", log, Sheet::Time, march(10), march(11),
+            "timesheet_empty_period.csv");
+        row("time sheet, single day", log, Sheet::Time, march(3), march(3),
+            "timesheet_single_day.csv");
+        row("time sheet, several times a day", severalTimes, Sheet::Time, march(2), march(3),
+            "timesheet_several_times.csv");
+        row("time sheet, change of year",
+            "01/01/2027, 30,B,\r\n31/12/2026, 60,A,\r\n02/01/2027, 30,A,\r\n30/12/2026, 5,C,\r\n",
+            Sheet::Time, QDate(2026, 12, 31), QDate(2027, 1, 1), "timesheet_change_of_year.csv");
+        row("time sheet, 400 days",
+            "04/02/2027, 20,A,\r\n15/06/2026, 5,B,\r\n01/01/2026, 10,A,\r\n05/02/2027, 20,A,\r\n",
+            Sheet::Time, QDate(2026, 1, 1), QDate(2027, 2, 4), "timesheet_400_days.csv");
     }
     void spreadsheets()
     {
         QFETCH(QByteArray, journal);
-        QFETCH(QString, activity);
+        QFETCH(Sheet, sheet);
         QFETCH(QDate, from);
         QFETCH(QDate, to);
-        QFETCH(QString, golden);
         const Statistics stats = loaded(journal);
+        QFETCH(QString, golden);
         const QByteArray expected = qm::stats::test::golden(golden);
         QVERIFY(!expected.isEmpty());
-        QCOMPARE(activity.isEmpty() ? exportByDate(stats, from, to)
-                                    : exportByActivity(stats, activityIndex(stats, activity)),
-            expected);
-    }
-
-    // The time sheet of a period: the export's lines and order, every day a column whether it
-    // has entries or not, a day's entries of one activity added up, over a change of year and a
-    // long period. Cells: "day=minutes" for each day with time, then the line's total.
-    void timeSheets_data()
-    {
-        QTest::addColumn<QByteArray>("journal");
-        QTest::addColumn<QDate>("from");
-        QTest::addColumn<QDate>("to");
-        QTest::addColumn<QString>("cells");
-        QTest::addColumn<QString>("golden"); // the spreadsheet file, when there is one
-        const QByteArray log = golden("export.log");
-        QTest::newRow("ties, a day without entries")
-            << log << march(2) << march(5)
-            << "4 days; le \"gros\" dossier: 0=30 3=45 =75; Réunion: 0=45 3=30 =75; "
-               "Dossiers: 1=45 =45; client;devis: 0=15 =15; Total: 0=90 1=45 3=75 =210"
-            << "timesheet.csv";
-        QTest::newRow("empty period") << log << march(10) << march(11) << "2 days; Total: =0"
-                                      << "timesheet_empty_period.csv";
-        QTest::newRow("single day")
-            << log << march(3) << march(3) << "1 days; Dossiers: 0=45 =45; Total: 0=45 =45"
-            << "";
-        QTest::newRow("several times a day")
-            << QByteArray("02/03/2026, 30,Réunion,\r\n02/03/2026, 15,Dossiers,\r\n"
-                          "02/03/2026, 20,Réunion,suite\r\n03/03/2026, 10,Réunion,\r\n")
-            << march(2) << march(3)
-            << "2 days; Réunion: 0=50 1=10 =60; Dossiers: 0=15 =15; Total: 0=65 1=10 =75"
-            << "";
-        QTest::newRow("change of year")
-            << QByteArray("01/01/2027, 30,B,\r\n31/12/2026, 60,A,\r\n02/01/2027, 30,A,\r\n"
-                          "30/12/2026, 5,C,\r\n")
-            << QDate(2026, 12, 31) << QDate(2027, 1, 1)
-            << "2 days; A: 0=60 =60; B: 1=30 =30; Total: 0=60 1=30 =90"
-            << "";
-        QTest::newRow("400 days")
-            << QByteArray("04/02/2027, 20,A,\r\n15/06/2026, 5,B,\r\n01/01/2026, 10,A,\r\n"
-                          "05/02/2027, 20,A,\r\n")
-            << QDate(2026, 1, 1) << QDate(2027, 2, 4)
-            << "400 days; A: 0=10 399=20 =30; B: 165=5 =5; Total: 0=10 165=5 399=20 =35"
-            << "";
-    }
-    void timeSheets()
-    {
-        QFETCH(QByteArray, journal);
-        QFETCH(QDate, from);
-        QFETCH(QDate, to);
-        const TimeSheet sheet = timeSheet(loaded(journal), from, to);
-        const auto cellsOf
-            = [](const QString &name, const std::vector<std::int64_t> &days, std::int64_t total) {
-                  QStringList cells;
-                  for (std::size_t d = 0; d < days.size(); ++d)
-                      if (days[d] != 0)
-                          cells << QStringLiteral("%1=%2").arg(d).arg(days[d]);
-                  return name + QStringLiteral(": ") + cells.join(u' ')
-                      + (cells.isEmpty() ? "=" : " =") + QString::number(total);
-              };
-        QStringList lines { QStringLiteral("%1 days").arg(sheet.dayCount()) };
-        for (const TimeSheetRow &row : sheet.rows)
-            lines << cellsOf(row.activity, row.days, row.total);
-        lines << cellsOf("Total", sheet.dayTotals, sheet.total);
-        QTEST(lines.join(u"; "), "cells");
-        QFETCH(QString, golden);
-        if (!golden.isEmpty())
-            QCOMPARE(exportTimeSheet(sheet), qm::stats::test::golden(golden));
+        QByteArray written;
+        if (sheet == Sheet::ByDate)
+            written = exportByDate(stats, from, to);
+        else if (sheet == Sheet::ByActivity)
+            written = exportByActivity(stats, activityIndex(stats, QStringLiteral("Réunion")));
+        else
+            written = exportTimeSheet(timeSheet(stats, from, to));
+        QCOMPARE(written, expected);
     }
 
     // A proposed name fits in a file name with its suffix (255 bytes of UTF-8), cut after a whole
