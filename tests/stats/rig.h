@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QList>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -113,20 +112,5 @@ class FixedClock final : public Clock
 public:
     QDateTime now() const override { return makeDateTime(QDate(2026, 12, 7), QTime(10, 30)); }
 };
-
-// The file is a PDF of one landscape page, as printing and exporting a report make.
-inline void checkOneLandscapePage(const QString &path)
-{
-    const QByteArray pdf = qm::test::readBytes(path);
-    QVERIFY2(pdf.startsWith("%PDF-"), qPrintable(path));
-    static const QRegularExpression kPage(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
-    QCOMPARE(QString::fromLatin1(pdf).count(kPage), 1);
-    // Read from the PDF's text, without a PDF library: "/MediaBox [0 0 width height]".
-    static const QRegularExpression kBox(
-        QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([\\d.]+)\\s+([\\d.]+)"));
-    const QRegularExpressionMatch m = kBox.match(QString::fromLatin1(pdf));
-    QVERIFY(m.hasMatch());
-    QVERIFY2(m.captured(1).toDouble() > m.captured(2).toDouble(), "the page is not in landscape");
-}
 
 } // namespace qm::stats::test
