@@ -291,38 +291,40 @@ private slots:
         }
     }
 
-    // The report on one activity, summed up: span, days per bar, chart width and bar count; the
-    // bars as x1-x2:grey/red (all of them up to ten, else the first, middle and last); the days
-    // recorded and concerned, the share, the tallest day and the span's duration.
+    // The report on one activity, its chart's labels and a bar's tooltip, as blocks of
+    // tests/data/stats/activity_reports.txt. First the report summed up: span, days per bar, chart
+    // width and bar count; the bars as x1-x2:grey/red (all of them up to ten, else the first,
+    // middle and last); the days recorded and concerned, the share, the tallest day and the span's
+    // duration. Then under the bars, every date when each fits under its bar, else the Mondays
+    // (marked "!"), written every week or every few weeks, as "dd/MM@x"; never two dates of 30
+    // pixels touching. Beside the axis, a line every hour or every few, labelled "h@y" but for
+    // the top one. Last the tooltip of the bar under the first date.
     void activityReport_data()
     {
         QTest::addColumn<QList<Entry>>("entries");
-        QTest::addColumn<QString>("summary");
-        QTest::newRow("one day; the busier next one is out of the span")
-            << QList<Entry> { { march(5), 30, "a" }, { march(5), 90, "b" }, { march(6), 500, "b" } }
-            << "1 d, 1/bar, 100 px, 1 bars | 80-178:300/75 | 1 rec, 1 conc, 25 %, max 2 h 00, "
-               "span 2 h 00";
-        QTest::newRow("ten days")
-            << QList<Entry> { { march(1), 60, "a" }, { march(5), 120, "b" }, { march(10), 30, "b" },
-                   { march(10), 30, "a" }, { march(12), 900, "b" } }
-            << "10 d, 1/bar, 600 px, 10 bars | 80-138:150/150 140-198:0/0 200-258:0/0 260-318:0/0 "
-               "320-378:300/0 380-438:0/0 440-498:0/0 500-558:0/0 560-618:0/0 620-678:150/75 | "
-               "3 rec, 2 conc, 37 %, max 2 h 00, span 4 h 00";
         // The day after the last one is drawn and counted, but not summed into the span.
         const QDate first(2025, 1, 1);
-        QTest::newRow("two days per bar")
-            << QList<Entry> { { first, 100, "a" }, { first.addDays(1), 50, "b" },
-                   { first.addDays(700), 40, "a" }, { first.addDays(701), 100, "b" } }
-            << "701 d, 2/bar, 350 px, 351 bars | 80-80:225/150 255-255:0/0 430-430:210/60 | "
-               "4 rec, 2 conc, 73 %, max 1 h 40, span 3 h 10";
-        QTest::newRow("over 4800 days")
-            << QList<Entry> { { first, 10, "a" }, { first.addDays(3000), 10, "b" },
-                   { first.addDays(5999), 10, "a" } }
-            << "6000 d, 10/bar, 600 px, 600 bars | 80-80:30/30 380-380:30/0 679-679:30/30 | "
-               "3 rec, 2 conc, 66 %, max 0 h 10, span 0 h 30";
-        QTest::newRow("no minutes at all")
-            << QList<Entry> { { march(1), 0, "a" }, { march(3), 0, "b" }, { march(4), 0, "a" } }
-            << "4 d, 1/bar, 400 px, 0 bars |  | 0 rec, 0 conc, 0 %, max 0 h 00, span 0 h 00";
+        const QList<std::pair<const char *, QList<Entry>>> rows {
+            { "one day; the busier next one is out of the span",
+                { { march(5), 30, "a" }, { march(5), 90, "b" }, { march(6), 500, "b" } } },
+            { "ten days",
+                { { march(1), 60, "a" }, { march(5), 120, "b" }, { march(10), 30, "b" },
+                    { march(10), 30, "a" }, { march(12), 900, "b" } } },
+            { "two days per bar",
+                { { first, 100, "a" }, { first.addDays(1), 50, "b" },
+                    { first.addDays(700), 40, "a" }, { first.addDays(701), 100, "b" } } },
+            { "over 4800 days",
+                { { first, 10, "a" }, { first.addDays(3000), 10, "b" },
+                    { first.addDays(5999), 10, "a" } } },
+            { "no minutes at all",
+                { { march(1), 0, "a" }, { march(3), 0, "b" }, { march(4), 0, "a" } } },
+            { "1 day", { { march(1), 90, "a" } } },
+            { "7 days", { { march(1), 480, "a" }, { march(7), 60, "a" } } },
+            { "31 days", { { march(1), 30, "a" }, { march(31), 30, "a" } } },
+            { "366 days", { { march(1), 1440, "a" }, { march(1).addDays(365), 60, "a" } } },
+        };
+        for (const auto &[name, entries] : rows)
+            QTest::newRow(name) << entries;
     }
     void activityReport()
     {
@@ -339,51 +341,6 @@ private slots:
                                 .arg(b.greyHeight)
                                 .arg(b.redHeight));
         }
-        QTEST(QStringLiteral("%1 d, %2/bar, %3 px, %4 bars | %5 | %6 rec, %7 conc,%8, max %9")
-                    .arg(r.spanDays)
-                    .arg(r.layout.daysPerBar)
-                    .arg(r.chartWidth)
-                    .arg(n)
-                    .arg(bars.join(u' '))
-                    .arg(r.recordedDays)
-                    .arg(r.concernedDays)
-                    .arg(r.percentText, r.yMax)
-                + QStringLiteral(", span ") + r.spanDuration,
-            "summary");
-    }
-
-    // Under the bars, every date when each fits under its bar, else the Mondays (marked "!"),
-    // written every week or every few weeks, as "dd/MM@x"; never two dates of 30 pixels touching.
-    // Beside the axis, a line every hour or every few, labelled "h@y" but for the top one. The
-    // tooltip of the bar under the first date.
-    void chartLabels_data()
-    {
-        QTest::addColumn<QList<Entry>>("entries");
-        QTest::addColumn<QString>("labels");
-        QTest::addColumn<QString>("tip");
-        const QDate year = march(1).addDays(365);
-        QTest::newRow("1 day") << QList<Entry> { { march(1), 90, "a" } }
-                               << "1 ticks | 01/03@129.5 | 1 lines: 1 h@320 … 1 h@320"
-                               << "01/03/2026 : 1 h 30 (journée : 1 h 30)";
-        QTest::newRow("7 days")
-            << QList<Entry> { { march(1), 480, "a" }, { march(7), 60, "a" } }
-            << "7 ticks | 01/03@109.5 02/03!@169.5 03/03@229.5 04/03@289.5 05/03@349.5 "
-               "06/03@409.5 07/03@469.5 | 8 lines: 1 h@482.5 … 7 h@257.5"
-            << "01/03/2026 : 8 h 00 (journée : 8 h 00)";
-        QTest::newRow("31 days")
-            << QList<Entry> { { march(1), 30, "a" }, { march(31), 30, "a" } }
-            << "5 ticks | 02/03!@102 09/03!@207 16/03!@312 23/03!@417 30/03!@522 | 0 lines"
-            << "02/03/2026 : 0 h 00 (journée : 0 h 00)";
-        QTest::newRow("366 days")
-            << QList<Entry> { { march(1), 1440, "a" }, { year, 60, "a" } }
-            << "53 ticks | 02/03!@81.5 13/04!@123.5 25/05!@165.5 06/07!@207.5 17/08!@249.5 "
-               "28/09!@291.5 09/11!@333.5 21/12!@375.5 01/02!@417.5 | 12 lines: 2 h@495 … 22 h@245"
-            << "02/03/2026 : 0 h 00 (journée : 0 h 00)";
-    }
-    void chartLabels()
-    {
-        QFETCH(QList<Entry>, entries);
-        const ReportByActivity r = reportByActivity(loaded(journalOf(entries)), 0, kToday);
         const std::vector<DateTick> ticks = dateTicks(r, 30);
         QStringList dates;
         double previous = -1000;
@@ -400,14 +357,27 @@ private slots:
             if (l.labelled)
                 hours.append(hourText(l.hours) + u'@' + QString::number(l.y));
         }
-        QString summary = QStringLiteral("%1 ticks | %2 | %3 lines")
-                              .arg(ticks.size())
-                              .arg(dates.join(u' '))
-                              .arg(lines.size());
+        QString labels = QStringLiteral("%1 ticks | %2 | %3 lines")
+                             .arg(ticks.size())
+                             .arg(dates.join(u' '))
+                             .arg(lines.size());
         if (!hours.isEmpty())
-            summary += QStringLiteral(": %1 … %2").arg(hours.front(), hours.back());
-        QTEST(summary, "labels");
-        QTEST(barToolTip(r, barAt(r, ticks.front().x)), "tip");
+            labels += QStringLiteral(": %1 … %2").arg(hours.front(), hours.back());
+        const QString shown
+            = QStringLiteral("%1 d, %2/bar, %3 px, %4 bars | %5 | %6 rec, %7 conc,%8, max %9")
+                  .arg(r.spanDays)
+                  .arg(r.layout.daysPerBar)
+                  .arg(r.chartWidth)
+                  .arg(n)
+                  .arg(bars.join(u' '))
+                  .arg(r.recordedDays)
+                  .arg(r.concernedDays)
+                  .arg(r.percentText, r.yMax)
+            + QStringLiteral(", span ") + r.spanDuration + u'\n' + labels + u'\n'
+            + (ticks.empty() ? QString() : barToolTip(r, barAt(r, ticks.front().x))) + u'\n';
+        const QString expected = goldenBlock("activity_reports.txt", QTest::currentDataTag());
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(shown, expected);
     }
 
     // Names with ";" and a quote, equal totals in the order they first appear, an activity first

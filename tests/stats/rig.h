@@ -55,6 +55,19 @@ inline QByteArray golden(const QString &name)
     return qm::test::readBytes(QFINDTESTDATA("../data/stats/" + name));
 }
 
+// The lines of a file of tests/data/stats under "[tag]", up to the next tag.
+inline QString goldenBlock(const QString &name, const char *tag)
+{
+    const QString text = QString::fromUtf8(golden(name));
+    const QString heading = u'[' + QString::fromUtf8(tag) + QStringLiteral("]\n");
+    const qsizetype start = text.indexOf(heading);
+    if (start < 0)
+        return {};
+    const qsizetype end = text.indexOf(QStringLiteral("\n["), start);
+    return text.sliced(start + heading.size(),
+        end < 0 ? text.size() - start - heading.size() : end + 1 - start - heading.size());
+}
+
 // The activity of that name in the loaded journal, -1 when there is none.
 inline std::int32_t activityIndex(const Statistics &stats, const QString &name)
 {
