@@ -108,21 +108,17 @@ private slots:
                                                << QStringList { " 3", "02/03/2026", "28/12/2026",
                                                       " 2", " 3", " 1", "1668 h", "556 h", "556 h" }
                                                << QString();
-        QTest::newRow("durations that are numbers")
-            << QByteArray("12/11/2026, 0,a,\r\n12/11/2026,65abc,b,\r\n")
-            << QStringList { " 2", "12/11/2026", "12/11/2026", " 2", " 1", " 2", "1 h 05", "1 h 05",
-                   "0 h 32" }
-            << QString();
         QTest::newRow("one unreadable duration")
             << QByteArray("12/11/2026, 30,a,\r\n12/11/2026,quarante-cinq,b,\r\n")
             << QStringList { " 2", "12/11/2026", "12/11/2026", " 2", " 1", " 2", "0 h 30", "0 h 30",
                    "0 h 15" }
             << "1 ligne du journal a une durée illisible (ligne 2) : elle compte pour 0 min.";
-        QTest::newRow("three, empty and skipped lines counted")
+        QTest::newRow("three, empty and skipped lines counted, \"0\" and \"65abc\" not")
             << QByteArray("\r\n12/11/2026,,a,\r\n12/11/2026, 5,b,\r\nno record\r\n"
-                          "12/11/2026,-,c,\r\n12/11/2026, abc,c,\r\n")
-            << QStringList { " 4", "12/11/2026", "12/11/2026", " 3", " 1", " 4", "0 h 05", "0 h 05",
-                   "0 h 01" }
+                          "12/11/2026,-,c,\r\n12/11/2026, abc,c,\r\n12/11/2026, 0,d,\r\n"
+                          "12/11/2026,65abc,e,\r\n")
+            << QStringList { " 6", "12/11/2026", "12/11/2026", " 5", " 1", " 6", "1 h 10", "1 h 10",
+                   "0 h 12" }
             << "3 lignes du journal ont une durée illisible (première : ligne 2) : elles comptent "
                "pour 0 min.";
     }
