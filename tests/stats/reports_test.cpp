@@ -432,8 +432,9 @@ private slots:
         QCOMPARE(byDateExportName(march(2), march(31)), "Quillmere du 02-03-2026 au 31-03-2026");
     }
 
-    // The document starts with its byte order mark, then one CR LF line per row; French fields
-    // are parted by ";", English ones by ",".
+    // The document starts with its byte order mark, then one CR LF line per row; a field with a
+    // line break or the separator is quoted. The spreadsheets' files above hold the other cases:
+    // ";" and quotes in French names, a French decimal comma and an English name's ";" left bare.
     void fields_data()
     {
         QTest::addColumn<QList<QStringList>>("lines");
@@ -441,24 +442,10 @@ private slots:
         QTest::addColumn<bool>("english");
         using Lines = QList<QStringList>;
         QTest::newRow("no line") << Lines() << QByteArray() << false;
-        QTest::newRow("two lines")
-            << Lines { { "a" }, { "b" } } << QByteArray("a\r\nb\r\n") << false;
-        QTest::newRow("plain") << Lines { { "Réunion", "65", "1 h 05" } }
-                               << QByteArray("Réunion;65;1 h 05\r\n") << false;
-        QTest::newRow("semicolon")
-            << Lines { { "client;devis", "5" } } << QByteArray("\"client;devis\";5\r\n") << false;
-        QTest::newRow("quote") << Lines { { "le \"gros\" dossier" } }
-                               << QByteArray("\"le \"\"gros\"\" dossier\"\r\n") << false;
         QTest::newRow("line breaks")
             << Lines { { "a\nb", "c\rd" } } << QByteArray("\"a\nb\";\"c\rd\"\r\n") << false;
-        QTest::newRow("comma stays bare")
-            << Lines { { "1,5", "" } } << QByteArray("1,5;\r\n") << false;
-        QTest::newRow("english plain") << Lines { { "Réunion", "65", "1 h 05" } }
-                                       << QByteArray("Réunion,65,1 h 05\r\n") << true;
         QTest::newRow("english comma") << Lines { { "client,devis", "1.5" } }
                                        << QByteArray("\"client,devis\",1.5\r\n") << true;
-        QTest::newRow("english semicolon stays bare")
-            << Lines { { "client;devis", "" } } << QByteArray("client;devis,\r\n") << true;
     }
     void fields()
     {
@@ -476,8 +463,6 @@ private slots:
         QTest::addColumn<QString>("cell");
         for (const char *formula : { "=HYPERLINK(\"x\")", "+1", "-1", "@SUM(A1)", "\tx", "\rx" })
             QTest::newRow(formula) << formula << QString(u'\'' + QString(formula));
-        QTest::newRow("plain") << "Réunion"
-                               << "Réunion";
         QTest::newRow("sign inside") << "a=b-c"
                                      << "a=b-c";
         QTest::newRow("empty") << ""
