@@ -125,7 +125,8 @@ enum class Disk { Plain, Limited, Tmpfs, PartLink };
 Q_DECLARE_METATYPE(Disk)
 
 // The report windows: what their surfaces draw, and the files they write (the spreadsheet and the
-// PDF of Exporter, the PDF that Imprimer writes on a machine without a printer).
+// PDF of Exporter, the PDF that Imprimer writes on a machine without a printer); the time sheet
+// window over the report by date, and its printed pages.
 class ReportWindowsTest : public QObject
 {
     Q_OBJECT
