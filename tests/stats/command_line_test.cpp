@@ -33,47 +33,31 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("told"); // on stderr
         QTest::addColumn<QString>("golden"); // the file written; "%PDF" for a PDF
-        const QStringList period = kPeriod;
-        QTest::newRow("by date") << QStringList { "--export", "by-date" } + period << 0 << ""
-                                 << "export_by_date.csv";
-        QTest::newRow("by activity")
-            << QStringList { "--export", "by-activity", "--activity", "Réunion" } << 0 << ""
-            << "export_by_activity.csv";
-        QTest::newRow("time sheet") << QStringList { "--export", "timesheet" } + period << 0 << ""
-                                    << "timesheet.csv";
-        QTest::newRow("by date as PDF") << QStringList { "--export", "by-date" } + period << 0 << ""
-                                        << "%PDF";
-        QTest::newRow("by activity as PDF")
-            << QStringList { "--export", "by-activity", "--activity", "Réunion" } << 0 << ""
-            << "%PDF";
-        QTest::newRow("time sheet as PDF")
-            << QStringList { "--export", "timesheet" } + period << 0 << ""
-            << "%PDF";
-        QTest::newRow("unknown activity")
-            << QStringList { "--export", "by-activity", "--activity", "Inconnu" } << 1
-            << "L'activité « Inconnu » n'est pas dans le journal."
-            << "";
-        QTest::newRow("not a date")
-            << QStringList { "--export", "by-date", "--from", "31/02/2026", "--to", "05/03/2026" }
-            << 1 << "« 31/02/2026 » n'est pas une date"
-            << "";
-        QTest::newRow("period backwards")
-            << QStringList { "--export", "timesheet", "--from", "05/03/2026", "--to", "02/03/2026" }
-            << 1 << "La période se termine avant de commencer."
-            << "";
-        QTest::newRow("unknown kind") << QStringList { "--export", "by-week" } + period << 1
-                                      << "L'export « by-week » n'existe pas"
-                                      << "";
-        QTest::newRow("unknown option")
-            << QStringList { "--export", "by-date", "--colour" } << 64 << "--output"
-            << "";
-        QTest::newRow("no folder to write in")
-            << QStringList { "--export", "by-date" } + period << 3 << "n'a pas pu être écrit"
-            << "";
-        QTest::newRow("PDF, no folder to write in")
-            << QStringList { "--export", "by-activity", "--activity", "Réunion" } << 3
-            << "n'a pas pu être écrit"
-            << "";
+        const auto row = [](const char *name, const QStringList &arguments, int exitCode,
+                             const char *told, const char *golden = "") {
+            QTest::newRow(name) << arguments << exitCode << QString(told) << QString(golden);
+        };
+        const QStringList byDate = QStringList { "--export", "by-date" } + kPeriod;
+        const QStringList byActivity { "--export", "by-activity", "--activity", "Réunion" };
+        const QStringList sheet = QStringList { "--export", "timesheet" } + kPeriod;
+        row("by date", byDate, 0, "", "export_by_date.csv");
+        row("by activity", byActivity, 0, "", "export_by_activity.csv");
+        row("time sheet", sheet, 0, "", "timesheet.csv");
+        row("by date as PDF", byDate, 0, "", "%PDF");
+        row("by activity as PDF", byActivity, 0, "", "%PDF");
+        row("time sheet as PDF", sheet, 0, "", "%PDF");
+        row("unknown activity", { "--export", "by-activity", "--activity", "Inconnu" }, 1,
+            "L'activité « Inconnu » n'est pas dans le journal.");
+        row("not a date", { "--export", "by-date", "--from", "31/02/2026", "--to", "05/03/2026" },
+            1, "« 31/02/2026 » n'est pas une date");
+        row("period backwards",
+            { "--export", "timesheet", "--from", "05/03/2026", "--to", "02/03/2026" }, 1,
+            "La période se termine avant de commencer.");
+        row("unknown kind", QStringList { "--export", "by-week" } + kPeriod, 1,
+            "L'export « by-week » n'existe pas");
+        row("unknown option", { "--export", "by-date", "--colour" }, 64, "--output");
+        row("no folder to write in", byDate, 3, "n'a pas pu être écrit");
+        row("PDF, no folder to write in", byActivity, 3, "n'a pas pu être écrit");
     }
     void exports()
     {

@@ -90,6 +90,16 @@ private slots:
         QCOMPARE(qm::test::readBytes(path), qm::stats::test::golden(golden));
         QTEST(QFileInfo(s.notice.proposed.constFirst()).fileName(), "proposed");
     }
+    // The time sheet's weekdays and title are English ones; the dates stay as they are.
+    void timeSheet()
+    {
+        OpenSheet s;
+        QVERIFY(s.window);
+        QCOMPARE(s.window->windowTitle(), "Quillmere - Time sheet from 02/03/2026 to 08/03/2026");
+        QCOMPARE(s.heading(1), "Mon 02/03");
+        QVERIFY(QTest::qWaitForWindowExposed(s.window));
+        QCOMPARE(qm::test::clippedTexts(s.window), QStringList());
+    }
 };
 
 QTEST_MAIN(EnglishTest)

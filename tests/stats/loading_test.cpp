@@ -102,11 +102,6 @@ private slots:
         QTest::addColumn<QByteArray>("journal");
         QTest::addColumn<QList<QDate>>("dayDates");
         QTest::addColumn<QList<qint64>>("dayTotals");
-        QTest::newRow("an old day closed late")
-            << journalLine(march(2), 10, "a") + journalLine(march(3), 20, "a")
-                + journalLine(march(1), 30, "b") + journalLine(march(4), 40, "a")
-            << QList<QDate> { march(1), march(2), march(3), march(4) }
-            << QList<qint64> { 30, 10, 20, 40 };
         QTest::newRow("two runs of one date, newest first")
             << journalLine(march(9), 10, "a") + journalLine(march(2), 20, "b")
                 + journalLine(march(9), 5, "c") + journalLine(QDate(2026, 1, 1), 7, "a")

@@ -1,15 +1,20 @@
 #include "stats/core/by_date.h"
+#include "stats/core/time_sheet.h"
 #include "stats/ui/report_printer.h"
+#include "stats/ui/time_sheet_printer.h"
 #include "tests/support/failing_io.h"
 #include "tests/support/locale.h"
 #include "tests/support/small_disk.h"
 #include "tests/support/test_conditions.h"
 #include "window_rig.h"
 
+#include <QBuffer>
 #include <QLabel>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QToolTip>
 #include <QtTest>
@@ -60,6 +65,20 @@ QString toolTipAt(QWidget *surface, QPoint at)
     return QToolTip::text();
 }
 
+// A PDF of that many landscape pages, as printing and exporting make.
+void checkLandscapePages(const QByteArray &pdf, int pages)
+{
+    QVERIFY(pdf.startsWith("%PDF-"));
+    static const QRegularExpression kPage(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+    QCOMPARE(QString::fromLatin1(pdf).count(kPage), pages);
+    // Read from the PDF's text, without a PDF library: "/MediaBox [0 0 width height]".
+    static const QRegularExpression kBox(
+        QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([\\d.]+)\\s+([\\d.]+)"));
+    const QRegularExpressionMatch m = kBox.match(QString::fromLatin1(pdf));
+    QVERIFY(m.hasMatch());
+    QVERIFY2(m.captured(1).toDouble() > m.captured(2).toDouble(), "the page is not in landscape");
+}
+
 void checkProbes(const QImage &image, const QList<Probe> &probes)
 {
     for (const Probe &p : probes) {
@@ -72,6 +91,32 @@ void checkProbes(const QImage &image, const QList<Probe> &probes)
     }
 }
 
+// The drawings of a PDF's pages, inflated: the streams that start with a graphics state.
+QList<QByteArray> pageStreams(const QByteArray &pdf)
+{
+    QList<QByteArray> streams;
+    for (qsizetype at = pdf.indexOf(">>\nstream\n"); at >= 0;
+         at = pdf.indexOf(">>\nstream\n", at)) {
+        at += 10;
+        qsizetype end = pdf.indexOf("endstream", at);
+        if (end < 0)
+            break;
+        const qsizetype object = pdf.lastIndexOf(" obj", at);
+        if (!pdf.sliced(object, at - object).contains("/FlateDecode")) {
+            at = end;
+            continue;
+        }
+        // qUncompress takes the size first, as a hint it grows from.
+        QByteArray packed("\x00\x10\x00\x00", 4);
+        packed += pdf.sliced(at, end - at).trimmed();
+        const QByteArray drawing = qUncompress(packed);
+        if (drawing.startsWith("/GSa"))
+            streams.append(drawing);
+        at = end;
+    }
+    return streams;
+}
+
 } // namespace
 
 // The disk an export goes to: as it is, one with room for the earlier file's size only, a small
@@ -80,7 +125,8 @@ enum class Disk { Plain, Limited, Tmpfs, PartLink };
 Q_DECLARE_METATYPE(Disk)
 
 // The report windows: what their surfaces draw, and the files they write (the spreadsheet and the
-// PDF of Exporter, the PDF that Imprimer writes on a machine without a printer).
+// PDF of Exporter, the PDF that Imprimer writes on a machine without a printer); the time sheet
+// window over the report by date, and its printed pages.
 class ReportWindowsTest : public QObject
 {
     Q_OBJECT
@@ -169,7 +215,7 @@ private slots:
         else
             s.exportTo(byActivity, path, true);
 
-        checkOneLandscapePage(path);
+        checkLandscapePages(readBytes(path), 1);
         QVERIFY(!QFile::exists(path + ".part"));
         QVERIFY(s.notice.warned.isEmpty());
         QCOMPARE(s.notice.informed.size(), 1);
@@ -294,6 +340,73 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System), after);
         QCOMPARE(readBytes(victim), disk == Disk::PartLink ? QByteArray("victim") : QByteArray());
         QVERIFY(disk != Disk::PartLink || QFileInfo(final + ".part").symLinkTarget() == victim);
+    }
+
+    // The period's days as columns with their weekday, the weekend shaded, the activity column
+    // held in place while the days scroll under it, the export's figures, Escape.
+    void sheetOfTheReportsPeriod()
+    {
+        OpenSheet s;
+        QVERIFY(s.window);
+        QCOMPARE(
+            s.window->windowTitle(), "Quillmere - Feuille de temps du 02/03/2026 au 08/03/2026");
+        QCOMPARE(QStringList({ s.heading(0), s.heading(1), s.heading(7), s.heading(8) }),
+            QStringList({ "Activité", "lun. 02/03", "dim. 08/03", "Total" }));
+        const QAbstractItemModel *model = s.grid->model();
+        QCOMPARE(model->index(1, 1).data().toString() + u'|' + model->index(1, 2).data().toString()
+                + u'|' + model->index(4, 8).data().toString(),
+            "0 h 45||3 h 30");
+        QVERIFY(!model->index(0, 1).data(Qt::BackgroundRole).isValid());
+        QVERIFY(model->index(0, 6).data(Qt::BackgroundRole).isValid());
+
+        s.window->resize(300, 300);
+        QVERIFY(QTest::qWaitForWindowExposed(s.window));
+        QTableView *frozen = s.grid->frozenView();
+        const QPoint held = frozen->mapTo(s.window, QPoint());
+        s.grid->horizontalScrollBar()->setValue(s.grid->horizontalScrollBar()->maximum());
+        QVERIFY(s.grid->horizontalScrollBar()->value() > 0);
+        QCOMPARE(frozen->mapTo(s.window, QPoint()), held);
+        QVERIFY(frozen->isVisible() && !frozen->isColumnHidden(0) && frozen->isColumnHidden(1));
+        QCOMPARE(frozen->columnWidth(0), s.grid->columnWidth(0));
+
+        // Exporter writes the report's figures, a line of totals last.
+        const QString path = s.windows.folder.file("feuille.csv");
+        s.windows.notice.exportChoice = ExportChoice { path, false };
+        QTest::mouseClick(qm::test::findWidget<QPushButton>(s.window, "cmdExport"), Qt::LeftButton);
+        QCOMPARE(s.windows.notice.proposed.last().section(u'/', -1),
+            "Quillmere feuille de temps du 02-03-2026 au 08-03-2026.csv");
+        const QByteArray csv = qm::test::readBytes(path);
+        QVERIFY2(csv.endsWith("\r\nTotal;90;45;0;75;0;0;0;210\r\n"), csv.constData());
+        QVERIFY(csv.contains("\r\nR\xC3\xA9union;45;0;0;30;0;0;0;75\r\n"));
+
+        QTest::keyClick(s.window, Qt::Key_Escape);
+        QVERIFY(!s.window->isVisible());
+    }
+
+    // A 30-day sheet prints on three landscape pages: 14 days, 14 days, then 2 with the totals.
+    void thirtyDaysOnThreePages()
+    {
+        ReportWindows r(golden("export.log"));
+        const TimeSheet sheet = timeSheet(r.stats, march(1), march(30));
+        const std::vector<SheetPage> pages = sheetPages(sheet, kSheetDaysPerPage, 40);
+        QCOMPARE(pages.size(), 3U);
+        QCOMPARE(pages.back().firstDay, 28);
+        QVERIFY(!pages.front().totalColumn && pages.back().totalColumn);
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&pdf);
+            QVERIFY(printTimeSheet(sheet, writer));
+        }
+        checkLandscapePages(pdf.data(), 3);
+        // Each page's drawing fills the headings' cells with their colour.
+        static const QRegularExpression kHeading(
+            QStringLiteral("0\\.78\\d* 0\\.84\\d* 0\\.90\\d* scn"));
+        QList<int> headingsPerPage;
+        for (const QByteArray &stream : pageStreams(pdf.data()))
+            headingsPerPage.append(int(QString::fromLatin1(stream).count(kHeading)));
+        // The activity, the weekdays of the page (its weekend days are shaded), the total.
+        QCOMPARE(headingsPerPage, QList<int>({ 11, 11, 3 }));
     }
 
     // The test stands for a machine without a printer, so that no page reaches a real one.

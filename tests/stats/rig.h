@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QList>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +53,19 @@ inline Statistics loaded(const QByteArray &journal)
 inline QByteArray golden(const QString &name)
 {
     return qm::test::readBytes(QFINDTESTDATA("../data/stats/" + name));
+}
+
+// The lines of a file of tests/data/stats under "[tag]", up to the next tag.
+inline QString goldenBlock(const QString &name, const char *tag)
+{
+    const QString text = QString::fromUtf8(golden(name));
+    const QString heading = u'[' + QString::fromUtf8(tag) + QStringLiteral("]\n");
+    const qsizetype start = text.indexOf(heading);
+    if (start < 0)
+        return {};
+    const qsizetype end = text.indexOf(QStringLiteral("\n["), start);
+    return text.sliced(start + heading.size(),
+        end < 0 ? text.size() - start - heading.size() : end + 1 - start - heading.size());
 }
 
 // The activity of that name in the loaded journal, -1 when there is none.
@@ -113,20 +125,5 @@ class FixedClock final : public Clock
 public:
     QDateTime now() const override { return makeDateTime(QDate(2026, 12, 7), QTime(10, 30)); }
 };
-
-// The file is a PDF of one landscape page, as printing and exporting a report make.
-inline void checkOneLandscapePage(const QString &path)
-{
-    const QByteArray pdf = qm::test::readBytes(path);
-    QVERIFY2(pdf.startsWith("%PDF-"), qPrintable(path));
-    static const QRegularExpression kPage(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
-    QCOMPARE(QString::fromLatin1(pdf).count(kPage), 1);
-    // Read from the PDF's text, without a PDF library: "/MediaBox [0 0 width height]".
-    static const QRegularExpression kBox(
-        QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([\\d.]+)\\s+([\\d.]+)"));
-    const QRegularExpressionMatch m = kBox.match(QString::fromLatin1(pdf));
-    QVERIFY(m.hasMatch());
-    QVERIFY2(m.captured(1).toDouble() > m.captured(2).toDouble(), "the page is not in landscape");
-}
 
 } // namespace qm::stats::test

@@ -4,10 +4,12 @@
 #include "stats/core/statistics.h"
 #include "stats/ui/by_activity_window.h"
 #include "stats/ui/by_date_window.h"
+#include "stats/ui/frozen_column_view.h"
 #include "stats/ui/stats_window.h"
 #include "stats/ui/user_notice.h"
 #include "tests/support/widgets.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -111,6 +113,31 @@ struct ShownReports : ReportWindows
         notice.exportChoice = ExportChoice { path, pdf };
         press(byActivityReport, QStringLiteral("cmdExport"));
     }
+};
+
+// The report by date of the first week of March, and its sheet opened from Feuille de temps.
+struct OpenSheet
+{
+    OpenSheet()
+        : windows(golden("export.log"))
+    {
+        windows.byDate().showReportByDate(march(2), march(8));
+        QTest::mouseClick(
+            qm::test::findWidget<QPushButton>(&windows.byDate(), "cmdTimeSheet"), Qt::LeftButton);
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top->objectName() == u"frmTimeSheet" && top->isVisible())
+                window = top;
+        if (window)
+            grid = qm::test::findWidget<FrozenColumnView>(window, "grdSheet");
+    }
+    QString heading(int column) const
+    {
+        return grid->model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    }
+
+    ReportWindows windows;
+    QWidget *window = nullptr;
+    FrozenColumnView *grid = nullptr;
 };
 
 } // namespace qm::stats::test
