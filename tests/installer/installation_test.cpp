@@ -55,9 +55,6 @@ const QStringList kProgramFiles { "Quillmere", "Quillmere.pdf", "Quillmere.manif
 const QStringList kSources { "QM0.dat", "Quillmere.pdf", "QM1.dat", "QM2.dat", "QM3.dat", "QM4.dat",
     "Quillmere-en.pdf" };
 
-const UninstallData kSample { "Quillmere", "/home/zoé/Applications/Quillmere", "/home/zoé/Bureau",
-    "/home/zoé/.local/share/applications/Quillmere", "/home/zoé/.config/autostart" };
-
 } // namespace
 
 Q_DECLARE_METATYPE(Setup)
@@ -95,24 +92,27 @@ private slots:
         const QStringList ticked = group + QStringList { "Startup/Quillmere.lnk" };
         const QStringList none;
 
-        QTest::newRow("clean machine") << Setup() << done << QString() << 7 << 3 << true << ticked;
-        QTest::newRow("Quillmere quit after the first question") << Setup([](Rig &rig) {
-            rig.platform.trackerRunningChecks = 1;
-            rig.questions.answer = true;
-        }) << done << QString() << 7 << 3 << true << ticked;
+        // A run that ends well, with these shortcuts made.
+        const auto succeeds = [&](const char *name, const QStringList &links, const Setup &setup) {
+            QTest::newRow(name) << setup << done << QString() << 7 << 3 << true << links;
+        };
+        succeeds("clean machine", ticked, Setup());
+        succeeds("Quillmere quit after the first question, over an earlier installation", ticked,
+            [](Rig &rig) {
+                rig.platform.trackerRunningChecks = 1;
+                rig.questions.answer = true;
+                QDir().mkpath(rig.state.installPath);
+                writeBytes(rig.installed(kUninstallDataFileName), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
+                writeBytes(rig.installed("Quillmere"), "newer copy");
+                rig.platform.dates[rig.installed("Quillmere")]
+                    = QDateTime(QDate(2030, 1, 1), QTime(0, 0));
+            });
         QTest::newRow("Quillmere left running")
             << Setup([](Rig &rig) { rig.platform.trackerRunningChecks = 100; })
             << QStringLiteral("\r\n  ERREUR : Quillmere est en cours d'exécution, rien n'a été "
                               "remplacé")
             << QStringLiteral("    Quillmere est en cours d'exécution - voir le log    ") << 0 << 0
             << false << none;
-        QTest::newRow("earlier installation in place") << Setup([](Rig &rig) {
-            QDir().mkpath(rig.state.installPath);
-            writeBytes(rig.installed(kUninstallDataFileName), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
-            writeBytes(rig.installed("Quillmere"), "newer copy");
-            rig.platform.dates[rig.installed("Quillmere")]
-                = QDateTime(QDate(2030, 1, 1), QTime(0, 0));
-        }) << done << QString() << 7 << 3 << true << ticked;
         QTest::newRow("two payload files missing")
             << Setup([](Rig &rig) {
                    QFile::remove(rig.platform.source() + QStringLiteral("/Quillmere.pdf"));
@@ -163,38 +163,21 @@ private slots:
                 rig.platform.path("home/Programs/Quillmere/QMStat.lnk"));
         }) << QStringLiteral("/home/Programs/Quillmere/QMStat.desktop") + notWritten
                                                     << write << 7 << 3 << true << ticked;
-        QTest::newRow("all ticked") << Setup([](Rig &rig) {
-            rig.choice = { true, true, true };
-        }) << done << QString() << 7 << 3
-                                    << true << desktop + ticked;
-        QTest::newRow("desktop only") << Setup([](Rig &rig) {
-            rig.choice = { false, false, true };
-        }) << done << QString() << 7 << 3
-                                      << true << desktop;
-        QTest::newRow("none ticked") << Setup([](Rig &rig) {
-            rig.choice = { false, false, false };
-        }) << done << QString() << 7 << 3
-                                     << true << none;
-        QTest::newRow("shell folders unknown") << Setup([](Rig &rig) {
-            rig.choice = { true, true, true };
-            rig.platform.special.clear();
-        }) << done << QString() << 7 << 3 << true
-                                               << none;
-        QTest::newRow("folder typed with trailing separators") << Setup([](Rig &rig) {
-            rig.choice = { false, false, true };
-            rig.state.installPath += QStringLiteral("//");
-        }) << done << QString() << 7 << 3 << true << desktop;
         // The help shortcut opens the edition in the language the installer speaks.
-        QTest::newRow("installer in French") << Setup([](Rig &rig) {
-            rig.state.helpFile = helpFileFor(QStringLiteral("fr"));
-            QCOMPARE(rig.state.helpFile, QStringLiteral("Quillmere.pdf"));
-        }) << done << QString() << 7 << 3 << true
-                                             << ticked;
-        QTest::newRow("installer in English") << Setup([](Rig &rig) {
+        succeeds("all ticked, installer in English", desktop + ticked, [](Rig &rig) {
+            rig.choice = { true, true, true };
             rig.state.helpFile = helpFileFor(QStringLiteral("en"));
             QCOMPARE(rig.state.helpFile, QStringLiteral("Quillmere-en.pdf"));
-        }) << done << QString() << 7 << 3 << true
-                                              << ticked;
+        });
+        succeeds("desktop only, folder typed with trailing separators", desktop, [](Rig &rig) {
+            rig.choice = { false, false, true };
+            rig.state.installPath += QStringLiteral("//");
+        });
+        succeeds("none ticked", none, [](Rig &rig) { rig.choice = { false, false, false }; });
+        succeeds("shell folders unknown", none, [](Rig &rig) {
+            rig.choice = { true, true, true };
+            rig.platform.special.clear();
+        });
     }
 
     void runs()
@@ -337,37 +320,34 @@ private slots:
         QCOMPARE(rig.platform.started.size(), replaced ? 3 : 2);
     }
 
-    void uninstallDataBytes()
-    {
-        const QByteArray golden = readBytes(QFINDTESTDATA("../data/installer/uninstall.dat"));
-        QVERIFY(!golden.isEmpty());
-        QCOMPARE(formatUninstallData(kSample), golden);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(kUninstallDataFileName);
-        QVERIFY(writeBytes(path, golden));
-        QCOMPARE(readUninstallData(path), std::optional<UninstallData>(kSample));
-    }
-
     void uninstallDataReading_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("values");
+        QTest::addColumn<bool>("rewritten"); // the values written again give the same bytes
 
+        QTest::newRow("as written")
+            << readBytes(QFINDTESTDATA("../data/installer/uninstall.dat"))
+            << QStringList { "Quillmere", "/home/zoé/Applications/Quillmere", "/home/zoé/Bureau",
+                   "/home/zoé/.local/share/applications/Quillmere", "/home/zoé/.config/autostart" }
+            << true;
         // The writer ends lines with CR LF only; anything else is part of a value.
         QTest::newRow("line feeds only")
             << QByteArray("Quillmere\n/opt/Q\n/d\n/p\n/s\n")
-            << QStringList { "Quillmere\n/opt/Q\n/d\n/p\n/s\n", "", "", "", "" };
+            << QStringList { "Quillmere\n/opt/Q\n/d\n/p\n/s\n", "", "", "", "" } << false;
         QTest::newRow("line breaks inside a folder")
             << formatUninstallData({ "Quillmere", "/home/a\nb", "/d\r", "/p\r\r", "/s" })
-            << QStringList { "Quillmere", "/home/a\nb", "/d\r", "/p\r\r", "/s" };
-        QTest::newRow("empty folder lines") << QByteArray("Quillmere\r\n/opt/Q\r\n\r\n\r\n\r\n")
-                                            << QStringList { "Quillmere", "/opt/Q", "", "", "" };
+            << QStringList { "Quillmere", "/home/a\nb", "/d\r", "/p\r\r", "/s" } << true;
+        QTest::newRow("empty folder lines")
+            << QByteArray("Quillmere\r\n/opt/Q\r\n\r\n\r\n\r\n")
+            << QStringList { "Quillmere", "/opt/Q", "", "", "" } << true;
         QTest::newRow("short file") << QByteArray("Quillmere\r\n/opt/Q")
-                                    << QStringList { "Quillmere", "/opt/Q", "", "", "" };
-        QTest::newRow("Windows-1252 name") << QByteArray("Quillmere\r\n/home/zo\xe9\r\n\x80\r\n")
-                                           << QStringList { "Quillmere", "/home/zoé", "€", "", "" };
-        QTest::newRow("empty file") << QByteArray() << QStringList();
-        QTest::newRow("huge file") << QByteArray(200 * 1024, 'a') << QStringList();
+                                    << QStringList { "Quillmere", "/opt/Q", "", "", "" } << false;
+        QTest::newRow("Windows-1252 name")
+            << QByteArray("Quillmere\r\n/home/zo\xe9\r\n\x80\r\n")
+            << QStringList { "Quillmere", "/home/zoé", "€", "", "" } << false;
+        QTest::newRow("empty file") << QByteArray() << QStringList() << false;
+        QTest::newRow("huge file") << QByteArray(200 * 1024, 'a') << QStringList() << false;
     }
 
     void uninstallDataReading()
@@ -383,6 +363,7 @@ private slots:
             data->desktopFolder, data->programsFolder, data->startupFolder }
                                       : QStringList();
         QCOMPARE(read, values);
+        QTEST(data && formatUninstallData(*data) == bytes, "rewritten");
     }
 
     void folderList()
