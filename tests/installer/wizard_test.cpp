@@ -44,42 +44,6 @@ class WizardTest : public QObject
     Q_OBJECT
 
 private slots:
-    void abandon_data()
-    {
-        QTest::addColumn<int>("step");
-        QTest::addColumn<bool>("closeBox");
-        QTest::addColumn<bool>("answer");
-        QTest::newRow("welcome, no") << 0 << false << false;
-        QTest::newRow("folder, no") << 1 << false << false;
-        QTest::newRow("shortcuts, no") << 2 << false << false;
-        QTest::newRow("shortcuts, yes") << 2 << false << true;
-        QTest::newRow("folder, close box, no") << 1 << true << false;
-        QTest::newRow("folder, close box, yes") << 1 << true << true;
-    }
-
-    void abandon()
-    {
-        QFETCH(int, step);
-        QFETCH(bool, closeBox);
-        QFETCH(bool, answer);
-
-        WizardRig rig;
-        rig.click("cmdInstall", step);
-        const QString window = rig.windowName();
-        rig.questions.answer = answer;
-        if (closeBox)
-            rig.wizard.currentWindow()->close();
-        else
-            rig.click("cmdCancel");
-
-        QCOMPARE(rig.questions.asked, QStringList { kConfirmation });
-        QCOMPARE(rig.questions.defaults, QList<Answer> { Answer::Yes });
-        QCOMPARE(rig.finished.size(), answer ? 1 : 0);
-        QCOMPARE(rig.windowName(), answer ? QString() : window);
-        QVERIFY(answer || rig.wizard.currentWindow()->isVisible());
-        QVERIFY(rig.platform.copyTargets.isEmpty());
-    }
-
     void endings_data()
     {
         QTest::addColumn<bool>("complete");
@@ -287,28 +251,48 @@ private slots:
 
     // Each window of the wizard comes up in front and active, even when another window has the
     // focus, with the focus in its first field (not where it was left) and its default button
-    // marked, which Enter presses.
-    void comesUpActive_data()
+    // marked, which Enter presses. Before the run, Abandon and the close box ask first, Yes
+    // marked: No leaves the window as it was, Yes ends the wizard with nothing copied.
+    void windows_data()
     {
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("defaultButton");
+        QTest::addColumn<QString>("abandonedBy"); // empty: Enter goes on
         QTest::newRow("welcome") << 0 << "cmdInstall"
-                                 << "cmdInstall";
+                                 << "cmdInstall" << QString();
         QTest::newRow("folder") << 1 << "txtInstallPath"
-                                << "cmdInstall";
+                                << "cmdInstall" << QString();
         QTest::newRow("shortcuts") << 2 << "chkStart"
-                                   << "cmdInstall";
+                                   << "cmdInstall" << QString();
         QTest::newRow("log of the run") << 3 << "cmdFinish"
-                                        << "cmdFinish";
+                                        << "cmdFinish" << QString();
+        QTest::newRow("folder, abandoned by the close box") << 1 << "txtInstallPath"
+                                                            << "cmdInstall"
+                                                            << "close box";
+        QTest::newRow("shortcuts, abandoned") << 2 << "chkStart"
+                                              << "cmdInstall"
+                                              << "cmdCancel";
     }
-    void comesUpActive()
+    void windows()
     {
         QFETCH(int, step);
         QFETCH(QString, defaultButton);
+        QFETCH(QString, abandonedBy);
         WizardRig rig;
         rig.click("cmdInstall", step);
         QWidget *window = rig.window();
+        const int asked = step < 3 ? 2 : 0;
+        if (asked > 0) {
+            rig.click("cmdCancel");
+            window->close();
+        }
+        QCOMPARE(rig.questions.asked, QStringList(asked, kConfirmation));
+        QCOMPARE(rig.questions.defaults, QList<Answer>(asked, Answer::Yes));
+        QCOMPARE(rig.window(), window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(rig.finished.size(), 0);
+
         rig.find<QWidget>("Image1")->setFocusPolicy(Qt::StrongFocus);
         rig.find<QWidget>("Image1")->setFocus();
         QWidget elsewhere;
@@ -321,9 +305,20 @@ private slots:
         QVERIFY(QApplication::focusWidget());
         QTEST(QApplication::focusWidget()->objectName(), "focus");
         QVERIFY(rig.find<QPushButton>(defaultButton)->isDefault());
-        const QString before = rig.windowName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(rig.windowName() != before);
+        if (abandonedBy.isEmpty()) {
+            const QString before = rig.windowName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(rig.windowName() != before);
+            return;
+        }
+        rig.questions.answer = true;
+        if (abandonedBy == u"cmdCancel")
+            rig.click(abandonedBy);
+        else
+            window->close();
+        QCOMPARE(rig.finished.size(), 1);
+        QCOMPARE(rig.windowName(), QString());
+        QVERIFY(rig.platform.copyTargets.isEmpty());
     }
 
     // The installer's messages come up active, the focus on their default button, which Enter
