@@ -157,47 +157,41 @@ private slots:
             !leftover.isEmpty() || leftover.isNull());
     }
 
-    // The menu shows the French names; the files keep theirs.
+    // The menu shows the French names; the files keep theirs. Each row's entry is the data
+    // folder's file of the row's name.
     void desktopEntries_data()
     {
         QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("target");
-        QTest::addColumn<bool>("program");
-        QTest::addColumn<QString>("icon");
-        QTest::addColumn<QString>("entry");
-
-        QTest::newRow("awkward folder") << "Quillmere.lnk"
-                                        << "/opt/Quillmere/a $b \"c\" 100%\\d" << true
-                                        << "/opt/Quillmere/a $b \"c\" 100%\\d.png"
-                                        << "program.desktop";
+        QTest::addColumn<QString>("icon"); // a document's is themed
+        QTest::newRow("program") << "Quillmere.lnk"
+                                 << "/opt/Quillmere/a $b \"c\" 100%\\d"
+                                 << "/opt/Quillmere/a $b \"c\" 100%\\d.png";
         QTest::newRow("document") << "Quillmere.lnk"
-                                  << "/opt/Quillmere/Aide à lire.pdf" << false << "application-pdf"
-                                  << "document.desktop";
+                                  << "/opt/Quillmere/Aide à lire.pdf"
+                                  << "application-pdf";
         QTest::newRow("help") << "Aide.lnk"
-                              << "/opt/Quillmere/Quillmere.pdf" << false << "application-pdf"
-                              << "help.desktop";
-        QTest::newRow("uninstaller")
-            << "Uninstall.lnk"
-            << "/opt/Quillmere/Uninstall" << true << "/opt/Quillmere/Quillmere.png"
-            << "uninstaller.desktop";
-        QTest::newRow("statistics")
-            << "QMStat.lnk"
-            << "/opt/Quillmere/QMStat" << true << "/opt/Quillmere/Quillmere.png"
-            << "statistics.desktop";
+                              << "/opt/Quillmere/Quillmere.pdf"
+                              << "application-pdf";
+        QTest::newRow("uninstaller") << "Uninstall.lnk"
+                                     << "/opt/Quillmere/Uninstall"
+                                     << "/opt/Quillmere/Quillmere.png";
+        QTest::newRow("statistics") << "QMStat.lnk"
+                                    << "/opt/Quillmere/QMStat"
+                                    << "/opt/Quillmere/Quillmere.png";
     }
 
     void desktopEntries()
     {
         QFETCH(QString, link);
         QFETCH(QString, target);
-        QFETCH(bool, program);
         QFETCH(QString, icon);
-        QFETCH(QString, entry);
-        const QByteArray golden = readBytes(QFINDTESTDATA("../data/installer/" + entry));
+        const QByteArray golden = readBytes(QFINDTESTDATA(
+            QStringLiteral("../data/installer/%1.desktop").arg(QTest::currentDataTag())));
         QVERIFY(!golden.isEmpty());
         const Shortcut shortcut { "/menu/" + link, target, QStringLiteral("/opt/Quillmere"), 4,
             target + QStringLiteral(", 0") };
-        QCOMPARE(formatDesktopEntry(shortcut, program, icon), golden);
+        QCOMPARE(formatDesktopEntry(shortcut, icon != u"application-pdf", icon), golden);
     }
 
     void desktopIcons_data()
