@@ -86,24 +86,6 @@ struct Account
         return InstallationRun(platform, answers, log, payload, state)
             .runInstallation(ShortcutChoice { true, true, true });
     }
-    // Every file the run writes, shortcuts on all three places included, with the account's data
-    // folder at `data`.
-    QStringList targets(const QString &data) const
-    {
-        QStringList files;
-        for (const char *name : { "MSFLXGRD.OCX", "RICHTX32.OCX", "MSSTDFMT.DLL" })
-            files.append(home(data + "/Quillmere/windows/system32/") + QLatin1String(name));
-        for (const char *name :
-            { "Quillmere", "Quillmere.pdf", "Quillmere.manifest", "Uninstall", "QMStat",
-                "QMStat.manifest", "Quillmere-en.pdf", "Quillmere.png", "uninstall.dat" })
-            files.append(home("Applications/Quillmere/") + QLatin1String(name));
-        for (const char *name :
-            { "Quillmere.desktop", "QMStat.desktop", "Aide.desktop", "Uninstall.desktop" })
-            files.append(home(data + "/applications/Quillmere/") + QLatin1String(name));
-        files.append(home("Desktop/Quillmere.desktop"));
-        files.append(home(".config/autostart/Quillmere.desktop"));
-        return files;
-    }
 
     QTemporaryDir dir;
     SystemPlatform platform;
@@ -411,6 +393,16 @@ private slots:
     // run's own file, and nothing elsewhere is written or created.
     void wholeRun()
     {
+        // Every file a run writes, shortcuts on all three places included, as an account of its own
+        // shows them.
+        QStringList targets;
+        {
+            Account scratch;
+            qputenv("XDG_DATA_HOME", scratch.home("my data").toLocal8Bit());
+            QCOMPARE(scratch.install().caption, kFinishNextCaption);
+            targets = snapshot(scratch.home(), QDir::Files).keys();
+        }
+        QCOMPARE(targets.size(), 18);
         Account account;
         qputenv("XDG_DATA_HOME", account.home("my data").toLocal8Bit());
         const QString system32 = account.home("my data/Quillmere/windows/system32");
@@ -424,17 +416,17 @@ private slots:
             QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         const QString elsewhere = account.path("elsewhere");
         QVERIFY(QDir().mkpath(elsewhere));
-        const QStringList targets = account.targets("my data");
-        for (qsizetype i = 0; i < targets.size(); ++i) {
-            const QString victim = elsewhere + QStringLiteral("/file%1").arg(i);
+        for (QString &target : targets) {
+            const QString victim = elsewhere + u'/' + QString(target).replace(u'/', u'_');
+            target = account.home(target);
             // The components are linked to missing files, which the run then places, and one
             // program file to a folder.
-            if (i == 4)
+            if (target.endsWith(u"/Quillmere.pdf"))
                 QVERIFY(QDir().mkpath(victim + "/inside"));
-            else if (i >= 3)
+            else if (!target.contains(u"/system32/"))
                 QVERIFY(writeBytes(victim, "the user's own file"));
-            QVERIFY(QDir().mkpath(QFileInfo(targets[i]).path()));
-            QVERIFY(QFile::link(victim, targets[i]));
+            QVERIFY(QDir().mkpath(QFileInfo(target).path()));
+            QVERIFY(QFile::link(victim, target));
         }
         const QMap<QString, QByteArray> outside = snapshot(elsewhere);
 
