@@ -226,7 +226,6 @@ private slots:
                                                    : "Quillmere");
             QCOMPARE(shortcut.targetPath, target);
             QCOMPARE(shortcut.workingDirectory, folder);
-            QCOMPARE(shortcut.windowStyle, 4);
             QCOMPARE(shortcut.iconLocation, target + QStringLiteral(", 0"));
         }
         QTEST(made, "links");

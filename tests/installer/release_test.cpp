@@ -199,11 +199,9 @@ private slots:
         QByteArray errors;
         QCOMPARE(runUnattended(m_release + "/Install", m_release, second, &errors, english), 0);
         const QMap<QString, QByteArray> secondsShortcuts = snapshot(group);
-        // The help shortcut alone follows the language, and the menu shows its English name; the
-        // French edition is installed all the same.
+        // The help shortcut alone follows the language, and the menu shows its English name.
         QVERIFY(secondsShortcuts.value("Aide.desktop").contains("/Quillmere-en.pdf\n"));
         QVERIFY(secondsShortcuts.value("Aide.desktop").contains("\nName=Help\n"));
-        QVERIFY(readBytes(second + "/Quillmere.pdf").startsWith("%PDF"));
 
         QCOMPARE(runUnattended(installed("Uninstall"), m_release, "1", &errors), 0);
         QCOMPARE(

@@ -270,7 +270,6 @@ private slots:
     {
         QFETCH(CopySetup, setup);
         QFETCH(bool, copied);
-
         QFETCH(bool, byPermissions);
 
         CopyRig rig;
@@ -314,8 +313,7 @@ private slots:
             dir.filePath("Quillmere"), dir.path(), 4, QString() }));
     }
 
-    // The run where the system itself gets in the way: a full disk, links planted by someone else,
-    // folder names with blanks. Each account points the account folders at itself.
+    // The run on a full disk. Each account points the account folders at itself.
     void fullDisk_data()
     {
         QTest::addColumn<bool>("installedBefore");
