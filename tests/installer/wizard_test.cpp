@@ -144,7 +144,6 @@ private slots:
                                 << "click" << false << QString(typed) << true;
     }
 
-    // A drive that cannot be read is not taken: the window stays on the drive it was on.
     void folderChoice()
     {
         QFETCH(QString, entry);
@@ -161,6 +160,7 @@ private slots:
         auto *path = rig.find<QLineEdit>("txtInstallPath");
         auto *list = rig.find<QListWidget>("dirList");
         auto *drives = rig.find<QComboBox>("drvList");
+        // A drive that cannot be read is not taken: the drive and the list stay as they were.
         const QStringList listed = listedFolders(list);
         drives->setCurrentIndex(1);
         QCOMPARE(drives->currentText(), QStringLiteral("/"));
