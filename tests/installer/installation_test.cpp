@@ -346,7 +346,7 @@ private slots:
         QTEST(data && formatUninstallData(*data) == bytes, "rewritten");
     }
 
-    void folderList()
+    void folders()
     {
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath("b/inner"));
@@ -368,10 +368,7 @@ private slots:
         QCOMPARE(list.currentIndex(), 0);
         QVERIFY(list.entries().size() > 1);
         QVERIFY(!list.entries().at(1).startsWith("//"));
-    }
-
-    void drives()
-    {
+        // The drive a folder is on is the longest mount point it lies within.
         const QStringList drives { "/", "/home", "/media/cle" };
         QCOMPARE(driveOf("/opt/x", drives), QStringLiteral("/"));
         QCOMPARE(driveOf("/home/zoé", drives), QStringLiteral("/home"));
