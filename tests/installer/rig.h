@@ -29,13 +29,15 @@ inline void useAccount(const QString &home)
     qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toLocal8Bit());
 }
 
-// Every entry below `root`, links not followed, with its permissions and its bytes, its link
-// target or its being a folder: two snapshots are equal when nothing there has changed.
-inline QMap<QString, QByteArray> snapshot(const QString &root)
+// Every entry below `root` (or those of the given kinds), links not followed, with its permissions
+// and its bytes, its link target or its being a folder: two snapshots are equal when nothing there
+// has changed.
+inline QMap<QString, QByteArray> snapshot(
+    const QString &root, QDir::Filters kinds = QDir::AllEntries | QDir::System)
 {
     QMap<QString, QByteArray> entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-        QDirIterator::Subdirectories);
+    QDirIterator it(
+        root, kinds | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo info(it.next());
         QByteArray state = QByteArray::number(int(info.permissions()), 16) + ' ';
@@ -100,17 +102,6 @@ public:
         for (const PayloadEntry &entry : standardPayload().entries)
             writeBytes(source() + u'/' + entry.source, entry.source.toUtf8());
     }
-    // Every file below the tree's root, relative to it.
-    QStringList allFiles() const
-    {
-        QStringList files;
-        QDirIterator it(root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            files.append(QDir(root.path()).relativeFilePath(it.next()));
-        files.sort();
-        return files;
-    }
-
     QString windowsFolder() override { return path(QStringLiteral("windows//")); }
     QString currentFolder() override { return source(); }
     bool fileExists(const QString &file) override { return QFileInfo(file).isFile(); }

@@ -156,6 +156,15 @@ private slots:
             << QStringList { "home/Quillmere.desktop", "home/Aide.desktop",
                    "home/Uninstall.desktop" }
             << QStringList { "desk/Quillmere.desktop", "auto/Quillmere.desktop" };
+        // An entry of this installation where a relative or empty folder would be read from,
+        // wherever the uninstaller happens to run, and a group folder not named like ours.
+        QTest::newRow("folders undetermined") << Plant([](Installed &tree) {
+            tree.touch("home/Quillmere.desktop");
+            QDir().mkpath(tree.path("home/Autres"));
+            tree.data.desktopFolder.clear();
+            tree.data.programsFolder = tree.path("home/Autres");
+            tree.data.startupFolder = QStringLiteral(".");
+        }) << QStringList() << QStringList();
     }
 
     // A shortcut goes only when it is a plain file made for this very installation; any other
@@ -173,8 +182,10 @@ private slots:
         QHash<QString, QByteArray> before;
         for (const QString &name : kept)
             before[name] = readBytes(tree.path(name));
-        const UninstallResult result = carryOut(
-            tree.platform, planUninstall(tree.platform, tree.path("app"), tree.data), false);
+        const QString current = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(tree.path("home")));
+        const UninstallResult result = tree.uninstall(false);
+        QDir::setCurrent(current);
 
         QVERIFY2(result.failed.isEmpty(), qPrintable(result.failed.join(u' ')));
         QStringList reported;
@@ -188,24 +199,6 @@ private slots:
         for (const QString &name : removed)
             QVERIFY2(!tree.exists(name), qPrintable(name));
         QCOMPARE(snapshot(tree.path("home")), home);
-    }
-
-    void undeterminedFoldersAreLeftAlone()
-    {
-        Installed installed;
-        QVERIFY(QDir().mkpath(installed.path("Autres")));
-        installed.data.desktopFolder.clear();
-        installed.data.programsFolder = installed.path("Autres");
-        // A relative folder would be read from wherever the uninstaller happens to run.
-        installed.data.startupFolder = QStringLiteral("auto");
-        const QString current = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(installed.dir.path()));
-        const UninstallResult result = installed.uninstall(false);
-        QDir::setCurrent(current);
-
-        QVERIFY(result.failed.isEmpty());
-        for (const char *name : { "desk/Quillmere.desktop", "Autres", "auto/Quillmere.desktop" })
-            QVERIFY2(installed.exists(name), name);
     }
 };
 

@@ -37,6 +37,15 @@ bool carriesProgramIcon(const QWidget *window)
         && window->windowIcon().pixmap(32).toImage() == programIcon().pixmap(32).toImage();
 }
 
+// The folders a list shows, as the paths its entries stand for.
+QStringList listedFolders(const QListWidget *list)
+{
+    QStringList paths;
+    for (int row = 0; row < list->count(); ++row)
+        paths.append(list->item(row)->data(Qt::UserRole).toString());
+    return paths;
+}
+
 } // namespace
 
 class WizardTest : public QObject
@@ -44,62 +53,20 @@ class WizardTest : public QObject
     Q_OBJECT
 
 private slots:
-    void abandon_data()
-    {
-        QTest::addColumn<int>("step");
-        QTest::addColumn<bool>("closeBox");
-        QTest::addColumn<bool>("answer");
-        QTest::newRow("welcome, no") << 0 << false << false;
-        QTest::newRow("folder, no") << 1 << false << false;
-        QTest::newRow("shortcuts, no") << 2 << false << false;
-        QTest::newRow("shortcuts, yes") << 2 << false << true;
-        QTest::newRow("folder, close box, no") << 1 << true << false;
-        QTest::newRow("folder, close box, yes") << 1 << true << true;
-    }
-
-    void abandon()
-    {
-        QFETCH(int, step);
-        QFETCH(bool, closeBox);
-        QFETCH(bool, answer);
-
-        WizardRig rig;
-        rig.click("cmdInstall", step);
-        const QString window = rig.windowName();
-        rig.questions.answer = answer;
-        if (closeBox)
-            rig.wizard.currentWindow()->close();
-        else
-            rig.click("cmdCancel");
-
-        QCOMPARE(rig.questions.asked, QStringList { kConfirmation });
-        QCOMPARE(rig.questions.defaults, QList<Answer> { Answer::Yes });
-        QCOMPARE(rig.finished.size(), answer ? 1 : 0);
-        QCOMPARE(rig.windowName(), answer ? QString() : window);
-        QVERIFY(answer || rig.wizard.currentWindow()->isVisible());
-        QVERIFY(rig.platform.copyTargets.isEmpty());
-    }
-
     void endings_data()
     {
         QTest::addColumn<bool>("complete");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("logEnd");
         QTest::addColumn<bool>("closeBox");
-        const QString missing = QStringLiteral("\n  ERREUR : QM3.dat est absent");
-        const QString done = QStringLiteral("\n\nINSTALLATION TERMINEE");
-        QTest::newRow("failed run") << false << "Fermer" << missing << false;
-        QTest::newRow("successful run") << true << "Suivant >" << done << false;
+        QTest::newRow("failed run") << false << false;
+        QTest::newRow("successful run") << true << false;
         // The installation is over either way: closing the log quits, without the end window.
-        QTest::newRow("failed run, log closed") << false << "Fermer" << missing << true;
-        QTest::newRow("successful run, log closed") << true << "Suivant >" << done << true;
+        QTest::newRow("failed run, log closed") << false << true;
+        QTest::newRow("successful run, log closed") << true << true;
     }
 
     void endings()
     {
         QFETCH(bool, complete);
-        QFETCH(QString, caption);
-        QFETCH(QString, logEnd);
         QFETCH(bool, closeBox);
 
         WizardRig rig;
@@ -119,9 +86,10 @@ private slots:
         QCOMPARE(behindTheMessage, complete ? QString() : QStringLiteral("Fermer|disabled"));
         QCOMPARE(rig.windowName(), QStringLiteral("frmLog"));
         auto *finish = rig.find<QPushButton>("cmdFinish");
-        QCOMPARE(finish->text(), caption);
+        QCOMPARE(finish->text(), complete ? "Suivant >" : "Fermer");
         QVERIFY(finish->isEnabled());
-        QVERIFY(rig.find<QPlainTextEdit>("txtLog")->toPlainText().endsWith(logEnd));
+        QVERIFY(rig.find<QPlainTextEdit>("txtLog")->toPlainText().endsWith(
+            complete ? "\n\nINSTALLATION TERMINEE" : "\n  ERREUR : QM3.dat est absent"));
         QCOMPARE(rig.questions.errors.size(), complete ? 0 : 1);
         // The desktop ticked and the start-up folder unticked: the desktop and the group.
         QCOMPARE(rig.platform.shortcuts.size(), complete ? 5 : 0);
@@ -142,44 +110,61 @@ private slots:
         QCOMPARE(pages.contains({ QVariant::fromValue(WizardPage::End) }), complete && !closeBox);
     }
 
+    // A folder of the list is chosen by a click, by the arrow keys (and opened by Enter, which
+    // stays in the window) or by a double click, which opens it too: the path proposed is the
+    // folder's Quillmere, which Enter in the path goes on with, unless another is typed.
     void folderChoice_data()
     {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("proposed");
+        QTest::addColumn<QString>("entry"); // relative to the tree; empty: the tree itself
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("opened");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("refused");
         QTest::newRow("root") << "/"
-                              << "/Quillmere" << QString() << false;
+                              << "click" << false << QString() << false;
         QTest::newRow("release folder") << "release"
-                                        << "release/Quillmere" << QString() << false;
+                                        << "click" << false << QString() << false;
         QTest::newRow("subfolder") << "release/Mes programmes"
-                                   << "release/Mes programmes/Quillmere" << QString() << false;
+                                   << "click" << false << QString() << false;
         QTest::newRow("typed path wins") << "/"
-                                         << "/Quillmere"
-                                         << "/srv/mon choix" << false;
+                                         << "click" << false << "/srv/mon choix" << false;
+        // The list starts in the release folder: the entry above it is the tree's.
+        QTest::newRow("arrow key") << ""
+                                   << "up" << false << QString() << false;
+        QTest::newRow("arrow key, then Enter") << ""
+                                               << "up, Enter" << true << QString() << false;
+        QTest::newRow("double click") << ""
+                                      << "double click" << true << QString() << false;
         // Such a folder would break the uninstall data's lines: the window says why and stays,
         // and a corrected path then goes on.
         for (const auto &[name, typed] :
             { std::pair { "line feed", "/srv/a\nb" }, { "carriage return", "/srv/a\rb" },
                 { "tab", "/srv/a\tb" }, { "delete", "/srv/a\x7f" } })
             QTest::newRow(name) << "/"
-                                << "/Quillmere" << QString(typed) << true;
+                                << "click" << false << QString(typed) << true;
     }
 
     void folderChoice()
     {
         QFETCH(QString, entry);
-        QFETCH(QString, proposed);
+        QFETCH(QString, how);
         QFETCH(QString, typed);
         QFETCH(bool, refused);
 
-        WizardRig rig;
+        WizardRig rig({ QStringLiteral("/"), QStringLiteral("/nonexistent-medium") });
         QVERIFY(QDir(rig.platform.source()).mkpath(QStringLiteral("Mes programmes")));
         rig.click("cmdInstall");
-        auto full = [&rig](const QString &path) {
-            return path.startsWith(u'/') ? path : rig.platform.path(path);
-        };
+        const QString chosen
+            = entry.startsWith(u'/') ? entry : QDir::cleanPath(rig.platform.path(entry));
+        const QString proposed = QDir::cleanPath(chosen + QStringLiteral("/Quillmere"));
         auto *path = rig.find<QLineEdit>("txtInstallPath");
+        auto *list = rig.find<QListWidget>("dirList");
+        auto *drives = rig.find<QComboBox>("drvList");
+        // A drive that cannot be read is not taken: the drive and the list stay as they were.
+        const QStringList listed = listedFolders(list);
+        drives->setCurrentIndex(1);
+        QCOMPARE(drives->currentText(), QStringLiteral("/"));
+        QCOMPARE(listedFolders(list), listed);
         if (entry.contains(u' ')) {
             // The subfolder is listed once the release folder has been opened by leaving the list.
             QWidget *window = rig.wizard.currentWindow();
@@ -188,9 +173,28 @@ private slots:
             rig.clickFolder(rig.platform.source());
             path->setFocus();
         }
-        rig.clickFolder(full(entry));
-        QCOMPARE(path->text(), full(proposed));
-        QCOMPARE(rig.state.installPath, full(proposed));
+        if (how == u"click") {
+            rig.clickFolder(chosen);
+        } else {
+            const QListWidgetItem *above = list->item(list->currentRow() - 1);
+            QCOMPARE(above->data(Qt::UserRole).toString(), chosen);
+            const QPoint at = list->visualItemRect(above).center();
+            if (how == u"double click") {
+                // A double click is a click followed by a second press.
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+            } else {
+                QTest::keyClick(list, Qt::Key_Up);
+                if (how.contains(u"Enter"))
+                    QTest::keyClick(list, Qt::Key_Return);
+            }
+        }
+        QCOMPARE(rig.windowName(), QStringLiteral("frmInstall"));
+        QCOMPARE(path->text(), proposed);
+        QCOMPARE(rig.state.installPath, proposed);
+        QCOMPARE(list->currentItem()->data(Qt::UserRole).toString(), chosen);
+        // Once opened, the list shows the folders beside the release folder.
+        QTEST(listedFolders(list).contains(rig.platform.path(QStringLiteral("windows"))), "opened");
         if (!typed.isEmpty())
             path->setText(typed);
         QTest::keyClick(path, Qt::Key_Return);
@@ -203,51 +207,7 @@ private slots:
             rig.click("cmdInstall");
         }
         QCOMPARE(rig.windowName(), QStringLiteral("frmShort"));
-        QCOMPARE(rig.state.installPath, typed.isEmpty() ? full(proposed) : typed);
-    }
-
-    void folderKeys_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<bool>("opened");
-        QTest::newRow("arrow key") << "down" << false;
-        QTest::newRow("arrow key, then Enter") << "down enter" << true;
-        QTest::newRow("double click") << "double click" << true;
-    }
-
-    void folderKeys()
-    {
-        QFETCH(QString, action);
-        QFETCH(bool, opened);
-
-        // The list starts in the release folder; the folder above it is chosen.
-        WizardRig rig;
-        rig.click("cmdInstall");
-        auto *list = rig.find<QListWidget>("dirList");
-        const QString chosen = rig.platform.root.path();
-        const QListWidgetItem *above = list->item(list->currentRow() - 1);
-        QCOMPARE(above->data(Qt::UserRole).toString(), chosen);
-        if (action == u"double click") {
-            // A double click is a click followed by a second press.
-            const QPoint at = list->visualItemRect(above).center();
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-        } else {
-            QTest::keyClick(list, Qt::Key_Up);
-            if (action.contains(u"enter"))
-                QTest::keyClick(list, Qt::Key_Return);
-        }
-
-        QCOMPARE(rig.windowName(), QStringLiteral("frmInstall"));
-        QCOMPARE(
-            rig.find<QLineEdit>("txtInstallPath")->text(), chosen + QStringLiteral("/Quillmere"));
-        QCOMPARE(rig.state.installPath, chosen + QStringLiteral("/Quillmere"));
-        // Once opened, the list shows the folders beside the release folder.
-        QStringList entries;
-        for (int row = 0; row < list->count(); ++row)
-            entries.append(list->item(row)->data(Qt::UserRole).toString());
-        QCOMPARE(entries.contains(rig.platform.path(QStringLiteral("windows"))), opened);
-        QCOMPARE(list->currentItem()->data(Qt::UserRole).toString(), chosen);
+        QCOMPARE(rig.state.installPath, typed.isEmpty() ? proposed : typed);
     }
 
     // Each window opens where the one before it stands, the first in the middle of its screen;
@@ -270,45 +230,42 @@ private slots:
         QVERIFY(carriesProgramIcon(rig.window()));
     }
 
-    void unusableDriveIsUndone()
-    {
-        WizardRig rig({ QStringLiteral("/"), QStringLiteral("/nonexistent-medium") });
-        rig.click("cmdInstall");
-        auto *drives = rig.find<QComboBox>("drvList");
-        const auto *list = rig.find<QListWidget>("dirList");
-        QCOMPARE(drives->currentText(), QStringLiteral("/"));
-        const int rows = list->count();
-        const QString last = list->item(rows - 1)->data(Qt::UserRole).toString();
-        drives->setCurrentIndex(1);
-        QCOMPARE(drives->currentText(), QStringLiteral("/"));
-        QCOMPARE(list->count(), rows);
-        QCOMPARE(list->item(rows - 1)->data(Qt::UserRole).toString(), last);
-    }
-
     // Each window of the wizard comes up in front and active, even when another window has the
     // focus, with the focus in its first field (not where it was left) and its default button
-    // marked, which Enter presses.
-    void comesUpActive_data()
+    // marked, which Enter presses. Before the run, Abandon and the close box ask first, Yes
+    // marked: No leaves the window as it was, Yes ends the wizard with nothing copied.
+    void windows_data()
     {
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("focus");
-        QTest::addColumn<QString>("defaultButton");
-        QTest::newRow("welcome") << 0 << "cmdInstall"
-                                 << "cmdInstall";
-        QTest::newRow("folder") << 1 << "txtInstallPath"
-                                << "cmdInstall";
-        QTest::newRow("shortcuts") << 2 << "chkStart"
-                                   << "cmdInstall";
-        QTest::newRow("log of the run") << 3 << "cmdFinish"
-                                        << "cmdFinish";
+        QTest::addColumn<QString>("abandonedBy"); // empty: Enter goes on
+        QTest::newRow("welcome") << 0 << "cmdInstall" << QString();
+        QTest::newRow("folder") << 1 << "txtInstallPath" << QString();
+        QTest::newRow("shortcuts") << 2 << "chkStart" << QString();
+        QTest::newRow("log of the run") << 3 << "cmdFinish" << QString();
+        QTest::newRow("folder, abandoned by the close box") << 1 << "txtInstallPath"
+                                                            << "close box";
+        QTest::newRow("shortcuts, abandoned") << 2 << "chkStart"
+                                              << "cmdCancel";
     }
-    void comesUpActive()
+    void windows()
     {
         QFETCH(int, step);
-        QFETCH(QString, defaultButton);
+        QFETCH(QString, abandonedBy);
         WizardRig rig;
         rig.click("cmdInstall", step);
         QWidget *window = rig.window();
+        const int asked = step < 3 ? 2 : 0;
+        if (asked > 0) {
+            rig.click("cmdCancel");
+            window->close();
+        }
+        QCOMPARE(rig.questions.asked, QStringList(asked, kConfirmation));
+        QCOMPARE(rig.questions.defaults, QList<Answer>(asked, Answer::Yes));
+        QCOMPARE(rig.window(), window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(rig.finished.size(), 0);
+
         rig.find<QWidget>("Image1")->setFocusPolicy(Qt::StrongFocus);
         rig.find<QWidget>("Image1")->setFocus();
         QWidget elsewhere;
@@ -320,10 +277,21 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window));
         QVERIFY(QApplication::focusWidget());
         QTEST(QApplication::focusWidget()->objectName(), "focus");
-        QVERIFY(rig.find<QPushButton>(defaultButton)->isDefault());
-        const QString before = rig.windowName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(rig.windowName() != before);
+        QVERIFY(rig.find<QPushButton>(step < 3 ? "cmdInstall" : "cmdFinish")->isDefault());
+        if (abandonedBy.isEmpty()) {
+            const QString before = rig.windowName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(rig.windowName() != before);
+            return;
+        }
+        rig.questions.answer = true;
+        if (abandonedBy == u"cmdCancel")
+            rig.click(abandonedBy);
+        else
+            window->close();
+        QCOMPARE(rig.finished.size(), 1);
+        QCOMPARE(rig.windowName(), QString());
+        QVERIFY(rig.platform.copyTargets.isEmpty());
     }
 
     // The installer's messages come up active, the focus on their default button, which Enter
@@ -366,10 +334,7 @@ private slots:
         QTest::addColumn<QStringList>("groupFiles");
         QTest::addColumn<bool>("groupListed");
         QTest::newRow("journal kept; a group of shortcuts")
-            << true << false
-            << QStringList { "Quillmere.desktop", "QMStat.desktop", "Aide.desktop",
-                   "Uninstall.desktop" }
-            << true;
+            << true << false << QStringList { "Quillmere.desktop", "Aide.desktop" } << true;
         QTest::newRow("journal removed; a group with an entry of the user's")
             << true << true << QStringList { "Quillmere.desktop", "Notes.desktop" } << false;
         QTest::newRow("nothing of the user's; no group")
@@ -420,11 +385,8 @@ private slots:
                                     "réglages et la journée en cours ?" }
                     : QStringList());
         QCOMPARE(window.result().failed, QStringList());
-        const bool folderKept = journal && !answer;
-        QCOMPARE(QFileInfo::exists(app + "/Quillmere.log"), folderKept);
-        QCOMPARE(QFileInfo::exists(app), folderKept);
+        QCOMPARE(QFileInfo::exists(app + "/Quillmere.log"), journal && !answer);
         QVERIFY(!QFileInfo::exists(app + "/Quillmere"));
-        QCOMPARE(QFileInfo::exists(group), !groupFiles.isEmpty() && !groupListed);
     }
 };
 
