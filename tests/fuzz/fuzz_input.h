@@ -19,7 +19,6 @@ public:
         m_buffer.open(QIODevice::ReadOnly);
     }
 
-    const QByteArray &bytes() const { return m_bytes; }
     QIODevice &device() { return m_buffer; }
 
 private:
