@@ -126,16 +126,29 @@ private slots:
                 for (const DayLine &l : content.lines)
                     add({ l.start, l.minutesText, l.activity, l.comment });
             }
-            // The date line alone reads the same as in the whole reading.
-            QString date;
-            if (readDayFileDateLine(path, date) != result || date != content.date)
-                return FileRead::Unreadable;
+            // The date line alone reads the same as in the whole reading, and is left as it was
+            // when the file is not read.
+            QString date("kept");
+            if (readDayFileDateLine(path, date) != result
+                || date != (result == FileRead::Read ? content.date : "kept"))
+                read.append("date line read otherwise");
             return result;
         };
         // A missing file reads as missing; once the bytes are written, as read.
         QCOMPARE(readFile(), FileRead::Missing);
         QVERIFY(writeBytes(path, bytes));
         QCOMPARE(readFile(), FileRead::Read);
+        QTEST(read, "read");
+
+        // A file that is there but cannot be read is no missing file, and changes nothing: a
+        // folder in its place, then a file without read permission (root reads any file).
+        QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir("file"));
+        QCOMPARE(readFile(), FileRead::Unreadable);
+        QVERIFY(QDir(dir.path()).rmdir("file") && writeBytes(path, bytes));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        const AsAnotherUser user({ dir.path(), path });
+        QVERIFY(user.ready());
+        QCOMPARE(readFile(), FileRead::Unreadable);
         QTEST(read, "read");
     }
 
@@ -270,40 +283,14 @@ private slots:
         QCOMPARE(QFileInfo(kept).permissions() & ~forUs, privateToUser);
         if (!saved.isNull())
             QCOMPARE(readBytes(kept), saved);
-    }
 
-    // A file that is there but cannot be read is no missing file, and changes nothing.
-    void unreadableFiles_data()
-    {
-        QTest::addColumn<bool>("folder");
-        QTest::newRow("a folder in its place") << true;
-        QTest::newRow("no read permission") << false;
-    }
-    void unreadableFiles()
-    {
-        QFETCH(bool, folder);
-        QTemporaryDir dir;
-        QStringList paths { dir.path() };
-        for (const char *name : { "Quillmere.ini", "Quillmere.day" }) {
-            const QString path = dir.filePath(name);
-            paths.append(path);
-            if (folder) {
-                QVERIFY(QDir(dir.path()).mkdir(name));
-            } else {
-                QVERIFY(writeBytes(path, "05/12/2026\r\nActivity=a\r\n"));
-                QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
-            }
-        }
-        // Root reads a file whatever its permissions.
-        const AsAnotherUser user(paths);
+        // A file that is there but cannot be read is no missing file, and changes nothing.
+        const QString before = summary(model);
+        QVERIFY(QFile::setPermissions(kept, QFileDevice::WriteOwner));
+        const AsAnotherUser user({ dir.path(), kept });
         QVERIFY(user.ready());
-        SettingsModel model;
-        model.currentActivities.append("kept");
-        QCOMPARE(loadSettings(dir.filePath("Quillmere.ini"), model), FileRead::Unreadable);
-        QCOMPARE(model.currentActivities.toList(), QStringList { "kept" });
-        QString date("kept");
-        QCOMPARE(readDayFileDateLine(dir.filePath("Quillmere.day"), date), FileRead::Unreadable);
-        QCOMPARE(date, "kept");
+        QCOMPARE(loadSettings(path, model), FileRead::Unreadable);
+        QCOMPARE(summary(model), before);
     }
 
     // Whatever the write, a failure is reported, logged with the file and the system's reason,
