@@ -1,6 +1,5 @@
 #include "journal/day_file.h"
 #include "journal/journal_file.h"
-#include "journal/line_reader.h"
 #include "journal/settings.h"
 #include "tests/support/failing_io.h"
 #include "tests/support/locale.h"
@@ -394,19 +393,6 @@ private slots:
             if (whole)
                 QCOMPARE(records, file == u"journal" ? 4 : 3);
         }
-    }
-
-    // The line that an error cuts is not given as a last line without its end.
-    void lineReaderStopsAtTheError()
-    {
-        FailingDevice device("first\r\nsecond line cut", 2, kChunk);
-        LineReader reader(device, kChunk);
-        QByteArrayView line;
-        QVERIFY(reader.next(line));
-        QCOMPARE(line, "first");
-        QVERIFY(!reader.next(line));
-        QVERIFY(reader.failed());
-        QVERIFY(!reader.next(line));
     }
 };
 

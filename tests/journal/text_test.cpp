@@ -3,9 +3,9 @@
 #include "journal/number_reading.h"
 #include "journal/text_codec.h"
 #include "journal/text_formats.h"
+#include "tests/support/failing_io.h"
 #include "tests/support/locale.h"
 
-#include <QBuffer>
 #include <QLocale>
 #include <QTest>
 
@@ -18,11 +18,12 @@ namespace {
 constexpr int kMax = std::numeric_limits<int>::max();
 constexpr int kMin = std::numeric_limits<int>::min();
 
-QByteArrayList readLines(QByteArray bytes, qsizetype blockSize)
+// The lines of `bytes` read in blocks of `blockSize`, then "failed" when the `failingRead`th read
+// (from 1; 0 for none) fails.
+QByteArrayList readLines(const QByteArray &bytes, qsizetype blockSize, int failingRead = 0)
 {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    LineReader reader(buffer, blockSize);
+    qm::test::FailingDevice device(bytes, failingRead, blockSize);
+    LineReader reader(device, blockSize);
     QByteArrayList lines;
     QByteArrayView line;
     while (reader.next(line))
@@ -30,6 +31,8 @@ QByteArrayList readLines(QByteArray bytes, qsizetype blockSize)
     // Once at the end, it stays there.
     if (reader.next(line))
         lines.append("read past the end");
+    if (reader.failed())
+        lines.append("failed");
     return lines;
 }
 
@@ -292,6 +295,11 @@ private slots:
         // Every block size cuts the lines somewhere else, CR LF pairs included.
         for (const qsizetype blockSize : { 1, 2, 3, 7, 64, 1 << 18 })
             QTEST(readLines(bytes, blockSize), "lines");
+        // An error at the read that would find the end: the line it cuts is not given.
+        QFETCH(QByteArrayList, lines);
+        if (!bytes.endsWith('\n') && !lines.isEmpty())
+            lines.removeLast();
+        QCOMPARE(readLines(bytes, 16, int(bytes.size() + 15) / 16 + 1), lines << "failed");
     }
 };
 
