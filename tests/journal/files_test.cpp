@@ -317,15 +317,12 @@ private slots:
                   QVERIFY2(logged.contains(QLatin1String(name))
                           && logged.contains(QString::fromLocal8Bit(std::strerror(error))),
                       qPrintable(logged));
-                  if (how == WriteFailure::FolderIsAFile) {
-                      // No file can stand there: what matters is the failure reported, and the
-                      // plain file in the folder's place left as it was.
+                  // No file can stand where the folder is a file: the plain file there stays as
+                  // it was. An append whose sync failed has its lines in the file: taking them
+                  // back is for the closing of the day, which knows the size before.
+                  if (how == WriteFailure::FolderIsAFile)
                       QCOMPARE(readBytes(dir.filePath("not-a-folder")), QByteArray("x"));
-                      return;
-                  }
-                  // An append whose sync failed has its lines in the file: taking them back is
-                  // for the closing of the day, which knows the size before.
-                  if (how != WriteFailure::SyncFails || !QByteArrayView(name).endsWith(".log"))
+                  else if (how != WriteFailure::SyncFails || !QByteArrayView(name).endsWith(".log"))
                       QCOMPARE(readBytes(dir.filePath(name)), old);
               };
         fails("Quillmere.log", [](const QString &path) {
@@ -346,6 +343,7 @@ private slots:
     void readErrorIsNoEnd_data()
     {
         QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("failingRead"); // 0: no error
         const std::pair<QString, QByteArray> files[]
             = { { "settings", kSettings }, { "day file", kTwoLinesFile }, { "journal", kJournal },
@@ -354,16 +352,18 @@ private slots:
             const std::pair<QString, int> failures[] = { { "whole", 0 }, { "first read", 1 },
                 { "middle", 3 }, { "read of the end", readsToTheEnd(bytes) } };
             for (const auto &[when, failingRead] : failures)
-                QTest::addRow("%s, %s", qPrintable(file), qPrintable(when)) << file << failingRead;
+                QTest::addRow("%s, %s", qPrintable(file), qPrintable(when))
+                    << file << bytes << failingRead;
         }
     }
     void readErrorIsNoEnd()
     {
         QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
         QFETCH(int, failingRead);
         const bool whole = failingRead == 0;
+        FailingDevice device(bytes, failingRead, kChunk);
         if (file == u"settings") {
-            FailingDevice device(kSettings, failingRead, kChunk);
             SettingsModel model;
             model.userName = "kept";
             model.currentActivities.append("kept");
@@ -373,14 +373,12 @@ private slots:
                 whole ? QStringList({ "Dossiers", "Réunion" }) : QStringList { "kept" });
             QCOMPARE(model.messageEnabled[3], !whole);
         } else if (file == u"day file") {
-            FailingDevice device(kTwoLinesFile, failingRead, kChunk);
             const DayFileContent kept { "kept", { { "kept", "", "", "" } } };
             DayFileContent content = kept;
             QCOMPARE(readDayFile(device, content), whole);
             QCOMPARE(content.date, whole ? "05/12/2026" : "kept");
             QCOMPARE(content.lines, whole ? kTwoLines : kept.lines);
         } else {
-            FailingDevice device(kJournal, failingRead, kChunk);
             int records = 0;
             const auto count = [&](const JournalRecord &) {
                 ++records;
