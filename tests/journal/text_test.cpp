@@ -1,7 +1,6 @@
 #include "journal/datetime.h"
 #include "journal/line_reader.h"
 #include "journal/number_reading.h"
-#include "journal/text_codec.h"
 #include "journal/text_formats.h"
 #include "tests/support/failing_io.h"
 #include "tests/support/locale.h"
@@ -238,27 +237,6 @@ private slots:
         bool read = !exact;
         QTEST(qint64(readScaledNumber(text, 60, &read)), "seconds");
         QCOMPARE(read, exact);
-    }
-
-    void decoding_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("utf-8") << QByteArray("caf\xC3\xA9 \xE2\x82\xAC") << QString("café €");
-        QTest::newRow("1252") << QByteArray("caf\xE9 \x80\x93x\x94\x85") << QString("café €“x”…");
-        QTest::newRow("1252 unassigned") << QByteArray("\x81") << QString(QChar(0x81));
-        QTest::newRow("cut sequence") << QByteArray("a\xC3") << QString("aÃ");
-        QTest::newRow("nul") << QByteArray("a\0b", 3) << QString("a") + QChar(0) + "b";
-        // QString::fromUtf8() would drop the mark from the expected text itself.
-        QTest::newRow("byte-order mark")
-            << QByteArray("\357\273\277x") << QString(QChar(0xFEFF)) + u'x';
-    }
-    void decoding()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, text);
-        QCOMPARE(decodeText(bytes), text);
-        QCOMPARE(decodeText(encodeText(text)), text);
     }
 
     void lines_data()
