@@ -193,8 +193,7 @@ private slots:
         const std::optional<QByteArray> result = rewriteJournalDate(journal, "05/12/2026", parsed);
         QFETCH(QByteArray, rewritten);
         QCOMPARE(result.has_value(), !rewritten.isNull());
-        if (result)
-            QCOMPARE(*result, rewritten);
+        QCOMPARE(result.value_or(QByteArray()), rewritten);
     }
 
     // A journal changed since it was read is not written over. Rewrites, the newest 20 copies
