@@ -48,14 +48,8 @@ const QList<DayLine> kTwoLines { { "08:30:00", " 65", "Réunion", "client;devis"
 const QByteArray kTwoLinesFile("05/12/2026\r\n08:30:00, 65,R\xC3\xA9union,client;devis\r\n"
                                "09:35:12,-1,pause,\r\n");
 
-constexpr qint64 kChunk = 16;
-
-// A few reads' worth of each file (kTwoLinesFile for the day file), so that a read can fail
-// before, inside and after its lines.
-const QByteArray kSettings("User=Anne\r\nMessage=3=Faux\r\nActivity=Dossiers\r\n"
-                           "Activity=R\xC3\xA9union\r\nOldActivity=vieux\r\nComment=client\r\n");
-const QByteArray kJournal("04/12/2026, 30,Dossiers,\r\n05/12/2026, 65,R\xC3\xA9union,devis\r\n"
-                          "05/12/2026, 40,Dossiers,\r\n05/12/2026, 10,Courrier,\r\n");
+// Small reads, so that a read error can strike before, inside and after the lines of a file.
+constexpr qint64 kChunk = 4;
 
 } // namespace
 
@@ -116,23 +110,33 @@ private slots:
         const auto add = [&](const JournalRecord &r) {
             read.append(recordText(r));
         };
-        const auto readFile = [&] {
+        // From the file, or from a device of its bytes, whose reading fails as an unreadable file.
+        const auto readFile = [&](QIODevice *device = nullptr) {
+            const auto ended = [](bool whole) {
+                return whole ? FileRead::Read : FileRead::Unreadable;
+            };
             if (file == u"journal")
-                return readJournal(path, add);
+                return device ? ended(readJournal(*device, add)) : readJournal(path, add);
             if (file != u"day file")
-                return readJournalOfDate(path, file, add);
-            DayFileContent content;
-            const FileRead result = readDayFile(path, content);
+                return device ? ended(readJournalOfDate(*device, file, add))
+                              : readJournalOfDate(path, file, add);
+            const DayFileContent kept { "kept", { { "kept", "", "", "" } } };
+            DayFileContent content = kept;
+            const FileRead result
+                = device ? ended(readDayFile(*device, content)) : readDayFile(path, content);
             if (result == FileRead::Read) {
                 read = QStringList { content.date };
                 for (const DayLine &l : content.lines)
                     add({ l.start, l.minutesText, l.activity, l.comment });
+            } else if (content.date != kept.date || content.lines != kept.lines) {
+                read.append("day file changed");
             }
             // The date line alone reads the same as in the whole reading, and is left as it was
             // when the file is not read.
             QString date("kept");
-            if (readDayFileDateLine(path, date) != result
-                || date != (result == FileRead::Read ? content.date : "kept"))
+            if (!device
+                && (readDayFileDateLine(path, date) != result
+                    || date != (result == FileRead::Read ? content.date : "kept")))
                 read.append("date line read otherwise");
             return result;
         };
@@ -141,6 +145,19 @@ private slots:
         QVERIFY(writeBytes(path, bytes));
         QCOMPARE(readFile(), FileRead::Read);
         QTEST(read, "read");
+
+        // A read error is no end of file, wherever it strikes: it reads as unreadable, gives no
+        // record but those of the lines before it, and leaves a day file's content as it was.
+        const QStringList whole = read;
+        const int end = int(bytes.size() + kChunk - 1) / kChunk + 1; // the read that finds no more
+        for (const int failingRead : { 1, (end + 1) / 2, end }) {
+            FailingDevice device(bytes, failingRead, kChunk);
+            if (file != u"day file")
+                read.clear();
+            QCOMPARE(readFile(&device), FileRead::Unreadable);
+            QCOMPARE(read, whole.mid(0, read.size()));
+            read = whole;
+        }
 
         // A file that is there but cannot be read is no missing file, and changes nothing: a
         // folder in its place, then a file without read permission (root reads any file).
@@ -285,6 +302,17 @@ private slots:
         if (!saved.isNull())
             QCOMPARE(readBytes(kept), saved);
 
+        // A read error is no end of file, wherever it strikes: the model is left as it was.
+        const int end = int(bytes.size() + kChunk - 1) / kChunk + 1; // the read that finds no more
+        for (const int failingRead : { 1, (end + 1) / 2, end }) {
+            FailingDevice device(bytes, failingRead, kChunk);
+            SettingsModel before;
+            before.userName = "kept";
+            before.currentActivities.append("kept");
+            QVERIFY(!readSettings(device, before));
+            QCOMPARE(summary(before), "kept||kept|||15|0");
+        }
+
         // A file that is there but cannot be read is no missing file, and changes nothing.
         const QString before = summary(model);
         QVERIFY(QFile::setPermissions(kept, QFileDevice::WriteOwner));
@@ -338,61 +366,6 @@ private slots:
         fails("Quillmere.ini", [&](const QString &path) { return saveSettings(path, model); });
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter("Quillmere"),
             (QStringList { "Quillmere.day", "Quillmere.ini", "Quillmere.log" }));
-    }
-
-    // A read error is no end of file, wherever it strikes: each reader says so and leaves what
-    // it fills as it was, since part of a file would pass for the whole of it.
-    void readErrorIsNoEnd_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("failingRead"); // 0: no error
-        const std::pair<QString, QByteArray> files[]
-            = { { "settings", kSettings }, { "day file", kTwoLinesFile }, { "journal", kJournal },
-                  { "journal of a date", kJournal } };
-        for (const auto &[file, bytes] : files) {
-            // The read of the end comes after the full chunks and finds nothing more.
-            const std::pair<QString, int> failures[]
-                = { { "whole", 0 }, { "first read", 1 }, { "middle", 3 },
-                      { "read of the end", int(bytes.size() + kChunk - 1) / kChunk + 1 } };
-            for (const auto &[when, failingRead] : failures)
-                QTest::addRow("%s, %s", qPrintable(file), qPrintable(when))
-                    << file << bytes << failingRead;
-        }
-    }
-    void readErrorIsNoEnd()
-    {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, failingRead);
-        const bool whole = failingRead == 0;
-        FailingDevice device(bytes, failingRead, kChunk);
-        if (file == u"settings") {
-            SettingsModel model;
-            model.userName = "kept";
-            model.currentActivities.append("kept");
-            QCOMPARE(readSettings(device, model), whole);
-            QCOMPARE(summary(model),
-                whole ? "Anne|3|Dossiers,Réunion|vieux|client|15|0" : "kept||kept|||15|0");
-        } else if (file == u"day file") {
-            const DayFileContent kept { "kept", { { "kept", "", "", "" } } };
-            DayFileContent content = kept;
-            QCOMPARE(readDayFile(device, content), whole);
-            QCOMPARE(content.date, whole ? "05/12/2026" : "kept");
-            QCOMPARE(content.lines, whole ? kTwoLines : kept.lines);
-        } else {
-            int records = 0;
-            const auto count = [&](const JournalRecord &) {
-                ++records;
-            };
-            QCOMPARE(file == u"journal" ? readJournal(device, count)
-                                        : readJournalOfDate(device, "05/12/2026", count),
-                whole);
-            // The records seen before the error are those of whole lines only.
-            QVERIFY(records <= 4);
-            if (whole)
-                QCOMPARE(records, file == u"journal" ? 4 : 3);
-        }
     }
 };
 
