@@ -1,8 +1,6 @@
 #include "fuzz_input.h"
 #include "journal/day_file.h"
 
-#include <QBuffer>
-
 using namespace qm;
 using namespace qm::fuzz;
 
@@ -14,11 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(!content.date.contains(u'\n'));
 
     // The day file the program would write from it reads back as the same day.
-    QByteArray written = formatDayFile(content.date, content.lines);
-    QBuffer buffer(&written);
-    buffer.open(QIODevice::ReadOnly);
+    InputDevice written(formatDayFile(content.date, content.lines));
     DayFileContent again;
-    require(readDayFile(buffer, again));
+    require(readDayFile(written.device(), again));
     require(again.date == content.date);
     require(again.lines == content.lines);
     return 0;

@@ -8,18 +8,21 @@
 
 namespace qm::fuzz {
 
-// The fuzzer's bytes as an open device, without copying them.
+// Bytes as an open device; the fuzzer's without copying them.
 class InputDevice
 {
 public:
-    InputDevice(const std::uint8_t *data, std::size_t size)
-        : m_bytes(QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)))
+    explicit InputDevice(const QByteArray &bytes)
+        : m_bytes(bytes)
         , m_buffer(&m_bytes)
     {
         m_buffer.open(QIODevice::ReadOnly);
     }
+    InputDevice(const std::uint8_t *data, std::size_t size)
+        : InputDevice(
+            QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)))
+    { }
 
-    const QByteArray &bytes() const { return m_bytes; }
     QIODevice &device() { return m_buffer; }
 
 private:
