@@ -126,7 +126,9 @@ class Run:
                         "-DQM_SHARED_LIBS=ON", "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON"],
                        cwd=self.source, check=True, stdout=sys.stderr)
 
-    def compile(self, timeout=1800):
+    def compile(self, timeout=None):
+        # The whole tree's first build may take an hour on a loaded machine: only a mutant's
+        # rebuild has a limit, past which it counts as stillborn.
         try:
             done = subprocess.run(["cmake", "--build", str(self.build)], cwd=self.source,
                                   stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
