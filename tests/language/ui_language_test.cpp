@@ -86,6 +86,8 @@ private slots:
     void translationsComplete_data()
     {
         QTest::addColumn<QString>("path");
+        QTest::newRow("Quillmere")
+            << QStringLiteral(QM_SOURCE_DIR "/tracker/translations/quillmere_en.ts");
         QTest::newRow("QMStat") << QStringLiteral(QM_SOURCE_DIR "/stats/translations/qmstat_en.ts");
         QTest::newRow("installer")
             << QStringLiteral(QM_SOURCE_DIR "/installer/translations/install_en.ts");
