@@ -116,6 +116,7 @@ private slots:
         row("half to even, down, on the minute", 0, "2.5", "10:32", "", 2);
         row("half to even, up", 40, "3.5", "10:34", "", 4);
         row("less than half a minute", 40, "0.4", "10:31", "", 0);
+        row("less than a second", 40, "0.001", "10:30", "", 0);
         // The end typed last wins, counted from the change time's seconds.
         row("an end typed over", 40, "30", "11:00", "11:30", 59);
         row("an end typed over, on the minute", 0, "30", "11:00", "11:30", 60);
