@@ -148,6 +148,7 @@ private slots:
         QTest::newRow("half up to even") << QByteArray("01/03/2026,13.5,a,") << 14;
         QTest::newRow("negative") << QByteArray("01/03/2026,-5,a,") << -5;
         QTest::newRow("three fields") << QByteArray("01/03/2026, 20,a") << 20;
+        QTest::newRow("three fields, the last empty") << QByteArray("01/03/2026, 20,") << 20;
         QTest::newRow("five fields") << QByteArray("01/03/2026, 20,a,b,c") << 20;
         QTest::newRow("lone LF") << QByteArray("\n01/03/2026, 20,a,") << 20;
         QTest::newRow("blanks around the date") << QByteArray(" 01/03/2026 , 20,a,") << 20;
