@@ -3,8 +3,8 @@
 
 Plants one small fault (a mutant) at a time in the chosen C++ files, rebuilds what changed (the
 tree's libraries are shared, so that is one library and no executable), runs the tests whose
-executable uses that library, two at a time, and records which test functions failed. The
-results go, one line per mutant, to a JSON-lines file in the build folder, so that a run can be
+executable uses that library and that reach the mutated line (a tree built with --coverage
+tells, once per run), two at a time, and records which test functions failed. The results go, one line per mutant, to a JSON-lines file in the build folder, so that a run can be
 stopped and resumed; the report is computed from that file.
 
   tools/mutation.sh [--build DIR] [--sample N] [--seed S] [--report] PATH...
@@ -14,6 +14,7 @@ mutant costs a compile, a library's link and the tests that use it.
 """
 
 import argparse
+import hashlib
 import json
 import os
 import random
@@ -118,6 +119,9 @@ class Run:
         self.loads = {}  # executable -> the shared libraries it loads
         self.users = {}  # source file -> the tests that use its library
         self.objects = None  # source file -> its objects in the build tree
+        self.coverage = build.parent / (build.name + "-coverage")
+        self.lines = {}  # source file -> the lines gcov can count
+        self.reached = {}  # test -> source file -> the lines it runs; absent: it always runs
 
     # -- the build tree --------------------------------------------------------------------
     def configure(self):
@@ -136,6 +140,117 @@ class Run:
         except subprocess.TimeoutExpired:
             return False
         return done.returncode == 0
+
+    # -- which lines each test reaches ------------------------------------------------------
+    def measure_coverage(self, files):
+        """Runs each test once in a tree built with --coverage (unoptimised, or lines merge)
+        and keeps the lines of the chosen files that it runs. A test that starts programs of
+        its own always runs: a child that is killed writes no counts."""
+        key = self.coverage / "mutation-lines.json"
+        listed = {n: str(e) for n, (e, _) in self.tests.items()}
+        stamp = subprocess.run(["git", "ls-files", "-s"], cwd=self.source, text=True,
+                               stdout=subprocess.PIPE).stdout + subprocess.run(
+            ["git", "diff", "HEAD"], cwd=self.source, text=True, stdout=subprocess.PIPE).stdout
+        stamp = hashlib.sha256(stamp.encode()).hexdigest()
+        if key.exists():
+            kept = json.loads(key.read_text())
+            if kept.get("stamp") == stamp and kept.get("listed") == listed:
+                self.lines = {f: set(v) for f, v in kept["lines"].items()}
+                self.reached = {t: {f: set(v) for f, v in r.items()}
+                                for t, r in kept["reached"].items()}
+                return
+        flags = "--coverage"
+        subprocess.run(["cmake", "--preset", "dev", "-B", str(self.coverage), "-DQM_BENCH=OFF",
+                        "-DQM_SHARED_LIBS=ON", "-DQM_WERROR=OFF",
+                        "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON",
+                        "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O0 -g -DNDEBUG",
+                        f"-DCMAKE_CXX_FLAGS={flags}", f"-DCMAKE_EXE_LINKER_FLAGS={flags}",
+                        f"-DCMAKE_SHARED_LINKER_FLAGS={flags}"],
+                       cwd=self.source, check=True, stdout=sys.stderr)
+        subprocess.run(["cmake", "--build", str(self.coverage)], cwd=self.source, check=True,
+                       stdout=sys.stderr)
+        counted = {}  # gcda file -> source file
+        commands = json.loads((self.coverage / "compile_commands.json").read_text())
+        wanted = {os.path.realpath(self.source / f): str(f) for f in files}
+        for c in commands:
+            m = re.search(r" -o (\S+)", c["command"])
+            name = wanted.get(os.path.realpath(os.path.join(c["directory"], c["file"])))
+            if m and name:
+                out = os.path.join(c["directory"], m.group(1))
+                counted[os.path.splitext(out)[0] + ".gcda"] = name
+        self.lines, self.reached = defaultdict(set), {}
+        for name, (exe, _) in self.tests.items():
+            for gcda in self.coverage.rglob("*.gcda"):
+                gcda.unlink()
+            if self.starts_processes(exe):
+                continue
+            ran = subprocess.run(["ctest", "--test-dir", str(self.coverage), "-R",
+                                  "^" + re.escape(name) + "$", "--timeout", "600"],
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if ran.returncode != 0:
+                print(f"{name} fails in the coverage tree: it always runs", file=sys.stderr)
+                continue
+            reached = defaultdict(set)
+            for gcda, source in counted.items():
+                if not os.path.exists(gcda):
+                    continue
+                report = subprocess.run(["gcov", "--json-format", "--stdout", gcda],
+                                        cwd=os.path.dirname(gcda), text=True,
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+                for document in report.stdout.splitlines():
+                    for entry in json.loads(document).get("files", []):
+                        path = os.path.realpath(os.path.join(self.source, entry["file"]))
+                        if wanted.get(path) != source:
+                            continue
+                        for line in entry["lines"]:
+                            self.lines[source].add(line["line_number"])
+                            if line["count"]:
+                                reached[source].add(line["line_number"])
+            self.reached[name] = reached
+        key.write_text(json.dumps({
+            "stamp": stamp, "listed": listed,
+            "lines": {f: sorted(v) for f, v in self.lines.items()},
+            "reached": {t: {f: sorted(v) for f, v in r.items()} for t, r in self.reached.items()},
+        }))
+
+    def starts_processes(self, exe):
+        """Whether the test's own sources, or the project headers they include, start a
+        program (QProcess, fork, exec)."""
+        query = subprocess.run(["ninja", "-C", str(self.build), "-t", "query",
+                                os.path.relpath(os.path.realpath(exe),
+                                                os.path.realpath(self.build))],
+                               stdout=subprocess.PIPE, text=True).stdout
+        sources = set()
+        if self.objects is None:
+            self.objects_of(Path("."))
+        by_object = {os.path.realpath(self.build / o): s
+                     for s, objs in self.objects.items() for o in objs}
+        for line in query.partition("  outputs:\n")[0].splitlines():
+            source = by_object.get(os.path.realpath(self.build / line.strip()))
+            if source and "/tests/" in source:
+                sources.add(Path(source))
+        seen = set()
+        while sources:
+            path = sources.pop()
+            if path in seen or not path.exists():
+                continue
+            seen.add(path)
+            text = path.read_text(errors="replace")
+            if re.search(r"\bQProcess\b|\bfork\s*\(|\bexec[lv]p?e?\s*\(|posix_spawn", text):
+                return True
+            for included in re.findall(r'#include "([^"]+)"', text):
+                for folder in (path.parent, self.source / "tests" / "support", self.source):
+                    sources.add(folder / included)
+        return False
+
+    def reaching(self, path, line, tests):
+        """The tests that may see a mutant of path at line: those that run the line, and
+        those whose lines are not known (gcov counts no such line, or the test is not
+        measured)."""
+        if line not in self.lines.get(str(path), ()):
+            return tests
+        return [t for t in tests
+                if t not in self.reached or line in self.reached[t].get(str(path), ())]
 
     def restore(self):
         """Puts back any file a stopped run left mutated."""
@@ -266,7 +381,7 @@ class Run:
         return functions or {name}, None
 
     # -- one mutant ------------------------------------------------------------------------
-    def try_mutant(self, path, body):
+    def try_mutant(self, path, line, body):
         target = self.source / path
         saved = self.backup / path
         saved.parent.mkdir(parents=True, exist_ok=True)
@@ -276,7 +391,7 @@ class Run:
             target.write_text(body)
             if not self.compile(timeout=900):
                 return {"status": "stillborn"}
-            ran = self.using(path)
+            ran = self.reaching(path, line, self.using(path))
             _, failures, _ = self.run_tests(ran)
             status = "killed" if failures else "survived"
             by = sorted({f.partition("(")[0] for f in failures})
@@ -343,6 +458,8 @@ def main():
     parser.add_argument("--sample", type=int, default=0, help="at most N mutants, drawn at random")
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--report", action="store_true", help="only print the report so far")
+    parser.add_argument("--every-test", action="store_true",
+                        help="run every test that loads the mutated library, reached or not")
     args = parser.parse_args()
     source = Path.cwd()
     build = (source / args.build).resolve()
@@ -365,12 +482,14 @@ def main():
     if not run.compile():
         sys.exit("the build fails without any mutant")
     run.baseline()
+    if not args.every_test:
+        run.measure_coverage(files)
     done = run.done()
     todo = [m for m in mutants if m[0] not in done]
     print(f"{len(mutants)} mutants, {len(mutants) - len(todo)} done before", file=sys.stderr)
     with run.results.open("a") as results:
-        for count, (ident, _, _, body) in enumerate(todo, 1):
-            outcome = run.try_mutant(ident.split(":", 1)[0], body)
+        for count, (ident, line, _, body) in enumerate(todo, 1):
+            outcome = run.try_mutant(ident.split(":", 1)[0], line, body)
             outcome["id"] = ident
             results.write(json.dumps(outcome) + "\n")
             results.flush()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The mutation tool on a project of two functions, one tested and one not: a mutant of the
-# tested one must show as killed, by the test that caught it, and one of the other as survived.
+# tested one must show as killed, by the test that caught it, and one of the other as survived,
+# without running the test, which never reaches that line.
 set -euo pipefail
 tool=$(cd "$(dirname "$0")/../.." && pwd)/tools/mutation.py
 project=$(mktemp -d)
@@ -26,6 +27,9 @@ grep -qx '| calc.cpp | 3 | 1 | 2 | 0 | 1 |' report || { cat report; exit 1; }
 grep -qx '  sum_test: 1' report || { cat report; exit 1; }
 grep -qx '    calc.cpp:1:34:+ -> -' report || { cat report; exit 1; }
 grep -qx '  calc.cpp:2:31:2 -> 3' report || { cat report; exit 1; }
+results=build/mutation/mutation-results.jsonl
+grep -q '"ran": \["sum_test"\].*"id": "calc.cpp:1:34:+ -> -"' $results || { cat $results; exit 1; }
+grep -q '"ran": \[\].*"id": "calc.cpp:2:31:2 -> 3"' $results || { cat $results; exit 1; }
 # Every file is as it was.
 [ "$(sed -n 1p calc.cpp)" = 'int add(int a, int b) { return a + b; }' ]
 [ "$(sed -n 2p calc.cpp)" = 'int twice(int a) { return a * 2; }' ]
