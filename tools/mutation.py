@@ -216,9 +216,10 @@ class Run:
     def starts_processes(self, exe):
         """Whether the test's own sources, or the project headers they include, start a
         program (QProcess, fork, exec)."""
-        query = subprocess.run(["ninja", "-C", str(self.build), "-t", "query",
-                                os.path.relpath(os.path.realpath(exe),
-                                                os.path.realpath(self.build))],
+        target = os.path.relpath(os.path.realpath(exe), os.path.realpath(self.build))
+        if target.startswith(".."):
+            return False  # a tool of the system, such as bash running a script
+        query = subprocess.run(["ninja", "-C", str(self.build), "-t", "query", target],
                                stdout=subprocess.PIPE, text=True).stdout
         sources = set()
         if self.objects is None:
@@ -353,6 +354,8 @@ class Run:
     def run_tests(self, names, timeout=None):
         """Runs the named ctest tests, two at a time, each with its own time limit; returns
         (all passed, the failures seen, the seconds each passing test took)."""
+        # The longest first, so that the short ones fill the other worker meanwhile.
+        names = sorted(names, key=lambda n: -self.tests[n][1])
         with ThreadPoolExecutor(2) as pool:
             outcomes = list(pool.map(lambda name: self.run_test(name, timeout), names))
         failures = set().union(*(failed for failed, _ in outcomes))
