@@ -177,7 +177,7 @@ class Run:
             name = wanted.get(os.path.realpath(os.path.join(c["directory"], c["file"])))
             if m and name:
                 out = os.path.join(c["directory"], m.group(1))
-                counted[os.path.splitext(out)[0] + ".gcda"] = name
+                counted[os.path.splitext(out)[0] + ".gcda"] = (name, c["directory"])
         self.lines, self.reached = defaultdict(set), {}
         for name, (exe, _) in self.tests.items():
             for gcda in self.coverage.rglob("*.gcda"):
@@ -191,7 +191,7 @@ class Run:
                 print(f"{name} fails in the coverage tree: it always runs", file=sys.stderr)
                 continue
             reached = defaultdict(set)
-            for gcda, source in counted.items():
+            for gcda, (source, directory) in counted.items():
                 if not os.path.exists(gcda):
                     continue
                 report = subprocess.run(["gcov", "--json-format", "--stdout", gcda],
@@ -199,7 +199,8 @@ class Run:
                                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
                 for document in report.stdout.splitlines():
                     for entry in json.loads(document).get("files", []):
-                        path = os.path.realpath(os.path.join(self.source, entry["file"]))
+                        # Relative to the compiler's folder, as ccache may give it.
+                        path = os.path.realpath(os.path.join(directory, entry["file"]))
                         if wanted.get(path) != source:
                             continue
                         for line in entry["lines"]:
