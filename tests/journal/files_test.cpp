@@ -139,7 +139,6 @@ private slots:
                 read.append("date line read otherwise");
             return result;
         };
-        // A missing file reads as missing; once the bytes are written, as read.
         QCOMPARE(readFile(), FileRead::Missing);
         QVERIFY(writeBytes(path, bytes));
         QCOMPARE(readFile(), FileRead::Read);
@@ -199,16 +198,16 @@ private slots:
             QTest::newRow(name) << bytes << model << saved;
         };
         row("empty", "", "-|||||15|0", defaultSettings());
-        row("value cut at =", "Activity=a=b\r\nUser=x=y\r\n", "x||a|||15|0");
         row("messages",
             "Message=7=Faux\r\nMessage=3=False\r\nMessage=5=false\r\nMessage=1=FAUX\r\n"
             "Message=2=Faux \r\nMessage=9\r\nMessage= 8=Faux=x\r\nMessage=4.5=Faux\r\n"
             "Message=10=Faux\r\nMessage=-1=Faux\r\nMessage=99999999999=Faux\r\n"
             "Message=6=Faux\r\nMessage=6\r\nMessage=0=Faux\r\nMessage=0=\r\n",
             "-|3,4,6,7,8||||15|0");
-        row("names: case-sensitive, with =",
-            "activity=x\r\nUSER=y\r\n Activity=w\r\nActivity\r\nComment\r\nActivity=z\r\n",
-            "-||z|||15|0");
+        row("names: case-sensitive, with =, a value cut at the next =",
+            "User=x=y\r\nactivity=x\r\nUSER=y\r\n Activity=w\r\nActivity\r\nComment\r\n"
+            "Activity=z=b\r\n",
+            "x||z|||15|0");
         row("every kind, LF and empty lines",
             "User=Anne\n\nComment=devis\nActivity=R\xC3\xA9union\nOldActivity=vieux\nComment=\n"
             "Activity=\nUser=Bob\n",
