@@ -86,8 +86,6 @@ private slots:
                                  "06/12/2026, 40,d,\r\n05/12/2026, 50,e,x,y\r\n05/12/2026\r\n");
         QTest::newRow("textual match of the date")
             << journal << "05/12/2026" << QStringList { "05/12/2026| 10|a|", "05/12/2026| 50|e|x" };
-        QTest::newRow("short date is another text")
-            << journal << "5/12/2026" << QStringList { "5/12/2026| 20|b|" };
         QTest::newRow("date in windows-1252")
             << QByteArray("\xE9t\xE9,1,a,\r\n\xC3\xA9t\xC3\xA9,2,b,\r\n") << "été"
             << QStringList { "été|1|a|", "été|2|b|" };
