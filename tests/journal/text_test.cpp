@@ -5,7 +5,6 @@
 #include "tests/support/failing_io.h"
 #include "tests/support/locale.h"
 
-#include <QLocale>
 #include <QTest>
 
 #include <limits>
@@ -130,7 +129,6 @@ private slots:
             QTest::addRow("%d", minutes) << minutes << QString(cell);
         };
         row(0, " 0 h 00 = 0");
-        row(65, " 1 h 05 = 65");
         row(5939, " 98 h 59 = 5939");
         row(5940, " 99 h = 5940");
         row(-1, "-1 h 59 =-1");
@@ -190,7 +188,6 @@ private slots:
             QTest::newRow(text) << QString::fromUtf8(text) << rounded << floored << seconds << exact
                                 << isNumber;
         };
-        row("abc", 0, 0, 0, true, false);
         row("", 0, 0, 0, true, false);
         row(" \t  42 x", 42, 42, 2520, true);
         row("+7", 7, 7, 420, true);

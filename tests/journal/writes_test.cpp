@@ -96,6 +96,7 @@ private slots:
         const QByteArray old = "04/12/2026, 60,Courrier,\r\n";
         const int all = int(kDayBytes.size());
         row("nothing appended yet", old, 0, 1, Finished, old + kDayBytes);
+        row("torn in a record", old, 10, 1, Finished, old + kDayBytes);
         row("torn between CR and LF", old, all - 1, 1, Finished, old + kDayBytes);
         row("append done", old, all, 1, Finished, old + kDayBytes);
         row("day file gone", old, all, 0, Finished, old + kDayBytes);

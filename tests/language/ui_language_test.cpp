@@ -1,6 +1,5 @@
 #include "language/ui_language.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
