@@ -111,14 +111,12 @@ private slots:
         QFETCH(QString, reader);
         QFETCH(QString, text);
         // An invalid date or time shows as no text.
-        QString read;
         if (reader == u"user date")
-            read = dateText(parseUserDate(text).value_or(QDate()));
+            QTEST(dateText(parseUserDate(text).value_or(QDate())), "read");
         else if (reader == u"user time")
-            read = timeText(parseUserTime(text).value_or(QTime()));
+            QTEST(timeText(parseUserTime(text).value_or(QTime())), "read");
         else
-            read = dateText(parseJournalDate(text.toLatin1()));
-        QTEST(read, "read");
+            QTEST(dateText(parseJournalDate(text.toLatin1())), "read");
     }
 
     void durations_data()
