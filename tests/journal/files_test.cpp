@@ -16,11 +16,6 @@ using namespace qm::test;
 
 namespace {
 
-QString recordText(const JournalRecord &r)
-{
-    return r.date + u'|' + r.minutesText + u'|' + r.activity + u'|' + r.comment;
-}
-
 // The model in one line: user, switched-off messages, the three lists, absence, reminder.
 QString summary(const SettingsModel &model)
 {
@@ -105,7 +100,7 @@ private slots:
         const QString path = dir.filePath("file");
         QStringList read;
         const auto add = [&](const JournalRecord &r) {
-            read.append(recordText(r));
+            read.append(r.date + u'|' + r.minutesText + u'|' + r.activity + u'|' + r.comment);
         };
         // From the file, or from a device of its bytes, whose reading fails as an unreadable file.
         const auto readFile = [&](QIODevice *device = nullptr) {

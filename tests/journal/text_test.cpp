@@ -153,17 +153,14 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        const auto row = [](const char *name, const QString &typed, const char *stored) {
-            QTest::newRow(name) << typed << QString::fromUtf8(stored);
-        };
-        row("empty", "", "");
+        QTest::newRow("empty") << QString("") << "";
         // Every break and control is a blank; CR LF is one break, LF CR two.
-        row("breaks and controls",
-            QString::fromUtf16(u"a\nb\rc\r\nd\n\re\r\n\r\nf\tg\0h\x7fi\x85j\u2028k\u2029l", 28),
-            "a b c d  e  f g h i j k l");
-        row("a copied line", "\r\nRéunion, client\r\n", "Réunion; client");
-        row("blanks typed at the ends stay", " \ta\t ", "  a  ");
-        row("only line breaks", "\r\n\n\t", "");
+        QTest::newRow("breaks and controls")
+            << QString::fromUtf16(u"a\nb\rc\r\nd\n\re\r\n\r\nf\tg\0h\x7fi\x85j\u2028k\u2029l", 28)
+            << "a b c d  e  f g h i j k l";
+        QTest::newRow("a copied line") << QString("\r\nRéunion, client\r\n") << "Réunion; client";
+        QTest::newRow("blanks typed at the ends stay") << QString(" \ta\t ") << "  a  ";
+        QTest::newRow("only line breaks") << QString("\r\n\n\t") << "";
     }
     void storableText()
     {
