@@ -175,7 +175,6 @@ private slots:
             "\357\273\277");
         row("last line left unfinished", "04/12/2026, 5,x,\r\n05/12/2026, 10,a,",
             { " 10|b|", " 2|c|" }, "04/12/2026, 5,x,\r\n05/12/2026, 10,b,\r\n05/12/2026, 2,c,");
-        row("no such date", "04/12/2026, 5,x,\r\n", { " 10|a|" }, QByteArray());
         row("empty journal", "", { " 10|a|" }, QByteArray());
     }
     void rewrite()
