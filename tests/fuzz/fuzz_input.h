@@ -9,25 +9,18 @@
 namespace qm::fuzz {
 
 // Bytes as an open device; the fuzzer's without copying them.
-class InputDevice
+class InputDevice : public QBuffer
 {
 public:
     explicit InputDevice(const QByteArray &bytes)
-        : m_bytes(bytes)
-        , m_buffer(&m_bytes)
     {
-        m_buffer.open(QIODevice::ReadOnly);
+        setData(bytes);
+        open(QIODevice::ReadOnly);
     }
     InputDevice(const std::uint8_t *data, std::size_t size)
         : InputDevice(
             QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)))
     { }
-
-    QIODevice &device() { return m_buffer; }
-
-private:
-    QByteArray m_bytes;
-    QBuffer m_buffer;
 };
 
 // A broken property is a finding, just like a crash.

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     InputDevice input(data, size);
     QList<JournalRecord> all;
-    require(readJournal(input.device(), [&](const JournalRecord &record) {
+    require(readJournal(input, [&](const JournalRecord &record) {
         checkRecord(record);
         all.append(record);
     }));
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const QString date = all.first().date;
         InputDevice again(data, size);
         qsizetype matched = 0;
-        require(readJournalOfDate(again.device(), date, [&](const JournalRecord &record) {
+        require(readJournalOfDate(again, date, [&](const JournalRecord &record) {
             require(record.date == date);
             ++matched;
         }));

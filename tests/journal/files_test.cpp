@@ -6,6 +6,8 @@
 #include "tests/support/test_conditions.h"
 
 #include <QDir>
+#include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,11 +15,6 @@ using namespace qm;
 using namespace qm::test;
 
 namespace {
-
-QString recordText(const JournalRecord &r)
-{
-    return r.date + u'|' + r.minutesText + u'|' + r.activity + u'|' + r.comment;
-}
 
 // The model in one line: user, switched-off messages, the three lists, absence, reminder.
 QString summary(const SettingsModel &model)
@@ -70,9 +67,6 @@ private slots:
         QTest::newRow("empty and short lines skipped")
             << QByteArray("\r\n\nx\r\n05/12/2026, 65,a,\r\n\r\n1,2,3\r\n06/12/2026,-5,b,c\r\n,\r\n")
             << "journal" << QStringList { "05/12/2026| 65|a|", "06/12/2026|-5|b|c" };
-        QTest::newRow("encodings per line")
-            << QByteArray("d,1,caf\xE9,\r\nd,2,caf\xC3\xA9,client;devis\r\n") << "journal"
-            << QStringList { "d|1|café|", "d|2|café|client;devis" };
         // Each field in UTF-8 or else in windows-1252 (its unassigned bytes as C1 controls); a
         // byte-order mark before a field is text.
         QTest::newRow("encodings per field")
@@ -87,8 +81,6 @@ private slots:
                                  "06/12/2026, 40,d,\r\n05/12/2026, 50,e,x,y\r\n05/12/2026\r\n");
         QTest::newRow("textual match of the date")
             << journal << "05/12/2026" << QStringList { "05/12/2026| 10|a|", "05/12/2026| 50|e|x" };
-        QTest::newRow("short date is another text")
-            << journal << "5/12/2026" << QStringList { "5/12/2026| 20|b|" };
         QTest::newRow("date in windows-1252")
             << QByteArray("\xE9t\xE9,1,a,\r\n\xC3\xA9t\xC3\xA9,2,b,\r\n") << "été"
             << QStringList { "été|1|a|", "été|2|b|" };
@@ -108,7 +100,7 @@ private slots:
         const QString path = dir.filePath("file");
         QStringList read;
         const auto add = [&](const JournalRecord &r) {
-            read.append(recordText(r));
+            read.append(r.date + u'|' + r.minutesText + u'|' + r.activity + u'|' + r.comment);
         };
         // From the file, or from a device of its bytes, whose reading fails as an unreadable file.
         const auto readFile = [&](QIODevice *device = nullptr) {
@@ -140,7 +132,6 @@ private slots:
                 read.append("date line read otherwise");
             return result;
         };
-        // A missing file reads as missing; once the bytes are written, as read.
         QCOMPARE(readFile(), FileRead::Missing);
         QVERIFY(writeBytes(path, bytes));
         QCOMPARE(readFile(), FileRead::Read);
@@ -185,7 +176,6 @@ private slots:
         const QString golden = QFINDTESTDATA("../data/journal/recovered.day");
         DayFileContent content;
         QCOMPARE(readDayFile(golden, content), FileRead::Read);
-        QCOMPARE(content.lines.size(), 17);
         QCOMPARE(formatDayFile(content.date, content.lines), readBytes(golden));
     }
 
@@ -200,16 +190,16 @@ private slots:
             QTest::newRow(name) << bytes << model << saved;
         };
         row("empty", "", "-|||||15|0", defaultSettings());
-        row("value cut at =", "Activity=a=b\r\nUser=x=y\r\n", "x||a|||15|0");
         row("messages",
             "Message=7=Faux\r\nMessage=3=False\r\nMessage=5=false\r\nMessage=1=FAUX\r\n"
             "Message=2=Faux \r\nMessage=9\r\nMessage= 8=Faux=x\r\nMessage=4.5=Faux\r\n"
             "Message=10=Faux\r\nMessage=-1=Faux\r\nMessage=99999999999=Faux\r\n"
             "Message=6=Faux\r\nMessage=6\r\nMessage=0=Faux\r\nMessage=0=\r\n",
             "-|3,4,6,7,8||||15|0");
-        row("names: case-sensitive, with =",
-            "activity=x\r\nUSER=y\r\n Activity=w\r\nActivity\r\nComment\r\nActivity=z\r\n",
-            "-||z|||15|0");
+        row("names: case-sensitive, with =, a value cut at the next =",
+            "User=x=y\r\nactivity=x\r\nUSER=y\r\n Activity=w\r\nActivity\r\nComment\r\n"
+            "Activity=z=b\r\n",
+            "x||z|||15|0");
         row("every kind, LF and empty lines",
             "User=Anne\n\nComment=devis\nActivity=R\xC3\xA9union\nOldActivity=vieux\nComment=\n"
             "Activity=\nUser=Bob\n",
@@ -247,20 +237,15 @@ private slots:
                       << QString("-||a||c|%1|%2").arg(minutes).arg(reminder)
                       << defaultSettings("Activity=a\r\nComment=c\r\n" + QByteArray(saved));
               };
-        timing("no absence: the default", "", 15, 0, "");
         timing("absence off", "Absence=0\r\n", 0, 0, "Absence=0\r\n");
         timing("longest absence", "Absence=240\r\n", 240, 0, "Absence=240\r\n");
         timing("beyond the longest absence", "Absence=241\r\n", 15, 0, "");
         timing("negative absence", "Absence=-5\r\n", 15, 0, "");
-        timing("number and text", "Absence=20 min\r\n", 15, 0, "");
-        timing("fraction", "Absence=2.5\r\n", 15, 0, "");
-        timing("empty absence", "Absence=\r\n", 15, 0, "");
         timing("the last good line wins", "Absence=30\r\nAbsence=45\r\nAbsence=x\r\n", 45, 0,
             "Absence=45\r\n");
         timing("reminder after the absence", "Rappel=1\r\nAbsence=30\r\n", 30, 1,
             "Absence=30\r\nRappel=1\r\n");
         timing("longest reminder", "Rappel=480\n", 15, 480, "Rappel=480\r\n");
-        timing("reminder off is not written", "Rappel=0\r\n", 15, 0, "");
         timing("reminder beyond the longest", "Rappel=481\r\n", 15, 0, "");
     }
     void settings()
@@ -272,12 +257,11 @@ private slots:
         SettingsModel model;
         model.userName = "Anne";
         model.currentActivities.append("old");
-        model.commentChoices = { "kept" };
+        model.retiredActivities.append("old");
+        model.commentChoices = { "", "kept" };
         // A missing file only empties the lists of activities.
         QCOMPARE(loadSettings(path, model), FileRead::Missing);
-        QCOMPARE(model.currentActivities.count(), 0);
-        QCOMPARE(model.userName, "Anne");
-        QCOMPARE(model.commentChoices, QStringList { "kept" });
+        QCOMPARE(summary(model), "Anne||||kept|15|0");
 
         // A file that the user keeps elsewhere behind a link, private to them, stays so once saved:
         // the new bytes go where the link points, under the old permissions.
@@ -337,24 +321,24 @@ private slots:
         QTemporaryDir dir;
         QFETCH(WriteFailure, how);
         QFETCH(int, error);
-        LoggedFailures log;
+        QLoggingCategory::setFilterRules(QStringLiteral("qm.warning=true"));
         const QByteArray old("01/01/2020, 5,y,z\r\n");
-        const auto fails
-            = [&](const char *name, const std::function<bool(const QString &)> &write) {
-                  QVERIFY(writeBytes(dir.filePath(name), old));
-                  QVERIFY2(!runFailingWrite(how, dir, name, write), name);
-                  const QString logged = log.take();
-                  QVERIFY2(logged.contains(QLatin1String(name))
-                          && logged.contains(QString::fromLocal8Bit(std::strerror(error))),
-                      qPrintable(logged));
-                  // No file can stand where the folder is a file: the plain file there stays as
-                  // it was. An append whose sync failed has its lines in the file: taking them
-                  // back is for the closing of the day, which knows the size before.
-                  if (how == WriteFailure::FolderIsAFile)
-                      QCOMPARE(readBytes(dir.filePath("not-a-folder")), QByteArray("x"));
-                  else if (how != WriteFailure::SyncFails || !QByteArrayView(name).endsWith(".log"))
-                      QCOMPARE(readBytes(dir.filePath(name)), old);
-              };
+        const auto fails = [&](const char *name,
+                               const std::function<bool(const QString &)> &write) {
+            QVERIFY(writeBytes(dir.filePath(name), old));
+            // A logged line that never comes fails the test at its end.
+            QTest::ignoreMessage(QtWarningMsg,
+                QRegularExpression(QRegularExpression::escape(QLatin1String(name)) + ".*"
+                    + QRegularExpression::escape(QString::fromLocal8Bit(std::strerror(error)))));
+            QVERIFY2(!runFailingWrite(how, dir, name, write), name);
+            // No file can stand where the folder is a file: the plain file there stays as
+            // it was. An append whose sync failed has its lines in the file: taking them
+            // back is for the closing of the day, which knows the size before.
+            if (how == WriteFailure::FolderIsAFile)
+                QCOMPARE(readBytes(dir.filePath("not-a-folder")), QByteArray("x"));
+            else if (how != WriteFailure::SyncFails || !QByteArrayView(name).endsWith(".log"))
+                QCOMPARE(readBytes(dir.filePath(name)), old);
+        };
         fails("Quillmere.log", [](const QString &path) {
             return appendToJournal(path, { { "05/12/2026", " 65", "a", "b" } });
         });

@@ -5,7 +5,6 @@
 #include "tests/support/failing_io.h"
 #include "tests/support/locale.h"
 
-#include <QLocale>
 #include <QTest>
 
 #include <limits>
@@ -55,12 +54,10 @@ private slots:
             QTest::newRow(name) << makeDateTime(day, at) << msecs << minutes;
         };
         row("equal", 0, 1);
-        row("60 s", 60'000, 1);
         row("60.5 s", 60'500, 1);
         row("61 s", 61'000, 2);
         row("-0.5 s", -500, 0);
         row("-61 s", -61'000, -1);
-        row("across midnight", 70 * 60'000, 70, QTime(23, 0));
         // Wall-clock arithmetic: the night the clocks go back still has 60 minutes per hour.
         row("across a clock change", 3'600'000, 60, QTime(1, 30), QDate(2026, 10, 25));
     }
@@ -78,7 +75,6 @@ private slots:
         const QDateTime night = makeDateTime(QDate(2026, 3, 29), QTime(1, 30));
         QCOMPARE(addMinutes(night, 60), makeDateTime(QDate(2026, 3, 29), QTime(2, 30)));
         QCOMPARE(addMinutes(night, -24 * 60), makeDateTime(QDate(2026, 3, 28), QTime(1, 30)));
-        QCOMPARE(makeDateTime(QDate(2026, 12, 5), QTime(10, 0, 0, 999)).time(), QTime(10, 0));
         const QDateTime local(QDate(2026, 12, 5), QTime(10, 0, 0, 999), Qt::LocalTime);
         QCOMPARE(wallClock(local).time(), QTime(10, 0));
         QCOMPARE(SystemClock().now().time().msec(), 0);
@@ -101,14 +97,11 @@ private slots:
         rows("user date",
             { { "3/12/2026", "03/12/2026" }, { "29/02/2028", "29/02/2028" },
                 { "1/1/29", "01/01/2029" }, { "1/1/30", "01/01/1930" } },
-            { "29/02/2026", "1/13/2026", "2026", "", "5/12/2026/1", "5/12/202", "+5/12/2026",
-                "05-12-2026" });
+            { "29/02/2026", "", "5/12/2026/1", "5/12/202", "+5/12/2026" });
         rows("user time",
             { { "10:30:15", "10:30:15" }, { "9:5", "09:05:00" }, { "0:00", "00:00:00" } },
             { "24:00", "10:60", "10", "1:2:3:4", "10:", "10:30.5" });
-        rows("journal date",
-            { { "05/12/2026", "05/12/2026" }, { "5/1/2026", "05/01/2026" },
-                { " 05/12/2026 ", "05/12/2026" } },
+        rows("journal date", { { "5/1/2026", "05/01/2026" }, { " 05/12/2026 ", "05/12/2026" } },
             { "31/02/2026", "05/12/26", "005/12/2026", "05/ 12/2026", "/12/2026", "",
                 "05/12/99999999" });
     }
@@ -117,14 +110,12 @@ private slots:
         QFETCH(QString, reader);
         QFETCH(QString, text);
         // An invalid date or time shows as no text.
-        QString read;
         if (reader == u"user date")
-            read = dateText(parseUserDate(text).value_or(QDate()));
+            QTEST(dateText(parseUserDate(text).value_or(QDate())), "read");
         else if (reader == u"user time")
-            read = timeText(parseUserTime(text).value_or(QTime()));
+            QTEST(timeText(parseUserTime(text).value_or(QTime())), "read");
         else
-            read = dateText(parseJournalDate(text.toLatin1()));
-        QTEST(read, "read");
+            QTEST(dateText(parseJournalDate(text.toLatin1())), "read");
     }
 
     void durations_data()
@@ -135,12 +126,10 @@ private slots:
             QTest::addRow("%d", minutes) << minutes << QString(cell);
         };
         row(0, " 0 h 00 = 0");
-        row(65, " 1 h 05 = 65");
         row(5939, " 98 h 59 = 5939");
         row(5940, " 99 h = 5940");
         row(-1, "-1 h 59 =-1");
         row(-60, "-1 h 00 =-60");
-        row(-61, "-2 h 59 =-61");
         row(kMax, " 35791394 h = 2147483647");
         row(kMin, "-35791395 h 52 =-2147483648");
     }
@@ -150,9 +139,7 @@ private slots:
         QFETCH(QString, cell);
         QCOMPARE(durationCellText(minutes), cell);
         const QString duration = cell.section(QStringLiteral(" ="), 0, 0);
-        QCOMPARE(formatDuration(minutes), duration);
         QCOMPARE(durationText(minutes), duration.trimmed());
-        QCOMPARE(numberText(minutes), cell.section(u'=', 1));
         QCOMPARE(dayTotalText(minutes), duration + " (=" + numberText(minutes) + " min.)");
         QCOMPARE(readRoundedNumber(minutesTextOfCell(cell)), minutes);
         // Cells typed by hand: only the first "=" separates.
@@ -165,19 +152,14 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        const auto row = [](const char *name, const QString &typed, const char *stored) {
-            QTest::newRow(name) << typed << QString::fromUtf8(stored);
-        };
-        row("commas", "a,b,,c", "a;b;;c");
-        row("nothing to change", "Réunion  client ", "Réunion  client ");
-        row("empty", "", "");
+        QTest::newRow("empty") << QString("") << "";
         // Every break and control is a blank; CR LF is one break, LF CR two.
-        row("breaks and controls",
-            QString::fromUtf16(u"a\nb\rc\r\nd\n\re\r\n\r\nf\tg\0h\x7fi\x85j\u2028k\u2029l", 28),
-            "a b c d  e  f g h i j k l");
-        row("a copied line", "\r\nRéunion, client\r\n", "Réunion; client");
-        row("blanks typed at the ends stay", " \ta\t ", "  a  ");
-        row("only line breaks", "\r\n\n\t", "");
+        QTest::newRow("breaks and controls")
+            << QString::fromUtf16(u"a\nb\rc\r\nd\n\re\r\n\r\nf\tg\0h\x7fi\x85j\u2028k\u2029l", 28)
+            << "a b c d  e  f g h i j k l";
+        QTest::newRow("a copied line") << QString("\r\nRéunion, client\r\n") << "Réunion; client";
+        QTest::newRow("blanks typed at the ends stay") << QString(" \ta\t ") << "  a  ";
+        QTest::newRow("only line breaks") << QString("\r\n\n\t") << "";
     }
     void storableText()
     {
@@ -200,18 +182,15 @@ private slots:
             QTest::newRow(text) << QString::fromUtf8(text) << rounded << floored << seconds << exact
                                 << isNumber;
         };
-        row("abc", 0, 0, 0, true, false);
         row("", 0, 0, 0, true, false);
         row(" \t  42 x", 42, 42, 2520, true);
         row("+7", 7, 7, 420, true);
         row("- 5", 0, 0, 0, true, false);
-        row("12.5", 12, 12, 750, true);
         row("13.5", 14, 13, 810, true);
         row("-2.5", -2, -3, -150, true);
         row("12.51", 13, 12, 750, false);
         row("12.5000", 12, 12, 750, true);
         row(".6", 1, 0, 36, true);
-        row("-0.2", 0, -1, -12, true);
         row(".", 0, 0, 0, true, false);
         row("12,7", 12, 12, 720, true);
         row("0.35", 0, 0, 21, true);
@@ -249,7 +228,6 @@ private slots:
         row("final CR alone", "ab\r\ncd\r", "ab|cd");
         row("empty lines", "\n\r\n\nx\n", "|||x");
         row("only one CR is the end", "a\r\r\nb", "a\r|b");
-        row("CR inside a line", "a\rb\n", "a\rb");
         row("byte-order mark of the file only", "\357\273\277a\n\357\273\277b\n",
             "a|\357\273\277b");
         row("byte-order mark alone", "\357\273\277", "");

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "storage/durable_write.h"
-#include "storage/program_log.h"
 #include "tests/support/files.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -91,40 +89,6 @@ private:
     int m_failingRead;
     qint64 m_chunk;
     int m_reads = 0;
-};
-
-// What the program logs under its category while this lives, shown as QT_LOGGING_RULES would
-// show it; every other message goes on to the test's own handler.
-class LoggedFailures
-{
-public:
-    LoggedFailures()
-    {
-        nameProgramLog("qm.test");
-        QLoggingCategory::setFilterRules(QStringLiteral("qm.test.warning=true"));
-        loggedLines.clear();
-        previousHandler = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
-                if (qstrcmp(context.category, "qm.test") == 0)
-                    loggedLines.append(text);
-                else
-                    previousHandler(type, context, text);
-            });
-    }
-    ~LoggedFailures()
-    {
-        qInstallMessageHandler(previousHandler);
-        QLoggingCategory::setFilterRules(QString());
-    }
-    LoggedFailures(const LoggedFailures &) = delete;
-    LoggedFailures &operator=(const LoggedFailures &) = delete;
-
-    // The lines logged since the last call.
-    QString take() { return std::exchange(loggedLines, {}).join(u'\n'); }
-
-private:
-    inline static QStringList loggedLines;
-    inline static QtMessageHandler previousHandler = nullptr;
 };
 
 } // namespace qm::test

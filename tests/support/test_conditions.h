@@ -32,23 +32,20 @@ public:
                 return;
         }
         m_switched = ::setegid(kNobody) == 0 && ::seteuid(kNobody) == 0;
-        m_ready = m_switched;
     }
     ~AsAnotherUser()
     {
         if (m_switched && (::seteuid(0) != 0 || ::setegid(0) != 0))
             qFatal("could not become root again");
     }
-    AsAnotherUser(const AsAnotherUser &) = delete;
-    AsAnotherUser &operator=(const AsAnotherUser &) = delete;
+    Q_DISABLE_COPY(AsAnotherUser)
 
     // False when root could not hand the files over or change user.
-    bool ready() const { return m_ready; }
+    bool ready() const { return m_switched || ::geteuid() != 0; }
 
 private:
     static constexpr uid_t kNobody = 65534;
     bool m_switched = false;
-    bool m_ready = ::geteuid() != 0;
 };
 
 } // namespace qm::test
