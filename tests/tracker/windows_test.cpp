@@ -66,7 +66,6 @@ private slots:
             journal += "05/12/2026, 1,Dossiers,\r\n";
         startOverJournal(program, journal);
         MainWindow *main = program.main();
-        QVERIFY(main->isVisible());
         QCOMPARE(child<QLabel>(main, "lblToday")->text(), "05/12/2026");
         QCOMPARE(child<QLabel>(main, "lblDayDuration")->text(), " 1 h 24 (= 84 min.)");
         QCOMPARE(child<QLabel>(main, "lblDayDurationWP")->text(), " 1 h 24 (= 84 min.)");
@@ -163,7 +162,6 @@ private slots:
         // Not while the editor is open: the window goes back to the task bar.
         click(main, "cmdEdit");
         QVERIFY(main->isMinimized());
-        QVERIFY(program.windows.editor()->isVisible());
         main->showNormal();
         QTRY_VERIFY(main->isMinimized());
         QVERIFY(program.windows.editor()->isVisible());
@@ -218,7 +216,6 @@ private slots:
         changeEntry->trigger();
         QVERIFY(!program.windows.changeDialog()->isVisible());
         QVERIFY(!main->isVisible());
-        QVERIFY(program.windows.editor()->isVisible());
         program.windows.editor()->hide();
         icon->activate(QSystemTrayIcon::MiddleClick);
         QVERIFY(!main->isVisible());
@@ -356,37 +353,24 @@ private slots:
             "01/12/2026, 60,Dossiers,\r\n01/12/2026, 45,Réunion,\r\n");
     }
 
-    void quitRecoverAndSuppress()
+    // Quitter: the first answer keeps the program and switches the message off, in the settings
+    // too; the day stays in its file, the journal untouched.
+    void quitSuppressesItsQuestion()
     {
-        QTemporaryDir dir;
-        {
-            Program run(dir.path());
-            run.startNormally();
-            run.change(2, "20", {}, "vu");
-            // Quitter: the first answer keeps the program and switches the message off.
-            onNextModal([](QWidget *message) {
-                child<QCheckBox>(message, "chkSuppr")->setChecked(true);
-                click(message, "cmdAbandon");
-            });
-            click(run.main(), "cmdHardQuit");
-            QVERIFY(!run.ended);
-            click(run.main(), "cmdHardQuit");
-            QVERIFY(run.ended);
-        }
-        QVERIFY(readBytes(dir.filePath("Quillmere.ini")).contains("Message=3=Faux"));
-        QCOMPARE(
-            readBytes(dir.filePath("Quillmere.day")), "05/12/2026\r\n09:00:00, 20,Réunion,vu\r\n");
-        QVERIFY(!QFile::exists(dir.filePath("Quillmere.log")));
-        // Recovered through message 1 (what it brings back: StartupTest), then left again at
-        // once: message 3 is off.
-        Program run(dir.path());
-        clickInNextModal("cmdCont");
-        run.tracker.start();
-        QVERIFY(run.main()->isVisible());
-        QCOMPARE(run.cell(0, 3), "vu");
+        Program run;
+        run.startNormally();
+        run.change(2, "20", {}, "vu");
+        onNextModal([](QWidget *message) {
+            child<QCheckBox>(message, "chkSuppr")->setChecked(true);
+            click(message, "cmdAbandon");
+        });
+        click(run.main(), "cmdHardQuit");
+        QVERIFY(!run.ended);
         click(run.main(), "cmdHardQuit");
         QVERIFY(run.ended);
-        QVERIFY(QFile::exists(dir.filePath("Quillmere.day")));
+        QVERIFY(readBytes(run.file("Quillmere.ini")).contains("Message=3=Faux"));
+        QCOMPARE(readBytes(run.file("Quillmere.day")), "05/12/2026\r\n09:00:00, 20,Réunion,vu\r\n");
+        QVERIFY(!QFile::exists(run.file("Quillmere.log")));
     }
 };
 
