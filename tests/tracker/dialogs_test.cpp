@@ -104,8 +104,6 @@ private slots:
                                 << -1 << QString(shown) << QByteArray(after) << QString();
         };
         typedRow("change time with seconds", "txtInvokeTime", "10:20:15", "10:20:15||");
-        typedRow("one minute after the start", "txtInvokeTime", "10:01", "10:01||");
-        typedRow("change time too early", "txtInvokeTime", "10:00:20", "10:30:00||");
         typedRow("change time no time", "txtInvokeTime", "25:00", "10:30:00||");
         typedRow("change time empty", "txtInvokeTime", "", "10:30:00||");
         typedRow("duration gives the end", "txtDuration", "45", "10:30:00|45|11:15");
@@ -189,23 +187,26 @@ private slots:
             QCOMPARE(d.rig.cell(2, 1), cell);
     }
 
-    // The images leave a list alone whose current row is not highlighted: one that was tabbed
-    // into, or whose highlight Ctrl+Space took off. Highlighted, the entries move and retire;
-    // leaving without Enregistrer, by the close box or by Escape, drops those changes, as
-    // Abandonner does.
-    void editorImages_data()
-    {
-        QTest::addColumn<bool>("escape"); // else the close box
-        QTest::newRow("close box") << false;
-        QTest::newRow("Escape") << true;
-    }
+    // Each window's captions have their Alt letters, and Alt+E opens the editor. The images
+    // leave a list alone whose current row is not highlighted: one that was tabbed into, or
+    // whose highlight Ctrl+Space took off. Highlighted, the entries move and retire; leaving
+    // without Enregistrer, by the close box or by Escape, drops those changes, as Abandonner
+    // does.
     void editorImages()
     {
         Program program;
         program.startNormally(kThreeActivities + "OldActivity=Archives\r\nOldActivity=Vieux\r\n");
         EditorWindow *editor = program.windows.editor();
-        click(program.main(), "cmdEdit");
+        for (QWidget *window : std::initializer_list<QWidget *> { program.main(),
+                 program.windows.changeDialog(), editor, program.windows.startWindow(),
+                 program.windows.welcomeWindow(), program.windows.absenceWindow(),
+                 program.windows.absenceSettingsWindow(), program.windows.journalWindow() })
+            checkMnemonics(window);
+        QVERIFY(QTest::qWaitForWindowActive(program.main()));
+        QTest::keyClick(program.main(), Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(editor->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(editor));
+        QVERIFY(!program.main()->isVisible());
         QCOMPARE(editor->focusWidget()->objectName(), "cmdAdd");
         const auto press = [editor](const char *name) {
             QTest::mouseClick(child<QToolButton>(editor, name), Qt::LeftButton);
@@ -240,13 +241,15 @@ private slots:
         press("imgGoObs");
         QCOMPARE(currentList->count(), 2);
         QCOMPARE(retiredList->findItems("Dossiers", {}).size(), 1);
-        QFETCH(bool, escape);
-        if (escape) {
-            currentList->setFocus();
-            QTest::keyClick(currentList, Qt::Key_Escape);
-        } else {
-            editor->close();
-        }
+        editor->close();
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(program.tracker.editor().currentList(), current);
+        click(program.main(), "cmdEdit");
+        currentList->setCurrentRow(2);
+        press("imgGoObs");
+        QCOMPARE(currentList->count(), 2);
+        currentList->setFocus();
+        QTest::keyClick(currentList, Qt::Key_Escape);
         QVERIFY(!editor->isVisible());
         QCOMPARE(program.tracker.editor().currentList(), current);
         QVERIFY(program.main()->isVisible());
@@ -260,12 +263,8 @@ private slots:
     {
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("stored"); // empty: nothing stored
-        QTest::newRow("LF") << "Réunion\nclient"
-                            << "Réunion client";
         QTest::newRow("CR LF, tab and comma") << "a\r\nb\tc,d"
                                               << "a b c;d";
-        QTest::newRow("a copied line") << "Suivi\r\n"
-                                       << "Suivi";
         QTest::newRow("only a line break") << "\r\n"
                                            << "";
     }
@@ -358,7 +357,6 @@ private slots:
     {
         OpenChangeDialog d;
         auto *comments = child<QListWidget>(&d.dialog, "lstComments");
-        QCOMPARE(comments->count(), 2);
         comments->setFocus();
         comments->setCurrentRow(0);
         QTest::keyClick(comments, Qt::Key_Delete);
@@ -445,7 +443,6 @@ private slots:
         };
         row("3, Ne pas quitter, ticked", 3, "cmdAbandon", true, false, true, "cmdAbandon");
         row("4, Clôturer", 4, "cmdCont", false, true, false, "cmdAbandon");
-        row("2, single button", 2, "cmdCont", false, true, false, "cmdCont");
         row("3, close box", 3, "", false, false, false, "cmdAbandon");
         row("1, close box keeps the day", 1, "", false, true, false, "cmdCont");
         row("7, single button, ticked", 7, "cmdCont", true, true, true, "cmdCont");
@@ -484,7 +481,6 @@ private slots:
         QCOMPARE(checkVisible, message.offersSuppression);
         QCOMPARE(left, message.leftCaption);
         QTEST(focused, "focused");
-        QVERIFY(!window.isVisible());
         QVERIFY(child<QLabel>(&window, "txtMessage")->textFormat() == Qt::PlainText);
         QVERIFY(!child<QLabel>(&window, "Picture1")->pixmap().isNull());
     }
@@ -517,23 +513,6 @@ private slots:
         QCOMPARE(focused, close);
         QVERIFY(close->isDefault());
         QVERIFY(closed);
-    }
-
-    // Each window's captions have their Alt letters, and an Alt letter presses its button.
-    void mnemonicsOfEachWindow()
-    {
-        Program program;
-        program.startNormally();
-        for (QWidget *window :
-            std::initializer_list<QWidget *> { program.main(), program.windows.changeDialog(),
-                program.windows.editor(), program.windows.startWindow(),
-                program.windows.welcomeWindow(), program.windows.absenceWindow(),
-                program.windows.absenceSettingsWindow(), program.windows.journalWindow() })
-            checkMnemonics(window);
-        QVERIFY(QTest::qWaitForWindowActive(program.main()));
-        QTest::keyClick(program.main(), Qt::Key_E, Qt::AltModifier);
-        QTRY_VERIFY(program.windows.editor()->isVisible());
-        QVERIFY(!program.main()->isVisible());
     }
 };
 
