@@ -484,36 +484,6 @@ private slots:
         QVERIFY(child<QLabel>(&window, "txtMessage")->textFormat() == Qt::PlainText);
         QVERIFY(!child<QLabel>(&window, "Picture1")->pixmap().isNull());
     }
-
-    // The welcome window opens active on Fermer, its default button, and each of these keys
-    // closes it.
-    void keysCloseTheWelcome_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Enter") << int(Qt::Key_Return);
-        QTest::newRow("Escape") << int(Qt::Key_Escape);
-        QTest::newRow("space") << int(Qt::Key_Space);
-    }
-    void keysCloseTheWelcome()
-    {
-        QFETCH(int, key);
-        FirstRunDialog welcome;
-        QWidget *focused = nullptr;
-        bool closed = false;
-        onNextModal([&](QWidget *window) {
-            QCoreApplication::processEvents();
-            focused = QApplication::focusWidget();
-            if (focused)
-                QTest::keyClick(focused, Qt::Key(key));
-            closed = !window->isVisible();
-            window->hide();
-        });
-        welcome.exec();
-        auto *close = child(&welcome, "cmdOK");
-        QCOMPARE(focused, close);
-        QVERIFY(close->isDefault());
-        QVERIFY(closed);
-    }
 };
 
 QTEST_MAIN(DialogsTest)

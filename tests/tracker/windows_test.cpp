@@ -4,6 +4,7 @@
 
 #include "journal/text_formats.h"
 #include "tracker/ui/editor_window.h"
+#include "tracker/ui/first_run_dialog.h"
 #include "tracker/ui/message_dialog.h"
 #include "tracker/ui/start_window.h"
 #include "tracker/ui/tray_icon.h"
@@ -40,15 +41,26 @@ class WindowsTest : public QObject
 private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
+    // The welcome opens active on Fermer, its default button, and Escape closes it; the start
+    // window's close box then ends the program.
     void startWindowCloseBoxQuits()
     {
         Program program;
-        onNextModal([](QWidget *modal) {
-            QCOMPARE(modal->objectName(), "frmFirstExe");
-            onNextModal([](QWidget *start) { start->close(); }, modal);
-            modal->close();
+        QWidget *focused = nullptr;
+        bool closed = false;
+        onNextModal([&](QWidget *welcome) {
+            QCoreApplication::processEvents();
+            focused = QApplication::focusWidget();
+            onNextModal([](QWidget *start) { start->close(); }, welcome);
+            QTest::keyClick(welcome, Qt::Key_Escape);
+            closed = !welcome->isVisible();
+            welcome->hide();
         });
         program.tracker.start();
+        auto *close = child(program.windows.welcomeWindow(), "cmdOK");
+        QCOMPARE(focused, close);
+        QVERIFY(close->isDefault());
+        QVERIFY(closed);
         QCOMPARE(program.windows.startWindow()
                      ->findChildren<QLabel *>(QRegularExpression("^Image"))
                      .size(),
