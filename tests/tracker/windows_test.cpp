@@ -246,6 +246,7 @@ private slots:
                 *stockMessage(StockMessage::Code::CloseDay), suppress);
             caption
                 = message->isVisible() ? child(message, "cmdCont")->accessibleName() : QString();
+            child<QCheckBox>(message, "chkSuppr")->setChecked(true);
             click(message, "cmdAbandon");
         });
         QAction *hardQuit = menu->findChild<QAction *>("mnuHardQuit");
@@ -255,10 +256,11 @@ private slots:
         QCOMPARE(caption, "Quitter");
         QVERIFY(!program.ended);
         QVERIFY(!main->isVisible());
-        QVERIFY(!QFile::exists(program.file("Quillmere.log")));
-        clickInNextModal("cmdCont");
+        // Switched off by that answer, in the settings too: Quitter now ends the program at once.
         hardQuit->trigger();
         QVERIFY(program.ended);
+        QVERIFY(readBytes(program.file("Quillmere.ini")).contains("Message=3=Faux"));
+        QVERIFY(!QFile::exists(program.file("Quillmere.log")));
     }
 
     // A day gone by, logged from the keyboard from the start window to Terminer: a typo that
@@ -363,26 +365,6 @@ private slots:
         QVERIFY(run.ended);
         QCOMPARE(readBytes(run.file("Quillmere.log")),
             "01/12/2026, 60,Dossiers,\r\n01/12/2026, 45,Réunion,\r\n");
-    }
-
-    // Quitter: the first answer keeps the program and switches the message off, in the settings
-    // too; the day stays in its file, the journal untouched.
-    void quitSuppressesItsQuestion()
-    {
-        Program run;
-        run.startNormally();
-        run.change(2, "20", {}, "vu");
-        onNextModal([](QWidget *message) {
-            child<QCheckBox>(message, "chkSuppr")->setChecked(true);
-            click(message, "cmdAbandon");
-        });
-        click(run.main(), "cmdHardQuit");
-        QVERIFY(!run.ended);
-        click(run.main(), "cmdHardQuit");
-        QVERIFY(run.ended);
-        QVERIFY(readBytes(run.file("Quillmere.ini")).contains("Message=3=Faux"));
-        QCOMPARE(readBytes(run.file("Quillmere.day")), "05/12/2026\r\n09:00:00, 20,Réunion,vu\r\n");
-        QVERIFY(!QFile::exists(run.file("Quillmere.log")));
     }
 };
 
