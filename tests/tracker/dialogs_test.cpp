@@ -72,7 +72,7 @@ void checkMnemonics(QWidget *window)
 
 } // namespace
 
-// The change dialog, the activity editor, the messages and the welcome window, driven through
+// The change dialog, the activity editor, the messages and the desktop's opener, driven through
 // their widgets and keys, and the Alt letters of every window.
 class DialogsTest : public QObject
 {
@@ -383,13 +383,12 @@ private slots:
     {
         QFETCH(bool, help);
         QFETCH(int, exitCode);
-        QTemporaryDir bin;
-        const QString opener = bin.filePath("xdg-open");
+        Rig rig;
+        const QString opener = rig.dir.filePath("xdg-open");
         writeBytes(opener, "#!/bin/sh\nexit " + QByteArray::number(exitCode));
         QVERIFY(QFile::setPermissions(opener, QFile::ReadOwner | QFile::ExeOwner));
         const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
-        Rig rig;
+        qputenv("PATH", QFile::encodeName(rig.dir.path()) + ':' + path);
         const QString document = rig.dir.filePath("Quillmere.pdf");
         writeBytes(document, "%PDF-1.4\n");
         SystemDesktop desktop;

@@ -66,7 +66,6 @@ private slots:
             rows << program.tracker.history().cell(row, HistoryModel::StartColumn)
                  << program.tracker.history().cell(row, HistoryModel::ActivityColumn);
         QTEST(rows, "rows");
-        QVERIFY(!program.windows.absenceWindow()->isVisible());
     }
 
     // The setting from the icon's menu, or from the window's own menu where there is no icon,
@@ -173,7 +172,6 @@ private slots:
         } else if (how == "Enter") {
             QTest::keyClick(grid, Qt::Key_Return);
         } else {
-            QVERIFY(child(program.main(), "cmdCorrect")->isEnabled());
             click(program.main(), "cmdCorrect");
         }
         QCOMPARE(shown, QStringList({ "Quillmere - Correction", "09:00:00", "Dossiers" }));
@@ -242,7 +240,6 @@ private slots:
         QCOMPARE(saved, QByteArray(journal).replace("30,R\xC3\xA9union,\n", "30,Courrier,\n"));
         // The copies kept: JournalEditorTest::daysAndUndo.
         QCOMPARE(readBytes(program.file("Quillmere.log")), journal);
-        QVERIFY(!QApplication::activeModalWidget());
     }
 };
 
