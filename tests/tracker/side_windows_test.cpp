@@ -1,8 +1,6 @@
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
-#include "tracker/ui/absence_dialog.h"
-
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
