@@ -56,7 +56,6 @@ void logFirstDay(FirstDay &day)
     QVERIFY(QTest::qWaitForWindowActive(editor));
     QVERIFY(!run.main()->isVisible());
     QTest::keyClick(child(editor, "cmdAdd"), Qt::Key_Escape);
-    QVERIFY(editor->isVisible());
     QVERIFY(!run.ended);
     day.clipped += clippedTexts(editor);
     QString question;

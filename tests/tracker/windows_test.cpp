@@ -118,7 +118,6 @@ private slots:
     void nothingClippedAtTheSmallestSize_data()
     {
         QTest::addColumn<int>("total");
-        QTest::newRow("an hour") << 65;
         QTest::newRow("a long day") << 1439;
         QTest::newRow("just under 99 hours") << 5939;
         QTest::newRow("past 99 hours") << 99999;
