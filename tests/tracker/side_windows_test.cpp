@@ -76,9 +76,7 @@ private slots:
         QTest::addColumn<QByteArray>("saved"); // the settings file's end
         QTest::newRow("icon's menu")
             << true << true << QByteArray("client\r\nAbsence=0\r\nRappel=30\r\n");
-        QTest::newRow("window's menu")
-            << true << false << QByteArray("client\r\nAbsence=0\r\nRappel=30\r\n");
-        QTest::newRow("no idle time") << false << true << QByteArray("client\r\n");
+        QTest::newRow("window's menu, no idle time") << false << false << QByteArray("client\r\n");
     }
     void settingWindow()
     {
