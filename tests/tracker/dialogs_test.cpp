@@ -412,10 +412,9 @@ private slots:
         };
         row("3, Ne pas quitter, ticked", 3, "cmdAbandon", true, false, true, "cmdAbandon");
         row("4, Clôturer", 4, "cmdCont", false, true, false, "cmdAbandon");
-        row("3, close box", 3, "", false, false, false, "cmdAbandon");
         row("1, close box keeps the day", 1, "", false, true, false, "cmdCont");
         row("7, single button, ticked", 7, "cmdCont", true, true, true, "cmdCont");
-        row("8, no switch", 8, "cmdAbandon", true, false, false, "cmdAbandon");
+        row("8, close box, no switch", 8, "", true, false, false, "cmdAbandon");
     }
     void messageWindow()
     {
