@@ -30,36 +30,19 @@ struct AbsenceRig : Rig
     {
         logChanges(changes, settings);
         settle();
+        lastInputMs = steady.monotonicMs();
+        dueMs = steady.monotonicMs() + watch().nextLookMs();
     }
 
     // The user works until `left`, is away until `back`, works 5 seconds more and is quiet
-    // again. The watch looks when its timer would, up to `until`.
+    // again until `until`, the watch looking when its timer would.
     void away(const QDateTime &left, const QDateTime &back, const QDateTime &until)
     {
-        while (watch().isWatching()) {
-            const QDateTime next = clock.current.addMSecs(watch().nextLookMs());
-            if (next > until)
-                break;
-            clock.current = next;
-            const QDateTime input = next < left ? next
-                : next < back                   ? left
-                                                : std::min(next, back.addSecs(5));
-            idle.idleMs = input.msecsTo(next);
-            watch().look();
-            settle();
-        }
-    }
-
-    // Everything the two changes could have left different: the grid, the totals, the day file.
-    QStringList day()
-    {
-        QStringList cells;
-        for (int row = 0; row <= tracker.history().rowCount(); ++row)
-            for (int column = 0; column < HistoryModel::ColumnCount; ++column)
-                cells.append(cell(row, column));
-        return cells << QString::number(state().dayTotalMinutes())
-                     << QString::number(state().dayTotalWithoutPauseMinutes())
-                     << QString::fromUtf8(bytes(kDayFileName));
+        passTo(left, true);
+        // A look at the very moment of the return sees the input.
+        passTo(back.addMSecs(-1), false);
+        passTo(back.addSecs(5), true);
+        passTo(until, false);
     }
 
     // Closes the day at 11:00 and returns the journal.
@@ -76,8 +59,6 @@ struct AbsenceRig : Rig
     // "suspend minutes" untold, "set minutes" (the wall clock set by hand), "modal 0|1".
     void play(const QStringList &steps)
     {
-        lastInputMs = steady.monotonicMs();
-        dueMs = steady.monotonicMs() + watch().nextLookMs();
         for (const QString &step : steps) {
             const QString verb = step.section(u' ', 0, 0);
             const QString arg = step.section(u' ', 1);
@@ -202,7 +183,7 @@ private slots:
         QCOMPARE(
             rig.questions.absenceOffers, offer.isEmpty() ? QStringList() : QStringList { offer });
         // Offered once: the quiet that follows the return is no second absence.
-        rig.away(left, back, back.addSecs(3600));
+        rig.passTo(back.addSecs(3600), false);
         QCOMPARE(rig.questions.absenceOffers.size(), offer.isEmpty() ? 0 : 1);
     }
 

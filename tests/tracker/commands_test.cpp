@@ -1,7 +1,6 @@
 #include "rig.h"
 #include "tests/support/locale.h"
 
-#include "journal/text_formats.h"
 #include "tracker/core/reminder.h"
 #include "tracker/core/remote_commands.h"
 #include "tracker/core/tray_text.h"
@@ -234,8 +233,6 @@ private slots:
                                                << "Quillmere - pause depuis 12:05";
         QTest::newRow("fixed duration has ended")
             << "Dossiers" << at(5, 10, 0) << 45 << at(5, 10, 20) << "Quillmere";
-        QTest::newRow("fixed pause has ended")
-            << "pause" << at(5, 10, 0) << 15 << at(5, 10, 5) << "Quillmere";
         QTest::newRow("more than a day") << "Dossiers" << at(5, 22, 15) << running << at(7, 8, 20)
                                          << "Quillmere - Dossiers depuis 22:15 (34 h 05)";
         QTest::newRow("past 99 hours only the hours")
@@ -258,7 +255,7 @@ private slots:
     void reminders_data()
     {
         QTest::addColumn<int>("period");
-        // "minute activity@start flags", flags among "modal", "offer", "window", "fixed".
+        // "minute activity@start flags", flags among "modal", "window", "fixed".
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("notices");
         const QString first = "120: Toujours « Réunion » ? | Depuis 09:40 (2 h 00).";
@@ -279,9 +276,6 @@ private slots:
             << QStringList { "110 Réunion@0 modal", "120 Réunion@0", "229 Réunion@0",
                    "230 Réunion@0" }
             << QStringList { "230: Toujours « Réunion » ? | Depuis 09:40 (3 h 50)." };
-        QTest::newRow("an absence being offered")
-            << 120 << QStringList { "125 Réunion@0 offer", "130 Réunion@0", "245 Réunion@0" }
-            << QStringList { "245: Toujours « Réunion » ? | Depuis 09:40 (4 h 05)." };
         QTest::newRow("while the main window shows")
             << 120 << QStringList { "120 Réunion@0 window", "125 Réunion@0" }
             << QStringList { "125: Toujours « Réunion » ? | Depuis 09:40 (2 h 05)." };
@@ -306,7 +300,7 @@ private slots:
             situation.activity = running.at(0);
             situation.start = addMinutes(kNineForty, running.at(1).toInt());
             situation.running = !parts.contains("fixed");
-            situation.interrupted = parts.contains("modal") || parts.contains("offer");
+            situation.interrupted = parts.contains("modal");
             situation.watched = parts.contains("window");
             const int minute = parts.at(0).toInt();
             if (const auto notice = reminder.check(situation, addMinutes(kNineForty, minute)))

@@ -1,7 +1,5 @@
 #include "rig.h"
 
-#include "journal/text_formats.h"
-
 #include <QDir>
 #include <QTest>
 

@@ -2,6 +2,7 @@
 
 #include "journal/datetime.h"
 #include "journal/file_names.h"
+#include "journal/text_formats.h"
 #include "tests/support/failing_io.h"
 #include "tracker/core/desktop.h"
 #include "tracker/core/idle_source.h"
@@ -12,7 +13,6 @@
 #include <QMap>
 
 #include <functional>
-#include <memory>
 
 namespace qm::test {
 
@@ -139,15 +139,13 @@ public:
     void removeTrayIcon() override { log.append("removeTray"); }
     void endProgram() override { log.append("end"); }
 
-    bool openFile(const QString &path, std::function<void()> failedLater) override
+    bool openFile(const QString &path, std::function<void()> /*failedLater*/) override
     {
-        Q_UNUSED(failedLater);
         opened.append(path);
         return canOpen;
     }
-    bool openUrl(const QString &address, std::function<void()> failedLater) override
+    bool openUrl(const QString &address, std::function<void()> /*failedLater*/) override
     {
-        Q_UNUSED(failedLater);
         opened.append(address);
         return canOpen;
     }
@@ -185,6 +183,18 @@ struct Rig
     const DayState &state() const { return tracker.state(); }
     ChangeFields &fields() { return tracker.changeForm().fields(); }
     QString cell(int row, int column) { return tracker.history().cell(row, column); }
+
+    // Everything a change could leave different: the grid, the totals, the day file.
+    QStringList day()
+    {
+        QStringList seen;
+        for (int row = 1; row < tracker.history().gridRowCount(); ++row)
+            for (int column = 0; column < HistoryModel::ColumnCount; ++column)
+                seen.append(cell(row, column));
+        return seen << QString::number(state().dayTotalMinutes())
+                    << QString::number(state().dayTotalWithoutPauseMinutes())
+                    << QString::fromUtf8(bytes(kDayFileName));
+    }
 
     // Starts with a settings file and today's date in the start window.
     void startDay(const QByteArray &settings = kThreeActivities)

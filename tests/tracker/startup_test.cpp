@@ -1,14 +1,9 @@
 #include "rig.h"
 #include "tests/support/locale.h"
 
-#include "journal/text_formats.h"
-
 #include <QColor>
 #include <QDir>
-#include <QLocale>
 #include <QTest>
-
-#include <limits>
 
 using namespace qm;
 using namespace qm::test;
