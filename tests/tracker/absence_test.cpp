@@ -230,11 +230,6 @@ private slots:
             << QStringList { "work 22:00:00", "modal 1", "quiet 23:00:00", "input",
                    "quiet 6 08:00:00", "modal 0", "quiet 6 08:30:00" }
             << "";
-        QTest::newRow("sleep across midnight")
-            << "1@22:00:00"
-            << QStringList { "work 23:30:00", "sleep 510", "quiet 6 08:00:10", "input",
-                   "quiet 6 08:01:00" }
-            << "";
     }
     void days()
     {
@@ -329,13 +324,9 @@ private slots:
         QFETCH(QStringList, dialogChanges);
         AbsenceRig dialog;
         dialog.startWith(QStringList { "1@10:00:00@client" } + dialogChanges);
-        if (meanwhile == "close") {
+        if (meanwhile == "close")
             dialog.tracker.closeDay();
-            QVERIFY(rig.tracker.hasEnded());
-            QCOMPARE(rig.bytes(kJournalFileName), dialog.bytes(kJournalFileName));
-            QVERIFY(!QFile::exists(rig.file(kDayFileName)));
-            return;
-        }
+        QCOMPARE(rig.tracker.hasEnded(), meanwhile == "close");
         QCOMPARE(rig.day(), dialog.day());
         QCOMPARE(rig.journal(), dialog.journal());
     }

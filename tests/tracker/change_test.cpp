@@ -183,10 +183,8 @@ private slots:
         QFETCH(QString, endTime);
         if (!invokeTime.isEmpty())
             rig.fields().invokeTime = invokeTime;
-        if (!duration.isEmpty())
-            rig.fields().duration = duration;
-        if (!endTime.isEmpty())
-            rig.fields().endTime = endTime;
+        rig.fields().duration = duration;
+        rig.fields().endTime = endTime;
         rig.fields().activityIndex = 2;
         QVERIFY(rig.tracker.confirmChange());
         QTEST(rig.state().currentStart().time(), "start");

@@ -191,8 +191,7 @@ private slots:
                 + day.currentComment(),
             "running");
         // A change is in the day file before the answer; a refusal writes nothing.
-        const QByteArray dayFile = rig.bytes(kDayFileName);
-        QCOMPARE(dayFile.contains("10:00:00,"), answer.value("exit").toInt() == 0);
+        QCOMPARE(rig.bytes(kDayFileName).contains("10:00:00,"), answer.value("exit").toInt() == 0);
     }
 
     // The status line is the notification area's tooltip without the program's name; nothing

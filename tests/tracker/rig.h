@@ -76,10 +76,7 @@ public:
     {
         warnings.append(title + u'|' + text);
     }
-    void inform(const QString &title, const QString &text) override
-    {
-        warnings.append(title + u'|' + text);
-    }
+    void inform(const QString &title, const QString &text) override { warn(title, text); }
     bool confirm(
         const QString &title, const QString &text, const QString &yes, const QString &no) override
     {
@@ -113,11 +110,7 @@ class FakeScreens final : public Screens, public Desktop
 {
 public:
     void showWelcome() override { log.append("welcome"); }
-    bool runStartWindow() override
-    {
-        log.append("start");
-        return true;
-    }
+    bool runStartWindow() override { return note("start", true); }
     void showMainWindow() override { mainVisible = note("showMain", true); }
     void hideMainWindow() override { mainVisible = note("hideMain", false); }
     void updateMainWindow() override { }
@@ -144,10 +137,9 @@ public:
         opened.append(path);
         return canOpen;
     }
-    bool openUrl(const QString &address, std::function<void()> /*failedLater*/) override
+    bool openUrl(const QString &address, std::function<void()> failedLater) override
     {
-        opened.append(address);
-        return canOpen;
+        return openFile(address, std::move(failedLater));
     }
     bool startProgram(const QString &path) override
     {
