@@ -254,7 +254,6 @@ private slots:
         QTest::addColumn<int>("nextLook");
         QTest::newRow("working") << std::optional<qint64>(0) << 900'000;
         QTest::newRow("quiet for a while") << std::optional<qint64>(600'000) << 300'000;
-        QTest::newRow("threshold close") << std::optional<qint64>(895'000) << 10'000;
         QTest::newRow("away") << std::optional<qint64>(3'600'000) << 10'000;
         QTest::newRow("desktop cannot say") << std::optional<qint64>() << 900'000;
     }

@@ -12,12 +12,6 @@
 using namespace qm;
 using namespace qm::test;
 
-namespace {
-
-const QDateTime kNineForty = makeDateTime(QDate(2026, 12, 5), QTime(9, 40));
-
-} // namespace
-
 // The user's commands besides the change, the command line's requests, and what the program
 // tells the user unasked.
 class CommandsTest : public QObject
@@ -155,9 +149,6 @@ private slots:
             "Courrier 10:12:00 ");
         row("ago", R"({"command":"switch","activity":"pause","ago":"20"})", 0, "",
             "pause 10:10:00 ");
-        row("a comment with a comma and a line break",
-            reunionWith(R"("comment":"lu, répondu\nfin")"), 0, "",
-            "Réunion 10:30:00 lu; répondu fin");
         row("not in the list", R"({"command":"switch","activity":"Archives"})", 1,
             "L'activité « Archives » n'est pas dans la liste des activités actuelles.");
         row("a minute after the start at the earliest", reunionWith(R"("at":"10:00:30")"), 1,
@@ -289,6 +280,7 @@ private slots:
     {
         QFETCH(int, period);
         QFETCH(QStringList, steps);
+        const QDateTime nineForty = makeDateTime(QDate(2026, 12, 5), QTime(9, 40));
         Reminder reminder;
         reminder.setMinutes(period);
         QStringList notices;
@@ -297,12 +289,12 @@ private slots:
             const QStringList running = parts.at(1).split(u'@');
             ReminderSituation situation;
             situation.activity = running.at(0);
-            situation.start = addMinutes(kNineForty, running.at(1).toInt());
+            situation.start = addMinutes(nineForty, running.at(1).toInt());
             situation.running = !parts.contains("fixed");
             situation.interrupted = parts.contains("modal");
             situation.watched = parts.contains("window");
             const int minute = parts.at(0).toInt();
-            if (const auto notice = reminder.check(situation, addMinutes(kNineForty, minute)))
+            if (const auto notice = reminder.check(situation, addMinutes(nineForty, minute)))
                 notices
                     << QStringLiteral("%1: %2 | %3").arg(minute).arg(notice->summary, notice->body);
         }

@@ -93,10 +93,6 @@ public:
         QMutexLocker lock(&m_mutex);
         m_answers.insert(method, value);
     }
-    void emitSignal(const QString &name, const QVariant &value)
-    {
-        emitSignal(name, QVariantList { value });
-    }
     void emitSignal(const QString &name, const QVariantList &values)
     {
         QDBusMessage signal = QDBusMessage::createSignal(m_path, m_interface, name);
