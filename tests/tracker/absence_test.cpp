@@ -68,19 +68,15 @@ struct AbsenceRig : Rig
                     verb == "work");
             else if (verb == "input")
                 lastInputMs = steady.monotonicMs();
-            else if (verb == "modal" && arg == "1")
-                screens.modalOpen = true;
             else if (verb == "modal") {
-                screens.modalOpen = false;
-                tracker.absences().follow();
-            } else if (verb == "set") {
-                clock.current = clock.current.addMSecs(minutesMs);
-                steady.setMs += minutesMs;
+                screens.modalOpen = arg == "1";
+                if (!screens.modalOpen)
+                    tracker.absences().follow();
             } else {
                 if (verb == "sleep")
                     lookAt([this] { tracker.absences().sleeping(); });
                 clock.current = clock.current.addMSecs(minutesMs);
-                steady.sleptMs += minutesMs;
+                (verb == "set" ? steady.setMs : steady.sleptMs) += minutesMs;
                 if (verb == "sleep")
                     lookAt([this] { tracker.absences().wokeUp(); });
             }
