@@ -143,9 +143,6 @@ private slots:
             at(5, "10:22:30"), false, "Aucune activité de votre part depuis 10:20:00 (3 min).");
         row("threshold 0: off", "Absence=0\r\n", dossiers, at(5, "10:20:00"), at(5, "11:00:00"),
             false, "");
-        row("pause running", "", { "1@10:00:00", "0@10:10:00" }, at(5, "10:20:00"),
-            at(5, "11:00:00"), false, "");
-        row("nothing recorded yet", "", {}, at(5, "09:10:00"), at(5, "10:00:00"), false, "");
         row("fixed duration", "", { "1@10:00:00", "2@10:05:00@@120" }, at(5, "10:20:00"),
             at(5, "11:00:00"), false, "");
         row("modal window open, offered once it closes", "", dossiers, at(5, "10:20:00"),
