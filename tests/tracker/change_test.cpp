@@ -1,10 +1,7 @@
 #include "rig.h"
 #include "tests/support/locale.h"
 
-#include "journal/text_formats.h"
-
 #include <QDir>
-#include <QLocale>
 #include <QTest>
 
 using namespace qm;
@@ -129,9 +126,7 @@ private slots:
         QFETCH(QString, retypedEnd);
         QFETCH(int, recorded);
         Rig rig;
-        rig.clock.set(2026, 12, 5, 10, 0);
-        rig.startDay();
-        QVERIFY(rig.change(1, "10:00"));
+        rig.runDossiersSinceTen();
         rig.showAt(10, 30, second);
         rig.tracker.openChangeDialog();
         rig.fields().endTime = "09:99";
@@ -188,10 +183,8 @@ private slots:
         QFETCH(QString, endTime);
         if (!invokeTime.isEmpty())
             rig.fields().invokeTime = invokeTime;
-        if (!duration.isEmpty())
-            rig.fields().duration = duration;
-        if (!endTime.isEmpty())
-            rig.fields().endTime = endTime;
+        rig.fields().duration = duration;
+        rig.fields().endTime = endTime;
         rig.fields().activityIndex = 2;
         QVERIFY(rig.tracker.confirmChange());
         QTEST(rig.state().currentStart().time(), "start");

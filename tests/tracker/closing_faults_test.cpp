@@ -57,6 +57,12 @@ struct Folder
 // One system call on the program folder: the n-th call of that name in the whole process.
 struct Call
 {
+    // The strace fault, "error=EIO" or "signal=KILL", injected at this call.
+    QString fault(const QString &what) const
+    {
+        return QStringLiteral("%1:%2:when=%3").arg(name, what).arg(ordinal);
+    }
+
     QString name;
     int ordinal = 0;
     QByteArray line;
@@ -168,16 +174,12 @@ void ClosingFaultsTest::everySystemCall_data()
         for (const QString &fault : faults) {
             const QString name
                 = QStringLiteral("%1 #%2, %3").arg(call.name).arg(call.ordinal).arg(fault);
-            QTest::newRow(qPrintable(name)) << QStringList {
-                QStringLiteral("%1:%2:when=%3").arg(call.name, fault).arg(call.ordinal)
-            } << QString();
+            QTest::newRow(qPrintable(name)) << QStringList { call.fault(fault) } << QString();
         }
     }
     for (const Call &call : std::as_const(m_checks)) {
         for (const char *error : { "EIO", "EACCES" }) {
-            const QString fault = QStringLiteral("%1:error=%2:when=%3")
-                                      .arg(call.name, QLatin1String(error))
-                                      .arg(call.ordinal);
+            const QString fault = call.fault("error=" + QLatin1String(error));
             QTest::newRow(
                 qPrintable(fault + (call.line.contains(".day\"") ? " (day)" : " (closing)")))
                 << QStringList { fault } << QString();
@@ -189,10 +191,9 @@ void ClosingFaultsTest::everySystemCall_data()
             || (call.name != u"write" && call.name != u"fsync"))
             continue;
         const QString fault = call.name == u"write" ? "error=ENOSPC" : "error=EIO";
-        QTest::newRow(qPrintable(call.name + ", then the cut-back fails")) << QStringList {
-            QStringLiteral("%1:%2:when=%3").arg(call.name, fault).arg(call.ordinal),
-            "ftruncate:error=EIO"
-        } << QStringLiteral("ce qui en a été écrit n'a pas pu être retiré");
+        QTest::newRow(qPrintable(call.name + ", then the cut-back fails"))
+            << QStringList { call.fault(fault), "ftruncate:error=EIO" }
+            << QStringLiteral("ce qui en a été écrit n'a pas pu être retiré");
     }
 }
 
@@ -233,9 +234,8 @@ void ClosingFaultsTest::everySystemCall()
     if (closeCutShort)
         QVERIFY2(
             recovery.contains("|La clôture de la journée du 05/12/2026"), recovery.constData());
-    QVERIFY(!folder.has("Quillmere.day"));
-    QVERIFY(!folder.has("Quillmere.closing"));
-    // Nothing of a replacement cut short stays behind, and nothing else goes.
+    // No day file or closing record is left, nothing of a replacement cut short stays behind,
+    // and nothing else goes.
     QStringList expected { "Quillmere.ini", "Quillmere.log", "trace" };
     for (const char *name : kNotLeftovers)
         expected.append(QString::fromLatin1(name));
@@ -296,12 +296,8 @@ void ClosingFaultsTest::correctionAtEverySystemCall()
             const QString name
                 = QStringLiteral("%1 #%2, %3").arg(call.name).arg(call.ordinal).arg(fault);
             Folder folder;
-            const QByteArray output = run(folder, "correct",
-                traced
-                    + QStringList { "-e",
-                        QStringLiteral("inject=%1:%2:when=%3")
-                            .arg(call.name, fault)
-                            .arg(call.ordinal) });
+            const QByteArray output = run(
+                folder, "correct", traced + QStringList { "-e", "inject=" + call.fault(fault) });
             const QByteArray journal = folder.bytes("Quillmere.log");
             QVERIFY2(journal == kOldJournal || journal == corrected, qPrintable(name));
             if (!fault.contains("KILL") && journal == kOldJournal)

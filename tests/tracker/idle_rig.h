@@ -64,15 +64,16 @@ private:
 
 // A desktop service on its own connection to the bus, answering each method with a chosen
 // value or an error. It answers on a thread of its own: the backends' calls block the test's.
+// Its interface is named as the service unless told otherwise.
 class FakeDesktopService final : public QDBusVirtualObject
 {
 public:
     FakeDesktopService(const QString &busAddress, const QString &service, const QString &path,
-        const QString &interface)
+        const QString &interface = {})
         : m_bus(QDBusConnection::connectToBus(busAddress, service))
         , m_service(service)
         , m_path(path)
-        , m_interface(interface)
+        , m_interface(interface.isEmpty() ? service : interface)
     {
         moveToThread(&m_thread);
         m_thread.start();
@@ -91,10 +92,6 @@ public:
     {
         QMutexLocker lock(&m_mutex);
         m_answers.insert(method, value);
-    }
-    void emitSignal(const QString &name, const QVariant &value)
-    {
-        emitSignal(name, QVariantList { value });
     }
     void emitSignal(const QString &name, const QVariantList &values)
     {
@@ -147,25 +144,20 @@ inline QString backendName(IdleSource *source)
 
 inline std::unique_ptr<FakeDesktopService> fakeMutter(const QString &busAddress)
 {
-    return std::make_unique<FakeDesktopService>(busAddress,
-        QStringLiteral("org.gnome.Mutter.IdleMonitor"),
-        QStringLiteral("/org/gnome/Mutter/IdleMonitor/Core"),
-        QStringLiteral("org.gnome.Mutter.IdleMonitor"));
+    return std::make_unique<FakeDesktopService>(
+        busAddress, "org.gnome.Mutter.IdleMonitor", "/org/gnome/Mutter/IdleMonitor/Core");
 }
 
 inline std::unique_ptr<FakeDesktopService> fakeScreenSaver(const QString &busAddress)
 {
-    return std::make_unique<FakeDesktopService>(busAddress,
-        QStringLiteral("org.freedesktop.ScreenSaver"),
-        QStringLiteral("/org/freedesktop/ScreenSaver"),
-        QStringLiteral("org.freedesktop.ScreenSaver"));
+    return std::make_unique<FakeDesktopService>(
+        busAddress, "org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver");
 }
 
 inline std::unique_ptr<FakeDesktopService> fakeLogind(const QString &busAddress)
 {
-    return std::make_unique<FakeDesktopService>(busAddress,
-        QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-        QStringLiteral("org.freedesktop.login1.Manager"));
+    return std::make_unique<FakeDesktopService>(busAddress, "org.freedesktop.login1",
+        "/org/freedesktop/login1", "org.freedesktop.login1.Manager");
 }
 
 } // namespace qm::test

@@ -43,36 +43,27 @@ private slots:
         QCOMPARE_LT(afterInput, beforeInput - 500);
     }
 
+    // The desktop's services before the X server, which a Wayland session does not ask.
     void choice_data()
     {
-        QTest::addColumn<bool>("compositor");
         QTest::addColumn<QVariant>("screenSaverReply"); // invalid: the screen saver fails
         QTest::addColumn<QByteArray>("session"); // VARIABLE=value of a Wayland session
         QTest::addColumn<QString>("chosen");
         const QVariant answers = QVariant::fromValue(uint(3000));
         const QByteArray x11;
-        QTest::newRow("compositor before the X server") << true << answers << x11 << "compositor";
-        QTest::newRow("screen saver before the X server")
-            << false << answers << x11 << "screen saver";
-        QTest::newRow("screen saver fails") << false << QVariant() << x11 << "X server";
+        QTest::newRow("screen saver before the X server") << answers << x11 << "screen saver";
+        QTest::newRow("screen saver fails") << QVariant() << x11 << "X server";
         // The X server does not see the input to the Wayland windows.
         QTest::newRow("Wayland display, screen saver fails")
-            << false << QVariant() << QByteArray("WAYLAND_DISPLAY=wayland-0") << "none";
+            << QVariant() << QByteArray("WAYLAND_DISPLAY=wayland-0") << "none";
         QTest::newRow("Wayland session type, screen saver fails")
-            << false << QVariant() << QByteArray("XDG_SESSION_TYPE=wayland") << "none";
+            << QVariant() << QByteArray("XDG_SESSION_TYPE=wayland") << "none";
         QTest::newRow("Wayland, screen saver answers")
-            << false << answers << QByteArray("WAYLAND_DISPLAY=wayland-0") << "screen saver";
+            << answers << QByteArray("WAYLAND_DISPLAY=wayland-0") << "screen saver";
     }
     void choice()
     {
-        QFETCH(bool, compositor);
         QFETCH(QVariant, screenSaverReply);
-        std::unique_ptr<FakeDesktopService> mutter;
-        if (compositor) {
-            mutter = fakeMutter(m_busAddress);
-            mutter->answer(QStringLiteral("GetIdletime"), QVariant::fromValue(quint64(2000)));
-            QVERIFY(mutter->appear());
-        }
         const auto saver = fakeScreenSaver(m_busAddress);
         saver->answer(QStringLiteral("GetSessionIdleTime"), screenSaverReply);
         QVERIFY(saver->appear());

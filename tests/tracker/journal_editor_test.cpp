@@ -1,7 +1,5 @@
 #include "rig.h"
 
-#include "journal/text_formats.h"
-
 #include <QDir>
 #include <QTest>
 
@@ -57,14 +55,6 @@ struct Folder : Rig
     }
     QByteArray journal() const { return bytes(kJournalFileName); }
 };
-
-QStringList daysOf(const JournalEditor &editor)
-{
-    QStringList days;
-    for (const JournalDay &day : editor.days())
-        days.append(day.date + u' ' + durationText(day.minutes));
-    return days;
-}
 
 } // namespace
 
@@ -182,7 +172,10 @@ private slots:
         Folder folder;
         JournalEditor &editor = folder.editor();
         QCOMPARE(folder.screens.log.count("journal"), 1);
-        QCOMPARE(daysOf(editor), QStringList({ "04/12/2026 1 h 30", "03/12/2026 2 h 15" }));
+        QStringList days;
+        for (const JournalDay &day : editor.days())
+            days.append(day.date + u' ' + durationText(day.minutes));
+        QCOMPARE(days, QStringList({ "04/12/2026 1 h 30", "03/12/2026 2 h 15" }));
         editor.choose("03/12/2026");
         QStringList records;
         for (const JournalRecord &record : editor.records())

@@ -2,6 +2,7 @@
 
 #include "journal/datetime.h"
 #include "journal/file_names.h"
+#include "journal/text_formats.h"
 #include "tests/support/failing_io.h"
 #include "tracker/core/desktop.h"
 #include "tracker/core/idle_source.h"
@@ -12,7 +13,6 @@
 #include <QMap>
 
 #include <functional>
-#include <memory>
 
 namespace qm::test {
 
@@ -76,10 +76,7 @@ public:
     {
         warnings.append(title + u'|' + text);
     }
-    void inform(const QString &title, const QString &text) override
-    {
-        warnings.append(title + u'|' + text);
-    }
+    void inform(const QString &title, const QString &text) override { warn(title, text); }
     bool confirm(
         const QString &title, const QString &text, const QString &yes, const QString &no) override
     {
@@ -113,11 +110,7 @@ class FakeScreens final : public Screens, public Desktop
 {
 public:
     void showWelcome() override { log.append("welcome"); }
-    bool runStartWindow() override
-    {
-        log.append("start");
-        return true;
-    }
+    bool runStartWindow() override { return note("start", true); }
     void showMainWindow() override { mainVisible = note("showMain", true); }
     void hideMainWindow() override { mainVisible = note("hideMain", false); }
     void updateMainWindow() override { }
@@ -139,17 +132,14 @@ public:
     void removeTrayIcon() override { log.append("removeTray"); }
     void endProgram() override { log.append("end"); }
 
-    bool openFile(const QString &path, std::function<void()> failedLater) override
+    bool openFile(const QString &path, std::function<void()> /*failedLater*/) override
     {
-        Q_UNUSED(failedLater);
         opened.append(path);
         return canOpen;
     }
     bool openUrl(const QString &address, std::function<void()> failedLater) override
     {
-        Q_UNUSED(failedLater);
-        opened.append(address);
-        return canOpen;
+        return openFile(address, std::move(failedLater));
     }
     bool startProgram(const QString &path) override
     {
@@ -185,6 +175,18 @@ struct Rig
     const DayState &state() const { return tracker.state(); }
     ChangeFields &fields() { return tracker.changeForm().fields(); }
     QString cell(int row, int column) { return tracker.history().cell(row, column); }
+
+    // Everything a change could leave different: the grid, the totals, the day file.
+    QStringList day()
+    {
+        QStringList seen;
+        for (int row = 1; row < tracker.history().gridRowCount(); ++row)
+            for (int column = 0; column < HistoryModel::ColumnCount; ++column)
+                seen.append(cell(row, column));
+        return seen << QString::number(state().dayTotalMinutes())
+                    << QString::number(state().dayTotalWithoutPauseMinutes())
+                    << QString::fromUtf8(bytes(kDayFileName));
+    }
 
     // Starts with a settings file and today's date in the start window.
     void startDay(const QByteArray &settings = kThreeActivities)
