@@ -1,7 +1,6 @@
 #include "rig.h"
 #include "tests/support/locale.h"
 
-#include "installer/core/install_paths.h"
 #include "installer/core/start_up.h"
 #include "installer/platform/system_platform.h"
 #include "installer/ui/wizard.h"

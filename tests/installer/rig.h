@@ -3,6 +3,7 @@
 #include "installer/core/install_values.h"
 #include "installer/core/platform.h"
 #include "installer/core/questions.h"
+#include "installer/platform/system_platform.h"
 #include "tests/support/files.h"
 
 #include <QDir>
@@ -77,10 +78,10 @@ public:
     std::function<void()> onError;
 };
 
-// A platform over a temporary tree: dates are set per file instead of read from the disk, copies
-// and writes can be made to fail, and everything the run starts, writes or shows is recorded. The
-// Windows folder is handed out with trailing separators, as the system may give it.
-class FakePlatform : public Platform
+// This system's platform over a temporary tree: dates are set per file instead of read from the
+// disk, copies and writes can be made to fail, and everything the run starts, writes or shows is
+// recorded. The Windows folder is handed out with trailing separators, as the system may give it.
+class FakePlatform : public SystemPlatform
 {
 public:
     FakePlatform()
@@ -104,9 +105,6 @@ public:
     }
     QString windowsFolder() override { return path(QStringLiteral("windows//")); }
     QString currentFolder() override { return source(); }
-    bool fileExists(const QString &file) override { return QFileInfo(file).isFile(); }
-    bool folderExists(const QString &folder) override { return QFileInfo(folder).isDir(); }
-    bool createFolder(const QString &folder) override { return QDir().mkdir(folder); }
     bool copyFile(const QString &from, const QString &to) override
     {
         copyTargets.append(to);
@@ -137,15 +135,6 @@ public:
         return !failingTargets.contains(file) && writeBytes(file, bytes);
     }
     QStringList mountedDrives() override { return { QStringLiteral("/") }; }
-    std::optional<QStringList> subfolders(const QString &folder) override
-    {
-        const QFileInfo info(folder);
-        if (!info.isDir() || !info.isReadable() || !info.isExecutable())
-            return std::nullopt;
-        return QDir(folder).entryList(
-            QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    }
-
     bool isTrackerRunning(const QString &) override
     {
         return trackerRunningChecks > 0 && trackerRunningChecks-- > 0;

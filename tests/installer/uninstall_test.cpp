@@ -4,10 +4,7 @@
 #include "installer/platform/system_platform.h"
 #include "installer/uninstaller/uninstall_plan.h"
 
-#include <QLocale>
 #include <QTest>
-
-#include <functional>
 
 using namespace qm::install;
 using namespace qm::install::test;
@@ -138,19 +135,20 @@ private slots:
         }) << QStringList { desk } << group + QStringList { startup };
         // The data's folders in the home folder, where the user keeps entries of the same names
         // and an empty folder named like the group; the same file named twice is listed once.
-        QTest::newRow("edited data naming the home folder") << Plant([](Installed &tree) {
+        const auto writeOwnEntries = [](Installed &tree) {
             for (const char *name : { "Quillmere", "Aide", "Uninstall" })
                 writeBytes(tree.path(QStringLiteral("home/%1.desktop").arg(name)),
                     "[Desktop Entry]\nName=mine\n");
+        };
+        QTest::newRow("edited data naming the home folder") << Plant([=](Installed &tree) {
+            writeOwnEntries(tree);
             QDir().mkpath(tree.path("home/Quillmere"));
             tree.data.desktopFolder = tree.data.startupFolder = tree.path("home");
             tree.data.programsFolder = tree.path("home/Quillmere");
         }) << QStringList { "home/Quillmere.desktop" } << QStringList();
         QTest::newRow("edited data naming the home folder as the group")
-            << Plant([](Installed &tree) {
-                   for (const char *name : { "Quillmere", "Aide", "Uninstall" })
-                       writeBytes(tree.path(QStringLiteral("home/%1.desktop").arg(name)),
-                           "[Desktop Entry]\nName=mine\n");
+            << Plant([=](Installed &tree) {
+                   writeOwnEntries(tree);
                    tree.data.programsFolder = tree.path("home");
                })
             << QStringList { "home/Quillmere.desktop", "home/Aide.desktop",

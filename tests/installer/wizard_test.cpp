@@ -1,25 +1,16 @@
 #include "installer/platform/system_platform.h"
-#include "rig.h"
 #include "window_rig.h"
 
-#include "installer/core/install_paths.h"
-#include "installer/core/start_up.h"
 #include "installer/ui/message_questions.h"
 #include "installer/ui/program_icon.h"
-#include "installer/ui/wizard.h"
 #include "installer/uninstaller/uninstall_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
-#include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
 
 using namespace qm::install;
