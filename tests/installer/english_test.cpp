@@ -1,4 +1,3 @@
-#include "installer/platform/system_platform.h"
 #include "window_rig.h"
 
 #include "installer/uninstaller/uninstall_dialog.h"
@@ -23,7 +22,6 @@ private slots:
         french.click("cmdInstall", 3);
         french.click("cmdFinish");
         m_frenchFiles = french.files();
-        QVERIFY(m_frenchFiles.size() > 4);
         QVERIFY(qm::installTranslations(QStringLiteral("install"), QStringLiteral("en")));
     }
 

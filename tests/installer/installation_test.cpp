@@ -5,7 +5,6 @@
 #include "installer/core/installation_run.h"
 #include "installer/core/log_sink.h"
 #include "installer/core/start_up.h"
-#include "installer/core/uninstall_data.h"
 
 #include <QTest>
 

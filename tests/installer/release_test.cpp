@@ -2,7 +2,6 @@
 #include "tests/support/locale.h"
 
 #include "installer/core/start_up.h"
-#include "installer/platform/system_platform.h"
 #include "installer/ui/wizard.h"
 
 #include <QImage>
@@ -127,22 +126,19 @@ private slots:
                 readBytes(m_release + u'/' + QString(name).section(u'|', 0, 0)));
         QVERIFY(QFileInfo::exists(home(".local/share/Quillmere/windows/system32/MSFLXGRD.OCX")));
 
+        // Each entry is the data folder's file of its kind, for an installation in /opt/Quillmere.
         const QString group = home(".local/share/applications/Quillmere");
-        QVERIFY(readBytes(group + "/Quillmere.desktop")
-                    .contains(
-                        ("\nExec=\"" + installed("Quillmere") + "\"\nPath=" + m_installPath + "\n")
-                            .toUtf8()));
+        for (const char *entry :
+            { "Quillmere|tracker", "QMStat|statistics", "Aide|help", "Uninstall|uninstaller" }) {
+            const QString file = group + u'/' + QString(entry).section(u'|', 0, 0) + ".desktop";
+            QCOMPARE(readBytes(file).replace(m_installPath.toUtf8(), "/opt/Quillmere"),
+                readBytes(QFINDTESTDATA(
+                    "../data/installer/" + QString(entry).section(u'|', 1) + ".desktop")));
+        }
+        QCOMPARE(readBytes(home(".config/autostart/Quillmere.desktop")),
+            readBytes(group + "/Quillmere.desktop"));
         QVERIFY(QFileInfo(group + "/Quillmere.desktop").isExecutable());
-        QVERIFY(readBytes(group + "/Aide.desktop").contains("Type=Link\n"));
-        QCOMPARE(iconOf(group + "/Aide.desktop"), QStringLiteral("application-pdf"));
-        QVERIFY(readBytes(group + "/Aide.desktop").contains("/Quillmere.pdf\n"));
         QVERIFY(!QImage(installed("Quillmere.png")).isNull());
-        for (const QString &entry : { group + "/Quillmere.desktop", group + "/QMStat.desktop",
-                 group + "/Uninstall.desktop", home(".config/autostart/Quillmere.desktop") })
-            QCOMPARE(iconOf(entry), installed("Quillmere.png"));
-        QVERIFY(readBytes(group + "/Uninstall.desktop").contains("/Uninstall\"\n"));
-        QVERIFY(
-            readBytes(home(".config/autostart/Quillmere.desktop")).contains("Type=Application\n"));
         // The desktop is not ticked by default, and its folder is not made for nothing.
         QVERIFY(!QFileInfo::exists(home("Desktop")));
         QCOMPARE(readBytes(installed("uninstall.dat")),

@@ -3,6 +3,7 @@
 #include "installer/core/install_values.h"
 #include "installer/core/platform.h"
 #include "installer/core/questions.h"
+#include "installer/core/uninstall_data.h"
 #include "installer/platform/system_platform.h"
 #include "tests/support/files.h"
 
@@ -148,6 +149,41 @@ public:
     QSet<QString> failingTargets;
     QStringList started, copyTargets;
     QList<Shortcut> shortcuts;
+};
+
+// An installed tree for the uninstaller: what the installer writes, and the user's own files.
+inline const QStringList kProductFiles { "app/Quillmere", "app/Quillmere.pdf",
+    "app/Quillmere-en.pdf", "app/Quillmere.manifest", "app/Uninstall", "app/QMStat",
+    "app/QMStat.manifest", "app/uninstall.dat", "app/Quillmere.lock", "app/Quillmere.png",
+    "desk/Quillmere.desktop", "menu/Quillmere/Quillmere.desktop", "menu/Quillmere/QMStat.desktop",
+    "menu/Quillmere/Aide.desktop", "menu/Quillmere/Uninstall.desktop", "auto/Quillmere.desktop" };
+inline const QStringList kUserFiles { "app/Quillmere.log", "app/Quillmere.ini", "app/Quillmere.day",
+    "app/Quillmere.closing" };
+
+struct Installed
+{
+    Installed()
+    {
+        for (const QString &name :
+            kProductFiles + kUserFiles + QStringList { "desk/Other.desktop" })
+            touch(name);
+    }
+    QString path(const QString &relative) const { return dir.path() + u'/' + relative; }
+    bool exists(const QString &relative) const { return QFileInfo::exists(path(relative)); }
+    // A desktop entry is made as the installer makes it, for the installation in `app`.
+    bool touch(const QString &relative, const QString &installation = QStringLiteral("app")) const
+    {
+        const QByteArray bytes = relative.endsWith(u".desktop")
+            ? "[Desktop Entry]\nType=Application\nX-Quillmere-Installation="
+                + path(installation).toUtf8() + '\n'
+            : QByteArray("x");
+        return QDir().mkpath(QFileInfo(path(relative)).path()) && writeBytes(path(relative), bytes);
+    }
+
+    mutable SystemPlatform platform;
+    QTemporaryDir dir;
+    UninstallData data { "Quillmere", path("app"), path("desk"), path("menu/Quillmere"),
+        path("auto") };
 };
 
 // The Icon value of a desktop entry whose paths need no escaping.

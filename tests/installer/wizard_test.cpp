@@ -1,4 +1,3 @@
-#include "installer/platform/system_platform.h"
 #include "window_rig.h"
 
 #include "installer/ui/message_questions.h"
@@ -322,14 +321,12 @@ private slots:
     {
         QTest::addColumn<bool>("journal");
         QTest::addColumn<bool>("answer");
-        QTest::addColumn<QStringList>("groupFiles");
+        QTest::addColumn<QString>("group"); // ours, shared with an entry of the user's, or none
         QTest::addColumn<bool>("groupListed");
-        QTest::newRow("journal kept; a group of shortcuts")
-            << true << false << QStringList { "Quillmere.desktop", "Aide.desktop" } << true;
+        QTest::newRow("journal kept; a group of shortcuts") << true << false << "ours" << true;
         QTest::newRow("journal removed; a group with an entry of the user's")
-            << true << true << QStringList { "Quillmere.desktop", "Notes.desktop" } << false;
-        QTest::newRow("nothing of the user's; no group")
-            << false << false << QStringList() << false;
+            << true << true << "shared" << false;
+        QTest::newRow("nothing of the user's; no group") << false << false << "none" << false;
     }
     // Asked only when there is a journal, kept unless the user says otherwise; the folder and the
     // program group are listed for removal only when they will go without a question.
@@ -337,37 +334,29 @@ private slots:
     {
         QFETCH(bool, journal);
         QFETCH(bool, answer);
-        QFETCH(QStringList, groupFiles);
+        QFETCH(QString, group);
         QFETCH(bool, groupListed);
 
-        QTemporaryDir dir;
-        const QString app = dir.filePath("app"), group = dir.filePath("menu/Quillmere");
-        QVERIFY(QDir().mkpath(app));
-        QVERIFY((groupFiles.isEmpty() || QDir().mkpath(group)));
-        for (const QString &name : groupFiles) {
-            const QByteArray entry = name == u"Notes.desktop"
-                ? QByteArray("[Desktop Entry]\n")
-                : "[Desktop Entry]\nX-Quillmere-Installation=" + app.toUtf8() + '\n';
-            QVERIFY(writeBytes(group + u'/' + name, entry));
-        }
-        for (const char *name : { "Quillmere", "Uninstall", "uninstall.dat" })
-            QVERIFY(writeBytes(app + u'/' + QLatin1String(name), "x"));
-        QVERIFY(!journal || writeBytes(app + "/Quillmere.log", "x"));
+        Installed tree;
+        for (const QString &name : journal ? QStringList() : kUserFiles)
+            QVERIFY(QFile::remove(tree.path(name)));
+        if (group == u"none")
+            QVERIFY(QDir(tree.path("menu")).removeRecursively());
+        else if (group == u"shared")
+            QVERIFY(writeBytes(tree.path("menu/Quillmere/Notes.desktop"), "[Desktop Entry]\n"));
         AnsweringQuestions questions;
         questions.answer = answer;
-        SystemPlatform platform;
-        UninstallDialog window(platform,
-            planUninstall(platform, app, UninstallData { kProductName, app, {}, group, {} }),
-            questions);
+        UninstallDialog window(
+            tree.platform, planUninstall(tree.platform, tree.path("app"), tree.data), questions);
         window.show();
         QVERIFY(carriesProgramIcon(&window));
-        const auto listed = [&window](const QString &path) {
+        const auto listed = [&window, &tree](const char *path) {
             return !window.findChild<QListWidget *>("lstFiles")
-                        ->findItems(path, Qt::MatchExactly)
+                        ->findItems(tree.path(path), Qt::MatchExactly)
                         .isEmpty();
         };
-        QCOMPARE(listed(app), !journal);
-        QCOMPARE(listed(group), groupListed);
+        QCOMPARE(listed("app"), !journal);
+        QCOMPARE(listed("menu/Quillmere"), groupListed);
         QTest::mouseClick(window.findChild<QPushButton *>("cmdUninstall"), Qt::LeftButton);
 
         QCOMPARE(questions.defaults, journal ? QList<Answer> { Answer::No } : QList<Answer>());
@@ -376,8 +365,8 @@ private slots:
                                     "réglages et la journée en cours ?" }
                     : QStringList());
         QCOMPARE(window.result().failed, QStringList());
-        QCOMPARE(QFileInfo::exists(app + "/Quillmere.log"), journal && !answer);
-        QVERIFY(!QFileInfo::exists(app + "/Quillmere"));
+        QCOMPARE(tree.exists("app/Quillmere.log"), journal && !answer);
+        QVERIFY(!tree.exists("app/Quillmere"));
     }
 };
 
