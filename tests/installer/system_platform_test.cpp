@@ -430,10 +430,8 @@ private slots:
             QVERIFY2(!info.isSymLink() && info.isFile() && info.size() > 0, qPrintable(target));
         }
         QStringList expected;
-        for (const char *name : { "MSFLXGRD.OCX", "RICHTX32.OCX", "MSSTDFMT.DLL" }) {
-            QVERIFY(account.log.text().contains(QStringLiteral("  - ") + name + " : enregistré"));
+        for (const char *name : { "MSFLXGRD.OCX", "RICHTX32.OCX", "MSSTDFMT.DLL" })
             expected.append("/s|" + system32 + u'/' + QLatin1String(name) + u'|');
-        }
         auto recorded = [&program] {
             QStringList lines = QString::fromUtf8(readBytes(program + ".args")).split(u'\n');
             lines.removeAll(QString());
