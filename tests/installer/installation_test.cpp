@@ -33,7 +33,6 @@ struct Rig
     {
         return platform.system32() + QStringLiteral("/regsvr32 /s ") + component(name);
     }
-    QByteArray uninstallData() const { return readBytes(installed(kUninstallDataFileName)); }
 
     FakePlatform platform;
     AnsweringQuestions questions;
@@ -230,7 +229,7 @@ private slots:
             ? QStringList { QString(), QString(), QString() }
             : QStringList { rig.platform.path("home/Desktop"), group,
                   rig.platform.path("home/Startup") };
-        QCOMPARE(rig.uninstallData(),
+        QCOMPARE(readBytes(rig.installed(kUninstallDataFileName)),
             uninstallData ? (QStringList { "Quillmere", rig.state.installPath } + folders
                 + QStringList { QString() })
                                 .join(QStringLiteral("\r\n"))
