@@ -188,8 +188,7 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("blocked");
-        QTest::newRow("program of another folder") << "other/Quillmere"
-                                                   << "";
+        QTest::newRow("program of another folder") << "other/Quillmere" << QString();
         QTest::newRow("picture that cannot be written") << "app/Quillmere"
                                                         << "app/Quillmere.png";
     }

@@ -120,32 +120,25 @@ private slots:
     void folderChoice_data()
     {
         QTest::addColumn<QString>("entry"); // relative to the tree; empty: the tree itself
-        QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("opened");
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("root") << "/"
-                              << "click" << false << QString() << false;
-        QTest::newRow("release folder") << "release"
-                                        << "click" << false << QString() << false;
-        QTest::newRow("subfolder") << "release/Mes programmes"
-                                   << "click" << false << QString() << false;
-        QTest::newRow("typed path wins") << "/"
-                                         << "click" << false << "/srv/mon choix" << false;
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("root") << "/" << false << "click" << false << QString();
+        QTest::newRow("release folder") << "release" << false << "click" << false << QString();
+        QTest::newRow("subfolder")
+            << "release/Mes programmes" << false << "click" << false << QString();
+        QTest::newRow("typed path wins") << "/" << false << "click" << false << "/srv/mon choix";
         // The list starts in the release folder: the entry above it is the tree's.
-        QTest::newRow("arrow key") << ""
-                                   << "up" << false << QString() << false;
-        QTest::newRow("arrow key, then Enter") << ""
-                                               << "up, Enter" << true << QString() << false;
-        QTest::newRow("double click") << ""
-                                      << "double click" << true << QString() << false;
+        QTest::newRow("arrow key") << "" << false << "up" << false << QString();
+        QTest::newRow("arrow key, then Enter") << "" << true << "up, Enter" << false << QString();
+        QTest::newRow("double click") << "" << true << "double click" << false << QString();
         // Such a folder would break the uninstall data's lines: the window says why and stays,
         // and a corrected path then goes on.
         for (const auto &[name, typed] :
             { std::pair { "line feed", "/srv/a\nb" }, { "carriage return", "/srv/a\rb" },
                 { "tab", "/srv/a\tb" }, { "delete", "/srv/a\x7f" } })
-            QTest::newRow(name) << "/"
-                                << "click" << false << QString(typed) << true;
+            QTest::newRow(name) << "/" << false << "click" << true << QString(typed);
     }
 
     void folderChoice()
@@ -220,15 +213,13 @@ private slots:
     // marked: No leaves the window as it was, Yes ends the wizard with nothing written.
     void windows_data()
     {
-        QTest::addColumn<int>("step");
         QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("step");
         QTest::addColumn<QString>("abandonedBy"); // on the window Enter leads to
-        QTest::newRow("welcome") << 0 << "cmdInstall"
-                                 << "close box";
-        QTest::newRow("folder") << 1 << "txtInstallPath"
-                                << "cmdCancel";
-        QTest::newRow("shortcuts") << 2 << "chkStart" << QString();
-        QTest::newRow("log of the run") << 3 << "cmdFinish" << QString();
+        QTest::newRow("welcome") << "cmdInstall" << 0 << "close box";
+        QTest::newRow("folder") << "txtInstallPath" << 1 << "cmdCancel";
+        QTest::newRow("shortcuts") << "chkStart" << 2 << QString();
+        QTest::newRow("log of the run") << "cmdFinish" << 3 << QString();
     }
     void windows()
     {
