@@ -89,7 +89,6 @@ private slots:
             QTest::newRow(name) << setup << QString(log) << message << programFiles << registrations
                                 << uninstallData << links;
         };
-        // A run that ends well, with these shortcuts made.
         const auto succeeds
             = [&row](const char *name, const QStringList &links, const Setup &setup) {
                   row(name, "successful_run.log", QString(), 7, 3, true, links, setup);

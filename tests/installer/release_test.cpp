@@ -48,7 +48,6 @@ private slots:
         useAccount(m_home.path());
         // Whatever the toolkit caches is not the installer's doing.
         qputenv("XDG_CACHE_HOME", m_cache.path().toLocal8Bit());
-        // The programs started show their windows nowhere.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         if (!QFileInfo::exists(m_release + QStringLiteral("/QM3.dat"))) {
             // Built without the statistics program: a copy of the set with a stand-in for it, so

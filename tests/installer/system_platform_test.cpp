@@ -143,21 +143,19 @@ private slots:
         QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("icon"); // a document's is themed
-        QTest::newRow("program") << "Quillmere.lnk"
-                                 << "/opt/Quillmere/a $b \"c\" 100%\\d"
-                                 << "/opt/Quillmere/a $b \"c\" 100%\\d.png";
-        QTest::newRow("document") << "Quillmere.lnk"
-                                  << "/opt/Quillmere/Aide à lire.pdf"
-                                  << "application-pdf";
-        QTest::newRow("help") << "Aide.lnk"
-                              << "/opt/Quillmere/Quillmere.pdf"
-                              << "application-pdf";
-        QTest::newRow("uninstaller") << "Uninstall.lnk"
-                                     << "/opt/Quillmere/Uninstall"
-                                     << "/opt/Quillmere/Quillmere.png";
-        QTest::newRow("statistics") << "QMStat.lnk"
-                                    << "/opt/Quillmere/QMStat"
-                                    << "/opt/Quillmere/Quillmere.png";
+        // The link's target and its picture in /opt/Quillmere.
+        const auto row
+            = [](const char *name, const char *link, const char *target, const char *picture) {
+                  const QString folder = QStringLiteral("/opt/Quillmere/");
+                  QTest::newRow(name) << QString(link) << folder + target
+                                      << (*picture ? folder + picture : "application-pdf");
+              };
+        row("program", "Quillmere.lnk", "a $b \"c\" 100%\\d", "a $b \"c\" 100%\\d.png");
+        row("tracker", "Quillmere.lnk", "Quillmere", "Quillmere.png");
+        row("document", "Quillmere.lnk", "Aide à lire.pdf", "");
+        row("help", "Aide.lnk", "Quillmere.pdf", "");
+        row("uninstaller", "Uninstall.lnk", "Uninstall", "Quillmere.png");
+        row("statistics", "QMStat.lnk", "QMStat", "Quillmere.png");
     }
 
     void desktopEntries()
