@@ -29,10 +29,6 @@ struct Rig
     }
     QString installed(const QString &name) const { return state.installPath + u'/' + name; }
     QString component(const QString &name) const { return platform.system32() + u'/' + name; }
-    QString registration(const QString &name) const
-    {
-        return platform.system32() + QStringLiteral("/regsvr32 /s ") + component(name);
-    }
 
     FakePlatform platform;
     AnsweringQuestions questions;
@@ -282,7 +278,9 @@ private slots:
             qPrintable(rig.log.text()));
         QCOMPARE(
             readBytes(rig.component(name)), replaced ? name.toUtf8() : QByteArray("installed"));
-        QCOMPARE(rig.platform.started.contains(rig.registration(name)), replaced);
+        QCOMPARE(rig.platform.started.contains(rig.platform.system32()
+                     + QStringLiteral("/regsvr32 /s ") + rig.component(name)),
+            replaced);
     }
 
     void uninstallDataReading_data()
