@@ -295,9 +295,6 @@ private slots:
                    "/home/zoé/.local/share/applications/Quillmere", "/home/zoé/.config/autostart" }
             << true;
         // The writer ends lines with CR LF only; anything else is part of a value.
-        QTest::newRow("line feeds only")
-            << QByteArray("Quillmere\n/opt/Q\n/d\n/p\n/s\n")
-            << QStringList { "Quillmere\n/opt/Q\n/d\n/p\n/s\n", "", "", "", "" } << false;
         QTest::newRow("line breaks inside a folder")
             << formatUninstallData({ "Quillmere", "/home/a\nb", "/d\r", "/p\r\r", "/s" })
             << QStringList { "Quillmere", "/home/a\nb", "/d\r", "/p\r\r", "/s" } << true;

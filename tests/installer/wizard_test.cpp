@@ -187,7 +187,6 @@ private slots:
         }
         QCOMPARE(rig.windowName(), QStringLiteral("frmInstall"));
         QCOMPARE(path->text(), proposed);
-        QCOMPARE(rig.state.installPath, proposed);
         QCOMPARE(list->currentItem()->data(Qt::UserRole).toString(), chosen);
         // Once opened, the list shows the folders beside the release folder.
         QTEST(listedFolders(list).contains(rig.platform.path(QStringLiteral("windows"))), "opened");
@@ -235,7 +234,6 @@ private slots:
         }
         QCOMPARE(rig.questions.asked, QStringList(asked, kConfirmation));
         QCOMPARE(rig.questions.defaults, QList<Answer>(asked, Answer::Yes));
-        QCOMPARE(rig.window(), window);
         QVERIFY(window->isVisible());
         QCOMPARE(rig.finished.size(), 0);
 
