@@ -1,7 +1,6 @@
 #pragma once
 
 #include "installer/core/install_values.h"
-#include "installer/core/platform.h"
 #include "installer/core/questions.h"
 #include "installer/core/uninstall_data.h"
 #include "installer/platform/system_platform.h"

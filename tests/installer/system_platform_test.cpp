@@ -151,7 +151,6 @@ private slots:
                                       << (*picture ? folder + picture : "application-pdf");
               };
         row("program", "Quillmere.lnk", "a $b \"c\" 100%\\d", "a $b \"c\" 100%\\d.png");
-        row("tracker", "Quillmere.lnk", "Quillmere", "Quillmere.png");
         row("document", "Quillmere.lnk", "Aide à lire.pdf", "");
         row("help", "Aide.lnk", "Quillmere.pdf", "");
         row("uninstaller", "Uninstall.lnk", "Uninstall", "Quillmere.png");
