@@ -19,7 +19,6 @@
 
 using namespace qm::install;
 using namespace qm::install::test;
-using qm::test::SmallDisk;
 
 namespace {
 
@@ -332,7 +331,7 @@ private slots:
         QFETCH(bool, realDisk);
 
         Account account;
-        std::optional<SmallDisk> disk;
+        std::optional<qm::test::SmallDisk> disk;
         if (realDisk) {
             disk.emplace(account.home());
             if (!disk->mounted())

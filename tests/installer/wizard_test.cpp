@@ -17,9 +17,6 @@ using namespace qm::install::test;
 
 namespace {
 
-const QString kConfirmation
-    = QStringLiteral("Quillmere - Confirmation|   Abandonner l'installation ?   ");
-
 // The program's picture, not the generic one a window has without it.
 bool carriesProgramIcon(const QWidget *window)
 {
@@ -232,7 +229,8 @@ private slots:
             rig.click("cmdCancel");
             window->close();
         }
-        QCOMPARE(rig.questions.asked, QStringList(asked, kConfirmation));
+        QCOMPARE(rig.questions.asked,
+            QStringList(asked, "Quillmere - Confirmation|   Abandonner l'installation ?   "));
         QCOMPARE(rig.questions.defaults, QList<Answer>(asked, Answer::Yes));
         QVERIFY(window->isVisible());
         QCOMPARE(rig.finished.size(), 0);
