@@ -136,11 +136,6 @@ private slots:
                 rig.platform.failingTargets.insert(
                     rig.platform.path("home/Programs/Quillmere/QMStat.lnk"));
             });
-        // The help shortcut opens the edition in the language the installer speaks.
-        succeeds("all ticked, installer in English", desktop + ticked, [](Rig &rig) {
-            rig.choice = { true, true, true };
-            rig.state.helpFile = helpFileFor(QStringLiteral("en"));
-        });
         succeeds("desktop only, folder typed with trailing separators", desktop, [](Rig &rig) {
             rig.choice = { false, false, true };
             rig.state.installPath += QStringLiteral("//");
