@@ -1,16 +1,9 @@
-#include "installer/platform/system_platform.h"
-#include "rig.h"
 #include "window_rig.h"
 
-#include "installer/core/start_up.h"
-#include "installer/ui/wizard.h"
 #include "installer/uninstaller/uninstall_dialog.h"
 #include "language/ui_language.h"
 #include "tests/support/clipping.h"
 #include "tests/support/widgets.h"
-
-#include <QPushButton>
-#include <QTest>
 
 using namespace qm::install;
 using namespace qm::install::test;
@@ -29,7 +22,6 @@ private slots:
         french.click("cmdInstall", 3);
         french.click("cmdFinish");
         m_frenchFiles = french.files();
-        QVERIFY(m_frenchFiles.size() > 4);
         QVERIFY(qm::installTranslations(QStringLiteral("install"), QStringLiteral("en")));
     }
 

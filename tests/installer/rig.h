@@ -1,8 +1,9 @@
 #pragma once
 
 #include "installer/core/install_values.h"
-#include "installer/core/platform.h"
 #include "installer/core/questions.h"
+#include "installer/core/uninstall_data.h"
+#include "installer/platform/system_platform.h"
 #include "tests/support/files.h"
 
 #include <QDir>
@@ -77,10 +78,10 @@ public:
     std::function<void()> onError;
 };
 
-// A platform over a temporary tree: dates are set per file instead of read from the disk, copies
-// and writes can be made to fail, and everything the run starts, writes or shows is recorded. The
-// Windows folder is handed out with trailing separators, as the system may give it.
-class FakePlatform : public Platform
+// This system's platform over a temporary tree: dates are set per file instead of read from the
+// disk, copies and writes can be made to fail, and everything the run starts, writes or shows is
+// recorded. The Windows folder is handed out with trailing separators, as the system may give it.
+class FakePlatform : public SystemPlatform
 {
 public:
     FakePlatform()
@@ -104,9 +105,6 @@ public:
     }
     QString windowsFolder() override { return path(QStringLiteral("windows//")); }
     QString currentFolder() override { return source(); }
-    bool fileExists(const QString &file) override { return QFileInfo(file).isFile(); }
-    bool folderExists(const QString &folder) override { return QFileInfo(folder).isDir(); }
-    bool createFolder(const QString &folder) override { return QDir().mkdir(folder); }
     bool copyFile(const QString &from, const QString &to) override
     {
         copyTargets.append(to);
@@ -137,15 +135,6 @@ public:
         return !failingTargets.contains(file) && writeBytes(file, bytes);
     }
     QStringList mountedDrives() override { return { QStringLiteral("/") }; }
-    std::optional<QStringList> subfolders(const QString &folder) override
-    {
-        const QFileInfo info(folder);
-        if (!info.isDir() || !info.isReadable() || !info.isExecutable())
-            return std::nullopt;
-        return QDir(folder).entryList(
-            QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    }
-
     bool isTrackerRunning(const QString &) override
     {
         return trackerRunningChecks > 0 && trackerRunningChecks-- > 0;
@@ -159,6 +148,41 @@ public:
     QSet<QString> failingTargets;
     QStringList started, copyTargets;
     QList<Shortcut> shortcuts;
+};
+
+// An installed tree for the uninstaller: what the installer writes, and the user's own files.
+inline const QStringList kProductFiles { "app/Quillmere", "app/Quillmere.pdf",
+    "app/Quillmere-en.pdf", "app/Quillmere.manifest", "app/Uninstall", "app/QMStat",
+    "app/QMStat.manifest", "app/uninstall.dat", "app/Quillmere.lock", "app/Quillmere.png",
+    "desk/Quillmere.desktop", "menu/Quillmere/Quillmere.desktop", "menu/Quillmere/QMStat.desktop",
+    "menu/Quillmere/Aide.desktop", "menu/Quillmere/Uninstall.desktop", "auto/Quillmere.desktop" };
+inline const QStringList kUserFiles { "app/Quillmere.log", "app/Quillmere.ini", "app/Quillmere.day",
+    "app/Quillmere.closing" };
+
+struct Installed
+{
+    Installed()
+    {
+        for (const QString &name :
+            kProductFiles + kUserFiles + QStringList { "desk/Other.desktop" })
+            touch(name);
+    }
+    QString path(const QString &relative) const { return dir.path() + u'/' + relative; }
+    bool exists(const QString &relative) const { return QFileInfo::exists(path(relative)); }
+    // A desktop entry is made as the installer makes it, for the installation in `app`.
+    bool touch(const QString &relative, const QString &installation = QStringLiteral("app")) const
+    {
+        const QByteArray bytes = relative.endsWith(u".desktop")
+            ? "[Desktop Entry]\nType=Application\nX-Quillmere-Installation="
+                + path(installation).toUtf8() + '\n'
+            : QByteArray("x");
+        return QDir().mkpath(QFileInfo(path(relative)).path()) && writeBytes(path(relative), bytes);
+    }
+
+    mutable SystemPlatform platform;
+    QTemporaryDir dir;
+    UninstallData data { "Quillmere", path("app"), path("desk"), path("menu/Quillmere"),
+        path("auto") };
 };
 
 // The Icon value of a desktop entry whose paths need no escaping.

@@ -1,61 +1,17 @@
 #include "rig.h"
 #include "tests/support/locale.h"
 
-#include "installer/platform/system_platform.h"
 #include "installer/uninstaller/uninstall_plan.h"
 
-#include <QLocale>
 #include <QTest>
-
-#include <functional>
 
 using namespace qm::install;
 using namespace qm::install::test;
 
 namespace {
 
-struct Installed;
 // Changes an installed tree before the uninstaller runs.
 using Plant = std::function<void(Installed &)>;
-
-// An installed tree for the uninstaller: what the installer writes, and the user's own files.
-const QStringList kProductFiles { "app/Quillmere", "app/Quillmere.pdf", "app/Quillmere-en.pdf",
-    "app/Quillmere.manifest", "app/Uninstall", "app/QMStat", "app/QMStat.manifest",
-    "app/uninstall.dat", "app/Quillmere.lock", "app/Quillmere.png", "desk/Quillmere.desktop",
-    "menu/Quillmere/Quillmere.desktop", "menu/Quillmere/QMStat.desktop",
-    "menu/Quillmere/Aide.desktop", "menu/Quillmere/Uninstall.desktop", "auto/Quillmere.desktop" };
-const QStringList kUserFiles { "app/Quillmere.log", "app/Quillmere.ini", "app/Quillmere.day",
-    "app/Quillmere.closing" };
-
-struct Installed
-{
-    Installed()
-    {
-        for (const QString &name :
-            kProductFiles + kUserFiles + QStringList { "desk/Other.desktop" })
-            touch(name);
-    }
-    QString path(const QString &relative) const { return dir.path() + u'/' + relative; }
-    bool exists(const QString &relative) const { return QFileInfo::exists(path(relative)); }
-    // A desktop entry is made as the installer makes it, for the installation in `app`.
-    bool touch(const QString &relative, const QString &installation = QStringLiteral("app")) const
-    {
-        const QByteArray bytes = relative.endsWith(u".desktop")
-            ? "[Desktop Entry]\nType=Application\nX-Quillmere-Installation="
-                + path(installation).toUtf8() + '\n'
-            : QByteArray("x");
-        return QDir().mkpath(QFileInfo(path(relative)).path()) && writeBytes(path(relative), bytes);
-    }
-    UninstallResult uninstall(bool removeUserFiles) const
-    {
-        return carryOut(platform, planUninstall(platform, path("app"), data), removeUserFiles);
-    }
-
-    mutable SystemPlatform platform;
-    QTemporaryDir dir;
-    UninstallData data { "Quillmere", path("app"), path("desk"), path("menu/Quillmere"),
-        path("auto") };
-};
 
 } // namespace
 
@@ -70,92 +26,69 @@ private slots:
 
     void removal_data()
     {
-        QTest::addColumn<bool>("removeUserFiles");
-        QTest::addColumn<bool>("foreignFiles");
-        QTest::newRow("journal kept by default") << false << false;
-        QTest::newRow("journal removed on request") << true << false;
-        QTest::newRow("files of others kept") << true << true;
-    }
-
-    void removal()
-    {
-        QFETCH(bool, removeUserFiles);
-        QFETCH(bool, foreignFiles);
-
-        Installed installed;
-        const QStringList foreign { "menu/Quillmere/Notes.desktop", "app/mes notes.txt" };
-        for (const QString &name : foreign)
-            QVERIFY(!foreignFiles || installed.touch(name));
-        const UninstallPlan plan
-            = planUninstall(installed.platform, installed.path("app"), installed.data);
-        const bool folderRemoved = removesInstallFolder(installed.platform, plan, removeUserFiles);
-        const bool groupRemoved = removesProgramGroup(installed.platform, plan);
-        const UninstallResult result = carryOut(installed.platform, plan, removeUserFiles);
-
-        QVERIFY2(result.failed.isEmpty(), qPrintable(result.failed.join(u' ')));
-        QCOMPARE(folderRemoved, !installed.exists("app"));
-        QCOMPARE(groupRemoved, !installed.exists("menu/Quillmere"));
-        for (const QString &name : kProductFiles)
-            QVERIFY2(!installed.exists(name), qPrintable(name));
-        for (const QString &name : kUserFiles)
-            QCOMPARE(installed.exists(name), !removeUserFiles);
-        for (const QString &name : foreign)
-            QCOMPARE(installed.exists(name), foreignFiles);
-        QVERIFY(installed.exists("desk/Other.desktop"));
-        QVERIFY(installed.exists("menu"));
-        QCOMPARE(installed.exists("menu/Quillmere"), foreignFiles);
-        QCOMPARE(installed.exists("app"), !removeUserFiles || foreignFiles);
-    }
-
-    void othersShortcutsAreKept_data()
-    {
         QTest::addColumn<Plant>("plant");
-        QTest::addColumn<QStringList>("kept");
-        QTest::addColumn<QStringList>("removed");
+        QTest::addColumn<bool>("removeUserFiles");
+        QTest::addColumn<QStringList>("kept"); // reported
+        QTest::addColumn<QStringList>("left"); // neither removed nor reported
 
         const QString desk = QStringLiteral("desk/Quillmere.desktop");
         const QString startup = QStringLiteral("auto/Quillmere.desktop");
         const QStringList group { "menu/Quillmere/Quillmere.desktop",
             "menu/Quillmere/QMStat.desktop", "menu/Quillmere/Aide.desktop",
             "menu/Quillmere/Uninstall.desktop" };
+        const QStringList shortcuts = QStringList { desk } + group + QStringList { startup };
+        const QStringList none;
+        QTest::newRow("journal kept by default") << Plant() << false << none << none;
+        QTest::newRow("journal removed on request") << Plant() << true << none << none;
+        const QStringList foreign { "menu/Quillmere/Notes.desktop", "app/mes notes.txt" };
+        QTest::newRow("files of others kept") << Plant([=](Installed &tree) {
+            for (const QString &name : foreign)
+                QVERIFY(tree.touch(name));
+        }) << true << none << foreign;
+        // A shortcut goes only when it is a plain file made for this very installation; any
+        // other under the same name is kept, untouched, and reported.
         QTest::newRow("the user's own entry on the desktop") << Plant([=](Installed &tree) {
             writeBytes(tree.path(desk),
                 "[Desktop Entry]\nType=Application\nName=Quillmere\nExec=/usr/bin/true\n");
-        }) << QStringList { desk } << group + QStringList { startup };
+        }) << false << QStringList { desk } << none;
         QTest::newRow("a second installation's entries") << Plant([=](Installed &tree) {
             for (const QString &name : group.mid(0, 2) + QStringList { startup })
                 tree.touch(name, QStringLiteral("other/Quillmere"));
-        }) << group.mid(0, 2) + QStringList { startup } << QStringList { desk } + group.mid(2);
+        }) << false << group.mid(0, 2) + QStringList { startup }
+                                                         << none;
         QTest::newRow("the key outside the entry's group") << Plant([=](Installed &tree) {
             writeBytes(tree.path(startup),
                 "[Desktop Entry]\nType=Application\n[X-Other]\nX-Quillmere-Installation="
                     + tree.path("app").toUtf8() + '\n');
-        }) << QStringList { startup } << group + QStringList { desk };
+        }) << false << QStringList { startup } << none;
         QTest::newRow("a link at a shortcut's place") << Plant([=](Installed &tree) {
             tree.touch("elsewhere/Quillmere.desktop");
             QFile::remove(tree.path(desk));
             QFile::link(tree.path("elsewhere/Quillmere.desktop"), tree.path(desk));
-        }) << QStringList { desk } << group + QStringList { startup };
+        }) << false << QStringList { desk } << none;
         // The data's folders in the home folder, where the user keeps entries of the same names
         // and an empty folder named like the group; the same file named twice is listed once.
-        QTest::newRow("edited data naming the home folder") << Plant([](Installed &tree) {
+        const auto writeOwnEntries = [](Installed &tree) {
             for (const char *name : { "Quillmere", "Aide", "Uninstall" })
                 writeBytes(tree.path(QStringLiteral("home/%1.desktop").arg(name)),
                     "[Desktop Entry]\nName=mine\n");
+        };
+        QTest::newRow("edited data naming the home folder") << Plant([=](Installed &tree) {
+            writeOwnEntries(tree);
             QDir().mkpath(tree.path("home/Quillmere"));
             tree.data.desktopFolder = tree.data.startupFolder = tree.path("home");
             tree.data.programsFolder = tree.path("home/Quillmere");
-        }) << QStringList { "home/Quillmere.desktop" } << QStringList();
+        }) << false << QStringList { "home/Quillmere.desktop" }
+                                                            << shortcuts;
         QTest::newRow("edited data naming the home folder as the group")
-            << Plant([](Installed &tree) {
-                   for (const char *name : { "Quillmere", "Aide", "Uninstall" })
-                       writeBytes(tree.path(QStringLiteral("home/%1.desktop").arg(name)),
-                           "[Desktop Entry]\nName=mine\n");
+            << Plant([=](Installed &tree) {
+                   writeOwnEntries(tree);
                    tree.data.programsFolder = tree.path("home");
                })
+            << false
             << QStringList { "home/Quillmere.desktop", "home/Aide.desktop",
                    "home/Uninstall.desktop" }
-            << QStringList { "desk/Quillmere.desktop", "auto/Quillmere.desktop" };
+            << group;
         // An entry of this installation where a relative or empty folder would be read from,
         // wherever the uninstaller happens to run, and a group folder not named like ours.
         QTest::newRow("folders undetermined") << Plant([](Installed &tree) {
@@ -164,27 +97,31 @@ private slots:
             tree.data.desktopFolder.clear();
             tree.data.programsFolder = tree.path("home/Autres");
             tree.data.startupFolder = QStringLiteral(".");
-        }) << QStringList() << QStringList();
+        }) << false << none << shortcuts;
     }
 
-    // A shortcut goes only when it is a plain file made for this very installation; any other
-    // under the same name is kept, untouched, and reported.
-    void othersShortcutsAreKept()
+    // What goes is what the plan said would go; a folder goes once nothing is left in it.
+    void removal()
     {
         QFETCH(Plant, plant);
+        QFETCH(bool, removeUserFiles);
         QFETCH(QStringList, kept);
-        QFETCH(QStringList, removed);
+        QFETCH(QStringList, left);
 
         Installed tree;
         QVERIFY(QDir(tree.dir.path()).mkdir("home"));
-        plant(tree);
+        if (plant)
+            plant(tree);
         const QMap<QString, QByteArray> home = snapshot(tree.path("home"));
         QHash<QString, QByteArray> before;
         for (const QString &name : kept)
             before[name] = readBytes(tree.path(name));
         const QString current = QDir::currentPath();
         QVERIFY(QDir::setCurrent(tree.path("home")));
-        const UninstallResult result = tree.uninstall(false);
+        const UninstallPlan plan = planUninstall(tree.platform, tree.path("app"), tree.data);
+        const bool folderRemoved = removesInstallFolder(tree.platform, plan, removeUserFiles);
+        const bool groupRemoved = removesProgramGroup(tree.platform, plan);
+        const UninstallResult result = carryOut(tree.platform, plan, removeUserFiles);
         QDir::setCurrent(current);
 
         QVERIFY2(result.failed.isEmpty(), qPrintable(result.failed.join(u' ')));
@@ -196,8 +133,17 @@ private slots:
             QVERIFY2(QFileInfo(tree.path(name)).isSymLink() || tree.exists(name), qPrintable(name));
             QCOMPARE(readBytes(tree.path(name)), before.value(name));
         }
-        for (const QString &name : removed)
-            QVERIFY2(!tree.exists(name), qPrintable(name));
+        const QStringList stays = kept + left + (removeUserFiles ? QStringList() : kUserFiles);
+        for (const QString &name : kProductFiles + kUserFiles + left)
+            QVERIFY2(tree.exists(name) == stays.contains(name), qPrintable(name));
+        for (const QString &folder : { QStringLiteral("app"), QStringLiteral("menu/Quillmere") }) {
+            const bool holdsSome = std::any_of(stays.begin(), stays.end(),
+                [&folder](const QString &name) { return name.startsWith(folder + u'/'); });
+            QVERIFY2(tree.exists(folder) == holdsSome, qPrintable(folder));
+        }
+        QCOMPARE(folderRemoved, !tree.exists("app"));
+        QCOMPARE(groupRemoved, !tree.exists("menu/Quillmere"));
+        QVERIFY(tree.exists("desk/Other.desktop") && tree.exists("menu"));
         QCOMPARE(snapshot(tree.path("home")), home);
     }
 };
