@@ -367,14 +367,18 @@ class Run:
         """One ctest test: (the failures seen, the seconds it took)."""
         limit = timeout or (self.tests[name][1] * self.timeout_factor + 10)
         started = time.monotonic()
+        # A session of its own: a test that hangs is stopped with everything it started
+        # (ctest's own limit is the test's property, far longer, and would leave them running).
+        test = subprocess.Popen(
+            ["ctest", "--test-dir", str(self.build), "-R", "^" + re.escape(name) + "$",
+             "--output-on-failure"], stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+            text=True, errors="replace", start_new_session=True)
         try:
-            done = subprocess.run(
-                ["ctest", "--test-dir", str(self.build), "-R", "^" + re.escape(name) + "$",
-                 "--output-on-failure", "--timeout", str(int(limit))],
-                stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
-                errors="replace", timeout=limit + 30)
-            output, failed = done.stdout, done.returncode != 0
+            output, _ = test.communicate(timeout=limit)
+            failed = test.returncode != 0
         except subprocess.TimeoutExpired:
+            os.killpg(test.pid, signal.SIGKILL)
+            test.communicate()
             output, failed = "", True
         if not failed:
             return set(), time.monotonic() - started
