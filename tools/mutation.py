@@ -148,9 +148,11 @@ class Run:
         its own always runs: a child that is killed writes no counts."""
         key = self.coverage / "mutation-lines.json"
         listed = {n: str(e) for n, (e, _) in self.tests.items()}
-        stamp = subprocess.run(["git", "ls-files", "-s"], cwd=self.source, text=True,
-                               stdout=subprocess.PIPE).stdout + subprocess.run(
-            ["git", "diff", "HEAD"], cwd=self.source, text=True, stdout=subprocess.PIPE).stdout
+        # What the tests and the product are, the tools left out.
+        stamp = "".join(subprocess.run(command, cwd=self.source, text=True,
+                                       stdout=subprocess.PIPE).stdout
+                        for command in (["git", "ls-files", "-s", "--", ".", ":!tools"],
+                                        ["git", "diff", "HEAD", "--", ".", ":!tools"]))
         stamp = hashlib.sha256(stamp.encode()).hexdigest()
         if key.exists():
             kept = json.loads(key.read_text())
