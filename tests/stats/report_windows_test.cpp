@@ -9,7 +9,6 @@
 #include "window_rig.h"
 
 #include <QBuffer>
-#include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinterInfo>
@@ -267,17 +266,11 @@ private slots:
         QFETCH(int, error);
         const QString longName(300, u'é');
         ReportWindows w("02/03/2026, 30,Réunion,\r\n02/03/2026, 20," + longName.toUtf8() + ",\r\n");
-        ReportWindow &report
-            = typed.isEmpty() ? static_cast<ReportWindow &>(w.byActivity()) : w.byDate();
         w.byDate().showReportByDate(march(2), march(2));
         w.byActivity().showReportByActivity(activityIndex(w.stats, longName));
         QFETCH(bool, replace);
         w.notice.replace = replace;
-        const auto press = [&] {
-            QTest::mouseClick(
-                qm::test::findWidget<QPushButton>(&report, "cmdExport"), Qt::LeftButton);
-        };
-        press();
+        w.press(typed.isEmpty(), "cmdExport");
         QCOMPARE(w.notice.proposed.size(), 1);
         QVERIFY(w.notice.informed.isEmpty() && w.notice.warned.isEmpty());
         const QString proposed = QFileInfo(w.notice.proposed.first()).fileName();
@@ -309,11 +302,11 @@ private slots:
         if (disk == Disk::Limited)
             qm::test::runFailingWrite(
                 qm::test::WriteFailure::DiskFull, dir, typed, [&](const QString &) {
-                    press();
+                    w.press(typed.isEmpty(), "cmdExport");
                     return true;
                 });
         else
-            press();
+            w.press(typed.isEmpty(), "cmdExport");
 
         QTEST(int(w.notice.replaceAsked.size()), "questions");
         QVERIFY(w.notice.replaceAsked.isEmpty() || w.notice.replaceAsked.first() == final);
@@ -372,7 +365,7 @@ private slots:
         // Exporter writes the report's figures, a line of totals last.
         const QString path = s.windows.folder.file("feuille.csv");
         s.windows.notice.exportChoice = ExportChoice { path, false };
-        QTest::mouseClick(qm::test::findWidget<QPushButton>(s.window, "cmdExport"), Qt::LeftButton);
+        clickButton(s.window, "cmdExport");
         QCOMPARE(s.windows.notice.proposed.last().section(u'/', -1),
             "Quillmere feuille de temps du 02-03-2026 au 08-03-2026.csv");
         const QByteArray csv = qm::test::readBytes(path);

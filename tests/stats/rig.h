@@ -105,18 +105,13 @@ inline QByteArray journalOf(const QList<Entry> &entries)
     return bytes;
 }
 
-// One activity's name as sharesOf() gives it, as the legend shows it.
-inline QString shareName(int i)
-{
-    return QStringLiteral(" act%1").arg(i, 2, 10, QChar(u'0'));
-}
-
 // One day's entries, one activity per element, named act01, act02... in that order.
 inline QList<Entry> sharesOf(const std::vector<int> &minutes)
 {
     QList<Entry> entries;
     for (std::size_t i = 0; i < minutes.size(); ++i)
-        entries.append({ march(1), minutes[i], shareName(int(i + 1)).trimmed() });
+        entries.append(
+            { march(1), minutes[i], QStringLiteral("act%1").arg(int(i + 1), 2, 10, QChar(u'0')) });
     return entries;
 }
 

@@ -10,6 +10,9 @@
 #include "tests/support/widgets.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -17,6 +20,11 @@
 #include <memory>
 
 namespace qm::stats::test {
+
+inline void clickButton(QWidget *parent, const QString &button)
+{
+    QTest::mouseClick(qm::test::findWidget<QPushButton>(parent, button), Qt::LeftButton);
+}
 
 // Keeps what the program would have told the user instead of opening message boxes.
 class RecordingNotice final : public UserNotice
@@ -74,6 +82,21 @@ public:
             m_main = std::make_unique<StatsWindow>(stats, clock, notice);
         return *m_main;
     }
+    ReportWindow &report(bool byActivityReport)
+    {
+        if (byActivityReport)
+            return byActivity();
+        return byDate();
+    }
+    void press(bool byActivityReport, const QString &button)
+    {
+        clickButton(&report(byActivityReport), button);
+    }
+    void exportTo(bool byActivityReport, const QString &path, bool pdf)
+    {
+        notice.exportChoice = ExportChoice { path, pdf };
+        press(byActivityReport, QStringLiteral("cmdExport"));
+    }
 
     ProgramFolder folder;
     Statistics stats;
@@ -97,21 +120,52 @@ struct ShownReports : ReportWindows
         byDate().showReportByDate(march(2), march(5));
         byActivity().showReportByActivity(activityIndex(stats, activity));
     }
-    ReportWindow &report(bool byActivityReport)
+};
+
+// The main window over a journal (none when null), filled and shown as at start-up.
+struct Session : ReportWindows
+{
+    explicit Session(const QByteArray &journal)
+        : ReportWindows(journal, "User=Dupont\r\n")
     {
-        if (byActivityReport)
-            return byActivity();
-        return byDate();
+        main().fillActivityList();
+        main().showOverallFigures();
+        main().show();
+        main().activateWindow();
     }
-    void press(bool byActivityReport, const QString &button)
+
+    // A child of the main window, or of `parent`.
+    template<typename T> T *child(const QString &name, QObject *parent = nullptr)
     {
-        QTest::mouseClick(
-            qm::test::findWidget<QPushButton>(&report(byActivityReport), button), Qt::LeftButton);
+        return qm::test::findWidget<T>(parent ? parent : &main(), name);
     }
-    void exportTo(bool byActivityReport, const QString &path, bool pdf)
+    QStringList texts(const QStringList &labels, QObject *parent = nullptr)
     {
-        notice.exportChoice = ExportChoice { path, pdf };
-        press(byActivityReport, QStringLiteral("cmdExport"));
+        QStringList shown;
+        for (const QString &label : labels)
+            shown.append(child<QLabel>(label, parent)->text());
+        return shown;
+    }
+
+    void type(const QString &box, const QString &text)
+    {
+        auto *edit = child<QLineEdit>(box);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+    void click(const QString &button, QWidget *parent = nullptr)
+    {
+        clickButton(parent ? parent : &main(), button);
+    }
+    // Picks an item of the activity list the way the keyboard does.
+    void chooseActivity(int item)
+    {
+        auto *combo = child<QComboBox>("cmbActivities");
+        combo->setFocus();
+        combo->setCurrentIndex(item == 0 ? 1 : item - 1);
+        QTest::keyClick(combo, item == 0 ? Qt::Key_Up : Qt::Key_Down);
     }
 };
 
@@ -122,8 +176,7 @@ struct OpenSheet
         : windows(golden("export.log"))
     {
         windows.byDate().showReportByDate(march(2), march(8));
-        QTest::mouseClick(
-            qm::test::findWidget<QPushButton>(&windows.byDate(), "cmdTimeSheet"), Qt::LeftButton);
+        clickButton(&windows.byDate(), "cmdTimeSheet");
         for (QWidget *top : QApplication::topLevelWidgets())
             if (top->objectName() == u"frmTimeSheet" && top->isVisible())
                 window = top;
