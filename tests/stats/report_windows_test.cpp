@@ -21,6 +21,7 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 using namespace qm::stats;
 using namespace qm::stats::test;
@@ -37,12 +38,6 @@ QColor slice(int index)
 {
     return sliceColours()[std::size_t(index)];
 }
-
-struct Probe
-{
-    QPoint at;
-    QColor colour;
-};
 
 // The surface of each report as drawn.
 QImage pieChart(ReportWindows &w, QDate from, QDate to)
@@ -78,15 +73,16 @@ void checkLandscapePages(const QByteArray &pdf, int pages)
     QVERIFY2(m.captured(1).toDouble() > m.captured(2).toDouble(), "the page is not in landscape");
 }
 
-void checkProbes(const QImage &image, const QList<Probe> &probes)
+// Each point of the image in its colour.
+void checkProbes(const QImage &image, const QList<std::pair<QPoint, QColor>> &probes)
 {
-    for (const Probe &p : probes) {
-        const QColor seen = image.pixelColor(p.at);
-        if (seen != p.colour)
+    for (const auto &[at, colour] : probes) {
+        const QColor seen = image.pixelColor(at);
+        if (seen != colour)
             QFAIL(qPrintable(QStringLiteral("(%1, %2) is %3, not %4")
-                                 .arg(p.at.x())
-                                 .arg(p.at.y())
-                                 .arg(seen.name(), p.colour.name())));
+                                 .arg(at.x())
+                                 .arg(at.y())
+                                 .arg(seen.name(), colour.name())));
     }
 }
 

@@ -15,13 +15,15 @@
 
 namespace qm::stats::test {
 
+using qm::test::writeBytes;
+
 // A program folder of its own with the journal and settings a test writes into it.
 class ProgramFolder
 {
 public:
     QString file(const QString &name) const { return QDir(m_dir.path()).filePath(name); }
-    bool writeJournal(const QByteArray &bytes) const { return write("Quillmere.log", bytes); }
-    bool writeSettings(const QByteArray &bytes) const { return write("Quillmere.ini", bytes); }
+    bool writeJournal(const QByteArray &b) const { return writeBytes(file("Quillmere.log"), b); }
+    bool writeSettings(const QByteArray &b) const { return writeBytes(file("Quillmere.ini"), b); }
 
     Statistics load() const
     {
@@ -31,12 +33,6 @@ public:
     }
 
 private:
-    bool write(const QString &name, const QByteArray &bytes) const
-    {
-        QFile f(file(name));
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-    }
-
     QTemporaryDir m_dir;
 };
 

@@ -230,10 +230,6 @@ private slots:
             s.byDate().showReportByDate(march(2), march(4));
             return &s.byDate();
         }) << "cmdExport" << 0;
-        QTest::newRow("report by activity") << Opener([](ShownReports &s) -> QWidget * {
-            s.byActivity().showReportByActivity(0);
-            return &s.byActivity();
-        }) << "cmdExport" << 0;
         QTest::newRow("information") << Opener([](ShownReports &s) -> QWidget * {
             MessageBoxNotice().inform(&s.main(), "Le rapport a été exporté.");
             return nullptr;
