@@ -366,7 +366,6 @@ private slots:
             "Quillmere feuille de temps du 02-03-2026 au 08-03-2026.csv");
         const QByteArray csv = qm::test::readBytes(path);
         QVERIFY2(csv.endsWith("\r\nTotal;90;45;0;75;0;0;0;210\r\n"), csv.constData());
-        QVERIFY(csv.contains("\r\nR\xC3\xA9union;45;0;0;30;0;0;0;75\r\n"));
 
         QTest::keyClick(s.window, Qt::Key_Escape);
         QVERIFY(!s.window->isVisible());
@@ -380,7 +379,6 @@ private slots:
         const std::vector<SheetPage> pages = sheetPages(sheet, kSheetDaysPerPage, 40);
         QCOMPARE(pages.size(), 3U);
         QCOMPARE(pages.back().firstDay, 28);
-        QVERIFY(!pages.front().totalColumn && pages.back().totalColumn);
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
         {

@@ -92,17 +92,6 @@ private slots:
             "text");
     }
 
-    void activityList()
-    {
-        const Statistics stats = loaded(journalOf(
-            { { march(1), 1, "réunion" }, { march(1), 1, "Achat" }, { march(1), 1, "Zèbre" },
-                { march(1), 1, "achat" }, { march(1), 1, "Étude" }, { march(1), 1, "Zebre" } }));
-        QStringList names;
-        for (std::int32_t i : activityListOrder(stats))
-            names.append(stats.activities()[std::size_t(i)].name);
-        QCOMPARE(names, QStringList({ "Achat", "Zebre", "Zèbre", "achat", "réunion", "Étude" }));
-    }
-
     // The report by date of one day's shares, as blocks of tests/data/stats/pie_reports.txt: the
     // legend (percent|time|name), in selection-sort order, its colours going round the palette,
     // and the slices that must follow one another counter-clockwise from 12 o'clock; then the
@@ -305,10 +294,9 @@ private slots:
         }
         QStringList hours;
         const std::vector<HourLine> lines = hourLines(r.maxDayMinutes, 15);
-        for (const HourLine &l : lines) {
+        for (const HourLine &l : lines)
             if (l.labelled)
                 hours.append(hourText(l.hours) + u'@' + QString::number(l.y));
-        }
         QString labels = QStringLiteral("%1 ticks | %2 | %3 lines")
                              .arg(ticks.size())
                              .arg(dates.join(u' '))
@@ -386,7 +374,6 @@ private slots:
         QFETCH(QDate, to);
         const Statistics stats = loaded(journal);
         QFETCH(QString, golden);
-        const QByteArray expected = qm::stats::test::golden(golden);
         QByteArray written;
         if (sheet == Sheet::ByDate)
             written = exportByDate(stats, from, to);
@@ -394,7 +381,7 @@ private slots:
             written = exportByActivity(stats, activityIndex(stats, QStringLiteral("Réunion")));
         else
             written = exportTimeSheet(timeSheet(stats, from, to));
-        QCOMPARE(written, expected);
+        QCOMPARE(written, qm::stats::test::golden(golden));
     }
 
     // A proposed name fits in a file name with its suffix (255 bytes of UTF-8), cut after a whole
