@@ -5,7 +5,6 @@
 #include "tests/support/files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QList>
 #include <QTemporaryDir>
 #include <QTest>
