@@ -8,7 +8,6 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <limits>
 #include <numeric>
 
 using namespace qm::stats;
@@ -16,8 +15,6 @@ using namespace qm::stats::test;
 using qm::FileRead;
 
 namespace {
-
-constexpr int kSkipped = std::numeric_limits<int>::min();
 
 DayNumber dayNumber(QDate date)
 {
@@ -99,35 +96,6 @@ class LoadingTest : public QObject
 private slots:
     void initTestCase() { qm::test::useFrenchLocale(); }
 
-    // One line between two good ones, and the minutes it brings when it is read. The dates and
-    // numbers a field holds are read as in tests/journal/text_test.cpp.
-    void lineReading_data()
-    {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<int>("minutes");
-        QTest::newRow("no number") << QByteArray("01/03/2026,abc,a,") << 0;
-        QTest::newRow("three fields") << QByteArray("01/03/2026, 20,a") << 20;
-        QTest::newRow("three fields, the last empty") << QByteArray("01/03/2026, 20,") << 20;
-        QTest::newRow("five fields") << QByteArray("01/03/2026, 20,a,b,c") << 20;
-        QTest::newRow("blanks") << QByteArray("   ") << kSkipped;
-        QTest::newRow("two fields") << QByteArray("01/03/2026, 20") << kSkipped;
-        QTest::newRow("not a date") << QByteArray("hier, 20,a,") << kSkipped;
-        QTest::newRow("date without year") << QByteArray("01/03, 20,a,") << kSkipped;
-    }
-    void lineReading()
-    {
-        QFETCH(QByteArray, line);
-        QFETCH(int, minutes);
-        const bool read = minutes != kSkipped;
-        const Statistics stats = loaded(
-            journalLine(march(1), 10, "x") + line + "\r\n\r\n" + journalLine(march(2), 30, "x"));
-        QCOMPARE(stats.entryCount(), read ? 3 : 2);
-        QCOMPARE(stats.totalMinutes(), 40 + (read ? minutes : 0));
-        QCOMPARE(stats.days().front().totalMinutes, 10 + (read ? minutes : 0));
-        QCOMPARE(stats.activityCount(), read ? 2 : 1);
-        QCOMPARE(stats.latestDate(), march(2));
-    }
-
     // A journal read only in part gives no entry at all, and says so. One that cannot be opened is
     // WindowsTest::unreadableJournalShowsNoFigures.
     void unreadJournalGivesNoEntry_data()
@@ -178,7 +146,8 @@ private slots:
 
     // The tables as the plain way builds them, over generated journals and small ones: days
     // written in both forms, totals beyond 32 bits, activities in the order they first appear, one
-    // of them also written by an older version, in Windows-1252.
+    // of them also written by an older version, in Windows-1252; one line between two good ones,
+    // read or not. The dates and numbers a field holds are read as in tests/journal/text_test.cpp.
     void matchesPlainAlgorithms_data()
     {
         QTest::addColumn<QByteArray>("journal"); // null: 2000 generated entries
@@ -197,6 +166,18 @@ private slots:
                 + journalLine(march(9), 40, "Réunion") + journalLine(march(3), 50, "réunion")
                 + journalLine(march(4), 60, "Zèbre")
                 + "06/03/2026, 5,R\xe9union,\r\n" << 0.0;
+        const auto between = [](const char *name, const QByteArray &line) {
+            const QByteArray before = journalLine(march(1), 10, "x") + line + "\r\n\r\n";
+            QTest::newRow(name) << before + journalLine(march(2), 30, "x") << 0.0;
+        };
+        between("no number", "01/03/2026,abc,a,");
+        between("three fields", "01/03/2026, 20,a");
+        between("three fields, the last empty", "01/03/2026, 20,");
+        between("five fields", "01/03/2026, 20,a,b,c");
+        between("blanks", "   ");
+        between("two fields", "01/03/2026, 20");
+        between("not a date", "hier, 20,a,");
+        between("date without year", "01/03, 20,a,");
     }
     void matchesPlainAlgorithms()
     {
