@@ -79,11 +79,9 @@ QStringList summaries(const std::vector<ActivitySummary> &activities)
 {
     QStringList texts;
     for (const ActivitySummary &a : activities)
-        texts.append(QStringLiteral("%1 %2 %3-%4")
-                         .arg(a.name)
-                         .arg(a.totalMinutes)
-                         .arg(QDate::fromJulianDay(a.firstDate).toString(u"d/M/yy"),
-                             QDate::fromJulianDay(a.lastDate).toString(u"d/M/yy")));
+        texts.append(a.name + u' ' + QString::number(a.totalMinutes) + u' '
+            + QDate::fromJulianDay(a.firstDate).toString(u"d/M/yy") + u'-'
+            + QDate::fromJulianDay(a.lastDate).toString(u"d/M/yy"));
     return texts;
 }
 

@@ -79,10 +79,8 @@ void checkProbes(const QImage &image, const QList<std::pair<QPoint, QColor>> &pr
     for (const auto &[at, colour] : probes) {
         const QColor seen = image.pixelColor(at);
         if (seen != colour)
-            QFAIL(qPrintable(QStringLiteral("(%1, %2) is %3, not %4")
-                                 .arg(at.x())
-                                 .arg(at.y())
-                                 .arg(seen.name(), colour.name())));
+            QFAIL(qPrintable(QString::asprintf("(%d, %d) is ", at.x(), at.y()) + seen.name()
+                + ", not " + colour.name()));
     }
 }
 

@@ -149,10 +149,8 @@ private slots:
         std::vector<QRectF> rects;
         QStringList labels;
         for (const PieLabel &l : qm::stats::pieLabels(report, size)) {
-            labels.append(QStringLiteral("%1@%2,%3")
-                              .arg(l.text)
-                              .arg(qRound(l.centre.x() * 100))
-                              .arg(qRound(l.centre.y() * 100)));
+            const QPoint at = (l.centre * 100).toPoint();
+            labels.append(l.text + QString::asprintf("@%d,%d", at.x(), at.y()));
             QCOMPARE(sliceAt(report, l.centre), l.slice);
             QRectF rect(QPointF(), size);
             rect.moveCenter(l.centre);
@@ -268,11 +266,8 @@ private slots:
         for (std::size_t i = 0; i < n; ++i) {
             const Bar &b = r.bars[i];
             if (n <= 10 || i == 0 || i == n / 2 || i == n - 1)
-                bars.append(QStringLiteral("%1-%2:%3/%4")
-                                .arg(b.x1)
-                                .arg(b.x2)
-                                .arg(b.greyHeight)
-                                .arg(b.redHeight));
+                bars.append(
+                    QString::asprintf("%d-%d:%d/%d", b.x1, b.x2, b.greyHeight, b.redHeight));
         }
         const std::vector<DateTick> ticks = dateTicks(r, 30);
         QStringList dates;
@@ -289,10 +284,8 @@ private slots:
         for (const HourLine &l : lines)
             if (l.labelled)
                 hours.append(hourText(l.hours) + u'@' + QString::number(l.y));
-        QString labels = QStringLiteral("%1 ticks | %2 | %3 lines")
-                             .arg(ticks.size())
-                             .arg(dates.join(u' '))
-                             .arg(lines.size());
+        QString labels = QString::number(ticks.size()) + " ticks | " + dates.join(u' ')
+            + QStringLiteral(" | %1 lines").arg(lines.size());
         if (!hours.isEmpty())
             labels += QStringLiteral(": %1 … %2").arg(hours.front(), hours.back());
         const QString shown
