@@ -159,8 +159,7 @@ private slots:
             rects.push_back(rect);
         }
         shown += labels.join(u' ') + u'\n';
-        const QString expected = goldenBlock("pie_reports.txt", QTest::currentDataTag());
-        QCOMPARE(shown, expected);
+        QCOMPARE(shown, goldenBlock("pie_reports.txt", QTest::currentDataTag()));
     }
 
     void placeSlice_data()
@@ -288,20 +287,14 @@ private slots:
             + QStringLiteral(" | %1 lines").arg(lines.size());
         if (!hours.isEmpty())
             labels += QStringLiteral(": %1 … %2").arg(hours.front(), hours.back());
-        const QString shown
-            = QStringLiteral("%1 d, %2/bar, %3 px, %4 bars | %5 | %6 rec, %7 conc,%8, max %9")
-                  .arg(r.spanDays)
-                  .arg(r.layout.daysPerBar)
-                  .arg(r.chartWidth)
-                  .arg(n)
-                  .arg(bars.join(u' '))
-                  .arg(r.recordedDays)
-                  .arg(r.concernedDays)
-                  .arg(r.percentText, r.yMax)
-            + QStringLiteral(", span ") + r.spanDuration + u'\n' + labels + u'\n'
-            + (ticks.empty() ? QString() : barToolTip(r, barAt(r, ticks.front().x))) + u'\n';
-        const QString expected = goldenBlock("activity_reports.txt", QTest::currentDataTag());
-        QCOMPARE(shown, expected);
+        const QString shown = QString::asprintf("%d d, %d/bar, %d px, %d bars | ", int(r.spanDays),
+                                  r.layout.daysPerBar, r.chartWidth, int(n))
+            + bars.join(u' ')
+            + QString::asprintf(" | %d rec, %d conc,", int(r.recordedDays), int(r.concernedDays))
+            + r.percentText + ", max " + r.yMax + ", span " + r.spanDuration + u'\n' + labels
+            + u'\n' + (ticks.empty() ? QString() : barToolTip(r, barAt(r, ticks.front().x)))
+            + u'\n';
+        QCOMPARE(shown, goldenBlock("activity_reports.txt", QTest::currentDataTag()));
     }
 
     // Names with ";" and a quote, equal totals in the order they first appear, an activity first
