@@ -87,25 +87,16 @@ void checkProbes(const QImage &image, const QList<std::pair<QPoint, QColor>> &pr
 // The drawings of a PDF's pages, inflated: the streams that start with a graphics state.
 QList<QByteArray> pageStreams(const QByteArray &pdf)
 {
+    static const QRegularExpression kStream(
+        QStringLiteral("/FlateDecode[^>]*>>\\nstream\\n(.*?)endstream"),
+        QRegularExpression::DotMatchesEverythingOption);
     QList<QByteArray> streams;
-    for (qsizetype at = pdf.indexOf(">>\nstream\n"); at >= 0;
-         at = pdf.indexOf(">>\nstream\n", at)) {
-        at += 10;
-        qsizetype end = pdf.indexOf("endstream", at);
-        if (end < 0)
-            break;
-        const qsizetype object = pdf.lastIndexOf(" obj", at);
-        if (!pdf.sliced(object, at - object).contains("/FlateDecode")) {
-            at = end;
-            continue;
-        }
+    for (const QRegularExpressionMatch &m : kStream.globalMatch(QString::fromLatin1(pdf))) {
         // qUncompress takes the size first, as a hint it grows from.
-        QByteArray packed("\x00\x10\x00\x00", 4);
-        packed += pdf.sliced(at, end - at).trimmed();
-        const QByteArray drawing = qUncompress(packed);
+        const QByteArray drawing
+            = qUncompress(QByteArray("\x00\x10\x00\x00", 4) + m.captured(1).toLatin1().trimmed());
         if (drawing.startsWith("/GSa"))
             streams.append(drawing);
-        at = end;
     }
     return streams;
 }
