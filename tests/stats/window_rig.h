@@ -64,24 +64,9 @@ public:
         stats = folder.load();
     }
 
-    ByDateWindow &byDate()
-    {
-        if (!m_byDate)
-            m_byDate = std::make_unique<ByDateWindow>(stats, clock, notice);
-        return *m_byDate;
-    }
-    ByActivityWindow &byActivity()
-    {
-        if (!m_byActivity)
-            m_byActivity = std::make_unique<ByActivityWindow>(stats, clock, notice);
-        return *m_byActivity;
-    }
-    StatsWindow &main()
-    {
-        if (!m_main)
-            m_main = std::make_unique<StatsWindow>(stats, clock, notice);
-        return *m_main;
-    }
+    ByDateWindow &byDate() { return made(m_byDate); }
+    ByActivityWindow &byActivity() { return made(m_byActivity); }
+    StatsWindow &main() { return made(m_main); }
     ReportWindow &report(bool byActivityReport)
     {
         if (byActivityReport)
@@ -104,6 +89,13 @@ public:
     RecordingNotice notice;
 
 private:
+    template<typename W> W &made(std::unique_ptr<W> &window)
+    {
+        if (!window)
+            window = std::make_unique<W>(stats, clock, notice);
+        return *window;
+    }
+
     std::unique_ptr<ByDateWindow> m_byDate;
     std::unique_ptr<ByActivityWindow> m_byActivity;
     std::unique_ptr<StatsWindow> m_main;
