@@ -9,6 +9,7 @@
 #include "stats/core/time_sheet.h"
 
 #include <QtTest>
+#include <algorithm>
 #include <numeric>
 
 using namespace qm::stats;
@@ -26,11 +27,8 @@ std::vector<std::int32_t> plainSelectionSort(std::vector<float> keys)
     std::vector<std::int32_t> origin(keys.size());
     std::iota(origin.begin(), origin.end(), 0);
     for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
-        std::size_t m = i;
-        for (std::size_t j = i + 1; j < keys.size(); ++j) {
-            if (keys[j] > keys[m])
-                m = j;
-        }
+        // The first of the largest keys left, as a scan keeping only a greater one finds it.
+        const auto m = std::size_t(std::max_element(keys.begin() + i, keys.end()) - keys.begin());
         std::swap(keys[i], keys[m]);
         std::swap(origin[i], origin[m]);
     }
