@@ -252,7 +252,7 @@ private slots:
         const QString longName(300, u'é');
         ReportWindows w("02/03/2026, 30,Réunion,\r\n02/03/2026, 20," + longName.toUtf8() + ",\r\n");
         w.byDate().showReportByDate(march(2), march(2));
-        w.byActivity().showReportByActivity(activityIndex(w.stats, longName));
+        w.byActivity().showReportByActivity(activityNamed(w.stats, longName));
         QFETCH(bool, replace);
         w.notice.replace = replace;
         w.press(typed.isEmpty(), "cmdExport");

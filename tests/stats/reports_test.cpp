@@ -352,7 +352,7 @@ private slots:
         if (sheet == Sheet::ByDate)
             written = exportByDate(stats, from, to);
         else if (sheet == Sheet::ByActivity)
-            written = exportByActivity(stats, activityIndex(stats, QStringLiteral("Réunion")));
+            written = exportByActivity(stats, activityNamed(stats, QStringLiteral("Réunion")));
         else
             written = exportTimeSheet(timeSheet(stats, from, to));
         QCOMPARE(written, qm::stats::test::golden(golden));

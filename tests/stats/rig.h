@@ -1,6 +1,7 @@
 #pragma once
 
 #include "journal/datetime.h"
+#include "stats/core/export_request.h"
 #include "stats/core/statistics.h"
 #include "tests/support/files.h"
 
@@ -9,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
 #include <cstdint>
 
 namespace qm::stats::test {
@@ -61,15 +61,6 @@ inline QString goldenBlock(const QString &name, const char *tag)
     const qsizetype end = text.indexOf(QStringLiteral("\n["), start);
     return text.sliced(start + heading.size(),
         end < 0 ? text.size() - start - heading.size() : end + 1 - start - heading.size());
-}
-
-// The activity of that name in the loaded journal, -1 when there is none.
-inline std::int32_t activityIndex(const Statistics &stats, const QString &name)
-{
-    const auto &all = stats.activities();
-    const auto found = std::find_if(
-        all.begin(), all.end(), [&](const ActivitySummary &a) { return a.name == name; });
-    return found == all.end() ? -1 : std::int32_t(found - all.begin());
 }
 
 // Day d of March 2026; 0 is the last day of February.

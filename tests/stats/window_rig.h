@@ -110,7 +110,7 @@ struct ShownReports : ReportWindows
         : ReportWindows(journal, "User=Dupont\r\n")
     {
         byDate().showReportByDate(march(2), march(5));
-        byActivity().showReportByActivity(activityIndex(stats, activity));
+        byActivity().showReportByActivity(activityNamed(stats, activity));
     }
 };
 
