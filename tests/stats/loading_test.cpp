@@ -138,7 +138,6 @@ private slots:
         ProgramFolder folder;
         if (!settings.isNull())
             QVERIFY(folder.writeSettings(settings));
-        QVERIFY(folder.writeJournal(journalLine(march(1), 1, "a")));
         QTEST(folder.load().userName(), "userName");
     }
 

@@ -230,9 +230,8 @@ private slots:
         QTest::addColumn<bool>("replace"); // the answer to the question about an earlier file
         QTest::addColumn<int>("questions");
         QTest::addColumn<int>("error"); // in the message; 0: the export is written
-        const Disk full = Disk::Limited;
-        QTest::newRow("csv, full disk") << false << "r.csv" << full << true << 0 << EFBIG;
-        QTest::newRow("pdf, full disk") << true << "r.pdf" << full << true << 0 << EFBIG;
+        QTest::newRow("csv, full disk") << false << "r.csv" << Disk::Limited << true << 0 << EFBIG;
+        QTest::newRow("pdf, full disk") << true << "r.pdf" << Disk::Limited << true << 0 << EFBIG;
         QTest::newRow("pdf, nearly full tmpfs")
             << true << "r.pdf" << Disk::Tmpfs << true << 0 << ENOSPC;
         QTest::newRow("missing folder")
