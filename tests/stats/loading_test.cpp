@@ -16,11 +16,6 @@ using qm::FileRead;
 
 namespace {
 
-DayNumber dayNumber(QDate date)
-{
-    return DayNumber(date.toJulianDay());
-}
-
 // The tables built the plain way: a stable sort for the date order, days from walking it, and
 // activities found by scanning those already seen, names decoded as the journal's text. Slow, but
 // obviously right.
@@ -45,7 +40,7 @@ struct Reference
             const QDate date = QDate::fromString(QString::fromLatin1(fields[0]), u"d/M/yyyy");
             if (fields.size() < 3 || !date.isValid())
                 continue;
-            dates.push_back(dayNumber(date));
+            dates.push_back(DayNumber(date.toJulianDay()));
             minutes.push_back(qm::readRoundedNumber(fields[1]));
             names.push_back(qm::decodeText(fields[2]));
         }

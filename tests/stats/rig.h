@@ -58,9 +58,9 @@ inline QString goldenBlock(const QString &name, const char *tag)
     const qsizetype start = text.indexOf(heading);
     if (start < 0)
         return {};
-    const qsizetype end = text.indexOf(QStringLiteral("\n["), start);
-    return text.sliced(start + heading.size(),
-        end < 0 ? text.size() - start - heading.size() : end + 1 - start - heading.size());
+    const qsizetype from = start + heading.size();
+    const qsizetype end = text.indexOf(QStringLiteral("\n["), from);
+    return text.mid(from, end < 0 ? -1 : end + 1 - from);
 }
 
 // Day d of March 2026; 0 is the last day of February.
