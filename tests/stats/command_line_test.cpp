@@ -6,6 +6,12 @@
 using namespace qm::stats::test;
 using qm::test::readBytes;
 
+namespace {
+
+const QStringList kPeriod { "--from", "02/03/2026", "--to", "05/03/2026" };
+
+} // namespace
+
 // QMStat's exports from a shell with no display: the window's files, its checks, its exit codes.
 class CommandLineTest : public QObject
 {
@@ -31,10 +37,9 @@ private slots:
                              const char *told, const char *golden = "") {
             QTest::newRow(name) << arguments << exitCode << QString(told) << QString(golden);
         };
-        const QStringList period { "--from", "02/03/2026", "--to", "05/03/2026" };
-        const QStringList byDate = QStringList { "--export", "by-date" } + period;
+        const QStringList byDate = QStringList { "--export", "by-date" } + kPeriod;
         const QStringList byActivity { "--export", "by-activity", "--activity", "Réunion" };
-        const QStringList sheet = QStringList { "--export", "timesheet" } + period;
+        const QStringList sheet = QStringList { "--export", "timesheet" } + kPeriod;
         row("by date", byDate, 0, "", "export_by_date.csv");
         row("by activity", byActivity, 0, "", "export_by_activity.csv");
         row("time sheet", sheet, 0, "", "timesheet.csv");
@@ -48,7 +53,7 @@ private slots:
         row("period backwards",
             { "--export", "timesheet", "--from", "05/03/2026", "--to", "02/03/2026" }, 1,
             "La période se termine avant de commencer.");
-        row("unknown kind", QStringList { "--export", "by-week" } + period, 1,
+        row("unknown kind", QStringList { "--export", "by-week" } + kPeriod, 1,
             "L'export « by-week » n'existe pas");
         row("unknown option", { "--export", "by-date", "--colour" }, 64, "--output");
         row("no folder to write in", byDate, 3, "n'a pas pu être écrit");
