@@ -24,7 +24,7 @@ private slots:
         QVERIFY(m_folder.isValid());
         m_program = m_folder.filePath("QMStat");
         QVERIFY(QFile::copy(QStringLiteral(QM_STATS_PROGRAM), m_program));
-        QVERIFY(qm::test::writeBytes(m_folder.filePath("Quillmere.log"), golden("export.log")));
+        QVERIFY(writeBytes(m_folder.filePath("Quillmere.log"), golden("export.log")));
     }
 
     void exports_data()

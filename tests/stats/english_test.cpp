@@ -3,7 +3,6 @@
 #include "tests/support/locale.h"
 #include "window_rig.h"
 
-#include <QLabel>
 #include <QtTest>
 
 using namespace qm::stats;
@@ -40,11 +39,8 @@ private slots:
     void mainWindow()
     {
         QFETCH(QByteArray, added);
-        ReportWindows r(golden("export.log") + added);
-        StatsWindow &window = r.main();
-        window.fillActivityList();
-        window.showOverallFigures();
-        window.show();
+        Session s(golden("export.log") + added);
+        StatsWindow &window = s.main();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(findWidget<QLabel>(&window, "lblDmin")->text(), "02/03/2026");
         QTEST(findWidget<QLabel>(&window, "lblAJ")->text(), "entriesPerDay");

@@ -1,27 +1,28 @@
 #pragma once
 
 #include "journal/datetime.h"
+#include "stats/core/export_request.h"
 #include "stats/core/statistics.h"
 #include "tests/support/files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QList>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
 #include <cstdint>
 
 namespace qm::stats::test {
+
+using qm::test::writeBytes;
 
 // A program folder of its own with the journal and settings a test writes into it.
 class ProgramFolder
 {
 public:
     QString file(const QString &name) const { return QDir(m_dir.path()).filePath(name); }
-    bool writeJournal(const QByteArray &bytes) const { return write("Quillmere.log", bytes); }
-    bool writeSettings(const QByteArray &bytes) const { return write("Quillmere.ini", bytes); }
+    bool writeJournal(const QByteArray &b) const { return writeBytes(file("Quillmere.log"), b); }
+    bool writeSettings(const QByteArray &b) const { return writeBytes(file("Quillmere.ini"), b); }
 
     Statistics load() const
     {
@@ -31,12 +32,6 @@ public:
     }
 
 private:
-    bool write(const QString &name, const QByteArray &bytes) const
-    {
-        QFile f(file(name));
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-    }
-
     QTemporaryDir m_dir;
 };
 
@@ -63,18 +58,9 @@ inline QString goldenBlock(const QString &name, const char *tag)
     const qsizetype start = text.indexOf(heading);
     if (start < 0)
         return {};
-    const qsizetype end = text.indexOf(QStringLiteral("\n["), start);
-    return text.sliced(start + heading.size(),
-        end < 0 ? text.size() - start - heading.size() : end + 1 - start - heading.size());
-}
-
-// The activity of that name in the loaded journal, -1 when there is none.
-inline std::int32_t activityIndex(const Statistics &stats, const QString &name)
-{
-    const auto &all = stats.activities();
-    const auto found = std::find_if(
-        all.begin(), all.end(), [&](const ActivitySummary &a) { return a.name == name; });
-    return found == all.end() ? -1 : std::int32_t(found - all.begin());
+    const qsizetype from = start + heading.size();
+    const qsizetype end = text.indexOf(QStringLiteral("\n["), from);
+    return text.mid(from, end < 0 ? -1 : end + 1 - from);
 }
 
 // Day d of March 2026; 0 is the last day of February.
@@ -105,18 +91,13 @@ inline QByteArray journalOf(const QList<Entry> &entries)
     return bytes;
 }
 
-// One activity's name as sharesOf() gives it, as the legend shows it.
-inline QString shareName(int i)
-{
-    return QStringLiteral(" act%1").arg(i, 2, 10, QChar(u'0'));
-}
-
 // One day's entries, one activity per element, named act01, act02... in that order.
 inline QList<Entry> sharesOf(const std::vector<int> &minutes)
 {
     QList<Entry> entries;
     for (std::size_t i = 0; i < minutes.size(); ++i)
-        entries.append({ march(1), minutes[i], shareName(int(i + 1)).trimmed() });
+        entries.append(
+            { march(1), minutes[i], QStringLiteral("act%1").arg(int(i + 1), 2, 10, QChar(u'0')) });
     return entries;
 }
 

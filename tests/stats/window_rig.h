@@ -10,6 +10,9 @@
 #include "tests/support/widgets.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -17,6 +20,11 @@
 #include <memory>
 
 namespace qm::stats::test {
+
+inline void clickButton(QWidget *parent, const QString &button)
+{
+    QTest::mouseClick(qm::test::findWidget<QPushButton>(parent, button), Qt::LeftButton);
+}
 
 // Keeps what the program would have told the user instead of opening message boxes.
 class RecordingNotice final : public UserNotice
@@ -56,23 +64,23 @@ public:
         stats = folder.load();
     }
 
-    ByDateWindow &byDate()
+    ByDateWindow &byDate() { return made(m_byDate); }
+    ByActivityWindow &byActivity() { return made(m_byActivity); }
+    StatsWindow &main() { return made(m_main); }
+    ReportWindow &report(bool byActivityReport)
     {
-        if (!m_byDate)
-            m_byDate = std::make_unique<ByDateWindow>(stats, clock, notice);
-        return *m_byDate;
+        if (byActivityReport)
+            return byActivity();
+        return byDate();
     }
-    ByActivityWindow &byActivity()
+    void press(bool byActivityReport, const QString &button)
     {
-        if (!m_byActivity)
-            m_byActivity = std::make_unique<ByActivityWindow>(stats, clock, notice);
-        return *m_byActivity;
+        clickButton(&report(byActivityReport), button);
     }
-    StatsWindow &main()
+    void exportTo(bool byActivityReport, const QString &path, bool pdf)
     {
-        if (!m_main)
-            m_main = std::make_unique<StatsWindow>(stats, clock, notice);
-        return *m_main;
+        notice.exportChoice = ExportChoice { path, pdf };
+        press(byActivityReport, QStringLiteral("cmdExport"));
     }
 
     ProgramFolder folder;
@@ -81,6 +89,13 @@ public:
     RecordingNotice notice;
 
 private:
+    template<typename W> W &made(std::unique_ptr<W> &window)
+    {
+        if (!window)
+            window = std::make_unique<W>(stats, clock, notice);
+        return *window;
+    }
+
     std::unique_ptr<ByDateWindow> m_byDate;
     std::unique_ptr<ByActivityWindow> m_byActivity;
     std::unique_ptr<StatsWindow> m_main;
@@ -95,23 +110,54 @@ struct ShownReports : ReportWindows
         : ReportWindows(journal, "User=Dupont\r\n")
     {
         byDate().showReportByDate(march(2), march(5));
-        byActivity().showReportByActivity(activityIndex(stats, activity));
+        byActivity().showReportByActivity(activityNamed(stats, activity));
     }
-    ReportWindow &report(bool byActivityReport)
+};
+
+// The main window over a journal (none when null), filled and shown as at start-up.
+struct Session : ReportWindows
+{
+    explicit Session(const QByteArray &journal)
+        : ReportWindows(journal, "User=Dupont\r\n")
     {
-        if (byActivityReport)
-            return byActivity();
-        return byDate();
+        main().fillActivityList();
+        main().showOverallFigures();
+        main().show();
+        main().activateWindow();
     }
-    void press(bool byActivityReport, const QString &button)
+
+    // A child of the main window, or of `parent`.
+    template<typename T> T *child(const QString &name, QObject *parent = nullptr)
     {
-        QTest::mouseClick(
-            qm::test::findWidget<QPushButton>(&report(byActivityReport), button), Qt::LeftButton);
+        return qm::test::findWidget<T>(parent ? parent : &main(), name);
     }
-    void exportTo(bool byActivityReport, const QString &path, bool pdf)
+    QStringList texts(const QStringList &labels, QObject *parent = nullptr)
     {
-        notice.exportChoice = ExportChoice { path, pdf };
-        press(byActivityReport, QStringLiteral("cmdExport"));
+        QStringList shown;
+        for (const QString &label : labels)
+            shown.append(child<QLabel>(label, parent)->text());
+        return shown;
+    }
+
+    void type(const QString &box, const QString &text)
+    {
+        auto *edit = child<QLineEdit>(box);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+    void click(const QString &button, QWidget *parent = nullptr)
+    {
+        clickButton(parent ? parent : &main(), button);
+    }
+    // Picks an item of the activity list the way the keyboard does.
+    void chooseActivity(int item)
+    {
+        auto *combo = child<QComboBox>("cmbActivities");
+        combo->setFocus();
+        combo->setCurrentIndex(item == 0 ? 1 : item - 1);
+        QTest::keyClick(combo, item == 0 ? Qt::Key_Up : Qt::Key_Down);
     }
 };
 
@@ -122,8 +168,7 @@ struct OpenSheet
         : windows(golden("export.log"))
     {
         windows.byDate().showReportByDate(march(2), march(8));
-        QTest::mouseClick(
-            qm::test::findWidget<QPushButton>(&windows.byDate(), "cmdTimeSheet"), Qt::LeftButton);
+        clickButton(&windows.byDate(), "cmdTimeSheet");
         for (QWidget *top : QApplication::topLevelWidgets())
             if (top->objectName() == u"frmTimeSheet" && top->isVisible())
                 window = top;
