@@ -4,10 +4,12 @@
 Plants one small fault (a mutant) at a time in the chosen C++ files, rebuilds what changed (the
 tree's libraries are shared, so that is one library and no executable), runs the tests whose
 executable uses that library and that reach the mutated line (a tree built with --coverage
-tells, once per run), two at a time, and records which test functions failed. The results go, one line per mutant, to a JSON-lines file in the build folder, so that a run can be
-stopped and resumed; the report is computed from that file.
+tells, once per run), two at a time, and records which test functions failed. The results go,
+one line per mutant, to a JSON-lines file in the build folder, so that a run can be stopped and
+resumed; the report is computed from that file.
 
-  tools/mutation.sh [--build DIR] [--sample N] [--seed S] [--report] PATH...
+  tools/mutation.sh [--build DIR] [--sample N] [--seed S] [--every-test] PATH...
+  tools/mutation.sh --report [--against RESULTS] [--sample N] [--seed S] PATH...
 
 PATH is a file or a folder of .cpp files, relative to the source folder. Kept out of CI: a
 mutant costs a compile, a library's link and the tests that use it.
@@ -431,6 +433,25 @@ def chosen_files(source, paths):
     return [f.relative_to(source) for f in files]
 
 
+def compare(records, earlier, out):
+    """The mutants of this run that an earlier run of the same sample also tried, and the score
+    of each on them: a change of tests must not let through what the tests caught before."""
+    before = {}
+    with open(earlier) as lines:
+        for r in map(json.loads, lines):
+            before[r["id"]] = r
+    common = [r for r in records if r["id"] in before]
+    scored = [r for r in common if r["status"] != "stillborn"]
+    killed_now = sum(r["status"] == "killed" for r in scored)
+    killed_before = sum(before[r["id"]]["status"] == "killed" for r in scored)
+    print(f"against {earlier}: {len(common)} mutants in both runs", file=out)
+    print(f"  killed before: {killed_before} of {len(scored)}, now: {killed_now}", file=out)
+    for r in scored:
+        was = before[r["id"]]["status"]
+        if was != r["status"]:
+            print(f"  {was} before, {r['status']} now: {r['id']}", file=out)
+
+
 def report(records, out):
     per_file = defaultdict(lambda: defaultdict(int))
     only = defaultdict(list)
@@ -468,6 +489,8 @@ def main():
     parser.add_argument("--sample", type=int, default=0, help="at most N mutants, drawn at random")
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--report", action="store_true", help="only print the report so far")
+    parser.add_argument("--against", metavar="RESULTS",
+                        help="with --report: compare with the results file of an earlier run")
     parser.add_argument("--every-test", action="store_true",
                         help="run every test that loads the mutated library, reached or not")
     args = parser.parse_args()
@@ -482,6 +505,8 @@ def main():
     ids = {m[0] for m in mutants}
     if args.report:
         report([r for i, r in run.done().items() if i in ids], sys.stdout)
+        if args.against:
+            compare([r for i, r in run.done().items() if i in ids], args.against, sys.stdout)
         return
 
     build.mkdir(parents=True, exist_ok=True)
