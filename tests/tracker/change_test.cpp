@@ -71,7 +71,6 @@ private slots:
         for (const char *refused : { "-0", "-1000", "- 5", "-5x", "20" })
             row(refused, "10:30:00");
         row("06:00:00", "06:00:00", false);
-        row("-600", "00:30:00", false);
         row("-631", "10:00:00", false); // yesterday: the day's start stays proposed
     }
     void typedChangeTime()
@@ -107,7 +106,6 @@ private slots:
         };
         row("a whole day", 40, "1440", "10:30", "", 1440);
         row("ninety minutes", 40, "90 min", "12:00", "", 90);
-        row("ninety minutes, on the minute", 0, "90", "12:00", "", 90);
         // The end time is taken from the typed value, the recorded minutes are rounded.
         row("half to even, down", 40, "2.5", "10:33", "", 2);
         row("half to even, down, on the minute", 0, "2.5", "10:32", "", 2);
@@ -148,7 +146,6 @@ private slots:
         rig.questions.answers[Code::NewDay] = { false };
         QVERIFY(rig.tracker.confirmChange());
         QCOMPARE(rig.state().currentDuration(), recorded);
-        QCOMPARE(rig.cell(2, 1), recorded == -1 ? "EN COURS" : durationCellText(recorded));
         QCOMPARE(rig.screens.mainVisible, recorded != -1);
         QCOMPARE(rig.questions.confirmations, QStringList {});
     }
@@ -258,7 +255,6 @@ private slots:
             QTest::newRow(name) << QString(comment) << QString(add) << index << QString(recorded)
                                 << QString(newType);
         };
-        row("one-off with a comma", "a,b", "", 1, "a;b", "");
         row("one-off wins over a new type", "ici", "neuf", 1, "ici", "");
         row("new type", "", "x,y", 0, "x;y", "x;y");
         row("new type equal to an old one", "", "client", 0, "client", "client");
