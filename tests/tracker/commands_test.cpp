@@ -151,9 +151,7 @@ private slots:
                 "--ago prend un nombre de minutes de 1 à 999.");
         row("a modal window up", R"({"command":"switch","activity":"Réunion"})", 2,
             "Quillmere attend une réponse", "Dossiers 10:00:00 ", true);
-        row("unknown request", R"({"command":"jump"})", 1,
-            "Quillmere ne connaît pas cette demande.");
-        row("no JSON", "{", 1, "Quillmere ne connaît pas cette demande.");
+        row("no JSON: no request known", "{", 1, "Quillmere ne connaît pas cette demande.");
     }
     void switches()
     {
