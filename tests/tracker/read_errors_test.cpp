@@ -15,12 +15,7 @@ namespace {
 // The settings of a user with 40 activities and two comment types, then `comments` more.
 QByteArray settingsFile(int comments = 0)
 {
-    QByteArray bytes("User=Annick Lema\xC3\xAEtre\r\n");
-    for (int n = 0; n < 10; ++n)
-        bytes += "Message=" + QByteArray::number(n) + "=Vrai\r\n";
-    for (int i = 0; i < 40; ++i)
-        bytes += "Activity=Dossier " + QByteArray::number(100 + i) + "\r\n";
-    bytes += "Comment=appel du client\r\nComment=devis envoy\xC3\xA9 au client final\r\n";
+    QByteArray bytes = readBytes(QFINDTESTDATA("../data/tracker/forty_activities.ini"));
     for (int i = 0; i < comments; ++i)
         bytes += "Comment=commentaire " + QByteArray::number(i) + "\r\n";
     return bytes;
@@ -63,6 +58,7 @@ private slots:
         QTest::addColumn<QByteArray>("day");
         QTest::addColumn<QByteArray>("log");
         const QByteArray settings = settingsFile(), day = dayFile(3), log = journal(6);
+        QVERIFY(settings.contains("Activity=Dossier 139\r\n"));
         const QString ini = kSettingsFileName.toString(), dayName = kDayFileName.toString(),
                       logName = kJournalFileName.toString();
         QTest::addRow("settings of %d bytes, first read", int(settings.size()))
