@@ -7,7 +7,6 @@
 #include "tracker/ui/tray_icon.h"
 
 #include <QAction>
-#include <QInputDialog>
 #include <QMenu>
 #include <QTableWidget>
 

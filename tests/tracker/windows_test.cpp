@@ -190,7 +190,6 @@ private slots:
         QVERIFY(!main->isVisible());
         icon->activate(QSystemTrayIcon::Trigger);
         QVERIFY(main->isVisible());
-        QVERIFY(!main->isMinimized());
         program.change(1, {}, {}, {});
         QCOMPARE(toolTip(), "Quillmere - Dossiers depuis 09:00 (0 h 00)");
 
