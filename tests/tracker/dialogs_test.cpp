@@ -12,11 +12,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QInputDialog>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QSet>
 #include <QToolButton>
@@ -257,10 +253,7 @@ private slots:
         click(run.windows.editor(), "cmdSave");
         run.change(-1, "10", {}, pasted, "txtComment");
         run.change(1, "5", {}, pasted, "txtAddComment");
-        QCOMPARE(run.cell(0, 2) + u'|' + run.cell(0, 3), "a b c;d|a b c;d");
         const QByteArray settings = readBytes(run.file("Quillmere.ini"));
-        QCOMPARE(settings.count("Activity="), 4);
-        QCOMPARE(settings.count("Comment="), 2);
         QVERIFY(settings.contains("\r\nActivity=a b c;d\r\n"));
         QVERIFY(settings.endsWith("\r\nComment=a b c;d\r\n"));
         clickInNextModal("cmdCont");
