@@ -78,7 +78,6 @@ private slots:
         const QStringList ticked = group + QStringList { "Startup/Quillmere.lnk" };
         const QStringList none;
 
-        // The log, the message and the outcome of a run on the machine that `setup` makes.
         const auto row = [](const char *name, const char *log, const QString &message,
                              int programFiles, int registrations, bool uninstallData,
                              const QStringList &links, const Setup &setup) {
@@ -197,15 +196,13 @@ private slots:
         QString folder = rig.state.installPath;
         while (folder.endsWith(u'/'))
             folder.chop(1);
+        const QHash<QString, QString> targets { { "Aide.lnk", rig.state.helpFile },
+            { "Uninstall.lnk", "Uninstall" }, { "QMStat.lnk", "QMStat" } };
         QStringList made;
         for (const Shortcut &shortcut : std::as_const(rig.platform.shortcuts)) {
             made.append(QDir(rig.platform.path("home")).relativeFilePath(shortcut.linkPath));
             const QString link = QFileInfo(shortcut.linkPath).fileName();
-            const QString target = folder + u'/'
-                + QString(link == u"Aide.lnk"      ? rig.state.helpFile
-                        : link == u"Uninstall.lnk" ? "Uninstall"
-                        : link == u"QMStat.lnk"    ? "QMStat"
-                                                   : "Quillmere");
+            const QString target = folder + u'/' + targets.value(link, "Quillmere");
             QCOMPARE(shortcut.targetPath, target);
             QCOMPARE(shortcut.workingDirectory, folder);
             QCOMPARE(shortcut.iconLocation, target + QStringLiteral(", 0"));

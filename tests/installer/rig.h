@@ -134,7 +134,6 @@ public:
     {
         return !failingTargets.contains(file) && writeBytes(file, bytes);
     }
-    QStringList mountedDrives() override { return { QStringLiteral("/") }; }
     bool isTrackerRunning(const QString &) override
     {
         return trackerRunningChecks > 0 && trackerRunningChecks-- > 0;

@@ -132,8 +132,7 @@ private slots:
         // Such a folder would break the uninstall data's lines: the window says why and stays,
         // and a corrected path then goes on.
         for (const auto &[name, typed] :
-            { std::pair { "line feed", "/srv/a\nb" }, { "carriage return", "/srv/a\rb" },
-                { "tab", "/srv/a\tb" }, { "delete", "/srv/a\x7f" } })
+            { std::pair { "line feed", "/srv/a\nb" }, { "delete", "/srv/a\x7f" } })
             QTest::newRow(name) << "/" << false << "click" << true << QString(typed);
     }
 
