@@ -132,9 +132,7 @@ private slots:
     {
         QFETCH(bool, declined);
         Rig rig;
-        rig.clock.set(2026, 12, 5, 23, 0);
-        rig.startDay();
-        QVERIFY(rig.change(1, "23:00"));
+        QVERIFY(rig.logChanges({ "1@23:00:00" }));
         rig.showAt(23, 30);
         rig.questions.answers[Code::NewDay] = { !declined, false };
         QVERIFY(rig.change(2, "23:30:00", {}, "00:15"));
@@ -213,9 +211,7 @@ private slots:
     void dayClosedDuringTheNewDayQuestion()
     {
         Rig rig;
-        rig.clock.set(2026, 12, 5, 23, 0);
-        rig.startDay();
-        QVERIFY(rig.change(1, "23:00"));
+        QVERIFY(rig.logChanges({ "1@23:00:00" }));
         rig.questions.onAsk = [&rig](Code code) {
             if (code == Code::NewDay)
                 rig.tracker.closeDay();
