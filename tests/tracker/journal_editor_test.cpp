@@ -97,6 +97,10 @@ private slots:
             << "";
         QTest::newRow("over 24 hours")
             << modify(0, 1400, "Dossiers") << QByteArray() << "dépasser 24 h en tout (ici 24 h 35)";
+        QTest::newRow("24 hours to the minute by adding") << Edit([](JournalEditor &editor) {
+            editor.add(fields(editor, -1, 1305, "Courrier", ""));
+        }) << kJournal + "03/12/2026, 1305,Courrier,\r\n"
+                                                          << "";
         QTest::newRow("over 24 hours by adding") << Edit([](JournalEditor &editor) {
             editor.add(fields(editor, -1, 1306, "Courrier", ""));
         }) << QByteArray() << "dépasser 24 h";
