@@ -135,9 +135,8 @@ private slots:
                 { centre + QPoint(150, 0), kWhite }, { centre + QPoint(40, -120), slice(3) },
                 { centre + QPoint(8, -120), slice(4) }, { centre + QPoint(-8, -120), slice(1) } });
         for (int k = 0; k < 5; ++k) {
-            auto *label = w.byDate().findChild<QLabel *>(QStringLiteral("lblFlxPercent_%1").arg(k));
-            QVERIFY(label);
-            const QRect at = label->geometry();
+            const QString percent = QStringLiteral("lblFlxPercent_%1").arg(k);
+            const QRect at = qm::test::findWidget<QLabel>(&w.byDate(), percent)->geometry();
             // Inside the border, clear of the centred text.
             QCOMPARE(
                 image.pixelColor(at.left() + 3, at.center().y()), k < 4 ? slice(k + 1) : kWhite);
@@ -364,8 +363,6 @@ private slots:
     {
         ReportWindows r(golden("export.log"));
         const TimeSheet sheet = timeSheet(r.stats, march(1), march(30));
-        const std::vector<SheetPage> pages = sheetPages(sheet, kSheetDaysPerPage, 40);
-        QCOMPARE(pages.back().firstDay, 28);
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
         {

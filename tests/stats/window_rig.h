@@ -1,7 +1,6 @@
 #pragma once
 
 #include "rig.h"
-#include "stats/core/statistics.h"
 #include "stats/ui/by_activity_window.h"
 #include "stats/ui/by_date_window.h"
 #include "stats/ui/frozen_column_view.h"
@@ -15,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
-#include <QTest>
 
 #include <memory>
 
@@ -69,9 +67,7 @@ public:
     StatsWindow &main() { return made(m_main); }
     ReportWindow &report(bool byActivityReport)
     {
-        if (byActivityReport)
-            return byActivity();
-        return byDate();
+        return byActivityReport ? static_cast<ReportWindow &>(byActivity()) : byDate();
     }
     void press(bool byActivityReport, const QString &button)
     {
