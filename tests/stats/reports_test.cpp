@@ -241,6 +241,7 @@ private slots:
                     { first.addDays(5999), 10, "a" } } },
             { "no minutes at all",
                 { { march(1), 0, "a" }, { march(3), 0, "b" }, { march(4), 0, "a" } } },
+            { "a single minute", { { march(1), 1, "a" } } },
             { "7 days", { { march(1), 480, "a" }, { march(7), 60, "a" } } },
             { "31 days", { { march(1), 30, "a" }, { march(31), 30, "a" } } },
             { "366 days", { { march(1), 1440, "a" }, { march(1).addDays(365), 60, "a" } } },
@@ -318,6 +319,10 @@ private slots:
             "export_several_times_by_date.csv");
         row("several times a day, by activity", severalTimes, Sheet::ByActivity, none, none,
             "export_several_times_by_activity.csv");
+        row("by activity, days beyond a day's minutes",
+            "02/03/2026, 1500,Réunion,\r\n03/03/2026, -10,Réunion,\r\n"
+            "04/03/2026, 1440,Réunion,\r\n",
+            Sheet::ByActivity, none, none, "export_by_activity_beyond_a_day.csv");
         row("formula names",
             "02/03/2026, 30,=HYPERLINK(\"http://x\";\"y\"),\r\n02/03/2026, -10,-1+1,\r\n",
             Sheet::ByDate, march(2), march(2), "export_formula_names.csv");
