@@ -241,6 +241,8 @@ private slots:
             << QStringList { "500 Réunion@0", "520 Réunion@0", "559 Réunion@0", "560 Réunion@0" }
             << QStringList { "500: Toujours « Réunion » ? | Depuis 09:40 (8 h 20).",
                    "560: Toujours « Réunion » ? | Depuis 09:40 (9 h 20)." };
+        QTest::newRow("after a sleep of one more period to the minute, once")
+            << 60 << QStringList { "120 Réunion@0", "121 Réunion@0" } << QStringList { first };
         QTest::newRow("off") << 0 << QStringList { "600 Réunion@0" } << QStringList {};
     }
     void reminders()
