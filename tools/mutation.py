@@ -121,6 +121,7 @@ class Run:
         self.loads = {}  # executable -> the shared libraries it loads
         self.users = {}  # source file -> the tests that use its library
         self.objects = None  # source file -> its objects in the build tree
+        self.sources = None  # object in the build tree -> its source file
         self.coverage = build.parent / (build.name + "-coverage")
         self.lines = {}  # source file -> the lines gcov can count
         self.reached = {}  # test -> source file -> the lines it runs; absent: it always runs
@@ -163,25 +164,21 @@ class Run:
                 self.reached = {t: {f: set(v) for f, v in r.items()}
                                 for t, r in kept["reached"].items()}
                 return
-        flags = "--coverage"
         subprocess.run(["cmake", "--preset", "dev", "-B", str(self.coverage), "-DQM_BENCH=OFF",
                         "-DQM_SHARED_LIBS=ON", "-DQM_WERROR=OFF",
                         "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON",
                         "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O0 -g -DNDEBUG",
-                        f"-DCMAKE_CXX_FLAGS={flags}", f"-DCMAKE_EXE_LINKER_FLAGS={flags}",
-                        f"-DCMAKE_SHARED_LINKER_FLAGS={flags}"],
+                        "-DCMAKE_CXX_FLAGS=--coverage", "-DCMAKE_EXE_LINKER_FLAGS=--coverage",
+                        "-DCMAKE_SHARED_LINKER_FLAGS=--coverage"],
                        cwd=self.source, check=True, stdout=sys.stderr)
         subprocess.run(["cmake", "--build", str(self.coverage)], cwd=self.source, check=True,
                        stdout=sys.stderr)
-        counted = {}  # gcda file -> source file
-        commands = json.loads((self.coverage / "compile_commands.json").read_text())
+        counted = {}  # gcda file -> (source file, the compiler's folder)
         wanted = {os.path.realpath(self.source / f): str(f) for f in files}
-        for c in commands:
-            m = re.search(r" -o (\S+)", c["command"])
-            name = wanted.get(os.path.realpath(os.path.join(c["directory"], c["file"])))
-            if m and name:
-                out = os.path.join(c["directory"], m.group(1))
-                counted[os.path.splitext(out)[0] + ".gcda"] = (name, c["directory"])
+        for source, out, directory in self.compiled(self.coverage):
+            if name := wanted.get(source):
+                counted[os.path.splitext(os.path.join(directory, out))[0] + ".gcda"] = (
+                    name, directory)
         self.lines, self.reached = defaultdict(set), {}
         for name, (exe, _) in self.tests.items():
             for gcda in self.coverage.rglob("*.gcda"):
@@ -221,18 +218,12 @@ class Run:
     def starts_processes(self, exe):
         """Whether the test's own sources, or the project headers they include, start a
         program (QProcess, fork, exec)."""
-        target = os.path.relpath(os.path.realpath(exe), os.path.realpath(self.build))
-        if target.startswith(".."):
-            return False  # a tool of the system, such as bash running a script
-        query = subprocess.run(["ninja", "-C", str(self.build), "-t", "query", target],
-                               stdout=subprocess.PIPE, text=True).stdout
+        if self.sources is None:
+            self.sources = {os.path.realpath(self.build / out): source
+                            for source, out, _ in self.compiled(self.build)}
         sources = set()
-        if self.objects is None:
-            self.objects_of(Path("."))
-        by_object = {os.path.realpath(self.build / o): s
-                     for s, objs in self.objects.items() for o in objs}
-        for line in query.partition("  outputs:\n")[0].splitlines():
-            source = by_object.get(os.path.realpath(self.build / line.strip()))
+        for line in self.inputs(exe):
+            source = self.sources.get(os.path.realpath(self.build / line))
             if source and "/tests/" in source:
                 sources.add(Path(source))
         seen = set()
@@ -300,17 +291,20 @@ class Run:
             for helper in self.helpers(exe):
                 self.loads[exe] |= {helper} | self.libraries(helper)
 
-    def helpers(self, exe):
-        """The executables that the build makes before exe for it (add_dependencies)."""
-        try:
-            target = os.path.relpath(os.path.realpath(exe), os.path.realpath(self.build))
-        except ValueError:
-            return set()
+    def inputs(self, exe):
+        """What ninja's graph gives as the inputs of exe, a line each; none for a program that
+        the tree does not build (a tool of the system, such as bash running a script)."""
+        target = os.path.relpath(os.path.realpath(exe), os.path.realpath(self.build))
+        if target.startswith(".."):
+            return []
         query = subprocess.run(["ninja", "-C", str(self.build), "-t", "query", target],
                                stdout=subprocess.PIPE, text=True).stdout
+        return [line.strip() for line in query.partition("  outputs:\n")[0].splitlines()]
+
+    def helpers(self, exe):
+        """The executables that the build makes before exe for it (add_dependencies)."""
         found = set()
-        for line in query.partition("  outputs:\n")[0].splitlines():
-            line = line.strip()
+        for line in self.inputs(exe):
             if not line.startswith("|| "):
                 continue
             path = os.path.realpath(self.build / line[3:])
@@ -347,13 +341,20 @@ class Run:
                 if os.path.realpath(exe) in built or self.loads.get(exe, set()) & built)
         return self.users[path]
 
+    @staticmethod
+    def compiled(tree):
+        """(source file, its object relative to the compiler's folder, that folder) for each
+        compile command of a build tree."""
+        for c in json.loads((tree / "compile_commands.json").read_text()):
+            if m := re.search(r" -o (\S+)", c["command"]):
+                yield (os.path.realpath(os.path.join(c["directory"], c["file"])), m.group(1),
+                       c["directory"])
+
     def objects_of(self, path):
         if self.objects is None:
             self.objects = defaultdict(list)
-            commands = json.loads((self.build / "compile_commands.json").read_text())
-            for c in commands:
-                if m := re.search(r" -o (\S+)", c["command"]):
-                    self.objects[os.path.realpath(c["file"])].append(m.group(1))
+            for source, out, _ in self.compiled(self.build):
+                self.objects[source].append(out)
         return self.objects[os.path.realpath(self.source / path)]
 
     def run_tests(self, names, timeout=None):
@@ -504,9 +505,10 @@ def main():
         mutants = random.Random(args.seed).sample(mutants, args.sample)
     ids = {m[0] for m in mutants}
     if args.report:
-        report([r for i, r in run.done().items() if i in ids], sys.stdout)
+        records = [r for i, r in run.done().items() if i in ids]
+        report(records, sys.stdout)
         if args.against:
-            compare([r for i, r in run.done().items() if i in ids], args.against, sys.stdout)
+            compare(records, args.against, sys.stdout)
         return
 
     build.mkdir(parents=True, exist_ok=True)
