@@ -2,6 +2,7 @@
 #include "tests/support/locale.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace qm;
@@ -49,8 +50,12 @@ private slots:
         QTEST(rig.fields().invokeTime, "proposal");
         QCOMPARE(rig.fields().duration, QString());
         QVERIFY(rig.screens.mainVisible);
+        const QSignalSpy repainted(&rig.tracker.history(), &QAbstractItemModel::dataChanged);
         QVERIFY(rig.change(2, QString()));
         QTEST(rig.cell(1, 1), "closed");
+        // The grid is told of the duration closed in the first row, not of a neighbour's.
+        for (const QList<QVariant> &cells : repainted)
+            QCOMPARE(cells.at(0).value<QModelIndex>().row(), 0);
     }
 
     // A typed change time, or "-N", N minutes before now, checked as a typed time and then shown
