@@ -382,9 +382,15 @@ class Run:
             output, _ = test.communicate(timeout=limit)
             failed = test.returncode != 0
         except subprocess.TimeoutExpired:
-            os.killpg(test.pid, signal.SIGKILL)
-            test.communicate()
             output, failed = "", True
+        # Also once the test is over: a child that it left running (a driver looping on a
+        # mutant) would otherwise take a core from every mutant after it.
+        try:
+            os.killpg(test.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        if test.returncode is None:
+            test.communicate()
         if not failed:
             return set(), time.monotonic() - started
         # A failing row is kept as function(row), so that a table's rows can be judged too.
