@@ -80,10 +80,6 @@ private slots:
         QTest::newRow("a longer pause")
             << modify(2, 50, "pause") << QByteArray(kJournal).replace(" 45,pause", " 50,pause")
             << "";
-        QTest::newRow("added after the date's last line") << Edit([](JournalEditor &editor) {
-            editor.add(fields(editor, -1, 20, "Courrier", "x,y"));
-        }) << kJournal + "03/12/2026, 20,Courrier,x;y\r\n"
-                                                          << "";
         // The fourth removal finds no row left, and changes nothing.
         QTest::newRow("every record removed")
             << Edit([](JournalEditor &editor) {
@@ -97,9 +93,10 @@ private slots:
             << "";
         QTest::newRow("over 24 hours")
             << modify(0, 1400, "Dossiers") << QByteArray() << "dépasser 24 h en tout (ici 24 h 35)";
+        // Added after the date's last line, the comma of its comment replaced.
         QTest::newRow("24 hours to the minute by adding") << Edit([](JournalEditor &editor) {
-            editor.add(fields(editor, -1, 1305, "Courrier", ""));
-        }) << kJournal + "03/12/2026, 1305,Courrier,\r\n"
+            editor.add(fields(editor, -1, 1305, "Courrier", "x,y"));
+        }) << kJournal + "03/12/2026, 1305,Courrier,x;y\r\n"
                                                           << "";
         QTest::newRow("over 24 hours by adding") << Edit([](JournalEditor &editor) {
             editor.add(fields(editor, -1, 1306, "Courrier", ""));
