@@ -119,7 +119,7 @@ private slots:
     // tests/journal/files_test.cpp, and a user named there shows in WindowsTest::reportWindows.
     void userName() { QCOMPARE(ProgramFolder().load().userName(), "-"); }
 
-    // The tables as the plain way builds them, over generated journals and small ones: days
+    // The tables as the plain way builds them, over a generated journal and small ones: days
     // written in both forms, totals beyond 32 bits, activities in the order they first appear, one
     // of them also written by an older version, in Windows-1252; one line between two good ones,
     // read or not. The dates and numbers a field holds are read as in tests/journal/text_test.cpp.

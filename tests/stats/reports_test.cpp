@@ -189,8 +189,8 @@ private slots:
         }
     }
 
-    // Both sides of each change of layout: a bar narrower than it could be, or one too wide for
-    // the chart's 600 pixels, shows in the row beside it.
+    // Both sides of each change of layout (past 600 days, one multiple of 600 for all): a bar
+    // narrower than it could be, or one too wide for the chart's 600 pixels, shows beside it.
     void barLayout_data()
     {
         QTest::addColumn<qint64>("spanDays");
