@@ -28,7 +28,6 @@ private slots:
         QTest::addColumn<QByteArray>("added");
         QTest::addColumn<QString>("entriesPerDay");
         QTest::addColumn<QString>("notice");
-        QTest::newRow("all readable") << QByteArray() << " 2" << QString();
         QTest::newRow("one unreadable")
             << QByteArray("06/03/2026,quarante-cinq,Dossiers,\r\n") << " 1.75"
             << "1 journal line has an unreadable duration (line 7): it counts as 0 min.";

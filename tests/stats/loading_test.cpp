@@ -119,7 +119,7 @@ private slots:
     // tests/journal/files_test.cpp, and a user named there shows in WindowsTest::reportWindows.
     void userName() { QCOMPARE(ProgramFolder().load().userName(), "-"); }
 
-    // The tables as the plain way builds them, over generated journals and small ones: days
+    // The tables as the plain way builds them, over a generated journal and small ones: days
     // written in both forms, totals beyond 32 bits, activities in the order they first appear, one
     // of them also written by an older version, in Windows-1252; one line between two good ones,
     // read or not. The dates and numbers a field holds are read as in tests/journal/text_test.cpp.
@@ -127,7 +127,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("journal"); // null: 2000 generated entries
         QTest::addColumn<double>("outOfOrder");
-        QTest::newRow("generated in order") << QByteArray() << 0.0;
         QTest::newRow("generated, 30 % late") << QByteArray() << 30.0;
         QTest::newRow("short and long day forms are one day") << QByteArray(
             "05/12/2026, 10,a,\r\n5/12/2026, 20,b,\r\n05/2/2026, 1,a,\r\n"
@@ -151,7 +150,6 @@ private slots:
         between("five fields", "01/03/2026, 20,a,b,c");
         between("blanks", "   ");
         between("two fields", "01/03/2026, 20");
-        between("not a date", "hier, 20,a,");
         between("date without year", "01/03, 20,a,");
     }
     void matchesPlainAlgorithms()
