@@ -151,9 +151,7 @@ private slots:
               };
         row("program", "Quillmere.lnk", "a $b \"c\" 100%\\d", "a $b \"c\" 100%\\d.png");
         row("document", "Quillmere.lnk", "Aide à lire.pdf", "");
-        row("help", "Aide.lnk", "Quillmere.pdf", "");
         row("uninstaller", "Uninstall.lnk", "Uninstall", "Quillmere.png");
-        row("statistics", "QMStat.lnk", "QMStat", "Quillmere.png");
     }
 
     void desktopEntries()

@@ -120,8 +120,6 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("refused");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("root") << "/" << false << "click" << false << QString();
-        QTest::newRow("release folder") << "release" << false << "click" << false << QString();
         QTest::newRow("subfolder")
             << "release/Mes programmes" << false << "click" << false << QString();
         QTest::newRow("typed path wins") << "/" << false << "click" << false << "/srv/mon choix";
