@@ -153,8 +153,6 @@ private slots:
             at(5, "10:15:30"), false, "");
         row("back after midnight", "", { "1@23:00:00" }, at(5, "23:50:00"), at(6, "00:20:00"),
             false, "");
-        row("left after midnight", "", { "1@23:00:00" }, at(6, "00:05:00"), at(6, "00:40:00"),
-            false, "");
     }
     void offer()
     {
@@ -245,7 +243,6 @@ private slots:
     {
         QTest::addColumn<std::optional<qint64>>("idle");
         QTest::addColumn<int>("nextLook");
-        QTest::newRow("working") << std::optional<qint64>(0) << 900'000;
         QTest::newRow("quiet for a while") << std::optional<qint64>(600'000) << 300'000;
         QTest::newRow("away") << std::optional<qint64>(3'600'000) << 10'000;
         QTest::newRow("desktop cannot say") << std::optional<qint64>() << 900'000;

@@ -35,7 +35,6 @@ private slots:
         row("running, exactly an hour", "", QTime(10, 30), "10:30:00", " 1 h 00 = 60");
         row("running, clock at its start: one minute on", "", QTime(9, 30), "09:31:00",
             " 0 h 01 = 1");
-        row("running, clock before its start", "", QTime(9, 10), "09:31:00", " 0 h 01 = 1");
         row("fixed duration: its end", "50", QTime(9, 40), "10:20:00", " 0 h 50 = 50");
     }
     void changeTimeProposal()
@@ -108,16 +107,13 @@ private slots:
                                 << recorded;
         };
         row("a whole day", 40, "1440", "10:30", "", 1440);
-        row("ninety minutes", 40, "90 min", "12:00", "", 90);
         // The end time is taken from the typed value, the recorded minutes are rounded.
         row("half to even, down", 40, "2.5", "10:33", "", 2);
         row("half to even, down, on the minute", 0, "2.5", "10:32", "", 2);
         row("half to even, up", 40, "3.5", "10:34", "", 4);
-        row("less than half a minute", 40, "0.4", "10:31", "", 0);
         row("less than a second", 40, "0.001", "10:30", "", 0);
         // The end typed last wins, counted from the change time's seconds.
         row("an end typed over", 40, "30", "11:00", "11:30", 59);
-        row("an end typed over, on the minute", 0, "30", "11:00", "11:30", 60);
         row("an end with seconds typed over", 40, "30", "11:00", "11:30:40", 60);
     }
     void durationCheck()
@@ -168,8 +164,6 @@ private slots:
                                 << recorded;
         };
         row("more than a day", "", "5000", "", QTime(10, 30), -1);
-        row("an end time", "", "", "11:00", QTime(10, 30), 30);
-        row("a later change time", "10:40", "", "", QTime(10, 40), -1);
         row("a change time before the running one's start", "09:00", "20", "", QTime(10, 30), 20);
         row("change time, then the end", "10:40", "", "11:00", QTime(10, 40), 20);
     }
@@ -207,7 +201,6 @@ private slots:
         row("through midnight", "23:30:00", "00:15", true, "45", "00:15 (0 h 45)");
         row("equal to the change", "10:00:00", "10:00", true, "1", "");
         row("half a minute before", "10:00:30", "10:00", true, "1439", "10:00 (23 h 59)");
-        row("a typo in the hour", "21:15:30", "09:00", true, "704", "09:00 (11 h 44)");
         row("a typo, not meant", "21:15:30", "09:00", false, "7", "09:00 (11 h 44)");
         row("next day with seconds", "21:15:00", "09:00:30", true, "705", "09:00:30 (11 h 45)");
         row("with seconds", "10:00:00", "12:30:30", true, "150", "");
@@ -261,7 +254,6 @@ private slots:
         row("one-off wins over a new type", "ici", "neuf", 1, "ici", "");
         row("new type", "", "x,y", 0, "x;y", "x;y");
         row("new type equal to an old one", "", "client", 0, "client", "client");
-        row("existing type", "", "", 1, "client", "");
         row("no comment", "", "", 0, "", "");
         row("one-off pasted with its line", "a,\tb\r\n", "", 1, "a; b", "");
         row("line breaks only: the existing type", "\r\n", "\n", 1, "client", "");
