@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -90,7 +91,10 @@ QByteArray temporaryName(const QByteArray &target)
 {
     static constexpr char kLetters[]
         = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QByteArray name = target + '.';
+    // Seven bytes longer than the target's name, which may already be as long as a name can be
+    // (an export named after a long activity): such a name is cut to leave them room.
+    const qsizetype nameStart = target.lastIndexOf('/') + 1;
+    QByteArray name = target.left(std::min(target.size(), nameStart + NAME_MAX - 7)) + '.';
     for (int i = 0; i < 6; ++i)
         name += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)];
     return name;

@@ -220,7 +220,8 @@ private slots:
     // Where an export can go wrong: the earlier file keeps its bytes and the message says why,
     // never that the report was exported; a planted "<target>.part" link is not written through;
     // a name typed without its suffix is asked about under its final name; a name proposed for a
-    // long activity fits in a file name. A cancelled dialog writes nothing.
+    // long activity fits in a file name, and replaces an earlier export of that name. A cancelled
+    // dialog writes nothing.
     void exportPaths_data()
     {
         QTest::addColumn<bool>("pdf");
@@ -240,6 +241,7 @@ private slots:
         QTest::newRow("no suffix, not replaced") << false << "r" << Disk::Plain << false << 1 << 0;
         QTest::newRow("no suffix, replaced") << true << "r" << Disk::Plain << true << 1 << 0;
         QTest::newRow("300 \"é\"") << false << "" << Disk::Plain << true << 0 << 0;
+        QTest::newRow("300 \"é\", full disk") << false << "" << Disk::Limited << true << 0 << EFBIG;
     }
     void exportPaths()
     {
@@ -269,8 +271,8 @@ private slots:
         const QString path = dir.filePath(typed.isEmpty() ? proposed : typed);
         const QString final
             = path.endsWith(pdf ? ".pdf" : ".csv") ? path : path + (pdf ? ".pdf" : ".csv");
-        const QByteArray old(64, 'o');
-        QVERIFY(typed.isEmpty() || typed.contains('/') || qm::test::writeBytes(final, old));
+        const QByteArray old(16, 'o');
+        QVERIFY(typed.contains('/') || qm::test::writeBytes(final, old));
         const QString victim = dir.filePath("victim");
         if (disk == Disk::PartLink)
             QVERIFY(qm::test::writeBytes(victim, "victim") && QFile::link(victim, final + ".part"));
@@ -283,8 +285,8 @@ private slots:
         const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::System);
         w.notice.exportChoice = ExportChoice { path, pdf };
         if (disk == Disk::Limited)
-            qm::test::runFailingWrite(
-                qm::test::WriteFailure::DiskFull, dir, typed, [&](const QString &) {
+            qm::test::runFailingWrite(qm::test::WriteFailure::DiskFull, dir,
+                QFileInfo(final).fileName(), [&](const QString &) {
                     w.press(typed.isEmpty(), "cmdExport");
                     return true;
                 });
