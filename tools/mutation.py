@@ -109,6 +109,19 @@ def mutants_of(path, text):
     return found
 
 
+def gcov_counts(gcdas, directory):
+    """(source file, line, count) for each line that gcov counts in the given .gcda files, whose
+    objects were compiled in directory."""
+    report = subprocess.run(["gcov", "--json-format", "--stdout", *gcdas], cwd=directory,
+                            text=True, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    for document in report.stdout.splitlines():
+        for entry in json.loads(document).get("files", []):
+            # Relative to the compiler's folder, as ccache may give it.
+            path = os.path.realpath(os.path.join(directory, entry["file"]))
+            for line in entry["lines"]:
+                yield path, line["line_number"], line["count"]
+
+
 class Run:
     def __init__(self, source, build, timeout_factor=3):
         self.source = source
@@ -195,19 +208,11 @@ class Run:
             for gcda, (source, directory) in counted.items():
                 if not os.path.exists(gcda):
                     continue
-                report = subprocess.run(["gcov", "--json-format", "--stdout", gcda],
-                                        cwd=os.path.dirname(gcda), text=True,
-                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-                for document in report.stdout.splitlines():
-                    for entry in json.loads(document).get("files", []):
-                        # Relative to the compiler's folder, as ccache may give it.
-                        path = os.path.realpath(os.path.join(directory, entry["file"]))
-                        if wanted.get(path) != source:
-                            continue
-                        for line in entry["lines"]:
-                            self.lines[source].add(line["line_number"])
-                            if line["count"]:
-                                reached[source].add(line["line_number"])
+                for path, number, count in gcov_counts([gcda], directory):
+                    if wanted.get(path) == source:
+                        self.lines[source].add(number)
+                        if count:
+                            reached[source].add(number)
             self.reached[name] = reached
         key.write_text(json.dumps({
             "stamp": stamp, "listed": listed,

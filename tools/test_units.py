@@ -23,17 +23,15 @@ import sys
 from collections import Counter, defaultdict
 from pathlib import Path
 
+from mutation import Run, gcov_counts
+
 
 def product_gcda(tree):
     """The .gcda file of each product object, by the folder its compiler ran in."""
     found = defaultdict(list)
-    for entry in json.loads((tree / "compile_commands.json").read_text()):
-        source = os.path.realpath(os.path.join(entry["directory"], entry["file"]))
-        if "/tests/" in source or "/build/" in source:
-            continue
-        out = entry.get("output") or re.search(r"-o (\S+)", entry["command"]).group(1)
-        found[entry["directory"]].append(
-            os.path.splitext(os.path.join(entry["directory"], out))[0] + ".gcda")
+    for source, out, directory in Run.compiled(tree):
+        if "/tests/" not in source and "/build/" not in source:
+            found[directory].append(os.path.splitext(os.path.join(directory, out))[0] + ".gcda")
     return found
 
 
@@ -43,16 +41,10 @@ def lines_run(gcda, root):
     for directory, files in gcda.items():
         present = [f for f in files if os.path.exists(f)]
         for start in range(0, len(present), 40):
-            report = subprocess.run(["gcov", "--json-format", "--stdout", *present[start:start + 40]],
-                                    cwd=directory, capture_output=True, text=True)
-            for document in report.stdout.splitlines():
-                for entry in json.loads(document).get("files", []):
-                    # Relative to the compiler's folder, as ccache may give it.
-                    path = os.path.realpath(os.path.join(directory, entry["file"]))
-                    if path.startswith(root + "/") and "/tests/" not in path \
-                            and "/build/" not in path:
-                        run |= {f"{path[len(root) + 1:]}:{line['line_number']}"
-                                for line in entry["lines"] if line["count"]}
+            for path, number, count in gcov_counts(present[start:start + 40], directory):
+                if count and path.startswith(root + "/") and "/tests/" not in path \
+                        and "/build/" not in path:
+                    run.add(f"{path[len(root) + 1:]}:{number}")
     return run
 
 
