@@ -138,6 +138,7 @@ class Run:
         self.coverage = build.parent / (build.name + "-coverage")
         self.lines = {}  # source file -> the lines gcov can count
         self.reached = {}  # test -> source file -> the lines it runs; absent: it always runs
+        self.skipped = None  # a pattern of ctest names left out of every mutant
 
     # -- the build tree --------------------------------------------------------------------
     def configure(self):
@@ -416,10 +417,15 @@ class Run:
             if not self.compile(timeout=900):
                 return {"status": "stillborn"}
             ran = self.reaching(path, line, self.using(path))
+            skipped = [t for t in ran if self.skipped and self.skipped.search(t)]
+            ran = [t for t in ran if t not in skipped]
             _, failures, _ = self.run_tests(ran)
             status = "killed" if failures else "survived"
             by = sorted({f.partition("(")[0] for f in failures})
-            return {"status": status, "ran": ran, "by": by, "rows": sorted(failures)}
+            outcome = {"status": status, "ran": ran, "by": by, "rows": sorted(failures)}
+            if skipped:
+                outcome["skipped"] = sorted(skipped)
+            return outcome
         finally:
             # A fresh time stamp, so that the next build takes the file back.
             shutil.copyfile(saved, target)
@@ -500,6 +506,11 @@ def main():
     parser.add_argument("--build", default="build/mutation")
     parser.add_argument("--sample", type=int, default=0, help="at most N mutants, drawn at random")
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--ids", metavar="FILE",
+                        help="only the mutants named in FILE, one id a line, in its order")
+    parser.add_argument("--skip", metavar="REGEX",
+                        help="leave out the tests whose ctest name matches; a mutant's record "
+                             "names those it would have run, and a survivor may be killed by them")
     parser.add_argument("--report", action="store_true", help="only print the report so far")
     parser.add_argument("--against", metavar="RESULTS",
                         help="with --report: compare with the results file of an earlier run")
@@ -509,11 +520,15 @@ def main():
     source = Path.cwd()
     build = (source / args.build).resolve()
     run = Run(source, build)
+    run.skipped = re.compile(args.skip) if args.skip else None
 
     files = chosen_files(source, args.paths)
     mutants = [m for f in files for m in mutants_of(str(f), (source / f).read_text())]
     if args.sample and args.sample < len(mutants):
         mutants = random.Random(args.seed).sample(mutants, args.sample)
+    if args.ids:
+        order = {ident: n for n, ident in enumerate(Path(args.ids).read_text().splitlines())}
+        mutants = sorted((m for m in mutants if m[0] in order), key=lambda m: order[m[0]])
     ids = {m[0] for m in mutants}
     if args.report:
         records = [r for i, r in run.done().items() if i in ids]

@@ -9,6 +9,11 @@
   check RESULTS... --dropped FILE...
                      says which killed mutant, or which product line, the units listed in the
                      files (one a line) would leave without a test
+  mutants RESULTS... --dropped FILE...
+                     prints every mutant, of any product .cpp file, on a line that the units listed
+                     run and that the results do not hold yet: run them with
+                     `tools/mutation.sh --ids`, and check then judges those units by every fault
+                     they could catch, not by a sample
 
 A unit is `ctest-name::function` or `ctest-name::function(row)`. Being listed by `unique` does not
 make a unit useless: a sample of mutants says nothing of the others, so a row at the edge of a
@@ -23,7 +28,7 @@ import sys
 from collections import Counter, defaultdict
 from pathlib import Path
 
-from mutation import Run, gcov_counts
+from mutation import Run, gcov_counts, mutants_of
 
 
 def product_gcda(tree):
@@ -115,7 +120,7 @@ def killers(results):
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("command", choices=["measure", "unique", "check"])
+    parser.add_argument("command", choices=["measure", "unique", "check", "mutants"])
     parser.add_argument("results", nargs="*", help="mutation results, the newest first")
     parser.add_argument("--build", default="build/mutation-coverage")
     parser.add_argument("--dropped", nargs="*", default=[])
@@ -142,6 +147,16 @@ def main():
     dropped = {line.strip() for path in args.dropped for line in Path(path).read_text().splitlines()
                if line.strip() and not line.startswith("#")}
     gone = lambda unit: unit in dropped or unit.split("(")[0] in dropped
+    if args.command == "mutants":
+        done = {json.loads(line)["id"] for path in args.results
+                for line in Path(path).read_text().splitlines()}
+        lines = set().union(*(lines for u, lines in units.items() if gone(u)))
+        # The mutation tool plants its faults in .cpp files only.
+        for path in sorted({line.rpartition(":")[0] for line in lines if ".cpp:" in line}):
+            for ident, number, _, _ in mutants_of(path, (source / path).read_text()):
+                if f"{path}:{number}" in lines and ident not in done:
+                    print(ident)
+        return
     problems = [f"{unit}: not a unit measured" for unit in sorted(dropped)
                 if unit not in units and unit not in with_rows]
     problems += [f"{mutant}: no test left to kill it" for mutant, k in sorted(kills.items())

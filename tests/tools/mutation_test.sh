@@ -30,6 +30,10 @@ grep -qx '  calc.cpp:2:31:2 -> 3' report || { cat report; exit 1; }
 results=build/mutation/mutation-results.jsonl
 grep -q '"ran": \["sum_test"\].*"id": "calc.cpp:1:34:+ -> -"' $results || { cat $results; exit 1; }
 grep -q '"ran": \[\].*"id": "calc.cpp:2:31:2 -> 3"' $results || { cat $results; exit 1; }
+# --ids keeps to the mutants named.
+echo 'calc.cpp:2:31:2 -> 3' >ids
+python3 "$tool" --build build/mutation --report --ids ids calc.cpp >report
+grep -qx '| calc.cpp | 1 | 0 | 1 | 0 | 0 |' report || { cat report; exit 1; }
 # Every file is as it was.
 [ "$(sed -n 1p calc.cpp)" = 'int add(int a, int b) { return a + b; }' ]
 [ "$(sed -n 2p calc.cpp)" = 'int twice(int a) { return a * 2; }' ]
