@@ -284,19 +284,6 @@ private slots:
         QVERIFY(QDir(rig.dir.path()).entryList({ QStringLiteral("Quillmere.??????") }).isEmpty());
     }
 
-    // The installation tests run over the same queries, which find the files and make the folders
-    // they need; a folder or a hidden file is no file, and no folder is made for a shortcut.
-    void fileQueries()
-    {
-        QTemporaryDir dir;
-        SystemPlatform platform;
-        QVERIFY(writeBytes(dir.filePath(".hidden"), "x"));
-        QVERIFY(!platform.fileExists(dir.path()));
-        QVERIFY(!platform.fileExists(dir.filePath(".hidden")));
-        QVERIFY(!platform.createShortcut(Shortcut { dir.filePath("absent/Quillmere.lnk"),
-            dir.filePath("Quillmere"), dir.path(), 4, QString() }));
-    }
-
     // The run on a full disk. Each account points the account folders at itself.
     void fullDisk_data()
     {

@@ -265,7 +265,6 @@ private slots:
     {
         QTest::addColumn<int>("defaultAnswer"); // -1: an error, with OK alone
         QTest::addColumn<int>("defaultButton");
-        QTest::newRow("question, default no") << int(Answer::No) << int(QMessageBox::No);
         QTest::newRow("question, default yes") << int(Answer::Yes) << int(QMessageBox::Yes);
         QTest::newRow("error") << -1 << int(QMessageBox::Ok);
     }

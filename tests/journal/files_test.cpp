@@ -75,14 +75,9 @@ private slots:
             << "journal"
             << QStringList { "d|1|café €|café €“x”…", "d|2|" + QString(QChar(0x81)) + "|aÃ",
                    "d|3|a" + QString(QChar(0)) + "b|" + QChar(0xFEFF) + 'x' };
-        QTest::newRow("textual match of the date")
-            << QByteArray("05/12/2026, 10,a,\r\n5/12/2026, 20,b,\r\n05/12/2026 , 30,c,\r\n"
-                          "06/12/2026, 40,d,\r\n05/12/2026, 50,e,x,y\r\n05/12/2026\r\n")
-            << "05/12/2026" << QStringList { "05/12/2026| 10|a|", "05/12/2026| 50|e|x" };
         QTest::newRow("date in windows-1252")
             << QByteArray("\xE9t\xE9,1,a,\r\n\xC3\xA9t\xC3\xA9,2,b,\r\n") << "été"
             << QStringList { "été|1|a|", "été|2|b|" };
-        QTest::newRow("empty day file") << QByteArray("") << "day file" << QStringList { "" };
         // The date line is kept as it is, commas and blanks included.
         QTest::newRow("day file: short and empty lines skipped, fifth field dropped")
             << QByteArray(
@@ -184,7 +179,6 @@ private slots:
                              const QByteArray &saved = {}) {
             QTest::newRow(name) << bytes << model << saved;
         };
-        row("empty", "", "-|||||15|0", defaultSettings());
         row("messages",
             "Message=7=Faux\r\nMessage=3=False\r\nMessage=5=false\r\nMessage=1=FAUX\r\n"
             "Message=2=Faux \r\nMessage=9\r\nMessage= 8=Faux=x\r\nMessage=4.5=Faux\r\n"
@@ -195,10 +189,6 @@ private slots:
             "User=x=y\r\nactivity=x\r\nUSER=y\r\n Activity=w\r\nActivity\r\nComment\r\n"
             "Activity=z=b\r\n",
             "x||z|||15|0");
-        row("every kind, LF and empty lines",
-            "User=Anne\n\nComment=devis\nActivity=R\xC3\xA9union\nOldActivity=vieux\nComment=\n"
-            "Activity=\nUser=Bob\n",
-            "Bob||Réunion,|vieux|devis,|15|0");
         QByteArray lists;
         QStringList full;
         for (int i = 0; i < 305; ++i) {

@@ -57,7 +57,6 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("english");
-        QTest::newRow("dotted folder") << QString("/opt/q.3/Guide.pdf") << "/opt/q.3/Guide-en.pdf";
         QTest::newRow("no suffix") << QString("/opt/q.3/Guide") << "/opt/q.3/Guide-en";
     }
     void documentEdition()

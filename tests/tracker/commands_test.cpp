@@ -192,14 +192,6 @@ private slots:
             << "Quillmere - Réunion; client depuis 09:55 (1 h 04)";
         QTest::newRow("pause has no duration") << "pause" << at(5, 12, 5) << running << at(5, 13, 0)
                                                << "Quillmere - pause depuis 12:05";
-        QTest::newRow("fixed duration has ended")
-            << "Dossiers" << at(5, 10, 0) << 45 << at(5, 10, 20) << "Quillmere";
-        QTest::newRow("past 99 hours only the hours")
-            << "Dossiers" << at(1, 8, 0) << running << at(5, 12, 30)
-            << "Quillmere - Dossiers depuis 08:00 (100 h)";
-        QTest::newRow("clock set back before the start")
-            << "Dossiers" << at(5, 10, 0) << running << at(5, 9, 58)
-            << "Quillmere - Dossiers depuis 10:00 (0 h 00)";
     }
     void toolTip()
     {
@@ -214,7 +206,7 @@ private slots:
     void reminders_data()
     {
         QTest::addColumn<int>("period");
-        // "minute activity@start flags", flags among "modal", "window", "fixed".
+        // "minute activity@start", then "modal" when a modal window shows.
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("notices");
         const QString first = "120: Toujours « Réunion » ? | Depuis 09:40 (2 h 00).";
@@ -222,25 +214,12 @@ private slots:
             << 120
             << QStringList { "120 Réunion@0", "180 Réunion@0", "239 Réunion@0", "240 Réunion@0" }
             << QStringList { first, "240: Toujours « Réunion » ? | Depuis 09:40 (4 h 00)." };
-        QTest::newRow("a change in between")
-            << 120 << QStringList { "100 Dossiers@100", "120 Dossiers@100", "220 Dossiers@100" }
-            << QStringList { "220: Toujours « Dossiers » ? | Depuis 11:20 (2 h 00)." };
         QTest::newRow("pause") << 120 << QStringList { "200 pause@0" } << QStringList {};
-        QTest::newRow("a fixed duration")
-            << 120 << QStringList { "200 Réunion@0 fixed" } << QStringList {};
         QTest::newRow("a modal window starts the count again")
             << 120
             << QStringList { "110 Réunion@0 modal", "120 Réunion@0", "229 Réunion@0",
                    "230 Réunion@0" }
             << QStringList { "230: Toujours « Réunion » ? | Depuis 09:40 (3 h 50)." };
-        QTest::newRow("while the main window shows")
-            << 120 << QStringList { "120 Réunion@0 window", "125 Réunion@0" }
-            << QStringList { "125: Toujours « Réunion » ? | Depuis 09:40 (2 h 05)." };
-        QTest::newRow("after a sleep, once")
-            << 60
-            << QStringList { "500 Réunion@0", "520 Réunion@0", "559 Réunion@0", "560 Réunion@0" }
-            << QStringList { "500: Toujours « Réunion » ? | Depuis 09:40 (8 h 20).",
-                   "560: Toujours « Réunion » ? | Depuis 09:40 (9 h 20)." };
         QTest::newRow("after a sleep of one more period to the minute, once")
             << 60 << QStringList { "120 Réunion@0", "121 Réunion@0" } << QStringList { first };
         QTest::newRow("off") << 0 << QStringList { "600 Réunion@0" } << QStringList {};
@@ -259,9 +238,8 @@ private slots:
             ReminderSituation situation;
             situation.activity = running.at(0);
             situation.start = addMinutes(nineForty, running.at(1).toInt());
-            situation.running = !parts.contains("fixed");
+            situation.running = true;
             situation.interrupted = parts.contains("modal");
-            situation.watched = parts.contains("window");
             const int minute = parts.at(0).toInt();
             if (const auto notice = reminder.check(situation, addMinutes(nineForty, minute)))
                 notices

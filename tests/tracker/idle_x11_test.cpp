@@ -58,8 +58,6 @@ private slots:
             << QVariant() << QByteArray("WAYLAND_DISPLAY=wayland-0") << "none";
         QTest::newRow("Wayland session type, screen saver fails")
             << QVariant() << QByteArray("XDG_SESSION_TYPE=wayland") << "none";
-        QTest::newRow("Wayland, screen saver answers")
-            << answers << QByteArray("WAYLAND_DISPLAY=wayland-0") << "screen saver";
     }
     void choice()
     {

@@ -31,8 +31,6 @@ private slots:
                                 << QString(date);
         };
         row("first run", "", false, true, "addTray welcome start editor", {}, "07/12/2026");
-        row("normal start", kThreeActivities, false, true, "addTray start showMain", {},
-            "07/12/2026");
         row("day file, Récuperer", kThreeActivities, true, true, "addTray showMain",
             { Code::Recovery }, "05/12/2026");
         row("day file, Abandonner", kThreeActivities, true, false, "addTray start showMain",
@@ -116,7 +114,6 @@ private slots:
         };
         row("3/12/2026", "03/12/2026", false);
         row("07/12/2026", "07/12/2026", false);
-        row("08/12/2026", "07/12/2026", true);
         row("02/01/2027", "07/12/2026", true);
         row("demain", "07/12/2026", false);
     }
